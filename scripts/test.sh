@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test. Usage: scripts/test.sh [build-folder]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$root/build}
+"$root/scripts/install-deps.sh"
+export QT_QPA_PLATFORM=offscreen
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-/tmp/tav-xdg-$(id -u)}
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$build" -j "$(nproc)"
+ctest --test-dir "$build" --output-on-failure -j "$(nproc)" --timeout 300

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "app/ProgramHome.h"
+
+namespace tav::cli {
+
+/// Exit statuses of every command.
+enum class ExitCode : int { Success = 0, Failure = 1, Usage = 2 };
+
+/// What a command is given: the program home, its arguments and the three standard streams.
+struct CliContext {
+    ProgramHome home;
+    std::vector<std::string> args; ///< the command's own arguments, without the command name
+    std::ostream& out;
+    std::ostream& err;
+    std::istream& in;
+    bool inputIsTerminal = false;
+    bool errorIsTerminal = false;
+};
+
+} // namespace tav::cli

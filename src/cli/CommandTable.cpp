@@ -1,0 +1,88 @@
+#include "CommandTable.h"
+
+#include <iostream>
+#include <optional>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include "Commands.h"
+
+namespace tav::cli {
+namespace {
+
+constexpr const char* kOverview =
+    "Usage: tavctl [--home DIR] COMMAND [OPTIONS]\n"
+    "\n"
+    "The command-line tool of TAV Programmer.\n"
+    "\n"
+    "  --home DIR   program directory (default: TAV_HOME, else the folder of tavctl)\n"
+    "\n"
+    "Commands:\n";
+
+const CommandInfo kCommands[] = {
+    {"new", "make a data file with the built-in defaults of a model", kNewUsage, RunNew},
+    {"info", "show a data file's header and comment", kInfoUsage, RunInfo},
+    {"normalize", "open a data file and save it again", kNormalizeUsage, RunNormalize},
+    {"diff", "list the image bytes that differ between two data files", kDiffUsage, RunDiff},
+};
+
+void PrintOverview(std::ostream& out) {
+    out << kOverview;
+    for (const auto& c : kCommands) {
+        out << "  " << c.name << std::string(12 - std::string(c.name).size(), ' ') << c.summary << '\n';
+    }
+    out << "\nRun 'tavctl COMMAND --help' for a command's options.\n"
+           "Exit status: 0 success, 1 the operation failed, 2 usage error.\n";
+}
+
+} // namespace
+
+std::span<const CommandInfo> Commands() { return kCommands; }
+
+int RunTavctl(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    std::optional<std::string> home;
+    std::size_t i = 0;
+    while (i < args.size() && args[i].rfind("--home", 0) == 0) {
+        if (args[i] == "--home") {
+            if (i + 1 >= args.size()) {
+                std::cerr << "tavctl: --home needs a folder\n";
+                return static_cast<int>(ExitCode::Usage);
+            }
+            home = args[i + 1];
+            i += 2;
+        } else if (args[i].rfind("--home=", 0) == 0) {
+            home = args[i].substr(7);
+            ++i;
+        } else {
+            break;
+        }
+    }
+    if (i >= args.size()) {
+        PrintOverview(std::cerr);
+        return static_cast<int>(ExitCode::Usage);
+    }
+    const std::string name = args[i];
+    if (name == "--help" || name == "-h" || name == "help") {
+        PrintOverview(std::cout);
+        return static_cast<int>(ExitCode::Success);
+    }
+    for (const auto& c : kCommands) {
+        if (name == c.name) {
+            CliContext context{ProgramHome::Resolve(home),
+                               std::vector<std::string>(args.begin() + static_cast<long>(i) + 1, args.end()),
+                               std::cout,
+                               std::cerr,
+                               std::cin,
+                               ::isatty(0) == 1,
+                               ::isatty(2) == 1};
+            return static_cast<int>(c.run(context));
+        }
+    }
+    std::cerr << "tavctl: unknown command '" << name << "'\n";
+    PrintOverview(std::cerr);
+    return static_cast<int>(ExitCode::Usage);
+}
+
+} // namespace tav::cli

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "CliContext.h"
+
+namespace tav::cli {
+
+// Each command lives in its own source file.
+ExitCode RunNew(CliContext& context);
+ExitCode RunInfo(CliContext& context);
+ExitCode RunNormalize(CliContext& context);
+ExitCode RunDiff(CliContext& context);
+
+extern const char* const kNewUsage;
+extern const char* const kInfoUsage;
+extern const char* const kNormalizeUsage;
+extern const char* const kDiffUsage;
+
+} // namespace tav::cli

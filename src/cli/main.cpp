@@ -1,0 +1,3 @@
+#include "CommandTable.h"
+
+int main(int argc, char** argv) { return tav::cli::RunTavctl(argc, argv); }

@@ -1,0 +1,69 @@
+#include "app/ProgramHome.h"
+
+#include <cstdlib>
+#include <unistd.h>
+
+namespace tav {
+namespace {
+
+bool IsWritableDir(const std::filesystem::path& dir) {
+    std::error_code ec;
+    return std::filesystem::is_directory(dir, ec) && ::access(dir.c_str(), W_OK) == 0;
+}
+
+std::filesystem::path UserConfigDir() {
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) {
+        return std::filesystem::path(xdg) / "tav-programmer";
+    }
+    if (const char* home = std::getenv("HOME"); home && *home) {
+        return std::filesystem::path(home) / ".config" / "tav-programmer";
+    }
+    return std::filesystem::temp_directory_path() / "tav-programmer";
+}
+
+} // namespace
+
+ProgramHome::ProgramHome(std::filesystem::path dir) : dir_(std::move(dir)), userDir_(dir_) {
+    if (!IsWritableDir(dir_)) {
+        userDir_ = UserConfigDir();
+        std::error_code ec;
+        std::filesystem::create_directories(userDir_, ec);
+    }
+}
+
+ProgramHome ProgramHome::Resolve(const std::optional<std::string>& homeOption) {
+    if (homeOption && !homeOption->empty()) {
+        return ProgramHome(std::filesystem::absolute(*homeOption));
+    }
+    if (const char* env = std::getenv("TAV_HOME"); env && *env) {
+        return ProgramHome(std::filesystem::absolute(env));
+    }
+    return ProgramHome(ExecutableDir());
+}
+
+std::filesystem::path ProgramHome::ShippedFile(const std::string& name) const {
+    std::error_code ec;
+    if (userDir_ != dir_ && std::filesystem::exists(userDir_ / name, ec)) {
+        return userDir_ / name;
+    }
+    return dir_ / name;
+}
+
+std::string ProgramHome::DirText() const {
+    std::string text = dir_.string();
+    if (text.empty() || text.back() != '/') {
+        text += '/';
+    }
+    return text;
+}
+
+std::filesystem::path ExecutableDir() {
+    std::error_code ec;
+    auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec) {
+        return std::filesystem::current_path();
+    }
+    return exe.parent_path();
+}
+
+} // namespace tav
