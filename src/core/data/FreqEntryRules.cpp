@@ -46,7 +46,8 @@ FreqRangeCheck CheckFreqRange(std::uint32_t count, const FreqEditRange& range) {
     return {count, FreqRangeResult::Inside};
 }
 
-FreqEditCommit CommitFreqEdit(std::string_view text, bool allowEmpty, const FreqEditRange& range, char separator) {
+FreqEditCommit CommitFreqEdit(std::string_view text, bool allowEmpty, const FreqEditRange& range,
+                              char separator) {
     if (IsEmptyText(text) && allowEmpty) {
         return {FreqEditState{}, FreqRangeResult::Inside};
     }
@@ -64,8 +65,8 @@ FreqEditState ShowFreqEditBcd(BcdFreq bcd, char separator) {
     return {FreqToBcd(snapped.count), snapped.code, FormatFreq(snapped.count, separator)};
 }
 
-FreqCellCommit CommitFreqCell(std::string_view text, bool allowEmpty, std::uint32_t minCount, std::uint32_t maxCount,
-                              char separator) {
+FreqCellCommit CommitFreqCell(std::string_view text, bool allowEmpty, std::uint32_t minCount,
+                              std::uint32_t maxCount, char separator) {
     if (IsEmptyText(text) && allowEmpty) {
         return FreqCellCommit{};
     }

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "data/FreqCodec.h"
+#include "data/FreqRaster.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
-
-#include "data/FreqCodec.h"
-#include "data/FreqRaster.h"
 
 namespace tav {
 
@@ -88,8 +88,8 @@ struct FreqCellCommit {
 
 /// The grid's rule: empty text (when allowed) stays empty; otherwise parse, clamp silently to
 /// [minCount, maxCount] and snap with the grid's rasters (down to 2.5 kHz).
-FreqCellCommit CommitFreqCell(std::string_view text, bool allowEmpty, std::uint32_t minCount, std::uint32_t maxCount,
-                              char separator = kDefaultDecimalSeparator);
+FreqCellCommit CommitFreqCell(std::string_view text, bool allowEmpty, std::uint32_t minCount,
+                              std::uint32_t maxCount, char separator = kDefaultDecimalSeparator);
 
 /// Whether the grid's in-place frequency edit types `character`: digits, '.', the locale's
 /// separator and backspace; other characters below 32 get the edit's default handling and are

@@ -1,8 +1,8 @@
 #include "data/ToneCodec.h"
 
-#include <algorithm>
-
 #include "data/ToneTables.h"
+
+#include <algorithm>
 
 namespace tav {
 

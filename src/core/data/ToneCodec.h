@@ -1,10 +1,10 @@
 #pragma once
 
+#include "util/NumberText.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
-
-#include "util/NumberText.h"
 
 namespace tav {
 

@@ -1,8 +1,8 @@
 #include "data/ToneTables.h"
 
-#include <algorithm>
-
 #include "data/ToneCodec.h"
+
+#include <algorithm>
 
 namespace tav {
 

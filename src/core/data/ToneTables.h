@@ -1,11 +1,11 @@
 #pragma once
 
+#include "util/NumberText.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
-
-#include "util/NumberText.h"
 
 namespace tav {
 

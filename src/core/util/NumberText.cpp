@@ -143,7 +143,8 @@ std::string FormatFixed(double value, int decimals, char separator) {
         value = 0.0;
     }
     char buffer[400];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    const auto [end, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     if (error != std::errc{}) {
         return "0";
     }

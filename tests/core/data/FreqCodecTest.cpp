@@ -1,7 +1,8 @@
-#include <gtest/gtest.h>
-
 #include "data/FreqCodec.h"
+
 #include "data/FreqRaster.h"
+
+#include <gtest/gtest.h>
 
 namespace tav {
 namespace {

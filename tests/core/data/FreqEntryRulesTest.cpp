@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "data/FreqEntryRules.h"
+
+#include <gtest/gtest.h>
 
 namespace tav {
 namespace {

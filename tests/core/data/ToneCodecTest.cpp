@@ -1,8 +1,9 @@
-#include <gtest/gtest.h>
-
 #include "data/ToneCodec.h"
+
 #include "data/ToneEntryRules.h"
 #include "data/ToneTables.h"
+
+#include <gtest/gtest.h>
 
 namespace tav {
 namespace {

@@ -1,9 +1,8 @@
-#include <gtest/gtest.h>
+#include "util/NumberText.h"
 
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
-
-#include "util/NumberText.h"
 
 namespace tav {
 namespace {
