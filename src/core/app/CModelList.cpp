@@ -24,7 +24,9 @@ void CModelList::SetModelId(std::string modelId) {
     ReadCount();
 }
 
-std::string CModelList::RangeKey(int index) { return "Freq" + std::to_string(index); }
+std::string CModelList::RangeKey(int index) {
+    return "Freq" + std::to_string(index);
+}
 
 bool CModelList::GetRange(int index, FreqRangeRecord& record) const {
     if (modelId_.empty() || index < 0) {
@@ -43,7 +45,8 @@ bool CModelList::GetRange(int index, FreqRangeRecord& record) const {
 }
 
 std::vector<std::string> CModelList::ModelIds() const {
-    return AsciiText::SplitList(PrivateProfile::ReadString(file_, kSettingSection, kModelIdKey, {}, kListBytes));
+    return AsciiText::SplitList(
+        PrivateProfile::ReadString(file_, kSettingSection, kModelIdKey, {}, kListBytes));
 }
 
 std::vector<std::string> CModelList::ModelNames(const std::string& modelId) const {

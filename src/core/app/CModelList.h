@@ -1,10 +1,10 @@
 #pragma once
 
+#include "app/FreqRangeRecord.h"
+
 #include <filesystem>
 #include <string>
 #include <vector>
-
-#include "app/FreqRangeRecord.h"
 
 namespace tav {
 

@@ -1,12 +1,12 @@
 #include "app/CSettings.h"
 
-#include <algorithm>
-#include <clocale>
-#include <string>
-
 #include "app/UserFiles.h"
 #include "platform/AsciiText.h"
 #include "platform/PrivateProfile.h"
+
+#include <algorithm>
+#include <clocale>
+#include <string>
 
 namespace tav {
 namespace {
@@ -18,7 +18,8 @@ constexpr std::size_t kShortTextBytes = CSettings::kShortTextChars + 1;
 
 /// A value as it can stand on one line of the settings file: line breaks and NULs become blanks.
 std::string OneLine(std::string text) {
-    std::replace_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n' || c == '\0'; }, ' ');
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n' || c == '\0'; }, ' ');
     return text;
 }
 
@@ -69,7 +70,9 @@ bool CSettings::IsFactoryLevel() const {
     return level == kFactoryLevel || level == kFullFactoryLevel;
 }
 
-bool CSettings::IsFullFactoryLevel() const { return GetUserLevel() >= kFullFactoryLevel; }
+bool CSettings::IsFullFactoryLevel() const {
+    return GetUserLevel() >= kFullFactoryLevel;
+}
 
 void CSettings::ChooseLanguage(int index) {
     std::vector<std::filesystem::path> files;
@@ -85,10 +88,11 @@ void CSettings::ChooseLanguage(int index) {
 
     bool chosen = false;
     for (const auto& file : files) {
-        const auto name = PrivateProfile::ReadString(file, CLanguage::kSection, "Language", kDefaultLanguageName,
-                                                     kShortTextBytes);
+        const auto name = PrivateProfile::ReadString(file, CLanguage::kSection, "Language",
+                                                     kDefaultLanguageName, kShortTextBytes);
         const auto list = AsciiText::SplitList(
-            PrivateProfile::ReadString(file, CLanguage::kSection, "LanguageList", {}, kShortTextBytes), ',', true);
+            PrivateProfile::ReadString(file, CLanguage::kSection, "LanguageList", {}, kShortTextBytes), ',',
+            true);
         if (index >= 0 && static_cast<std::size_t>(index) < list.size() &&
             list[static_cast<std::size_t>(index)] == name) {
             language_.SetLanguageFile(file);
@@ -103,8 +107,8 @@ void CSettings::ChooseLanguage(int index) {
         languageName_ = kDefaultLanguageName;
         languageIndex_ = 0;
     }
-    helpFile_ = PrivateProfile::ReadString(language_.LanguageFile(), CLanguage::kSection, "HelpFile", helpFile_,
-                                           kShortTextBytes);
+    helpFile_ = PrivateProfile::ReadString(language_.LanguageFile(), CLanguage::kSection, "HelpFile",
+                                           helpFile_, kShortTextBytes);
 }
 
 int CSettings::SelectLanguage(int index) {

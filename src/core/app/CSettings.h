@@ -1,11 +1,11 @@
 #pragma once
 
+#include "app/ProgramHome.h"
+#include "lang/CLanguage.h"
+
 #include <filesystem>
 #include <string>
 #include <string_view>
-
-#include "app/ProgramHome.h"
-#include "lang/CLanguage.h"
 
 namespace tav {
 

@@ -22,8 +22,9 @@ std::optional<FreqRangeRecord> ParseRangeEntry(std::string_view value) {
 }
 
 std::string FormatRangeEntry(const FreqRangeRecord& record) {
-    return std::to_string(record.low) + ", " + std::to_string(record.high) + ", " + std::to_string(record.low2) +
-           ", " + std::to_string(record.high2) + ", " + std::to_string(record.flags);
+    return std::to_string(record.low) + ", " + std::to_string(record.high) + ", " +
+           std::to_string(record.low2) + ", " + std::to_string(record.high2) + ", " +
+           std::to_string(record.flags);
 }
 
 } // namespace tav

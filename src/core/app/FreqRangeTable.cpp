@@ -1,15 +1,15 @@
 #include "app/FreqRangeTable.h"
 
-#include <algorithm>
-#include <cstdio>
-#include <new>
-#include <string_view>
-
 #include "app/CModelList.h"
 #include "app/CSettings.h"
 #include "app/UserFiles.h"
 #include "platform/AsciiText.h"
 #include "platform/PrivateProfile.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <new>
+#include <string_view>
 
 namespace tav {
 
@@ -40,8 +40,8 @@ Result FreqRangeTable::Load(const CModelList& list) {
 }
 
 Result FreqRangeTable::LoadFor(const CSettings& settings) {
-    const CModelList list(settings.ModelFile(), settings.ModelId(), settings.ModelName(), settings.FreqRange(),
-                          settings.SignalType());
+    const CModelList list(settings.ModelFile(), settings.ModelId(), settings.ModelName(),
+                          settings.FreqRange(), settings.SignalType());
     return Load(list);
 }
 
@@ -77,7 +77,8 @@ std::uint8_t FreqRangeTable::CurrentRangeId(const std::string& rangeText) const 
 std::string FreqRangeTable::NewRangeQuestion(int languageIndex, std::uint32_t low, std::uint32_t high) {
     char text[256];
     if (languageIndex == 0) {
-        std::snprintf(text, sizeof text, "Find a new Frequency Range: %u-%u MHz,do you want to add?", low, high);
+        std::snprintf(text, sizeof text, "Find a new Frequency Range: %u-%u MHz,do you want to add?", low,
+                      high);
     } else {
         std::snprintf(text, sizeof text, "发现一个新频段：%u-%u MHz, 是否添加？", low, high);
     }
@@ -125,6 +126,8 @@ int FreqRangeTable::OfferNewRange(CSettings& settings, const FreqRangeRecord& ra
     return kRangeAdded;
 }
 
-std::string FormatRange(long low, long high) { return std::to_string(low) + "-" + std::to_string(high); }
+std::string FormatRange(long low, long high) {
+    return std::to_string(low) + "-" + std::to_string(high);
+}
 
 } // namespace tav

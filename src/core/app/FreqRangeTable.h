@@ -1,13 +1,13 @@
 #pragma once
 
+#include "app/FreqRangeRecord.h"
+#include "util/Result.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <utility>
 #include <vector>
-
-#include "app/FreqRangeRecord.h"
-#include "util/Result.h"
 
 namespace tav {
 

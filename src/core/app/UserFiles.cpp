@@ -1,9 +1,9 @@
 #include "app/UserFiles.h"
 
+#include "platform/AtomicFile.h"
+
 #include <fstream>
 #include <iterator>
-
-#include "platform/AtomicFile.h"
 
 namespace tav {
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "app/ProgramHome.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
-
-#include "app/ProgramHome.h"
 
 namespace tav {
 

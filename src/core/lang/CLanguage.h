@@ -1,12 +1,12 @@
 #pragma once
 
+#include "lang/ListText.h"
+
 #include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include "lang/ListText.h"
 
 namespace tav {
 

@@ -1,12 +1,12 @@
 #include "lang/ListText.h"
 
+#include "platform/AsciiText.h"
+
 #include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-
-#include "platform/AsciiText.h"
 
 namespace tav::ListText {
 namespace {
@@ -136,7 +136,8 @@ std::string FormatShown(const NumericRange& range, long long number) {
         std::snprintf(text, sizeof text, "%.*f", range.decimals,
                       static_cast<double>(number) / static_cast<double>(range.divisor));
     } else {
-        const long long shown = (number == LLONG_MIN && range.divisor == -1) ? number : number / range.divisor;
+        const long long shown =
+            (number == LLONG_MIN && range.divisor == -1) ? number : number / range.divisor;
         std::snprintf(text, sizeof text, "%lld", shown);
     }
     return text;

@@ -5,9 +5,13 @@
 namespace tav::AsciiText {
 namespace {
 
-char LowerChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char LowerChar(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
 
 } // namespace
 
@@ -126,7 +130,8 @@ std::string_view CutUtf8(std::string_view text, std::size_t maxBytes) {
     }
     std::size_t cut = maxBytes;
     // Step back over at most three continuation bytes so that a character is dropped whole.
-    for (int back = 0; back < 3 && cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80; ++back) {
+    for (int back = 0; back < 3 && cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80;
+         ++back) {
         --cut;
     }
     if (cut != maxBytes && (static_cast<unsigned char>(text[cut]) & 0xC0) != 0xC0) {

@@ -1,5 +1,8 @@
 #include "platform/PrivateProfile.h"
 
+#include "platform/AsciiText.h"
+#include "platform/AtomicFile.h"
+
 #include <atomic>
 #include <cerrno>
 #include <fcntl.h>
@@ -8,9 +11,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <unordered_map>
-
-#include "platform/AsciiText.h"
-#include "platform/AtomicFile.h"
 
 namespace tav::PrivateProfile {
 namespace {
@@ -193,7 +193,8 @@ bool ReadAll(int fd, std::size_t expected, std::string& bytes) {
 
 class FileHandle {
 public:
-    explicit FileHandle(const std::filesystem::path& file) : fd_(::open(file.c_str(), O_RDONLY | O_CLOEXEC)) {}
+    explicit FileHandle(const std::filesystem::path& file)
+        : fd_(::open(file.c_str(), O_RDONLY | O_CLOEXEC)) {}
     ~FileHandle() {
         if (fd_ >= 0) {
             ::close(fd_);
@@ -252,14 +253,17 @@ const std::string* FindValue(const ParsedFile& parsed, std::string_view section,
 // ---------------------------------------------------------------------------------------------
 // Writing
 
-bool HasBreakingByte(std::string_view text) { return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos; }
+bool HasBreakingByte(std::string_view text) {
+    return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+}
 
 bool ValidName(std::string_view name) {
     return !name.empty() && AsciiText::Trim(name).size() == name.size() && !HasBreakingByte(name);
 }
 
 bool ValidKey(std::string_view key) {
-    return ValidName(key) && key.find('=') == std::string_view::npos && key.front() != ';' && key.front() != '[';
+    return ValidName(key) && key.find('=') == std::string_view::npos && key.front() != ';' &&
+           key.front() != '[';
 }
 
 bool ValidSection(std::string_view section) {
@@ -405,6 +409,8 @@ bool WriteString(const std::filesystem::path& file, std::string_view section, st
     return WriteStrings(file, section, Entries{{std::string(key), std::string(value)}});
 }
 
-std::size_t ParseCount() { return g_parseCount.load(); }
+std::size_t ParseCount() {
+    return g_parseCount.load();
+}
 
 } // namespace tav::PrivateProfile
