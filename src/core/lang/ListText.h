@@ -39,7 +39,8 @@ struct ListItem {
 ///
 /// Shown numbers: (start + k * step) / divisor, printed with `decimals` decimals, or in integer
 /// division when decimals is 0. The drop-down fill and both conversions follow this one rule, so a
-/// value converted to text always names an item of the filled list.
+/// value converted to text always names an item of the filled list. Numbers with decimals are
+/// printed and read under the C library's current locale, as every number the user sees.
 namespace ListText {
 
 /// Items generated for one list at most, so that a hostile language file cannot exhaust memory.
