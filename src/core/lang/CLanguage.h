@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lang/ListText.h"
+#include "lang/TextLookup.h"
 
 #include <filesystem>
 #include <functional>
@@ -18,7 +19,7 @@ namespace tav {
 /// effect at the next lookup; a missing file or key gives empty text. Windows that translate
 /// themselves only walk their controls and ask `GetControlText`, `IsControlDisabled`, `ListItems`,
 /// `ListBoxItems` and `EditRange` by control id.
-class CLanguage {
+class CLanguage : public TextLookup {
 public:
     /// Section of the language file that holds the texts.
     static constexpr const char* kSection = "Setting";
@@ -34,9 +35,9 @@ public:
     const std::filesystem::path& LanguageFile() const { return file_; }
 
     /// Message text n (group S01).
-    std::string GetMessageText(int n) const;
+    std::string GetMessageText(int n) const override;
     /// Control, caption, menu or list text n (group S02).
-    std::string GetControlText(int n) const;
+    std::string GetControlText(int n) const override;
     /// Model text n (group S03); 450 and 460 are the model identifiers data files may carry.
     std::string GetModelText(int n) const;
     /// Group S02 text n when `controlGroup` is set, else group S01. `inOut` holds the default and
@@ -44,11 +45,11 @@ public:
     bool GetText(int n, bool controlGroup, std::string& inOut) const;
 
     /// The per-model switch of a control for the current model (0 when absent or no model is set).
-    int IsControlDisabled(int controlId) const;
+    int IsControlDisabled(int controlId) const override;
 
     /// Conversions between a raw value and the text of an item of list `listId` (see ListText).
-    std::string ListValueToText(int listId, int value) const;
-    int ListTextToValue(int listId, const std::string& text) const;
+    std::string ListValueToText(int listId, int value) const override;
+    int ListTextToValue(int listId, const std::string& text) const override;
     /// Drop-down fill: all items, range items expanded.
     std::vector<ListItem> ListItems(int listId) const;
     /// List-box fill: the value items only.

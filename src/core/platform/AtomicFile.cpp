@@ -52,7 +52,9 @@ bool WriteFileAtomically(const std::filesystem::path& file, std::string_view byt
         ok = ::rename(name.data(), target.c_str()) == 0;
     }
     if (!ok) {
+        const int error = errno; // the caller reports why the write failed
         ::unlink(name.data());
+        errno = error;
         return false;
     }
     // Make the rename itself durable; a failure here does not undo the completed replacement.
