@@ -3,6 +3,7 @@
 #include "data/ImageMap.h"
 #include "data/ProblemList.h"
 #include "data/RecordKind.h"
+#include "data/ToneTables.h"
 #include "lang/TextLookup.h"
 
 #include <algorithm>
@@ -14,7 +15,6 @@ namespace tav {
 namespace {
 
 using R = ChannelRecord;
-using T = ToneWordBits;
 
 /// Standard tone index of the first channel's default tone (131.8 Hz); channel n gets index 20 + n.
 constexpr std::size_t kFirstDefaultToneIndex = 20;
@@ -22,10 +22,6 @@ constexpr std::size_t kFirstDefaultToneIndex = 20;
 /// between the defaults of neighbouring channels, in 10 Hz units (0.325 MHz and 0.5 MHz).
 constexpr std::uint64_t kDefaultFreqOffset = 32500;
 constexpr std::uint64_t kDefaultFreqSpacing = 50000;
-
-int ToneTypeOf(std::uint16_t word) {
-    return (word & T::kTypeMask) >> T::kTypeShift;
-}
 
 /// The list value of a text, or nothing when the text names no item (the field is then kept).
 std::optional<int> ListValue(const TextLookup& texts, int listId, const std::string& text) {
@@ -42,23 +38,34 @@ std::string PlaceText(const TextLookup& texts, int recordText, std::size_t numbe
 
 ChannelData::ChannelData(ObjectId id) : FeatureRecord(R::kSize, id) {}
 
-std::uint32_t ChannelData::DefaultFreq(std::uint32_t lowMHz, std::size_t position) {
-    return ChannelCodec::ToBcd(std::uint64_t{lowMHz} * 100000u + kDefaultFreqOffset +
-                               std::uint64_t{std::min<std::size_t>(position, 0xFFFF)} * kDefaultFreqSpacing);
+BcdFreq ChannelData::DefaultFreq(std::uint32_t lowMHz, std::size_t position) {
+    const std::uint64_t count = std::uint64_t{lowMHz} * kCountsPerMHz + kDefaultFreqOffset +
+                                std::uint64_t{std::min<std::size_t>(position, 0xFFFF)} * kDefaultFreqSpacing;
+    return FreqToBcd(static_cast<std::uint32_t>(std::min<std::uint64_t>(count, kMaxFreqCount)));
 }
 
-std::uint16_t ChannelData::DefaultTone(std::size_t position) {
-    const std::uint16_t value =
-        ChannelCodec::StandardTone(kFirstDefaultToneIndex + std::min<std::size_t>(position, 64));
-    return static_cast<std::uint16_t>((static_cast<int>(ToneType::Ctcss) << T::kTypeShift) | T::kReserved |
-                                      value);
+ToneWord ChannelData::DefaultTone(std::size_t position) {
+    const std::size_t index =
+        std::min(kFirstDefaultToneIndex + std::min<std::size_t>(position, 64), CtcssToneTable.size() - 1);
+    return MakeToneWord(ToneType::Ctcss, CtcssToneTable[index], false, true);
+}
+
+std::uint8_t ChannelData::StepOf(BcdFreq bcd) {
+    if (bcd == kNoFreq) {
+        return ChannelUi::kNoStep;
+    }
+    return static_cast<std::uint8_t>(ClassifyStep(BcdToFreq(bcd)).code);
+}
+
+BcdFreq ChannelData::MHzToBcd(std::uint32_t mhz) {
+    return FreqToBcd(MHzToCount(mhz));
 }
 
 void ChannelData::SetDefaults(std::size_t position, const DataContext& context) {
     auto b = Bytes();
     std::fill(b.begin(), b.end(), 0xFF);
-    const std::uint32_t freq = DefaultFreq(context.rangeLowMHz, position);
-    const std::uint8_t step = ChannelCodec::StepOf(freq);
+    const BcdFreq freq = DefaultFreq(context.rangeLowMHz, position);
+    const std::uint8_t step = StepOf(freq);
     WriteBe32(b, R::kRxFreq, freq);
     WriteBe32(b, R::kTxFreq, freq);
     WriteBe16(b, R::kRxTone, DefaultTone(position));
@@ -125,18 +132,14 @@ void ChannelData::SetTxFreq(std::uint32_t bcd) {
 }
 
 ToneFieldState ChannelData::ToneFields(int toneType) {
-    switch (toneType) {
-    case static_cast<int>(ToneType::Ctcss):
-        return {true, false};
-    case static_cast<int>(ToneType::Cdcss):
-    case static_cast<int>(ToneType::CdcssAlt):
-        return {false, true};
-    default:
+    if (toneType < 0 || toneType > 3 || static_cast<ToneType>(toneType) == ToneType::None) {
         return {false, false};
     }
+    return static_cast<ToneType>(toneType) == ToneType::Ctcss ? ToneFieldState{true, false}
+                                                              : ToneFieldState{false, true};
 }
 
-void ChannelData::LoadUi(ChannelUi& ui, const TextLookup& texts) const {
+void ChannelData::LoadUi(ChannelUi& ui, const TextLookup& texts, char separator) const {
     ui.rxFreq = RxFreq();
     ui.txFreq = TxFreq();
     ui.rxStep = RxStep();
@@ -144,37 +147,18 @@ void ChannelData::LoadUi(ChannelUi& ui, const TextLookup& texts) const {
     ui.spacing = texts.ListValueToText(kSpacingList, Spacing());
     ui.power = texts.ListValueToText(kPowerList, Power());
 
-    const auto fillTone = [&](std::uint16_t word, int typeList, std::string& type, std::string& ctcss,
-                              std::string& cdcss) {
-        const int toneType = ToneTypeOf(word);
-        const std::uint16_t value = word & T::kValueMask;
-        type = texts.ListValueToText(typeList, toneType);
-        const ToneFieldState fields = ToneFields(toneType);
-        ctcss = fields.ctcss ? ChannelCodec::ToneText(value) : ChannelCodec::kDefaultToneText;
-        cdcss = fields.cdcss ? ChannelCodec::CodeText(value) : ChannelCodec::kDefaultCodeText;
-    };
-    fillTone(RxTone(), kRxTypeList, ui.rxType, ui.rxCtcss, ui.rxCdcss);
-    fillTone(TxTone(), kTxTypeList, ui.txType, ui.txCtcss, ui.txCdcss);
+    ui.rxType = texts.ListValueToText(kRxTypeList, static_cast<int>(ToneTypeOf(RxTone())));
+    ToneTexts rx = ToneWordTexts(RxTone(), separator);
+    ui.rxCtcss = std::move(rx.ctcss);
+    ui.rxCdcss = std::move(rx.cdcss);
+    ui.txType = texts.ListValueToText(kTxTypeList, static_cast<int>(ToneTypeOf(TxTone())));
+    ToneTexts tx = ToneWordTexts(TxTone(), separator);
+    ui.txCtcss = std::move(tx.ctcss);
+    ui.txCdcss = std::move(tx.cdcss);
 }
 
-std::uint16_t ChannelData::StoreTone(std::uint16_t word, int type, const std::string& ctcss,
-                                     const std::string& cdcss) const {
-    word = static_cast<std::uint16_t>((word & ~T::kTypeMask) | ((type << T::kTypeShift) & T::kTypeMask));
-    const ToneFieldState fields = ToneFields(type);
-    if (!fields.ctcss && !fields.cdcss) {
-        return word; // no tone: the value bits carry no meaning and stay as they are
-    }
-    const ChannelCodec::Parsed parsed =
-        fields.ctcss ? ChannelCodec::ParseTone(ctcss) : ChannelCodec::ParseCode(cdcss);
-    word = static_cast<std::uint16_t>(word & ~(T::kValueMask | T::kNonStandard));
-    word = static_cast<std::uint16_t>(word | (parsed.value & T::kValueMask));
-    if (parsed.nonStandard) {
-        word |= T::kNonStandard;
-    }
-    return word;
-}
-
-void ChannelData::StoreUi(const ChannelUi& ui, const TextLookup& texts, const DataContext& context) {
+void ChannelData::StoreUi(const ChannelUi& ui, const TextLookup& texts, const DataContext& context,
+                          char separator) {
     auto b = Bytes();
 
     std::uint8_t spacing = Spacing();
@@ -187,30 +171,33 @@ void ChannelData::StoreUi(const ChannelUi& ui, const TextLookup& texts, const Da
     }
     b[R::kSpacingPower] = static_cast<std::uint8_t>(spacing | (power << 4));
 
-    int rxType = ToneTypeOf(RxTone());
-    int txType = ToneTypeOf(TxTone());
+    ToneType rxType = ToneTypeOf(RxTone());
+    ToneType txType = ToneTypeOf(TxTone());
     if (const auto v = ListValue(texts, kRxTypeList, ui.rxType)) {
-        rxType = *v & 0x03;
+        rxType = static_cast<ToneType>(*v & 0x03);
     }
     if (const auto v = ListValue(texts, kTxTypeList, ui.txType)) {
-        txType = *v & 0x03;
+        txType = static_cast<ToneType>(*v & 0x03);
     }
 
-    const std::uint32_t low = ChannelCodec::MHzToBcd(context.rangeLowMHz);
-    const std::uint32_t high = std::max(low, ChannelCodec::MHzToBcd(context.rangeHighMHz));
-    std::uint32_t rx = ui.rxFreq;
-    std::uint32_t tx = ui.txFreq;
-    if (rx == ChannelCodec::kNoFreq) {
-        tx = ChannelCodec::kNoFreq;
-    } else if (tx != ChannelCodec::kNoFreq) {
+    // Both frequencies are held to the model's range, compared as stored values; a receive
+    // frequency without a transmit frequency is kept as it is, and no receive frequency means no
+    // transmit frequency either.
+    const BcdFreq low = MHzToBcd(context.rangeLowMHz);
+    const BcdFreq high = std::max(low, MHzToBcd(context.rangeHighMHz));
+    BcdFreq rx = ui.rxFreq;
+    BcdFreq tx = ui.txFreq;
+    if (rx == kNoFreq) {
+        tx = kNoFreq;
+    } else if (tx != kNoFreq) {
         rx = std::clamp(rx, low, high);
         tx = std::clamp(tx, low, high);
     }
     SetRxFreq(rx);
     SetTxFreq(tx);
 
-    WriteBe16(b, R::kRxTone, StoreTone(RxTone(), rxType, ui.rxCtcss, ui.rxCdcss));
-    WriteBe16(b, R::kTxTone, StoreTone(TxTone(), txType, ui.txCtcss, ui.txCdcss));
+    WriteBe16(b, R::kRxTone, ApplyToneTexts(RxTone(), rxType, ui.rxCtcss, ui.rxCdcss, separator));
+    WriteBe16(b, R::kTxTone, ApplyToneTexts(TxTone(), txType, ui.txCtcss, ui.txCdcss, separator));
 
     b[R::kSteps] = static_cast<std::uint8_t>((ui.rxStep & 0x0F) | ((ui.txStep & 0x0F) << 4));
 }

@@ -1,12 +1,15 @@
 #pragma once
 
-#include "data/ChannelCodec.h"
 #include "data/ChannelRecord.h"
 #include "data/DataContext.h"
 #include "data/FeatureRecord.h"
+#include "data/FreqCodec.h"
+#include "data/FreqRaster.h"
 #include "data/Image.h"
 #include "data/ObjectId.h"
 #include "data/RecordList.h"
+#include "data/ToneCodec.h"
+#include "util/NumberText.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -23,17 +26,18 @@ class RecordDirectory;
 struct ChannelUi {
     /// A drop-down position meaning "nothing selected".
     static constexpr std::uint32_t kNoSelection = 0xFFFFFFFF;
+    static constexpr std::uint8_t kNoStep = static_cast<std::uint8_t>(StepCode::None);
 
-    std::uint32_t rxFreq = ChannelCodec::kNoFreq; ///< BcdFreq
-    std::uint32_t txFreq = ChannelCodec::kNoFreq; ///< BcdFreq
+    std::uint32_t rxFreq = kNoFreq; ///< BcdFreq
+    std::uint32_t txFreq = kNoFreq; ///< BcdFreq
     std::string rxType;
     std::string rxCtcss;
     std::string rxCdcss;
     std::string txType;
     std::string txCtcss;
     std::string txCdcss;
-    std::uint8_t rxStep = ChannelCodec::kNoStep; ///< StepCode; 255 (an empty edit) stores as 15
-    std::uint8_t txStep = ChannelCodec::kNoStep;
+    std::uint8_t rxStep = kNoStep; ///< StepCode; 255 (an empty edit) stores as 15
+    std::uint8_t txStep = kNoStep;
     std::string spacing;
     std::string power;
     std::uint32_t personalityPosition = kNoSelection; ///< position in the personality drop-down
@@ -86,11 +90,13 @@ public:
     ObjectId ScanListId() const { return scanListId_; }
 
     /// Fills the basic part of `ui`: frequencies, step codes, tone types and texts, spacing and power.
-    void LoadUi(ChannelUi& ui, const TextLookup& texts) const;
+    /// `separator` is the decimal separator of the tone texts.
+    void LoadUi(ChannelUi& ui, const TextLookup& texts, char separator = kDefaultDecimalSeparator) const;
     /// Writes the basic part of `ui` into the record: list texts to codes (a text with no list item
     /// leaves its field as it is), frequencies clamped to the context's range, tones parsed and
     /// flagged standard or not, step codes. Personality, scan list and the flags are not touched.
-    void StoreUi(const ChannelUi& ui, const TextLookup& texts, const DataContext& context);
+    void StoreUi(const ChannelUi& ui, const TextLookup& texts, const DataContext& context,
+                 char separator = kDefaultDecimalSeparator);
 
     /// Fills the misc part of `ui`: the two flags, and the drop-down positions of the referenced
     /// personality and scan list (kNoSelection when the reference names no record).
@@ -121,11 +127,15 @@ public:
     /// Tone drop-downs that a tone type enables (type 1 CTCSS, types 2 and 3 CDCSS, type 0 neither).
     static ToneFieldState ToneFields(int toneType);
     /// The transmit frequency can be edited only while a receive frequency is set.
-    static bool TransmitFrequencyEnabled(std::uint32_t rxFreq) { return rxFreq != ChannelCodec::kNoFreq; }
+    static bool TransmitFrequencyEnabled(std::uint32_t rxFreq) { return rxFreq != kNoFreq; }
     /// Receive and transmit frequency of a new channel at `position` for a range starting at `lowMHz`.
-    static std::uint32_t DefaultFreq(std::uint32_t lowMHz, std::size_t position);
+    static BcdFreq DefaultFreq(std::uint32_t lowMHz, std::size_t position);
     /// Tone word of a new channel at `position`.
-    static std::uint16_t DefaultTone(std::size_t position);
+    static ToneWord DefaultTone(std::size_t position);
+    /// StepCode of a stored frequency (15 for none); a frequency on no raster counts as 12.5 kHz.
+    static std::uint8_t StepOf(BcdFreq bcd);
+    /// BcdFreq of whole megahertz.
+    static BcdFreq MHzToBcd(std::uint32_t mhz);
 
 private:
     std::uint8_t Byte(std::size_t offset) const { return Bytes()[offset]; }

@@ -16,8 +16,8 @@ ChannelRow LoadChannelRow(const ChannelData& channel, const TextLookup& texts) {
 void StoreChannelRow(ChannelData& channel, const ChannelRow& row, const TextLookup& texts,
                      const DataContext& context) {
     ChannelUi ui = row.ui;
-    ui.rxStep = ChannelCodec::StepOf(ui.rxFreq);
-    ui.txStep = ChannelCodec::StepOf(ui.rxFreq == ChannelCodec::kNoFreq ? ChannelCodec::kNoFreq : ui.txFreq);
+    ui.rxStep = ChannelData::StepOf(ui.rxFreq);
+    ui.txStep = ChannelData::StepOf(ui.rxFreq == kNoFreq ? kNoFreq : ui.txFreq);
     channel.StoreUi(ui, texts, context);
     channel.SetAutoStartScan(row.autoStartScan != 0);
 }

@@ -46,16 +46,4 @@ struct ChannelRecord {
     static constexpr std::uint8_t kNewReserved = 0x00;
 };
 
-/// Bits of a ToneWord (one direction's CTCSS/CDCSS setting).
-struct ToneWordBits {
-    static constexpr std::uint16_t kTypeShift = 14;
-    static constexpr std::uint16_t kTypeMask = 0xC000;
-    static constexpr std::uint16_t kNonStandard = 0x2000;
-    static constexpr std::uint16_t kReserved = 0x1000; ///< kept when edited, set in a new channel
-    static constexpr std::uint16_t kValueMask = 0x0FFF;
-};
-
-/// The tone types of a ToneWord (types 2 and 3 are both CDCSS).
-enum class ToneType : std::uint8_t { None = 0, Ctcss = 1, Cdcss = 2, CdcssAlt = 3 };
-
 } // namespace tav

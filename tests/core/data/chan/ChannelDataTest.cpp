@@ -76,8 +76,8 @@ TEST(ChannelImage, AllErasedImageLoadsOneChannelOfNothing) {
     LoadChannels(BlankImage(), channels, ids);
     ASSERT_EQ(channels.Count(), 1u);
     const ChannelData& c = channels.At(0);
-    EXPECT_EQ(c.RxFreq(), ChannelCodec::kNoFreq);
-    EXPECT_EQ(c.TxFreq(), ChannelCodec::kNoFreq);
+    EXPECT_EQ(c.RxFreq(), kNoFreq);
+    EXPECT_EQ(c.TxFreq(), kNoFreq);
     EXPECT_EQ(c.RxTone() >> 14, 3);
 
     ChannelUi ui;
@@ -237,19 +237,19 @@ TEST_F(ChannelUiTest, FrequenciesAreClampedOnlyWhenBothArePresent) {
     EXPECT_EQ(channel->TxFreq(), 0x47000000u);
 
     ui.rxFreq = 0x48000000;
-    ui.txFreq = ChannelCodec::kNoFreq;
+    ui.txFreq = kNoFreq;
     channel->StoreUi(ui, texts, range);
     EXPECT_EQ(channel->RxFreq(), 0x48000000u);
-    EXPECT_EQ(channel->TxFreq(), ChannelCodec::kNoFreq);
+    EXPECT_EQ(channel->TxFreq(), kNoFreq);
 }
 
 TEST_F(ChannelUiTest, ClearingTheReceiveFrequencyClearsTransmit) {
     ChannelUi ui = Load();
-    ui.rxFreq = ChannelCodec::kNoFreq;
+    ui.rxFreq = kNoFreq;
     ui.rxStep = 255; // an empty frequency edit
     channel->StoreUi(ui, texts, range);
-    EXPECT_EQ(channel->RxFreq(), ChannelCodec::kNoFreq);
-    EXPECT_EQ(channel->TxFreq(), ChannelCodec::kNoFreq);
+    EXPECT_EQ(channel->RxFreq(), kNoFreq);
+    EXPECT_EQ(channel->TxFreq(), kNoFreq);
     EXPECT_EQ(channel->Bytes()[16], 0x6F);
     EXPECT_FALSE(ChannelData::TransmitFrequencyEnabled(channel->RxFreq()));
 }

@@ -72,10 +72,10 @@ TEST_F(ChannelGridTest, StepCodesComeFromTheRowFrequencies) {
     EXPECT_EQ(first.RxStep(), 6);
     EXPECT_EQ(first.TxStep(), 2);
 
-    row.ui.rxFreq = ChannelCodec::kNoFreq;
+    row.ui.rxFreq = kNoFreq;
     StoreChannelRow(first, row, texts, range);
     EXPECT_EQ(first.Bytes()[16], 0xFF);
-    EXPECT_EQ(first.TxFreq(), ChannelCodec::kNoFreq);
+    EXPECT_EQ(first.TxFreq(), kNoFreq);
 }
 
 TEST_F(ChannelGridTest, DeleteWithdrawsAndKeepsTheLastChannel) {
