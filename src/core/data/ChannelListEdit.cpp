@@ -1,0 +1,59 @@
+#include "data/ChannelListEdit.h"
+
+#include "data/ImageMap.h"
+#include "data/ProblemList.h"
+#include "data/RecordKind.h"
+
+namespace tav {
+
+ChannelRow LoadChannelRow(const ChannelData& channel, const TextLookup& texts) {
+    ChannelRow row;
+    channel.LoadUi(row.ui, texts);
+    row.autoStartScan = channel.AutoStartScan() ? 1 : 0;
+    return row;
+}
+
+void StoreChannelRow(ChannelData& channel, const ChannelRow& row, const TextLookup& texts,
+                     const DataContext& context) {
+    ChannelUi ui = row.ui;
+    ui.rxStep = ChannelData::StepOf(ui.rxFreq);
+    ui.txStep = ChannelData::StepOf(ui.rxFreq == kNoFreq ? kNoFreq : ui.txFreq);
+    channel.StoreUi(ui, texts, context);
+    channel.SetAutoStartScan(row.autoStartScan != 0);
+}
+
+std::optional<std::size_t> DeleteChannelRow(RecordList<ChannelData>& channels,
+                                            std::optional<std::size_t> current, ProblemList& problems) {
+    if (!current || *current >= channels.Count()) {
+        return std::nullopt;
+    }
+    channels.At(*current).WithdrawProblems(problems);
+    if (channels.Count() < 2) {
+        return std::nullopt;
+    }
+    channels.Remove(*current);
+    return *current < channels.Count() ? *current : channels.Count() - 1;
+}
+
+std::optional<std::size_t> InsertChannelRow(RecordList<ChannelData>& channels, std::size_t position,
+                                            ObjectIdCounter& ids, const DataContext& context,
+                                            const RecordDirectory& directory) {
+    if (channels.Count() >= ImageMap::kChannelCapacity) {
+        return std::nullopt;
+    }
+    auto channel = MakeDefaultChannel(ids, channels.Count(), context);
+    channel->ResolveReferences(directory);
+    position = std::min(position, channels.Count());
+    channels.Insert(position, std::move(channel));
+    return position;
+}
+
+bool MoveChannelRow(RecordList<ChannelData>& channels, std::size_t from, std::size_t to) {
+    if (from >= channels.Count() || to >= channels.Count()) {
+        return false;
+    }
+    channels.Move(from, to);
+    return true;
+}
+
+} // namespace tav

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "data/ChannelData.h"
+#include "data/DataContext.h"
+#include "data/ObjectId.h"
+#include "data/RecordList.h"
+
+#include <cstddef>
+#include <optional>
+
+namespace tav {
+
+class ProblemList;
+class RecordDirectory;
+class TextLookup;
+
+/// The rules the channel list grid applies to the channel records: a row is filled from and stored
+/// into its channel, and rows are added, inserted, moved and deleted within the channel capacity.
+/// The grid itself only binds cells to these.
+
+/// One grid row: the channel's basic fields and its auto start scan switch (the column's value).
+struct ChannelRow {
+    ChannelUi ui;
+    int autoStartScan = 0;
+};
+
+/// Fills a row from a channel.
+ChannelRow LoadChannelRow(const ChannelData& channel, const TextLookup& texts);
+
+/// Stores a row edited in the grid. The grid has no step codes of its own: they are derived from the
+/// row's frequencies (15 for none). Only the auto start scan bit of the flags byte changes; the
+/// personality, the scan list and ATIS are left as they are.
+void StoreChannelRow(ChannelData& channel, const ChannelRow& row, const TextLookup& texts,
+                     const DataContext& context);
+
+/// Delete in the grid: with no current channel nothing happens. Otherwise the current channel's
+/// problem entries are withdrawn, and with at least two channels it is removed; the channel after
+/// it (or the new last one) becomes current. A single channel stays, and then no channel is current.
+std::optional<std::size_t> DeleteChannelRow(RecordList<ChannelData>& channels,
+                                            std::optional<std::size_t> current, ProblemList& problems);
+
+/// Inserts a new channel with defaults before `position` (at the end when past it); its defaults are
+/// those of a channel added as number count + 1, and its references are resolved. Returns the new
+/// channel's position, or nothing when the list already holds the radio's 16 channels.
+std::optional<std::size_t> InsertChannelRow(RecordList<ChannelData>& channels, std::size_t position,
+                                            ObjectIdCounter& ids, const DataContext& context,
+                                            const RecordDirectory& directory);
+
+/// Moves a channel from one position to another; false when either position is past the end.
+bool MoveChannelRow(RecordList<ChannelData>& channels, std::size_t from, std::size_t to);
+
+} // namespace tav
