@@ -1,0 +1,176 @@
+#include "app/Document.h"
+
+#include "app/CSettings.h"
+#include "app/FreqRangeTable.h"
+#include "data/CDataContainer.h"
+#include "data/CDataFile.h"
+#include "data/ImageMap.h"
+#include "data/ProblemList.h"
+
+namespace tav {
+namespace {
+
+const SystemWallClock kSystemClock;
+
+std::string Cut(const std::string& text, std::size_t n) { return text.size() > n ? text.substr(0, n) : text; }
+
+} // namespace
+
+Document::Document(CSettings& settings, CDataContainer& container, FreqRangeTable& ranges, ProblemList& problems,
+                   FileSink& sink)
+    : settings_(settings), container_(container), ranges_(ranges), problems_(problems), sink_(sink),
+      clock_(&kSystemClock) {
+    container_.Context().texts = &settings_.Language();
+}
+
+void Document::UpdateDataContext() {
+    DataContext& context = container_.Context();
+    context.texts = &settings_.Language();
+    const auto [low, high] = FreqRangeTable::CurrentRangeLimits(settings_.FreqRange());
+    // A missing or unreadable range keeps the fall-back range, so defaults stay meaningful.
+    if (low != 0 || high != 0) {
+        context.rangeLowMHz = low;
+        context.rangeHighMHz = high;
+    } else {
+        context.rangeLowMHz = static_cast<std::uint16_t>(FreqRangeTable::kFallbackRange.low);
+        context.rangeHighMHz = static_cast<std::uint16_t>(FreqRangeTable::kFallbackRange.high);
+    }
+    context.rangeFlags = ranges_.CurrentRangeFlags(settings_.FreqRange());
+    context.signalType = settings_.SignalType();
+}
+
+std::filesystem::path Document::DefaultDataFile() const {
+    return settings_.Home().ShippedFile(settings_.ModelId() + settings_.FreqRange() + "DefaultSet.dat");
+}
+
+Result Document::New(DocumentViews& views) {
+    views.CloseAllEditors();
+    settings_.SetFirmwareVersion(kProgramVersion);
+    if (Result loaded = ranges_.LoadFor(settings_); !loaded) {
+        return loaded;
+    }
+    path_.clear();
+    UpdateDataContext();
+    container_.ClearLists();
+    container_.CreateDefaults();
+    DataFileContent defaults;
+    if (CDataFile::Load(DefaultDataFile(), defaults) == DataFileError::None) {
+        views.CloseAllEditors();
+        container_.image() = defaults.image;
+        const ProgrammingDate date = EncodeProgrammingDate(clock_->Now());
+        CopyToImage(container_.image(), ImageMap::kProgrammingDate, date);
+        container_.LoadAll();
+    }
+    views.DataReloaded();
+    return Result::Ok();
+}
+
+Result Document::Open(const std::filesystem::path& path, DocumentViews& views) {
+    return OpenFile(path, views, false);
+}
+
+Result Document::OpenRecent(const std::filesystem::path& path, DocumentViews& views) {
+    return OpenFile(path, views, true);
+}
+
+Result Document::OpenFile(const std::filesystem::path& path, DocumentViews& views, bool recent) {
+    DataFileHeader::Bytes headerBytes;
+    if (!CDataFile::ReadHeader(path, headerBytes)) {
+        if (recent) {
+            path_.clear();
+            return Result::Fail(kRecentNotDataFile, path.string());
+        }
+        return Result::Fail(kNotDataFile, path.string());
+    }
+    const DataFileHeader header = DataFileHeader::FromBytes(headerBytes);
+    const CLanguage& language = settings_.Language();
+    if (header.modelId.empty() || (header.modelId != language.GetModelText(kAcceptedModelText1) &&
+                                   header.modelId != language.GetModelText(kAcceptedModelText2))) {
+        path_.clear();
+        return Result::Fail(kModelNotSupported, header.modelId);
+    }
+    if (CompareFirmwarePrefix(header.firmware, "1.04") > 0) {
+        return Result::Fail(recent ? kRecentFirmwareTooNew : kFirmwareTooNew, header.firmware);
+    }
+    // The body is read before anything is taken over, so a damaged file changes nothing.
+    DataFileContent content;
+    if (const DataFileError error = CDataFile::Load(path, content); error != DataFileError::None) {
+        return Result::Fail(kNotDataFile, path.string() + ": " + DataFileErrorText(error));
+    }
+    settings_.SetModelId(header.modelId);
+    settings_.SetModelName(header.modelName);
+    settings_.SetFreqRange(header.RangeText());
+    settings_.SetSignalType(header.signalType);
+    settings_.SetFirmwareVersion(header.firmware);
+    path_ = path;
+    views.CloseAllEditors();
+    container_.image() = content.image;
+    if (CompareFirmwarePrefix(header.firmware, "1.02") < 0) {
+        container_.image()[ImageMap::kDos] = 0;
+    }
+    // The range table follows the file's model, so a later save writes that model's range flags.
+    ranges_.LoadFor(settings_);
+    UpdateDataContext();
+    container_.LoadAll();
+    views.DataReloaded();
+    return Result::Ok();
+}
+
+Result Document::CheckReferences() {
+    if (container_.CheckAllReferences(problems_, settings_.Language())) {
+        return Result::Fail(kInvalidReferences);
+    }
+    return Result::Ok();
+}
+
+Result Document::Save(DocumentViews& views, bool& needsSaveAs) {
+    needsSaveAs = false;
+    if (Result checked = CheckReferences(); !checked) {
+        return checked;
+    }
+    std::error_code ec;
+    if (path_.empty() || !std::filesystem::exists(path_, ec)) {
+        needsSaveAs = true;
+        return Result::Ok();
+    }
+    views.StoreAllEditors();
+    container_.StoreAll();
+    return Write(path_, {});
+}
+
+Result Document::SaveAs(const std::filesystem::path& path, const std::string& comment, DocumentViews& views) {
+    if (Result checked = CheckReferences(); !checked) {
+        return checked;
+    }
+    views.StoreAllEditors();
+    container_.StoreAll();
+    if (Result written = Write(path, comment); !written) {
+        return written;
+    }
+    path_ = path;
+    return Result::Ok();
+}
+
+Result Document::Write(const std::filesystem::path& path, const std::string& comment) {
+    CDataFile file(sink_);
+    if (!file.SetHeader(BuildHeader().ToBytes())) {
+        return Result::Fail(kCannotWrite, path.string());
+    }
+    return file.WriteDataFile(path, {}, container_.image(), comment);
+}
+
+DataFileHeader Document::BuildHeader() const {
+    DataFileHeader header;
+    header.modelId = Cut(settings_.ModelId(), DataFileHeader::kTextFieldSize);
+    header.modelName = Cut(settings_.ModelName(), DataFileHeader::kTextFieldSize);
+    const auto [low, high] = FreqRangeTable::CurrentRangeLimits(settings_.FreqRange());
+    header.lowMHz = low;
+    header.highMHz = high;
+    header.firmware = settings_.FirmwareVersion();
+    header.dataVersion = kProgramVersion;
+    header.rangeFlags = ranges_.CurrentRangeFlags(settings_.FreqRange());
+    header.signalType = static_cast<std::uint8_t>(settings_.SignalType());
+    return header;
+}
+
+} // namespace tav

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "data/DataFileHeader.h"
+#include "platform/FileSink.h"
+#include "platform/WallClock.h"
+#include "util/Result.h"
+
+namespace tav {
+
+class CDataContainer;
+class CSettings;
+class FreqRangeTable;
+class ProblemList;
+
+/// What the windows do when the document changes under them. The desktop program's main frame
+/// implements it; the command-line tool needs none of it.
+class DocumentViews {
+public:
+    virtual ~DocumentViews() = default;
+    /// Closes every editor window (their data is replaced).
+    virtual void CloseAllEditors() {}
+    /// Makes every open editor store what its controls hold.
+    virtual void StoreAllEditors() {}
+    /// The data was replaced: refresh the tree's record items, the status bar and the tree root.
+    virtual void DataReloaded() {}
+};
+
+/// The one configuration being edited: its file, its identity (kept by the settings) and the data
+/// container. Carries out New, Open, Open recent, Save and Save As; each returns the language
+/// message number of its failure. Questions (New's "replace the data?") are the caller's.
+class Document {
+public:
+    /// Message numbers of the document commands.
+    enum Message : int {
+        kReplaceQuestion = 800,
+        kRecentNotDataFile = 802,
+        kCannotWrite = 803,
+        kModelNotSupported = 810,
+        kNotDataFile = 811,
+        kInvalidReferences = 814,
+        kRecentFirmwareTooNew = 1140,
+        kFirmwareTooNew = 1230,
+    };
+    /// S03 texts naming the model identifiers a data file may carry.
+    static constexpr int kAcceptedModelText1 = 450;
+    static constexpr int kAcceptedModelText2 = 460;
+    /// The firmware and data version this program writes and understands.
+    static constexpr const char* kProgramVersion = "1.04.01";
+
+    Document(CSettings& settings, CDataContainer& container, FreqRangeTable& ranges, ProblemList& problems,
+             FileSink& sink = DefaultFileSink());
+
+    void SetClock(const WallClock& clock) { clock_ = &clock; }
+
+    /// The file the document was opened from or saved to; empty for a new document.
+    const std::filesystem::path& Path() const { return path_; }
+
+    /// Built-in defaults for the current identity, then the model's default data file if there is
+    /// one. Fails only when the frequency-range table cannot be had (1147).
+    Result New(DocumentViews& views);
+    /// Opens a data file (811, 810, 1230). Nothing changes unless the whole file was accepted.
+    Result Open(const std::filesystem::path& path, DocumentViews& views);
+    /// Opens a recent file (802, 810, 811, 1140). On 802 the caller drops the entry from its list.
+    Result OpenRecent(const std::filesystem::path& path, DocumentViews& views);
+    /// Saves to the document's file. When there is none, `needsSaveAs` is set and nothing happens.
+    Result Save(DocumentViews& views, bool& needsSaveAs);
+    /// Saves to a new file with the comment typed (an empty comment keeps an existing file's one).
+    Result SaveAs(const std::filesystem::path& path, const std::string& comment, DocumentViews& views);
+
+    /// The reference check that gates saving and writing (814 when problems were listed).
+    Result CheckReferences();
+
+    /// The header a save writes for the current identity.
+    DataFileHeader BuildHeader() const;
+    /// Program directory + model identifier + range + "DefaultSet.dat".
+    std::filesystem::path DefaultDataFile() const;
+    /// Brings the data objects' view of the range and language up to date with the identity.
+    void UpdateDataContext();
+
+private:
+    Result OpenFile(const std::filesystem::path& path, DocumentViews& views, bool recent);
+    Result Write(const std::filesystem::path& path, const std::string& comment);
+
+    CSettings& settings_;
+    CDataContainer& container_;
+    FreqRangeTable& ranges_;
+    ProblemList& problems_;
+    FileSink& sink_;
+    const WallClock* clock_;
+    std::filesystem::path path_;
+};
+
+} // namespace tav
