@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QString>
+#include <deque>
+#include <optional>
+
+#include "data/DataFileHeader.h"
+
+class QWidget;
+
+namespace tav::gui {
+
+/// The file chosen in a save dialog, with the comment typed in its information panel.
+struct SaveChoice {
+    QString path;
+    QString comment;
+};
+
+/// The file dialogs of Open and Save As (the data-file dialog with its information panel).
+/// Tests put a scripted chooser in place, so no test waits for a person.
+class FileChooser {
+public:
+    virtual ~FileChooser() = default;
+    virtual std::optional<QString> ChooseOpen(QWidget* parent, const QString& startPath) = 0;
+    /// `header` is what the save will write: the panel shows its range, model and firmware.
+    virtual std::optional<SaveChoice> ChooseSave(QWidget* parent, const DataFileHeader& header,
+                                                 const QString& startPath) = 0;
+};
+
+/// Answers given in advance; with none left, the dialog counts as cancelled.
+class ScriptedFileChooser : public FileChooser {
+public:
+    void QueueOpen(std::optional<QString> path) { opens_.push_back(std::move(path)); }
+    void QueueSave(std::optional<SaveChoice> choice) { saves_.push_back(std::move(choice)); }
+    int OpenCount() const { return openCount_; }
+    int SaveCount() const { return saveCount_; }
+
+    std::optional<QString> ChooseOpen(QWidget*, const QString&) override {
+        ++openCount_;
+        if (opens_.empty()) {
+            return std::nullopt;
+        }
+        auto next = opens_.front();
+        opens_.pop_front();
+        return next;
+    }
+    std::optional<SaveChoice> ChooseSave(QWidget*, const DataFileHeader&, const QString&) override {
+        ++saveCount_;
+        if (saves_.empty()) {
+            return std::nullopt;
+        }
+        auto next = saves_.front();
+        saves_.pop_front();
+        return next;
+    }
+
+private:
+    std::deque<std::optional<QString>> opens_;
+    std::deque<std::optional<SaveChoice>> saves_;
+    int openCount_ = 0;
+    int saveCount_ = 0;
+};
+
+} // namespace tav::gui
