@@ -12,12 +12,14 @@ namespace {
 
 const SystemWallClock kSystemClock;
 
-std::string Cut(const std::string& text, std::size_t n) { return text.size() > n ? text.substr(0, n) : text; }
+std::string Cut(const std::string& text, std::size_t n) {
+    return text.size() > n ? text.substr(0, n) : text;
+}
 
 } // namespace
 
-Document::Document(CSettings& settings, CDataContainer& container, FreqRangeTable& ranges, ProblemList& problems,
-                   FileSink& sink)
+Document::Document(CSettings& settings, CDataContainer& container, FreqRangeTable& ranges,
+                   ProblemList& problems, FileSink& sink)
     : settings_(settings), container_(container), ranges_(ranges), problems_(problems), sink_(sink),
       clock_(&kSystemClock) {
     container_.Context().texts = &settings_.Language();
@@ -114,6 +116,15 @@ Result Document::OpenFile(const std::filesystem::path& path, DocumentViews& view
     container_.LoadAll();
     views.DataReloaded();
     return Result::Ok();
+}
+
+void Document::TakeRadioImage(const Image& image, DocumentViews& views) {
+    path_.clear();
+    views.CloseAllEditors();
+    container_.image() = image;
+    UpdateDataContext();
+    container_.LoadAll();
+    views.DataReloaded();
 }
 
 Result Document::CheckReferences() {

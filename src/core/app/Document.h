@@ -1,12 +1,13 @@
 #pragma once
 
-#include <filesystem>
-#include <string>
-
 #include "data/DataFileHeader.h"
+#include "data/Image.h"
 #include "platform/FileSink.h"
 #include "platform/WallClock.h"
 #include "util/Result.h"
+
+#include <filesystem>
+#include <string>
 
 namespace tav {
 
@@ -69,6 +70,10 @@ public:
     Result Save(DocumentViews& views, bool& needsSaveAs);
     /// Saves to a new file with the comment typed (an empty comment keeps an existing file's one).
     Result SaveAs(const std::filesystem::path& path, const std::string& comment, DocumentViews& views);
+
+    /// Takes over an image read from a radio whose identity the settings already hold: the
+    /// document has no file any more, the editors close and every data object is rebuilt.
+    void TakeRadioImage(const Image& image, DocumentViews& views);
 
     /// The reference check that gates saving and writing (814 when problems were listed).
     Result CheckReferences();

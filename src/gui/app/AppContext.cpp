@@ -1,0 +1,110 @@
+#include "app/AppContext.h"
+
+#include "app/DefaultShellDialogs.h"
+#include "app/HelpSystem.h"
+#include "app/PlainFileChooser.h"
+#include "app/RecentFileList.h"
+#include "app/UnavailableRadioDialogs.h"
+#include "ui/FileChooser.h"
+#include "ui/RadioDialogs.h"
+
+namespace tav::gui {
+
+QString FromLanguage(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string ToCore(const QString& text) {
+    return text.toUtf8().toStdString();
+}
+
+QString FillIn(QString format, const QStringList& values) {
+    qsizetype from = 0;
+    for (const QString& value : values) {
+        qsizetype at = from;
+        while ((at = format.indexOf(QLatin1Char('%'), at)) >= 0 && at + 1 < format.size()) {
+            const QChar kind = format[at + 1];
+            if (kind == QLatin1Char('s') || kind == QLatin1Char('d')) {
+                break;
+            }
+            at += kind == QLatin1Char('%') ? 2 : 1;
+        }
+        if (at < 0 || at + 1 >= format.size()) {
+            break;
+        }
+        format.replace(at, 2, value);
+        from = at + value.size();
+    }
+    return format;
+}
+
+AppContext::AppContext(ProgramHome home)
+    : settings_(std::make_unique<CSettings>(std::move(home))), container_(std::make_unique<CDataContainer>()),
+      ranges_(std::make_unique<FreqRangeTable>()) {
+    CSettings* settings = settings_.get();
+    problems_ = std::make_unique<ProblemList>(
+        [settings](int controlId) { return settings->Language().IsControlDisabled(controlId) != 0; });
+    document_ = std::make_unique<Document>(*settings_, *container_, *ranges_, *problems_);
+    prompts_ = std::make_unique<QtUserPrompts>();
+    files_ = std::make_unique<PlainFileChooser>(*this);
+    radio_ = std::make_unique<UnavailableRadioDialogs>(*this);
+    dialogs_ = std::make_unique<DefaultShellDialogs>();
+    recent_ = std::make_unique<RecentFileList>(RecentFileList::DefaultStore());
+    help_ = std::make_unique<HelpSystem>(*this);
+}
+
+AppContext::~AppContext() = default;
+
+void AppContext::SetPrompts(std::unique_ptr<UserPrompts> prompts) {
+    prompts_ = std::move(prompts);
+}
+void AppContext::SetFileChooser(std::unique_ptr<FileChooser> files) {
+    files_ = std::move(files);
+}
+void AppContext::SetRadioDialogs(std::unique_ptr<RadioDialogs> radio) {
+    radio_ = std::move(radio);
+}
+void AppContext::SetShellDialogs(std::unique_ptr<ShellDialogs> dialogs) {
+    dialogs_ = std::move(dialogs);
+}
+void AppContext::SetRecentFiles(std::unique_ptr<RecentFileList> recent) {
+    recent_ = std::move(recent);
+}
+
+QString AppContext::Message(int n, const QString& fallback) const {
+    const std::string text = Language().GetMessageText(n);
+    return text.empty() ? fallback : FromLanguage(text);
+}
+
+QString AppContext::ControlText(int n, const QString& fallback) const {
+    const std::string text = Language().GetControlText(n);
+    return text.empty() ? fallback : FromLanguage(text);
+}
+
+QString AppContext::Title() const {
+    return ControlText(kTitleText, QStringLiteral("TAV Programmer"));
+}
+
+void AppContext::Tell(QWidget* parent, int messageId, const QString& detail, PromptIcon icon,
+                      const QString& fallback) {
+    QString text =
+        Message(messageId, fallback.isEmpty() ? QStringLiteral("Error %1.").arg(messageId) : fallback);
+    if (!detail.isEmpty()) {
+        text += QStringLiteral("\n\n") + detail;
+    }
+    prompts_->Tell(parent, Title(), text, icon);
+}
+
+void AppContext::TellFailure(QWidget* parent, const Result& result, PromptIcon icon) {
+    if (result.ok()) {
+        return;
+    }
+    Tell(parent, result.messageId(), FromLanguage(result.detail()), icon);
+}
+
+PromptAnswer AppContext::Ask(QWidget* parent, int messageId, PromptButtons buttons, PromptIcon icon,
+                             const QString& fallback) {
+    return prompts_->Ask(parent, Title(), Message(messageId, fallback), buttons, icon);
+}
+
+} // namespace tav::gui

@@ -1,0 +1,1047 @@
+#include "app/CMainFrame.h"
+
+#include "app/AppContext.h"
+#include "app/CChildFrame.h"
+#include "app/CViewManager.h"
+#include "app/FileCommands.h"
+#include "app/HelpSystem.h"
+#include "app/NavigationTree.h"
+#include "app/ProblemListBar.h"
+#include "app/RecentFileList.h"
+#include "app/ShellDialogs.h"
+#include "app/ShellTexts.h"
+#include "app/TreeTemplate.h"
+#include "app/ViewTable.h"
+#include "ui/RadioDialogs.h"
+#include "views/CCustomFormView.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QDockWidget>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace tav::gui {
+namespace {
+
+/// One item of a fixed menu: a command with its default text and shortcut, or a separator (id 0).
+struct MenuItemSpec {
+    MenuItemSpec(int id = 0, const char* text = "", QKeySequence shortcut = {}, bool checkable = false)
+        : id(id), text(text), shortcut(std::move(shortcut)), checkable(checkable) {}
+
+    int id;
+    const char* text;
+    QKeySequence shortcut;
+    bool checkable;
+};
+
+/// Marks the place of the recent-file entries in the File menu.
+constexpr int kRecentPlace = -1;
+
+struct MenuSpec {
+    const char* caption;
+    std::vector<MenuItemSpec> items;
+};
+
+std::vector<MenuSpec> MenuTemplate() {
+    using namespace Commands;
+    return {
+        {"&File",
+         {{kNew, "&New", QKeySequence::New},
+          {kOpen, "&Open...", QKeySequence::Open},
+          {kSave, "&Save", QKeySequence::Save},
+          {kSaveAs, "Save &As..."},
+          {0},
+          {kRecentPlace},
+          {0},
+          {kExit, "E&xit", QKeySequence(Qt::ALT | Qt::Key_F4)}}},
+        {"&View",
+         {{kToolBar, "&Toolbar", {}, true},
+          {kStatusBar, "&Status Bar", {}, true},
+          {0},
+          {kTreeBar, "T&ree Bar", {}, true},
+          {kTabView, "Tab &View", {}, true},
+          {kInvalidView, "&Problem List", {}, true},
+          {kLogView, "&Log", {}, true}}},
+        {"&Edit", {}},
+        {"&Program",
+         {{kRead, "&Read from Radio", QKeySequence(Qt::CTRL | Qt::Key_R)},
+          {kWrite, "&Write to Radio", QKeySequence(Qt::CTRL | Qt::Key_W)},
+          {0},
+          {kMemoryUpdate, "&Memory Update"},
+          {0},
+          {kAdjustment, "&Adjustment..."},
+          {0},
+          {kFactoryMode, "&Factory Mode..."},
+          {0},
+          {kWriteTuneData, "Write &Tune Data"}}},
+        {"&Setting",
+         {{kComPort, "&Communication Port..."},
+          {kModelInfo, "&Model Information..."},
+          {kLanguage, "&Language..."}}},
+        {"&Window", {{kCloseAll, "Close All &Windows"}, {0}, {kCascade, "&Cascade"}, {kTile, "&Tile"}}},
+        {"&Help", {{kHelpTopics, "&Help Topics"}, {0}, {kAbout, "&About TAV Programmer..."}}},
+    };
+}
+
+/// A menu text from the language file: an accelerator hint after a tab (or a written "\t") is
+/// dropped, since the action shows its own shortcut.
+QString MenuText(QString text) {
+    for (const QString& cut : {QStringLiteral("\t"), QStringLiteral("\\t")}) {
+        if (const qsizetype at = text.indexOf(cut); at >= 0) {
+            text.truncate(at);
+        }
+    }
+    return text;
+}
+
+QString PlainText(QString menuText) {
+    menuText.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    return menuText;
+}
+
+/// Removes an action from a menu together with the separator before it.
+void RemoveWithSeparator(QMenu* menu, QAction* action) {
+    if (!menu || !action) {
+        return;
+    }
+    const QList<QAction*> actions = menu->actions();
+    const qsizetype at = actions.indexOf(action);
+    if (at < 0) {
+        return;
+    }
+    if (at > 0 && actions[at - 1]->isSeparator()) {
+        menu->removeAction(actions[at - 1]);
+    }
+    menu->removeAction(action);
+}
+
+QAction* FindInMenu(QMenu* menu, int id) {
+    for (QAction* action : menu->actions()) {
+        if (action->menu()) {
+            if (QAction* found = FindInMenu(action->menu(), id)) {
+                return found;
+            }
+        } else if (!action->isSeparator() && action->data().toInt() == id) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+QMenu* MenuHolding(QMenu* menu, QAction* action) {
+    if (menu->actions().contains(action)) {
+        return menu;
+    }
+    for (QAction* item : menu->actions()) {
+        if (item->menu()) {
+            if (QMenu* found = MenuHolding(item->menu(), action)) {
+                return found;
+            }
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(AppContext& context, QWidget* parent)
+    : QMainWindow(parent), context_(context), files_(std::make_unique<FileCommands>(context, *this)) {
+    setObjectName(QStringLiteral("mainFrame"));
+    RegisterStandardViews(views_);
+    setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks);
+
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    mdi_ = new QMdiArea(central);
+    mdi_->setViewMode(QMdiArea::SubWindowView);
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setBackground(palette().brush(QPalette::Dark));
+    tabs_ = new CViewManager(context_, mdi_, central);
+    tabs_->SetCommandHandler([this](QMdiSubWindow* window, int id) {
+        auto* frame = qobject_cast<CChildFrame*>(window);
+        if (!frame) {
+            return;
+        }
+        if (id == Commands::kCloseAllButThis) {
+            CloseAllEditorsBut(frame);
+        } else {
+            frame->RunWindowCommand(id);
+        }
+    });
+    column->addWidget(tabs_);
+    column->addWidget(mdi_, 1);
+    setCentralWidget(central);
+
+    CreateActions();
+    CreateBars();
+    RebuildTree();
+    RebuildMenus();
+    RefreshStatusBar();
+    SetDocumentTitle({});
+    TickClock();
+    clock_ = new QTimer(this);
+    clock_->setInterval(1000);
+    connect(clock_, &QTimer::timeout, this, &CMainFrame::TickClock);
+    clock_->start();
+    connect(mdi_, &QMdiArea::subWindowActivated, this, [this] {
+        if (QAction* action = Action(Commands::kCloseAll)) {
+            action->setEnabled(mdi_->activeSubWindow() != nullptr);
+        }
+    });
+    resize(1180, 780);
+}
+
+CMainFrame::~CMainFrame() {
+    // The editors store while the data is still there.
+    for (EditorEntry& entry : editors_) {
+        if (entry.frame) {
+            entry.frame->StoreBeforeClosing();
+        }
+    }
+}
+
+// --- Actions, menus and bars -----------------------------------------------------------------
+
+QAction* CMainFrame::MakeAction(int id, const QString& text, const QKeySequence& shortcut, bool checkable) {
+    auto* action = new QAction(text, this);
+    action->setData(id);
+    action->setShortcut(shortcut);
+    action->setCheckable(checkable);
+    action->setStatusTip(StatusPrompt(id));
+    connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
+    actions_[id] = action;
+    return action;
+}
+
+void CMainFrame::CreateActions() {
+    for (const MenuSpec& menu : MenuTemplate()) {
+        for (const MenuItemSpec& item : menu.items) {
+            if (item.id > 0) {
+                MakeAction(item.id, QString::fromLatin1(item.text), item.shortcut, item.checkable);
+            }
+        }
+    }
+    for (int id = Commands::kRecentFirst; id <= Commands::kRecentLast; ++id) {
+        QAction* action = MakeAction(id, {});
+        recentActions_.push_back(action);
+    }
+    const struct {
+        int id;
+        QStyle::StandardPixmap icon;
+    } icons[] = {{Commands::kNew, QStyle::SP_FileIcon},
+                 {Commands::kOpen, QStyle::SP_DialogOpenButton},
+                 {Commands::kSave, QStyle::SP_DialogSaveButton},
+                 {Commands::kRead, QStyle::SP_ArrowDown},
+                 {Commands::kWrite, QStyle::SP_ArrowUp},
+                 {Commands::kHelpTopics, QStyle::SP_DialogHelpButton},
+                 {Commands::kCloseAll, QStyle::SP_DialogCloseButton}};
+    for (const auto& icon : icons) {
+        actions_[icon.id]->setIcon(style()->standardIcon(icon.icon));
+    }
+    actions_[Commands::kCloseAll]->setEnabled(false);
+}
+
+void CMainFrame::CreateBars() {
+    toolBar_ = addToolBar(QStringLiteral("Toolbar"));
+    toolBar_->setObjectName(QStringLiteral("toolBar"));
+    toolBar_->setMovable(false);
+    toolBar_->setIconSize(QSize(20, 20));
+    toolBar_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    for (const int id : {Commands::kNew, Commands::kOpen, Commands::kSave, 0, Commands::kRead,
+                         Commands::kWrite, 0, Commands::kHelpTopics}) {
+        if (id == 0) {
+            toolBar_->addSeparator();
+        } else {
+            toolBar_->addAction(actions_[id]);
+        }
+    }
+
+    treeBar_ = new QDockWidget(this);
+    treeBar_->setObjectName(QStringLiteral("treeBar"));
+    treeBar_->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
+    tree_ = new NavigationTree(context_, treeBar_);
+    treeBar_->setWidget(tree_);
+    treeBar_->setMinimumWidth(220);
+    addDockWidget(Qt::LeftDockWidgetArea, treeBar_);
+    resizeDocks({treeBar_}, {250}, Qt::Horizontal);
+    connect(tree_, &NavigationTree::openRequested, this,
+            [this](int viewId, const QString& title, int subItems) { OpenEditor(viewId, title, subItems); });
+    connect(tree_, &NavigationTree::helpRequested, this,
+            [this](int contextId) { context_.Help().ShowFirstOf({contextId}); });
+
+    problems_ = new ProblemListBar(context_, {}, this);
+    problems_->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
+    addDockWidget(Qt::BottomDockWidgetArea, problems_);
+    logBar_ = new QDockWidget(this);
+    logBar_->setObjectName(QStringLiteral("logBar"));
+    logBar_->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
+    log_ = new QPlainTextEdit(logBar_);
+    log_->setReadOnly(true);
+    log_->setMaximumBlockCount(2000);
+    logBar_->setWidget(log_);
+    addDockWidget(Qt::BottomDockWidgetArea, logBar_);
+    tabifyDockWidget(problems_, logBar_);
+    problems_->hide();
+    logBar_->hide();
+
+    const struct {
+        QWidget* bar;
+        int id;
+    } toggles[] = {{treeBar_, Commands::kTreeBar},
+                   {problems_, Commands::kInvalidView},
+                   {logBar_, Commands::kLogView},
+                   {toolBar_, Commands::kToolBar}};
+    for (const auto& toggle : toggles) {
+        QAction* action = actions_[toggle.id];
+        action->setChecked(toggle.bar->isVisibleTo(this) || toggle.bar == treeBar_ || toggle.bar == toolBar_);
+        if (auto* dock = qobject_cast<QDockWidget*>(toggle.bar)) {
+            connect(dock, &QDockWidget::visibilityChanged, action, [this, dock, action] {
+                if (!closing_) {
+                    action->setChecked(!dock->isHidden());
+                }
+            });
+        }
+    }
+    actions_[Commands::kTabView]->setChecked(true);
+    actions_[Commands::kStatusBar]->setChecked(true);
+
+    QStatusBar* status = statusBar();
+    prompt_ = new QLabel(status);
+    status->addWidget(prompt_, 1);
+    const struct {
+        int id;
+        int minimumWidth;
+    } panes[] = {
+        {Panes::kModelName, 110}, {Panes::kFreqRange, 100}, {Panes::kPort, 80}, {Panes::kClock, 150}};
+    for (const auto& pane : panes) {
+        auto* label = new QLabel(status);
+        label->setObjectName(QStringLiteral("pane%1").arg(pane.id));
+        label->setMinimumWidth(pane.minimumWidth);
+        label->setAlignment(Qt::AlignCenter);
+        label->setFrameShape(QFrame::StyledPanel);
+        label->setFrameShadow(QFrame::Sunken);
+        label->setContentsMargins(6, 0, 6, 0);
+        status->addPermanentWidget(label);
+        panes_[pane.id] = label;
+    }
+    connect(status, &QStatusBar::messageChanged, this,
+            [this](const QString& message) { prompt_->setVisible(message.isEmpty()); });
+}
+
+QString CMainFrame::StatusPrompt(int commandId) const {
+    if (commandId < 1020 || commandId > 65534) {
+        return {};
+    }
+    QString text = context_.Message(commandId);
+    if (text.isEmpty()) {
+        return context_.Message(ShellTexts::kIdlePrompt, QStringLiteral("Ready"));
+    }
+    if (const qsizetype at = text.indexOf(QLatin1Char('&')); at >= 0) {
+        text.truncate(at);
+    }
+    return text;
+}
+
+QAction* CMainFrame::Action(int commandId) const {
+    const auto found = actions_.find(commandId);
+    if (found != actions_.end()) {
+        return found->second;
+    }
+    if (QMenu* edit = TopMenu(kEditMenu)) {
+        return FindInMenu(edit, commandId);
+    }
+    return nullptr;
+}
+
+QMenu* CMainFrame::TopMenu(int position) const {
+    return position >= 0 && position < static_cast<int>(menus_.size())
+               ? menus_[static_cast<std::size_t>(position)]
+               : nullptr;
+}
+
+void CMainFrame::RebuildMenus() {
+    BuildMenus();
+    TrimMenus();
+}
+
+void CMainFrame::BuildMenus() {
+    menuBar()->clear();
+    for (QMenu* menu : menus_) {
+        menu->deleteLater();
+    }
+    menus_.clear();
+    const std::vector<MenuSpec> specs = MenuTemplate();
+    for (std::size_t position = 0; position < specs.size(); ++position) {
+        const MenuSpec& spec = specs[position];
+        const QString caption = context_.ControlText(
+            ShellTexts::kFirstMenuCaption + static_cast<int>(position), QString::fromLatin1(spec.caption));
+        auto* menu = new QMenu(MenuText(caption), this);
+        menu->setSeparatorsCollapsible(true);
+        menus_.push_back(menu);
+        menuBar()->addMenu(menu);
+        if (static_cast<int>(position) == kEditMenu) {
+            BuildEditMenu(menu);
+            connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateEditMenuChecks);
+            continue;
+        }
+        for (const MenuItemSpec& item : spec.items) {
+            if (item.id == 0) {
+                menu->addSeparator();
+            } else if (item.id == kRecentPlace) {
+                for (QAction* recent : recentActions_) {
+                    menu->addAction(recent);
+                }
+            } else {
+                QAction* action = actions_[item.id];
+                action->setText(MenuText(context_.ControlText(item.id, QString::fromLatin1(item.text))));
+                action->setStatusTip(StatusPrompt(item.id));
+                menu->addAction(action);
+            }
+        }
+    }
+    UpdateRecentFiles();
+    // Bar captions follow the language too.
+    treeBar_->setWindowTitle(context_.ControlText(ShellTexts::kTreeBarCaption, QStringLiteral("Navigation")));
+    problems_->setWindowTitle(
+        context_.ControlText(ShellTexts::kProblemBarCaption, QStringLiteral("Problem List")));
+    problems_->Translate();
+    logBar_->setWindowTitle(context_.ControlText(ShellTexts::kLogBarCaption, QStringLiteral("Log")));
+    toolBar_->setWindowTitle(context_.ControlText(ShellTexts::kToolBarCaption, QStringLiteral("Toolbar")));
+    prompt_->setText(context_.Message(ShellTexts::kIdlePrompt, QStringLiteral("Ready")));
+}
+
+void CMainFrame::BuildEditMenu(QMenu* menu) {
+    QMenu* sub = nullptr;
+    for (const TreeTemplateEntry& entry : TreeTemplate::Entries()) {
+        QMenu* target = entry.level == 0 ? menu : (sub ? sub : menu);
+        if (entry.level == 0) {
+            sub = nullptr;
+        }
+        switch (entry.menuKind) {
+        case EditMenuKind::None:
+            break;
+        case EditMenuKind::Separator:
+            target->addSeparator();
+            break;
+        case EditMenuKind::SubMenu: {
+            const QString text = context_.ControlText(entry.commandId ? entry.commandId : entry.menuId);
+            if (!text.isEmpty()) {
+                sub = target->addMenu(MenuText(text));
+                sub->setSeparatorsCollapsible(true);
+                sub->menuAction()->setData(entry.menuId);
+            }
+            break;
+        }
+        case EditMenuKind::Item: {
+            const QString text =
+                MenuText(context_.ControlText(entry.commandId ? entry.commandId : entry.menuId));
+            if (text.isEmpty()) {
+                break;
+            }
+            QAction* action = target->addAction(text);
+            const int id = entry.menuId;
+            action->setData(id);
+            action->setCheckable(true);
+            action->setStatusTip(StatusPrompt(id));
+            connect(action, &QAction::triggered, this, [this, id, action] {
+                action->setChecked(EditorFrame(ViewTable::MapEditorCommand(id)) != nullptr);
+                RunCommand(id);
+            });
+            break;
+        }
+        }
+    }
+}
+
+void CMainFrame::UpdateEditMenuChecks() {
+    QMenu* edit = TopMenu(kEditMenu);
+    if (!edit) {
+        return;
+    }
+    std::vector<QMenu*> pending{edit};
+    while (!pending.empty()) {
+        QMenu* menu = pending.back();
+        pending.pop_back();
+        for (QAction* action : menu->actions()) {
+            if (action->menu()) {
+                pending.push_back(action->menu());
+            } else if (!action->isSeparator()) {
+                action->setChecked(EditorFrame(ViewTable::MapEditorCommand(action->data().toInt())) !=
+                                   nullptr);
+            }
+        }
+    }
+}
+
+void CMainFrame::TrimMenus() {
+    CSettings& settings = context_.Settings();
+    const bool full = settings.IsFullFactoryLevel();
+    const bool factory = settings.IsFactoryLevel();
+    if (!full) {
+        if (QMenu* edit = TopMenu(kEditMenu)) {
+            if (QAction* changeLog = FindInMenu(edit, TreeTemplate::kChangeLogItem)) {
+                RemoveWithSeparator(MenuHolding(edit, changeLog), changeLog);
+            }
+        }
+        RemoveWithSeparator(TopMenu(kProgramMenu), actions_[Commands::kMemoryUpdate]);
+        tree_->RemoveItem(TreeTemplate::kChangeLogItem);
+    }
+    if (!factory) {
+        RemoveWithSeparator(TopMenu(kProgramMenu), actions_[Commands::kWriteTuneData]);
+        RemoveWithSeparator(TopMenu(kProgramMenu), actions_[Commands::kFactoryMode]);
+    }
+}
+
+void CMainFrame::UpdateRecentFiles() {
+    const QStringList entries = context_.Recent().Entries();
+    for (std::size_t i = 0; i < recentActions_.size(); ++i) {
+        QAction* action = recentActions_[i];
+        if (static_cast<qsizetype>(i) < entries.size()) {
+            const QString path = entries[static_cast<qsizetype>(i)];
+            QString shown = path;
+            if (shown.size() > 60) {
+                shown = QStringLiteral("...") + shown.right(57);
+            }
+            action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(
+                shown.replace(QLatin1Char('&'), QStringLiteral("&&"))));
+            action->setToolTip(path);
+            action->setVisible(true);
+        } else {
+            action->setVisible(false);
+        }
+    }
+}
+
+void CMainFrame::RebuildTree() {
+    tree_->RebuildTree();
+    tree_->RefreshRecordItems();
+    if (!context_.Settings().IsFullFactoryLevel()) {
+        tree_->RemoveItem(TreeTemplate::kChangeLogItem);
+    }
+}
+
+void CMainFrame::TickClock() {
+    if (QLabel* clock = panes_[Panes::kClock]) {
+        clock->setText(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+    }
+    emit clockTicked();
+}
+
+QString CMainFrame::PaneText(int paneId) const {
+    const auto found = panes_.find(paneId);
+    return found != panes_.end() && found->second ? found->second->text() : QString();
+}
+
+void CMainFrame::RefreshStatusBar() {
+    CSettings& settings = context_.Settings();
+    panes_[Panes::kFreqRange]->setText(FromLanguage(settings.FreqRange()) + QStringLiteral(" MHz"));
+    panes_[Panes::kModelName]->setText(FromLanguage(settings.ModelName()));
+    panes_[Panes::kPort]->setText(FillIn(context_.Message(ShellTexts::kPortPane, QStringLiteral("COM%d")),
+                                         {QString::number(settings.ComPort())}));
+}
+
+void CMainFrame::SetDocumentTitle(const QString& path) {
+    const QString title = context_.Title();
+    setWindowTitle(path.isEmpty() ? title : QStringLiteral("%1 [ %2 ]").arg(title, path));
+}
+
+void CMainFrame::Log(const QString& line) {
+    log_->appendPlainText(QDateTime::currentDateTime().toString(QStringLiteral("HH:mm:ss  ")) + line);
+}
+
+void CMainFrame::ShowProblemsIfAny() {
+    if (context_.Problems().HasEntries()) {
+        problems_->show();
+        problems_->raise();
+        Log(FillIn(context_.Message(ShellTexts::kLogProblems, QStringLiteral("%d problems found")),
+                   {QString::number(context_.Problems().Entries().size())}));
+    }
+}
+
+void CMainFrame::ToggleBar(QWidget* bar, int commandId) {
+    bar->setVisible(!bar->isVisible());
+    actions_[commandId]->setChecked(bar->isVisible());
+    if (auto* dock = qobject_cast<QDockWidget*>(bar); dock && dock->isVisible()) {
+        dock->raise();
+    }
+}
+
+// --- Commands ---------------------------------------------------------------------------------
+
+bool CMainFrame::RunCommand(int commandId) {
+    using namespace Commands;
+    if (commandId >= kRecentFirst && commandId <= kRecentLast) {
+        files_->OpenRecent(commandId);
+        return true;
+    }
+    if (ViewTable::IsEditorCommand(commandId)) {
+        const int viewId = ViewTable::MapEditorCommand(commandId);
+        QString title;
+        if (QAction* action = Action(commandId);
+            action && ViewTable::IsEditorCommand(action->data().toInt())) {
+            title = PlainText(action->text());
+        }
+        if (title.isEmpty()) {
+            title = context_.ControlText(
+                viewId,
+                QString::fromLatin1(ViewTable::Find(viewId) ? ViewTable::Find(viewId)->className : ""));
+        }
+        OpenEditor(viewId, title, tree_->RecordItemCount(viewId));
+        return true;
+    }
+    switch (commandId) {
+    case kNew:
+        files_->New(FileCommands::NewKind::Command);
+        break;
+    case kOpen:
+        files_->Open();
+        break;
+    case kSave:
+        files_->Save();
+        break;
+    case kSaveAs:
+        files_->SaveAs();
+        break;
+    case kExit:
+        close();
+        break;
+    case kAbout:
+        context_.Dialogs().About(this, context_);
+        break;
+    case kHelpTopics:
+        context_.Help().ShowDefault();
+        break;
+    case kModelInfo:
+        ModelInformation();
+        break;
+    case kComPort:
+        CommunicationPort();
+        break;
+    case kRead:
+        ReadFromRadio();
+        break;
+    case kWrite:
+        WriteToRadio();
+        break;
+    case kAdjustment:
+    case kFactoryMode:
+    case kWriteTuneData:
+        if (context_.Dialogs().RunFactoryCommand(this, context_, commandId)) {
+            CloseAllEditors();
+            tree_->SetRootText(FromLanguage(context_.Settings().ModelName()));
+            RefreshStatusBar();
+        }
+        break;
+    case kMemoryUpdate:
+        MemoryUpdate();
+        break;
+    case kLanguage:
+        ChangeLanguage();
+        break;
+    case kTreeBar:
+        ToggleBar(treeBar_, kTreeBar);
+        break;
+    case kInvalidView:
+        ToggleBar(problems_, kInvalidView);
+        break;
+    case kLogView:
+        ToggleBar(logBar_, kLogView);
+        break;
+    case kToolBar:
+        ToggleBar(toolBar_, kToolBar);
+        break;
+    case kStatusBar:
+        ToggleBar(statusBar(), kStatusBar);
+        break;
+    case kTabView:
+        tabs_->SetEnabledByUser(!tabs_->EnabledByUser());
+        actions_[kTabView]->setChecked(tabs_->EnabledByUser());
+        break;
+    case kCloseAll:
+        CloseAllEditors();
+        break;
+    case kCloseAllButThis:
+        CloseAllEditorsBut(qobject_cast<CChildFrame*>(mdi_->activeSubWindow()));
+        break;
+    case kCascade:
+        mdi_->cascadeSubWindows();
+        break;
+    case kTile:
+        mdi_->tileSubWindows();
+        break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+int CMainFrame::OfferNewRange(const FreqRangeRecord& range) {
+    CSettings& settings = context_.Settings();
+    FreqRangeTable& ranges = context_.Ranges();
+    const int result = ranges.OfferNewRange(settings, range, [this](const std::string& question) {
+        return context_.Prompts().Ask(this, context_.Title(), FromLanguage(question), PromptButtons::YesNo,
+                                      PromptIcon::Question) == PromptAnswer::Yes;
+    });
+    if (ranges.OfferWriteFailed()) {
+        context_.Tell(this, ShellTexts::kRangeNotAdded, FromLanguage(settings.ModelFile().string()),
+                      PromptIcon::Warning,
+                      QStringLiteral("The new frequency range could not be added to the model list."));
+    }
+    return result;
+}
+
+void CMainFrame::ReadFromRadio() {
+    const std::optional<RadioReadResult> read = context_.Radio().ReadFromRadio(this);
+    if (!read) {
+        return;
+    }
+    CSettings& settings = context_.Settings();
+    // The data now belongs to the radio that was read.
+    settings.SetPrevFreqRange(settings.FreqRange());
+    if (!read->modelId.empty()) {
+        settings.SetModelId(read->modelId);
+    }
+    if (!read->modelName.empty()) {
+        settings.SetModelName(read->modelName);
+    }
+    if (!read->firmware.empty()) {
+        settings.SetFirmwareVersion(read->firmware);
+    }
+    settings.SetSignalType(read->signalType);
+    if (read->band.low != 0 || read->band.high != 0) {
+        settings.SetFreqRange(FormatRange(read->band.low, read->band.high));
+    }
+    context_.Ranges().LoadFor(settings);
+    SetDocumentTitle({});
+    OfferNewRange(read->band);
+    context_.Doc().TakeRadioImage(read->image, *this);
+    Log(FillIn(context_.Message(ShellTexts::kLogRead, QStringLiteral("Read from the radio: %s")),
+               {FromLanguage(settings.ModelName())}));
+}
+
+void CMainFrame::WriteToRadio() {
+    CommitPendingEdit();
+    if (const Result checked = context_.Doc().CheckReferences(); !checked) {
+        ShowProblemsIfAny();
+        context_.TellFailure(this, checked);
+        return;
+    }
+    StoreAllEditors();
+    context_.Container().StoreAll();
+    const std::optional<FreqRangeRecord> band =
+        context_.Radio().WriteToRadio(this, context_.Container().image());
+    if (!band) {
+        return;
+    }
+    OfferNewRange(*band);
+    // The write stamped the programming date into the image: the radio information shows it.
+    for (CChildFrame* frame : EditorFrames()) {
+        if (frame->ViewId() == ViewIds::kRadio && frame->View()) {
+            frame->View()->LoadView();
+        }
+    }
+    RefreshStatusBar();
+    Log(FillIn(context_.Message(ShellTexts::kLogWritten, QStringLiteral("Written to the radio: %s")),
+               {FromLanguage(context_.Settings().ModelName())}));
+}
+
+void CMainFrame::MemoryUpdate() {
+    StoreAllEditors();
+    context_.Container().StoreAll();
+    if (CChildFrame* changeLog = EditorFrame(ViewIds::kChangeLog)) {
+        if (changeLog->View()) {
+            changeLog->View()->RefreshFromImage();
+        }
+        mdi_->setActiveSubWindow(changeLog);
+    }
+    Log(context_.Message(ShellTexts::kLogMemoryUpdate, QStringLiteral("Memory updated")));
+}
+
+void CMainFrame::ChangeLanguage() {
+    const std::optional<int> index = context_.Dialogs().ChooseLanguage(this, context_);
+    if (!index) {
+        return;
+    }
+    if (!files_->New(FileCommands::NewKind::Replace)) {
+        if (files_->Fatal()) {
+            SetNoQuestion(true);
+            close();
+        }
+        return;
+    }
+    context_.Settings().SelectLanguage(*index);
+    SetDocumentTitle({});
+    RefreshStatusBar();
+    tabs_->Sync();
+    RebuildTree();
+    RebuildMenus();
+    Log(context_.Message(ShellTexts::kLogLanguageChanged, QStringLiteral("Language changed")));
+}
+
+void CMainFrame::ModelInformation() {
+    const std::optional<ModelChoice> choice = context_.Dialogs().ModelInformation(this, context_);
+    if (choice) {
+        ApplyModelChoice(*choice);
+    }
+}
+
+void CMainFrame::ApplyModelChoice(const ModelChoice& choice) {
+    CSettings& settings = context_.Settings();
+    const ModelChoice current{settings.ModelId(), settings.ModelName(), settings.FreqRange(),
+                              settings.SignalType()};
+    if (choice == current) {
+        return;
+    }
+    ModelChoice nameOnly = current;
+    nameOnly.modelName = choice.modelName;
+    if (choice == nameOnly) {
+        settings.SetModelName(choice.modelName);
+        CloseAllEditors();
+        tree_->SetRootText(FromLanguage(choice.modelName));
+        RefreshStatusBar();
+        return;
+    }
+    if (context_.Ask(this, Document::kReplaceQuestion, PromptButtons::YesNo, PromptIcon::Question,
+                     QStringLiteral("The current data will be replaced. Continue?")) != PromptAnswer::Yes) {
+        return;
+    }
+    settings.SetModelId(choice.modelId);
+    settings.SetModelName(choice.modelName);
+    settings.SetFreqRange(choice.rangeText);
+    settings.SetSignalType(choice.signalType);
+    if (!files_->New(FileCommands::NewKind::Replace)) {
+        if (files_->Fatal()) {
+            SetNoQuestion(true);
+            close();
+        }
+        return;
+    }
+    RebuildTree();
+    RebuildMenus();
+    RefreshStatusBar();
+    Log(FillIn(context_.Message(ShellTexts::kLogModelChanged, QStringLiteral("Model changed to %s")),
+               {FromLanguage(choice.modelName)}));
+}
+
+void CMainFrame::CommunicationPort() {
+    if (context_.Radio().ChoosePort(this)) {
+        RefreshStatusBar();
+    }
+}
+
+// --- Editors ----------------------------------------------------------------------------------
+
+CChildFrame* CMainFrame::EditorFrame(int viewId) const {
+    for (const EditorEntry& entry : editors_) {
+        if (entry.viewId == viewId && entry.frame && !entry.frame->IsClosed()) {
+            return entry.frame;
+        }
+    }
+    return nullptr;
+}
+
+std::vector<CChildFrame*> CMainFrame::EditorFrames() const {
+    std::vector<CChildFrame*> frames;
+    for (const EditorEntry& entry : editors_) {
+        if (entry.frame && !entry.frame->IsClosed()) {
+            frames.push_back(entry.frame);
+        }
+    }
+    return frames;
+}
+
+CChildFrame* CMainFrame::OpenEditor(int viewId, const QString& title, int subItemCount) {
+    const ViewInfo* info = ViewTable::Find(viewId);
+    if (!info) {
+        return nullptr;
+    }
+    auto entry = std::find_if(editors_.begin(), editors_.end(),
+                              [viewId](const EditorEntry& e) { return e.viewId == viewId; });
+    CChildFrame* frame = nullptr;
+    if (entry != editors_.end() && entry->frame && !entry->frame->IsClosed()) {
+        frame = entry->frame;
+        if (frame->isHidden() || frame->isMinimized()) {
+            frame->showMaximized();
+        }
+        mdi_->setActiveSubWindow(frame);
+        frame->setWindowTitle(title);
+    } else {
+        if (!views_.Has(viewId)) {
+            statusBar()->showMessage(
+                context_.Message(ShellTexts::kNotAvailable,
+                                 QStringLiteral("This function is not available in this version "
+                                                "of the program.")),
+                5000);
+            return nullptr;
+        }
+        if (entry == editors_.end()) {
+            editors_.push_back(EditorEntry{viewId, nullptr, info->className});
+            entry = editors_.end() - 1;
+        }
+        frame = CreateEditorFrame(*entry, title);
+        if (!frame) {
+            return nullptr;
+        }
+    }
+    ApplyOpeningNavigation(frame, title, subItemCount);
+    return frame;
+}
+
+CChildFrame* CMainFrame::CreateEditorFrame(EditorEntry& entry, const QString& title) {
+    CCustomFormView* view = views_.Create(entry.viewId, context_, *this, nullptr);
+    if (!view) {
+        return nullptr;
+    }
+    auto* frame = new CChildFrame(context_, entry.viewId, view);
+    mdi_->addSubWindow(frame);
+    view->OnInitialUpdate();
+    frame->setWindowTitle(title);
+    frame->showMaximized();
+    mdi_->setActiveSubWindow(frame);
+    tabs_->AddWindow(frame);
+    entry.frame = frame;
+    connect(frame, &CChildFrame::navigateRequested, this, &CMainFrame::OnNavigate);
+    connect(frame, &CChildFrame::closed, this, &CMainFrame::OnEditorClosed);
+    view->RestoreFocus();
+    return frame;
+}
+
+void CMainFrame::ApplyOpeningNavigation(CChildFrame* frame, const QString& title, int subItemCount) {
+    const ViewInfo* info = ViewTable::Find(frame->ViewId());
+    const RecordBarState state =
+        RecordBarRules::AfterOpening(ToCore(title), frame->ViewId(), subItemCount, info ? info->capacity : 0);
+    if (!state.navigationShown) {
+        frame->SetNavigationState(false, static_cast<int>(state.hides));
+        return;
+    }
+    frame->SetNavigationState(true, state.code);
+    if (state.goToRecord) {
+        frame->SetRecordPosition(state.current, state.count);
+        if (frame->View()) {
+            frame->View()->NavigateRecord(state.current, NavigateCommand::GoTo);
+        }
+    }
+}
+
+void CMainFrame::OnNavigate(CChildFrame* frame, NavigateCommand command) {
+    CCustomFormView* view = frame ? frame->View() : nullptr;
+    const ViewInfo* info = frame ? ViewTable::Find(frame->ViewId()) : nullptr;
+    if (!view || !info) {
+        return;
+    }
+    // The list's capacity is kept here: the editor adds whatever it is asked to.
+    if (command == NavigateCommand::Add) {
+        if (const auto before = view->Position(); before && before->count >= info->capacity) {
+            return;
+        }
+    }
+    view->NavigateRecord(0, command);
+    const std::optional<RecordPosition> position = view->Position();
+    if (!position) {
+        return;
+    }
+    tree_->SyncRecordItems(frame->ViewId(), position->count);
+    const RecordBarState state =
+        RecordBarRules::AfterNavigating(position->current, position->count, info->capacity);
+    frame->SetNavigationState(true, state.code);
+    frame->SetRecordPosition(position->current, position->count);
+    if (QTreeWidgetItem* item = tree_->FindItem(frame->ViewId()); item && position->current > 0) {
+        frame->setWindowTitle(QStringLiteral("%1 %2").arg(item->text(0)).arg(position->current));
+    }
+}
+
+void CMainFrame::OnEditorClosed(CChildFrame* frame) {
+    for (EditorEntry& entry : editors_) {
+        if (entry.frame == frame) {
+            entry.frame = nullptr;
+        }
+    }
+    tabs_->RemoveWindow(frame);
+}
+
+void CMainFrame::CloseAllEditors() {
+    CloseAllEditorsBut(nullptr);
+}
+
+void CMainFrame::CloseAllEditorsBut(CChildFrame* keep) {
+    for (CChildFrame* frame : EditorFrames()) {
+        if (frame != keep) {
+            frame->close();
+        }
+    }
+}
+
+void CMainFrame::CommitPendingEdit() {
+    if (auto* frame = qobject_cast<CChildFrame*>(mdi_->activeSubWindow()); frame && frame->View()) {
+        frame->View()->CommitFocusedControl();
+    }
+}
+
+void CMainFrame::StoreAllEditors() {
+    CommitPendingEdit();
+    for (CChildFrame* frame : EditorFrames()) {
+        if (CCustomFormView* view = frame->View(); view && !view->IsClosing()) {
+            view->StoreView();
+        }
+    }
+}
+
+void CMainFrame::DataReloaded() {
+    tree_->SetRootText(FromLanguage(context_.Settings().ModelName()));
+    tree_->RefreshRecordItems();
+    RefreshStatusBar();
+}
+
+void CMainFrame::DataChanged(std::uint32_t wParam, const RecordListNotice* notice) {
+    // Each open editor sees the change before the editor that made it goes on.
+    for (CChildFrame* frame : EditorFrames()) {
+        if (CCustomFormView* view = frame->View(); view && !view->IsClosing()) {
+            view->DataChanged(wParam, notice);
+        }
+    }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (!noQuestion_ && !closing_) {
+        const PromptAnswer answer = context_.Prompts().Ask(
+            this, context_.Title(),
+            context_.Message(ShellTexts::kCloseQuestion,
+                             QStringLiteral("Do you want to save the data before closing?")),
+            PromptButtons::YesNoCancel, PromptIcon::Question);
+        if (answer == PromptAnswer::Cancel) {
+            event->ignore();
+            return;
+        }
+        // Nothing is lost: the program keeps running when the save did not happen.
+        if (answer == PromptAnswer::Yes && !files_->Save()) {
+            event->ignore();
+            return;
+        }
+    }
+    closing_ = true;
+    for (CChildFrame* frame : EditorFrames()) {
+        frame->StoreBeforeClosing();
+    }
+    if (HelpWindow* help = context_.Help().Window()) {
+        help->close();
+    }
+    event->accept();
+}
+
+} // namespace tav::gui

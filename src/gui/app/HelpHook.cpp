@@ -1,0 +1,52 @@
+#include "app/HelpHook.h"
+
+#include "app/HelpSystem.h"
+#include "app/NavigationTree.h"
+#include "ui/ControlIds.h"
+#include "views/EditorForm.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QWidget>
+
+namespace tav::gui {
+
+HelpHook::HelpHook(HelpSystem& help, QObject* parent) : QObject(parent), help_(help) {}
+
+bool HelpHook::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_F1 || key->isAutoRepeat() || !watched->isWidgetType()) {
+        return false;
+    }
+    QWidget* widget = QApplication::focusWidget();
+    if (!widget) {
+        widget = static_cast<QWidget*>(watched);
+    }
+    // The tree shows the topic of its selected item itself.
+    for (QWidget* w = widget; w; w = w->parentWidget()) {
+        if (qobject_cast<NavigationTree*>(w)) {
+            return false;
+        }
+    }
+    RequestHelp(widget);
+    return true;
+}
+
+void HelpHook::RequestHelp(QWidget* widget) {
+    for (QWidget* w = widget; w; w = w->parentWidget()) {
+        if (auto* form = dynamic_cast<EditorForm*>(w)) {
+            form->ContextHelp(widget);
+            return;
+        }
+    }
+    int controlId = 0;
+    for (QWidget* w = widget; w && controlId == 0; w = w->parentWidget()) {
+        controlId = ControlId(w);
+    }
+    help_.ShowFirstOf({controlId});
+}
+
+} // namespace tav::gui

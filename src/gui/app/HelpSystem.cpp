@@ -1,0 +1,127 @@
+#include "app/HelpSystem.h"
+
+#include "app/AppContext.h"
+#include "app/ShellTexts.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStyle>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace tav::gui {
+namespace {
+
+HelpSystem* gActive = nullptr;
+
+} // namespace
+
+HelpWindow::HelpWindow(const QString& caption, QWidget* parent) : QWidget(parent, Qt::Window) {
+    setWindowTitle(caption);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* tools = new QToolBar(this);
+    tools->setIconSize(QSize(16, 16));
+    tools->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    browser_ = new QTextBrowser(this);
+    browser_->setOpenExternalLinks(true);
+    QAction* back = tools->addAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("Back"));
+    QAction* forward = tools->addAction(style()->standardIcon(QStyle::SP_ArrowForward), tr("Forward"));
+    QAction* home = tools->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), tr("Contents"));
+    back->setEnabled(false);
+    forward->setEnabled(false);
+    connect(back, &QAction::triggered, browser_, &QTextBrowser::backward);
+    connect(forward, &QAction::triggered, browser_, &QTextBrowser::forward);
+    connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
+    connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
+    connect(home, &QAction::triggered, this, [this] {
+        if (!contents_.isEmpty()) {
+            browser_->setSource(QUrl::fromLocalFile(contents_));
+        }
+    });
+    layout->addWidget(tools);
+    layout->addWidget(browser_);
+    resize(720, 560);
+}
+
+void HelpWindow::ShowPage(const QString& file, const QString& contentsFile) {
+    contents_ = contentsFile;
+    browser_->setSource(QUrl::fromLocalFile(file));
+}
+
+HelpSystem::HelpSystem(AppContext& context) : context_(context) {
+    gActive = this;
+}
+
+HelpSystem::~HelpSystem() {
+    if (gActive == this) {
+        gActive = nullptr;
+    }
+    delete window_.data();
+}
+
+HelpSystem* HelpSystem::Active() {
+    return gActive;
+}
+
+QString HelpSystem::Folder() const {
+    return QDir(QString::fromStdString(context_.Settings().Home().dir().string()))
+        .filePath(QString::fromLatin1(kFolder));
+}
+
+QString HelpSystem::TopicFile(int contextId) const {
+    return QDir(Folder()).filePath(QStringLiteral("%1.html").arg(contextId));
+}
+
+bool HelpSystem::HasTopic(int contextId) const {
+    return contextId > 0 && QFileInfo(TopicFile(contextId)).isFile();
+}
+
+bool HelpSystem::ShowTopic(int contextId) {
+    if (!HasTopic(contextId)) {
+        return false;
+    }
+    Show(TopicFile(contextId));
+    return true;
+}
+
+void HelpSystem::ShowDefault() {
+    Show(QDir(Folder()).filePath(QString::fromLatin1(kDefaultTopic)));
+}
+
+int HelpSystem::ShowFirstOf(std::initializer_list<int> contexts) {
+    for (const int id : contexts) {
+        if (ShowTopic(id)) {
+            return id;
+        }
+    }
+    ShowDefault();
+    return 0;
+}
+
+void HelpSystem::Show(const QString& file) {
+    lastShown_ = file;
+    if (!window_) {
+        window_ = new HelpWindow(
+            context_.ControlText(ShellTexts::kHelpWindowCaption, context_.Title() + QStringLiteral(" Help")));
+        window_->setAttribute(Qt::WA_DeleteOnClose, false);
+    }
+    const QString contents = QDir(Folder()).filePath(QString::fromLatin1(kDefaultTopic));
+    if (QFileInfo(file).isFile()) {
+        window_->ShowPage(file, contents);
+    } else {
+        window_->Browser()->setHtml(QStringLiteral("<h2>%1</h2><p>%2</p>")
+                                        .arg(context_.Title().toHtmlEscaped(), file.toHtmlEscaped()));
+    }
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+}
+
+} // namespace tav::gui

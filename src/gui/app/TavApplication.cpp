@@ -1,0 +1,92 @@
+#include "app/TavApplication.h"
+
+#include "app/AppContext.h"
+#include "app/CMainFrame.h"
+#include "app/FileCommands.h"
+#include "app/HelpHook.h"
+#include "app/SplashWindow.h"
+
+#include <QApplication>
+#include <QDir>
+
+namespace tav::gui {
+
+StartOptions StartOptions::Parse(const QStringList& arguments) {
+    StartOptions options;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--home")) {
+            if (i + 1 >= arguments.size()) {
+                options.error = QStringLiteral("--home needs a folder");
+                return options;
+            }
+            options.home = arguments[++i].toStdString();
+        } else if (argument.startsWith(QLatin1String("--home="))) {
+            options.home = argument.mid(7).toStdString();
+        } else if (argument == QLatin1String("--simulate")) {
+            options.simulate = true;
+        } else if (argument == QLatin1String("--no-splash")) {
+            options.splash = false;
+        } else if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+            options.showUsage = true;
+        } else if (argument.startsWith(QLatin1Char('-'))) {
+            options.error = QStringLiteral("unknown option %1").arg(argument);
+            return options;
+        } else if (options.file.isEmpty()) {
+            options.file = argument;
+        } else {
+            options.error = QStringLiteral("only one data file can be opened");
+            return options;
+        }
+    }
+    return options;
+}
+
+QString StartOptions::Usage() {
+    return QStringLiteral("Usage: tavprog [--home DIR] [--simulate] [--no-splash] [DATAFILE]\n"
+                          "  --home DIR    program folder with the language files and the model list\n"
+                          "                (default: TAV_HOME, else the program's own folder)\n"
+                          "  --simulate    attach a simulated radio as a communication port\n"
+                          "  --no-splash   start without the start-up picture\n"
+                          "  DATAFILE      a data file to open\n");
+}
+
+TavApplication::TavApplication(StartOptions options) : options_(std::move(options)) {}
+
+TavApplication::~TavApplication() {
+    if (hook_) {
+        qApp->removeEventFilter(hook_.get());
+    }
+    // The window goes before the data it shows.
+    frame_.reset();
+    hook_.reset();
+    context_.reset();
+}
+
+bool TavApplication::Start() {
+    context_ = std::make_unique<AppContext>(ProgramHome::Resolve(options_.home));
+    hook_ = std::make_unique<HelpHook>(context_->Help());
+    qApp->installEventFilter(hook_.get());
+
+    frame_ = std::make_unique<CMainFrame>(*context_);
+    if (!frame_->Files().New(FileCommands::NewKind::StartUp)) {
+        return false;
+    }
+    if (!options_.file.isEmpty()) {
+        // A file that cannot be opened was told about; the new document stays.
+        frame_->Files().OpenPath(QDir::current().absoluteFilePath(options_.file));
+    }
+
+    const QString picture =
+        QDir(QString::fromStdString(context_->Settings().Home().dir().string()))
+            .filePath(QString::fromStdString(CSettings::SplashFileFor(context_->Settings().LanguageIndex())));
+    if (options_.splash) {
+        auto* splash = new SplashWindow(picture, frame_.get());
+        splash->Start();
+    } else {
+        frame_->showMaximized();
+    }
+    return true;
+}
+
+} // namespace tav::gui

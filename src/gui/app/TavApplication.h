@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace tav::gui {
+
+class AppContext;
+class CMainFrame;
+class HelpHook;
+
+/// How the program was started.
+struct StartOptions {
+    /// The program directory (--home DIR); else TAV_HOME, else the executable's folder.
+    std::optional<std::string> home;
+    /// Attach a simulated radio as a communication port (--simulate).
+    bool simulate = false;
+    /// Show the start-up picture (--no-splash turns it off).
+    bool splash = true;
+    /// A data file to open after start-up.
+    QString file;
+    bool showUsage = false;
+    /// What could not be understood on the command line (empty when all was).
+    QString error;
+
+    static StartOptions Parse(const QStringList& arguments);
+    static QString Usage();
+};
+
+/// The application object: builds the shared context and the main window, makes the first
+/// document, opens a file named on the command line, and shows the start-up picture.
+class TavApplication : public QObject {
+    Q_OBJECT
+public:
+    explicit TavApplication(StartOptions options);
+    ~TavApplication() override;
+
+    /// The start-up sequence; false when the program cannot run (it then ends).
+    bool Start();
+
+    AppContext& Context() const { return *context_; }
+    CMainFrame* MainFrame() const { return frame_.get(); }
+
+private:
+    StartOptions options_;
+    std::unique_ptr<AppContext> context_;
+    std::unique_ptr<HelpHook> hook_;
+    std::unique_ptr<CMainFrame> frame_;
+};
+
+} // namespace tav::gui
