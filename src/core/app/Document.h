@@ -69,6 +69,8 @@ public:
     Result Save(DocumentViews& views, bool& needsSaveAs);
     /// Saves to a new file with the comment typed (an empty comment keeps an existing file's one).
     Result SaveAs(const std::filesystem::path& path, const std::string& comment, DocumentViews& views);
+    /// Save As that writes exactly `comment`, even an empty one (copying a file keeps its comment).
+    Result SaveAsWithComment(const std::filesystem::path& path, const std::string& comment, DocumentViews& views);
 
     /// The reference check that gates saving and writing (814 when problems were listed).
     Result CheckReferences();
@@ -82,7 +84,9 @@ public:
 
 private:
     Result OpenFile(const std::filesystem::path& path, DocumentViews& views, bool recent);
-    Result Write(const std::filesystem::path& path, const std::string& comment);
+    Result SaveAsImpl(const std::filesystem::path& path, const std::string& comment, DocumentViews& views,
+                      bool keepOldComment);
+    Result Write(const std::filesystem::path& path, const std::string& comment, bool keepOldComment);
 
     CSettings& settings_;
     CDataContainer& container_;

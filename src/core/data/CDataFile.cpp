@@ -242,13 +242,13 @@ std::vector<std::uint8_t> CDataFile::Compose(const DataFileHeader::Bytes& header
 }
 
 Result CDataFile::WriteDataFile(const std::filesystem::path& path, std::span<const std::uint8_t> extra,
-                                const Image& image, const std::string& comment) {
+                                const Image& image, const std::string& comment, EmptyComment emptyComment) {
     if (path.empty() || !header_) {
         return Result::Fail(kMsgWriteFailed, path.string());
     }
     std::string kept;
     std::error_code ec;
-    if (std::filesystem::exists(path, ec)) {
+    if (emptyComment == EmptyComment::KeepOld && std::filesystem::exists(path, ec)) {
         ReadComment(path, kept);
     }
     if (!comment.empty()) {
