@@ -1,8 +1,8 @@
 #include "data/AtisData.h"
 
 #include <algorithm>
-#include <cstdio>
 
+#include "controls/DigitString.h"
 #include "data/FieldCodec.h"
 #include "data/ImageMap.h"
 
@@ -42,26 +42,13 @@ void AtisData::StoreUi(const AtisUi& ui, const TextLookup& texts) {
 }
 
 std::string AtisCodeText(const AtisCode& code) {
-    std::string text;
-    for (std::uint8_t byte : code) {
-        char pair[3];
-        std::snprintf(pair, sizeof pair, "%02X", byte);
-        text += pair;
-    }
-    return text;
-}
-
-std::string NormalizeAtisCodeText(std::string_view text) {
-    const std::string digits = DigitsOnly(text, AtisData::kCodeDigits);
-    return std::string(AtisData::kCodeDigits - digits.size(), '0') + digits;
+    return DigitStringFromBytes(code, static_cast<int>(AtisData::kCodeDigits)).text;
 }
 
 AtisCode AtisCodeFromText(std::string_view text) {
-    const std::string digits = NormalizeAtisCodeText(text);
+    const DigitStringEntry entry = DigitStringFromText(text, static_cast<int>(AtisData::kCodeDigits));
     AtisCode code{};
-    for (std::size_t i = 0; i < code.size(); ++i) {
-        code[i] = static_cast<std::uint8_t>((digits[2 * i] - '0') * 16 + (digits[2 * i + 1] - '0'));
-    }
+    std::copy_n(entry.bytes.begin(), std::min(entry.bytes.size(), code.size()), code.begin());
     return code;
 }
 

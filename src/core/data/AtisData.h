@@ -52,14 +52,11 @@ public:
     std::uint8_t Pretime() const { return Bytes()[kPretimeOffset]; }
 };
 
-/// The code as the edit shows it: each byte as two upper-case hexadecimal digits.
+/// The code as its digit-string edit shows it: each byte as two upper-case hexadecimal digits.
 std::string AtisCodeText(const AtisCode& code);
 
-/// What the code edit shows after it lost the focus: the digits of `text` (other characters are
-/// refused while typing and dropped here), at most 12, left-padded with "0" to 12.
-std::string NormalizeAtisCodeText(std::string_view text);
-
-/// The code packed from an edit text (normalised first).
+/// The code the digit-string edit takes back from its text: the digits left-padded with "0" to
+/// 12 and packed two per byte (see DigitStringFromText).
 AtisCode AtisCodeFromText(std::string_view text);
 
 } // namespace tav

@@ -23,16 +23,15 @@ TEST(AtisData, DefaultsAreAllNinesAndPretime3) {
     EXPECT_EQ(AtisCodeText(atis.Code()), "999999999999");
 }
 
-TEST(AtisData, CodeEditPadsAndPacksDigits) {
-    EXPECT_EQ(NormalizeAtisCodeText("123"), "000000000123");
+TEST(AtisData, CodeTextPadsAndPacksDigits) {
     EXPECT_EQ(AtisCodeFromText("123"), (AtisCode{0, 0, 0, 0, 0x01, 0x23}));
     EXPECT_EQ(AtisCodeFromText("1234"), (AtisCode{0, 0, 0, 0, 0x12, 0x34}));
     EXPECT_EQ(AtisCodeFromText(""), (AtisCode{}));
-    // Characters the edit refuses and digits beyond 12 never reach the bytes.
-    EXPECT_EQ(NormalizeAtisCodeText("12a3"), "000000000123");
-    EXPECT_EQ(NormalizeAtisCodeText("12345678901234"), "123456789012");
-    // A stored code that is not decimal shows its nibbles as they are.
-    EXPECT_EQ(AtisCodeText({0xAB, 0x0F, 0, 0, 0, 0x10}), "AB0F00000010");
+    EXPECT_EQ(AtisCodeFromText("12345678901234"), (AtisCode{0x12, 0x34, 0x56, 0x78, 0x90, 0x12}));
+    // A stored code that is not decimal shows its nibbles and reads back unchanged.
+    const AtisCode odd{0xAB, 0x0F, 0, 0, 0, 0x10};
+    EXPECT_EQ(AtisCodeText(odd), "AB0F00000010");
+    EXPECT_EQ(AtisCodeFromText(AtisCodeText(odd)), odd);
 }
 
 TEST(AtisData, UiRoundTrip) {
