@@ -1,10 +1,10 @@
 #include "data/AtisData.h"
 
-#include <algorithm>
-
 #include "controls/DigitString.h"
 #include "data/FieldCodec.h"
 #include "data/ImageMap.h"
+
+#include <algorithm>
 
 namespace tav {
 
@@ -19,9 +19,13 @@ void AtisData::SetDefaults(const DataContext&) {
     bytes[kPretimeOffset] = kDefaultPretime;
 }
 
-void AtisData::LoadFromImage(const Image& image) { CopyFromImage(image, ImageMap::kAtis, Bytes()); }
+void AtisData::LoadFromImage(const Image& image) {
+    CopyFromImage(image, ImageMap::kAtis, Bytes());
+}
 
-void AtisData::StoreToImage(Image& image) const { CopyToImage(image, ImageMap::kAtis, Bytes()); }
+void AtisData::StoreToImage(Image& image) const {
+    CopyToImage(image, ImageMap::kAtis, Bytes());
+}
 
 AtisCode AtisData::Code() const {
     AtisCode code{};
@@ -29,7 +33,9 @@ AtisCode AtisData::Code() const {
     return code;
 }
 
-void AtisData::SetCode(const AtisCode& code) { std::copy(code.begin(), code.end(), Bytes().begin() + kCodeOffset); }
+void AtisData::SetCode(const AtisCode& code) {
+    std::copy(code.begin(), code.end(), Bytes().begin() + kCodeOffset);
+}
 
 void AtisData::LoadUi(AtisUi& ui, const TextLookup& texts) const {
     ui.code = Code();
@@ -38,7 +44,8 @@ void AtisData::LoadUi(AtisUi& ui, const TextLookup& texts) const {
 
 void AtisData::StoreUi(const AtisUi& ui, const TextLookup& texts) {
     SetCode(ui.code);
-    Bytes()[kPretimeOffset] = static_cast<std::uint8_t>(ListValueOr(texts, kPretimeListId, ui.pretime, Pretime()));
+    Bytes()[kPretimeOffset] =
+        static_cast<std::uint8_t>(ListValueOr(texts, kPretimeListId, ui.pretime, Pretime()));
 }
 
 std::string AtisCodeText(const AtisCode& code) {

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "data/FeatureData.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
-
-#include "data/FeatureData.h"
 
 namespace tav {
 

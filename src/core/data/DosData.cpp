@@ -1,9 +1,9 @@
 #include "data/DosData.h"
 
-#include <algorithm>
-
 #include "data/FieldCodec.h"
 #include "data/ImageMap.h"
+
+#include <algorithm>
 
 namespace tav {
 
@@ -19,11 +19,17 @@ void DosData::SetDefaults(const DataContext&) {
     bytes[kPreMuteOffset] = kDefaultPreMute;
 }
 
-void DosData::LoadFromImage(const Image& image) { CopyFromImage(image, ImageMap::kDos, Bytes()); }
+void DosData::LoadFromImage(const Image& image) {
+    CopyFromImage(image, ImageMap::kDos, Bytes());
+}
 
-void DosData::StoreToImage(Image& image) const { CopyToImage(image, ImageMap::kDos, Bytes()); }
+void DosData::StoreToImage(Image& image) const {
+    CopyToImage(image, ImageMap::kDos, Bytes());
+}
 
-bool DosData::Enabled() const { return GetBit(Bytes()[kFlagsOffset], kEnableBit); }
+bool DosData::Enabled() const {
+    return GetBit(Bytes()[kFlagsOffset], kEnableBit);
+}
 
 void DosData::LoadUi(DosUi& ui, const TextLookup& texts) const {
     ui.enable = Enabled() ? 1 : 0;
@@ -33,7 +39,8 @@ void DosData::LoadUi(DosUi& ui, const TextLookup& texts) const {
 void DosData::StoreUi(const DosUi& ui, const TextLookup& texts) {
     auto bytes = Bytes();
     bytes[kFlagsOffset] = SetBit(bytes[kFlagsOffset], kEnableBit, ui.enable != 0);
-    bytes[kPreMuteOffset] = static_cast<std::uint8_t>(ListValueOr(texts, kPreMuteListId, ui.preMute, PreMute()));
+    bytes[kPreMuteOffset] =
+        static_cast<std::uint8_t>(ListValueOr(texts, kPreMuteListId, ui.preMute, PreMute()));
 }
 
 } // namespace tav

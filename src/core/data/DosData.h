@@ -1,10 +1,10 @@
 #pragma once
 
+#include "data/FeatureData.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
-
-#include "data/FeatureData.h"
 
 namespace tav {
 
@@ -49,6 +49,8 @@ public:
 };
 
 /// The pre-mute list can be used only while DOS is switched on.
-inline bool IsPreMuteEnabled(const DosUi& ui) { return ui.enable != 0; }
+inline bool IsPreMuteEnabled(const DosUi& ui) {
+    return ui.enable != 0;
+}
 
 } // namespace tav

@@ -1,12 +1,14 @@
 #include "data/FieldCodec.h"
 
-#include <algorithm>
-
 #include "lang/TextLookup.h"
+
+#include <algorithm>
 
 namespace tav {
 
-std::string ListText(const TextLookup& texts, int listId, int raw) { return texts.ListValueToText(listId, raw); }
+std::string ListText(const TextLookup& texts, int listId, int raw) {
+    return texts.ListValueToText(listId, raw);
+}
 
 int ListValueOr(const TextLookup& texts, int listId, const std::string& text, int keep) {
     if (text.empty()) {
@@ -36,7 +38,9 @@ std::size_t CutLength(std::string_view text, std::size_t width) {
     return cut;
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 } // namespace
 

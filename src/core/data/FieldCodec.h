@@ -31,9 +31,12 @@ constexpr std::uint8_t SetBits(std::uint8_t byte, std::uint8_t mask, unsigned va
     return static_cast<std::uint8_t>((byte & ~mask) | ((value << shift) & mask));
 }
 
-constexpr bool GetBit(std::uint8_t byte, int bit) { return (byte >> bit) & 1; }
+constexpr bool GetBit(std::uint8_t byte, int bit) {
+    return (byte >> bit) & 1;
+}
 constexpr std::uint8_t SetBit(std::uint8_t byte, int bit, bool on) {
-    return on ? static_cast<std::uint8_t>(byte | (1u << bit)) : static_cast<std::uint8_t>(byte & ~(1u << bit));
+    return on ? static_cast<std::uint8_t>(byte | (1u << bit))
+              : static_cast<std::uint8_t>(byte & ~(1u << bit));
 }
 
 /// The text of the item with raw value `raw` in list `listId`; empty when the list has none.

@@ -1,9 +1,9 @@
 #include "data/KeysData.h"
 
-#include <algorithm>
-
 #include "data/FieldCodec.h"
 #include "data/ImageMap.h"
+
+#include <algorithm>
 
 namespace tav {
 
@@ -21,9 +21,13 @@ void KeysData::SetDefaults(const DataContext&) {
     bytes[kDefaultNumericKeyOffset] = kDefaultNumericKey;
 }
 
-void KeysData::LoadFromImage(const Image& image) { CopyFromImage(image, ImageMap::kKeys, Bytes()); }
+void KeysData::LoadFromImage(const Image& image) {
+    CopyFromImage(image, ImageMap::kKeys, Bytes());
+}
 
-void KeysData::StoreToImage(Image& image) const { CopyToImage(image, ImageMap::kKeys, Bytes()); }
+void KeysData::StoreToImage(Image& image) const {
+    CopyToImage(image, ImageMap::kKeys, Bytes());
+}
 
 void KeysData::LoadUi(KeysUi& ui, const TextLookup& texts) const {
     for (std::size_t key = 0; key < kKeyCount; ++key) {
@@ -34,7 +38,8 @@ void KeysData::LoadUi(KeysUi& ui, const TextLookup& texts) const {
 
 void KeysData::StoreUi(const KeysUi& ui, const TextLookup& texts) {
     for (std::size_t key : kEditedKeys) {
-        SetFunction(key, static_cast<std::uint8_t>(ListValueOr(texts, kFunctionListId, ui.keys[key], Function(key))));
+        SetFunction(
+            key, static_cast<std::uint8_t>(ListValueOr(texts, kFunctionListId, ui.keys[key], Function(key))));
     }
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "data/FeatureData.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
-
-#include "data/FeatureData.h"
 
 namespace tav {
 

@@ -1,9 +1,9 @@
 #include "data/MiscData.h"
 
-#include <algorithm>
-
 #include "data/FieldCodec.h"
 #include "data/ImageMap.h"
+
+#include <algorithm>
 
 namespace tav {
 
@@ -61,7 +61,8 @@ void MiscData::SetDefaults(const DataContext&) {
     b[kBatteryOffset] = SetBit(b[kBatteryOffset], kTailRevertBit, kDefaultTailRevert != 0);
     b[kLowPowerAlertGapOffset] = kDefaultLowPowerAlertGap;
     b[kByte39] = 100;
-    b[kBatterySaveModeOffset] = SetBits(b[kBatterySaveModeOffset], kBatterySaveModeMask, kDefaultBatterySaveMode);
+    b[kBatterySaveModeOffset] =
+        SetBits(b[kBatterySaveModeOffset], kBatterySaveModeMask, kDefaultBatterySaveMode);
     b[kByte41] = 0xD1; // bits 0, 4, 6, 7 set; 1, 2, 3, 5 clear
     b[kByte42] = SetBits(b[kByte42], 0x03, 0x01);
     b[kByte43] = SetBits(b[kByte43], 0x3F, 0x3C);
@@ -104,15 +105,16 @@ void MiscData::StoreUi(const MiscUi& ui, const TextLookup& texts) {
     b[kVoxOffset] = SetBit(b[kVoxOffset], kVoxInhibitBit, ui.voxInhibit != 0);
     b[kVoxDelayOffset] =
         static_cast<std::uint8_t>(ListValueOr(texts, kVoxDelayListId, ui.voxDelay, b[kVoxDelayOffset]));
-    b[kSquelchLevelOffset] =
-        static_cast<std::uint8_t>(ListValueOr(texts, kSquelchLevelListId, ui.squelchLevel, b[kSquelchLevelOffset]));
+    b[kSquelchLevelOffset] = static_cast<std::uint8_t>(
+        ListValueOr(texts, kSquelchLevelListId, ui.squelchLevel, b[kSquelchLevelOffset]));
     b[kBatteryOffset] = SetBit(b[kBatteryOffset], kBatterySaveBit, ui.batterySave != 0);
-    const int tailRevert =
-        ListValueOr(texts, kTailRevertListId, ui.tailRevert, GetBit(b[kBatteryOffset], kTailRevertBit) ? 1 : 0);
+    const int tailRevert = ListValueOr(texts, kTailRevertListId, ui.tailRevert,
+                                       GetBit(b[kBatteryOffset], kTailRevertBit) ? 1 : 0);
     b[kBatteryOffset] = SetBit(b[kBatteryOffset], kTailRevertBit, (tailRevert & 1) != 0);
     const int mode = ListValueOr(texts, kBatterySaveModeListId, ui.batterySaveMode,
                                  GetBits(b[kBatterySaveModeOffset], kBatterySaveModeMask));
-    b[kBatterySaveModeOffset] = SetBits(b[kBatterySaveModeOffset], kBatterySaveModeMask, static_cast<unsigned>(mode));
+    b[kBatterySaveModeOffset] =
+        SetBits(b[kBatterySaveModeOffset], kBatterySaveModeMask, static_cast<unsigned>(mode));
     b[kLowPowerAlertGapOffset] = static_cast<std::uint8_t>(
         ListValueOr(texts, kLowPowerAlertGapListId, ui.lowPowerAlertGap, b[kLowPowerAlertGapOffset]));
 }

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "data/FeatureData.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
-
-#include "data/FeatureData.h"
 
 namespace tav {
 
@@ -31,9 +31,9 @@ struct MiscUi {
 class MiscData : public FeatureData {
 public:
     static constexpr std::size_t kSize = 73;
-    static constexpr std::size_t kFirstPieceSize = 36; ///< block bytes 0-35 at image 0x0091
+    static constexpr std::size_t kFirstPieceSize = 36;    ///< block bytes 0-35 at image 0x0091
     static constexpr std::size_t kSecondPieceOffset = 36; ///< block bytes 36-72 at image 0x00D9
-    static constexpr std::size_t kSharedOffset = 41; ///< block bytes 41-72, shared with the model data
+    static constexpr std::size_t kSharedOffset = 41;      ///< block bytes 41-72, shared with the model data
     static constexpr std::size_t kSharedSize = 32;
 
     static constexpr std::size_t kVoxOffset = 5;
@@ -81,6 +81,8 @@ public:
 };
 
 /// The battery save mode list can be used only while battery save is on.
-inline bool IsBatterySaveModeEnabled(const MiscUi& ui) { return ui.batterySave != 0; }
+inline bool IsBatterySaveModeEnabled(const MiscUi& ui) {
+    return ui.batterySave != 0;
+}
 
 } // namespace tav

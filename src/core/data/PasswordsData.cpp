@@ -1,9 +1,9 @@
 #include "data/PasswordsData.h"
 
-#include <algorithm>
-
 #include "data/FieldCodec.h"
 #include "data/ImageMap.h"
+
+#include <algorithm>
 
 namespace tav {
 
@@ -16,9 +16,13 @@ void PasswordsData::SetDefaults(const DataContext&) {
     std::fill(bytes.begin(), bytes.end(), 0);
 }
 
-void PasswordsData::LoadFromImage(const Image& image) { CopyFromImage(image, ImageMap::kPasswords, Bytes()); }
+void PasswordsData::LoadFromImage(const Image& image) {
+    CopyFromImage(image, ImageMap::kPasswords, Bytes());
+}
 
-void PasswordsData::StoreToImage(Image& image) const { CopyToImage(image, ImageMap::kPasswords, Bytes()); }
+void PasswordsData::StoreToImage(Image& image) const {
+    CopyToImage(image, ImageMap::kPasswords, Bytes());
+}
 
 std::string PasswordsData::Field(std::size_t offset) const {
     return ReadZeroEndedText(Bytes().subspan(offset, kFieldSize));
@@ -42,6 +46,8 @@ void PasswordsData::StoreUi(const PasswordsUi& ui) {
     SetField(kReadOffset, ui.read);
 }
 
-std::string NormalizePasswordText(std::string_view text) { return DigitsOnly(text, PasswordsData::kFieldSize); }
+std::string NormalizePasswordText(std::string_view text) {
+    return DigitsOnly(text, PasswordsData::kFieldSize);
+}
 
 } // namespace tav

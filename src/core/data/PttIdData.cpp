@@ -1,10 +1,10 @@
 #include "data/PttIdData.h"
 
-#include <algorithm>
-#include <cstdio>
-
 #include "data/FieldCodec.h"
 #include "data/ImageMap.h"
+
+#include <algorithm>
+#include <cstdio>
 
 namespace tav {
 
@@ -62,17 +62,29 @@ void PttIdData::SetDefaults(const DataContext&) {
     bytes[kPreambleOffset] = kDefaultPreamble;
 }
 
-void PttIdData::LoadFromImage(const Image& image) { CopyFromImage(image, ImageMap::kPttId, Bytes()); }
+void PttIdData::LoadFromImage(const Image& image) {
+    CopyFromImage(image, ImageMap::kPttId, Bytes());
+}
 
-void PttIdData::StoreToImage(Image& image) const { CopyToImage(image, ImageMap::kPttId, Bytes()); }
+void PttIdData::StoreToImage(Image& image) const {
+    CopyToImage(image, ImageMap::kPttId, Bytes());
+}
 
-std::uint16_t PttIdData::PrimaryId() const { return ReadBe16(Bytes(), kPrimaryIdOffset); }
+std::uint16_t PttIdData::PrimaryId() const {
+    return ReadBe16(Bytes(), kPrimaryIdOffset);
+}
 
-void PttIdData::SetPrimaryId(std::uint16_t id) { WriteBe16(Bytes(), kPrimaryIdOffset, id); }
+void PttIdData::SetPrimaryId(std::uint16_t id) {
+    WriteBe16(Bytes(), kPrimaryIdOffset, id);
+}
 
-bool PttIdData::SideToneOff() const { return GetBit(Bytes()[kFlagsOffset], kSideToneOffBit); }
+bool PttIdData::SideToneOff() const {
+    return GetBit(Bytes()[kFlagsOffset], kSideToneOffBit);
+}
 
-bool PttIdData::ShortBeepOff() const { return GetBit(Bytes()[kFlagsOffset], kShortBeepOffBit); }
+bool PttIdData::ShortBeepOff() const {
+    return GetBit(Bytes()[kFlagsOffset], kShortBeepOffBit);
+}
 
 void PttIdData::LoadUi(PttIdUi& ui, const TextLookup& texts) const {
     const auto bytes = Bytes();
@@ -87,7 +99,8 @@ void PttIdData::LoadUi(PttIdUi& ui, const TextLookup& texts) const {
 void PttIdData::StoreUi(const PttIdUi& ui, const TextLookup& texts) {
     auto bytes = Bytes();
     SetPrimaryId(PrimaryIdFromText(ui.primaryId));
-    bytes[kTypeOffset] = static_cast<std::uint8_t>(ListValueOr(texts, kTypeListId, ui.type, bytes[kTypeOffset]));
+    bytes[kTypeOffset] =
+        static_cast<std::uint8_t>(ListValueOr(texts, kTypeListId, ui.type, bytes[kTypeOffset]));
     bytes[kPretimeOffset] =
         static_cast<std::uint8_t>(ListValueOr(texts, kPretimeListId, ui.pretime, bytes[kPretimeOffset]));
     bytes[kPreambleOffset] =
@@ -121,11 +134,14 @@ std::uint16_t PrimaryIdFromText(std::string_view text) {
     if (!found) {
         return 1;
     }
-    const std::uint16_t id = ClampPttIdDigits(static_cast<std::uint16_t>(std::min<std::uint32_t>(read, 0xFFFF)));
+    const std::uint16_t id =
+        ClampPttIdDigits(static_cast<std::uint16_t>(std::min<std::uint32_t>(read, 0xFFFF)));
     return id == 0 ? 1 : id;
 }
 
-std::string NormalizePrimaryIdText(std::string_view text) { return Hex(PrimaryIdFromText(text), 4); }
+std::string NormalizePrimaryIdText(std::string_view text) {
+    return Hex(PrimaryIdFromText(text), 4);
+}
 
 std::string NormalizeGroupIdText(std::string_view text) {
     bool found = false;

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "data/FeatureData.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
-
-#include "data/FeatureData.h"
 
 namespace tav {
 

@@ -1,10 +1,10 @@
 #include "data/RadioInfoData.h"
 
-#include <algorithm>
-#include <cstdio>
-
 #include "data/FieldCodec.h"
 #include "data/ImageMap.h"
+
+#include <algorithm>
+#include <cstdio>
 
 namespace tav {
 
@@ -31,7 +31,9 @@ void WriteLe32(std::span<std::uint8_t> b, std::size_t o, std::uint32_t v) {
 
 RadioInfoData::RadioInfoData() : FeatureData(kSize), clock_(&kSystemClock) {}
 
-void RadioInfoData::SetDefaults(const DataContext& context) { SetDefaults(context, *clock_); }
+void RadioInfoData::SetDefaults(const DataContext& context) {
+    SetDefaults(context, *clock_);
+}
 
 void RadioInfoData::SetDefaults(const DataContext& context, const WallClock& clock) {
     auto bytes = Bytes();
@@ -45,9 +47,13 @@ void RadioInfoData::SetDefaults(const DataContext& context, const WallClock& clo
     std::fill(serial.begin(), serial.end(), static_cast<std::uint8_t>(kDefaultSerialChar));
 }
 
-void RadioInfoData::LoadFromImage(const Image& image) { CopyFromImage(image, ImageMap::kRadioInfo, Bytes()); }
+void RadioInfoData::LoadFromImage(const Image& image) {
+    CopyFromImage(image, ImageMap::kRadioInfo, Bytes());
+}
 
-void RadioInfoData::StoreToImage(Image& image) const { CopyToImage(image, ImageMap::kRadioInfo, Bytes()); }
+void RadioInfoData::StoreToImage(Image& image) const {
+    CopyToImage(image, ImageMap::kRadioInfo, Bytes());
+}
 
 void RadioInfoData::LoadUi(RadioInfoUi& ui, const TextLookup& texts, const DataContext& context) const {
     ui.modelName = context.modelName;
@@ -68,7 +74,9 @@ void RadioInfoData::SetProgrammingDateBytes(const ProgrammingDate& date) {
     std::copy(date.begin(), date.end(), Bytes().begin() + kProgrammingDateOffset);
 }
 
-LocalDateTime RadioInfoData::GetProgrammingDate() const { return DecodeProgrammingDate(ProgrammingDateBytes()); }
+LocalDateTime RadioInfoData::GetProgrammingDate() const {
+    return DecodeProgrammingDate(ProgrammingDateBytes());
+}
 
 void RadioInfoData::SetProgrammingDate(const LocalDateTime& time) {
     LocalDateTime safe = time;
@@ -90,17 +98,27 @@ void RadioInfoData::SetModelName(std::string_view name) {
     WritePaddedText(Bytes().subspan(kModelNameOffset, kModelNameSize), name, 0);
 }
 
-BcdFreq RadioInfoData::LowerEdge() const { return ReadLe32(Bytes(), kLowerEdgeOffset); }
-BcdFreq RadioInfoData::UpperEdge() const { return ReadLe32(Bytes(), kUpperEdgeOffset); }
-void RadioInfoData::SetLowerEdge(BcdFreq edge) { WriteLe32(Bytes(), kLowerEdgeOffset, edge); }
-void RadioInfoData::SetUpperEdge(BcdFreq edge) { WriteLe32(Bytes(), kUpperEdgeOffset, edge); }
+BcdFreq RadioInfoData::LowerEdge() const {
+    return ReadLe32(Bytes(), kLowerEdgeOffset);
+}
+BcdFreq RadioInfoData::UpperEdge() const {
+    return ReadLe32(Bytes(), kUpperEdgeOffset);
+}
+void RadioInfoData::SetLowerEdge(BcdFreq edge) {
+    WriteLe32(Bytes(), kLowerEdgeOffset, edge);
+}
+void RadioInfoData::SetUpperEdge(BcdFreq edge) {
+    WriteLe32(Bytes(), kUpperEdgeOffset, edge);
+}
 
 void RadioInfoData::SetEdgesMHz(std::int64_t lowMHz, std::int64_t highMHz) {
     SetLowerEdge(FreqToBcd(MHzToCount(lowMHz)));
     SetUpperEdge(FreqToBcd(MHzToCount(highMHz)));
 }
 
-std::string RadioInfoData::ModelId() const { return ReadZeroEndedText(Bytes().subspan(kModelIdOffset, kModelIdSize)); }
+std::string RadioInfoData::ModelId() const {
+    return ReadZeroEndedText(Bytes().subspan(kModelIdOffset, kModelIdSize));
+}
 
 void RadioInfoData::SetModelId(std::string_view id) {
     WritePaddedText(Bytes().subspan(kModelIdOffset, kModelIdSize), id, 0);

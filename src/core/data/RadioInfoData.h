@@ -1,13 +1,13 @@
 #pragma once
 
+#include "data/FeatureData.h"
+#include "data/FreqCodec.h"
+#include "platform/WallClock.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
-
-#include "data/FeatureData.h"
-#include "data/FreqCodec.h"
-#include "platform/WallClock.h"
 
 namespace tav {
 
@@ -34,7 +34,7 @@ public:
     static constexpr std::size_t kModelNameOffset = 0;
     static constexpr std::size_t kModelNameSize = 12;
     static constexpr std::size_t kRangeCodeOffset = 12;
-    static constexpr std::uint8_t kUvBandBit = 0x80;  ///< of the range code
+    static constexpr std::uint8_t kUvBandBit = 0x80;   ///< of the range code
     static constexpr std::uint8_t kRangeIdMask = 0x7F; ///< of the range code
     static constexpr std::size_t kSignalTypeOffset = 14;
     static constexpr std::size_t kProgrammingDateOffset = 16; ///< 8 bytes

@@ -1,9 +1,9 @@
 #include "factory/EmbeddedData.h"
 
-#include <algorithm>
-
 #include "data/FieldCodec.h"
 #include "data/ImageMap.h"
+
+#include <algorithm>
 
 namespace tav {
 
@@ -19,9 +19,13 @@ void EmbeddedData::SetDefaults(const DataContext&) {
     std::fill(bytes.begin(), bytes.end(), 0);
 }
 
-void EmbeddedData::LoadFromImage(const Image& image) { CopyFromImage(image, ImageMap::kEmbedded, Bytes()); }
+void EmbeddedData::LoadFromImage(const Image& image) {
+    CopyFromImage(image, ImageMap::kEmbedded, Bytes());
+}
 
-void EmbeddedData::StoreToImage(Image& image) const { CopyToImage(image, ImageMap::kEmbedded, Bytes()); }
+void EmbeddedData::StoreToImage(Image& image) const {
+    CopyToImage(image, ImageMap::kEmbedded, Bytes());
+}
 
 void EmbeddedData::LoadUi(EmbeddedUi& ui) const {
     for (std::size_t i = 0; i < kTextCount; ++i) {

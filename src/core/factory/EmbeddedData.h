@@ -1,12 +1,12 @@
 #pragma once
 
+#include "data/FeatureData.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
-
-#include "data/FeatureData.h"
 
 namespace tav {
 
@@ -55,7 +55,9 @@ public:
     bool HasPassword() const { return !Password().empty(); }
 
 private:
-    static constexpr std::size_t TextOffset(std::size_t index) { return kFirstTextOffset + kTextSize * index; }
+    static constexpr std::size_t TextOffset(std::size_t index) {
+        return kFirstTextOffset + kTextSize * index;
+    }
     /// A field's text: empty when its first byte is 0xFF; otherwise up to the first 0 byte, with
     /// trailing blanks removed.
     std::string Field(std::size_t offset, std::size_t size) const;

@@ -1,14 +1,14 @@
 #include "factory/ModelData.h"
 
-#include <algorithm>
-#include <utility>
-
 #include "data/FieldCodec.h"
 #include "data/ImageMap.h"
 #include "data/MiscData.h"
 #include "data/RadioInfoData.h"
 #include "factory/VolumeTable.h"
 #include "util/NumberText.h"
+
+#include <algorithm>
+#include <utility>
 
 namespace tav {
 
@@ -22,7 +22,9 @@ constexpr std::size_t kOwnLast = ImageMap::kModelData + ImageMap::kModelDataSize
 constexpr std::size_t kSharedLast = ImageMap::kModelDataShared + ImageMap::kModelDataSharedSize - 1;
 constexpr std::size_t kEdgeSize = 4;
 
-bool UvBand(const DataContext& context) { return (context.rangeFlags & RadioInfoData::kUvBandBit) != 0; }
+bool UvBand(const DataContext& context) {
+    return (context.rangeFlags & RadioInfoData::kUvBandBit) != 0;
+}
 
 /// The name as the radio-information field would hold it (cut to its width).
 std::string AsStoredName(const std::string& name) {
@@ -79,7 +81,8 @@ void ModelData::LoadUi(ModelDataUi& ui, const TextLookup& texts, const DataConte
     ui.tuneSwitchOpen = GetBit(own[kTuneSwitchOffset], kTuneSwitchBit) ? 1 : 0;
     ui.oscillator = ReadBe32(own, kOscillatorOffset);
     ui.intermediate = ReadBe32(own, kIntermediateOffset);
-    ui.ifDirection = ListText(texts, kIfDirectionListId, GetBit(own[kIfDirectionOffset], kIfDirectionBit) ? 1 : 0);
+    ui.ifDirection =
+        ListText(texts, kIfDirectionListId, GetBit(own[kIfDirectionOffset], kIfDirectionBit) ? 1 : 0);
     ui.openChannel = ListText(texts, kOpenChannelListId, ReadBe16(own, kOpenChannelOffset));
     if (misc_) {
         const std::uint8_t version = std::as_const(*misc_).SharedBytes()[kVersionOffset];
@@ -100,12 +103,13 @@ void ModelData::StoreUi(const ModelDataUi& ui, const TextLookup& texts, const Da
         const int band = ListValueOr(texts, kBandListId, ui.band, (code & RadioInfoData::kUvBandBit) ? 1 : 0);
         code = SetBit(code, 7, (band & 1) != 0);
         if (const auto id = ReadDecimalInteger(ui.rangeId)) {
-            code = SetBits(code, RadioInfoData::kRangeIdMask,
-                           static_cast<unsigned>(std::clamp<std::int64_t>(*id, 0, RadioInfoData::kRangeIdMask)));
+            code =
+                SetBits(code, RadioInfoData::kRangeIdMask,
+                        static_cast<unsigned>(std::clamp<std::int64_t>(*id, 0, RadioInfoData::kRangeIdMask)));
         }
         radioInfo_->SetRangeCode(code);
-        radioInfo_->SetSignalType(
-            static_cast<std::uint8_t>(ListValueOr(texts, kSignalTypeListId, ui.signalType, radioInfo_->SignalType())));
+        radioInfo_->SetSignalType(static_cast<std::uint8_t>(
+            ListValueOr(texts, kSignalTypeListId, ui.signalType, radioInfo_->SignalType())));
         if (ui.lowerLimit != kNoFreq) {
             radioInfo_->SetLowerEdge(ui.lowerLimit);
         }
@@ -126,15 +130,19 @@ void ModelData::StoreUi(const ModelDataUi& ui, const TextLookup& texts, const Da
     }
     const int direction = ListValueOr(texts, kIfDirectionListId, ui.ifDirection,
                                       GetBit(own[kIfDirectionOffset], kIfDirectionBit) ? 1 : 0);
-    own[kIfDirectionOffset] = SetBit(own[kIfDirectionOffset], kIfDirectionBit, !uvBand && (direction & 1) != 0);
-    const int channel = ListValueOr(texts, kOpenChannelListId, ui.openChannel, ReadBe16(own, kOpenChannelOffset));
+    own[kIfDirectionOffset] =
+        SetBit(own[kIfDirectionOffset], kIfDirectionBit, !uvBand && (direction & 1) != 0);
+    const int channel =
+        ListValueOr(texts, kOpenChannelListId, ui.openChannel, ReadBe16(own, kOpenChannelOffset));
     WriteBe16(own, kOpenChannelOffset, static_cast<std::uint16_t>(channel));
 
     if (misc_) {
         auto shared = misc_->SharedBytes();
         std::uint8_t version = shared[kVersionOffset];
-        const int build = ListValueOr(texts, kBuildTypeListId, ui.buildType, GetBit(version, kBuildTypeBit) ? 1 : 0);
-        const int display = ListValueOr(texts, kDisplayListId, ui.display, GetBit(version, kDisplayBit) ? 1 : 0);
+        const int build =
+            ListValueOr(texts, kBuildTypeListId, ui.buildType, GetBit(version, kBuildTypeBit) ? 1 : 0);
+        const int display =
+            ListValueOr(texts, kDisplayListId, ui.display, GetBit(version, kDisplayBit) ? 1 : 0);
         version = SetBit(version, kBuildTypeBit, (build & 1) != 0);
         version = SetBit(version, kDisplayBit, (display & 1) != 0);
         for (std::size_t i = 0; i < ui.options.size(); ++i) {

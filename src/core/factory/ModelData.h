@@ -1,14 +1,14 @@
 #pragma once
 
+#include "data/FeatureData.h"
+#include "data/FreqCodec.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
 #include <vector>
-
-#include "data/FeatureData.h"
-#include "data/FreqCodec.h"
 
 namespace tav {
 
@@ -19,21 +19,21 @@ class VolumeTable;
 
 /// What the Factory Mode dialog shows.
 struct ModelDataUi {
-    std::string modelName;         ///< edit 4811 (blanks trimmed on both sides)
-    std::string band;              ///< list 4850 (U/V band flag)
-    std::string rangeId;           ///< edit 4852, "%d"
-    std::string signalType;        ///< list 4848
-    BcdFreq lowerLimit = kNoFreq;  ///< 4819; shows the document's current range, not the stored limit
-    BcdFreq upperLimit = kNoFreq;  ///< 4821
-    std::string serialNumber;      ///< edit 4815
-    int tuneSwitchOpen = 0;        ///< radio buttons 4844 "Open" / 4845 "Close"
-    BcdFreq oscillator = kNoFreq;  ///< 4823, PLL local oscillator
+    std::string modelName;          ///< edit 4811 (blanks trimmed on both sides)
+    std::string band;               ///< list 4850 (U/V band flag)
+    std::string rangeId;            ///< edit 4852, "%d"
+    std::string signalType;         ///< list 4848
+    BcdFreq lowerLimit = kNoFreq;   ///< 4819; shows the document's current range, not the stored limit
+    BcdFreq upperLimit = kNoFreq;   ///< 4821
+    std::string serialNumber;       ///< edit 4815
+    int tuneSwitchOpen = 0;         ///< radio buttons 4844 "Open" / 4845 "Close"
+    BcdFreq oscillator = kNoFreq;   ///< 4823, PLL local oscillator
     BcdFreq intermediate = kNoFreq; ///< 4825, receiver intermediate frequency
-    std::string ifDirection;       ///< list 4827
-    std::string openChannel;       ///< list 4813
-    std::string buildType;         ///< list 4831 (release / debug)
-    std::string display;           ///< list 4833 (LCD / no LCD)
-    std::array<int, 4> options{};  ///< check boxes 4834-4837
+    std::string ifDirection;        ///< list 4827
+    std::string openChannel;        ///< list 4813
+    std::string buildType;          ///< list 4831 (release / debug)
+    std::string display;            ///< list 4833 (LCD / no LCD)
+    std::array<int, 4> options{};   ///< check boxes 4834-4837
 };
 
 /// Which parts of the document's identity the model data no longer matches.
@@ -64,9 +64,9 @@ public:
     static constexpr std::size_t kVersionOffset = 0x03; ///< 0x00E1
     static constexpr int kBuildTypeBit = 0;
     static constexpr int kDisplayBit = 2;
-    static constexpr int kFirstOptionBit = 3; ///< four option flags in bits 3-6
-    static constexpr std::size_t kKeptWordOffset = 0x06;    ///< 0x00E4, 16 bits, no editor
-    static constexpr std::size_t kWideVolumeOffset = 0x09;  ///< 0x00E7
+    static constexpr int kFirstOptionBit = 3;                ///< four option flags in bits 3-6
+    static constexpr std::size_t kKeptWordOffset = 0x06;     ///< 0x00E4, 16 bits, no editor
+    static constexpr std::size_t kWideVolumeOffset = 0x09;   ///< 0x00E7
     static constexpr std::size_t kNarrowVolumeOffset = 0x0A; ///< 0x00E8
 
     static constexpr int kDialogId = 4805;

@@ -1,10 +1,10 @@
 #include "factory/TestFreqData.h"
 
-#include <algorithm>
-#include <iterator>
-
 #include "data/FreqRaster.h"
 #include "data/ImageMap.h"
+
+#include <algorithm>
+#include <iterator>
 
 namespace tav {
 
@@ -73,7 +73,7 @@ void TestFreqData::SetRangeDefaults(int lowMHz, int highMHz) {
         std::int64_t mhz;
         std::int64_t rxOffset;
     };
-    const Pair channels[] = {{l, up}, {f, up}, {e, down}, {g, down}, {d, up},
+    const Pair channels[] = {{l, up}, {f, up},   {e, down}, {g, down}, {d, up},
                              {i, up}, {k, down}, {m, down}, {h, down}};
     for (std::size_t c = 0; c < std::size(channels); ++c) {
         SetChannel(c, Count(channels[c].mhz, channels[c].rxOffset), Count(channels[c].mhz, 0));
@@ -84,9 +84,13 @@ void TestFreqData::SetRangeDefaults(int lowMHz, int highMHz) {
     }
 }
 
-void TestFreqData::LoadFromImage(const Image& image) { CopyFromImage(image, ImageMap::kTestFreqs, Bytes()); }
+void TestFreqData::LoadFromImage(const Image& image) {
+    CopyFromImage(image, ImageMap::kTestFreqs, Bytes());
+}
 
-void TestFreqData::StoreToImage(Image& image) const { CopyToImage(image, ImageMap::kTestFreqs, Bytes()); }
+void TestFreqData::StoreToImage(Image& image) const {
+    CopyToImage(image, ImageMap::kTestFreqs, Bytes());
+}
 
 BcdFreq TestFreqData::ChannelRx(std::size_t k) const {
     return ReadLe32(Bytes(), kChannelStride * k + kChannelRxOffset);
@@ -100,10 +104,18 @@ std::uint8_t TestFreqData::ChannelRxStep(std::size_t k) const {
 std::uint8_t TestFreqData::ChannelTxStep(std::size_t k) const {
     return Bytes()[kChannelStride * k + kChannelTxStepOffset];
 }
-BcdFreq TestFreqData::TuningRx(std::size_t i) const { return ReadLe32(Bytes(), kTuningRxOffset + 4 * i); }
-BcdFreq TestFreqData::TuningTx(std::size_t i) const { return ReadLe32(Bytes(), kTuningTxOffset + 4 * i); }
-std::uint8_t TestFreqData::TuningRxStep(std::size_t i) const { return Bytes()[kTuningStepOffset + i] & 0x0F; }
-std::uint8_t TestFreqData::TuningTxStep(std::size_t i) const { return Bytes()[kTuningStepOffset + i] >> 4; }
+BcdFreq TestFreqData::TuningRx(std::size_t i) const {
+    return ReadLe32(Bytes(), kTuningRxOffset + 4 * i);
+}
+BcdFreq TestFreqData::TuningTx(std::size_t i) const {
+    return ReadLe32(Bytes(), kTuningTxOffset + 4 * i);
+}
+std::uint8_t TestFreqData::TuningRxStep(std::size_t i) const {
+    return Bytes()[kTuningStepOffset + i] & 0x0F;
+}
+std::uint8_t TestFreqData::TuningTxStep(std::size_t i) const {
+    return Bytes()[kTuningStepOffset + i] >> 4;
+}
 
 void TestFreqData::SetChannel(std::size_t k, std::uint32_t rxCount, std::uint32_t txCount) {
     auto bytes = Bytes();

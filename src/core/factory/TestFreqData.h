@@ -1,14 +1,14 @@
 #pragma once
 
+#include "data/FeatureData.h"
+#include "data/FreqCodec.h"
+#include "util/NumberText.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
-
-#include "data/FeatureData.h"
-#include "data/FreqCodec.h"
-#include "util/NumberText.h"
 
 namespace tav {
 
@@ -29,10 +29,10 @@ public:
     static constexpr std::size_t kChannelTxOffset = 4;
     static constexpr std::size_t kChannelRxStepOffset = 8;
     static constexpr std::size_t kChannelTxStepOffset = 9;
-    static constexpr std::size_t kTuningRxOffset = 160; ///< + 4 × i
-    static constexpr std::size_t kTuningTxOffset = 180; ///< + 4 × i
+    static constexpr std::size_t kTuningRxOffset = 160;   ///< + 4 × i
+    static constexpr std::size_t kTuningTxOffset = 180;   ///< + 4 × i
     static constexpr std::size_t kTuningStepOffset = 200; ///< + i: low nibble receive, high nibble transmit
-    static constexpr std::uint32_t kOffsetCount = 15000; ///< 150 kHz between the default pairs
+    static constexpr std::uint32_t kOffsetCount = 15000;  ///< 150 kHz between the default pairs
 
     static constexpr int kViewId = 4000;
     static constexpr int kChannelGridId = 4010;

@@ -1,9 +1,9 @@
 #include "factory/TuneData.h"
 
-#include <algorithm>
-
 #include "data/ImageMap.h"
 #include "factory/TuningPoints.h"
+
+#include <algorithm>
 
 namespace tav {
 
@@ -16,9 +16,13 @@ void TuneData::SetDefaults(const DataContext&) {
     std::fill(bytes.begin(), bytes.end(), 0xFF);
 }
 
-void TuneData::LoadFromImage(const Image& image) { CopyFromImage(image, ImageMap::kTuneData, Bytes()); }
+void TuneData::LoadFromImage(const Image& image) {
+    CopyFromImage(image, ImageMap::kTuneData, Bytes());
+}
 
-void TuneData::StoreToImage(Image& image) const { CopyToImage(image, ImageMap::kTuneData, Bytes()); }
+void TuneData::StoreToImage(Image& image) const {
+    CopyToImage(image, ImageMap::kTuneData, Bytes());
+}
 
 std::optional<std::uint16_t> TuneData::Value(std::uint16_t pointCode) const {
     const auto offset = TuningPointOffset(pointCode);

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "data/FeatureData.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
-
-#include "data/FeatureData.h"
 
 namespace tav {
 
@@ -13,7 +13,8 @@ namespace tav {
 class TuneData : public FeatureData {
 public:
     static constexpr std::size_t kSize = 532;
-    static constexpr std::size_t kWriteBlockSize = 32; ///< Write Tune Data sends 16 such blocks and then 20 bytes
+    static constexpr std::size_t kWriteBlockSize =
+        32; ///< Write Tune Data sends 16 such blocks and then 20 bytes
 
     TuneData();
 

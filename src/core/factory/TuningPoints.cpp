@@ -1,10 +1,10 @@
 #include "factory/TuningPoints.h"
 
+#include "util/NumberText.h"
+
 #include <algorithm>
 #include <array>
 #include <string>
-
-#include "util/NumberText.h"
 
 namespace tav {
 
@@ -62,7 +62,9 @@ std::optional<std::size_t> TuningPointOffset(std::uint16_t pointCode) {
     return std::nullopt;
 }
 
-std::size_t TuningPointCount() { return kPoints.size(); }
+std::size_t TuningPointCount() {
+    return kPoints.size();
+}
 
 std::uint16_t TuningItemMaximum(std::uint32_t itemCode) {
     return std::find(kWideRangeItems.begin(), kWideRangeItems.end(), itemCode) != kWideRangeItems.end()
@@ -121,7 +123,8 @@ TuningItemPoints PointsOf(const TuningItem& item) {
     std::vector<std::uint16_t>* groups[] = {&points.wide, &points.middle, &points.narrow};
     for (int bit = 0; bit < 3 * kPointsPerSpacing; ++bit) {
         if ((item.flags >> bit) & 1) {
-            groups[bit / kPointsPerSpacing]->push_back(static_cast<std::uint16_t>(item.code + static_cast<unsigned>(bit)));
+            groups[bit / kPointsPerSpacing]->push_back(
+                static_cast<std::uint16_t>(item.code + static_cast<unsigned>(bit)));
         }
     }
     points.hasVolume = (item.flags >> kVolumeFlagBit) & 1;

@@ -1,12 +1,12 @@
 #include "factory/VolumeTable.h"
 
+#include "util/NumberText.h"
+
 #include <algorithm>
 #include <cctype>
 #include <fstream>
 #include <iterator>
 #include <string>
-
-#include "util/NumberText.h"
 
 namespace tav {
 
@@ -26,7 +26,8 @@ std::string_view TrimView(std::string_view s) {
 
 bool SameName(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
            });
 }
 
@@ -53,7 +54,8 @@ VolumeTable VolumeTable::FromText(std::string_view text) {
         }
         if (line.front() == '[') {
             const std::size_t close = line.find(']');
-            inSection = close != std::string_view::npos && SameName(TrimView(line.substr(1, close - 1)), kSection);
+            inSection =
+                close != std::string_view::npos && SameName(TrimView(line.substr(1, close - 1)), kSection);
             continue;
         }
         const std::size_t equals = line.find('=');

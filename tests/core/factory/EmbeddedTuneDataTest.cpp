@@ -1,10 +1,10 @@
-#include <gtest/gtest.h>
-
 #include "../data/blocks/BlockTestSupport.h"
 #include "data/ImageMap.h"
 #include "factory/EmbeddedData.h"
 #include "factory/TuneData.h"
 #include "factory/TuningPoints.h"
+
+#include <gtest/gtest.h>
 
 namespace tav {
 namespace {

@@ -1,4 +1,4 @@
-#include <gtest/gtest.h>
+#include "factory/ModelData.h"
 
 #include "../data/blocks/BlockTestSupport.h"
 #include "FakeTextLookup.h"
@@ -6,8 +6,9 @@
 #include "data/ImageMap.h"
 #include "data/MiscData.h"
 #include "data/RadioInfoData.h"
-#include "factory/ModelData.h"
 #include "factory/VolumeTable.h"
+
+#include <gtest/gtest.h>
 
 namespace tav {
 namespace {
@@ -120,15 +121,17 @@ TEST(ModelData, DialogStoreWritesEveryFieldInRadioOrder) {
     ui.buildType = "Debug";
     ui.display = "No LCD";
     ui.options = {1, 0, 1, 0};
-    const VolumeTable volumes = VolumeTable::FromText("[Setting]\nuwide=120\nunarrow=80\nvwide=1\nvnarrow=2\n");
+    const VolumeTable volumes =
+        VolumeTable::FromText("[Setting]\nuwide=120\nunarrow=80\nvwide=1\nvnarrow=2\n");
     blocks.model.StoreUi(ui, texts, context, volumes);
 
     EXPECT_EQ(blocks.model.RadioBytes(0x10, 16),
               (Bytes{'N', 'E', 'W', 'N', 'A', 'M', 'E', 0, 0, 0, 0, 0, 0xFF, 0xFF, 2, 0xFF}));
     // limits 400-470 most significant byte first; then the current model identifier
-    EXPECT_EQ(blocks.model.RadioBytes(0x28, 24), (Bytes{0x40, 0, 0, 0, 0x47, 0, 0, 0, 'T', 'A', 'V', 'X', '4', '0',
-                                                        '0', 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(blocks.model.RadioBytes(0x48, 16), (Bytes{'S', 'N', '0', '0', '0', '1', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(blocks.model.RadioBytes(0x28, 24), (Bytes{0x40, 0,   0,   0, 0x47, 0, 0, 0, 'T', 'A', 'V', 'X',
+                                                        '4',  '0', '0', 0, 0,    0, 0, 0, 0,   0,   0,   0}));
+    EXPECT_EQ(blocks.model.RadioBytes(0x48, 16),
+              (Bytes{'S', 'N', '0', '0', '0', '1', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(blocks.info.RangeCode(), 0xFF);
     const Bytes own = blocks.model.RadioBytes(0xB5, 36);
     EXPECT_EQ(own[0], 0xFE);
@@ -157,8 +160,8 @@ TEST(ModelData, UvBandTakesVKeysAndClearsDirection) {
 TEST(ModelData, RadioBytesRoundTripAndStrayAddresses) {
     Blocks blocks(Context(400, 470, 0));
     const Image radio = test::RandomImage(5);
-    for (auto [address, count] : {std::pair<std::size_t, std::size_t>{0x10, 16}, {0x28, 24}, {0x48, 16},
-                                  {0xB5, 36}, {0xDE, 32}}) {
+    for (auto [address, count] :
+         {std::pair<std::size_t, std::size_t>{0x10, 16}, {0x28, 24}, {0x48, 16}, {0xB5, 36}, {0xDE, 32}}) {
         const Bytes sent = Slice(radio, address, count);
         blocks.model.TakeRadioBytes(address, sent);
         EXPECT_EQ(blocks.model.RadioBytes(address, count), sent) << address;
@@ -209,8 +212,8 @@ TEST(VolumeTable, KeysByBandMissingAndOddValues) {
     const VolumeTable empty = VolumeTable::FromText("");
     EXPECT_EQ(empty.Wide(true), 255);
     EXPECT_EQ(empty.Narrow(false), 255);
-    const VolumeTable table = VolumeTable::FromText(
-        "; volumes\n[Other]\nvwide=1\n[ setting ]\r\n VWide = 200 \r\nvnarrow=999\nuwide=-4\nunarrow=abc\nvwide=3\n");
+    const VolumeTable table = VolumeTable::FromText("; volumes\n[Other]\nvwide=1\n[ setting ]\r\n VWide = "
+                                                    "200 \r\nvnarrow=999\nuwide=-4\nunarrow=abc\nvwide=3\n");
     EXPECT_EQ(table.Wide(true), 200);
     EXPECT_EQ(table.Narrow(true), 255);
     EXPECT_EQ(table.Wide(false), 0);

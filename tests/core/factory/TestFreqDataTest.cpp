@@ -1,8 +1,9 @@
-#include <gtest/gtest.h>
+#include "factory/TestFreqData.h"
 
 #include "../data/blocks/BlockTestSupport.h"
 #include "data/ImageMap.h"
-#include "factory/TestFreqData.h"
+
+#include <gtest/gtest.h>
 
 namespace tav {
 namespace {

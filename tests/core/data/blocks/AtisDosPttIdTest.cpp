@@ -1,11 +1,11 @@
-#include <gtest/gtest.h>
-
 #include "BlockTestSupport.h"
 #include "FakeTextLookup.h"
 #include "data/AtisData.h"
 #include "data/DosData.h"
 #include "data/ImageMap.h"
 #include "data/PttIdData.h"
+
+#include <gtest/gtest.h>
 
 namespace tav {
 namespace {

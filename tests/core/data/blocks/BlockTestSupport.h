@@ -1,12 +1,12 @@
 #pragma once
 
+#include "data/Image.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <random>
 #include <span>
 #include <vector>
-
-#include "data/Image.h"
 
 namespace tav::test {
 
@@ -26,7 +26,9 @@ inline std::vector<std::uint8_t> Slice(const Image& image, std::size_t address, 
             image.begin() + static_cast<std::ptrdiff_t>(address + count)};
 }
 
-inline std::vector<std::uint8_t> ToVector(std::span<const std::uint8_t> bytes) { return {bytes.begin(), bytes.end()}; }
+inline std::vector<std::uint8_t> ToVector(std::span<const std::uint8_t> bytes) {
+    return {bytes.begin(), bytes.end()};
+}
 
 /// Every image byte outside [address, address + count) is 0xFF.
 inline bool OnlyRegionWritten(const Image& image, std::size_t address, std::size_t count) {

@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "BlockTestSupport.h"
 #include "data/AtisData.h"
 #include "data/DosData.h"
@@ -13,6 +11,8 @@
 #include "factory/ModelData.h"
 #include "factory/TestFreqData.h"
 #include "factory/TuneData.h"
+
+#include <gtest/gtest.h>
 
 namespace tav {
 namespace {
@@ -56,12 +56,18 @@ struct Region {
 };
 
 const Region kRegions[] = {
-    {ImageMap::kRadioInfo, ImageMap::kRadioInfoSize}, {ImageMap::kKeys, ImageMap::kKeysSize},
-    {ImageMap::kMiscFirst, ImageMap::kMiscFirstSize}, {ImageMap::kModelData, ImageMap::kModelDataSize},
-    {ImageMap::kMiscSecond, ImageMap::kMiscSecondSize}, {ImageMap::kPttId, ImageMap::kPttIdSize},
-    {ImageMap::kDos, ImageMap::kDosSize}, {ImageMap::kAtis, ImageMap::kAtisSize},
-    {ImageMap::kPasswords, ImageMap::kPasswordsSize}, {ImageMap::kTestFreqs, ImageMap::kTestFreqsSize},
-    {ImageMap::kEmbedded, ImageMap::kEmbeddedSize}, {ImageMap::kTuneData, ImageMap::kTuneDataSize},
+    {ImageMap::kRadioInfo, ImageMap::kRadioInfoSize},
+    {ImageMap::kKeys, ImageMap::kKeysSize},
+    {ImageMap::kMiscFirst, ImageMap::kMiscFirstSize},
+    {ImageMap::kModelData, ImageMap::kModelDataSize},
+    {ImageMap::kMiscSecond, ImageMap::kMiscSecondSize},
+    {ImageMap::kPttId, ImageMap::kPttIdSize},
+    {ImageMap::kDos, ImageMap::kDosSize},
+    {ImageMap::kAtis, ImageMap::kAtisSize},
+    {ImageMap::kPasswords, ImageMap::kPasswordsSize},
+    {ImageMap::kTestFreqs, ImageMap::kTestFreqsSize},
+    {ImageMap::kEmbedded, ImageMap::kEmbeddedSize},
+    {ImageMap::kTuneData, ImageMap::kTuneDataSize},
 };
 
 bool Mapped(std::size_t address) {

@@ -1,11 +1,11 @@
-#include <gtest/gtest.h>
-
 #include "BlockTestSupport.h"
 #include "FakeTextLookup.h"
 #include "data/ImageMap.h"
 #include "data/KeysData.h"
 #include "data/MiscData.h"
 #include "data/PasswordsData.h"
+
+#include <gtest/gtest.h>
 
 namespace tav {
 namespace {

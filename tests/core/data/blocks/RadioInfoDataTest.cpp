@@ -1,9 +1,10 @@
-#include <gtest/gtest.h>
+#include "data/RadioInfoData.h"
 
 #include "BlockTestSupport.h"
 #include "FakeTextLookup.h"
 #include "data/ImageMap.h"
-#include "data/RadioInfoData.h"
+
+#include <gtest/gtest.h>
 
 namespace tav {
 namespace {

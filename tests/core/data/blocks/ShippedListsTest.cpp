@@ -1,9 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <cstdio>
-#include <map>
-#include <sstream>
-
 #include "TestSupport.h"
 #include "data/AtisData.h"
 #include "data/DosData.h"
@@ -13,6 +7,11 @@
 #include "data/RadioInfoData.h"
 #include "factory/ModelData.h"
 #include "factory/TuningPoints.h"
+
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <map>
+#include <sstream>
 
 namespace tav {
 namespace {
@@ -45,8 +44,8 @@ bool HasItem(const std::string& list, int raw) {
             continue;
         }
         int start, step, end, divisor, first, increment, decimals;
-        if (std::sscanf(item.c_str(), "%d:%d:%d:%d:%d:%d:%d", &start, &step, &end, &divisor, &first, &increment,
-                        &decimals) == 7 &&
+        if (std::sscanf(item.c_str(), "%d:%d:%d:%d:%d:%d:%d", &start, &step, &end, &divisor, &first,
+                        &increment, &decimals) == 7 &&
             step != 0 && raw >= first && raw <= first + (end - start) * increment / step &&
             (raw - first) % increment == 0) {
             return true;
