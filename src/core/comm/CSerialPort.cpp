@@ -174,7 +174,9 @@ bool CSerialPort::Configure(std::uint32_t baud, std::uint8_t dataBits, Parity pa
     if (stopBits == StopBits::Two) {
         t.c_cflag |= CSTOPB;
     }
-    t.c_cc[VMIN] = 0;
+    // With a non-blocking descriptor VMIN 1 makes an empty read report EAGAIN, so that a read of
+    // zero bytes means a hang-up; all waiting is done in Read.
+    t.c_cc[VMIN] = 1;
     t.c_cc[VTIME] = 0;
     ::cfsetispeed(&t, speed);
     ::cfsetospeed(&t, speed);
@@ -228,21 +230,20 @@ std::size_t CSerialPort::Read(std::span<std::uint8_t> buffer) {
     const auto start = std::chrono::steady_clock::now();
     const auto deadline = start + readTimeout_;
     std::size_t got = 0;
+    bool hangUp = false;
     while (got < buffer.size()) {
         const ssize_t n = ::read(fd_, buffer.data() + got, buffer.size() - got);
         if (n > 0) {
             got += static_cast<std::size_t>(n);
             continue;
         }
-        if (n == 0) {
-            return 0; // the other end hung up: a line error
-        }
-        if (errno == EINTR) {
+        if (n < 0 && errno == EINTR) {
             continue;
         }
-        if (errno != EAGAIN) {
-            return 0; // device gone (EIO) or another line error
+        if ((n < 0 && errno != EAGAIN) || (n == 0 && hangUp)) {
+            return 0; // the device is gone (EIO) or the other end hung up: a line error
         }
+        // Nothing waiting: sleep in ppoll until bytes arrive, the line hangs up or time runs out.
         timespec wait{};
         timespec* waitPtr = nullptr;
         if (readTimeout_.count() > 0) {
@@ -261,8 +262,11 @@ std::size_t CSerialPort::Read(std::span<std::uint8_t> buffer) {
         if (ready < 0 && errno != EINTR) {
             return 0;
         }
-        if (ready > 0 && (p.revents & POLLIN) == 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) {
-            return 0;
+        if (ready > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) {
+            if ((p.revents & POLLIN) == 0) {
+                return 0;
+            }
+            hangUp = true; // take what is still queued, then give up
         }
     }
     return got;
