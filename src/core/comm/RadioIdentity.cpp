@@ -121,4 +121,16 @@ IdentityCheck CheckRadioIdentity(TransferDirection direction, const RadioIdentit
     return check;
 }
 
+void TakeOverRadioIdentity(DataIdentity& current, const RadioIdentity& radio, const FrequencyBand& band,
+                           bool rememberPreviousRange) {
+    current.modelId = radio.modelId;
+    current.modelName = radio.modelName;
+    current.signalling = radio.signalling;
+    current.firmware = radio.firmware;
+    if (rememberPreviousRange) {
+        current.previousRangeText = current.rangeText;
+    }
+    current.rangeText = band.RangeText();
+}
+
 } // namespace tav

@@ -81,4 +81,19 @@ struct IdentityCheck {
 IdentityCheck CheckRadioIdentity(TransferDirection direction, const RadioIdentity& radio,
                                  const IdentityRules& rules);
 
+/// The identity of the data in memory, as the program keeps it beside the image.
+struct DataIdentity {
+    std::string modelId;
+    std::string modelName;
+    int signalling = 0;
+    std::string firmware;
+    std::string rangeText;         ///< "%d-%d" in MHz
+    std::string previousRangeText; ///< the range before the last read
+};
+
+/// Makes the radio's identity the current one, as a read (and a factory connection) does once
+/// the radio passed its check. A read also remembers the range it replaces.
+void TakeOverRadioIdentity(DataIdentity& current, const RadioIdentity& radio, const FrequencyBand& band,
+                           bool rememberPreviousRange);
+
 } // namespace tav

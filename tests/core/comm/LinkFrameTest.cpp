@@ -148,6 +148,26 @@ TEST(RadioIdentity, CheckRulesPerDirection) {
     EXPECT_EQ(newer.messageId, kMsgFirmwareTooNew);
 }
 
+TEST(RadioIdentity, AReadTakesOverTheRadiosIdentity) {
+    DataIdentity current{"OLD", "Old name", 1, "1.02.00", "136-174", ""};
+    RadioIdentity radio;
+    radio.modelId = "TAV100";
+    radio.modelName = "TAV-100";
+    radio.signalling = 3;
+    radio.firmware = "1.04.01";
+    radio.band = {0, 0x40, 0, 0, 0, 0x47, 0, 0, 0};
+    TakeOverRadioIdentity(current, radio, DecodeBand(radio.band), true);
+    EXPECT_EQ(current.modelId, "TAV100");
+    EXPECT_EQ(current.modelName, "TAV-100");
+    EXPECT_EQ(current.signalling, 3);
+    EXPECT_EQ(current.firmware, "1.04.01");
+    EXPECT_EQ(current.rangeText, "400-470");
+    EXPECT_EQ(current.previousRangeText, "136-174");
+    TakeOverRadioIdentity(current, radio, FrequencyBand{}, false);
+    EXPECT_EQ(current.rangeText, "0-0");
+    EXPECT_EQ(current.previousRangeText, "136-174");
+}
+
 TEST(TransferPlan, FullReadIs256BlocksOf32) {
     const BlockPlan plan = FullReadPlan();
     ASSERT_EQ(plan.size(), 256u);
