@@ -1,8 +1,8 @@
 #include "data/AlertToneData.h"
 
-#include <algorithm>
-
 #include "lang/TextLookup.h"
+
+#include <algorithm>
 
 namespace tav {
 
@@ -30,7 +30,9 @@ constexpr std::array<DefaultPattern, 5> kDefaultPatterns{{
 /// More alert tones than the radio holds count as none.
 constexpr std::size_t kMaxCountForDefaults = ImageMap::kAlertToneCapacity;
 
-bool FitsByte(int value) { return value >= 0 && value <= 0xFF; }
+bool FitsByte(int value) {
+    return value >= 0 && value <= 0xFF;
+}
 
 } // namespace
 

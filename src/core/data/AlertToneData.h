@@ -1,16 +1,16 @@
 #pragma once
 
-#include <array>
-#include <cstddef>
-#include <cstdint>
-#include <memory>
-#include <string>
-
 #include "data/DataContext.h"
 #include "data/FeatureRecord.h"
 #include "data/Image.h"
 #include "data/ImageMap.h"
 #include "data/RecordList.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
 
 namespace tav {
 
@@ -31,8 +31,12 @@ inline constexpr std::uint8_t kLowestTone = 40;
 /// What a "no tone" frequency is written as when it comes from the editor.
 inline constexpr std::uint8_t kNoToneStored = 1;
 
-constexpr std::size_t FrequencyOffset(std::size_t segment) { return kFirstFrequency + 2 * segment; }
-constexpr std::size_t DurationOffset(std::size_t segment) { return kFirstDuration + 2 * segment; }
+constexpr std::size_t FrequencyOffset(std::size_t segment) {
+    return kFirstFrequency + 2 * segment;
+}
+constexpr std::size_t DurationOffset(std::size_t segment) {
+    return kFirstDuration + 2 * segment;
+}
 } // namespace AlertToneLayout
 
 /// Control ids of the alert tone editor; they are also the ids of their language lists and ranges.

@@ -1,10 +1,10 @@
 #include "data/AlertTonePlayer.h"
 
-#include <algorithm>
-#include <climits>
-
 #include "data/AlertToneSpin.h"
 #include "lang/TextLookup.h"
+
+#include <algorithm>
+#include <climits>
 
 namespace tav {
 
@@ -25,8 +25,9 @@ AlertToneEditTexts AlertToneTexts(const AlertToneUi& ui, const TextLookup& texts
     shown.beepSegments = texts.ListValueToText(C::kBeepSegments, ui.beepSegments);
     for (std::size_t k = 0; k < AlertToneLayout::kSegmentCount; ++k) {
         const int id = static_cast<int>(k);
-        shown.frequency[k] = ui.frequency[k] == 0 ? texts.GetMessageText(C::kOffMessage)
-                                                  : texts.ListValueToText(C::kFirstFrequency + id, ui.frequency[k]);
+        shown.frequency[k] = ui.frequency[k] == 0
+                                 ? texts.GetMessageText(C::kOffMessage)
+                                 : texts.ListValueToText(C::kFirstFrequency + id, ui.frequency[k]);
         shown.duration[k] = texts.ListValueToText(C::kFirstDuration + id, ui.duration[k]);
     }
     return shown;
@@ -36,12 +37,12 @@ AlertTonePlayerValues ComputePlayerValues(const AlertToneEditTexts& shown, const
     AlertTonePlayerValues values;
     const int cycle = texts.ListTextToValue(C::kCycle, shown.cycle);
     values.cycles = cycle == 0 ? kContinuousCycles : std::max(cycle, 0);
-    values.pauseSeconds = std::max(ReadDecimalText(shown.beepSegments), 0);
+    values.pauseSeconds = std::max(ReadToneEditNumber(shown.beepSegments), 0);
     const std::string off = texts.GetMessageText(C::kOffMessage);
     for (std::size_t k = 0; k < AlertToneLayout::kSegmentCount; ++k) {
         const bool isOff = !off.empty() && shown.frequency[k] == off;
-        values.frequencyHz[k] = isOff ? 0 : std::max(ReadDecimalText(shown.frequency[k]), 0);
-        values.durationMs[k] = std::max(ReadDecimalText(shown.duration[k]), 0);
+        values.frequencyHz[k] = isOff ? 0 : std::max(ReadToneEditNumber(shown.frequency[k]), 0);
+        values.durationMs[k] = std::max(ReadToneEditNumber(shown.duration[k]), 0);
         values.playable = values.playable || values.durationMs[k] != 0;
     }
     return values;
@@ -80,7 +81,8 @@ void PlayAlertTone(const AlertTonePlayerValues& values, ToneOutput& output,
     }
 }
 
-std::vector<AlertToneChartBar> AlertToneChartBars(const AlertTonePlayerValues& values, int width, int height) {
+std::vector<AlertToneChartBar> AlertToneChartBars(const AlertTonePlayerValues& values, int width,
+                                                  int height) {
     long long totalDuration = 0;
     int count = 0;
     for (const int duration : values.durationMs) {

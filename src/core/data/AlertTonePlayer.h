@@ -1,12 +1,12 @@
 #pragma once
 
+#include "data/AlertToneData.h"
+
 #include <array>
 #include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
-
-#include "data/AlertToneData.h"
 
 namespace tav {
 
@@ -18,7 +18,7 @@ struct AlertTonePlayerValues {
     int pauseSeconds = 0; ///< pause between two cycles
     std::array<int, AlertToneLayout::kSegmentCount> frequencyHz{}; ///< 0 = silent
     std::array<int, AlertToneLayout::kSegmentCount> durationMs{};  ///< 0 = segment skipped
-    bool playable = false; ///< at least one segment has a duration
+    bool playable = false;                                         ///< at least one segment has a duration
 };
 
 /// The texts the alert tone editor shows in its controls.

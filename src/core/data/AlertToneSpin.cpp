@@ -7,7 +7,7 @@ namespace tav {
 
 namespace {
 
-SpinRange Sane(SpinRange range) {
+ToneSpinRange Sane(ToneSpinRange range) {
     if (range.step <= 0) {
         range.step = 1;
     }
@@ -18,23 +18,25 @@ SpinRange Sane(SpinRange range) {
 }
 
 /// The integer rule: inside the range one step on, outside it (or at the far end) the other end.
-long long StepInRange(long long v, const SpinRange& r, bool increase) {
+long long StepInRange(long long v, const ToneSpinRange& r, bool increase) {
     if (increase) {
         return (r.min <= v && v < r.max) ? v + r.step : r.min;
     }
     return (r.min < v && v <= r.max) ? v - r.step : r.max;
 }
 
-long long Snapped(const std::string& text, const SpinRange& r) {
-    const long long shown = ReadDecimalText(text);
+long long Snapped(const std::string& text, const ToneSpinRange& r) {
+    const long long shown = ReadToneEditNumber(text);
     return static_cast<long long>(r.divisor) * r.step * (shown / r.step);
 }
 
-std::string Shown(long long v, const SpinRange& r) { return std::to_string(v / r.divisor); }
+std::string Shown(long long v, const ToneSpinRange& r) {
+    return std::to_string(v / r.divisor);
+}
 
 } // namespace
 
-int ReadDecimalText(const std::string& text) {
+int ReadToneEditNumber(const std::string& text) {
     std::size_t i = 0;
     while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) {
         ++i;
@@ -54,14 +56,14 @@ int ReadDecimalText(const std::string& text) {
     return static_cast<int>(negative ? -value : value);
 }
 
-std::string SpinAlertToneValue(const std::string& text, const SpinRange& range, bool increase) {
-    const SpinRange r = Sane(range);
+std::string SpinAlertToneValue(const std::string& text, const ToneSpinRange& range, bool increase) {
+    const ToneSpinRange r = Sane(range);
     return Shown(StepInRange(Snapped(text, r), r, increase), r);
 }
 
-std::string SpinAlertToneFrequency(const std::string& text, const SpinRange& range, bool increase,
+std::string SpinAlertToneFrequency(const std::string& text, const ToneSpinRange& range, bool increase,
                                    const std::string& offText) {
-    const SpinRange r = Sane(range);
+    const ToneSpinRange r = Sane(range);
     if (text == offText) {
         return Shown(increase ? r.min : r.max, r);
     }

@@ -1,12 +1,12 @@
 #include "data/PersonalityData.h"
 
+#include "data/ProblemList.h"
+#include "lang/TextLookup.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <cstdio>
-
-#include "data/ProblemList.h"
-#include "lang/TextLookup.h"
 
 namespace tav {
 
@@ -50,7 +50,9 @@ constexpr std::array<ByteDefault, 20> kByteDefaults{{
     {L::kPreambleBitSync, 5},
 }};
 
-std::size_t SlotAddress(std::size_t slot) { return ImageMap::kPersonalities + slot * ImageMap::kPersonalitySize; }
+std::size_t SlotAddress(std::size_t slot) {
+    return ImageMap::kPersonalities + slot * ImageMap::kPersonalitySize;
+}
 
 void StoreListValue(std::uint8_t& byte, const TextLookup& texts, int listId, const std::string& text,
                     std::uint8_t mask = 0xFF, unsigned shift = 0) {
@@ -65,7 +67,9 @@ void SetBit(std::uint8_t& byte, std::uint8_t bit, bool on) {
     byte = static_cast<std::uint8_t>(on ? (byte | bit) : (byte & ~bit));
 }
 
-int SystemIndex(std::uint8_t signaling) { return (signaling & L::kSystemIndexMask) >> L::kSystemIndexShift; }
+int SystemIndex(std::uint8_t signaling) {
+    return (signaling & L::kSystemIndexMask) >> L::kSystemIndexShift;
+}
 
 void SetSystemIndex(std::uint8_t& signaling, std::size_t index) {
     signaling = static_cast<std::uint8_t>((signaling & ~L::kSystemIndexMask) |
@@ -73,7 +77,7 @@ void SetSystemIndex(std::uint8_t& signaling, std::size_t index) {
 }
 
 void ResolveSystem(ObjectId& reference, std::uint8_t& signaling, const RecordDirectory& directory) {
-    if ((signaling & L::kSignalTypeMask) != kSignalingTwoTone) {
+    if ((signaling & L::kSignalTypeMask) != L::kSignalTypeTwoTone) {
         reference = kNoObject;
         return;
     }
@@ -127,13 +131,21 @@ void PersonalityData::SetDefaults() {
     txSystem_ = kNoObject;
 }
 
-std::uint16_t PersonalityData::PrimaryId() const { return ReadLe16(Bytes(), L::kPrimaryId); }
+std::uint16_t PersonalityData::PrimaryId() const {
+    return ReadLe16(Bytes(), L::kPrimaryId);
+}
 
-void PersonalityData::SetPrimaryId(std::uint16_t id) { WriteLe16(Bytes(), L::kPrimaryId, id); }
+void PersonalityData::SetPrimaryId(std::uint16_t id) {
+    WriteLe16(Bytes(), L::kPrimaryId, id);
+}
 
-int PersonalityData::RxSignalingType() const { return Bytes()[L::kRxSignaling] & L::kSignalTypeMask; }
+int PersonalityData::RxSignalingType() const {
+    return Bytes()[L::kRxSignaling] & L::kSignalTypeMask;
+}
 
-int PersonalityData::TxSignalingType() const { return Bytes()[L::kTxSignaling] & L::kSignalTypeMask; }
+int PersonalityData::TxSignalingType() const {
+    return Bytes()[L::kTxSignaling] & L::kSignalTypeMask;
+}
 
 void PersonalityData::LoadRxTxUi(PersonalityUi& ui, const TextLookup& texts) const {
     const auto b = Bytes();
@@ -191,12 +203,12 @@ TwoToneChoiceList PersonalityData::SystemChoices(int signalingType, ObjectId ref
                                                  const TextLookup& texts, const RecordDirectory& directory) {
     TwoToneChoiceList list;
     const std::string prefix = texts.GetControlText(prefixTextId);
-    if (signalingType == kSignalingTwoTone) {
+    if (signalingType == L::kSignalTypeTwoTone) {
         list.AddNumbered(prefix, RecordKind::TwoToneSystem, directory);
     } else {
         list.Add(prefix, kNoObject);
     }
-    if (signalingType == kSignalingNone) {
+    if (signalingType == L::kSignalTypeNone) {
         list.enabled = false;
         list.selected = 0;
         return list;
@@ -214,8 +226,8 @@ void PersonalityData::LoadSignalUi(PersonalityUi& ui, const TextLookup& texts,
     const auto b = Bytes();
     ui.rxSignaling = texts.ListValueToText(C::kRxSignaling, RxSignalingType());
     ui.txSignaling = texts.ListValueToText(C::kTxSignaling, TxSignalingType());
-    ui.decodeCondition =
-        texts.ListValueToText(C::kDecodeCondition, (b[L::kRxSignaling] & L::kDecodeConditionMask) >> L::kDecodeConditionShift);
+    ui.decodeCondition = texts.ListValueToText(
+        C::kDecodeCondition, (b[L::kRxSignaling] & L::kDecodeConditionMask) >> L::kDecodeConditionShift);
     ui.rxSystem = SystemChoices(RxSignalingType(), rxSystem_, C::kRxSystem, texts, directory);
     ui.txSystem = SystemChoices(TxSignalingType(), txSystem_, C::kTxSystem, texts, directory);
 }
@@ -224,13 +236,14 @@ void PersonalityData::StoreSignalUi(const PersonalityUi& ui, const TextLookup& t
     auto b = Bytes();
     StoreListValue(b[L::kRxSignaling], texts, C::kRxSignaling, ui.rxSignaling, L::kSignalTypeMask);
     StoreListValue(b[L::kTxSignaling], texts, C::kTxSignaling, ui.txSignaling, L::kSignalTypeMask);
-    StoreListValue(b[L::kRxSignaling], texts, C::kDecodeCondition, ui.decodeCondition, L::kDecodeConditionMask,
-                   L::kDecodeConditionShift);
+    StoreListValue(b[L::kRxSignaling], texts, C::kDecodeCondition, ui.decodeCondition,
+                   L::kDecodeConditionMask, L::kDecodeConditionShift);
     StoreSystemChoice(ui.rxSystem, rxSystem_, b[L::kRxSignaling]);
     StoreSystemChoice(ui.txSystem, txSystem_, b[L::kTxSignaling]);
 }
 
-void PersonalityData::LoadUi(PersonalityUi& ui, const TextLookup& texts, const RecordDirectory& directory) const {
+void PersonalityData::LoadUi(PersonalityUi& ui, const TextLookup& texts,
+                             const RecordDirectory& directory) const {
     LoadRxTxUi(ui, texts);
     LoadSquelchUi(ui, texts);
     LoadPttIdUi(ui, texts);
@@ -251,18 +264,23 @@ void PersonalityData::ResolveReferences(const RecordDirectory& directory) {
 }
 
 void PersonalityData::CheckReferences(ReferenceCheck& check) const {
-    if (Bytes()[L::kRxSquelchMode] <= kHighestPlainSquelchMode || RxSignalingType() != kSignalingNone) {
+    if (Bytes()[L::kRxSquelchMode] <= kHighestPlainSquelchMode || RxSignalingType() != L::kSignalTypeNone) {
         return;
     }
     const auto position = check.directory.PositionOf(RecordKind::Personality, Id());
     const int number = position ? static_cast<int>(*position) + 1 : 0;
     check.problems.Add(C::kRxSignaling, check.texts.GetControlText(C::kSquelchProblemText),
-                       check.texts.GetControlText(C::kView) + " - " + std::to_string(number), SquelchProblemKey());
+                       check.texts.GetControlText(C::kView) + " - " + std::to_string(number),
+                       SquelchProblemKey());
 }
 
-void PersonalityData::WithdrawProblems(ProblemList& problems) const { problems.Withdraw(SquelchProblemKey()); }
+void PersonalityData::WithdrawProblems(ProblemList& problems) const {
+    problems.Withdraw(SquelchProblemKey());
+}
 
-std::uint32_t PersonalityData::SquelchProblemKey() const { return ProblemList::MakeKey(Id(), C::kRxSignaling); }
+std::uint32_t PersonalityData::SquelchProblemKey() const {
+    return ProblemList::MakeKey(Id(), C::kRxSignaling);
+}
 
 void LoadPersonalities(const Image& image, RecordList<PersonalityData>& list, ObjectIdCounter& ids) {
     list.Clear();
@@ -308,13 +326,16 @@ std::unique_ptr<PersonalityData> MakeDefaultPersonality(ObjectIdCounter& ids, st
     return personality;
 }
 
-std::vector<std::string> PreAlertItems(const std::vector<std::string>& fullList, int txTimeoutValue) {
-    const std::size_t count =
-        txTimeoutValue > 0 ? std::min(fullList.size(), static_cast<std::size_t>(txTimeoutValue)) : std::min<std::size_t>(fullList.size(), 1);
+std::vector<std::string> PersonalityData::PreAlertItems(const std::vector<std::string>& fullList,
+                                                        int txTimeoutValue) {
+    const std::size_t count = txTimeoutValue > 0
+                                  ? std::min(fullList.size(), static_cast<std::size_t>(txTimeoutValue))
+                                  : std::min<std::size_t>(fullList.size(), 1);
     return {fullList.begin(), fullList.begin() + static_cast<std::ptrdiff_t>(count)};
 }
 
-int ReselectAfterRebuild(const std::vector<std::string>& items, const std::string& previousText) {
+int PersonalityData::ReselectPreAlert(const std::vector<std::string>& items,
+                                      const std::string& previousText) {
     const auto it = std::find(items.begin(), items.end(), previousText);
     if (it != items.end()) {
         return static_cast<int>(it - items.begin());
@@ -322,7 +343,7 @@ int ReselectAfterRebuild(const std::vector<std::string>& items, const std::strin
     return items.empty() ? -1 : 0;
 }
 
-std::uint16_t ClampPrimaryIdDigits(std::uint16_t id) {
+std::uint16_t PersonalityData::ClampPrimaryIdDigits(std::uint16_t id) {
     unsigned result = 0;
     for (int digit = 3; digit >= 0; --digit) {
         unsigned nibble = (id >> (4 * digit)) & 0xF;
@@ -336,13 +357,13 @@ std::uint16_t ClampPrimaryIdDigits(std::uint16_t id) {
     return static_cast<std::uint16_t>(result);
 }
 
-std::string PrimaryIdText(std::uint16_t stored) {
+std::string PersonalityData::PrimaryIdText(std::uint16_t stored) {
     std::uint16_t id = std::min(stored, kHighestPrimaryId);
     id = ClampPrimaryIdDigits(id);
     return HexText(id == 0 ? kLowestPrimaryId : id);
 }
 
-std::uint16_t ParsePrimaryId(const std::string& text) {
+std::uint16_t PersonalityData::ParsePrimaryId(const std::string& text) {
     std::size_t i = 0;
     while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) {
         ++i;
@@ -358,6 +379,8 @@ std::uint16_t ParsePrimaryId(const std::string& text) {
     return id == 0 ? kLowestPrimaryId : id;
 }
 
-std::string NormalizePrimaryIdText(const std::string& text) { return HexText(ParsePrimaryId(text)); }
+std::string PersonalityData::NormalizePrimaryIdText(const std::string& text) {
+    return HexText(ParsePrimaryId(text));
+}
 
 } // namespace tav

@@ -1,11 +1,5 @@
 #pragma once
 
-#include <cstddef>
-#include <cstdint>
-#include <memory>
-#include <string>
-#include <vector>
-
 #include "data/DataContext.h"
 #include "data/FeatureRecord.h"
 #include "data/Image.h"
@@ -13,6 +7,12 @@
 #include "data/RecordKind.h"
 #include "data/RecordList.h"
 #include "data/TwoToneChoiceList.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
 
 namespace tav {
 
@@ -55,11 +55,10 @@ inline constexpr std::size_t kPttIdFields = kPrimaryId;
 inline constexpr std::size_t kPttIdFieldsSize = 6;
 /// The byte whose 0xFF marks an empty slot when loading.
 inline constexpr std::size_t kLoadMarker = kTxAdmit;
+/// Signalling type values the personality tests (lists 2402 and 2407).
+inline constexpr int kSignalTypeNone = 0;
+inline constexpr int kSignalTypeTwoTone = 2;
 } // namespace PersonalityLayout
-
-/// Signalling type values the personality tests.
-inline constexpr int kSignalingNone = 0;
-inline constexpr int kSignalingTwoTone = 2;
 
 /// Control ids of the personality editor; also the ids of their language lists.
 namespace PersonalityControls {
@@ -162,6 +161,31 @@ public:
     void WithdrawProblems(ProblemList& problems) const;
     std::uint32_t SquelchProblemKey() const;
 
+    // Edit rules of the pages.
+    /// Pre-alert, re-key and reset times are available only with a time-out time.
+    static bool TotSettingsEnabled(int txTimeoutValue) { return txTimeoutValue != 0; }
+    /// The auto reset time is available only with an auto reset mode.
+    static bool AutoResetTimeEnabled(int autoResetModeValue) { return autoResetModeValue != 0; }
+    /// The pre-alert items offered for a time-out value: the first `timeout` items of the full list
+    /// (all of them if it is shorter), or only the first item when there is no time-out.
+    static std::vector<std::string> PreAlertItems(const std::vector<std::string>& fullList,
+                                                  int txTimeoutValue);
+    /// Position to select after a rebuild: the text shown before, or the first item.
+    static int ReselectPreAlert(const std::vector<std::string>& items, const std::string& previousText);
+
+    /// Lowest and highest primary ID.
+    static constexpr std::uint16_t kLowestPrimaryId = 0x0001;
+    static constexpr std::uint16_t kHighestPrimaryId = 0xDEEE;
+    /// The digit clamp: a first hexadecimal digit E or F becomes D, any other digit F becomes E.
+    static std::uint16_t ClampPrimaryIdDigits(std::uint16_t id);
+    /// The ID as the PTT-ID page shows a stored value: at most DEEE, digits clamped, 0 as 0001.
+    static std::string PrimaryIdText(std::uint16_t stored);
+    /// Reads a typed ID as the page does when the edit loses the focus: hexadecimal (empty gives 1),
+    /// digits clamped, 0 as 1.
+    static std::uint16_t ParsePrimaryId(const std::string& text);
+    /// ParsePrimaryId shown again ("%04X").
+    static std::string NormalizePrimaryIdText(const std::string& text);
+
 private:
     ObjectId rxSystem_ = kNoObject;
     ObjectId txSystem_ = kNoObject;
@@ -176,30 +200,5 @@ void LoadPersonalities(const Image& image, RecordList<PersonalityData>& list, Ob
 void StorePersonalities(const RecordList<PersonalityData>& list, Image& image);
 std::unique_ptr<PersonalityData> MakeDefaultPersonality(ObjectIdCounter& ids, std::size_t position,
                                                         const DataContext& context);
-
-// --- Edit rules of the pages ---------------------------------------------------------------------
-
-/// Pre-alert, re-key and reset times are available only with a time-out time.
-inline bool TotSettingsEnabled(int txTimeoutValue) { return txTimeoutValue != 0; }
-/// The auto reset time is available only with an auto reset mode.
-inline bool AutoResetTimeEnabled(int autoResetModeValue) { return autoResetModeValue != 0; }
-/// The pre-alert items offered for a time-out value: the first `timeout` items of the full list
-/// (all of them if it is shorter), or only the first item when there is no time-out.
-std::vector<std::string> PreAlertItems(const std::vector<std::string>& fullList, int txTimeoutValue);
-/// Position to select after a rebuild: the text shown before, or the first item.
-int ReselectAfterRebuild(const std::vector<std::string>& items, const std::string& previousText);
-
-/// Lowest and highest primary ID.
-inline constexpr std::uint16_t kLowestPrimaryId = 0x0001;
-inline constexpr std::uint16_t kHighestPrimaryId = 0xDEEE;
-/// The digit clamp: a first hexadecimal digit E or F becomes D, any other digit F becomes E.
-std::uint16_t ClampPrimaryIdDigits(std::uint16_t id);
-/// The ID as the PTT-ID page shows a stored value: at most DEEE, digits clamped, 0 as 0001.
-std::string PrimaryIdText(std::uint16_t stored);
-/// Reads a typed ID as the page does when the edit loses the focus: hexadecimal (empty gives 1),
-/// digits clamped, 0 as 1.
-std::uint16_t ParsePrimaryId(const std::string& text);
-/// ParsePrimaryId shown again ("%04X").
-std::string NormalizePrimaryIdText(const std::string& text);
 
 } // namespace tav

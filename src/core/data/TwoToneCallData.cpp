@@ -1,9 +1,9 @@
 #include "data/TwoToneCallData.h"
 
-#include <algorithm>
-
 #include "data/ProblemList.h"
 #include "lang/TextLookup.h"
+
+#include <algorithm>
 
 namespace tav {
 
@@ -16,9 +16,13 @@ constexpr std::uint16_t kDefaultFirstTone = 5000;
 constexpr std::uint16_t kDefaultSecondTone = 10000;
 constexpr std::uint8_t kKeptSettingsBits = 0xF0;
 
-std::size_t SlotAddress(std::size_t slot) { return L::kHead + slot * ImageMap::kTwoToneCallSize; }
+std::size_t SlotAddress(std::size_t slot) {
+    return L::kHead + slot * ImageMap::kTwoToneCallSize;
+}
 
-bool IsInsideCallArea(std::size_t address) { return address >= L::kHead && address <= L::kLastLinkTarget; }
+bool IsInsideCallArea(std::size_t address) {
+    return address >= L::kHead && address <= L::kLastLinkTarget;
+}
 
 int Number1Based(const RecordDirectory& directory, RecordKind kind, ObjectId id) {
     const auto position = directory.PositionOf(kind, id);
@@ -38,13 +42,20 @@ void TwoToneCallData::SetDefaults() {
     revertChannel_ = kNoObject;
 }
 
-std::uint16_t TwoToneCallData::NextLink() const { return ReadLe16(Bytes(), L::kNextLink); }
+std::uint16_t TwoToneCallData::NextLink() const {
+    return ReadLe16(Bytes(), L::kNextLink);
+}
 
-int TwoToneCallData::SystemPosition() const { return Bytes()[L::kSettings] & L::kSystemMask; }
+int TwoToneCallData::SystemPosition() const {
+    return Bytes()[L::kSettings] & L::kSystemMask;
+}
 
-int TwoToneCallData::RevertChannelNumber() const { return ReadLe16(Bytes(), L::kRevertChannel); }
+int TwoToneCallData::RevertChannelNumber() const {
+    return ReadLe16(Bytes(), L::kRevertChannel);
+}
 
-void TwoToneCallData::LoadUi(TwoToneCallUi& ui, const TextLookup& texts, const RecordDirectory& directory) const {
+void TwoToneCallData::LoadUi(TwoToneCallUi& ui, const TextLookup& texts,
+                             const RecordDirectory& directory) const {
     const auto b = Bytes();
     ui.callFormat = (b[L::kSettings] & L::kCallFormatBit) ? 1 : 0;
 
@@ -116,9 +127,8 @@ void TwoToneCallData::ResolveReferences(const RecordDirectory& directory) {
 }
 
 void TwoToneCallData::CheckReferences(ReferenceCheck& check) const {
-    const std::string where =
-        check.texts.GetControlText(C::kView) + " - " +
-        std::to_string(Number1Based(check.directory, RecordKind::TwoToneCall, Id()));
+    const std::string where = check.texts.GetControlText(C::kView) + " - " +
+                              std::to_string(Number1Based(check.directory, RecordKind::TwoToneCall, Id()));
     if (system_ != kNoObject && !check.directory.PositionOf(RecordKind::TwoToneSystem, system_)) {
         check.problems.Add(C::kSystem, check.texts.GetControlText(C::kMissingSystemText), where, SystemKey());
     }
@@ -133,9 +143,13 @@ void TwoToneCallData::WithdrawProblems(ProblemList& problems) const {
     problems.Withdraw(SystemKey());
 }
 
-std::uint32_t TwoToneCallData::SystemKey() const { return ProblemList::MakeKey(Id(), C::kSystem); }
+std::uint32_t TwoToneCallData::SystemKey() const {
+    return ProblemList::MakeKey(Id(), C::kSystem);
+}
 
-std::uint32_t TwoToneCallData::RevertChannelKey() const { return ProblemList::MakeKey(Id(), C::kRevertChannel); }
+std::uint32_t TwoToneCallData::RevertChannelKey() const {
+    return ProblemList::MakeKey(Id(), C::kRevertChannel);
+}
 
 void LoadTwoToneCalls(const Image& image, RecordList<TwoToneCallData>& list, ObjectIdCounter& ids) {
     list.Clear();

@@ -1,10 +1,5 @@
 #pragma once
 
-#include <cstddef>
-#include <cstdint>
-#include <memory>
-#include <string>
-
 #include "data/DataContext.h"
 #include "data/FeatureRecord.h"
 #include "data/Image.h"
@@ -12,6 +7,11 @@
 #include "data/RecordKind.h"
 #include "data/RecordList.h"
 #include "data/TwoToneChoiceList.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
 
 namespace tav {
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "data/ObjectId.h"
+#include "data/RecordKind.h"
+
 #include <cstddef>
 #include <string>
 #include <vector>
-
-#include "data/ObjectId.h"
-#include "data/RecordKind.h"
 
 namespace tav {
 
@@ -30,7 +30,8 @@ struct TwoToneChoiceList {
     }
     /// The record of the selected item; kNoObject without a selection.
     ObjectId SelectedValue() const {
-        return selected >= 0 && static_cast<std::size_t>(selected) < values.size() ? values[selected] : kNoObject;
+        return selected >= 0 && static_cast<std::size_t>(selected) < values.size() ? values[selected]
+                                                                                   : kNoObject;
     }
     bool HasSelection() const { return selected >= 0 && static_cast<std::size_t>(selected) < values.size(); }
 

@@ -1,12 +1,12 @@
 #include "data/TwoToneSystemData.h"
 
+#include "data/ProblemList.h"
+#include "lang/TextLookup.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-
-#include "data/ProblemList.h"
-#include "lang/TextLookup.h"
 
 namespace tav {
 
@@ -59,15 +59,16 @@ void TwoToneSystemData::SetDefaults() {
     SetBit(b[L::kFlags], L::kSidetoneBit, false);
     SetBit(b[L::kFlags], L::kShortBeepBit, true);
     for (std::size_t k = 0; k < L::kDecodeCount; ++k) {
-        b[L::DecodeFormatOffset(k)] =
-            static_cast<std::uint8_t>(kDecodeDefaults[k].format | (kDecodeDefaults[k].type << kHighNibbleShift));
+        b[L::DecodeFormatOffset(k)] = static_cast<std::uint8_t>(
+            kDecodeDefaults[k].format | (kDecodeDefaults[k].type << kHighNibbleShift));
         std::uint8_t& alert = b[L::DecodeAlertOffset(k)];
         alert = static_cast<std::uint8_t>((alert & ~kLowNibble) | kDefaultAlertTone);
         SetBit(alert, L::kTranspondBit, false);
         SetBit(alert, L::kRecordBit, false);
     }
-    b[L::kOptions] = L::kVibrateBit | L::kLedBit | 0x04 | L::kClearToTranspondBit | L::kAlertToneAutoResetBit |
-                     L::kLedAutoResetBit | L::kVibrateAutoResetBit; // respond mode 0
+    b[L::kOptions] = L::kVibrateBit | L::kLedBit | 0x04 | L::kClearToTranspondBit |
+                     L::kAlertToneAutoResetBit | L::kLedAutoResetBit |
+                     L::kVibrateAutoResetBit; // respond mode 0
     b[L::kTranspondDelay] = 5;
     for (std::size_t t = 0; t < L::kToneCount; ++t) {
         SetTone(t, kDefaultTones[t]);
@@ -75,7 +76,9 @@ void TwoToneSystemData::SetDefaults() {
     alertTones_.fill(kNoObject);
 }
 
-std::uint16_t TwoToneSystemData::Tone(std::size_t tone) const { return ReadLe16(Bytes(), L::ToneOffset(tone)); }
+std::uint16_t TwoToneSystemData::Tone(std::size_t tone) const {
+    return ReadLe16(Bytes(), L::ToneOffset(tone));
+}
 
 void TwoToneSystemData::SetTone(std::size_t tone, std::uint16_t value) {
     WriteLe16(Bytes(), L::ToneOffset(tone), value);
@@ -205,7 +208,8 @@ void TwoToneSystemData::CheckReferences(ReferenceCheck& check) const {
     }
     const int number = Number1Based(check.directory, RecordKind::TwoToneSystem, Id());
     check.problems.Add(C::kMissingAlertTone, check.texts.GetControlText(C::kMissingAlertToneText),
-                       check.texts.GetControlText(C::kView) + " - " + std::to_string(number), MissingAlertToneKey());
+                       check.texts.GetControlText(C::kView) + " - " + std::to_string(number),
+                       MissingAlertToneKey());
 }
 
 void TwoToneSystemData::WithdrawProblems(ProblemList& problems) const {
@@ -266,7 +270,8 @@ std::unique_ptr<TwoToneSystemData> MakeDefaultTwoToneSystem(ObjectIdCounter& ids
 }
 
 std::array<std::vector<int>, TwoToneSystemData::kDecodes>
-OfferedCallFormats(int fullCount, const std::array<int, TwoToneSystemData::kDecodes>& current) {
+TwoToneSystemData::OfferedCallFormats(int fullCount,
+                                      const std::array<int, TwoToneSystemData::kDecodes>& current) {
     std::array<std::vector<int>, TwoToneSystemData::kDecodes> offered;
     for (int item = 0; item < fullCount; ++item) {
         for (std::size_t d = 0; d < offered.size(); ++d) {
@@ -288,20 +293,22 @@ OfferedCallFormats(int fullCount, const std::array<int, TwoToneSystemData::kDeco
     return offered;
 }
 
-std::array<bool, TwoToneSystemLayout::kToneCount>
-ToneEditsEnabled(const std::array<std::string, TwoToneSystemData::kDecodes>& selectedFormatTexts) {
+std::array<bool, TwoToneSystemLayout::kToneCount> TwoToneSystemData::ToneEditsEnabled(
+    const std::array<std::string, TwoToneSystemData::kDecodes>& selectedFormatTexts) {
     std::array<bool, L::kToneCount> enabled{};
     for (std::size_t t = 0; t < L::kToneCount; ++t) {
         const char letter = static_cast<char>('A' + t);
-        enabled[t] = std::any_of(selectedFormatTexts.begin(), selectedFormatTexts.end(),
-                                 [&](const std::string& text) { return text.find(letter) != std::string::npos; });
+        enabled[t] =
+            std::any_of(selectedFormatTexts.begin(), selectedFormatTexts.end(),
+                        [&](const std::string& text) { return text.find(letter) != std::string::npos; });
     }
     return enabled;
 }
 
-CallTypeReaction ReactToCallTypes(const std::array<int, TwoToneSystemData::kDecodes>& typePositions,
-                                  bool vibrateOn, bool ledOn) {
-    CallTypeReaction reaction;
+TwoToneCallTypeReaction
+TwoToneSystemData::ReactToCallTypes(const std::array<int, TwoToneSystemData::kDecodes>& typePositions,
+                                    bool vibrateOn, bool ledOn) {
+    TwoToneCallTypeReaction reaction;
     bool anyAlerting = false;
     bool allSilent = true;
     bool allFull = true;
@@ -354,7 +361,8 @@ CallTypeReaction ReactToCallTypes(const std::array<int, TwoToneSystemData::kDeco
     return reaction;
 }
 
-std::string SpinTwoToneValue(const std::string& text, const SpinRange& range, bool increase) {
+std::string TwoToneSystemData::SpinTwoToneValue(const std::string& text, const ToneSpinRange& range,
+                                                bool increase) {
     const int divisor = range.divisor > 0 ? range.divisor : 1;
     const int step = range.step > 0 ? range.step : 1;
     // Rounded, not truncated: 321.7 times 10 must give 3217 although the double is a hair below.

@@ -1,13 +1,5 @@
 #pragma once
 
-#include <array>
-#include <cstddef>
-#include <cstdint>
-#include <memory>
-#include <optional>
-#include <string>
-#include <vector>
-
 #include "data/AlertToneSpin.h"
 #include "data/DataContext.h"
 #include "data/FeatureRecord.h"
@@ -16,6 +8,14 @@
 #include "data/RecordKind.h"
 #include "data/RecordList.h"
 #include "data/TwoToneChoiceList.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace tav {
 
@@ -54,9 +54,15 @@ inline constexpr std::size_t kFirstTone = 16; ///< tone k (A-D) at 16 + 2k
 /// The byte whose 0xFF marks an empty slot when loading.
 inline constexpr std::size_t kLoadMarker = kPretime;
 
-constexpr std::size_t DecodeFormatOffset(std::size_t decode) { return kFirstDecodeFormat + 2 * decode; }
-constexpr std::size_t DecodeAlertOffset(std::size_t decode) { return kFirstDecodeAlert + 2 * decode; }
-constexpr std::size_t ToneOffset(std::size_t tone) { return kFirstTone + 2 * tone; }
+constexpr std::size_t DecodeFormatOffset(std::size_t decode) {
+    return kFirstDecodeFormat + 2 * decode;
+}
+constexpr std::size_t DecodeAlertOffset(std::size_t decode) {
+    return kFirstDecodeAlert + 2 * decode;
+}
+constexpr std::size_t ToneOffset(std::size_t tone) {
+    return kFirstTone + 2 * tone;
+}
 } // namespace TwoToneSystemLayout
 
 /// Control ids of the two-tone system editor; also the ids of their language lists and ranges.
@@ -121,6 +127,17 @@ struct TwoToneSystemAdvanceUi {
     std::string respondMode;
 };
 
+/// How the advance page's controls follow the call types; a control left empty keeps its state.
+struct TwoToneCallTypeReaction {
+    std::array<std::optional<bool>, TwoToneSystemLayout::kDecodeCount> alertToneList;
+    std::array<std::optional<bool>, TwoToneSystemLayout::kDecodeCount> recordBox;
+    std::optional<bool> vibrate;
+    std::optional<bool> led;
+    std::optional<bool> alertToneAutoReset;
+    std::optional<bool> vibrateAutoReset;
+    std::optional<bool> ledAutoReset;
+};
+
 /// One two-tone system: timing, four decode definitions with their alert tones, and the four
 /// reference tones A-D. Personalities and two-tone calls refer to it by its position.
 class TwoToneSystemData : public FeatureRecord {
@@ -144,7 +161,8 @@ public:
     void LoadBasicUi(TwoToneSystemBasicUi& ui, const TextLookup& texts) const;
     void StoreBasicUi(const TwoToneSystemBasicUi& ui, const TextLookup& texts);
     /// Fills the advance page; the alert tone choices list the current alert tones.
-    void LoadAdvanceUi(TwoToneSystemAdvanceUi& ui, const TextLookup& texts, const RecordDirectory& directory) const;
+    void LoadAdvanceUi(TwoToneSystemAdvanceUi& ui, const TextLookup& texts,
+                       const RecordDirectory& directory) const;
     /// Writes the advance page back; an alert tone list without a selection leaves its decode's
     /// reference as it was.
     void StoreAdvanceUi(const TwoToneSystemAdvanceUi& ui, const TextLookup& texts);
@@ -164,6 +182,30 @@ public:
     /// Key of the entry for the alert tone list of one decode (withdrawn when one is chosen).
     std::uint32_t AlertToneChoiceKey(std::size_t decode) const;
 
+    // Edit rules of the advance page.
+    /// The call formats each decode's list offers (raw values, in list order) after one was chosen:
+    /// a format other than item 0 is offered to a decode only if no other decode uses it; item 0 is
+    /// never offered to decode 1. `fullCount` is the number of items of the full list (item i has raw
+    /// value i), `current` the raw values of the four current formats (below 0: none).
+    static std::array<std::vector<int>, kDecodes>
+    OfferedCallFormats(int fullCount, const std::array<int, kDecodes>& current);
+
+    /// Which of the reference tone edits A-D are enabled: a tone is needed when the text of one of the
+    /// four selected call formats holds its capital letter.
+    static std::array<bool, TwoToneSystemLayout::kToneCount>
+    ToneEditsEnabled(const std::array<std::string, kDecodes>& selectedFormatTexts);
+
+    /// The reaction to the four call types' list positions. `vibrateOn` and `ledOn` tell whether those
+    /// boxes are checked (and enabled): their auto-reset boxes follow them when an alerting call type
+    /// is in use.
+    static TwoToneCallTypeReaction ReactToCallTypes(const std::array<int, kDecodes>& typePositions,
+                                                    bool vibrateOn, bool ledOn);
+
+    /// One spin-arrow step on a numeric edit of the two-tone editors: the text read as a number times
+    /// the divisor, one step on (wrapping past either end), shown divided by the divisor with one
+    /// decimal.
+    static std::string SpinTwoToneValue(const std::string& text, const ToneSpinRange& range, bool increase);
+
 private:
     std::array<ObjectId, kDecodes> alertTones_{};
 };
@@ -178,41 +220,5 @@ void StoreTwoToneSystems(const RecordList<TwoToneSystemData>& list, Image& image
 void StoreTwoToneSystems(RecordList<TwoToneSystemData>& list, Image& image);
 std::unique_ptr<TwoToneSystemData> MakeDefaultTwoToneSystem(ObjectIdCounter& ids, std::size_t position,
                                                             const DataContext& context);
-
-// --- Edit rules of the advance page -------------------------------------------------------------
-
-/// The call formats each decode's list offers (raw values, in list order) after one was chosen:
-/// a format other than item 0 is offered to a decode only if no other decode uses it; item 0 is
-/// never offered to decode 1. `fullCount` is the number of items of the full list (item i has raw
-/// value i), `current` the raw values of the four current formats (below 0: none).
-std::array<std::vector<int>, TwoToneSystemData::kDecodes>
-OfferedCallFormats(int fullCount, const std::array<int, TwoToneSystemData::kDecodes>& current);
-
-/// Which of the reference tone edits A-D are enabled: a tone is needed when the text of one of the
-/// four selected call formats holds its capital letter.
-std::array<bool, TwoToneSystemLayout::kToneCount>
-ToneEditsEnabled(const std::array<std::string, TwoToneSystemData::kDecodes>& selectedFormatTexts);
-
-/// How the advance page's controls follow the call types; a control left empty keeps its state.
-struct CallTypeReaction {
-    std::array<std::optional<bool>, TwoToneSystemData::kDecodes> alertToneList;
-    std::array<std::optional<bool>, TwoToneSystemData::kDecodes> recordBox;
-    std::optional<bool> vibrate;
-    std::optional<bool> led;
-    std::optional<bool> alertToneAutoReset;
-    std::optional<bool> vibrateAutoReset;
-    std::optional<bool> ledAutoReset;
-};
-
-/// The reaction to the four call types' list positions. `vibrateOn` and `ledOn` tell whether those
-/// boxes are checked (and enabled): their auto-reset boxes follow them when an alerting call type
-/// is in use.
-CallTypeReaction ReactToCallTypes(const std::array<int, TwoToneSystemData::kDecodes>& typePositions,
-                                  bool vibrateOn, bool ledOn);
-
-/// One spin-arrow step on a numeric edit of the two-tone editors: the text read as a number times
-/// the divisor, one step on (wrapping past either end), shown divided by the divisor with one
-/// decimal.
-std::string SpinTwoToneValue(const std::string& text, const SpinRange& range, bool increase);
 
 } // namespace tav
