@@ -1,0 +1,70 @@
+#include "app/CModelList.h"
+
+#include "platform/AsciiText.h"
+#include "platform/PrivateProfile.h"
+
+namespace tav {
+
+CModelList::CModelList(std::filesystem::path modelFile, std::string modelId, std::string modelName,
+                       std::string rangeText, int signalType)
+    : file_(std::move(modelFile)), modelId_(std::move(modelId)), modelName_(std::move(modelName)),
+      rangeText_(std::move(rangeText)), signalType_(signalType) {
+    ReadCount();
+}
+
+void CModelList::ReadCount() {
+    count_ = modelId_.empty() ? 0 : PrivateProfile::ReadInt(file_, modelId_, kNumberKey, 0);
+    if (count_ < 0) {
+        count_ = 0;
+    }
+}
+
+void CModelList::SetModelId(std::string modelId) {
+    modelId_ = std::move(modelId);
+    ReadCount();
+}
+
+std::string CModelList::RangeKey(int index) {
+    return "Freq" + std::to_string(index);
+}
+
+bool CModelList::GetRange(int index, FreqRangeRecord& record) const {
+    if (modelId_.empty() || index < 0) {
+        return false;
+    }
+    const auto value = PrivateProfile::Find(file_, modelId_, RangeKey(index));
+    if (!value) {
+        return false;
+    }
+    const auto parsed = ParseRangeEntry(AsciiText::CutUtf8(*value, kEntryBytes - 1));
+    if (!parsed) {
+        return false;
+    }
+    record = *parsed;
+    return true;
+}
+
+std::vector<std::string> CModelList::ModelIds() const {
+    return AsciiText::SplitList(
+        PrivateProfile::ReadString(file_, kSettingSection, kModelIdKey, {}, kListBytes));
+}
+
+std::vector<std::string> CModelList::ModelNames(const std::string& modelId) const {
+    if (modelId.empty()) {
+        return {};
+    }
+    return AsciiText::SplitList(PrivateProfile::ReadString(file_, kSettingSection, modelId, {}, kListBytes));
+}
+
+std::string CModelList::FindModelId(const std::string& modelName) const {
+    for (const auto& id : ModelIds()) {
+        for (const auto& name : ModelNames(id)) {
+            if (name == modelName) {
+                return id;
+            }
+        }
+    }
+    return {};
+}
+
+} // namespace tav

@@ -1,0 +1,416 @@
+#include "platform/PrivateProfile.h"
+
+#include "platform/AsciiText.h"
+#include "platform/AtomicFile.h"
+
+#include <atomic>
+#include <cerrno>
+#include <fcntl.h>
+#include <memory>
+#include <mutex>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <unordered_map>
+
+namespace tav::PrivateProfile {
+namespace {
+
+/// Larger files are not profile files; refusing them keeps a hostile file from exhausting memory.
+constexpr std::size_t kMaxFileBytes = 64u << 20;
+/// Files kept parsed at the same time (settings, model list, volume file, a few language files).
+constexpr std::size_t kMaxCachedFiles = 32;
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+// ---------------------------------------------------------------------------------------------
+// One line of a profile file
+
+enum class LineKind { Blank, Comment, Section, BrokenSection, Entry, Malformed };
+
+struct Line {
+    LineKind kind = LineKind::Blank;
+    std::string_view name;  ///< section name or key
+    std::string_view value; ///< entry value
+};
+
+Line ClassifyLine(std::string_view raw) {
+    const auto text = AsciiText::Trim(raw);
+    if (text.empty()) {
+        return {LineKind::Blank, {}, {}};
+    }
+    if (text.front() == ';') {
+        return {LineKind::Comment, {}, {}};
+    }
+    if (text.front() == '[') {
+        const auto close = text.rfind(']');
+        if (close == std::string_view::npos || close == 0) {
+            return {LineKind::BrokenSection, {}, {}};
+        }
+        return {LineKind::Section, AsciiText::Trim(text.substr(1, close - 1)), {}};
+    }
+    const auto eq = text.find('=');
+    if (eq == std::string_view::npos) {
+        return {LineKind::Malformed, {}, {}};
+    }
+    const auto key = AsciiText::Trim(text.substr(0, eq));
+    if (key.empty()) {
+        return {LineKind::Malformed, {}, {}};
+    }
+    auto value = AsciiText::Trim(text.substr(eq + 1));
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
+        value = value.substr(1, value.size() - 2);
+    }
+    return {LineKind::Entry, key, value};
+}
+
+/// The lines of a file's text without their terminators (LF or CR LF), and without a leading BOM.
+std::vector<std::string_view> SplitLines(std::string_view text) {
+    if (text.starts_with(kUtf8Bom)) {
+        text.remove_prefix(kUtf8Bom.size());
+    }
+    std::vector<std::string_view> lines;
+    while (!text.empty()) {
+        const auto lf = text.find('\n');
+        auto line = text.substr(0, lf);
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        lines.push_back(line);
+        if (lf == std::string_view::npos) {
+            break;
+        }
+        text.remove_prefix(lf + 1);
+    }
+    return lines;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Parsed files and their cache
+
+struct Section {
+    std::string name;
+    Entries entries;
+    std::unordered_map<std::string, std::size_t> keyIndex; ///< lower-case key -> first entry
+};
+
+struct ParsedFile {
+    std::vector<Section> sections;
+    std::unordered_map<std::string, std::size_t> sectionIndex; ///< lower-case name -> first section
+
+    const Section* FindSection(std::string_view name) const {
+        const auto it = sectionIndex.find(AsciiText::ToLower(name));
+        return it == sectionIndex.end() ? nullptr : &sections[it->second];
+    }
+};
+
+std::atomic<std::size_t> g_parseCount{0};
+
+std::shared_ptr<const ParsedFile> Parse(std::string_view text) {
+    ++g_parseCount;
+    auto parsed = std::make_shared<ParsedFile>();
+    // Sections with the same name as an earlier one are parsed but never looked up, as the first
+    // one counts; -1 means "no section" (before the first head or after a broken one).
+    long current = -1;
+    for (const auto raw : SplitLines(text)) {
+        const Line line = ClassifyLine(raw);
+        switch (line.kind) {
+        case LineKind::Section: {
+            parsed->sections.push_back(Section{std::string(line.name), {}, {}});
+            current = static_cast<long>(parsed->sections.size() - 1);
+            parsed->sectionIndex.try_emplace(AsciiText::ToLower(line.name), parsed->sections.size() - 1);
+            break;
+        }
+        case LineKind::BrokenSection:
+            current = -1;
+            break;
+        case LineKind::Entry:
+            if (current >= 0) {
+                auto& section = parsed->sections[static_cast<std::size_t>(current)];
+                section.keyIndex.try_emplace(AsciiText::ToLower(line.name), section.entries.size());
+                section.entries.emplace_back(std::string(line.name), std::string(line.value));
+            }
+            break;
+        case LineKind::Blank:
+        case LineKind::Comment:
+        case LineKind::Malformed:
+            break;
+        }
+    }
+    return parsed;
+}
+
+struct Stamp {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    time_t seconds = 0;
+    long nanoseconds = 0;
+    bool operator==(const Stamp&) const = default;
+};
+
+struct CacheEntry {
+    Stamp stamp;
+    std::shared_ptr<const ParsedFile> parsed;
+};
+
+std::mutex g_cacheMutex;
+std::unordered_map<std::string, CacheEntry>& Cache() {
+    static std::unordered_map<std::string, CacheEntry> cache;
+    return cache;
+}
+
+void Forget(const std::filesystem::path& file) {
+    const std::lock_guard lock(g_cacheMutex);
+    Cache().erase(file.string());
+}
+
+const std::shared_ptr<const ParsedFile>& EmptyFile() {
+    static const std::shared_ptr<const ParsedFile> empty = std::make_shared<ParsedFile>();
+    return empty;
+}
+
+/// Reads the whole open file; false on a read error.
+bool ReadAll(int fd, std::size_t expected, std::string& bytes) {
+    bytes.clear();
+    bytes.reserve(expected);
+    char buffer[65536];
+    while (true) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        if (n == 0) {
+            return true;
+        }
+        if (bytes.size() + static_cast<std::size_t>(n) > kMaxFileBytes) {
+            return false;
+        }
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+}
+
+class FileHandle {
+public:
+    explicit FileHandle(const std::filesystem::path& file)
+        : fd_(::open(file.c_str(), O_RDONLY | O_CLOEXEC)) {}
+    ~FileHandle() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    int fd() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+/// The parsed file, from the cache when the file has not changed since it was parsed.
+std::shared_ptr<const ParsedFile> Load(const std::filesystem::path& file) {
+    const std::string key = file.string();
+    const FileHandle handle(file);
+    struct stat st {};
+    if (handle.fd() < 0 || ::fstat(handle.fd(), &st) != 0 || !S_ISREG(st.st_mode) ||
+        static_cast<std::size_t>(st.st_size) > kMaxFileBytes) {
+        Forget(file);
+        return EmptyFile();
+    }
+    const Stamp stamp{st.st_dev, st.st_ino, st.st_size, st.st_mtim.tv_sec, st.st_mtim.tv_nsec};
+    {
+        const std::lock_guard lock(g_cacheMutex);
+        const auto it = Cache().find(key);
+        if (it != Cache().end() && it->second.stamp == stamp) {
+            return it->second.parsed;
+        }
+    }
+    std::string bytes;
+    if (!ReadAll(handle.fd(), static_cast<std::size_t>(st.st_size), bytes)) {
+        Forget(file);
+        return EmptyFile();
+    }
+    auto parsed = Parse(bytes);
+    const std::lock_guard lock(g_cacheMutex);
+    auto& cache = Cache();
+    if (cache.size() >= kMaxCachedFiles && cache.find(key) == cache.end()) {
+        cache.clear();
+    }
+    cache[key] = CacheEntry{stamp, parsed};
+    return parsed;
+}
+
+const std::string* FindValue(const ParsedFile& parsed, std::string_view section, std::string_view key) {
+    const Section* found = parsed.FindSection(section);
+    if (!found) {
+        return nullptr;
+    }
+    const auto it = found->keyIndex.find(AsciiText::ToLower(key));
+    return it == found->keyIndex.end() ? nullptr : &found->entries[it->second].second;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Writing
+
+bool HasBreakingByte(std::string_view text) {
+    return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+}
+
+bool ValidName(std::string_view name) {
+    return !name.empty() && AsciiText::Trim(name).size() == name.size() && !HasBreakingByte(name);
+}
+
+bool ValidKey(std::string_view key) {
+    return ValidName(key) && key.find('=') == std::string_view::npos && key.front() != ';' &&
+           key.front() != '[';
+}
+
+bool ValidSection(std::string_view section) {
+    return ValidName(section) && section.find(']') == std::string_view::npos;
+}
+
+/// Reads the file's current bytes for an update; a missing file is empty, an unreadable one fails.
+bool ReadForUpdate(const std::filesystem::path& file, std::string& bytes) {
+    bytes.clear();
+    const FileHandle handle(file);
+    if (handle.fd() < 0) {
+        return errno == ENOENT;
+    }
+    struct stat st {};
+    if (::fstat(handle.fd(), &st) != 0 || !S_ISREG(st.st_mode) ||
+        static_cast<std::size_t>(st.st_size) > kMaxFileBytes) {
+        return false;
+    }
+    return ReadAll(handle.fd(), static_cast<std::size_t>(st.st_size), bytes);
+}
+
+/// Sets `key` in `section` within the file's lines.
+void SetInLines(std::vector<std::string>& lines, std::string_view section, std::string_view key,
+                std::string_view value) {
+    // Find the first head of the section and the end of its lines.
+    std::size_t head = lines.size();
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const Line line = ClassifyLine(lines[i]);
+        if (line.kind == LineKind::Section && AsciiText::EqualsNoCase(line.name, section)) {
+            head = i;
+            break;
+        }
+    }
+    std::string entry = std::string(key) + "=" + std::string(value);
+    if (head == lines.size()) {
+        if (!lines.empty() && !AsciiText::Trim(lines.back()).empty()) {
+            lines.emplace_back();
+        }
+        lines.push_back("[" + std::string(section) + "]");
+        lines.push_back(std::move(entry));
+        return;
+    }
+    std::size_t lastContent = head;
+    for (std::size_t i = head + 1; i < lines.size(); ++i) {
+        const Line line = ClassifyLine(lines[i]);
+        if (line.kind == LineKind::Section || line.kind == LineKind::BrokenSection) {
+            break;
+        }
+        if (line.kind == LineKind::Entry && AsciiText::EqualsNoCase(line.name, key)) {
+            // Keep the key as spelt in the file.
+            lines[i] = std::string(line.name) + "=" + std::string(value);
+            return;
+        }
+        if (line.kind != LineKind::Blank) {
+            lastContent = i;
+        }
+    }
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(lastContent + 1), std::move(entry));
+}
+
+} // namespace
+
+std::optional<std::string> Find(const std::filesystem::path& file, std::string_view section,
+                                std::string_view key) {
+    const auto parsed = Load(file);
+    if (const std::string* value = FindValue(*parsed, section, key)) {
+        return *value;
+    }
+    return std::nullopt;
+}
+
+std::string ReadString(const std::filesystem::path& file, std::string_view section, std::string_view key,
+                       std::string_view fallback, std::size_t maxChars) {
+    const auto parsed = Load(file);
+    const std::string* value = FindValue(*parsed, section, key);
+    const std::string_view text = value ? std::string_view(*value) : fallback;
+    if (maxChars == 0) {
+        return std::string(text);
+    }
+    return std::string(AsciiText::CutUtf8(text, maxChars - 1));
+}
+
+int ReadInt(const std::filesystem::path& file, std::string_view section, std::string_view key, int fallback) {
+    const auto parsed = Load(file);
+    const std::string* value = FindValue(*parsed, section, key);
+    if (!value || value->empty()) {
+        return fallback;
+    }
+    return AsciiText::ParseLeadingInt(*value);
+}
+
+Entries ReadSection(const std::filesystem::path& file, std::string_view section) {
+    const auto parsed = Load(file);
+    const Section* found = parsed->FindSection(section);
+    return found ? found->entries : Entries{};
+}
+
+std::vector<std::string> SectionNames(const std::filesystem::path& file) {
+    const auto parsed = Load(file);
+    std::vector<std::string> names;
+    names.reserve(parsed->sections.size());
+    for (const auto& section : parsed->sections) {
+        names.push_back(section.name);
+    }
+    return names;
+}
+
+bool WriteStrings(const std::filesystem::path& file, std::string_view section, const Entries& entries) {
+    if (!ValidSection(section)) {
+        return false;
+    }
+    for (const auto& [key, value] : entries) {
+        if (!ValidKey(key) || HasBreakingByte(value)) {
+            return false;
+        }
+    }
+    std::string bytes;
+    if (!ReadForUpdate(file, bytes)) {
+        return false;
+    }
+    const bool bom = std::string_view(bytes).starts_with(kUtf8Bom);
+    const bool crlf = bytes.find("\r\n") != std::string::npos;
+    std::vector<std::string> lines;
+    for (const auto line : SplitLines(bytes)) {
+        lines.emplace_back(line);
+    }
+    for (const auto& [key, value] : entries) {
+        SetInLines(lines, section, key, value);
+    }
+    std::string text = bom ? std::string(kUtf8Bom) : std::string();
+    const std::string_view eol = crlf ? "\r\n" : "\n";
+    for (const auto& line : lines) {
+        text += line;
+        text += eol;
+    }
+    const bool written = WriteFileAtomically(file, text);
+    Forget(file);
+    return written;
+}
+
+bool WriteString(const std::filesystem::path& file, std::string_view section, std::string_view key,
+                 std::string_view value) {
+    return WriteStrings(file, section, Entries{{std::string(key), std::string(value)}});
+}
+
+std::size_t ParseCount() {
+    return g_parseCount.load();
+}
+
+} // namespace tav::PrivateProfile
