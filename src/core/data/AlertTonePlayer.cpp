@@ -1,9 +1,9 @@
 #include "data/AlertTonePlayer.h"
 
-#include "data/AlertToneSpin.h"
 #include "lang/TextLookup.h"
 
 #include <algorithm>
+#include <cctype>
 #include <climits>
 
 namespace tav {
@@ -18,6 +18,26 @@ constexpr int kChartMargin = 5;    ///< above the highest and below the baseline
 constexpr int kBarGap = 1;
 
 } // namespace
+
+int ReadToneEditNumber(const std::string& text) {
+    std::size_t i = 0;
+    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    long long value = 0;
+    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value > INT_MAX) {
+            value = INT_MAX; // an absurdly long number saturates instead of overflowing
+        }
+    }
+    return static_cast<int>(negative ? -value : value);
+}
 
 AlertToneEditTexts AlertToneTexts(const AlertToneUi& ui, const TextLookup& texts) {
     AlertToneEditTexts shown;

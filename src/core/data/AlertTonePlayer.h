@@ -29,6 +29,10 @@ struct AlertToneEditTexts {
     std::array<std::string, AlertToneLayout::kSegmentCount> duration;
 };
 
+/// The text of an edit read as a decimal integer, as the alert tone editor reads it: leading
+/// blanks skipped, the digits up to the first other character taken; anything else reads as 0.
+int ReadToneEditNumber(const std::string& text);
+
 /// Repetitions played for the cycle value 0 ("continuous"), until Stop.
 inline constexpr int kContinuousCycles = 10000;
 /// The frequency that fills the chart's height.

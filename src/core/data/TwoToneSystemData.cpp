@@ -4,9 +4,6 @@
 #include "lang/TextLookup.h"
 
 #include <algorithm>
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 namespace tav {
 
@@ -359,28 +356,6 @@ TwoToneSystemData::ReactToCallTypes(const std::array<int, TwoToneSystemData::kDe
         reaction.alertToneAutoReset = false;
     }
     return reaction;
-}
-
-std::string TwoToneSystemData::SpinTwoToneValue(const std::string& text, const ToneSpinRange& range,
-                                                bool increase) {
-    const int divisor = range.divisor > 0 ? range.divisor : 1;
-    const int step = range.step > 0 ? range.step : 1;
-    // Rounded, not truncated: 321.7 times 10 must give 3217 although the double is a hair below.
-    double shown = std::strtod(text.c_str(), nullptr);
-    if (!std::isfinite(shown)) {
-        shown = 0;
-    }
-    const double scaled = std::clamp(shown * divisor, -1e15, 1e15);
-    const long long v = std::llround(scaled);
-    long long next;
-    if (increase) {
-        next = (range.min <= v && v < range.max) ? v + step : range.min;
-    } else {
-        next = (range.min < v && v <= range.max) ? v - step : range.max;
-    }
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.1f", static_cast<double>(next) / divisor);
-    return buffer;
 }
 
 } // namespace tav

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "data/AlertToneSpin.h"
 #include "data/DataContext.h"
 #include "data/FeatureRecord.h"
 #include "data/Image.h"
@@ -200,11 +199,6 @@ public:
     /// is in use.
     static TwoToneCallTypeReaction ReactToCallTypes(const std::array<int, kDecodes>& typePositions,
                                                     bool vibrateOn, bool ledOn);
-
-    /// One spin-arrow step on a numeric edit of the two-tone editors: the text read as a number times
-    /// the divisor, one step on (wrapping past either end), shown divided by the divisor with one
-    /// decimal.
-    static std::string SpinTwoToneValue(const std::string& text, const ToneSpinRange& range, bool increase);
 
 private:
     std::array<ObjectId, kDecodes> alertTones_{};

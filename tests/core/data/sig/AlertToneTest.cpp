@@ -1,6 +1,5 @@
 #include "SigTestSupport.h"
 #include "data/AlertTonePlayer.h"
-#include "data/AlertToneSpin.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -149,7 +148,7 @@ TEST(AlertTonePlayback, StopTakesEffectAtOnceAndUnplayableDoesNothing) {
 }
 
 TEST(AlertTonePlayback, PlayerValuesFromWhatTheEditsShow) {
-    const test::FakeTextLookup texts = test::ShippedLanguage();
+    const test::ShippedLanguage texts;
     AlertToneData tone(200);
     tone.SetDefaults(0);
     AlertToneUi ui;
@@ -173,6 +172,23 @@ TEST(AlertTonePlayback, PlayerValuesFromWhatTheEditsShow) {
     values = ComputePlayerValues(continuous, texts);
     EXPECT_EQ(values.cycles, kContinuousCycles);
     EXPECT_FALSE(values.playable);
+}
+
+TEST(AlertToneUiTransfer, EveryDefaultValueHasAShippedItem) {
+    const test::ShippedLanguage texts;
+    ObjectIdCounter ids;
+    for (std::size_t n = 0; n < 6; ++n) {
+        const auto tone = MakeDefaultAlertTone(ids, n, DataContext{});
+        AlertToneUi ui;
+        tone->LoadUi(ui, texts);
+        const AlertToneEditTexts shown = AlertToneTexts(ui, texts);
+        EXPECT_FALSE(shown.cycle.empty()) << n;
+        EXPECT_FALSE(shown.beepSegments.empty()) << n;
+        for (std::size_t k = 0; k < L::kSegmentCount; ++k) {
+            EXPECT_FALSE(shown.frequency[k].empty()) << n << "/" << k;
+            EXPECT_FALSE(shown.duration[k].empty()) << n << "/" << k;
+        }
+    }
 }
 
 TEST(AlertToneChart, BarsShareWidthByDurationAndHeightByFrequency) {
@@ -199,28 +215,6 @@ TEST(AlertToneChart, BarsShareWidthByDurationAndHeightByFrequency) {
         EXPECT_GE(bar.height, 1);
     }
     EXPECT_TRUE(AlertToneChartBars(AlertTonePlayerValues{}, 200, 100).empty());
-}
-
-TEST(AlertToneSpinArrows, IntegerEditsSnapStepAndWrap) {
-    const ToneSpinRange range{0, 10, 2550, 1};
-    EXPECT_EQ(SpinAlertToneValue("105", range, true), "110");
-    EXPECT_EQ(SpinAlertToneValue("105", range, false), "90");
-    EXPECT_EQ(SpinAlertToneValue("2550", range, true), "0");
-    EXPECT_EQ(SpinAlertToneValue("0", range, false), "2550");
-    EXPECT_EQ(SpinAlertToneValue("", ToneSpinRange{0, 0, 5, 0}, true),
-              "1"); // a broken range does not divide by 0
-}
-
-TEST(AlertToneSpinArrows, FrequencyGoesThroughOffAtBothEnds) {
-    const ToneSpinRange range{400, 10, 2550, 1};
-    EXPECT_EQ(SpinAlertToneFrequency("Off", range, true, "Off"), "400");
-    EXPECT_EQ(SpinAlertToneFrequency("Off", range, false, "Off"), "2550");
-    EXPECT_EQ(SpinAlertToneFrequency("400", range, false, "Off"), "Off");
-    EXPECT_EQ(SpinAlertToneFrequency("400", range, true, "Off"), "410");
-    EXPECT_EQ(SpinAlertToneFrequency("2550", range, true, "Off"), "Off");
-    EXPECT_EQ(SpinAlertToneFrequency("2550", range, false, "Off"), "2540");
-    EXPECT_EQ(SpinAlertToneFrequency("1234", range, true, "Off"), "1240");
-    EXPECT_EQ(SpinAlertToneFrequency("90", range, true, "Off"), "400");
 }
 
 } // namespace

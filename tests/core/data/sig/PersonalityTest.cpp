@@ -34,7 +34,7 @@ TEST(PersonalityDefaults, StoredBytesOfANewPersonality) {
 }
 
 TEST(PersonalityDefaults, ShownWithTheShippedLists) {
-    const test::FakeTextLookup texts = test::ShippedLanguage();
+    const test::ShippedLanguage texts;
     test::FakeDirectory directory;
     directory.Fill(RecordKind::TwoToneSystem, 1, 3000);
     auto personality = DefaultPersonality(200);

@@ -3,13 +3,10 @@
 #include "FakeTextLookup.h"
 #include "TestSupport.h"
 #include "data/RecordKind.h"
+#include "lang/CLanguage.h"
 
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
 #include <map>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -55,56 +52,23 @@ private:
     }
 };
 
-/// The shipped English language file, read into a FakeTextLookup: value items become list items,
-/// range items are expanded into their items, single texts become control or message texts.
-/// Enough to check that the data objects' raw values meet items of the shipped lists.
-inline FakeTextLookup ShippedLanguage() {
-    FakeTextLookup lookup;
-    std::ifstream in(ResourceDir() / "TAV_E.lng");
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        const auto eq = line.find('=');
-        if (line.size() < 9 || eq != 8 || line[0] != 'S') {
-            continue;
-        }
-        const int group = std::atoi(line.substr(1, 2).c_str());
-        const int number = std::atoi(line.substr(3, 5).c_str());
-        const std::string value = line.substr(9);
-        if (group == 1) {
-            lookup.messages[number] = value;
-            continue;
-        }
-        if (group != 2) {
-            continue;
-        }
-        lookup.controls[number] = value;
-        std::stringstream items(value);
-        std::string item;
-        while (std::getline(items, item, ';')) {
-            int start, step, end, divisor, first, increment, decimals;
-            const auto dot = item.find('.');
-            if (dot != std::string::npos && dot > 0 && item.find(':') == std::string::npos) {
-                lookup.lists[number].emplace(std::atoi(item.substr(0, dot).c_str()), item.substr(dot + 1));
-            } else if (std::sscanf(item.c_str(), "%d:%d:%d:%d:%d:%d:%d", &start, &step, &end, &divisor,
-                                   &first, &increment, &decimals) == 7 &&
-                       step > 0) {
-                for (int k = 0; start + k * step <= end; ++k) {
-                    char text[32];
-                    if (decimals > 0) {
-                        std::snprintf(text, sizeof text, "%.*f", decimals,
-                                      static_cast<double>(start + k * step) / divisor);
-                    } else {
-                        std::snprintf(text, sizeof text, "%d", start + k * step);
-                    }
-                    lookup.lists[number].emplace(first + k * increment, text);
-                }
-            }
-        }
+/// The shipped English language file through the language module, as the data objects see it.
+class ShippedLanguage : public TextLookup {
+public:
+    ShippedLanguage() : language_(ResourceDir() / "TAV_E.lng", [] { return std::string(); }) {}
+
+    std::string GetMessageText(int n) const override { return language_.GetMessageText(n); }
+    std::string GetControlText(int n) const override { return language_.GetControlText(n); }
+    std::string ListValueToText(int listId, int value) const override {
+        return language_.ListValueToText(listId, value);
     }
-    return lookup;
-}
+    int ListTextToValue(int listId, const std::string& text) const override {
+        return language_.ListTextToValue(listId, text);
+    }
+    int IsControlDisabled(int controlId) const override { return language_.IsControlDisabled(controlId); }
+
+private:
+    CLanguage language_;
+};
 
 } // namespace tav::test

@@ -29,6 +29,25 @@ TEST(TwoToneCallDefaults, BytesOfANewCall) {
     EXPECT_EQ(std::vector<std::uint8_t>(call->Bytes().begin(), call->Bytes().end()), expected);
 }
 
+TEST(TwoToneCallDefaults, ShownWithTheShippedListsAndStoredBackUnchanged) {
+    const test::ShippedLanguage texts;
+    test::FakeDirectory directory;
+    directory.Fill(RecordKind::Channel, 16, 100);
+    directory.Fill(RecordKind::TwoToneSystem, 1, 1000);
+    ObjectIdCounter ids;
+    auto call = MakeDefaultTwoToneCall(ids, 0, DataContext{});
+    call->ResolveReferences(directory);
+    TwoToneCallUi ui;
+    call->LoadUi(ui, texts, directory);
+    EXPECT_EQ(ui.firstTone, "500.0");
+    EXPECT_EQ(ui.secondTone, "1000.0");
+    EXPECT_EQ(ui.revertChannel.selected, 0);
+    EXPECT_EQ(ui.system.selected, 0);
+    const std::vector<std::uint8_t> before(call->Bytes().begin(), call->Bytes().end());
+    call->StoreUi(ui, texts);
+    EXPECT_EQ(std::vector<std::uint8_t>(call->Bytes().begin(), call->Bytes().end()), before);
+}
+
 TEST(TwoToneCallImage, FollowsTheChainWhereverItLeads) {
     Image image = BlankImage();
     PutCall(image, Slot(0), static_cast<std::uint16_t>(Slot(5)), 0x01);

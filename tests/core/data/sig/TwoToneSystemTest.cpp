@@ -166,7 +166,7 @@ TEST_F(SystemReferences, AdvancePageListsAlertTonesAndStoresTheChoice) {
 }
 
 TEST(TwoToneSystemUiTransfer, ShippedListsCoverTheDefaultsAndRoundTrip) {
-    const test::FakeTextLookup texts = test::ShippedLanguage();
+    const test::ShippedLanguage texts;
     test::FakeDirectory directory;
     directory.Fill(RecordKind::AlertTone, 5, 5000);
     auto system = DefaultSystem(200);
@@ -247,17 +247,6 @@ TEST(TwoToneSystemEditRules, CallTypesSwitchTheAlertingControls) {
     EXPECT_EQ(r.alertToneAutoReset, false);
     EXPECT_FALSE(r.vibrateAutoReset.has_value());
     EXPECT_FALSE(r.led.has_value());
-}
-
-TEST(TwoToneSystemEditRules, SpinStepsInTenthsAndWraps) {
-    const ToneSpinRange tones{3000, 1, 30000, 10};
-    EXPECT_EQ(TwoToneSystemData::SpinTwoToneValue("321.7", tones, true), "321.8");
-    EXPECT_EQ(TwoToneSystemData::SpinTwoToneValue("321.7", tones, false), "321.6");
-    EXPECT_EQ(TwoToneSystemData::SpinTwoToneValue("3000.0", tones, true), "300.0");
-    EXPECT_EQ(TwoToneSystemData::SpinTwoToneValue("300.0", tones, false), "3000.0");
-    EXPECT_EQ(TwoToneSystemData::SpinTwoToneValue("junk", tones, true), "300.0");
-    const ToneSpinRange pretime{0, 100, 25500, 1};
-    EXPECT_EQ(TwoToneSystemData::SpinTwoToneValue("500", pretime, true), "600.0");
 }
 
 } // namespace
