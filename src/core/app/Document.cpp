@@ -23,6 +23,11 @@ Document::Document(CSettings& settings, CDataContainer& container, FreqRangeTabl
     container_.Context().texts = &settings_.Language();
 }
 
+void Document::SetClock(const WallClock& clock) {
+    clock_ = &clock;
+    container_.SetClock(clock);
+}
+
 void Document::UpdateDataContext() {
     DataContext& context = container_.Context();
     context.texts = &settings_.Language();
@@ -37,6 +42,9 @@ void Document::UpdateDataContext() {
     }
     context.rangeFlags = ranges_.CurrentRangeFlags(settings_.FreqRange());
     context.signalType = settings_.SignalType();
+    context.modelName = settings_.ModelName();
+    context.modelId = settings_.ModelId();
+    context.firmwareVersion = settings_.FirmwareVersion();
 }
 
 std::filesystem::path Document::DefaultDataFile() const {

@@ -53,7 +53,8 @@ public:
     Document(CSettings& settings, CDataContainer& container, FreqRangeTable& ranges, ProblemList& problems,
              FileSink& sink = DefaultFileSink());
 
-    void SetClock(const WallClock& clock) { clock_ = &clock; }
+    /// The clock whose time New stamps into the data (a test puts a fixed one in place).
+    void SetClock(const WallClock& clock);
 
     /// The file the document was opened from or saved to; empty for a new document.
     const std::filesystem::path& Path() const { return path_; }
