@@ -7,7 +7,8 @@ namespace tav::cli {
 CliSession::CliSession(const ProgramHome& home)
     : settings_(home), document_(settings_, container_, ranges_, problems_) {
     settings_.CancelExitWrite();
-    problems_.SetControlDisabledTest([this](int id) { return settings_.Language().IsControlDisabled(id) != 0; });
+    problems_.SetControlDisabledTest(
+        [this](int id) { return settings_.Language().IsControlDisabled(id) != 0; });
 }
 
 std::string CliSession::MessageText(int messageId) const {

@@ -1,8 +1,5 @@
 #pragma once
 
-#include <memory>
-#include <string>
-
 #include "CliContext.h"
 #include "app/CSettings.h"
 #include "app/Document.h"
@@ -10,6 +7,9 @@
 #include "data/CDataContainer.h"
 #include "data/ProblemList.h"
 #include "util/Result.h"
+
+#include <memory>
+#include <string>
 
 namespace tav::cli {
 

@@ -1,10 +1,10 @@
-#include <ostream>
-
 #include "ArgList.h"
 #include "CliSession.h"
 #include "Commands.h"
 #include "data/CDataFile.h"
 #include "factory/ImageChangeLog.h"
+
+#include <ostream>
 
 namespace tav::cli {
 

@@ -1,10 +1,10 @@
-#include <cstdio>
-#include <ostream>
-
 #include "ArgList.h"
 #include "CliSession.h"
 #include "Commands.h"
 #include "data/CDataFile.h"
+
+#include <cstdio>
+#include <ostream>
 
 namespace tav::cli {
 
@@ -28,8 +28,8 @@ ExitCode RunInfo(CliContext& context) {
     DataFileContent content;
     if (const DataFileError error = CDataFile::Load(path, content); error != DataFileError::None) {
         CliSession session(context.home);
-        return session.Fail(context, Result::Fail(Document::kNotDataFile,
-                                                  path + ": " + DataFileErrorText(error)));
+        return session.Fail(context,
+                            Result::Fail(Document::kNotDataFile, path + ": " + DataFileErrorText(error)));
     }
     const DataFileHeader header = DataFileHeader::FromBytes(content.header);
     char flags[8];

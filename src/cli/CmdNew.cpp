@@ -1,11 +1,11 @@
-#include <cstdio>
-#include <ostream>
-
 #include "ArgList.h"
 #include "CliSession.h"
 #include "Commands.h"
 #include "app/CModelList.h"
 #include "app/FreqRangeTable.h"
+
+#include <cstdio>
+#include <ostream>
 
 namespace tav::cli {
 
@@ -60,7 +60,8 @@ ExitCode RunNew(CliContext& context) {
         return UsageError(context, "new", "--range takes LOW-HIGH in whole MHz, e.g. 136-174", kNewUsage);
     }
     int signal = 0;
-    if (const auto text = args.Get("--signal"); text && (!ParseInt(*text, signal) || signal < 0 || signal > 255)) {
+    if (const auto text = args.Get("--signal");
+        text && (!ParseInt(*text, signal) || signal < 0 || signal > 255)) {
         return UsageError(context, "new", "--signal takes a number from 0 to 255", kNewUsage);
     }
 

@@ -1,9 +1,9 @@
-#include <ostream>
-
 #include "ArgList.h"
 #include "CliSession.h"
 #include "Commands.h"
 #include "data/CDataFile.h"
+
+#include <ostream>
 
 namespace tav::cli {
 

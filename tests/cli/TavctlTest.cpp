@@ -1,10 +1,9 @@
-#include <gtest/gtest.h>
+#include "TestSupport.h"
 
 #include <cstdio>
 #include <cstring>
+#include <gtest/gtest.h>
 #include <sys/wait.h>
-
-#include "TestSupport.h"
 
 namespace {
 
@@ -62,8 +61,9 @@ protected:
     }
 
     fs::path NewFile(const std::string& name, std::vector<std::string> extra = {}) {
-        std::vector<std::string> args{"new", "-o", (dir / name).string(), "--model-id", "TAV-V300",
-                                      "--model-name", "TAV 310", "--range", "136-174"};
+        std::vector<std::string> args{"new",        "-o",       (dir / name).string(),
+                                      "--model-id", "TAV-V300", "--model-name",
+                                      "TAV 310",    "--range",  "136-174"};
         args.insert(args.end(), extra.begin(), extra.end());
         const ToolRun run = Tool(args);
         EXPECT_EQ(run.status, 0) << run.err;
@@ -118,7 +118,8 @@ TEST_F(Tavctl, BadFilesFailWithAMessageAndNoOutput) {
     bad = good;
     bad[4] = 'Q';
     cases.push_back({"header tag", bad});
-    for (size_t cut : {size_t{0}, size_t{2}, size_t{60}, size_t{122}, size_t{130}, size_t{145}, good.size() - 1}) {
+    for (size_t cut :
+         {size_t{0}, size_t{2}, size_t{60}, size_t{122}, size_t{130}, size_t{145}, good.size() - 1}) {
         cases.push_back({"cut " + std::to_string(cut), {good.begin(), good.begin() + cut}});
     }
     bad = good;
@@ -132,8 +133,10 @@ TEST_F(Tavctl, BadFilesFailWithAMessageAndNoOutput) {
         const fs::path in = dir / "bad.dat";
         const fs::path out = dir / "out.dat";
         WriteBytes(in, bytes);
-        for (const auto& args : std::vector<std::vector<std::string>>{
-                 {"normalize", in.string(), "-o", out.string()}, {"info", in.string()}, {"diff", in.string(), in.string()}}) {
+        for (const auto& args :
+             std::vector<std::vector<std::string>>{{"normalize", in.string(), "-o", out.string()},
+                                                   {"info", in.string()},
+                                                   {"diff", in.string(), in.string()}}) {
             const ToolRun run = Tool(args);
             EXPECT_EQ(run.status, 1) << what << " " << args[0];
             EXPECT_NE(run.err.find("not a TAV data file"), std::string::npos) << what << ": " << run.err;

@@ -12,12 +12,14 @@ namespace {
 
 const SystemWallClock kSystemClock;
 
-std::string Cut(const std::string& text, std::size_t n) { return text.size() > n ? text.substr(0, n) : text; }
+std::string Cut(const std::string& text, std::size_t n) {
+    return text.size() > n ? text.substr(0, n) : text;
+}
 
 } // namespace
 
-Document::Document(CSettings& settings, CDataContainer& container, FreqRangeTable& ranges, ProblemList& problems,
-                   FileSink& sink)
+Document::Document(CSettings& settings, CDataContainer& container, FreqRangeTable& ranges,
+                   ProblemList& problems, FileSink& sink)
     : settings_(settings), container_(container), ranges_(ranges), problems_(problems), sink_(sink),
       clock_(&kSystemClock) {
     container_.Context().texts = &settings_.Language();
@@ -155,8 +157,8 @@ Result Document::SaveAsWithComment(const std::filesystem::path& path, const std:
     return SaveAsImpl(path, comment, views, false);
 }
 
-Result Document::SaveAsImpl(const std::filesystem::path& path, const std::string& comment, DocumentViews& views,
-                            bool keepOldComment) {
+Result Document::SaveAsImpl(const std::filesystem::path& path, const std::string& comment,
+                            DocumentViews& views, bool keepOldComment) {
     if (Result checked = CheckReferences(); !checked) {
         return checked;
     }
@@ -175,7 +177,8 @@ Result Document::Write(const std::filesystem::path& path, const std::string& com
         return Result::Fail(kCannotWrite, path.string());
     }
     return file.WriteDataFile(path, {}, container_.image(), comment,
-                              keepOldComment ? CDataFile::EmptyComment::KeepOld : CDataFile::EmptyComment::Write);
+                              keepOldComment ? CDataFile::EmptyComment::KeepOld
+                                             : CDataFile::EmptyComment::Write);
 }
 
 DataFileHeader Document::BuildHeader() const {

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <filesystem>
-#include <string>
-
 #include "data/DataFileHeader.h"
 #include "platform/FileSink.h"
 #include "platform/WallClock.h"
 #include "util/Result.h"
+
+#include <filesystem>
+#include <string>
 
 namespace tav {
 
@@ -71,7 +71,8 @@ public:
     /// Saves to a new file with the comment typed (an empty comment keeps an existing file's one).
     Result SaveAs(const std::filesystem::path& path, const std::string& comment, DocumentViews& views);
     /// Save As that writes exactly `comment`, even an empty one (copying a file keeps its comment).
-    Result SaveAsWithComment(const std::filesystem::path& path, const std::string& comment, DocumentViews& views);
+    Result SaveAsWithComment(const std::filesystem::path& path, const std::string& comment,
+                             DocumentViews& views);
 
     /// The reference check that gates saving and writing (814 when problems were listed).
     Result CheckReferences();

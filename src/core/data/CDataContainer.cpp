@@ -96,7 +96,8 @@ void CDataContainer::ClearLists() {
 
 void CDataContainer::CreateDefaults() {
     AppendDefaults(alertTones_, kDefaultAlertTones, [this](std::size_t n) { return MakeAlertTone(n); });
-    AppendDefaults(personalities_, kDefaultPersonalities, [this](std::size_t n) { return MakePersonality(n); });
+    AppendDefaults(personalities_, kDefaultPersonalities,
+                   [this](std::size_t n) { return MakePersonality(n); });
     AppendDefaults(scanLists_, kDefaultScanLists, [this](std::size_t n) { return MakeScanList(n); });
     AppendDefaults(channels_, kDefaultChannels, [this](std::size_t n) { return MakeChannel(n); });
     keys_.SetDefaults(context_);
@@ -177,36 +178,54 @@ std::unique_ptr<TwoToneCallData> CDataContainer::MakeTwoToneCall(std::size_t pos
 
 std::size_t CDataContainer::Count(RecordKind kind) const {
     switch (kind) {
-    case RecordKind::Channel: return channels_.Count();
-    case RecordKind::Personality: return personalities_.Count();
-    case RecordKind::ScanList: return scanLists_.Count();
-    case RecordKind::AlertTone: return alertTones_.Count();
-    case RecordKind::TwoToneSystem: return systems_.Count();
-    case RecordKind::TwoToneCall: return calls_.Count();
+    case RecordKind::Channel:
+        return channels_.Count();
+    case RecordKind::Personality:
+        return personalities_.Count();
+    case RecordKind::ScanList:
+        return scanLists_.Count();
+    case RecordKind::AlertTone:
+        return alertTones_.Count();
+    case RecordKind::TwoToneSystem:
+        return systems_.Count();
+    case RecordKind::TwoToneCall:
+        return calls_.Count();
     }
     return 0;
 }
 
 ObjectId CDataContainer::IdAt(RecordKind kind, std::size_t position) const {
     switch (kind) {
-    case RecordKind::Channel: return channels_.IdAt(position);
-    case RecordKind::Personality: return personalities_.IdAt(position);
-    case RecordKind::ScanList: return scanLists_.IdAt(position);
-    case RecordKind::AlertTone: return alertTones_.IdAt(position);
-    case RecordKind::TwoToneSystem: return systems_.IdAt(position);
-    case RecordKind::TwoToneCall: return calls_.IdAt(position);
+    case RecordKind::Channel:
+        return channels_.IdAt(position);
+    case RecordKind::Personality:
+        return personalities_.IdAt(position);
+    case RecordKind::ScanList:
+        return scanLists_.IdAt(position);
+    case RecordKind::AlertTone:
+        return alertTones_.IdAt(position);
+    case RecordKind::TwoToneSystem:
+        return systems_.IdAt(position);
+    case RecordKind::TwoToneCall:
+        return calls_.IdAt(position);
     }
     return kNoObject;
 }
 
 std::optional<std::size_t> CDataContainer::PositionOf(RecordKind kind, ObjectId id) const {
     switch (kind) {
-    case RecordKind::Channel: return channels_.PositionOf(id);
-    case RecordKind::Personality: return personalities_.PositionOf(id);
-    case RecordKind::ScanList: return scanLists_.PositionOf(id);
-    case RecordKind::AlertTone: return alertTones_.PositionOf(id);
-    case RecordKind::TwoToneSystem: return systems_.PositionOf(id);
-    case RecordKind::TwoToneCall: return calls_.PositionOf(id);
+    case RecordKind::Channel:
+        return channels_.PositionOf(id);
+    case RecordKind::Personality:
+        return personalities_.PositionOf(id);
+    case RecordKind::ScanList:
+        return scanLists_.PositionOf(id);
+    case RecordKind::AlertTone:
+        return alertTones_.PositionOf(id);
+    case RecordKind::TwoToneSystem:
+        return systems_.PositionOf(id);
+    case RecordKind::TwoToneCall:
+        return calls_.PositionOf(id);
     }
     return std::nullopt;
 }

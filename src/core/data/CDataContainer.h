@@ -1,8 +1,5 @@
 #pragma once
 
-#include <cstdint>
-#include <memory>
-
 #include "data/AlertToneData.h"
 #include "data/AtisData.h"
 #include "data/ChannelData.h"
@@ -25,6 +22,9 @@
 #include "factory/ModelData.h"
 #include "factory/TestFreqData.h"
 #include "factory/TuneData.h"
+
+#include <cstdint>
+#include <memory>
 
 namespace tav {
 

@@ -1,5 +1,10 @@
 #pragma once
 
+#include "data/DataFileHeader.h"
+#include "data/Image.h"
+#include "platform/FileSink.h"
+#include "util/Result.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -7,11 +12,6 @@
 #include <span>
 #include <string>
 #include <vector>
-
-#include "data/DataFileHeader.h"
-#include "data/Image.h"
-#include "platform/FileSink.h"
-#include "util/Result.h"
 
 namespace tav {
 
@@ -21,8 +21,8 @@ struct DataFileContent {
     DataFileHeader::Bytes header{};
     std::string comment;
     std::vector<std::uint8_t> extra;
-    Image image = BlankImage();     ///< bytes the file does not give stay 0xFF
-    std::size_t imageCount = 0;     ///< how many image bytes the file gave
+    Image image = BlankImage(); ///< bytes the file does not give stay 0xFF
+    std::size_t imageCount = 0; ///< how many image bytes the file gave
 };
 
 /// Why a file is not a data file (for the command line and logs; windows show the language text).

@@ -1,13 +1,14 @@
-#include <gtest/gtest.h>
+#include "app/Document.h"
 
 #include "TestSupport.h"
 #include "app/CSettings.h"
-#include "app/Document.h"
 #include "app/FreqRangeTable.h"
 #include "data/CDataContainer.h"
 #include "data/CDataFile.h"
 #include "data/ImageMap.h"
 #include "data/ProblemList.h"
+
+#include <gtest/gtest.h>
 
 namespace tav {
 namespace {
