@@ -10,6 +10,15 @@ std::string ListText(const TextLookup& texts, int listId, int raw) {
     return texts.ListValueToText(listId, raw);
 }
 
+void StoreListValue(std::uint8_t& byte, const TextLookup& texts, int listId, const std::string& text,
+                    std::uint8_t mask, unsigned shift) {
+    const int value = texts.ListTextToValue(listId, text);
+    if (value < 0 || value > (mask >> shift)) {
+        return;
+    }
+    byte = static_cast<std::uint8_t>((byte & ~mask) | ((value << shift) & mask));
+}
+
 int ListValueOr(const TextLookup& texts, int listId, const std::string& text, int keep) {
     if (text.empty()) {
         return keep;

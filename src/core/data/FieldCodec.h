@@ -47,6 +47,16 @@ std::string ListText(const TextLookup& texts, int listId, int raw);
 /// returned, so that showing and storing an editor never changes a value it could not show.
 int ListValueOr(const TextLookup& texts, int listId, const std::string& text, int keep);
 
+/// Writes the raw value of a list text into the bits of `mask` in `byte` when the text names an
+/// item whose value fits the mask; otherwise the byte keeps what it holds.
+void StoreListValue(std::uint8_t& byte, const TextLookup& texts, int listId, const std::string& text,
+                    std::uint8_t mask = 0xFF, unsigned shift = 0);
+
+/// Sets or clears the bits of `mask` in `byte`.
+inline void SetMaskBits(std::uint8_t& byte, std::uint8_t mask, bool on) {
+    byte = static_cast<std::uint8_t>(on ? (byte | mask) : (byte & ~mask));
+}
+
 /// The characters of a fixed-width field up to its first 0 byte (or the whole field).
 std::string ReadZeroEndedText(std::span<const std::uint8_t> field);
 

@@ -1,6 +1,8 @@
 #include "data/PersonalityData.h"
 
+#include "data/FieldCodec.h"
 #include "data/ProblemList.h"
+#include "data/PttIdData.h"
 #include "lang/TextLookup.h"
 
 #include <algorithm>
@@ -54,19 +56,6 @@ std::size_t SlotAddress(std::size_t slot) {
     return ImageMap::kPersonalities + slot * ImageMap::kPersonalitySize;
 }
 
-void StoreListValue(std::uint8_t& byte, const TextLookup& texts, int listId, const std::string& text,
-                    std::uint8_t mask = 0xFF, unsigned shift = 0) {
-    const int value = texts.ListTextToValue(listId, text);
-    if (value < 0 || value > (mask >> shift)) {
-        return; // no such item: the byte keeps what it holds
-    }
-    byte = static_cast<std::uint8_t>((byte & ~mask) | ((value << shift) & mask));
-}
-
-void SetBit(std::uint8_t& byte, std::uint8_t bit, bool on) {
-    byte = static_cast<std::uint8_t>(on ? (byte | bit) : (byte & ~bit));
-}
-
 int SystemIndex(std::uint8_t signaling) {
     return (signaling & L::kSystemIndexMask) >> L::kSystemIndexShift;
 }
@@ -102,20 +91,6 @@ void StoreSystemChoice(const TwoToneChoiceList& list, ObjectId& reference, std::
     }
     reference = list.SelectedValue();
     SetSystemIndex(signaling, static_cast<std::size_t>(list.selected));
-}
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    const char lower = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return lower >= 'a' && lower <= 'f' ? lower - 'a' + 10 : -1;
-}
-
-std::string HexText(std::uint16_t id) {
-    char buffer[8];
-    std::snprintf(buffer, sizeof buffer, "%04X", static_cast<unsigned>(id));
-    return buffer;
 }
 
 } // namespace
@@ -168,7 +143,7 @@ void PersonalityData::StoreRxTxUi(const PersonalityUi& ui, const TextLookup& tex
     StoreListValue(b[L::kTotReset], texts, C::kTotReset, ui.totReset);
     StoreListValue(b[L::kAutoResetMode], texts, C::kAutoResetMode, ui.autoResetMode);
     StoreListValue(b[L::kAutoResetTime], texts, C::kAutoResetTime, ui.autoResetTime);
-    SetBit(b[L::kBusyLockout], L::kBusyLockoutBit, ui.busyChannelLockout != 0);
+    SetMaskBits(b[L::kBusyLockout], L::kBusyLockoutBit, ui.busyChannelLockout != 0);
 }
 
 void PersonalityData::LoadSquelchUi(PersonalityUi& ui, const TextLookup& texts) const {
@@ -195,8 +170,8 @@ void PersonalityData::StorePttIdUi(const PersonalityUi& ui, const TextLookup& te
     StoreListValue(b[L::kPttIdType], texts, C::kPttIdType, ui.pttIdType);
     StoreListValue(b[L::kPttIdPretime], texts, C::kPttIdPretime, ui.pttIdPretime);
     StoreListValue(b[L::kPreambleBitSync], texts, C::kPreambleBitSync, ui.preambleBitSync);
-    SetBit(b[L::kPttIdFlags], L::kSideToneOffBit, ui.sideTone == 0);
-    SetBit(b[L::kPttIdFlags], L::kShortBeepOffBit, ui.shortBeep == 0);
+    SetMaskBits(b[L::kPttIdFlags], L::kSideToneOffBit, ui.sideTone == 0);
+    SetMaskBits(b[L::kPttIdFlags], L::kShortBeepOffBit, ui.shortBeep == 0);
 }
 
 TwoToneChoiceList PersonalityData::SystemChoices(int signalingType, ObjectId reference, int prefixTextId,
@@ -343,44 +318,21 @@ int PersonalityData::ReselectPreAlert(const std::vector<std::string>& items,
     return items.empty() ? -1 : 0;
 }
 
+// The personality's PTT-ID fields follow the rules of the data-signalling PTT-ID block.
 std::uint16_t PersonalityData::ClampPrimaryIdDigits(std::uint16_t id) {
-    unsigned result = 0;
-    for (int digit = 3; digit >= 0; --digit) {
-        unsigned nibble = (id >> (4 * digit)) & 0xF;
-        if (digit == 3 && nibble >= 0xE) {
-            nibble = 0xD;
-        } else if (nibble == 0xF) {
-            nibble = 0xE;
-        }
-        result |= nibble << (4 * digit);
-    }
-    return static_cast<std::uint16_t>(result);
+    return ClampPttIdDigits(id);
 }
 
 std::string PersonalityData::PrimaryIdText(std::uint16_t stored) {
-    std::uint16_t id = std::min(stored, kHighestPrimaryId);
-    id = ClampPrimaryIdDigits(id);
-    return HexText(id == 0 ? kLowestPrimaryId : id);
+    return PrimaryIdDisplayText(stored);
 }
 
 std::uint16_t PersonalityData::ParsePrimaryId(const std::string& text) {
-    std::size_t i = 0;
-    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) {
-        ++i;
-    }
-    if (i == text.size()) {
-        return kLowestPrimaryId;
-    }
-    unsigned value = 0;
-    for (; i < text.size() && HexDigit(text[i]) >= 0; ++i) {
-        value = std::min(value * 16 + static_cast<unsigned>(HexDigit(text[i])), 0xFFFFu);
-    }
-    const std::uint16_t id = ClampPrimaryIdDigits(static_cast<std::uint16_t>(value));
-    return id == 0 ? kLowestPrimaryId : id;
+    return PrimaryIdFromText(text);
 }
 
 std::string PersonalityData::NormalizePrimaryIdText(const std::string& text) {
-    return HexText(ParsePrimaryId(text));
+    return tav::NormalizePrimaryIdText(text);
 }
 
 } // namespace tav

@@ -1,5 +1,6 @@
 #include "data/TwoToneSystemData.h"
 
+#include "data/FieldCodec.h"
 #include "data/ProblemList.h"
 #include "lang/TextLookup.h"
 
@@ -23,21 +24,6 @@ constexpr std::array<DecodeDefault, L::kDecodeCount> kDecodeDefaults{{{13, 3}, {
 constexpr std::uint8_t kDefaultAlertTone = 1;
 constexpr std::array<std::uint16_t, L::kToneCount> kDefaultTones{3217, 9281, 6090, 20438};
 
-void SetBit(std::uint8_t& byte, std::uint8_t bit, bool on) {
-    byte = static_cast<std::uint8_t>(on ? (byte | bit) : (byte & ~bit));
-}
-
-/// Writes the value of a list or range text into a byte, if the text names a value that fits
-/// `mask`; otherwise the byte keeps what it holds.
-void StoreListValue(std::uint8_t& byte, const TextLookup& texts, int listId, const std::string& text,
-                    std::uint8_t mask = 0xFF, unsigned shift = 0) {
-    const int value = texts.ListTextToValue(listId, text);
-    if (value < 0 || value > (mask >> shift)) {
-        return;
-    }
-    byte = static_cast<std::uint8_t>((byte & ~mask) | ((value << shift) & mask));
-}
-
 int Number1Based(const RecordDirectory& directory, RecordKind kind, ObjectId id) {
     const auto position = directory.PositionOf(kind, id);
     return position ? static_cast<int>(*position) + 1 : 0;
@@ -53,15 +39,15 @@ void TwoToneSystemData::SetDefaults() {
     b[L::kSecondToneDuration] = 30;
     b[L::kLongToneDuration] = 50;
     b[L::kGapTime] = 10;
-    SetBit(b[L::kFlags], L::kSidetoneBit, false);
-    SetBit(b[L::kFlags], L::kShortBeepBit, true);
+    SetMaskBits(b[L::kFlags], L::kSidetoneBit, false);
+    SetMaskBits(b[L::kFlags], L::kShortBeepBit, true);
     for (std::size_t k = 0; k < L::kDecodeCount; ++k) {
         b[L::DecodeFormatOffset(k)] = static_cast<std::uint8_t>(
             kDecodeDefaults[k].format | (kDecodeDefaults[k].type << kHighNibbleShift));
         std::uint8_t& alert = b[L::DecodeAlertOffset(k)];
         alert = static_cast<std::uint8_t>((alert & ~kLowNibble) | kDefaultAlertTone);
-        SetBit(alert, L::kTranspondBit, false);
-        SetBit(alert, L::kRecordBit, false);
+        SetMaskBits(alert, L::kTranspondBit, false);
+        SetMaskBits(alert, L::kRecordBit, false);
     }
     b[L::kOptions] = L::kVibrateBit | L::kLedBit | 0x04 | L::kClearToTranspondBit |
                      L::kAlertToneAutoResetBit | L::kLedAutoResetBit |
@@ -109,8 +95,8 @@ void TwoToneSystemData::StoreBasicUi(const TwoToneSystemBasicUi& ui, const TextL
     StoreListValue(b[L::kSecondToneDuration], texts, C::kSecondToneDuration, ui.secondToneDuration);
     StoreListValue(b[L::kLongToneDuration], texts, C::kLongToneDuration, ui.longToneDuration);
     StoreListValue(b[L::kGapTime], texts, C::kGapTime, ui.gapTime);
-    SetBit(b[L::kFlags], L::kSidetoneBit, ui.sidetone != 0);
-    SetBit(b[L::kFlags], L::kShortBeepBit, ui.shortBeep != 0);
+    SetMaskBits(b[L::kFlags], L::kSidetoneBit, ui.sidetone != 0);
+    SetMaskBits(b[L::kFlags], L::kShortBeepBit, ui.shortBeep != 0);
 }
 
 void TwoToneSystemData::LoadAdvanceUi(TwoToneSystemAdvanceUi& ui, const TextLookup& texts,
@@ -149,12 +135,12 @@ void TwoToneSystemData::LoadAdvanceUi(TwoToneSystemAdvanceUi& ui, const TextLook
 void TwoToneSystemData::StoreAdvanceUi(const TwoToneSystemAdvanceUi& ui, const TextLookup& texts) {
     auto b = Bytes();
     std::uint8_t& options = b[L::kOptions];
-    SetBit(options, L::kVibrateBit, ui.vibrate != 0);
-    SetBit(options, L::kLedBit, ui.led != 0);
-    SetBit(options, L::kClearToTranspondBit, ui.clearToTranspond != 0);
-    SetBit(options, L::kAlertToneAutoResetBit, ui.alertToneAutoReset != 0);
-    SetBit(options, L::kVibrateAutoResetBit, ui.vibrateAutoReset != 0);
-    SetBit(options, L::kLedAutoResetBit, ui.ledAutoReset != 0);
+    SetMaskBits(options, L::kVibrateBit, ui.vibrate != 0);
+    SetMaskBits(options, L::kLedBit, ui.led != 0);
+    SetMaskBits(options, L::kClearToTranspondBit, ui.clearToTranspond != 0);
+    SetMaskBits(options, L::kAlertToneAutoResetBit, ui.alertToneAutoReset != 0);
+    SetMaskBits(options, L::kVibrateAutoResetBit, ui.vibrateAutoReset != 0);
+    SetMaskBits(options, L::kLedAutoResetBit, ui.ledAutoReset != 0);
     StoreListValue(options, texts, C::kRespondMode, ui.respondMode, 0x80, L::kRespondModeShift);
     StoreListValue(b[L::kTranspondDelay], texts, C::kTranspondDelay, ui.transpondDelay);
     for (std::size_t t = 0; t < L::kToneCount; ++t) {
@@ -169,8 +155,8 @@ void TwoToneSystemData::StoreAdvanceUi(const TwoToneSystemAdvanceUi& ui, const T
         std::uint8_t& alert = b[L::DecodeAlertOffset(k)];
         StoreListValue(formatType, texts, C::kFirstCallFormat + id, ui.callFormat[k], kLowNibble);
         StoreListValue(formatType, texts, C::kFirstCallType + id, ui.callType[k], 0xF0, kHighNibbleShift);
-        SetBit(alert, L::kTranspondBit, ui.transpond[k] != 0);
-        SetBit(alert, L::kRecordBit, ui.record[k] != 0);
+        SetMaskBits(alert, L::kTranspondBit, ui.transpond[k] != 0);
+        SetMaskBits(alert, L::kRecordBit, ui.record[k] != 0);
         const TwoToneChoiceList& list = ui.alertTone[k];
         if (list.HasSelection() && list.selected <= kLowNibble) {
             alertTones_[k] = list.SelectedValue();
