@@ -37,20 +37,20 @@ public:
 
     std::optional<QString> ChooseOpen(QWidget*, const QString&) override {
         ++openCount_;
-        if (opens_.empty()) {
-            return std::nullopt;
+        std::optional<QString> next;
+        if (!opens_.empty()) {
+            next.swap(opens_.front());
+            opens_.pop_front();
         }
-        auto next = opens_.front();
-        opens_.pop_front();
         return next;
     }
     std::optional<SaveChoice> ChooseSave(QWidget*, const DataFileHeader&, const QString&) override {
         ++saveCount_;
-        if (saves_.empty()) {
-            return std::nullopt;
+        std::optional<SaveChoice> next;
+        if (!saves_.empty()) {
+            next.swap(saves_.front());
+            saves_.pop_front();
         }
-        auto next = saves_.front();
-        saves_.pop_front();
         return next;
     }
 

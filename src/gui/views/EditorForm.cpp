@@ -49,7 +49,9 @@ EditorForm::~EditorForm() {
 ControlMap EditorForm::BuildControls(QWidget* parent, QGridLayout* layout, const DialogTemplate& dialog,
                                      const ControlFactory& custom, bool watch) {
     ControlMap made = BuildTemplate(dialog, parent, layout, custom);
-    controls_.insert(made.begin(), made.end());
+    for (const auto& [id, control] : made) {
+        controls_[id] = control;
+    }
     TranslateDialog(parent, templateId_, context_.Language());
     if (watch) {
         if (!watcher_) {
@@ -80,6 +82,16 @@ QWidget* EditorForm::Control(int controlId) const {
         return found->second;
     }
     return FindControl(FormWidget(), controlId);
+}
+
+ControlMap EditorForm::Controls() const {
+    ControlMap live;
+    for (const auto& [id, control] : controls_) {
+        if (control) {
+            live[id] = control;
+        }
+    }
+    return live;
 }
 
 void EditorForm::ControlChanged(int controlId, int notifyCode) {

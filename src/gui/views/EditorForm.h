@@ -5,6 +5,7 @@
 
 #include <QPointer>
 #include <cstdint>
+#include <map>
 
 class QGridLayout;
 class QWidget;
@@ -57,8 +58,10 @@ public:
     /// Help for a control of the form: its own topic, else the form's, else the default topic.
     void ContextHelp(QWidget* control);
 
+    /// The live control with that id; nullptr when there is none (any more).
     QWidget* Control(int controlId) const;
-    const ControlMap& Controls() const { return controls_; }
+    /// The form's live controls by id.
+    ControlMap Controls() const;
 
     /// The widget whose descendants are the form's controls.
     virtual QWidget* FormWidget() const = 0;
@@ -86,7 +89,7 @@ private:
     AppContext& context_;
     EditorHost* host_;
     int templateId_;
-    ControlMap controls_;
+    std::map<int, QPointer<QWidget>> controls_;
     QPointer<ControlChangeWatcher> watcher_;
     bool inChange_ = false;
     bool closing_ = false;

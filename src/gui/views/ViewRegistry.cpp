@@ -2,6 +2,7 @@
 
 #include "app/ViewTable.h"
 #include "views/CCustomFormView.h"
+#include "views/CViewRadio.h"
 
 namespace tav::gui {
 
@@ -18,8 +19,10 @@ CCustomFormView* ViewRegistry::Create(int viewId, AppContext& context, EditorHos
     return view;
 }
 
-void RegisterStandardViews(ViewRegistry& /*registry*/) {
-    // The radio information view joins here once its data block is in the container.
+void RegisterStandardViews(ViewRegistry& registry) {
+    registry.Register(ViewIds::kRadio, [](AppContext& context, EditorHost& host, QWidget* parent) {
+        return new CViewRadio(context, &host, parent);
+    });
 }
 
 } // namespace tav::gui

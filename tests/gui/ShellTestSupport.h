@@ -1,0 +1,244 @@
+#pragma once
+
+// Shared pieces of the desktop program's tests: a private program folder, a context whose outside
+// effects are all stand-ins answered in advance, and small editors bound to real data.
+
+#include "TestSupport.h"
+#include "app/AppContext.h"
+#include "app/RecentFileList.h"
+#include "app/ShellDialogs.h"
+#include "app/ViewTable.h"
+#include "data/ChannelData.h"
+#include "data/FreqCodec.h"
+#include "data/RecordNavigator.h"
+#include "ui/FileChooser.h"
+#include "ui/RadioDialogs.h"
+#include "ui/UserPrompts.h"
+#include "views/CCustomFormView.h"
+#include "views/CTAVPropertyPage.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSettings>
+#include <QtTest>
+#include <deque>
+#include <filesystem>
+#include <memory>
+
+namespace tav::gui::test {
+
+namespace fs = std::filesystem;
+
+/// A program folder with the shipped files (language file, model list, default data, help pages).
+class TestHome {
+public:
+    explicit TestHome(int userLevel = 0) {
+        const fs::path shipped(TAV_HOME_DIR);
+        for (const auto& entry : fs::directory_iterator(shipped)) {
+            const std::string name = entry.path().filename().string();
+            const bool data = name.ends_with(".lng") || name.ends_with(".dat") || name.ends_with(".ini") ||
+                              name.ends_with(".jpg");
+            if (entry.is_regular_file() && data && name != "Settings.ini") {
+                fs::copy_file(entry.path(), dir_ / name);
+            }
+        }
+        fs::copy(fs::path(TAV_RESOURCE_DIR) / "help", dir_ / "help", fs::copy_options::recursive);
+        tav::test::WriteText(dir_ / "Settings.ini", "[Setting]\nModelName=TAV 310\nModelID=TAV-V300\n"
+                                                    "FreqRange=136-174\n[User Mode]\nLevel=" +
+                                                        std::to_string(userLevel) + "\n");
+    }
+    const fs::path& path() const { return dir_.path(); }
+    fs::path operator/(const std::string& name) const { return dir_ / name; }
+
+private:
+    tav::test::TempDir dir_;
+};
+
+/// The radio dialogs, answered in advance.
+class ScriptedRadioDialogs : public RadioDialogs {
+public:
+    std::deque<std::optional<RadioReadResult>> reads;
+    std::deque<std::optional<FreqRangeRecord>> writes;
+    int writeCount = 0;
+    Image lastWritten = BlankImage();
+    bool portChosen = false;
+
+    std::optional<RadioReadResult> ReadFromRadio(QWidget*) override {
+        if (reads.empty()) {
+            return std::nullopt;
+        }
+        auto next = std::move(reads.front());
+        reads.pop_front();
+        return next;
+    }
+    std::optional<FreqRangeRecord> WriteToRadio(QWidget*, Image& image) override {
+        ++writeCount;
+        lastWritten = image;
+        if (writes.empty()) {
+            return std::nullopt;
+        }
+        auto next = writes.front();
+        writes.pop_front();
+        return next;
+    }
+    bool ChoosePort(QWidget*) override { return portChosen; }
+};
+
+/// The settings dialogs, answered in advance.
+class ScriptedShellDialogs : public ShellDialogs {
+public:
+    std::optional<ModelChoice> model;
+    std::optional<int> language;
+    int abouts = 0;
+
+    std::optional<ModelChoice> ModelInformation(QWidget*, AppContext&) override { return model; }
+    std::optional<int> ChooseLanguage(QWidget*, AppContext&) override { return language; }
+    void About(QWidget*, AppContext&) override { ++abouts; }
+    bool RunFactoryCommand(QWidget*, AppContext&, int) override { return false; }
+};
+
+/// A context on a private program folder whose every outside effect is a stand-in.
+struct TestContext {
+    explicit TestContext(int userLevel = 0) : home(userLevel) {
+        context = std::make_unique<AppContext>(ProgramHome(home.path()));
+        auto promptsOwned = std::make_unique<ScriptedPrompts>();
+        prompts = promptsOwned.get();
+        context->SetPrompts(std::move(promptsOwned));
+        auto filesOwned = std::make_unique<ScriptedFileChooser>();
+        files = filesOwned.get();
+        context->SetFileChooser(std::move(filesOwned));
+        auto radioOwned = std::make_unique<ScriptedRadioDialogs>();
+        radio = radioOwned.get();
+        context->SetRadioDialogs(std::move(radioOwned));
+        auto dialogsOwned = std::make_unique<ScriptedShellDialogs>();
+        dialogs = dialogsOwned.get();
+        context->SetShellDialogs(std::move(dialogsOwned));
+        context->SetRecentFiles(std::make_unique<RecentFileList>(std::make_unique<QSettings>(
+            QString::fromStdString((home / "recent.ini").string()), QSettings::IniFormat)));
+        // The data of a new document, as at start-up.
+        DocumentViews none;
+        context->Doc().New(none);
+    }
+    ~TestContext() {
+        // The test's settings stay in its own folder.
+        context.reset();
+    }
+
+    AppContext& operator*() { return *context; }
+    AppContext* operator->() { return context.get(); }
+    QString Path(const std::string& name) const { return QString::fromStdString((home / name).string()); }
+
+    TestHome home;
+    std::unique_ptr<AppContext> context;
+    ScriptedPrompts* prompts = nullptr;
+    ScriptedFileChooser* files = nullptr;
+    ScriptedRadioDialogs* radio = nullptr;
+    ScriptedShellDialogs* dialogs = nullptr;
+};
+
+/// Control ids of the test editors.
+inline constexpr int kFreqEdit = 9501;
+inline constexpr int kScanCheck = 9502;
+inline constexpr int kPowerCombo = 9503;
+inline constexpr int kStaticLabel = 9504;
+inline constexpr int kTestTemplate = 9500;
+
+/// A record editor over the channels: the receive frequency in an edit, "auto start scan" in a
+/// check box and the power in a drop-down. It counts what the protocol does to it.
+class ChannelTestView : public CCustomFormView {
+public:
+    ChannelTestView(AppContext& context, EditorHost* host, QWidget* parent = nullptr)
+        : CCustomFormView(context, host, kTestTemplate, parent) {
+        const DialogTemplate dialog{kTestTemplate,
+                                    QStringLiteral("Channel"),
+                                    {{kStaticLabel, ControlKind::Label, QStringLiteral("RX"), 0, 0},
+                                     {kFreqEdit, ControlKind::Edit, {}, 0, 1},
+                                     {kScanCheck, ControlKind::CheckBox, QStringLiteral("Scan"), 1, 1},
+                                     {kPowerCombo, ControlKind::ComboBox, {}, 2, 1}}};
+        BuildForm(dialog);
+        auto* combo = Combo();
+        combo->addItems({QStringLiteral("Low"), QStringLiteral("Middle"), QStringLiteral("High")});
+    }
+
+    QLineEdit* Edit() const { return qobject_cast<QLineEdit*>(Control(kFreqEdit)); }
+    QCheckBox* Check() const { return qobject_cast<QCheckBox*>(Control(kScanCheck)); }
+    QComboBox* Combo() const { return qobject_cast<QComboBox*>(Control(kPowerCombo)); }
+
+    ChannelData* Current() const {
+        return current_ ? Context().Container().Channels().Find(*current_) : nullptr;
+    }
+
+    void LoadView() override {
+        ++loads;
+        if (ChannelData* channel = Current(); channel && Edit() && Check()) {
+            Edit()->setText(QString::fromStdString(FormatFreq(BcdToFreq(channel->RxFreq()))));
+            Check()->setChecked(channel->AutoStartScan());
+        }
+    }
+    void StoreView() override {
+        ++stores;
+        ChannelData* channel = Current();
+        if (!channel || !Edit() || !Check()) {
+            return;
+        }
+        ChannelUi ui;
+        const auto& language = Context().Language();
+        channel->LoadUi(ui, language);
+        ui.rxFreq = FreqToBcd(ParseFreq(Edit()->text().toStdString()));
+        channel->StoreUi(ui, language, Context().Container().Context());
+        channel->SetAutoStartScan(Check()->isChecked());
+    }
+    void NavigateRecord(int recordNumber, NavigateCommand command) override {
+        StoreView();
+        auto& channels = Context().Container().Channels();
+        current_ =
+            tav::NavigateRecord<ChannelData>(channels, current_, command, recordNumber, [this, &channels] {
+                return Context().Container().MakeChannel(channels.Count());
+            });
+        LoadView();
+        SendRecordListChanged(command);
+    }
+    std::optional<RecordPosition> Position() const override {
+        const int count = static_cast<int>(Context().Container().Channels().Count());
+        return RecordPosition{current_ ? static_cast<int>(*current_) + 1 : 0, count};
+    }
+    void DataChanged(std::uint32_t wParam, const RecordListNotice* notice) override {
+        received.push_back({wParam, notice ? notice->command : NavigateCommand::First});
+    }
+    void OnControlChanged(int controlId, int code) override { reactions.push_back({controlId, code}); }
+
+    int loads = 0;
+    int stores = 0;
+    std::vector<std::pair<std::uint32_t, NavigateCommand>> received;
+    std::vector<std::pair<int, int>> reactions;
+
+private:
+    std::optional<std::size_t> current_ = 0;
+};
+
+/// Registers the channel test editor in place of the channel editor.
+template <class Frame> void UseChannelTestView(Frame& frame) {
+    frame.Views().Register(ViewIds::kChannel, [](AppContext& context, EditorHost& host, QWidget* parent) {
+        return new ChannelTestView(context, &host, parent);
+    });
+}
+
+/// Counts the host's DataChanged calls.
+class CountingHost : public EditorHost {
+public:
+    void DataChanged(std::uint32_t wParam, const RecordListNotice* notice) override {
+        calls.push_back({wParam, notice != nullptr});
+    }
+    std::vector<std::pair<std::uint32_t, bool>> calls;
+};
+
+/// Shows a window and waits until it is active, so that focus moves as it does for a user.
+inline bool ShowActive(QWidget* window) {
+    window->show();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
+} // namespace tav::gui::test
