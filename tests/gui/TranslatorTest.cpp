@@ -1,15 +1,16 @@
+#include "ui/Translator.h"
+
+#include "TestSupport.h"
+#include "lang/CLanguage.h"
+#include "ui/ControlIds.h"
+#include "ui/DialogTemplate.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QtTest>
-
-#include "TestSupport.h"
-#include "lang/CLanguage.h"
-#include "ui/ControlIds.h"
-#include "ui/DialogTemplate.h"
-#include "ui/Translator.h"
 
 using namespace tav;
 using namespace tav::gui;

@@ -249,7 +249,7 @@ void CMainFrame::CreateActions() {
                  {Commands::kSave, QStyle::SP_DialogSaveButton},
                  {Commands::kRead, QStyle::SP_ArrowDown},
                  {Commands::kWrite, QStyle::SP_ArrowUp},
-                 {Commands::kHelpTopics, QStyle::SP_DialogHelpButton},
+                 {Commands::kHelpTopics, QStyle::SP_MessageBoxQuestion},
                  {Commands::kCloseAll, QStyle::SP_DialogCloseButton}};
     for (const auto& icon : icons) {
         actions_[icon.id]->setIcon(style()->standardIcon(icon.icon));
@@ -457,12 +457,8 @@ void CMainFrame::BuildEditMenu(QMenu* menu) {
             QAction* action = target->addAction(text);
             const int id = entry.menuId;
             action->setData(id);
-            action->setCheckable(true);
             action->setStatusTip(StatusPrompt(id));
-            connect(action, &QAction::triggered, this, [this, id, action] {
-                action->setChecked(EditorFrame(ViewTable::MapEditorCommand(id)) != nullptr);
-                RunCommand(id);
-            });
+            connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
             break;
         }
         }
@@ -482,8 +478,10 @@ void CMainFrame::UpdateEditMenuChecks() {
             if (action->menu()) {
                 pending.push_back(action->menu());
             } else if (!action->isSeparator()) {
-                action->setChecked(EditorFrame(ViewTable::MapEditorCommand(action->data().toInt())) !=
-                                   nullptr);
+                // Only an open editor's item shows a check mark.
+                const bool open = EditorFrame(ViewTable::MapEditorCommand(action->data().toInt())) != nullptr;
+                action->setCheckable(open);
+                action->setChecked(open);
             }
         }
     }
@@ -590,21 +588,6 @@ bool CMainFrame::RunCommand(int commandId) {
         files_->OpenRecent(commandId);
         return true;
     }
-    if (ViewTable::IsEditorCommand(commandId)) {
-        const int viewId = ViewTable::MapEditorCommand(commandId);
-        QString title;
-        if (QAction* action = Action(commandId);
-            action && ViewTable::IsEditorCommand(action->data().toInt())) {
-            title = PlainText(action->text());
-        }
-        if (title.isEmpty()) {
-            title = context_.ControlText(
-                viewId,
-                QString::fromLatin1(ViewTable::Find(viewId) ? ViewTable::Find(viewId)->className : ""));
-        }
-        OpenEditor(viewId, title, tree_->RecordItemCount(viewId));
-        return true;
-    }
     switch (commandId) {
     case kNew:
         files_->New(FileCommands::NewKind::Command);
@@ -686,8 +669,25 @@ bool CMainFrame::RunCommand(int commandId) {
         mdi_->tileSubWindows();
         break;
     default:
-        return false;
+        return ViewTable::IsEditorCommand(commandId) && OpenEditorCommand(commandId);
     }
+    return true;
+}
+
+bool CMainFrame::OpenEditorCommand(int commandId) {
+    const int viewId = ViewTable::MapEditorCommand(commandId);
+    const ViewInfo* info = ViewTable::Find(viewId);
+    if (!info) {
+        return true; // a folder of the Edit menu opens nothing
+    }
+    QString title;
+    if (QAction* action = Action(commandId); action && ViewTable::IsEditorCommand(action->data().toInt())) {
+        title = PlainText(action->text());
+    }
+    if (title.isEmpty()) {
+        title = context_.ControlText(viewId, QString::fromLatin1(info->className));
+    }
+    OpenEditor(viewId, title, tree_->RecordItemCount(viewId));
     return true;
 }
 

@@ -108,6 +108,8 @@ public:
     /// Opens the editor of a view identifier, or activates its open window, with `title`; a title
     /// ending in a record number moves the editor to that record among `subItemCount`.
     CChildFrame* OpenEditor(int viewId, const QString& title, int subItemCount = 0);
+    /// An Edit-menu command: opens the editor its view identifier maps to.
+    bool OpenEditorCommand(int commandId);
     /// The editor window of a view identifier, if one is open.
     CChildFrame* EditorFrame(int viewId) const;
     std::vector<CChildFrame*> EditorFrames() const;

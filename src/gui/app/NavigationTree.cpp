@@ -131,6 +131,12 @@ int NavigationTree::RecordCountFor(int commandId) const {
         return static_cast<int>(container.Channels().Count());
     case ViewIds::kScan:
         return static_cast<int>(container.ScanLists().Count());
+    case ViewIds::kPersonality:
+        return static_cast<int>(container.Personalities().Count());
+    case ViewIds::kAlertTone:
+        return static_cast<int>(container.AlertTones().Count());
+    case ViewIds::kTwoToneSystem:
+        return static_cast<int>(container.TwoToneSystems().Count());
     default:
         return -1;
     }

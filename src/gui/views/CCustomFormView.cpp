@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
 
 namespace tav::gui {
 
@@ -14,11 +16,19 @@ CCustomFormView::CCustomFormView(AppContext& context, EditorHost* host, int temp
     form_ = new QWidget;
     form_->setObjectName(QStringLiteral("form%1").arg(templateId));
     SetTemplateIdOf(form_, templateId);
-    layout_ = new QGridLayout(form_);
-    layout_->setContentsMargins(18, 16, 18, 16);
+    // The controls keep their natural sizes at the top left, as a dialog template places them.
+    outer_ = new QVBoxLayout(form_);
+    outer_->setContentsMargins(18, 16, 18, 16);
+    auto* row = new QHBoxLayout;
+    panel_ = new QWidget(form_);
+    layout_ = new QGridLayout(panel_);
+    layout_->setContentsMargins(0, 0, 0, 0);
     layout_->setHorizontalSpacing(12);
     layout_->setVerticalSpacing(8);
-    layout_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    row->addWidget(panel_);
+    row->addStretch(1);
+    outer_->addLayout(row);
+    outer_->addStretch(1);
     setWidget(form_);
 }
 
@@ -26,14 +36,18 @@ CCustomFormView::~CCustomFormView() = default;
 
 ControlMap CCustomFormView::BuildForm(const DialogTemplate& dialog, const ControlFactory& custom,
                                       bool watch) {
-    return BuildControls(form_, layout_, dialog, custom, watch);
+    return BuildControls(panel_, layout_, dialog, custom, watch);
 }
 
 void CCustomFormView::SetSheet(CTAVPropertySheet* sheet) {
     sheet_ = sheet;
-    layout_->setContentsMargins(8, 8, 8, 8);
-    layout_->setAlignment(Qt::Alignment());
-    layout_->addWidget(sheet, 0, 0);
+    // The sheet fills the view.
+    while (QLayoutItem* item = outer_->takeAt(0)) {
+        delete item;
+    }
+    panel_->hide();
+    outer_->setContentsMargins(8, 8, 8, 8);
+    outer_->addWidget(sheet, 1);
 }
 
 void CCustomFormView::RememberFocus() {

@@ -8,6 +8,7 @@
 #include <optional>
 
 class QGridLayout;
+class QVBoxLayout;
 
 namespace tav::gui {
 
@@ -65,6 +66,8 @@ protected:
 
 private:
     QWidget* form_;
+    QVBoxLayout* outer_;
+    QWidget* panel_;
     QGridLayout* layout_;
     QPointer<CTAVPropertySheet> sheet_;
     QPointer<QWidget> lastFocus_;

@@ -1,0 +1,449 @@
+// The main window: editor windows opened and reused, Close All Windows, the close question, the
+// file commands with bad files, nothing lost on closing while an edit is typed, the radio commands,
+// change notices reaching every editor, the model change and the clock.
+#include "ShellTestSupport.h"
+#include "app/CChildFrame.h"
+#include "app/CMainFrame.h"
+#include "app/CViewManager.h"
+#include "app/FileCommands.h"
+#include "app/NavigationTree.h"
+#include "app/ShellTexts.h"
+#include "data/CDataFile.h"
+#include "views/CViewRadio.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMenu>
+#include <QtTest>
+
+using namespace tav;
+using namespace tav::gui;
+using namespace tav::gui::test;
+
+namespace {
+
+/// The receive frequency of the first channel of a data file.
+std::uint32_t FirstChannelRxInFile(const std::filesystem::path& file) {
+    DataFileContent content;
+    if (CDataFile::Load(file, content) != DataFileError::None) {
+        return 0;
+    }
+    CDataContainer container;
+    container.image() = content.image;
+    container.LoadAll();
+    return container.Channels().Empty() ? 0 : container.Channels().At(0).RxFreq();
+}
+
+QString MessageText(AppContext& context, int id) {
+    return context.Message(id);
+}
+
+} // namespace
+
+class MainFrameTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void anEditorOpenedTwiceIsReused();
+    void closeAllWindowsThenReopen();
+    void changeNoticesReachEveryOpenEditor();
+    void closeQuestionYesSavesEvenThroughSaveAs();
+    void closeQuestionNoAndCancel();
+    void nothingIsLostWhenClosedWhileAnEditIsTyped();
+    void fileCommandsWithBadFilesTellWhyAndChangeNothing();
+    void recentFilesAndTheTitleFollowTheDocument();
+    void readAndWriteGoThroughTheRadioDialogs();
+    void modelChangeKeepsOrReplacesTheData();
+    void clockAndStatusPanes();
+    void screenshots();
+
+private:
+    CMainFrame& Frame() { return *frame_; }
+    ChannelTestView* OpenChannel(const QString& title = QStringLiteral("Channel 1"), int count = 16) {
+        CChildFrame* child = Frame().OpenEditor(ViewIds::kChannel, title, count);
+        return child ? static_cast<ChannelTestView*>(child->View()) : nullptr;
+    }
+
+    std::unique_ptr<TestContext> ctx_;
+    std::unique_ptr<CMainFrame> frame_;
+};
+
+void MainFrameTest::init() {
+    ctx_ = std::make_unique<TestContext>();
+    frame_ = std::make_unique<CMainFrame>(**ctx_);
+    UseChannelTestView(*frame_);
+    // A second registration of the channel editor stands for another open editor.
+    frame_->Views().Register(ViewIds::kChannelList,
+                             [](AppContext& context, EditorHost& host, QWidget* parent) {
+                                 return new ChannelTestView(context, &host, parent);
+                             });
+}
+
+void MainFrameTest::cleanup() {
+    frame_.reset();
+    ctx_.reset();
+}
+
+void MainFrameTest::anEditorOpenedTwiceIsReused() {
+    CChildFrame* first = Frame().OpenEditor(ViewIds::kRadio, QStringLiteral("Radio Information"));
+    QVERIFY(first);
+    QVERIFY(qobject_cast<CViewRadio*>(first->View()));
+    CChildFrame* second = Frame().OpenEditor(ViewIds::kRadio, QStringLiteral("Radio Information"));
+    QCOMPARE(second, first);
+    QVERIFY(Frame().RunCommand(ViewIds::kRadio)); // the Edit menu's command finds it too
+    QCOMPARE(Frame().EditorFrame(ViewIds::kRadio), first);
+    QCOMPARE(Frame().MdiArea()->subWindowList().size(), 1);
+    QCOMPARE(Frame().EditorEntryCount(), 1);
+    QCOMPARE(Frame().TabBar()->TabCount(), 1);
+
+    // A record sub-item of an open editor moves that editor instead of opening another window.
+    ChannelTestView* channel = OpenChannel(QStringLiteral("Channel 2"));
+    QVERIFY(channel);
+    QCOMPARE(channel->Position()->current, 2);
+    QCOMPARE(OpenChannel(QStringLiteral("Channel 5")), channel);
+    QCOMPARE(channel->Position()->current, 5);
+    QCOMPARE(Frame().MdiArea()->subWindowList().size(), 2);
+
+    // Folders and unknown identifiers open nothing.
+    QVERIFY(!Frame().OpenEditor(32801, QStringLiteral("Radio Settings")));
+    QVERIFY(!Frame().OpenEditor(4242, QStringLiteral("Nothing")));
+    QCOMPARE(Frame().EditorEntryCount(), 2);
+}
+
+void MainFrameTest::closeAllWindowsThenReopen() {
+    Frame().OpenEditor(ViewIds::kRadio, QStringLiteral("Radio Information"));
+    ChannelTestView* channel = OpenChannel();
+    channel->Edit()->setText(QStringLiteral("147.000"));
+    QCOMPARE(Frame().TabBar()->TabCount(), 2);
+    QVERIFY(Frame().Action(Commands::kCloseAll)->isEnabled());
+
+    QVERIFY(Frame().RunCommand(Commands::kCloseAll));
+    QVERIFY(Frame().EditorFrames().empty());
+    QCOMPARE(Frame().TabBar()->TabCount(), 0);
+    // The closing windows stored what they showed.
+    QCOMPARE(ctx_->context->Container().Channels().At(0).RxFreq(), FreqToBcd(ParseFreq("147.000")));
+    QTRY_COMPARE(Frame().MdiArea()->subWindowList().size(), 0);
+
+    // Every editor can be opened again; its entry is reused.
+    CChildFrame* radio = Frame().OpenEditor(ViewIds::kRadio, QStringLiteral("Radio Information"));
+    QVERIFY(radio);
+    QVERIFY(OpenChannel());
+    QCOMPARE(Frame().EditorEntryCount(), 2);
+    QCOMPARE(Frame().EditorFrames().size(), std::size_t(2));
+    QCOMPARE(Frame().TabBar()->TabCount(), 2);
+    QCOMPARE(qobject_cast<CViewRadio*>(radio->View())->FieldText(CViewRadio::kModelNameEdit),
+             QStringLiteral("TAV 310"));
+
+    // Close All, But This keeps the active window.
+    Frame().MdiArea()->setActiveSubWindow(radio);
+    QVERIFY(Frame().RunCommand(Commands::kCloseAllButThis));
+    QCOMPARE(Frame().EditorFrames().size(), std::size_t(1));
+    QCOMPARE(Frame().EditorFrames().front(), radio);
+}
+
+void MainFrameTest::changeNoticesReachEveryOpenEditor() {
+    QVERIFY(ShowActive(&Frame()));
+    ChannelTestView* channel = OpenChannel();
+    auto* other = static_cast<ChannelTestView*>(
+        Frame().OpenEditor(ViewIds::kChannelList, QStringLiteral("Channel List"))->View());
+    QVERIFY(other && other != channel);
+    Frame().MdiArea()->setActiveSubWindow(Frame().EditorFrame(ViewIds::kChannel));
+    channel->Edit()->setFocus();
+    QTRY_VERIFY(channel->Edit()->hasFocus());
+    channel->received.clear();
+    other->received.clear();
+    channel->Check()->setFocus();
+    QTRY_VERIFY(channel->Check()->hasFocus());
+    QCOMPARE(other->received.size(), std::size_t(1));
+    QCOMPARE(other->received[0].first, 0u);
+    QCOMPARE(channel->received.size(), std::size_t(1)); // the editor that changed sees it too
+
+    // A record list change carries its notice.
+    CChildFrame* frame = Frame().EditorFrame(ViewIds::kChannel);
+    emit frame->navigateRequested(frame, NavigateCommand::Delete);
+    QVERIFY(!other->received.empty());
+    QCOMPARE(other->received.back().first, EditorMessages::kRecordListChanged);
+    QCOMPARE(other->received.back().second, NavigateCommand::Delete);
+}
+
+void MainFrameTest::closeQuestionYesSavesEvenThroughSaveAs() {
+    QVERIFY(ShowActive(&Frame()));
+    const QString file = ctx_->Path("closing.dat");
+    ctx_->prompts->Queue(PromptAnswer::Yes);
+    ctx_->files->QueueSave(SaveChoice{file, QStringLiteral("kept at closing")});
+    QVERIFY(Frame().close());
+    QCOMPARE(ctx_->prompts->asked().front().text, MessageText(**ctx_, ShellTexts::kCloseQuestion));
+    QCOMPARE(ctx_->prompts->asked().front().buttons, PromptButtons::YesNoCancel);
+    QCOMPARE(ctx_->files->SaveCount(), 1);
+    QVERIFY(std::filesystem::exists(ctx_->home / "closing.dat"));
+    std::string comment;
+    QVERIFY(CDataFile::ReadComment(ctx_->home / "closing.dat", comment));
+    QCOMPARE(comment, std::string("kept at closing"));
+
+    // With a file already, Yes saves to it without a dialog.
+    frame_ = std::make_unique<CMainFrame>(**ctx_);
+    QVERIFY(Frame().Files().OpenPath(file));
+    ctx_->context->Container().Channels().At(0).SetAutoStartScan(true);
+    ctx_->prompts->Queue(PromptAnswer::Yes);
+    QVERIFY(Frame().close());
+    QCOMPARE(ctx_->files->SaveCount(), 1);
+    DataFileContent content;
+    QCOMPARE(CDataFile::Load(ctx_->home / "closing.dat", content), DataFileError::None);
+    CDataContainer reread;
+    reread.image() = content.image;
+    reread.LoadAll();
+    QVERIFY(reread.Channels().At(0).AutoStartScan());
+}
+
+void MainFrameTest::closeQuestionNoAndCancel() {
+    QVERIFY(ShowActive(&Frame()));
+    ctx_->prompts->Queue(PromptAnswer::Cancel);
+    QVERIFY(!Frame().close());
+    QVERIFY(Frame().isVisible());
+
+    // Yes, then cancelling the Save As dialog: nothing was saved, so the program keeps running.
+    ctx_->prompts->Queue(PromptAnswer::Yes);
+    QVERIFY(!Frame().close());
+    QCOMPARE(ctx_->files->SaveCount(), 1);
+    QVERIFY(Frame().isVisible());
+
+    // Yes with a file that cannot be written: the failure is told and the program keeps running.
+    ctx_->prompts->Queue(PromptAnswer::Yes);
+    ctx_->files->QueueSave(SaveChoice{ctx_->Path("missing-folder/x.dat"), {}});
+    QVERIFY(!Frame().close());
+    QCOMPARE(ctx_->prompts->Last()->text.section(QLatin1Char('\n'), 0, 0),
+             MessageText(**ctx_, Document::kCannotWrite));
+    QVERIFY(Frame().isVisible());
+
+    ctx_->prompts->Queue(PromptAnswer::No);
+    QVERIFY(Frame().close());
+    QCOMPARE(ctx_->files->SaveCount(), 2);
+}
+
+void MainFrameTest::nothingIsLostWhenClosedWhileAnEditIsTyped() {
+    QVERIFY(ShowActive(&Frame()));
+    ChannelTestView* channel = OpenChannel();
+    channel->Edit()->setFocus();
+    QTRY_VERIFY(channel->Edit()->hasFocus());
+    channel->Edit()->selectAll();
+    QTest::keyClicks(channel->Edit(), "151.625");
+    QVERIFY(channel->Edit()->hasFocus()); // still being typed
+
+    const QString file = ctx_->Path("typed.dat");
+    ctx_->prompts->Queue(PromptAnswer::Yes);
+    ctx_->files->QueueSave(SaveChoice{file, {}});
+    QVERIFY(Frame().close());
+    QCOMPARE(FirstChannelRxInFile(ctx_->home / "typed.dat"), FreqToBcd(ParseFreq("151.625")));
+}
+
+void MainFrameTest::fileCommandsWithBadFilesTellWhyAndChangeNothing() {
+    CDataContainer& container = ctx_->context->Container();
+    container.Channels().At(0).SetAutoStartScan(true);
+    const std::uint32_t rx = container.Channels().At(0).RxFreq();
+    auto unchanged = [&] {
+        return container.Channels().At(0).AutoStartScan() && container.Channels().At(0).RxFreq() == rx &&
+               Frame().windowTitle() == ctx_->context->Title();
+    };
+
+    tav::test::WriteText(ctx_->home / "garbage.dat", "this is not a data file at all");
+    ctx_->files->QueueOpen(ctx_->Path("garbage.dat"));
+    QVERIFY(Frame().RunCommand(Commands::kOpen));
+    QVERIFY(ctx_->prompts->Last()->text.startsWith(MessageText(**ctx_, Document::kNotDataFile)));
+    QVERIFY(unchanged());
+
+    // A data file of a model this program does not take.
+    DataFileHeader header = ctx_->context->Doc().BuildHeader();
+    header.modelId = "OTHER-9";
+    const auto bytes = CDataFile::Compose(header.ToBytes(), "", {}, container.image());
+    tav::test::WriteBytes(ctx_->home / "other.dat", bytes);
+    ctx_->files->QueueOpen(ctx_->Path("other.dat"));
+    QVERIFY(Frame().RunCommand(Commands::kOpen));
+    QVERIFY(ctx_->prompts->Last()->text.startsWith(MessageText(**ctx_, Document::kModelNotSupported)));
+    QVERIFY(unchanged());
+
+    // A file cut short inside its image.
+    header = ctx_->context->Doc().BuildHeader();
+    auto cut = CDataFile::Compose(header.ToBytes(), "", {}, container.image());
+    cut.resize(cut.size() - 100);
+    tav::test::WriteBytes(ctx_->home / "cut.dat", cut);
+    ctx_->files->QueueOpen(ctx_->Path("cut.dat"));
+    QVERIFY(Frame().RunCommand(Commands::kOpen));
+    QVERIFY(ctx_->prompts->Last()->text.startsWith(MessageText(**ctx_, Document::kNotDataFile)));
+    QVERIFY(unchanged());
+
+    // Cancelling the dialog does nothing at all.
+    const std::size_t asked = ctx_->prompts->asked().size();
+    QVERIFY(Frame().RunCommand(Commands::kOpen));
+    QCOMPARE(ctx_->prompts->asked().size(), asked);
+
+    // New asks first; Cancel keeps the data, OK replaces it.
+    ctx_->prompts->Queue(PromptAnswer::Cancel);
+    QVERIFY(Frame().RunCommand(Commands::kNew));
+    QCOMPARE(ctx_->prompts->Last()->text, MessageText(**ctx_, Document::kReplaceQuestion));
+    QVERIFY(unchanged());
+    ctx_->prompts->Queue(PromptAnswer::Ok);
+    QVERIFY(Frame().RunCommand(Commands::kNew));
+    QVERIFY(!container.Channels().At(0).AutoStartScan());
+}
+
+void MainFrameTest::recentFilesAndTheTitleFollowTheDocument() {
+    const QString good = ctx_->Path("good.dat");
+    ctx_->files->QueueSave(SaveChoice{good, QStringLiteral("first")});
+    QVERIFY(Frame().RunCommand(Commands::kSaveAs));
+    QCOMPARE(Frame().windowTitle(), QStringLiteral("%1 [ %2 ]").arg(ctx_->context->Title(), good));
+    QCOMPARE(ctx_->context->Recent().Entries().front(), good);
+    QAction* firstRecent = Frame().Action(Commands::kRecentFirst);
+    QVERIFY(firstRecent->isVisible());
+    QVERIFY(firstRecent->text().contains(QStringLiteral("good.dat")));
+
+    // New leaves no path in the title.
+    ctx_->prompts->Queue(PromptAnswer::Ok);
+    QVERIFY(Frame().RunCommand(Commands::kNew));
+    QCOMPARE(Frame().windowTitle(), ctx_->context->Title());
+
+    // The recent entry opens again.
+    QVERIFY(Frame().RunCommand(Commands::kRecentFirst));
+    QCOMPARE(Frame().windowTitle(), QStringLiteral("%1 [ %2 ]").arg(ctx_->context->Title(), good));
+
+    // An entry that is no data file any more is told about and leaves the list.
+    tav::test::WriteText(ctx_->home / "good.dat", "spoilt");
+    QVERIFY(Frame().RunCommand(Commands::kRecentFirst));
+    QVERIFY(ctx_->prompts->Last()->text.startsWith(MessageText(**ctx_, Document::kRecentNotDataFile)));
+    QVERIFY(ctx_->context->Recent().Entries().isEmpty());
+    QVERIFY(!Frame().Action(Commands::kRecentFirst)->isVisible());
+    QCOMPARE(Frame().windowTitle(), ctx_->context->Title());
+
+    // At most four entries, the newest first.
+    for (int i = 0; i < 6; ++i) {
+        ctx_->files->QueueSave(SaveChoice{ctx_->Path("f" + std::to_string(i) + ".dat"), {}});
+        QVERIFY(Frame().Files().SaveAs());
+    }
+    QCOMPARE(ctx_->context->Recent().Entries().size(), RecentFileList::kMaxEntries);
+    QCOMPARE(ctx_->context->Recent().Entries().front(), ctx_->Path("f5.dat"));
+}
+
+void MainFrameTest::readAndWriteGoThroughTheRadioDialogs() {
+    // The radio holds data of the UHF model with a channel changed.
+    CDataContainer radioData;
+    radioData.Context() = ctx_->context->Container().Context();
+    radioData.ClearLists();
+    radioData.CreateDefaults();
+    radioData.Channels().At(0).SetAutoStartScan(true);
+    radioData.StoreAll();
+    RadioReadResult read;
+    read.image = radioData.image();
+    read.band = FreqRangeRecord{400, 470, 400, 470, 1};
+    read.modelId = "TAV-U600";
+    read.modelName = "TAV 610";
+    read.firmware = "1.04.02";
+    ctx_->radio->reads.push_back(read);
+
+    Frame().OpenEditor(ViewIds::kRadio, QStringLiteral("Radio Information"));
+    QVERIFY(Frame().RunCommand(Commands::kRead));
+    CSettings& settings = ctx_->context->Settings();
+    QCOMPARE(settings.ModelName(), std::string("TAV 610"));
+    QCOMPARE(settings.FreqRange(), std::string("400-470"));
+    QCOMPARE(settings.PrevFreqRange(), std::string("136-174"));
+    QVERIFY(ctx_->context->Container().Channels().At(0).AutoStartScan());
+    QVERIFY(Frame().EditorFrames().empty()); // the editors showed the old data
+    QCOMPARE(Frame().Tree()->Root()->text(0), QStringLiteral("TAV 610"));
+    QCOMPARE(Frame().PaneText(Panes::kFreqRange), QStringLiteral("400-470 MHz"));
+    QCOMPARE(Frame().windowTitle(), ctx_->context->Title());
+    QVERIFY(ctx_->prompts->asked().empty()); // a known range is not offered
+
+    // A radio of a band the model list does not know offers it; No leaves the list alone.
+    read.band = FreqRangeRecord{430, 440, 430, 440, 1};
+    ctx_->radio->reads.push_back(read);
+    ctx_->prompts->Queue(PromptAnswer::No);
+    QVERIFY(Frame().RunCommand(Commands::kRead));
+    QCOMPARE(ctx_->prompts->asked().size(), std::size_t(1));
+    QVERIFY(ctx_->prompts->Last()->text.contains(QStringLiteral("430-440")));
+    QCOMPARE(ctx_->context->Ranges().Count(), 1);
+
+    // Write: the editors store, the image is rebuilt and handed over.
+    auto* radioFrame = Frame().OpenEditor(ViewIds::kRadio, QStringLiteral("Radio Information"));
+    ChannelTestView* channel = OpenChannel();
+    channel->Edit()->setText(QStringLiteral("435.125"));
+    ctx_->radio->writes.push_back(FreqRangeRecord{430, 440, 430, 440, 1});
+    QVERIFY(Frame().RunCommand(Commands::kWrite));
+    QCOMPARE(ctx_->radio->writeCount, 1);
+    CDataContainer written;
+    written.image() = ctx_->radio->lastWritten;
+    written.LoadAll();
+    QCOMPARE(written.Channels().At(0).RxFreq(), FreqToBcd(ParseFreq("435.125")));
+    QVERIFY(radioFrame->View());
+
+    // A failed read changes nothing.
+    QVERIFY(Frame().RunCommand(Commands::kRead));
+    QCOMPARE(settings.ModelName(), std::string("TAV 610"));
+    QCOMPARE(Frame().EditorFrames().size(), std::size_t(2));
+}
+
+void MainFrameTest::modelChangeKeepsOrReplacesTheData() {
+    CDataContainer& container = ctx_->context->Container();
+    container.Channels().At(0).SetAutoStartScan(true);
+    Frame().OpenEditor(ViewIds::kRadio, QStringLiteral("Radio Information"));
+
+    // Only the name: the data stays, the editors close, the tree and status bar show the name.
+    ctx_->dialogs->model = ModelChoice{"TAV-V300", "TAV 320", "136-174", 0};
+    QVERIFY(Frame().RunCommand(Commands::kModelInfo));
+    QVERIFY(ctx_->prompts->asked().empty());
+    QVERIFY(container.Channels().At(0).AutoStartScan());
+    QVERIFY(Frame().EditorFrames().empty());
+    QCOMPARE(Frame().Tree()->Root()->text(0), QStringLiteral("TAV 320"));
+    QCOMPARE(Frame().PaneText(Panes::kModelName), QStringLiteral("TAV 320"));
+
+    // Another model: asked first; No keeps everything.
+    ctx_->dialogs->model = ModelChoice{"TAV-U600", "TAV 610", "400-470", 0};
+    ctx_->prompts->Queue(PromptAnswer::No);
+    QVERIFY(Frame().RunCommand(Commands::kModelInfo));
+    QCOMPARE(ctx_->context->Settings().ModelId(), std::string("TAV-V300"));
+    QVERIFY(container.Channels().At(0).AutoStartScan());
+
+    ctx_->prompts->Queue(PromptAnswer::Yes);
+    QVERIFY(Frame().RunCommand(Commands::kModelInfo));
+    QCOMPARE(ctx_->context->Settings().ModelId(), std::string("TAV-U600"));
+    QVERIFY(!container.Channels().At(0).AutoStartScan());
+    QCOMPARE(Frame().PaneText(Panes::kFreqRange), QStringLiteral("400-470 MHz"));
+    QCOMPARE(Frame().Tree()->Root()->text(0), QStringLiteral("TAV 610"));
+}
+
+void MainFrameTest::clockAndStatusPanes() {
+    QCOMPARE(Frame().PaneText(Panes::kModelName), QStringLiteral("TAV 310"));
+    QCOMPARE(Frame().PaneText(Panes::kFreqRange), QStringLiteral("136-174 MHz"));
+    QCOMPARE(Frame().PaneText(Panes::kPort), QStringLiteral("COM1"));
+    QSignalSpy ticks(&Frame(), &CMainFrame::clockTicked);
+    QTRY_VERIFY_WITH_TIMEOUT(ticks.count() >= 2, 3500);
+    QVERIFY(QDateTime::fromString(Frame().PaneText(Panes::kClock), QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+                .isValid());
+}
+
+void MainFrameTest::screenshots() {
+    const QByteArray folder = qgetenv("TAV_SCREENSHOT_DIR");
+    Frame().resize(1200, 760);
+    QVERIFY(ShowActive(&Frame()));
+    Frame().OpenEditor(ViewIds::kRadio, ctx_->context->ControlText(ViewIds::kRadio));
+    QTreeWidgetItem* third = Frame().Tree()->RecordItem(ViewIds::kChannel, 3);
+    QVERIFY(third);
+    Frame().Tree()->setCurrentItem(third);
+    Frame().Tree()->OpenItem(third);
+    Frame().MdiArea()->setActiveSubWindow(Frame().EditorFrame(ViewIds::kRadio));
+    QTest::qWait(50);
+    const QImage shot = Frame().grab().toImage();
+    QVERIFY(!shot.isNull());
+    if (!folder.isEmpty()) {
+        shot.save(QString::fromLocal8Bit(folder) + QStringLiteral("/main-window.png"));
+        Frame().MdiArea()->setActiveSubWindow(Frame().EditorFrame(ViewIds::kChannel));
+        QTest::qWait(50);
+        Frame().grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/main-window-channel.png"));
+        Frame()
+            .TopMenu(CMainFrame::kEditMenu)
+            ->grab()
+            .save(QString::fromLocal8Bit(folder) + QStringLiteral("/edit-menu.png"));
+    }
+}
+
+QTEST_MAIN(MainFrameTest)
+#include "MainFrameTest.moc"
