@@ -1,16 +1,17 @@
 // The navigation tree, the menus built from the language file and trimmed by the user level, and
 // the record bar of the editor windows after opening and navigating.
-#include <QAction>
-#include <QMenu>
-#include <QPushButton>
-#include <QtTest>
+#include "app/NavigationTree.h"
 
 #include "ShellTestSupport.h"
 #include "app/CChildFrame.h"
 #include "app/CMainFrame.h"
 #include "app/HelpSystem.h"
-#include "app/NavigationTree.h"
 #include "app/TreeTemplate.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPushButton>
+#include <QtTest>
 
 using namespace tav;
 using namespace tav::gui;
@@ -65,9 +66,9 @@ void NavigationTreeTest::treeFollowsTheTemplateAndTheLanguageFile() {
     tree.RebuildTree();
     QTreeWidgetItem* root = tree.Root();
     QCOMPARE(root->text(0), QStringLiteral("TAV 310"));
-    QCOMPARE(ChildTexts(root), (QStringList{"Radio Information", "Radio Settings", "Channels", "Personalities",
-                                            "Signalling", "Scanning", "Embedded Data", "Test Frequencies",
-                                            "Change Log"}));
+    QCOMPARE(ChildTexts(root),
+             (QStringList{"Radio Information", "Radio Settings", "Channels", "Personalities", "Signalling",
+                          "Scanning", "Embedded Data", "Test Frequencies", "Change Log"}));
     QTreeWidgetItem* settings = tree.FindItem(32801);
     QCOMPARE(ChildTexts(settings),
              (QStringList{"Programmable Keys", "Miscellaneous", "Alert Tones", "Passwords", "ATIS", "DOS"}));
@@ -170,7 +171,8 @@ void NavigationTreeTest::menusComeFromTheLanguageFileAndTheUserLevel() {
         QVERIFY(!Offers(program, Commands::kMemoryUpdate));
         QVERIFY(!Offers(program, Commands::kFactoryMode));
         QVERIFY(!Offers(program, Commands::kWriteTuneData));
-        QCOMPARE(MenuTexts(program), (QStringList{"&Read from Radio", "&Write to Radio", "-", "&Adjustment..."}));
+        QCOMPARE(MenuTexts(program),
+                 (QStringList{"&Read from Radio", "&Write to Radio", "-", "&Adjustment..."}));
         QVERIFY(!frame.Tree()->FindItem(32888));
 
         // An open editor's item is checked when the menu opens.

@@ -5,6 +5,7 @@
 #include "app/PlainFileChooser.h"
 #include "app/RecentFileList.h"
 #include "app/UnavailableRadioDialogs.h"
+#include "platform/PrivateProfile.h"
 #include "ui/FileChooser.h"
 #include "ui/RadioDialogs.h"
 
@@ -45,6 +46,11 @@ AppContext::AppContext(ProgramHome home)
     problems_ = std::make_unique<ProblemList>(
         [settings](int controlId) { return settings->Language().IsControlDisabled(controlId) != 0; });
     document_ = std::make_unique<Document>(*settings_, *container_, *ranges_, *problems_);
+    const std::filesystem::path settingsFile = settings_->SettingsFile();
+    ports_ = PortTable::Load([&settingsFile](const std::string& section, const std::string& key,
+                                             const std::string& fallback) {
+        return PrivateProfile::ReadString(settingsFile, section, key, fallback, CSettings::kShortTextChars);
+    });
     prompts_ = std::make_unique<QtUserPrompts>();
     files_ = std::make_unique<PlainFileChooser>(*this);
     radio_ = std::make_unique<UnavailableRadioDialogs>(*this);

@@ -3,6 +3,7 @@
 #include "app/CSettings.h"
 #include "app/Document.h"
 #include "app/FreqRangeTable.h"
+#include "comm/PortTable.h"
 #include "data/CDataContainer.h"
 #include "data/ProblemList.h"
 #include "ui/UserPrompts.h"
@@ -44,6 +45,8 @@ public:
     FreqRangeTable& Ranges() { return *ranges_; }
     ProblemList& Problems() { return *problems_; }
     Document& Doc() { return *document_; }
+    /// The device paths behind the port numbers (from the settings; a simulated radio replaces one).
+    PortTable& Ports() { return ports_; }
 
     UserPrompts& Prompts() { return *prompts_; }
     void SetPrompts(std::unique_ptr<UserPrompts> prompts);
@@ -80,6 +83,7 @@ private:
     std::unique_ptr<FreqRangeTable> ranges_;
     std::unique_ptr<ProblemList> problems_;
     std::unique_ptr<Document> document_;
+    PortTable ports_;
     std::unique_ptr<UserPrompts> prompts_;
     std::unique_ptr<FileChooser> files_;
     std::unique_ptr<RadioDialogs> radio_;

@@ -21,6 +21,7 @@ inline constexpr int kSimulatedRadio = 9017;  ///< "Simulated radio on %s as COM
 inline constexpr int kBadOption = 9018;       ///< the command line could not be understood
 inline constexpr int kLogModelChanged = 9019; ///< "Model changed to %s"
 inline constexpr int kLogLanguageChanged = 9020;
+inline constexpr int kSimulatorFailed = 9021; ///< the simulated radio could not be started
 
 // Control texts (group S02): captions, labels and menu texts.
 inline constexpr int kTitle = 128;

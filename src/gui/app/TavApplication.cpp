@@ -4,7 +4,10 @@
 #include "app/CMainFrame.h"
 #include "app/FileCommands.h"
 #include "app/HelpHook.h"
+#include "app/ShellTexts.h"
+#include "app/SimulatedRadioPort.h"
 #include "app/SplashWindow.h"
+#include "data/CDataContainer.h"
 
 #include <QApplication>
 #include <QDir>
@@ -57,20 +60,66 @@ TavApplication::~TavApplication() {
     if (hook_) {
         qApp->removeEventFilter(hook_.get());
     }
-    // The window goes before the data it shows.
+    // The window goes before the data it shows; the simulated radio last.
     frame_.reset();
     hook_.reset();
     context_.reset();
+    simulator_.reset();
+}
+
+QString TavApplication::SimulatedDevice() const {
+    return simulator_ ? QString::fromStdString(simulator_->DevicePath()) : QString();
+}
+
+void TavApplication::StartSimulatedRadio() {
+    CSettings& settings = context_->Settings();
+    // The simulated radio holds the defaults of the current model, as a new radio would.
+    CDataContainer radio;
+    radio.Context() = context_->Container().Context();
+    radio.ClearLists();
+    radio.CreateDefaults();
+    radio.RadioInfo().SetSerialNumber("SIM-00000001");
+    radio.StoreAll();
+
+    SimulatedRadioSpec spec;
+    std::copy(radio.image().begin(), radio.image().end(), spec.memory.begin());
+    spec.modelId = settings.ModelId();
+    spec.modelName = settings.ModelName();
+    spec.firmware = Document::kProgramVersion;
+    spec.signalling = static_cast<std::uint8_t>(settings.SignalType());
+    const auto [low, high] = FreqRangeTable::CurrentRangeLimits(settings.FreqRange());
+    spec.lowMHz = low;
+    spec.highMHz = high;
+    spec.bandFlags = context_->Ranges().CurrentRangeFlags(settings.FreqRange());
+
+    auto simulator = std::make_unique<SimulatedRadioPort>();
+    std::string error;
+    if (!simulator->Start(spec, &error)) {
+        context_->Tell(frame_.get(), ShellTexts::kSimulatorFailed, QString::fromStdString(error),
+                       PromptIcon::Warning, QStringLiteral("The simulated radio could not be started."));
+        return;
+    }
+    simulator_ = std::move(simulator);
+    context_->Ports().SetDevicePath(settings.ComPort(), simulator_->DevicePath());
+    frame_->Log(FillIn(
+        context_->Message(ShellTexts::kSimulatedRadio, QStringLiteral("Simulated radio on %s as COM%d")),
+        {SimulatedDevice(), QString::number(settings.ComPort())}));
 }
 
 bool TavApplication::Start() {
     context_ = std::make_unique<AppContext>(ProgramHome::Resolve(options_.home));
+    if (setup_) {
+        setup_(*context_);
+    }
     hook_ = std::make_unique<HelpHook>(context_->Help());
     qApp->installEventFilter(hook_.get());
 
     frame_ = std::make_unique<CMainFrame>(*context_);
     if (!frame_->Files().New(FileCommands::NewKind::StartUp)) {
         return false;
+    }
+    if (options_.simulate) {
+        StartSimulatedRadio();
     }
     if (!options_.file.isEmpty()) {
         // A file that cannot be opened was told about; the new document stays.

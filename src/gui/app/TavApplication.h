@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -12,6 +13,7 @@ namespace tav::gui {
 class AppContext;
 class CMainFrame;
 class HelpHook;
+class SimulatedRadioPort;
 
 /// How the program was started.
 struct StartOptions {
@@ -39,17 +41,29 @@ public:
     explicit TavApplication(StartOptions options);
     ~TavApplication() override;
 
+    /// Runs on the shared context as soon as it exists, before any window (tests put their
+    /// stand-ins in here).
+    void SetContextSetup(std::function<void(AppContext&)> setup) { setup_ = std::move(setup); }
+
     /// The start-up sequence; false when the program cannot run (it then ends).
     bool Start();
 
     AppContext& Context() const { return *context_; }
     CMainFrame* MainFrame() const { return frame_.get(); }
+    /// The simulated radio's device, empty when none runs.
+    QString SimulatedDevice() const;
 
 private:
+    /// Starts a simulated radio of the current model on a pseudo-terminal and puts it behind the
+    /// current communication port. Tells the user when it cannot start.
+    void StartSimulatedRadio();
+
     StartOptions options_;
     std::unique_ptr<AppContext> context_;
     std::unique_ptr<HelpHook> hook_;
     std::unique_ptr<CMainFrame> frame_;
+    std::unique_ptr<SimulatedRadioPort> simulator_;
+    std::function<void(AppContext&)> setup_;
 };
 
 } // namespace tav::gui

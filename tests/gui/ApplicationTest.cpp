@@ -1,0 +1,171 @@
+// Start-up: the command line, the first document, a file named on the command line, the simulated
+// radio behind the communication port, and the start-up picture.
+#include "ShellTestSupport.h"
+#include "app/CMainFrame.h"
+#include "app/SplashWindow.h"
+#include "app/TavApplication.h"
+#include "data/CDataFile.h"
+
+#include <QtTest>
+
+using namespace tav;
+using namespace tav::gui;
+using namespace tav::gui::test;
+
+namespace {
+
+/// Puts scripted questions and a private recent-file list into a starting program.
+struct Stand {
+    ScriptedPrompts* prompts = nullptr;
+    std::function<void(AppContext&)> Setup(const TestHome& home) {
+        return [this, &home](AppContext& context) {
+            auto owned = std::make_unique<ScriptedPrompts>();
+            prompts = owned.get();
+            context.SetPrompts(std::move(owned));
+            context.SetRecentFiles(std::make_unique<RecentFileList>(std::make_unique<QSettings>(
+                QString::fromStdString((home / "recent.ini").string()), QSettings::IniFormat)));
+        };
+    }
+};
+
+StartOptions Options(const TestHome& home, QStringList more = {}) {
+    QStringList arguments{QStringLiteral("tavprog"), QStringLiteral("--home"),
+                          QString::fromStdString(home.path().string()), QStringLiteral("--no-splash")};
+    arguments << more;
+    return StartOptions::Parse(arguments);
+}
+
+} // namespace
+
+class ApplicationTest : public QObject {
+    Q_OBJECT
+private slots:
+    void commandLine();
+    void startsWithANewDocumentOfTheSettingsModel();
+    void aNamedFileOpensAndABadOneLeavesTheNewDocument();
+    void simulatedRadioSitsBehindTheCurrentPort();
+    void splashShowsTheMainWindowAndEndsOnAKey();
+    void splashRunsItsCourseOrEndsAtOnceWithoutAPicture();
+};
+
+void ApplicationTest::commandLine() {
+    StartOptions options = StartOptions::Parse({"tavprog", "--home", "/opt/tav", "--simulate", "my.dat"});
+    QVERIFY(options.error.isEmpty());
+    QCOMPARE(options.home.value(), std::string("/opt/tav"));
+    QVERIFY(options.simulate);
+    QVERIFY(options.splash);
+    QCOMPARE(options.file, QStringLiteral("my.dat"));
+    QCOMPARE(StartOptions::Parse({"tavprog", "--home=/x"}).home.value(), std::string("/x"));
+    QVERIFY(!StartOptions::Parse({"tavprog"}).home.has_value());
+    QVERIFY(!StartOptions::Parse({"tavprog", "--no-splash"}).splash);
+    QVERIFY(StartOptions::Parse({"tavprog", "--help"}).showUsage);
+    QVERIFY(!StartOptions::Parse({"tavprog", "--home"}).error.isEmpty());
+    QVERIFY(!StartOptions::Parse({"tavprog", "--frobnicate"}).error.isEmpty());
+    QVERIFY(!StartOptions::Parse({"tavprog", "a.dat", "b.dat"}).error.isEmpty());
+    QVERIFY(StartOptions::Usage().contains(QStringLiteral("--simulate")));
+}
+
+void ApplicationTest::startsWithANewDocumentOfTheSettingsModel() {
+    TestHome home;
+    Stand stand;
+    TavApplication program(Options(home));
+    program.SetContextSetup(stand.Setup(home));
+    QVERIFY(program.Start());
+    CMainFrame* frame = program.MainFrame();
+    QVERIFY(frame->isVisible());
+    QCOMPARE(frame->windowTitle(), QStringLiteral("TAV Programmer"));
+    QCOMPARE(program.Context().Container().Channels().Count(), std::size_t(16));
+    QCOMPARE(frame->PaneText(Panes::kModelName), QStringLiteral("TAV 310"));
+    QVERIFY(stand.prompts->asked().empty()); // the first New asks nothing
+    QVERIFY(program.SimulatedDevice().isEmpty());
+    frame->SetNoQuestion(true);
+}
+
+void ApplicationTest::aNamedFileOpensAndABadOneLeavesTheNewDocument() {
+    TestHome home;
+    {
+        // A data file of the shipped model with a changed channel.
+        TestContext maker;
+        maker->Container().Channels().At(0).SetAutoStartScan(true);
+        DocumentViews none;
+        QVERIFY(maker->Doc().SaveAs(home / "mine.dat", "mine", none).ok());
+    }
+    {
+        Stand stand;
+        TavApplication program(Options(home, {QString::fromStdString((home / "mine.dat").string())}));
+        program.SetContextSetup(stand.Setup(home));
+        QVERIFY(program.Start());
+        QVERIFY(program.MainFrame()->windowTitle().endsWith(QStringLiteral("mine.dat ]")));
+        QVERIFY(program.Context().Container().Channels().At(0).AutoStartScan());
+        program.MainFrame()->SetNoQuestion(true);
+    }
+    tav::test::WriteText(home / "bad.dat", "TAV but nothing more");
+    Stand stand;
+    TavApplication program(Options(home, {QString::fromStdString((home / "bad.dat").string())}));
+    program.SetContextSetup(stand.Setup(home));
+    QVERIFY(program.Start());
+    QCOMPARE(stand.prompts->asked().size(), std::size_t(1));
+    QVERIFY(stand.prompts->Last()->text.startsWith(program.Context().Message(Document::kNotDataFile)));
+    QCOMPARE(program.MainFrame()->windowTitle(), QStringLiteral("TAV Programmer"));
+    QVERIFY(!program.Context().Container().Channels().At(0).AutoStartScan());
+    program.MainFrame()->SetNoQuestion(true);
+}
+
+void ApplicationTest::simulatedRadioSitsBehindTheCurrentPort() {
+    TestHome home;
+    Stand stand;
+    TavApplication program(Options(home, {QStringLiteral("--simulate")}));
+    program.SetContextSetup(stand.Setup(home));
+    QVERIFY(program.Start());
+    const QString device = program.SimulatedDevice();
+    QVERIFY(!device.isEmpty());
+    QVERIFY(QFileInfo::exists(device));
+    const int port = program.Context().Settings().ComPort();
+    QCOMPARE(QString::fromStdString(program.Context().Ports().DevicePath(port)), device);
+    QVERIFY(stand.prompts->asked().empty());
+    program.MainFrame()->SetNoQuestion(true);
+}
+
+void ApplicationTest::splashShowsTheMainWindowAndEndsOnAKey() {
+    TestHome home;
+    QWidget main;
+    QPointer<SplashWindow> splash =
+        new SplashWindow(QString::fromStdString((home / "splash_E.jpg").string()), &main);
+    QVERIFY(splash->HasPicture());
+    QCOMPARE(splash->size(), QSize(560, 320));
+    splash->Start();
+    QVERIFY(splash->isVisible());
+    QVERIFY(!main.isVisible());
+    QCOMPARE(QApplication::overrideCursor() ? QApplication::overrideCursor()->shape() : Qt::ArrowCursor,
+             Qt::WaitCursor);
+    // A key anywhere ends it at once and is not passed on.
+    QTest::keyClick(splash.data(), Qt::Key_A);
+    QVERIFY(main.isVisible());
+    QTRY_VERIFY(splash.isNull());
+    QVERIFY(!QApplication::overrideCursor());
+}
+
+void ApplicationTest::splashRunsItsCourseOrEndsAtOnceWithoutAPicture() {
+    TestHome home;
+    {
+        QWidget main;
+        QPointer<SplashWindow> splash =
+            new SplashWindow(QString::fromStdString((home / "splash_S.jpg").string()), &main);
+        splash->Start();
+        QTest::qWait(SplashWindow::kShowMainAfterMs / 2);
+        QVERIFY(!main.isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(main.isVisible(), SplashWindow::kShowMainAfterMs + 1000);
+        QVERIFY(!splash.isNull()); // it stays a while longer
+        QTRY_VERIFY_WITH_TIMEOUT(splash.isNull(), SplashWindow::kStayAfterMainMs + 1000);
+    }
+    QWidget main;
+    QPointer<SplashWindow> splash =
+        new SplashWindow(QString::fromStdString((home / "missing.jpg").string()), &main);
+    QVERIFY(!splash->HasPicture());
+    splash->Start();
+    QTRY_VERIFY(splash.isNull());
+    QVERIFY(main.isVisible());
+}
+
+QTEST_MAIN(ApplicationTest)
+#include "ApplicationTest.moc"
