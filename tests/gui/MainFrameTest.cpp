@@ -7,6 +7,7 @@
 #include "app/CViewManager.h"
 #include "app/FileCommands.h"
 #include "app/NavigationTree.h"
+#include "app/ProblemListBar.h"
 #include "app/ShellTexts.h"
 #include "data/CDataFile.h"
 #include "views/CViewRadio.h"
@@ -14,6 +15,8 @@
 #include <QAction>
 #include <QMdiArea>
 #include <QMenu>
+#include <QTabBar>
+#include <QTreeWidget>
 #include <QtTest>
 
 using namespace tav;
@@ -56,6 +59,11 @@ private slots:
     void recentFilesAndTheTitleFollowTheDocument();
     void readAndWriteGoThroughTheRadioDialogs();
     void modelChangeKeepsOrReplacesTheData();
+    void writeShowsTheStampedDateInTheRadioInformation();
+    void problemsStopASaveAndShowInTheirBar();
+    void memoryUpdateRebuildsTheImage();
+    void languageChangeRenewsTheFrame();
+    void tabBarFollowsTheWindows();
     void clockAndStatusPanes();
     void screenshots();
 
@@ -408,6 +416,106 @@ void MainFrameTest::modelChangeKeepsOrReplacesTheData() {
     QVERIFY(!container.Channels().At(0).AutoStartScan());
     QCOMPARE(Frame().PaneText(Panes::kFreqRange), QStringLiteral("400-470 MHz"));
     QCOMPARE(Frame().Tree()->Root()->text(0), QStringLiteral("TAV 610"));
+}
+
+void MainFrameTest::writeShowsTheStampedDateInTheRadioInformation() {
+    auto* radio = qobject_cast<CViewRadio*>(
+        Frame().OpenEditor(ViewIds::kRadio, QStringLiteral("Radio Information"))->View());
+    ctx_->radio->stamp = [](Image& image) {
+        const std::uint8_t date[8] = {59, 59, 23, 31, 12, 9, 20, 0};
+        std::copy(std::begin(date), std::end(date), image.begin() + 0x20);
+    };
+    ctx_->radio->writes.push_back(FreqRangeRecord{136, 174, 136, 174, 0x80});
+    QVERIFY(Frame().RunCommand(Commands::kWrite));
+    QCOMPARE(radio->FieldText(CViewRadio::kLastProgrammedEdit), QStringLiteral("2009-12-31 23:59:59"));
+    QCOMPARE(radio->FieldText(CViewRadio::kSerialNumberEdit), QStringLiteral("----------------"));
+    QCOMPARE(radio->FieldText(CViewRadio::kFirmwareVersionEdit), QStringLiteral("V1.04.01"));
+    QVERIFY(ctx_->prompts->asked().empty());
+}
+
+void MainFrameTest::problemsStopASaveAndShowInTheirBar() {
+    QVERIFY(ShowActive(&Frame()));
+    CDataContainer& container = ctx_->context->Container();
+    // The channels refer to a personality that is no more.
+    container.Personalities().Remove(0);
+    ctx_->files->QueueSave(SaveChoice{ctx_->Path("never.dat"), {}});
+    QVERIFY(Frame().RunCommand(Commands::kSaveAs));
+    QCOMPARE(ctx_->prompts->Last()->text, MessageText(**ctx_, Document::kInvalidReferences));
+    QCOMPARE(ctx_->files->SaveCount(), 0); // not even asked for a file
+    QVERIFY(!std::filesystem::exists(ctx_->home / "never.dat"));
+    QVERIFY(ctx_->context->Problems().HasEntries());
+    QVERIFY(Frame().ProblemBar()->isVisible());
+    QCOMPARE(Frame().ProblemBar()->List()->topLevelItemCount(),
+             static_cast<int>(ctx_->context->Problems().Entries().size()));
+    QCOMPARE(Frame().ProblemBar()->List()->headerItem()->text(1), QStringLiteral("Problem"));
+
+    // Writing stops the same way, before the radio is asked.
+    QVERIFY(Frame().RunCommand(Commands::kWrite));
+    QCOMPARE(ctx_->radio->writeCount, 0);
+
+    // New empties the list.
+    ctx_->prompts->Queue(PromptAnswer::Ok);
+    QVERIFY(Frame().RunCommand(Commands::kNew));
+    QCOMPARE(Frame().ProblemBar()->List()->topLevelItemCount(), 0);
+}
+
+void MainFrameTest::memoryUpdateRebuildsTheImage() {
+    ChannelTestView* channel = OpenChannel();
+    channel->Edit()->setText(QStringLiteral("146.520"));
+    QVERIFY(Frame().RunCommand(Commands::kMemoryUpdate));
+    CDataContainer copy;
+    copy.image() = ctx_->context->Container().image();
+    copy.LoadAll();
+    QCOMPARE(copy.Channels().At(0).RxFreq(), FreqToBcd(ParseFreq("146.520")));
+}
+
+void MainFrameTest::languageChangeRenewsTheFrame() {
+    CDataContainer& container = ctx_->context->Container();
+    container.Channels().At(0).SetAutoStartScan(true);
+    ctx_->context->Problems().Add(1, "kept", "until New", 77);
+    ctx_->dialogs->language.reset();
+    QVERIFY(Frame().RunCommand(Commands::kLanguage));
+    QVERIFY(container.Channels().At(0).AutoStartScan()); // cancelled: nothing happens
+
+    Frame().OpenEditor(ViewIds::kRadio, QStringLiteral("Radio Information"));
+    ctx_->dialogs->language = 0;
+    QVERIFY(Frame().RunCommand(Commands::kLanguage));
+    QVERIFY(ctx_->prompts->asked().empty()); // the new document asks nothing
+    QVERIFY(!container.Channels().At(0).AutoStartScan());
+    QVERIFY(Frame().EditorFrames().empty());
+    QVERIFY(ctx_->context->Problems().Contains(77));
+    QCOMPARE(Frame().windowTitle(), ctx_->context->Title());
+    QCOMPARE(Frame().TopMenu(CMainFrame::kFileMenu)->title(), QStringLiteral("&File"));
+    QCOMPARE(Frame().Tree()->RecordItemCount(ViewIds::kChannel), 16);
+    QVERIFY(tav::test::ReadText(ctx_->home / "Settings.ini").find("Language=0") != std::string::npos);
+}
+
+void MainFrameTest::tabBarFollowsTheWindows() {
+    QVERIFY(ShowActive(&Frame()));
+    CViewManager* tabs = Frame().TabBar();
+    QVERIFY(!tabs->isVisible());
+    Frame().OpenEditor(ViewIds::kRadio, QStringLiteral("Radio Information"));
+    ChannelTestView* channel = OpenChannel(QStringLiteral("Channel 2"));
+    QTRY_VERIFY(tabs->isVisible());
+    QCOMPARE(tabs->TabCount(), 2);
+    QCOMPARE(tabs->TabText(1), QStringLiteral("Channel 2"));
+    QCOMPARE(tabs->CurrentTab(), 1);
+    CChildFrame* frame = Frame().EditorFrame(ViewIds::kChannel);
+    emit frame->navigateRequested(frame, NavigateCommand::Next);
+    QCOMPARE(channel->Position()->current, 3);
+    QCOMPARE(tabs->TabText(1), QStringLiteral("Channel 3"));
+    // Choosing a tab activates its window.
+    tabs->Bar()->setCurrentIndex(0);
+    QCOMPARE(Frame().MdiArea()->activeSubWindow(), Frame().EditorFrame(ViewIds::kRadio));
+
+    QVERIFY(Frame().RunCommand(Commands::kTabView));
+    QVERIFY(!tabs->isVisible());
+    QVERIFY(!Frame().Action(Commands::kTabView)->isChecked());
+    QVERIFY(Frame().RunCommand(Commands::kTabView));
+    QVERIFY(tabs->isVisible());
+    QVERIFY(Frame().RunCommand(Commands::kCloseAll));
+    QCOMPARE(tabs->TabCount(), 0);
+    QTRY_VERIFY(!tabs->isVisible());
 }
 
 void MainFrameTest::clockAndStatusPanes() {

@@ -25,6 +25,7 @@
 #include <QtTest>
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 namespace tav::gui::test {
@@ -73,8 +74,14 @@ public:
         reads.pop_front();
         return next;
     }
+    /// What the write does to the image (a real one stamps the programming date).
+    std::function<void(Image&)> stamp;
+
     std::optional<FreqRangeRecord> WriteToRadio(QWidget*, Image& image) override {
         ++writeCount;
+        if (stamp) {
+            stamp(image);
+        }
         lastWritten = image;
         if (writes.empty()) {
             return std::nullopt;

@@ -751,6 +751,7 @@ void CMainFrame::WriteToRadio() {
     }
     OfferNewRange(*band);
     // The write stamped the programming date into the image: the radio information shows it.
+    context_.Container().RadioInfo().LoadFromImage(context_.Container().image());
     for (CChildFrame* frame : EditorFrames()) {
         if (frame->ViewId() == ViewIds::kRadio && frame->View()) {
             frame->View()->LoadView();

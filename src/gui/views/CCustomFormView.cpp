@@ -1,5 +1,6 @@
 #include "views/CCustomFormView.h"
 
+#include "views/CTAVPropertyPage.h"
 #include "views/CTAVPropertySheet.h"
 
 #include <QApplication>
@@ -48,6 +49,16 @@ void CCustomFormView::SetSheet(CTAVPropertySheet* sheet) {
     panel_->hide();
     outer_->setContentsMargins(8, 8, 8, 8);
     outer_->addWidget(sheet, 1);
+}
+
+void CCustomFormView::ContextHelp(QWidget* control) {
+    if (sheet_) {
+        if (CTAVPropertyPage* page = sheet_->ActivePage()) {
+            page->ContextHelp(control && page->isAncestorOf(control) ? control : page);
+            return;
+        }
+    }
+    EditorForm::ContextHelp(control);
 }
 
 void CCustomFormView::RememberFocus() {

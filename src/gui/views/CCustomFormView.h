@@ -48,6 +48,8 @@ public:
 
     /// The property sheet the view hosts, if it has one: help goes to its active page.
     CTAVPropertySheet* Sheet() const { return sheet_; }
+    /// Help for a control; a view with a sheet asks its active page.
+    void ContextHelp(QWidget* control) override;
 
     /// Remembers which control has the focus (the window is being left).
     void RememberFocus();

@@ -56,7 +56,7 @@ public:
     bool IsClosing() const { return closing_; }
 
     /// Help for a control of the form: its own topic, else the form's, else the default topic.
-    void ContextHelp(QWidget* control);
+    virtual void ContextHelp(QWidget* control);
 
     /// The live control with that id; nullptr when there is none (any more).
     QWidget* Control(int controlId) const;
