@@ -9,6 +9,13 @@
 
 namespace tav::gui {
 
+void ShowMaximizedOnScreen(QWidget* window) {
+    if (const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen()) {
+        window->setGeometry(screen->availableGeometry());
+    }
+    window->showMaximized();
+}
+
 SplashWindow::SplashWindow(const QString& pictureFile, QWidget* mainWindow)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       picture_(pictureFile), main_(mainWindow), showMain_(new QTimer(this)), close_(new QTimer(this)) {
@@ -52,7 +59,7 @@ void SplashWindow::Start() {
 
 void SplashWindow::ShowMain() {
     if (main_ && !main_->isVisible()) {
-        main_->showMaximized();
+        ShowMaximizedOnScreen(main_);
         main_->raise();
         main_->activateWindow();
     }

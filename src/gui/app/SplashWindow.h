@@ -8,6 +8,9 @@ class QTimer;
 
 namespace tav::gui {
 
+/// Shows a main window maximized; it also fills the screen where no window manager maximizes it.
+void ShowMaximizedOnScreen(QWidget* window);
+
 /// The start-up picture: a borderless window the size of the picture, centred on the screen.
 /// After 1.5 s it shows the main window maximized and stays 2.5 s more. A key press or a mouse
 /// click anywhere closes it at once (showing the main window if it is not shown yet) and is not

@@ -7,6 +7,7 @@
 #include "app/ShellTexts.h"
 #include "app/SimulatedRadioPort.h"
 #include "app/SplashWindow.h"
+#include "app/ViewTable.h"
 #include "data/CDataContainer.h"
 
 #include <QApplication>
@@ -118,6 +119,9 @@ bool TavApplication::Start() {
     if (!frame_->Files().New(FileCommands::NewKind::StartUp)) {
         return false;
     }
+    // The first editor of a new document is the radio information.
+    frame_->OpenEditor(ViewIds::kRadio,
+                       context_->ControlText(ViewIds::kRadio, QStringLiteral("Radio Information")));
     if (options_.simulate) {
         StartSimulatedRadio();
     }
@@ -133,7 +137,7 @@ bool TavApplication::Start() {
         auto* splash = new SplashWindow(picture, frame_.get());
         splash->Start();
     } else {
-        frame_->showMaximized();
+        ShowMaximizedOnScreen(frame_.get());
     }
     return true;
 }
