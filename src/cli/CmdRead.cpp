@@ -1,13 +1,13 @@
 // tavctl read: the full read of a radio into a data file.
-#include <filesystem>
-#include <ostream>
-
 #include "ArgList.h"
 #include "CliSession.h"
 #include "Commands.h"
 #include "RadioCli.h"
 #include "comm/CSerialPort.h"
 #include "data/CDataFile.h"
+
+#include <filesystem>
+#include <ostream>
 
 namespace tav::cli {
 
@@ -70,7 +70,8 @@ ExitCode RunRead(CliContext& context, CliSession& session, Clock& clock) {
     if (!file.SetHeader(session.document().BuildHeader().ToBytes())) {
         return session.Fail(context, Result::Fail(Document::kCannotWrite, out.string()));
     }
-    if (Result written = file.WriteDataFile(out, {}, received, {}, CDataFile::EmptyComment::Write); !written) {
+    if (Result written = file.WriteDataFile(out, {}, received, {}, CDataFile::EmptyComment::Write);
+        !written) {
         return session.Fail(context, written);
     }
     radio.Completed(report);

@@ -1,11 +1,11 @@
 // tavctl write: a data file written to a radio.
-#include <ostream>
-
 #include "ArgList.h"
 #include "CliSession.h"
 #include "Commands.h"
 #include "RadioCli.h"
 #include "comm/CSerialPort.h"
+
+#include <ostream>
 
 namespace tav::cli {
 

@@ -1,15 +1,15 @@
 #include "RadioCli.h"
 
+#include "CliSession.h"
+#include "comm/LinkMessages.h"
+#include "comm/TransferText.h"
+
 #include <algorithm>
 #include <cctype>
 #include <istream>
 #include <ostream>
 #include <termios.h>
 #include <unistd.h>
-
-#include "CliSession.h"
-#include "comm/LinkMessages.h"
-#include "comm/TransferText.h"
 
 namespace tav::cli {
 namespace {
@@ -21,7 +21,8 @@ constexpr int kReadingLabel = 1604;
 constexpr int kWritingLabel = 1605;
 
 bool AllDigits(const std::string& text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
 }
 
 /// Turns the terminal's echo off for as long as it lives (for typing a password).
@@ -113,8 +114,8 @@ RadioCommandUi RadioCli::Ui() {
             if (++refusals_ >= kPasswordAttempts) {
                 return;
             }
-            context_.err << "tavctl: " << session_.MessageText(messageId) << " (attempt " << refusals_ << " of "
-                         << kPasswordAttempts << ")\n";
+            context_.err << "tavctl: " << session_.MessageText(messageId) << " (attempt " << refusals_
+                         << " of " << kPasswordAttempts << ")\n";
             return;
         }
         context_.err << "tavctl: " << session_.MessageText(messageId) << '\n';
@@ -193,7 +194,8 @@ void RadioCli::Progress(const TransferEvent& event) {
         return;
     }
     const bool reading = event.messageId == kMsgReadProgress;
-    std::string label = session_.settings().Language().GetControlText(reading ? kReadingLabel : kWritingLabel);
+    std::string label =
+        session_.settings().Language().GetControlText(reading ? kReadingLabel : kWritingLabel);
     if (label.empty()) {
         label = reading ? "Reading: %d" : "Writing: %d";
     }
@@ -215,7 +217,8 @@ ExitCode RadioCli::Fail(const TransferReport& report) {
         context_.err << "tavctl: the radio asks for a password; give it with --password DIGITS\n";
         return ExitCode::Failure;
     case TransferStatus::NoteDeclined:
-        context_.err << "tavctl: the note was not confirmed, so the radio was not written (give --yes to write)\n";
+        context_.err
+            << "tavctl: the note was not confirmed, so the radio was not written (give --yes to write)\n";
         return ExitCode::Failure;
     default:
         break;
@@ -231,7 +234,8 @@ ExitCode RadioCli::Fail(const TransferReport& report) {
         std::size_t start = 0;
         while (start < report.detail.size()) {
             const auto end = report.detail.find('\n', start);
-            const std::string line = report.detail.substr(start, end == std::string::npos ? end : end - start);
+            const std::string line =
+                report.detail.substr(start, end == std::string::npos ? end : end - start);
             if (!line.empty()) {
                 context_.err << "  " << line << '\n';
             }

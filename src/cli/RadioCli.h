@@ -1,14 +1,14 @@
 #pragma once
 
-#include <fstream>
-#include <memory>
-#include <string>
-
 #include "ArgList.h"
 #include "CliContext.h"
 #include "app/RadioCommands.h"
 #include "comm/Clock.h"
 #include "comm/FrameTracer.h"
+
+#include <fstream>
+#include <memory>
+#include <string>
 
 namespace tav::cli {
 

@@ -43,8 +43,8 @@ void RadioCommands::OfferRange(const TransferReport& report, const RadioCommandU
     lastRangeOffer_ = ranges_.OfferNewRange(settings_, record, ui.askYesNo);
 }
 
-TransferReport RadioCommands::Read(TransferSession& session, const RadioTarget& target, const RadioCommandUi& ui,
-                                   RadioImage& received) {
+TransferReport RadioCommands::Read(TransferSession& session, const RadioTarget& target,
+                                   const RadioCommandUi& ui, RadioImage& received) {
     received.fill(0);
     RadioImage buffer{};
     const TransferReport report =

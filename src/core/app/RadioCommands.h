@@ -58,7 +58,8 @@ public:
     /// data objects' store into the image, then the transfer (identity, range check, firmware note,
     /// password, blocks, date). On success the band is offered as a new range and the radio
     /// information reloaded from the image, which now carries the programming date.
-    Outcome<TransferReport> Write(TransferSession& session, const RadioTarget& target, const RadioCommandUi& ui);
+    Outcome<TransferReport> Write(TransferSession& session, const RadioTarget& target,
+                                  const RadioCommandUi& ui);
 
     /// The answer of the last new-range offer (FreqRangeTable's kRangeKnown, kRangeDeclined,
     /// kRangeAdded); -1 before any.

@@ -117,7 +117,11 @@ std::string ExpandNoteEscapes(std::string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\\' && i + 1 < text.size()) {
             const char next = text[i + 1];
-            const char replaced = next == 'n' ? '\n' : next == 't' ? '\t' : next == 'b' ? '\b' : next == 'r' ? '\r' : 0;
+            const char replaced = next == 'n'   ? '\n'
+                                  : next == 't' ? '\t'
+                                  : next == 'b' ? '\b'
+                                  : next == 'r' ? '\r'
+                                                : 0;
             if (replaced != 0) {
                 out += replaced;
                 ++i;
