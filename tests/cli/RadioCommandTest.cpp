@@ -87,8 +87,10 @@ TEST_F(RadioCommand, ReadReplacesTheDocumentAndOffersANewRange) {
 
     // Without --yes the range is not added: no flags, the model list as it was.
     cli::CliSession session{ProgramHome(home)};
+    ASSERT_TRUE(session.document().Open(NewDataFile("opened.dat"), session.views()));
     CliRun run = Read({"--device", radio->DevicePath(), "-o", (work / "a.dat").string()}, &session);
     ASSERT_EQ(run.code, cli::ExitCode::Success) << run.err;
+    EXPECT_TRUE(session.document().Path().empty()); // the data is the radio's now, not the file's
     EXPECT_NE(run.err.find("Find a new Frequency Range: 144-148 MHz,do you want to add? No"),
               std::string::npos)
         << run.err;

@@ -64,6 +64,8 @@ TransferReport RadioCommands::Read(TransferSession& session, const RadioTarget& 
     if (!report.ok()) {
         return report;
     }
+    // The data now comes from the radio, not from the file it was opened from.
+    document_.ForgetPath();
     OfferRange(report, ui);
     received = buffer;
     views_.CloseAllEditors();
