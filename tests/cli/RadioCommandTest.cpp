@@ -98,7 +98,7 @@ TEST_F(RadioCommand, ReadReplacesTheDocumentAndOffersANewRange) {
     EXPECT_EQ(test::ReadBytes(home / "Model.dat"), modelList);
     EXPECT_EQ(session.container().image(), config.memory);
     EXPECT_EQ(session.settings().FreqRange(), "144-148");
-    EXPECT_EQ(session.settings().PrevFreqRange(), "");
+    EXPECT_EQ(session.settings().PrevFreqRange(), "136-174"); // the opened file's range
     EXPECT_EQ(session.settings().NewRangeAnswer(), CSettings::kAnswerNo);
 
     // With --yes it joins the model's ranges and its flags go into the header.
