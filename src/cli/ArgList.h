@@ -10,9 +10,9 @@ namespace tav::cli {
 /// Options are declared before parsing; anything unknown is a usage error.
 class ArgList {
 public:
-    ArgList& Option(const std::string& name);      ///< takes a value
-    ArgList& Flag(const std::string& name);        ///< takes no value
-    ArgList& Positional(const std::string& name);  ///< required, in declaration order
+    ArgList& Option(const std::string& name);     ///< takes a value
+    ArgList& Flag(const std::string& name);       ///< takes no value
+    ArgList& Positional(const std::string& name); ///< required, in declaration order
     ArgList& OptionalPositional(const std::string& name);
 
     /// Parses the arguments; false with `error()` set on a usage error.

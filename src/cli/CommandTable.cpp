@@ -25,6 +25,7 @@ const CommandInfo kCommands[] = {
     {"info", "show a data file's header and comment", kInfoUsage, RunInfo},
     {"normalize", "open a data file and save it again", kNormalizeUsage, RunNormalize},
     {"diff", "list the image bytes that differ between two data files", kDiffUsage, RunDiff},
+    {"simulate", "run a simulated radio on a pseudo-terminal", kSimulateUsage, RunSimulate},
 };
 
 void PrintOverview(std::ostream& out) {

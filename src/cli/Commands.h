@@ -15,4 +15,7 @@ extern const char* const kInfoUsage;
 extern const char* const kNormalizeUsage;
 extern const char* const kDiffUsage;
 
+ExitCode RunSimulate(CliContext& context);
+extern const char* const kSimulateUsage;
+
 } // namespace tav::cli

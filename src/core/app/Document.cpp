@@ -12,15 +12,22 @@ namespace {
 
 const SystemWallClock kSystemClock;
 
-std::string Cut(const std::string& text, std::size_t n) { return text.size() > n ? text.substr(0, n) : text; }
+std::string Cut(const std::string& text, std::size_t n) {
+    return text.size() > n ? text.substr(0, n) : text;
+}
 
 } // namespace
 
-Document::Document(CSettings& settings, CDataContainer& container, FreqRangeTable& ranges, ProblemList& problems,
-                   FileSink& sink)
+Document::Document(CSettings& settings, CDataContainer& container, FreqRangeTable& ranges,
+                   ProblemList& problems, FileSink& sink)
     : settings_(settings), container_(container), ranges_(ranges), problems_(problems), sink_(sink),
       clock_(&kSystemClock) {
     container_.Context().texts = &settings_.Language();
+}
+
+void Document::SetClock(const WallClock& clock) {
+    clock_ = &clock;
+    container_.SetClock(clock);
 }
 
 void Document::UpdateDataContext() {
@@ -37,6 +44,9 @@ void Document::UpdateDataContext() {
     }
     context.rangeFlags = ranges_.CurrentRangeFlags(settings_.FreqRange());
     context.signalType = settings_.SignalType();
+    context.modelName = settings_.ModelName();
+    context.modelId = settings_.ModelId();
+    context.firmwareVersion = settings_.FirmwareVersion();
 }
 
 std::filesystem::path Document::DefaultDataFile() const {
@@ -135,28 +145,40 @@ Result Document::Save(DocumentViews& views, bool& needsSaveAs) {
     }
     views.StoreAllEditors();
     container_.StoreAll();
-    return Write(path_, {});
+    return Write(path_, {}, true);
 }
 
 Result Document::SaveAs(const std::filesystem::path& path, const std::string& comment, DocumentViews& views) {
+    return SaveAsImpl(path, comment, views, true);
+}
+
+Result Document::SaveAsWithComment(const std::filesystem::path& path, const std::string& comment,
+                                   DocumentViews& views) {
+    return SaveAsImpl(path, comment, views, false);
+}
+
+Result Document::SaveAsImpl(const std::filesystem::path& path, const std::string& comment,
+                            DocumentViews& views, bool keepOldComment) {
     if (Result checked = CheckReferences(); !checked) {
         return checked;
     }
     views.StoreAllEditors();
     container_.StoreAll();
-    if (Result written = Write(path, comment); !written) {
+    if (Result written = Write(path, comment, keepOldComment); !written) {
         return written;
     }
     path_ = path;
     return Result::Ok();
 }
 
-Result Document::Write(const std::filesystem::path& path, const std::string& comment) {
+Result Document::Write(const std::filesystem::path& path, const std::string& comment, bool keepOldComment) {
     CDataFile file(sink_);
     if (!file.SetHeader(BuildHeader().ToBytes())) {
         return Result::Fail(kCannotWrite, path.string());
     }
-    return file.WriteDataFile(path, {}, container_.image(), comment);
+    return file.WriteDataFile(path, {}, container_.image(), comment,
+                              keepOldComment ? CDataFile::EmptyComment::KeepOld
+                                             : CDataFile::EmptyComment::Write);
 }
 
 DataFileHeader Document::BuildHeader() const {

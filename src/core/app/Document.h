@@ -1,12 +1,12 @@
 #pragma once
 
-#include <filesystem>
-#include <string>
-
 #include "data/DataFileHeader.h"
 #include "platform/FileSink.h"
 #include "platform/WallClock.h"
 #include "util/Result.h"
+
+#include <filesystem>
+#include <string>
 
 namespace tav {
 
@@ -53,7 +53,8 @@ public:
     Document(CSettings& settings, CDataContainer& container, FreqRangeTable& ranges, ProblemList& problems,
              FileSink& sink = DefaultFileSink());
 
-    void SetClock(const WallClock& clock) { clock_ = &clock; }
+    /// The clock whose time New stamps into the data (a test puts a fixed one in place).
+    void SetClock(const WallClock& clock);
 
     /// The file the document was opened from or saved to; empty for a new document.
     const std::filesystem::path& Path() const { return path_; }
@@ -69,6 +70,9 @@ public:
     Result Save(DocumentViews& views, bool& needsSaveAs);
     /// Saves to a new file with the comment typed (an empty comment keeps an existing file's one).
     Result SaveAs(const std::filesystem::path& path, const std::string& comment, DocumentViews& views);
+    /// Save As that writes exactly `comment`, even an empty one (copying a file keeps its comment).
+    Result SaveAsWithComment(const std::filesystem::path& path, const std::string& comment,
+                             DocumentViews& views);
 
     /// The reference check that gates saving and writing (814 when problems were listed).
     Result CheckReferences();
@@ -82,7 +86,9 @@ public:
 
 private:
     Result OpenFile(const std::filesystem::path& path, DocumentViews& views, bool recent);
-    Result Write(const std::filesystem::path& path, const std::string& comment);
+    Result SaveAsImpl(const std::filesystem::path& path, const std::string& comment, DocumentViews& views,
+                      bool keepOldComment);
+    Result Write(const std::filesystem::path& path, const std::string& comment, bool keepOldComment);
 
     CSettings& settings_;
     CDataContainer& container_;

@@ -1,20 +1,36 @@
 #pragma once
 
-#include <cstdint>
-#include <memory>
-
+#include "data/AlertToneData.h"
+#include "data/AtisData.h"
 #include "data/ChannelData.h"
 #include "data/DataContext.h"
+#include "data/DosData.h"
 #include "data/Image.h"
+#include "data/KeysData.h"
+#include "data/MiscData.h"
 #include "data/ObjectId.h"
+#include "data/PasswordsData.h"
+#include "data/PersonalityData.h"
+#include "data/PttIdData.h"
+#include "data/RadioInfoData.h"
 #include "data/RecordKind.h"
 #include "data/RecordList.h"
 #include "data/ScanListData.h"
+#include "data/TwoToneCallData.h"
+#include "data/TwoToneSystemData.h"
+#include "factory/EmbeddedData.h"
+#include "factory/ModelData.h"
+#include "factory/TestFreqData.h"
+#include "factory/TuneData.h"
+
+#include <cstdint>
+#include <memory>
 
 namespace tav {
 
 class ProblemList;
 class TextLookup;
+class WallClock;
 
 /// Owns the radio data image and one data object per feature of the radio. Between conversions
 /// the data objects are the master copy: StoreAll rebuilds the image from them before a write or a
@@ -29,9 +45,11 @@ public:
     Image& image() { return image_; }
     const Image& image() const { return image_; }
 
-    /// What the data objects know of the document: the language, the current frequency range.
+    /// What the data objects know of the document: the language, the current model and range.
     DataContext& Context() { return context_; }
     const DataContext& Context() const { return context_; }
+    /// The clock whose time new radio information carries (a test puts a fixed one in place).
+    void SetClock(const WallClock& clock) { radioInfo_.SetClock(clock); }
 
     /// Rebuilds every data object from the image.
     void LoadAll();
@@ -43,21 +61,47 @@ public:
     void CreateDefaults();
     /// Lets every record re-resolve its stored positions into references.
     void FixUpReferences();
-    /// The reference check: empties the problem list and lets every record report its invalid
-    /// references. Returns true when problems were found.
+    /// The reference check: empties the problem list and lets every channel, scan list, two-tone
+    /// system and personality report its invalid references. Returns true when problems were found.
     bool CheckAllReferences(ProblemList& problems, const TextLookup& texts) const;
 
     /// The base of a new family of ObjectIds: each call adds 65535 (the first base is 65535).
     ObjectId NextObjectIdBase();
 
+    // Single blocks.
+    RadioInfoData& RadioInfo() { return radioInfo_; }
+    KeysData& Keys() { return keys_; }
+    MiscData& Misc() { return misc_; }
+    PasswordsData& Passwords() { return passwords_; }
+    AtisData& Atis() { return atis_; }
+    PttIdData& PttId() { return pttId_; }
+    DosData& Dos() { return dos_; }
+    TestFreqData& TestFreqs() { return testFreqs_; }
+    EmbeddedData& Embedded() { return embedded_; }
+    ModelData& Model() { return modelData_; }
+    TuneData& Tune() { return tuneData_; }
+
+    // Record lists.
     RecordList<ChannelData>& Channels() { return channels_; }
     const RecordList<ChannelData>& Channels() const { return channels_; }
+    RecordList<PersonalityData>& Personalities() { return personalities_; }
+    const RecordList<PersonalityData>& Personalities() const { return personalities_; }
     RecordList<ScanListData>& ScanLists() { return scanLists_; }
     const RecordList<ScanListData>& ScanLists() const { return scanLists_; }
+    RecordList<AlertToneData>& AlertTones() { return alertTones_; }
+    const RecordList<AlertToneData>& AlertTones() const { return alertTones_; }
+    RecordList<TwoToneSystemData>& TwoToneSystems() { return systems_; }
+    const RecordList<TwoToneSystemData>& TwoToneSystems() const { return systems_; }
+    RecordList<TwoToneCallData>& TwoToneCalls() { return calls_; }
+    const RecordList<TwoToneCallData>& TwoToneCalls() const { return calls_; }
 
-    /// Makes a channel with the defaults of a position and a fresh ObjectId.
+    /// New records with the defaults of a position and a fresh ObjectId (references not resolved).
     std::unique_ptr<ChannelData> MakeChannel(std::size_t position);
+    std::unique_ptr<PersonalityData> MakePersonality(std::size_t position);
     std::unique_ptr<ScanListData> MakeScanList(std::size_t position);
+    std::unique_ptr<AlertToneData> MakeAlertTone(std::size_t position);
+    std::unique_ptr<TwoToneSystemData> MakeTwoToneSystem(std::size_t position);
+    std::unique_ptr<TwoToneCallData> MakeTwoToneCall(std::size_t position);
 
     // RecordDirectory
     std::size_t Count(RecordKind kind) const override;
@@ -69,11 +113,31 @@ private:
     DataContext context_;
     ObjectId idBase_ = 0;
 
+    RadioInfoData radioInfo_;
+    KeysData keys_;
+    MiscData misc_;
+    PasswordsData passwords_;
+    AtisData atis_;
+    PttIdData pttId_;
+    DosData dos_;
+    TestFreqData testFreqs_;
+    EmbeddedData embedded_;
+    ModelData modelData_;
+    TuneData tuneData_;
+
     ObjectIdCounter channelIds_;
+    ObjectIdCounter personalityIds_;
     ObjectIdCounter scanListIds_;
+    ObjectIdCounter alertToneIds_;
+    ObjectIdCounter systemIds_;
+    ObjectIdCounter callIds_;
 
     RecordList<ChannelData> channels_;
+    RecordList<PersonalityData> personalities_;
     RecordList<ScanListData> scanLists_;
+    RecordList<AlertToneData> alertTones_;
+    RecordList<TwoToneSystemData> systems_;
+    RecordList<TwoToneCallData> calls_;
 };
 
 } // namespace tav

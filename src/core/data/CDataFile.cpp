@@ -66,19 +66,32 @@ bool ReadFileBytes(const std::filesystem::path& path, std::vector<std::uint8_t>&
 
 const char* DataFileErrorText(DataFileError error) {
     switch (error) {
-    case DataFileError::None: return "no error";
-    case DataFileError::CannotOpen: return "the file cannot be opened";
-    case DataFileError::TooLarge: return "the file is too large to be a data file";
-    case DataFileError::BadMagic: return "the file does not start with TAV";
-    case DataFileError::ShortHeader: return "the header is incomplete";
-    case DataFileError::BadHeaderTag: return "the header tag is wrong";
-    case DataFileError::MissingComment: return "the comment section is missing";
-    case DataFileError::CommentPastEnd: return "the comment section runs past the end of the file";
-    case DataFileError::ExtraTooLarge: return "the extra section is larger than its buffer";
-    case DataFileError::ExtraPastEnd: return "the extra section runs past the end of the file";
-    case DataFileError::MissingImage: return "the image section is missing";
-    case DataFileError::ImageTooLarge: return "the image section is larger than the radio memory";
-    case DataFileError::ImagePastEnd: return "the image section runs past the end of the file";
+    case DataFileError::None:
+        return "no error";
+    case DataFileError::CannotOpen:
+        return "the file cannot be opened";
+    case DataFileError::TooLarge:
+        return "the file is too large to be a data file";
+    case DataFileError::BadMagic:
+        return "the file does not start with TAV";
+    case DataFileError::ShortHeader:
+        return "the header is incomplete";
+    case DataFileError::BadHeaderTag:
+        return "the header tag is wrong";
+    case DataFileError::MissingComment:
+        return "the comment section is missing";
+    case DataFileError::CommentPastEnd:
+        return "the comment section runs past the end of the file";
+    case DataFileError::ExtraTooLarge:
+        return "the extra section is larger than its buffer";
+    case DataFileError::ExtraPastEnd:
+        return "the extra section runs past the end of the file";
+    case DataFileError::MissingImage:
+        return "the image section is missing";
+    case DataFileError::ImageTooLarge:
+        return "the image section is larger than the radio memory";
+    case DataFileError::ImagePastEnd:
+        return "the image section runs past the end of the file";
     }
     return "unknown error";
 }
@@ -242,13 +255,13 @@ std::vector<std::uint8_t> CDataFile::Compose(const DataFileHeader::Bytes& header
 }
 
 Result CDataFile::WriteDataFile(const std::filesystem::path& path, std::span<const std::uint8_t> extra,
-                                const Image& image, const std::string& comment) {
+                                const Image& image, const std::string& comment, EmptyComment emptyComment) {
     if (path.empty() || !header_) {
         return Result::Fail(kMsgWriteFailed, path.string());
     }
     std::string kept;
     std::error_code ec;
-    if (std::filesystem::exists(path, ec)) {
+    if (emptyComment == EmptyComment::KeepOld && std::filesystem::exists(path, ec)) {
         ReadComment(path, kept);
     }
     if (!comment.empty()) {

@@ -1,5 +1,10 @@
 #pragma once
 
+#include "data/DataFileHeader.h"
+#include "data/Image.h"
+#include "platform/FileSink.h"
+#include "util/Result.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -7,11 +12,6 @@
 #include <span>
 #include <string>
 #include <vector>
-
-#include "data/DataFileHeader.h"
-#include "data/Image.h"
-#include "platform/FileSink.h"
-#include "util/Result.h"
 
 namespace tav {
 
@@ -21,8 +21,8 @@ struct DataFileContent {
     DataFileHeader::Bytes header{};
     std::string comment;
     std::vector<std::uint8_t> extra;
-    Image image = BlankImage();     ///< bytes the file does not give stay 0xFF
-    std::size_t imageCount = 0;     ///< how many image bytes the file gave
+    Image image = BlankImage(); ///< bytes the file does not give stay 0xFF
+    std::size_t imageCount = 0; ///< how many image bytes the file gave
 };
 
 /// Why a file is not a data file (for the command line and logs; windows show the language text).
@@ -76,10 +76,14 @@ public:
     /// Keeps a header for the next write; false when it does not start with the header tag.
     bool SetHeader(const DataFileHeader::Bytes& header);
 
+    /// What an empty comment argument means when the file exists already.
+    enum class EmptyComment { KeepOld, Write };
+
     /// Writes a data file with the kept header. When the file exists, its comment is kept unless
     /// `comment` is non-empty. The old file survives any failure (message 803).
     Result WriteDataFile(const std::filesystem::path& path, std::span<const std::uint8_t> extra,
-                         const Image& image, const std::string& comment);
+                         const Image& image, const std::string& comment,
+                         EmptyComment emptyComment = EmptyComment::KeepOld);
 
     /// The bytes WriteDataFile would write.
     static std::vector<std::uint8_t> Compose(const DataFileHeader::Bytes& header, const std::string& comment,

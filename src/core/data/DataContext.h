@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace tav {
 
@@ -16,6 +17,9 @@ struct DataContext {
     std::uint16_t rangeHighMHz = 174;  ///< upper edge of the current frequency range
     std::uint8_t rangeFlags = 0x80;    ///< flags byte of the current frequency range
     int signalType = 0;                ///< signalling type of the current data
+    std::string modelName;             ///< name of the current model, as the user sees it
+    std::string modelId;               ///< identifier of the current model
+    std::string firmwareVersion;       ///< firmware version text of the current data ("1.04.01")
 };
 
 /// What a record needs for the reference check: the other lists, the problem list and the texts

@@ -64,9 +64,13 @@ DataFileHeader DataFileHeader::FromBytes(const Bytes& b) {
     return h;
 }
 
-bool DataFileHeader::HasTag(const Bytes& b) { return GetLe32(b, kTagOffset) == kTag; }
+bool DataFileHeader::HasTag(const Bytes& b) {
+    return GetLe32(b, kTagOffset) == kTag;
+}
 
-std::string DataFileHeader::RangeText() const { return std::to_string(lowMHz) + "-" + std::to_string(highMHz); }
+std::string DataFileHeader::RangeText() const {
+    return std::to_string(lowMHz) + "-" + std::to_string(highMHz);
+}
 
 int CompareFirmwarePrefix(const std::string& firmware, const std::string& reference) {
     for (std::size_t i = 0; i < 4; ++i) {

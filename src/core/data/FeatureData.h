@@ -1,12 +1,12 @@
 #pragma once
 
+#include "data/DataContext.h"
+#include "data/Image.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <span>
 #include <vector>
-
-#include "data/DataContext.h"
-#include "data/Image.h"
 
 namespace tav {
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "data/ObjectId.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <span>
 #include <vector>
-
-#include "data/ObjectId.h"
 
 namespace tav {
 

@@ -20,7 +20,8 @@ bool ProblemList::Add(int controlId, std::string where, std::string what, std::u
 }
 
 void ProblemList::Withdraw(std::uint32_t key) {
-    const auto it = std::find_if(entries_.begin(), entries_.end(), [&](const auto& e) { return e.key == key; });
+    const auto it =
+        std::find_if(entries_.begin(), entries_.end(), [&](const auto& e) { return e.key == key; });
     if (it != entries_.end()) {
         entries_.erase(it);
         NotifyChanged();

@@ -1,19 +1,19 @@
 #pragma once
 
+#include "data/ObjectId.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "data/ObjectId.h"
-
 namespace tav {
 
 /// One invalid reference found by the reference check.
 struct ProblemEntry {
-    int controlId = 0;   ///< the control that shows the reference
-    std::string where;   ///< first column: which record
-    std::string what;    ///< second column: what is wrong
+    int controlId = 0; ///< the control that shows the reference
+    std::string where; ///< first column: which record
+    std::string what;  ///< second column: what is wrong
     std::uint32_t key = 0;
 };
 
@@ -42,7 +42,9 @@ public:
 
     /// Called after every change (the window refreshes its list control).
     void SetChangedHandler(std::function<void()> handler) { changed_ = std::move(handler); }
-    void SetControlDisabledTest(std::function<bool(int controlId)> test) { isControlDisabled_ = std::move(test); }
+    void SetControlDisabledTest(std::function<bool(int controlId)> test) {
+        isControlDisabled_ = std::move(test);
+    }
 
 private:
     void NotifyChanged();

@@ -1,18 +1,17 @@
 #pragma once
 
+#include "data/ObjectId.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <memory>
 #include <optional>
 #include <vector>
 
-#include "data/ObjectId.h"
-
 namespace tav {
 
 /// An ordered list of records that owns its elements.
-template <class Record>
-class RecordList {
+template <class Record> class RecordList {
 public:
     std::size_t Count() const { return items_.size(); }
     bool Empty() const { return items_.empty(); }

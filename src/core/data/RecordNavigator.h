@@ -1,13 +1,13 @@
 #pragma once
 
+#include "data/RecordList.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
-
-#include "data/RecordList.h"
 
 namespace tav {
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "data/Image.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
-
-#include "data/Image.h"
 
 namespace tav {
 

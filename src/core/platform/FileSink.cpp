@@ -1,10 +1,10 @@
 #include "platform/FileSink.h"
 
+#include "platform/AtomicFile.h"
+
 #include <cerrno>
 #include <cstring>
 #include <string_view>
-
-#include "platform/AtomicFile.h"
 
 namespace tav {
 namespace {
@@ -19,7 +19,8 @@ Result DiskFileSink::WriteWhole(const std::filesystem::path& path, std::span<con
     const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     if (path.empty() || !WriteFileAtomically(path, text)) {
         const int error = errno;
-        return Result::Fail(kWriteFailed, path.string() + (error ? std::string(": ") + std::strerror(error) : ""));
+        return Result::Fail(kWriteFailed,
+                            path.string() + (error ? std::string(": ") + std::strerror(error) : ""));
     }
     return Result::Ok();
 }

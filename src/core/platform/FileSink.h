@@ -1,10 +1,10 @@
 #pragma once
 
+#include "util/Result.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <span>
-
-#include "util/Result.h"
 
 namespace tav {
 

@@ -5,9 +5,9 @@
 namespace tav {
 
 ProgrammingDate EncodeProgrammingDate(const LocalDateTime& t) {
-    return {static_cast<std::uint8_t>(t.second), static_cast<std::uint8_t>(t.minute),
-            static_cast<std::uint8_t>(t.hour),   static_cast<std::uint8_t>(t.day),
-            static_cast<std::uint8_t>(t.month),  static_cast<std::uint8_t>(t.year % 100),
+    return {static_cast<std::uint8_t>(t.second),     static_cast<std::uint8_t>(t.minute),
+            static_cast<std::uint8_t>(t.hour),       static_cast<std::uint8_t>(t.day),
+            static_cast<std::uint8_t>(t.month),      static_cast<std::uint8_t>(t.year % 100),
             static_cast<std::uint8_t>(t.year / 100), 0};
 }
 

@@ -73,12 +73,18 @@ void SetWindowClass(QWidget* widget, WindowClass windowClass) {
 
 const char* WindowClassName(WindowClass windowClass) {
     switch (windowClass) {
-    case WindowClass::Button: return "Button";
-    case WindowClass::Static: return "Static";
-    case WindowClass::ComboBox: return "ComboBox";
-    case WindowClass::ListBox: return "ListBox";
-    case WindowClass::Edit: return "Edit";
-    case WindowClass::Other: break;
+    case WindowClass::Button:
+        return "Button";
+    case WindowClass::Static:
+        return "Static";
+    case WindowClass::ComboBox:
+        return "ComboBox";
+    case WindowClass::ListBox:
+        return "ListBox";
+    case WindowClass::Edit:
+        return "Edit";
+    case WindowClass::Other:
+        break;
     }
     return "";
 }

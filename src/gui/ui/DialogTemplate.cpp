@@ -1,5 +1,7 @@
 #include "ui/DialogTemplate.h"
 
+#include "ui/ControlIds.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -10,8 +12,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-
-#include "ui/ControlIds.h"
 
 namespace tav::gui {
 
@@ -24,12 +24,24 @@ ControlMap BuildTemplate(const DialogTemplate& dialog, QWidget* parent, QGridLay
     for (const ControlSpec& spec : dialog.controls) {
         QWidget* widget = nullptr;
         switch (spec.kind) {
-        case ControlKind::Label: widget = new QLabel(spec.text, parent); break;
-        case ControlKind::PushButton: widget = new QPushButton(spec.text, parent); break;
-        case ControlKind::CheckBox: widget = new QCheckBox(spec.text, parent); break;
-        case ControlKind::RadioButton: widget = new QRadioButton(spec.text, parent); break;
-        case ControlKind::GroupBox: widget = new QGroupBox(spec.text, parent); break;
-        case ControlKind::ComboBox: widget = new QComboBox(parent); break;
+        case ControlKind::Label:
+            widget = new QLabel(spec.text, parent);
+            break;
+        case ControlKind::PushButton:
+            widget = new QPushButton(spec.text, parent);
+            break;
+        case ControlKind::CheckBox:
+            widget = new QCheckBox(spec.text, parent);
+            break;
+        case ControlKind::RadioButton:
+            widget = new QRadioButton(spec.text, parent);
+            break;
+        case ControlKind::GroupBox:
+            widget = new QGroupBox(spec.text, parent);
+            break;
+        case ControlKind::ComboBox:
+            widget = new QComboBox(parent);
+            break;
         case ControlKind::EditableCombo: {
             auto* combo = new QComboBox(parent);
             combo->setEditable(true);
@@ -37,8 +49,12 @@ ControlMap BuildTemplate(const DialogTemplate& dialog, QWidget* parent, QGridLay
             widget = combo;
             break;
         }
-        case ControlKind::ListBox: widget = new QListWidget(parent); break;
-        case ControlKind::Edit: widget = new QLineEdit(spec.text, parent); break;
+        case ControlKind::ListBox:
+            widget = new QListWidget(parent);
+            break;
+        case ControlKind::Edit:
+            widget = new QLineEdit(spec.text, parent);
+            break;
         case ControlKind::ReadOnlyEdit: {
             auto* edit = new QLineEdit(spec.text, parent);
             edit->setReadOnly(true);

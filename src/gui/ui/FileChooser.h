@@ -1,10 +1,10 @@
 #pragma once
 
+#include "data/DataFileHeader.h"
+
 #include <QString>
 #include <deque>
 #include <optional>
-
-#include "data/DataFileHeader.h"
 
 class QWidget;
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <optional>
-#include <string>
-
 #include "app/FreqRangeRecord.h"
 #include "data/Image.h"
+
+#include <optional>
+#include <string>
 
 class QWidget;
 
@@ -13,7 +13,7 @@ namespace tav::gui {
 /// What a completed read from the radio hands to the main window.
 struct RadioReadResult {
     Image image = BlankImage();
-    FreqRangeRecord band{};  ///< the radio's frequency band, for the new-range offer
+    FreqRangeRecord band{}; ///< the radio's frequency band, for the new-range offer
     std::string modelId;
     std::string modelName;
     std::string firmware;

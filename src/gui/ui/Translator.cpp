@@ -1,5 +1,8 @@
 #include "ui/Translator.h"
 
+#include "lang/CLanguage.h"
+#include "ui/ControlIds.h"
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QGroupBox>
@@ -7,13 +10,12 @@
 #include <QListWidget>
 #include <QWidget>
 
-#include "lang/CLanguage.h"
-#include "ui/ControlIds.h"
-
 namespace tav::gui {
 namespace {
 
-QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
+QString FromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+}
 
 void SetControlText(QWidget* widget, const QString& text) {
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {

@@ -18,8 +18,8 @@ enum class PromptAnswer { Ok, Cancel, Yes, No };
 class UserPrompts {
 public:
     virtual ~UserPrompts() = default;
-    virtual PromptAnswer Ask(QWidget* parent, const QString& caption, const QString& text, PromptButtons buttons,
-                             PromptIcon icon) = 0;
+    virtual PromptAnswer Ask(QWidget* parent, const QString& caption, const QString& text,
+                             PromptButtons buttons, PromptIcon icon) = 0;
     /// A message with an OK button.
     void Tell(QWidget* parent, const QString& caption, const QString& text,
               PromptIcon icon = PromptIcon::Information) {

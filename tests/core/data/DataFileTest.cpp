@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include "TestSupport.h"
 #include "data/CDataFile.h"
+
+#include <gtest/gtest.h>
 
 namespace tav {
 namespace {

@@ -1,8 +1,8 @@
-#include <gtest/gtest.h>
-
 #include "data/FeatureRecord.h"
 #include "data/ProblemList.h"
 #include "data/RecordNavigator.h"
+
+#include <gtest/gtest.h>
 
 namespace tav {
 namespace {

@@ -1,0 +1,98 @@
+#include "ArgList.h"
+#include "CliSession.h"
+#include "Commands.h"
+#include "app/CModelList.h"
+#include "app/FreqRangeTable.h"
+
+#include <cstdio>
+#include <ostream>
+
+namespace tav::cli {
+
+const char* const kNewUsage =
+    "Usage: tavctl new -o OUT [--model-id ID] [--model-name NAME] [--range LOW-HIGH] [--signal N]\n"
+    "                  [--comment TEXT]\n"
+    "\n"
+    "Makes a data file as the New command does: the built-in defaults of the model, then the\n"
+    "model's default data file if there is one; saved as Save As saves. The identity is read from\n"
+    "Settings.ini; the options override it. A model name alone finds its identifier in Model.dat.\n"
+    "\n"
+    "  -o, --output OUT      the data file to write\n"
+    "  --model-id ID         model identifier\n"
+    "  --model-name NAME     model name\n"
+    "  --range LOW-HIGH      frequency range in whole MHz, e.g. 136-174\n"
+    "  --signal N            signalling type\n"
+    "  --comment TEXT        the file's comment\n";
+
+namespace {
+
+bool ParseRange(const std::string& text, int& low, int& high) {
+    char extra = 0;
+    return std::sscanf(text.c_str(), "%d-%d%c", &low, &high, &extra) == 2 && low > 0 && high > low &&
+           high < 1000;
+}
+
+bool ParseInt(const std::string& text, int& value) {
+    char extra = 0;
+    return std::sscanf(text.c_str(), "%d%c", &value, &extra) == 1;
+}
+
+} // namespace
+
+ExitCode RunNew(CliContext& context) {
+    ArgList args;
+    args.Option("-o").Option("--output").Option("--model-id").Option("--model-name").Option("--range");
+    args.Option("--signal").Option("--comment");
+    if (!args.Parse(context.args)) {
+        return UsageError(context, "new", args.error(), kNewUsage);
+    }
+    if (args.HelpRequested()) {
+        context.out << kNewUsage;
+        return ExitCode::Success;
+    }
+    const auto output = args.Get("-o") ? args.Get("-o") : args.Get("--output");
+    if (!output || output->empty()) {
+        return UsageError(context, "new", "missing -o OUT", kNewUsage);
+    }
+    int low = 0;
+    int high = 0;
+    if (const auto range = args.Get("--range"); range && !ParseRange(*range, low, high)) {
+        return UsageError(context, "new", "--range takes LOW-HIGH in whole MHz, e.g. 136-174", kNewUsage);
+    }
+    int signal = 0;
+    if (const auto text = args.Get("--signal");
+        text && (!ParseInt(*text, signal) || signal < 0 || signal > 255)) {
+        return UsageError(context, "new", "--signal takes a number from 0 to 255", kNewUsage);
+    }
+
+    CliSession session(context.home);
+    CSettings& settings = session.settings();
+    if (const auto name = args.Get("--model-name")) {
+        settings.SetModelName(*name);
+        if (!args.Has("--model-id")) {
+            CModelList models(settings.ModelFile(), settings.ModelId());
+            if (std::string id = models.FindModelId(*name); !id.empty()) {
+                settings.SetModelId(id);
+            }
+        }
+    }
+    if (const auto id = args.Get("--model-id")) {
+        settings.SetModelId(*id);
+    }
+    if (args.Has("--range")) {
+        settings.SetFreqRange(FormatRange(low, high));
+    }
+    if (args.Has("--signal")) {
+        settings.SetSignalType(signal);
+    }
+    Document& document = session.document();
+    if (Result made = document.New(session.views()); !made) {
+        return session.Fail(context, made);
+    }
+    if (Result saved = document.SaveAs(*output, args.GetOr("--comment", ""), session.views()); !saved) {
+        return session.Fail(context, saved);
+    }
+    return ExitCode::Success;
+}
+
+} // namespace tav::cli

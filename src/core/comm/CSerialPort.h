@@ -1,0 +1,52 @@
+#pragma once
+
+#include "comm/SerialPort.h"
+
+#include <chrono>
+#include <string>
+
+namespace tav {
+
+/// A serial port on a POSIX terminal device (termios).
+///
+/// Opening takes the device exclusively in two ways: an advisory `flock` that cooperating
+/// programs respect (and that also holds against root), and the terminal's exclusive mode, which
+/// makes every further open by an ordinary user fail. Reads wait in `ppoll`, so a waiting read
+/// costs no processor time and returns as soon as its bytes are there.
+class CSerialPort : public SerialPort {
+public:
+    CSerialPort() = default;
+    ~CSerialPort() override;
+    CSerialPort(const CSerialPort&) = delete;
+    CSerialPort& operator=(const CSerialPort&) = delete;
+
+    PortOpenResult Open(const std::string& device) override;
+    bool Close() override;
+    bool IsOpen() const override { return fd_ >= 0; }
+    const std::string& Name() const override { return name_; }
+
+    bool Configure(std::uint32_t baud, std::uint8_t dataBits, Parity parity, StopBits stopBits) override;
+    void SetReadTimeout(std::chrono::milliseconds timeout) override { readTimeout_ = timeout; }
+    void PurgeInput() override;
+    std::size_t Write(std::span<const std::uint8_t> bytes) override;
+    std::size_t Read(std::span<std::uint8_t> buffer) override;
+    bool TimedOut() const override { return timedOut_; }
+
+    bool SetDtr(bool on) override;
+    bool SetRts(bool on) override;
+
+    /// The sentence that explains an `open` failure of `device` with the given errno value.
+    static PortOpenResult DescribeOpenError(const std::string& device, int error);
+    /// Name of the group that owns `device` (for example "dialout"); empty when unknown.
+    static std::string DeviceGroup(const std::string& device);
+
+private:
+    bool SetModemLine(int line, bool on);
+
+    int fd_ = -1;
+    std::string name_;
+    std::chrono::milliseconds readTimeout_{0};
+    bool timedOut_ = false;
+};
+
+} // namespace tav

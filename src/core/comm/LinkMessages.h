@@ -1,0 +1,26 @@
+#pragma once
+
+namespace tav {
+
+// Numbers of the language texts (group S01) that the radio link reports. The transfer event
+// numbers 1134-1139 are also the worker's report codes.
+inline constexpr int kMsgReadProgress = 1134;
+inline constexpr int kMsgWriteProgress = 1135;
+inline constexpr int kMsgReadDone = 1136;
+inline constexpr int kMsgWriteDone = 1137;
+inline constexpr int kMsgReadFailed = 1138;  ///< formatted with the block address
+inline constexpr int kMsgWriteFailed = 1139; ///< formatted with the block address
+inline constexpr int kMsgFirmwareTooNew = 1140;
+inline constexpr int kMsgRangeOutsideRadio = 1142; ///< formatted with the radio's range text
+inline constexpr int kMsgNoRadio = 1143;
+inline constexpr int kMsgIdentifyFailed = 1146;
+inline constexpr int kMsgTuneDataWritten = 1153;
+inline constexpr int kMsgTuneWriteRefused = 1155;
+inline constexpr int kMsgTuneReadRefused = 1156;
+inline constexpr int kMsgModelRefused = 1172;
+inline constexpr int kMsgPasswordRefused = 1176;
+inline constexpr int kMsgNoteEvenMinor = 1180;
+inline constexpr int kMsgNoteOddMinorLate = 1181;
+inline constexpr int kMsgNoteOddMinorEarly = 1182;
+
+} // namespace tav

@@ -1,0 +1,136 @@
+#include "comm/RadioIdentity.h"
+
+#include "comm/LinkMessages.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cstdio>
+
+namespace tav {
+namespace {
+
+/// Band limit in 10 Hz units from four BCD bytes; nullopt for "no limit" or a non-decimal digit.
+std::optional<std::uint32_t> BcdLimit(std::span<const std::uint8_t> bytes) {
+    if (std::all_of(bytes.begin(), bytes.end(), [](std::uint8_t b) { return b == 0xFF; })) {
+        return std::nullopt;
+    }
+    std::uint32_t value = 0;
+    for (const std::uint8_t b : bytes) {
+        const unsigned high = b >> 4;
+        const unsigned low = b & 0x0F;
+        if (high > 9 || low > 9) {
+            return std::nullopt;
+        }
+        value = value * 100 + high * 10 + low;
+    }
+    return value;
+}
+
+std::string LimitText(std::uint32_t tenHz) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%u.%05u", tenHz / 100000, tenHz % 100000);
+    return text;
+}
+
+/// The decimal number at the start of `text` (after optional blanks), as atoi reads it.
+int LeadingNumber(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) {
+        ++i;
+    }
+    int value = 0;
+    std::from_chars(text.data() + i, text.data() + text.size(), value);
+    return value;
+}
+
+} // namespace
+
+std::string FrequencyBand::RangeText() const {
+    return FormatRange(lowMHz, highMHz);
+}
+
+FrequencyBand DecodeBand(std::span<const std::uint8_t, 9> bytes) {
+    FrequencyBand band;
+    band.flag = bytes[0];
+    if (const auto low = BcdLimit(bytes.subspan(1, 4))) {
+        band.lowMHz = static_cast<int>(*low / 100000);
+        band.lowText = LimitText(*low);
+    }
+    if (const auto high = BcdLimit(bytes.subspan(5, 4))) {
+        band.highMHz = static_cast<int>(*high / 100000);
+        band.highText = LimitText(*high);
+    }
+    return band;
+}
+
+std::string FormatRange(int low, int high) {
+    return std::to_string(low) + "-" + std::to_string(high);
+}
+
+std::optional<std::pair<int, int>> ParseRange(const std::string& text) {
+    int low = 0;
+    int high = 0;
+    if (std::sscanf(text.c_str(), "%d-%d", &low, &high) != 2) {
+        return std::nullopt;
+    }
+    return std::make_pair(low, high);
+}
+
+int CompareVersion(std::string_view firmware, std::string_view reference) {
+    for (std::size_t i = 0; i < 4; ++i) {
+        const unsigned a = i < firmware.size() ? static_cast<unsigned char>(firmware[i]) : 0U;
+        const unsigned b = i < reference.size() ? static_cast<unsigned char>(reference[i]) : 0U;
+        if (a != b) {
+            return a < b ? -1 : 1;
+        }
+    }
+    return 0;
+}
+
+int FirmwareNoteMessage(std::string_view firmware) {
+    const int minor = firmware.size() > 2 ? LeadingNumber(firmware.substr(2, 2)) : 0;
+    if (minor % 2 == 0) {
+        return kMsgNoteEvenMinor;
+    }
+    const int patch = firmware.size() > 5 ? LeadingNumber(firmware.substr(5, 2)) : 0;
+    return patch >= 5 ? kMsgNoteOddMinorLate : kMsgNoteOddMinorEarly;
+}
+
+std::string FieldText(std::span<const std::uint8_t> bytes) {
+    const auto end = std::find(bytes.begin(), bytes.end(), std::uint8_t{0});
+    return std::string(bytes.begin(), end);
+}
+
+IdentityCheck CheckRadioIdentity(TransferDirection direction, const RadioIdentity& radio,
+                                 const IdentityRules& rules) {
+    IdentityCheck check;
+    const std::string& wanted =
+        direction == TransferDirection::Write ? rules.currentModelId : rules.acceptedModelId;
+    if (radio.modelId != wanted) {
+        check.result = 1;
+        check.messageId = kMsgModelRefused;
+        return check;
+    }
+    if (radio.versionComparison > 0) {
+        check.result = 2;
+        check.messageId = kMsgFirmwareTooNew;
+        return check;
+    }
+    check.band = DecodeBand(radio.band);
+    return check;
+}
+
+void TakeOverRadioIdentity(DataIdentity& current, const RadioIdentity& radio, const FrequencyBand& band,
+                           bool rememberPreviousRange) {
+    current.modelId = radio.modelId;
+    current.modelName = radio.modelName;
+    current.signalling = radio.signalling;
+    current.firmware = radio.firmware;
+    if (rememberPreviousRange) {
+        current.previousRangeText = current.rangeText;
+    }
+    current.rangeText = band.RangeText();
+}
+
+} // namespace tav

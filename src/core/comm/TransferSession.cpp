@@ -1,0 +1,209 @@
+#include "comm/TransferSession.h"
+
+#include "comm/LinkMessages.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace tav {
+namespace {
+
+constexpr int kPasswordAttempts = 3;
+
+std::string AddressText(std::uint32_t address) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%04X", static_cast<unsigned>(address & 0xFFFF));
+    return text;
+}
+
+} // namespace
+
+std::optional<std::uint32_t> TransferBlocks(RadioLink& link, const BlockPlan& blocks,
+                                            TransferDirection direction, std::span<std::uint8_t> image,
+                                            const std::function<void(std::size_t index)>& afterBlock) {
+    for (std::size_t i = 0; i < blocks.size(); ++i) {
+        const TransferBlock& b = blocks[i];
+        // A plan never reaches outside the image; a block that would is reported as failed.
+        if (static_cast<std::size_t>(b.imageOffset) + b.length > image.size()) {
+            return b.address;
+        }
+        const auto bytes = image.subspan(b.imageOffset, b.length);
+        const bool ok = direction == TransferDirection::Read ? link.ReadMemory(b.address, bytes)
+                                                             : link.WriteMemory(b.address, bytes);
+        if (!ok) {
+            return b.address;
+        }
+        if (afterBlock) {
+            afterBlock(i);
+        }
+    }
+    return std::nullopt;
+}
+
+PasswordOutcome RunPasswordProcedure(RadioLink& link, PasswordKind kind, const TransferQuestions& questions) {
+    for (int attempt = 1; attempt <= kPasswordAttempts; ++attempt) {
+        if (!questions.password) {
+            return PasswordOutcome::Cancelled;
+        }
+        const std::optional<std::string> typed = questions.password(attempt);
+        if (!typed) {
+            return PasswordOutcome::Cancelled;
+        }
+        if (link.SendPassword(*typed, kind)) {
+            return PasswordOutcome::Accepted;
+        }
+        if (questions.inform) {
+            questions.inform(kMsgPasswordRefused);
+        }
+    }
+    return PasswordOutcome::Refused;
+}
+
+TransferSession::TransferSession(SerialPort& port, Clock& clock, FrameTracer* tracer)
+    : link_(port, clock, tracer) {}
+
+TransferReport& TransferSession::Fail(TransferReport& report, TransferStatus status, int messageId,
+                                      std::string detail) {
+    link_.Close();
+    report.status = status;
+    report.messageId = messageId;
+    report.detail = std::move(detail);
+    return report;
+}
+
+bool TransferSession::EnterMode(TransferDirection direction, const TransferQuestions& questions,
+                                TransferReport& report) {
+    const bool read = direction == TransferDirection::Read;
+    switch (link_.SetMode(read ? LinkMode::Read : LinkMode::Write)) {
+    case ModeAnswer::Accepted:
+        return true;
+    case ModeAnswer::NoAnswer:
+        Fail(report, TransferStatus::ModeRefused, kMsgNoRadio);
+        return false;
+    case ModeAnswer::PasswordRequired:
+        break;
+    }
+    switch (RunPasswordProcedure(link_, read ? PasswordKind::Read : PasswordKind::Write, questions)) {
+    case PasswordOutcome::Accepted:
+        return true;
+    case PasswordOutcome::Cancelled:
+        Fail(report, TransferStatus::PasswordCancelled, 0);
+        return false;
+    case PasswordOutcome::Refused:
+        Fail(report, TransferStatus::PasswordRefused, kMsgPasswordRefused);
+        return false;
+    }
+    return false;
+}
+
+bool TransferSession::ReadBlocks(RadioImage& image, const TransferEventSink& events, TransferReport& report) {
+    // The data goes into a buffer of its own: a failed read leaves the caller's image as it was.
+    RadioImage buffer{};
+    const auto failed =
+        TransferBlocks(link_, FullReadPlan(), TransferDirection::Read, buffer, [&](std::size_t index) {
+            if (events) {
+                events({TransferEvent::Kind::Progress, kMsgReadProgress, ReadProgress(index), 0});
+            }
+        });
+    if (failed) {
+        Fail(report, TransferStatus::BlockFailed, kMsgReadFailed, AddressText(*failed));
+        report.failedAddress = *failed;
+        if (events) {
+            events({TransferEvent::Kind::Failed, kMsgReadFailed, 0, *failed});
+        }
+        return false;
+    }
+    link_.SetMode(LinkMode::End);
+    link_.Close();
+    image = buffer;
+    report.status = TransferStatus::Completed;
+    report.messageId = kMsgReadDone;
+    if (events) {
+        events({TransferEvent::Kind::Done, kMsgReadDone, 0, 0});
+    }
+    return true;
+}
+
+bool TransferSession::WriteBlocks(const TransferRequest& request, const DateBytes& date, RadioImage& image,
+                                  const TransferEventSink& events, TransferReport& report) {
+    const BlockPlan blocks = FullWritePlan(request.factoryLevel);
+    auto failed = TransferBlocks(link_, blocks, TransferDirection::Write, image, [&](std::size_t index) {
+        if (events) {
+            events({TransferEvent::Kind::Progress, kMsgWriteProgress, WriteProgress(index + 1, blocks.size()),
+                    0});
+        }
+    });
+    // The programming date goes last, so that it is only stamped on a radio that took everything.
+    const TransferBlock dateBlock = DateBlock();
+    if (!failed && !link_.WriteMemory(dateBlock.address, date)) {
+        failed = dateBlock.address;
+    }
+    if (failed) {
+        Fail(report, TransferStatus::BlockFailed, kMsgWriteFailed, AddressText(*failed));
+        report.failedAddress = *failed;
+        if (events) {
+            events({TransferEvent::Kind::Failed, kMsgWriteFailed, 0, *failed});
+        }
+        return false;
+    }
+    std::copy(date.begin(), date.end(), image.begin() + dateBlock.imageOffset);
+    link_.SetMode(LinkMode::End);
+    link_.Close();
+    report.status = TransferStatus::Completed;
+    report.messageId = kMsgWriteDone;
+    if (events) {
+        events({TransferEvent::Kind::Done, kMsgWriteDone, 0, 0});
+    }
+    return true;
+}
+
+TransferReport TransferSession::Run(const TransferRequest& request, RadioImage& image,
+                                    const TransferQuestions& questions, const TransferEventSink& events) {
+    TransferReport report;
+    const bool read = request.direction == TransferDirection::Read;
+
+    report.connection = request.device ? link_.ConnectDevice(*request.device)
+                                       : link_.ConnectRadio(request.ports, request.rememberedPort);
+    if (!report.connection.ok()) {
+        return Fail(report, TransferStatus::NoRadio, kMsgNoRadio, report.connection.Explain());
+    }
+
+    if (!link_.Identify(report.identity)) {
+        return Fail(report, TransferStatus::IdentifyFailed, kMsgIdentifyFailed);
+    }
+    report.identified = true;
+    const IdentityCheck check = CheckRadioIdentity(request.direction, report.identity, request.rules);
+    if (!check.ok()) {
+        return Fail(report, TransferStatus::IdentityRefused, check.messageId,
+                    check.result == 1 ? report.identity.modelId : report.identity.firmware);
+    }
+    report.band = check.band;
+    const std::string radioRange = report.band.RangeText();
+
+    if (read) {
+        report.identityAccepted = true;
+    } else {
+        const auto range = ParseRange(request.documentRange);
+        if (!range || range->first < report.band.lowMHz || range->second > report.band.highMHz) {
+            return Fail(report, TransferStatus::RangeRefused, kMsgRangeOutsideRadio, radioRange);
+        }
+        report.noteMessageId = FirmwareNoteMessage(report.identity.firmware);
+        if (!questions.confirmNote || !questions.confirmNote(report.noteMessageId)) {
+            return Fail(report, TransferStatus::NoteDeclined, 0);
+        }
+    }
+
+    // The programming date is taken when the write starts, before the radio is switched over.
+    const DateBytes date = ProgrammingDate(link_.clock().LocalNow());
+    if (!EnterMode(request.direction, questions, report)) {
+        return report;
+    }
+    if (read) {
+        ReadBlocks(image, events, report);
+    } else {
+        WriteBlocks(request, date, image, events, report);
+    }
+    return report;
+}
+
+} // namespace tav

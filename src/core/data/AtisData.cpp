@@ -1,0 +1,62 @@
+#include "data/AtisData.h"
+
+#include "controls/DigitString.h"
+#include "data/FieldCodec.h"
+#include "data/ImageMap.h"
+
+#include <algorithm>
+
+namespace tav {
+
+static_assert(AtisData::kSize == ImageMap::kAtisSize);
+
+AtisData::AtisData() : FeatureData(kSize) {}
+
+void AtisData::SetDefaults(const DataContext&) {
+    auto bytes = Bytes();
+    std::fill(bytes.begin(), bytes.end(), 0xFF);
+    std::fill_n(bytes.begin() + kCodeOffset, kCodeSize, kDefaultCodeByte);
+    bytes[kPretimeOffset] = kDefaultPretime;
+}
+
+void AtisData::LoadFromImage(const Image& image) {
+    CopyFromImage(image, ImageMap::kAtis, Bytes());
+}
+
+void AtisData::StoreToImage(Image& image) const {
+    CopyToImage(image, ImageMap::kAtis, Bytes());
+}
+
+AtisCode AtisData::Code() const {
+    AtisCode code{};
+    std::copy_n(Bytes().begin() + kCodeOffset, kCodeSize, code.begin());
+    return code;
+}
+
+void AtisData::SetCode(const AtisCode& code) {
+    std::copy(code.begin(), code.end(), Bytes().begin() + kCodeOffset);
+}
+
+void AtisData::LoadUi(AtisUi& ui, const TextLookup& texts) const {
+    ui.code = Code();
+    ui.pretime = ListText(texts, kPretimeListId, Pretime());
+}
+
+void AtisData::StoreUi(const AtisUi& ui, const TextLookup& texts) {
+    SetCode(ui.code);
+    Bytes()[kPretimeOffset] =
+        static_cast<std::uint8_t>(ListValueOr(texts, kPretimeListId, ui.pretime, Pretime()));
+}
+
+std::string AtisCodeText(const AtisCode& code) {
+    return DigitStringFromBytes(code, static_cast<int>(AtisData::kCodeDigits)).text;
+}
+
+AtisCode AtisCodeFromText(std::string_view text) {
+    const DigitStringEntry entry = DigitStringFromText(text, static_cast<int>(AtisData::kCodeDigits));
+    AtisCode code{};
+    std::copy_n(entry.bytes.begin(), std::min(entry.bytes.size(), code.size()), code.begin());
+    return code;
+}
+
+} // namespace tav

@@ -1,0 +1,161 @@
+#include "data/PttIdData.h"
+
+#include "data/FieldCodec.h"
+#include "data/ImageMap.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace tav {
+
+static_assert(PttIdData::kSize == ImageMap::kPttIdSize);
+
+namespace {
+
+constexpr std::uint16_t kHighestPrimaryId = 0xDEEE;
+
+/// Reads hexadecimal digits from the start of `text` (after leading blanks) as "%x" would; stops
+/// at the first other character and saturates at 0xFFFFFFFF. `found` tells whether any digit was read.
+std::uint32_t ReadHex(std::string_view text, bool& found) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
+        ++i;
+    }
+    std::uint64_t value = 0;
+    found = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        int digit;
+        if (c >= '0' && c <= '9') {
+            digit = c - '0';
+        } else if (c >= 'a' && c <= 'f') {
+            digit = c - 'a' + 10;
+        } else if (c >= 'A' && c <= 'F') {
+            digit = c - 'A' + 10;
+        } else {
+            break;
+        }
+        found = true;
+        value = std::min<std::uint64_t>(value * 16 + static_cast<unsigned>(digit), 0xFFFFFFFFu);
+    }
+    return static_cast<std::uint32_t>(value);
+}
+
+std::string Hex(unsigned value, int digits) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%0*X", digits, value);
+    return text;
+}
+
+} // namespace
+
+PttIdData::PttIdData() : FeatureData(kSize) {}
+
+void PttIdData::SetDefaults(const DataContext&) {
+    auto bytes = Bytes();
+    std::fill(bytes.begin(), bytes.end(), 0xFF);
+    WriteBe16(bytes, kPrimaryIdOffset, kDefaultPrimaryId);
+    bytes[kTypeOffset] = kDefaultType;
+    std::uint8_t flags = SetBit(bytes[kFlagsOffset], kSideToneOffBit, true);
+    bytes[kFlagsOffset] = SetBit(flags, kShortBeepOffBit, false);
+    bytes[kPretimeOffset] = kDefaultPretime;
+    bytes[kPreambleOffset] = kDefaultPreamble;
+}
+
+void PttIdData::LoadFromImage(const Image& image) {
+    CopyFromImage(image, ImageMap::kPttId, Bytes());
+}
+
+void PttIdData::StoreToImage(Image& image) const {
+    CopyToImage(image, ImageMap::kPttId, Bytes());
+}
+
+std::uint16_t PttIdData::PrimaryId() const {
+    return ReadBe16(Bytes(), kPrimaryIdOffset);
+}
+
+void PttIdData::SetPrimaryId(std::uint16_t id) {
+    WriteBe16(Bytes(), kPrimaryIdOffset, id);
+}
+
+bool PttIdData::SideToneOff() const {
+    return GetBit(Bytes()[kFlagsOffset], kSideToneOffBit);
+}
+
+bool PttIdData::ShortBeepOff() const {
+    return GetBit(Bytes()[kFlagsOffset], kShortBeepOffBit);
+}
+
+void PttIdData::LoadUi(PttIdUi& ui, const TextLookup& texts) const {
+    const auto bytes = Bytes();
+    ui.primaryId = PrimaryIdDisplayText(PrimaryId());
+    ui.type = ListText(texts, kTypeListId, bytes[kTypeOffset]);
+    ui.sideTone = SideToneOff() ? 0 : 1;
+    ui.shortBeep = ShortBeepOff() ? 0 : 1;
+    ui.pretime = ListText(texts, kPretimeListId, bytes[kPretimeOffset]);
+    ui.preamble = ListText(texts, kPreambleListId, bytes[kPreambleOffset]);
+}
+
+void PttIdData::StoreUi(const PttIdUi& ui, const TextLookup& texts) {
+    auto bytes = Bytes();
+    SetPrimaryId(PrimaryIdFromText(ui.primaryId));
+    bytes[kTypeOffset] =
+        static_cast<std::uint8_t>(ListValueOr(texts, kTypeListId, ui.type, bytes[kTypeOffset]));
+    bytes[kPretimeOffset] =
+        static_cast<std::uint8_t>(ListValueOr(texts, kPretimeListId, ui.pretime, bytes[kPretimeOffset]));
+    bytes[kPreambleOffset] =
+        static_cast<std::uint8_t>(ListValueOr(texts, kPreambleListId, ui.preamble, bytes[kPreambleOffset]));
+    std::uint8_t flags = SetBit(bytes[kFlagsOffset], kSideToneOffBit, ui.sideTone == 0);
+    bytes[kFlagsOffset] = SetBit(flags, kShortBeepOffBit, ui.shortBeep == 0);
+}
+
+std::uint16_t ClampPttIdDigits(std::uint16_t id) {
+    unsigned result = 0;
+    for (int digit = 3; digit >= 0; --digit) {
+        unsigned nibble = (id >> (4 * digit)) & 0xF;
+        if (digit == 3 && nibble >= 0xE) {
+            nibble = 0xD;
+        } else if (nibble == 0xF) {
+            nibble = 0xE;
+        }
+        result |= nibble << (4 * digit);
+    }
+    return static_cast<std::uint16_t>(result);
+}
+
+std::string PrimaryIdDisplayText(std::uint16_t id) {
+    const std::uint16_t shown = ClampPttIdDigits(std::min(id, kHighestPrimaryId));
+    return Hex(shown == 0 ? 1 : shown, 4);
+}
+
+std::uint16_t PrimaryIdFromText(std::string_view text) {
+    bool found = false;
+    const std::uint32_t read = ReadHex(text, found);
+    if (!found) {
+        return 1;
+    }
+    const std::uint16_t id =
+        ClampPttIdDigits(static_cast<std::uint16_t>(std::min<std::uint32_t>(read, 0xFFFF)));
+    return id == 0 ? 1 : id;
+}
+
+std::string NormalizePrimaryIdText(std::string_view text) {
+    return Hex(PrimaryIdFromText(text), 4);
+}
+
+std::string NormalizeGroupIdText(std::string_view text) {
+    bool found = false;
+    const std::uint32_t read = ReadHex(text, found);
+    if (text.empty() || !found) {
+        return Hex(1, 3);
+    }
+    unsigned id = read & 0x0FFF;
+    for (int digit = 0; digit < 3; ++digit) {
+        if (((id >> (4 * digit)) & 0xF) == 0xF) {
+            id = (id & ~(0xFu << (4 * digit))) | (0xEu << (4 * digit));
+        }
+    }
+    return Hex(id, 3);
+}
+
+} // namespace tav

@@ -1,0 +1,243 @@
+#include "factory/ModelData.h"
+
+#include "data/FieldCodec.h"
+#include "data/ImageMap.h"
+#include "data/MiscData.h"
+#include "data/RadioInfoData.h"
+#include "factory/VolumeTable.h"
+#include "util/NumberText.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace tav {
+
+static_assert(ModelData::kSize == ImageMap::kModelDataSize);
+static_assert(ModelData::kRadioAddress == ImageMap::kModelData);
+
+namespace {
+
+constexpr std::size_t kRadioInfoLast = ImageMap::kRadioInfo + ImageMap::kRadioInfoSize - 1;
+constexpr std::size_t kOwnLast = ImageMap::kModelData + ImageMap::kModelDataSize - 1;
+constexpr std::size_t kSharedLast = ImageMap::kModelDataShared + ImageMap::kModelDataSharedSize - 1;
+constexpr std::size_t kEdgeSize = 4;
+
+bool UvBand(const DataContext& context) {
+    return (context.rangeFlags & RadioInfoData::kUvBandBit) != 0;
+}
+
+/// The name as the radio-information field would hold it (cut to its width).
+std::string AsStoredName(const std::string& name) {
+    std::vector<std::uint8_t> field(RadioInfoData::kModelNameSize);
+    WritePaddedText(field, name, 0);
+    return ReadZeroEndedText(field);
+}
+
+} // namespace
+
+ModelData::ModelData() : FeatureData(kSize) {}
+
+void ModelData::Attach(RadioInfoData& radioInfo, MiscData& misc) {
+    radioInfo_ = &radioInfo;
+    misc_ = &misc;
+}
+
+void ModelData::SetDefaults(const DataContext&) {
+    auto bytes = Bytes();
+    std::fill(bytes.begin(), bytes.end(), 0xFF);
+    bytes[kTuneSwitchOffset] = SetBit(bytes[kTuneSwitchOffset], kTuneSwitchBit, true);
+    WriteBe32(bytes, kOscillatorOffset, FreqToBcd(kDefaultOscillatorCount));
+    WriteBe32(bytes, kIntermediateOffset, FreqToBcd(kDefaultIntermediateCount));
+    bytes[kIfDirectionOffset] = SetBit(bytes[kIfDirectionOffset], kIfDirectionBit, true);
+    WriteBe16(bytes, kOpenChannelOffset, kDefaultOpenChannel);
+}
+
+void ModelData::LoadFromImage(const Image& image) {
+    CopyFromImage(image, ImageMap::kModelData, Bytes());
+    if (misc_) {
+        CopyFromImage(image, ImageMap::kModelDataShared, misc_->SharedBytes());
+    }
+}
+
+void ModelData::StoreToImage(Image& image) const {
+    CopyToImage(image, ImageMap::kModelData, Bytes());
+    if (misc_) {
+        CopyToImage(image, ImageMap::kModelDataShared, std::as_const(*misc_).SharedBytes());
+    }
+}
+
+void ModelData::LoadUi(ModelDataUi& ui, const TextLookup& texts, const DataContext& context) const {
+    const auto own = Bytes();
+    if (radioInfo_) {
+        const std::uint8_t code = radioInfo_->RangeCode();
+        ui.modelName = Trim(radioInfo_->ModelName());
+        ui.band = ListText(texts, kBandListId, (code & RadioInfoData::kUvBandBit) ? 1 : 0);
+        ui.rangeId = std::to_string(code & RadioInfoData::kRangeIdMask);
+        ui.signalType = ListText(texts, kSignalTypeListId, radioInfo_->SignalType());
+        ui.serialNumber = radioInfo_->SerialNumber();
+    }
+    ui.lowerLimit = FreqToBcd(MHzToCount(context.rangeLowMHz));
+    ui.upperLimit = FreqToBcd(MHzToCount(context.rangeHighMHz));
+    ui.tuneSwitchOpen = GetBit(own[kTuneSwitchOffset], kTuneSwitchBit) ? 1 : 0;
+    ui.oscillator = ReadBe32(own, kOscillatorOffset);
+    ui.intermediate = ReadBe32(own, kIntermediateOffset);
+    ui.ifDirection =
+        ListText(texts, kIfDirectionListId, GetBit(own[kIfDirectionOffset], kIfDirectionBit) ? 1 : 0);
+    ui.openChannel = ListText(texts, kOpenChannelListId, ReadBe16(own, kOpenChannelOffset));
+    if (misc_) {
+        const std::uint8_t version = std::as_const(*misc_).SharedBytes()[kVersionOffset];
+        ui.buildType = ListText(texts, kBuildTypeListId, GetBit(version, kBuildTypeBit) ? 1 : 0);
+        ui.display = ListText(texts, kDisplayListId, GetBit(version, kDisplayBit) ? 1 : 0);
+        for (std::size_t i = 0; i < ui.options.size(); ++i) {
+            ui.options[i] = GetBit(version, kFirstOptionBit + static_cast<int>(i)) ? 1 : 0;
+        }
+    }
+}
+
+void ModelData::StoreUi(const ModelDataUi& ui, const TextLookup& texts, const DataContext& context,
+                        const VolumeTable& volumes) {
+    const bool uvBand = UvBand(context);
+    if (radioInfo_) {
+        radioInfo_->SetModelName(ui.modelName);
+        std::uint8_t code = radioInfo_->RangeCode();
+        const int band = ListValueOr(texts, kBandListId, ui.band, (code & RadioInfoData::kUvBandBit) ? 1 : 0);
+        code = SetBit(code, 7, (band & 1) != 0);
+        if (const auto id = ReadDecimalInteger(ui.rangeId)) {
+            code =
+                SetBits(code, RadioInfoData::kRangeIdMask,
+                        static_cast<unsigned>(std::clamp<std::int64_t>(*id, 0, RadioInfoData::kRangeIdMask)));
+        }
+        radioInfo_->SetRangeCode(code);
+        radioInfo_->SetSignalType(static_cast<std::uint8_t>(
+            ListValueOr(texts, kSignalTypeListId, ui.signalType, radioInfo_->SignalType())));
+        if (ui.lowerLimit != kNoFreq) {
+            radioInfo_->SetLowerEdge(ui.lowerLimit);
+        }
+        if (ui.upperLimit != kNoFreq) {
+            radioInfo_->SetUpperEdge(ui.upperLimit);
+        }
+        radioInfo_->SetModelId(context.modelId);
+        radioInfo_->SetSerialNumber(ui.serialNumber);
+    }
+
+    auto own = Bytes();
+    own[kTuneSwitchOffset] = SetBit(own[kTuneSwitchOffset], kTuneSwitchBit, ui.tuneSwitchOpen != 0);
+    if (ui.oscillator != kNoFreq) {
+        WriteBe32(own, kOscillatorOffset, ui.oscillator);
+    }
+    if (ui.intermediate != kNoFreq) {
+        WriteBe32(own, kIntermediateOffset, ui.intermediate);
+    }
+    const int direction = ListValueOr(texts, kIfDirectionListId, ui.ifDirection,
+                                      GetBit(own[kIfDirectionOffset], kIfDirectionBit) ? 1 : 0);
+    own[kIfDirectionOffset] =
+        SetBit(own[kIfDirectionOffset], kIfDirectionBit, !uvBand && (direction & 1) != 0);
+    const int channel =
+        ListValueOr(texts, kOpenChannelListId, ui.openChannel, ReadBe16(own, kOpenChannelOffset));
+    WriteBe16(own, kOpenChannelOffset, static_cast<std::uint16_t>(channel));
+
+    if (misc_) {
+        auto shared = misc_->SharedBytes();
+        std::uint8_t version = shared[kVersionOffset];
+        const int build =
+            ListValueOr(texts, kBuildTypeListId, ui.buildType, GetBit(version, kBuildTypeBit) ? 1 : 0);
+        const int display =
+            ListValueOr(texts, kDisplayListId, ui.display, GetBit(version, kDisplayBit) ? 1 : 0);
+        version = SetBit(version, kBuildTypeBit, (build & 1) != 0);
+        version = SetBit(version, kDisplayBit, (display & 1) != 0);
+        for (std::size_t i = 0; i < ui.options.size(); ++i) {
+            version = SetBit(version, kFirstOptionBit + static_cast<int>(i), ui.options[i] != 0);
+        }
+        shared[kVersionOffset] = version;
+        shared[kWideVolumeOffset] = volumes.Wide(uvBand);
+        shared[kNarrowVolumeOffset] = volumes.Narrow(uvBand);
+    }
+}
+
+ModelData::Location ModelData::Locate(std::size_t address) {
+    if (address >= ImageMap::kRadioInfo && address <= kRadioInfoLast) {
+        std::size_t index = address - ImageMap::kRadioInfo;
+        // The band edges are held least significant byte first; the radio has them the other way.
+        for (std::size_t edge : {RadioInfoData::kLowerEdgeOffset, RadioInfoData::kUpperEdgeOffset}) {
+            if (index >= edge && index < edge + kEdgeSize) {
+                index = edge + (kEdgeSize - 1) - (index - edge);
+                break;
+            }
+        }
+        return {Area::RadioInfo, index};
+    }
+    if (address >= ImageMap::kModelData && address <= kOwnLast) {
+        return {Area::Own, address - ImageMap::kModelData};
+    }
+    if (address >= ImageMap::kModelDataShared && address <= kSharedLast) {
+        return {Area::Shared, address - ImageMap::kModelDataShared};
+    }
+    return {Area::None, 0};
+}
+
+std::vector<std::uint8_t> ModelData::RadioBytes(std::size_t address, std::size_t count) const {
+    std::vector<std::uint8_t> bytes(count, 0xFF);
+    for (std::size_t i = 0; i < count; ++i) {
+        const Location at = Locate(address + i);
+        if (at.area == Area::Own) {
+            bytes[i] = Bytes()[at.index];
+        } else if (at.area == Area::RadioInfo && radioInfo_) {
+            bytes[i] = std::as_const(*radioInfo_).Bytes()[at.index];
+        } else if (at.area == Area::Shared && misc_) {
+            bytes[i] = std::as_const(*misc_).SharedBytes()[at.index];
+        }
+    }
+    return bytes;
+}
+
+void ModelData::TakeRadioBytes(std::size_t address, std::span<const std::uint8_t> bytes) {
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const Location at = Locate(address + i);
+        if (at.area == Area::Own) {
+            Bytes()[at.index] = bytes[i];
+        } else if (at.area == Area::RadioInfo && radioInfo_) {
+            radioInfo_->Bytes()[at.index] = bytes[i];
+        } else if (at.area == Area::Shared && misc_) {
+            misc_->SharedBytes()[at.index] = bytes[i];
+        }
+    }
+}
+
+std::string ModelData::RangeTextFromLimits() const {
+    if (!radioInfo_) {
+        return {};
+    }
+    return FormatRangeText(static_cast<int>(BcdToFreq(radioInfo_->LowerEdge()) / kCountsPerMHz),
+                           static_cast<int>(BcdToFreq(radioInfo_->UpperEdge()) / kCountsPerMHz));
+}
+
+IdentityChanges ModelData::CompareIdentity(const DataContext& context) const {
+    IdentityChanges changes;
+    if (!radioInfo_) {
+        return changes;
+    }
+    changes.modelName = radioInfo_->ModelName() != AsStoredName(context.modelName);
+    changes.range = RangeTextFromLimits() != FormatRangeText(context.rangeLowMHz, context.rangeHighMHz);
+    changes.signalType = radioInfo_->SignalType() != static_cast<std::uint8_t>(context.signalType);
+    return changes;
+}
+
+void ModelData::RestoreModelName(const DataContext& context) {
+    if (radioInfo_) {
+        radioInfo_->SetModelName(context.modelName);
+    }
+}
+
+void ModelData::RestoreRange(const DataContext& context) {
+    if (radioInfo_) {
+        radioInfo_->SetEdgesMHz(context.rangeLowMHz, context.rangeHighMHz);
+    }
+}
+
+void ModelData::RestoreSignalType(const DataContext& context) {
+    if (radioInfo_) {
+        radioInfo_->SetSignalType(static_cast<std::uint8_t>(context.signalType));
+    }
+}
+
+} // namespace tav

@@ -1,1 +1,0 @@
-// Anchor of the simulator library; the radio's side of the link lives beside this file.

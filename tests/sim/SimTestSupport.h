@@ -1,0 +1,70 @@
+#pragma once
+
+#include "RadioSimulator.h"
+#include "comm/CSerialPort.h"
+#include "comm/Clock.h"
+#include "comm/TransferSession.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <thread>
+
+namespace tav::test {
+
+/// A memory image whose bytes tell their address apart.
+inline RadioImage PatternImage(std::uint8_t salt) {
+    RadioImage image;
+    for (std::size_t i = 0; i < image.size(); ++i) {
+        image[i] = static_cast<std::uint8_t>((i * 7 + (i >> 8) + salt) & 0xFF);
+    }
+    return image;
+}
+
+/// Everything one transfer over a simulated radio needs. The link's fixed pauses are skipped
+/// (a manual clock), the read time-outs are real.
+struct SimBench {
+    explicit SimBench(sim::SimulatorConfig config) : simulator(std::move(config)) {
+        std::string error;
+        started = simulator.Start(&error);
+        EXPECT_TRUE(started) << error;
+        clock.SetLocalNow({2024, 3, 9, 14, 5, 59});
+        request.device = simulator.DevicePath();
+        request.rules = {"TAV100", "TAV100"};
+        request.documentRange = "400-470";
+        questions.confirmNote = [this](int id) {
+            notes.push_back(id);
+            return true;
+        };
+        questions.inform = [this](int id) { informed.push_back(id); };
+    }
+
+    TransferReport Run(TransferDirection direction, RadioImage& image) {
+        request.direction = direction;
+        TransferSession session(port, clock);
+        return session.Run(request, image, questions,
+                           [this](const TransferEvent& e) { events.push_back(e); });
+    }
+
+    /// The requests of one kind that the radio received, in order.
+    std::vector<sim::RequestRecord> Requests(LinkCommand command) const {
+        std::vector<sim::RequestRecord> found;
+        for (const auto& r : simulator.Log()) {
+            if (r.command == command) {
+                found.push_back(r);
+            }
+        }
+        return found;
+    }
+
+    sim::RadioSimulator simulator;
+    bool started = false;
+    CSerialPort port;
+    ManualClock clock;
+    TransferRequest request;
+    TransferQuestions questions;
+    std::vector<TransferEvent> events;
+    std::vector<int> notes;
+    std::vector<int> informed;
+};
+
+} // namespace tav::test
