@@ -164,6 +164,13 @@ void DialogsTest::modelInformationFollowsTheChosenModel() {
     QCOMPARE(dialog.Choice().rangeText, std::string("144-146"));
 
     dialog.accept();
+    {
+        // The name listed under both models shows as the current model's entry.
+        ApplyModelChoice(*settings, {"TAV-U600", "TAV 320", "400-470", 0});
+        DlgModelInfo other(*settings);
+        QCOMPARE(other.NameBox()->currentIndex(), 3);
+        ApplyModelChoice(*settings, {"TAV-V300", "TAV 320", "144-146", 1});
+    }
     // The data still belongs to the old model until the main frame applies the choice.
     QCOMPARE(settings->ModelId(), std::string("TAV-V300"));
     QCOMPARE(CompareModelChoice(CurrentModelChoice(*settings), dialog.Choice()), ModelChoiceChange::Identity);

@@ -57,7 +57,15 @@ DlgModelInfo::DlgModelInfo(CSettings& settings, QWidget* parent)
             names_->addItem(ToQt(name), ToQt(modelId));
         }
     }
-    names_->setCurrentIndex(names_->findText(ToQt(original_.modelName)));
+    // A name may be listed under two models: the entry of the current model is the one shown.
+    int current = -1;
+    for (int i = 0; i < names_->count() && current < 0; ++i) {
+        if (names_->itemText(i) == ToQt(original_.modelName) &&
+            names_->itemData(i) == ToQt(original_.modelId)) {
+            current = i;
+        }
+    }
+    names_->setCurrentIndex(current >= 0 ? current : names_->findText(ToQt(original_.modelName)));
     FillRanges();
     ranges_->setCurrentIndex(ranges_->findText(ToQt(original_.rangeText)));
     signals_->setCurrentIndex(signals_->findData(original_.signalType));
