@@ -18,4 +18,9 @@ extern const char* const kDiffUsage;
 ExitCode RunSimulate(CliContext& context);
 extern const char* const kSimulateUsage;
 
+ExitCode RunRead(CliContext& context);
+ExitCode RunWrite(CliContext& context);
+extern const char* const kReadUsage;
+extern const char* const kWriteUsage;
+
 } // namespace tav::cli

@@ -25,8 +25,8 @@ struct SimImage {
 
 /// Loads a radio memory for the simulator: either a raw 8192-byte file, or a data file ("TAV",
 /// 116-byte header, comment, extra and image sections), whose header also gives the identity.
-/// This is a small reader of its own for the simulator; it checks the layout and never reads
-/// past a section. Failures carry a sentence in the detail.
+/// Data files are read by the program's own reader (an image section shorter than the memory
+/// leaves the rest 0xFF, as opening it would). Failures carry a sentence in the detail.
 Outcome<SimImage> LoadSimImage(const std::filesystem::path& path);
 
 /// Writes the memory as a raw 8192-byte file, through a temporary file so that a failure never

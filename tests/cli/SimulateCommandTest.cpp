@@ -1,73 +1,13 @@
+#include "SimulateProcess.h"
 #include "TestSupport.h"
 #include "comm/CSerialPort.h"
 #include "comm/Clock.h"
 #include "comm/TransferSession.h"
 
-#include <csignal>
 #include <gtest/gtest.h>
-#include <poll.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace tav {
 namespace {
-
-/// `tavctl simulate` as a child process; the first line of its output is the device path.
-class SimulateProcess {
-public:
-    explicit SimulateProcess(std::vector<std::string> args) {
-        int out[2];
-        EXPECT_EQ(pipe(out), 0);
-        pid_ = fork();
-        if (pid_ == 0) {
-            dup2(out[1], 1);
-            close(out[0]);
-            close(out[1]);
-            std::vector<char*> argv;
-            std::string program = TAVCTL_PATH;
-            std::string command = "simulate";
-            argv.push_back(program.data());
-            argv.push_back(command.data());
-            for (auto& a : args) {
-                argv.push_back(a.data());
-            }
-            argv.push_back(nullptr);
-            execv(argv[0], argv.data());
-            _exit(127);
-        }
-        close(out[1]);
-        out_ = out[0];
-    }
-    ~SimulateProcess() {
-        if (pid_ > 0) {
-            Stop();
-        }
-        close(out_);
-    }
-    std::string FirstLine() {
-        std::string line;
-        char c = 0;
-        while (true) {
-            pollfd p{out_, POLLIN, 0};
-            if (poll(&p, 1, 5000) <= 0 || read(out_, &c, 1) != 1 || c == '\n') {
-                break;
-            }
-            line += c;
-        }
-        return line;
-    }
-    int Stop() {
-        kill(pid_, SIGTERM);
-        int status = 0;
-        waitpid(pid_, &status, 0);
-        pid_ = -1;
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-
-private:
-    pid_t pid_ = -1;
-    int out_ = -1;
-};
 
 TEST(SimulateCommand, ServesAWriteAndDumpsItsMemoryAtExit) {
     test::TempDir dir;
@@ -76,9 +16,9 @@ TEST(SimulateCommand, ServesAWriteAndDumpsItsMemoryAtExit) {
         raw[i] = static_cast<std::uint8_t>(i % 251);
     }
     test::WriteBytes(dir / "start.bin", raw);
-    SimulateProcess process({"--image", (dir / "start.bin").string(), "--dump", (dir / "dump.bin").string(),
-                             "--trace", (dir / "trace.txt").string(), "--band", "136-174", "--model-id",
-                             "TAV200"});
+    test::SimulateProcess process({"--image", (dir / "start.bin").string(), "--dump",
+                                   (dir / "dump.bin").string(), "--trace", (dir / "trace.txt").string(),
+                                   "--band", "136-174", "--model-id", "TAV200"});
     const std::string device = process.FirstLine();
     ASSERT_EQ(device.rfind("/dev/", 0), 0u) << device;
 
@@ -113,7 +53,7 @@ TEST(SimulateCommand, ServesAWriteAndDumpsItsMemoryAtExit) {
 TEST(SimulateCommand, RefusesABadImage) {
     test::TempDir dir;
     test::WriteText(dir / "short.bin", "TAVnot really");
-    SimulateProcess process({"--image", (dir / "short.bin").string()});
+    test::SimulateProcess process({"--image", (dir / "short.bin").string()});
     EXPECT_EQ(process.FirstLine(), "");
     EXPECT_EQ(process.Stop(), 1);
 }

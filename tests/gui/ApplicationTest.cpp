@@ -4,8 +4,11 @@
 #include "app/CMainFrame.h"
 #include "app/SplashWindow.h"
 #include "app/TavApplication.h"
+#include "comm/CDlgComm.h"
+#include "comm/DialogRunner.h"
 #include "data/CDataFile.h"
 
+#include <QPushButton>
 #include <QtTest>
 
 using namespace tav;
@@ -28,6 +31,17 @@ struct Stand {
     }
 };
 
+/// Confirms the next communication dialog and waits until its transfer ended.
+void PressOk(ScriptedDialogRunner& runner) {
+    runner.Queue([](QDialog& dialog) {
+        auto& comm = dynamic_cast<CDlgComm&>(dialog);
+        comm.show();
+        comm.OkButton()->click();
+        (void)QTest::qWaitFor([&] { return comm.isHidden(); }, 20000);
+        return comm.result();
+    });
+}
+
 StartOptions Options(const TestHome& home, QStringList more = {}) {
     QStringList arguments{QStringLiteral("tavprog"), QStringLiteral("--home"),
                           QString::fromStdString(home.path().string()), QStringLiteral("--no-splash")};
@@ -43,7 +57,7 @@ private slots:
     void commandLine();
     void startsWithANewDocumentOfTheSettingsModel();
     void aNamedFileOpensAndABadOneLeavesTheNewDocument();
-    void simulatedRadioSitsBehindTheCurrentPort();
+    void simulatedRadioReadsAndWritesEndToEnd();
     void splashShowsTheMainWindowAndEndsOnAKey();
     void splashRunsItsCourseOrEndsAtOnceWithoutAPicture();
 };
@@ -113,19 +127,48 @@ void ApplicationTest::aNamedFileOpensAndABadOneLeavesTheNewDocument() {
     program.MainFrame()->SetNoQuestion(true);
 }
 
-void ApplicationTest::simulatedRadioSitsBehindTheCurrentPort() {
+void ApplicationTest::simulatedRadioReadsAndWritesEndToEnd() {
     TestHome home;
     Stand stand;
+    ScriptedDialogRunner runner;
     TavApplication program(Options(home, {QStringLiteral("--simulate")}));
-    program.SetContextSetup(stand.Setup(home));
+    auto setup = stand.Setup(home);
+    program.SetContextSetup([&](AppContext& context) {
+        setup(context);
+        context.SetDialogRunner(&runner);
+    });
     QVERIFY(program.Start());
     const QString device = program.SimulatedDevice();
     QVERIFY(!device.isEmpty());
     QVERIFY(QFileInfo::exists(device));
-    const int port = program.Context().Settings().ComPort();
-    QCOMPARE(QString::fromStdString(program.Context().Ports().DevicePath(port)), device);
+    QCOMPARE(program.Context().RadioDevice().value_or(""), device.toStdString());
     QVERIFY(stand.prompts->asked().empty());
-    program.MainFrame()->SetNoQuestion(true);
+
+    // Read: the communication dialog is confirmed and runs to its end.
+    CMainFrame* frame = program.MainFrame();
+    CDataContainer& data = program.Context().Container();
+    data.RadioInfo().SetSerialNumber("changed");
+    PressOk(runner);
+    QVERIFY(frame->RunCommand(Commands::kRead));
+    QCOMPARE(runner.Count(), 1);
+    QCOMPARE(data.RadioInfo().SerialNumber(), std::string("SIM-00000001"));
+    QCOMPARE(program.Context().Settings().ModelId(), std::string("TAV-V300"));
+    QVERIFY(!stand.prompts->asked().empty());
+
+    // Write: an edited channel reaches the radio; reading again brings it back.
+    data.Channels().At(2).SetAutoStartScan(!data.Channels().At(2).AutoStartScan());
+    const bool written = data.Channels().At(2).AutoStartScan();
+    PressOk(runner);                 // the write
+    runner.Queue([](QDialog& note) { // the note on the radio's steps before a write
+        note.accept();
+        return note.result();
+    });
+    QVERIFY(frame->RunCommand(Commands::kWrite));
+    data.Channels().At(2).SetAutoStartScan(!written);
+    PressOk(runner); // the read
+    QVERIFY(frame->RunCommand(Commands::kRead));
+    QCOMPARE(data.Channels().At(2).AutoStartScan(), written);
+    frame->SetNoQuestion(true);
 }
 
 void ApplicationTest::splashShowsTheMainWindowAndEndsOnAKey() {

@@ -62,6 +62,17 @@ TEST(SimImageFile, ReadsADataFileWithItsIdentity) {
     EXPECT_EQ(loaded->signalling, 3);
 }
 
+TEST(SimImageFile, AShortImageSectionLeavesTheRestErasedAsOpeningDoes) {
+    test::TempDir dir;
+    Bytes file = DataFile("", 4096);
+    file.resize(file.size() - 4096);
+    test::WriteBytes(dir / "half.dat", file);
+    const auto loaded = LoadSimImage(dir / "half.dat");
+    ASSERT_TRUE(loaded) << loaded.result().detail();
+    EXPECT_EQ(loaded->memory[0x0FFF], 0x7F);
+    EXPECT_EQ(loaded->memory[0x1000], 0xFF);
+}
+
 TEST(SimImageFile, ReadsARawImage) {
     test::TempDir dir;
     test::WriteBytes(dir / "raw.bin", Bytes(8192, 0x42));

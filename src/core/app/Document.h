@@ -59,6 +59,8 @@ public:
 
     /// The file the document was opened from or saved to; empty for a new document.
     const std::filesystem::path& Path() const { return path_; }
+    /// The data no longer belongs to a file (it was read from a radio): the next Save asks for one.
+    void ForgetPath() { path_.clear(); }
 
     /// Built-in defaults for the current identity, then the model's default data file if there is
     /// one. Fails only when the frequency-range table cannot be had (1147).

@@ -1,19 +1,11 @@
 #pragma once
 
+#include "platform/WallClock.h"
+
 #include <chrono>
 #include <cstdint>
 
 namespace tav {
-
-/// A local calendar date and time, as the radio stores the programming date.
-struct LocalDateTime {
-    int year = 2000; ///< full year, for example 2024
-    int month = 1;   ///< 1-12
-    int day = 1;     ///< 1-31
-    int hour = 0;    ///< 0-23
-    int minute = 0;  ///< 0-59
-    int second = 0;  ///< 0-59
-};
 
 /// Time as the link sees it: a monotonic clock for pauses and time-outs, and the local date.
 /// The link's fixed pauses go through `Sleep`, so tests may replace them by a clock that only counts.

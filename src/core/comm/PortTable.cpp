@@ -1,5 +1,7 @@
 #include "comm/PortTable.h"
 
+#include "platform/PrivateProfile.h"
+
 #include <cctype>
 
 namespace tav {
@@ -38,6 +40,14 @@ PortTable PortTable::Load(const SettingsLookup& lookup) {
         }
     }
     return table;
+}
+
+PortTable PortTable::LoadFromSettings(const std::filesystem::path& settingsFile) {
+    // A device path is a line of its own in the file; PATH_MAX bounds what is worth reading.
+    constexpr std::size_t kPathBytes = 4096;
+    return Load([&](const std::string& section, const std::string& key, const std::string& fallback) {
+        return PrivateProfile::ReadString(settingsFile, section, key, fallback, kPathBytes);
+    });
 }
 
 std::string PortTable::DevicePath(int port) const {

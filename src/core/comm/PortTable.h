@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -29,6 +30,8 @@ public:
     /// The default table with the user's entries from the settings applied (blank entries keep
     /// the default).
     static PortTable Load(const SettingsLookup& lookup);
+    /// The table of a settings file (`Settings.ini`); a missing file gives the default table.
+    static PortTable LoadFromSettings(const std::filesystem::path& settingsFile);
 
     /// The device path of a port number; empty for a number outside 1-16.
     std::string DevicePath(int port) const;

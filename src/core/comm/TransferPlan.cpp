@@ -74,16 +74,4 @@ int WriteProgress(std::size_t blockNumber, std::size_t count) {
     return static_cast<int>(std::min<std::size_t>(100, 100 * blockNumber / (count - 1)));
 }
 
-std::array<std::uint8_t, plan::kDateLength> ProgrammingDate(const LocalDateTime& when) {
-    std::array<std::uint8_t, plan::kDateLength> date{};
-    date[plan::kDateSecond] = static_cast<std::uint8_t>(when.second);
-    date[plan::kDateMinute] = static_cast<std::uint8_t>(when.minute);
-    date[plan::kDateHour] = static_cast<std::uint8_t>(when.hour);
-    date[plan::kDateDay] = static_cast<std::uint8_t>(when.day);
-    date[plan::kDateMonth] = static_cast<std::uint8_t>(when.month);
-    date[plan::kDateYearInCentury] = static_cast<std::uint8_t>(when.year % 100);
-    date[plan::kDateCentury] = static_cast<std::uint8_t>(when.year / 100);
-    return date;
-}
-
 } // namespace tav

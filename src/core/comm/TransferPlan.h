@@ -30,14 +30,6 @@ namespace plan {
 inline constexpr std::uint16_t kBlockSize = 32;
 inline constexpr std::uint32_t kDateAddress = 0x0020;
 inline constexpr std::uint16_t kDateLength = 8;
-// Programming date bytes.
-inline constexpr std::size_t kDateSecond = 0;
-inline constexpr std::size_t kDateMinute = 1;
-inline constexpr std::size_t kDateHour = 2;
-inline constexpr std::size_t kDateDay = 3;
-inline constexpr std::size_t kDateMonth = 4;
-inline constexpr std::size_t kDateYearInCentury = 5;
-inline constexpr std::size_t kDateCentury = 6;
 
 inline constexpr std::uint32_t kKeysStart = 0x0078; ///< written as 32 + 29 bytes up to 0x00B4
 inline constexpr std::uint32_t kKeysEnd = 0x00B5;
@@ -79,8 +71,5 @@ BlockPlan EmbeddedDataPlan();
 int ReadProgress(std::size_t blockIndex);
 /// Progress after write block k (1-based) of `count`: 100 * k / (count - 1), at most 100.
 int WriteProgress(std::size_t blockNumber, std::size_t count);
-
-/// The 8 date bytes: second, minute, hour, day, month, year % 100, year / 100, 0.
-std::array<std::uint8_t, plan::kDateLength> ProgrammingDate(const LocalDateTime& when);
 
 } // namespace tav

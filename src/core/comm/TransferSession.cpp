@@ -194,7 +194,7 @@ TransferReport TransferSession::Run(const TransferRequest& request, RadioImage& 
     }
 
     // The programming date is taken when the write starts, before the radio is switched over.
-    const DateBytes date = ProgrammingDate(link_.clock().LocalNow());
+    const DateBytes date = EncodeProgrammingDate(link_.clock().LocalNow());
     if (!EnterMode(request.direction, questions, report)) {
         return report;
     }

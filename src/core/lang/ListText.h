@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/NumericRange.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -8,17 +10,8 @@
 
 namespace tav {
 
-/// The seven numbers of a range item or of a numeric range edit, in the language file's order.
-struct NumericRange {
-    int start = 0;     ///< first shown number (before the divisor)
-    int step = 0;      ///< distance between shown numbers
-    int end = 0;       ///< last shown number, inclusive
-    int divisor = 0;   ///< shown numbers are divided by it
-    int first = 0;     ///< raw value of the first item
-    int increment = 0; ///< raw distance between items
-    int decimals = 0;  ///< decimals shown; 0 shows whole numbers
-    bool operator==(const NumericRange&) const = default;
-};
+// The seven numbers of a range item or of a numeric range edit are one type, NumericRange, shared
+// with the numeric range edits that the language file configures.
 
 /// One item of a drop-down or list box: the raw value stored in the radio data and its text.
 struct ListItem {

@@ -1,15 +1,32 @@
 #include "app/AppContext.h"
 
 #include "app/DefaultShellDialogs.h"
+#include "app/DlgFileChooser.h"
 #include "app/HelpSystem.h"
-#include "app/PlainFileChooser.h"
 #include "app/RecentFileList.h"
-#include "app/UnavailableRadioDialogs.h"
-#include "platform/PrivateProfile.h"
+#include "comm/CommRadioDialogs.h"
+#include "comm/DialogRunner.h"
+#include "controls/DialogHelp.h"
 #include "ui/FileChooser.h"
 #include "ui/RadioDialogs.h"
 
 namespace tav::gui {
+namespace {
+
+/// Questions go to the context's current prompts, even after a test replaced them.
+class ForwardingPrompts : public UserPrompts {
+public:
+    explicit ForwardingPrompts(AppContext& context) : context_(context) {}
+    PromptAnswer Ask(QWidget* parent, const QString& caption, const QString& text, PromptButtons buttons,
+                     PromptIcon icon) override {
+        return context_.Prompts().Ask(parent, caption, text, buttons, icon);
+    }
+
+private:
+    AppContext& context_;
+};
+
+} // namespace
 
 QString FromLanguage(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -46,20 +63,44 @@ AppContext::AppContext(ProgramHome home)
     problems_ = std::make_unique<ProblemList>(
         [settings](int controlId) { return settings->Language().IsControlDisabled(controlId) != 0; });
     document_ = std::make_unique<Document>(*settings_, *container_, *ranges_, *problems_);
-    const std::filesystem::path settingsFile = settings_->SettingsFile();
-    ports_ = PortTable::Load([&settingsFile](const std::string& section, const std::string& key,
-                                             const std::string& fallback) {
-        return PrivateProfile::ReadString(settingsFile, section, key, fallback, CSettings::kShortTextChars);
-    });
     prompts_ = std::make_unique<QtUserPrompts>();
-    files_ = std::make_unique<PlainFileChooser>(*this);
-    radio_ = std::make_unique<UnavailableRadioDialogs>(*this);
+    forwardPrompts_ = std::make_unique<ForwardingPrompts>(*this);
+    screenRunner_ = std::make_unique<ExecDialogRunner>();
+    runner_ = screenRunner_.get();
+    files_ = std::make_unique<DlgFileChooser>(settings_->Language());
+    MakeRadioDialogs();
     dialogs_ = std::make_unique<DefaultShellDialogs>();
     recent_ = std::make_unique<RecentFileList>(RecentFileList::DefaultStore());
     help_ = std::make_unique<HelpSystem>(*this);
+    // The dialogs' Help buttons open their topics here.
+    HelpSystem* help = help_.get();
+    SetDialogHelpHandler([help](QWidget*, int topic) { help->ShowFirstOf({topic}); });
 }
 
-AppContext::~AppContext() = default;
+AppContext::~AppContext() {
+    SetDialogHelpHandler({});
+}
+
+void AppContext::MakeRadioDialogs() {
+    auto comm = std::make_unique<CommRadioDialogs>(*settings_, *forwardPrompts_, runner_);
+    comm->SetDevice(radioDevice_);
+    commDialogs_ = comm.get();
+    radio_ = std::move(comm);
+}
+
+void AppContext::SetDialogRunner(DialogRunner* runner) {
+    runner_ = runner ? runner : screenRunner_.get();
+    if (commDialogs_) {
+        MakeRadioDialogs();
+    }
+}
+
+void AppContext::SetRadioDevice(std::optional<std::string> device) {
+    radioDevice_ = std::move(device);
+    if (commDialogs_) {
+        commDialogs_->SetDevice(radioDevice_);
+    }
+}
 
 void AppContext::SetPrompts(std::unique_ptr<UserPrompts> prompts) {
     prompts_ = std::move(prompts);

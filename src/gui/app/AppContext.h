@@ -3,7 +3,6 @@
 #include "app/CSettings.h"
 #include "app/Document.h"
 #include "app/FreqRangeTable.h"
-#include "comm/PortTable.h"
 #include "data/CDataContainer.h"
 #include "data/ProblemList.h"
 #include "ui/UserPrompts.h"
@@ -12,9 +11,13 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace tav::gui {
 
+class CommRadioDialogs;
+class DialogRunner;
 class FileChooser;
 class HelpSystem;
 class RadioDialogs;
@@ -45,11 +48,16 @@ public:
     FreqRangeTable& Ranges() { return *ranges_; }
     ProblemList& Problems() { return *problems_; }
     Document& Doc() { return *document_; }
-    /// The device paths behind the port numbers (from the settings; a simulated radio replaces one).
-    PortTable& Ports() { return ports_; }
 
     UserPrompts& Prompts() { return *prompts_; }
     void SetPrompts(std::unique_ptr<UserPrompts> prompts);
+    /// Runs the modal dialogs of the settings and radio commands (on the screen unless a test puts
+    /// a runner in place; the runner must outlive the context).
+    DialogRunner& Runner() { return *runner_; }
+    void SetDialogRunner(DialogRunner* runner);
+    /// The device the radio dialogs use instead of the port table (a simulated radio).
+    void SetRadioDevice(std::optional<std::string> device);
+    const std::optional<std::string>& RadioDevice() const { return radioDevice_; }
     FileChooser& Files() { return *files_; }
     void SetFileChooser(std::unique_ptr<FileChooser> files);
     RadioDialogs& Radio() { return *radio_; }
@@ -83,8 +91,15 @@ private:
     std::unique_ptr<FreqRangeTable> ranges_;
     std::unique_ptr<ProblemList> problems_;
     std::unique_ptr<Document> document_;
-    PortTable ports_;
+    void MakeRadioDialogs();
+
     std::unique_ptr<UserPrompts> prompts_;
+    /// Passes questions on to whatever `prompts_` is now, for the dialogs that keep a reference.
+    std::unique_ptr<UserPrompts> forwardPrompts_;
+    std::unique_ptr<DialogRunner> screenRunner_;
+    DialogRunner* runner_ = nullptr;
+    std::optional<std::string> radioDevice_;
+    CommRadioDialogs* commDialogs_ = nullptr;
     std::unique_ptr<FileChooser> files_;
     std::unique_ptr<RadioDialogs> radio_;
     std::unique_ptr<ShellDialogs> dialogs_;

@@ -804,28 +804,24 @@ void CMainFrame::ModelInformation() {
 
 void CMainFrame::ApplyModelChoice(const ModelChoice& choice) {
     CSettings& settings = context_.Settings();
-    const ModelChoice current{settings.ModelId(), settings.ModelName(), settings.FreqRange(),
-                              settings.SignalType()};
-    if (choice == current) {
+    switch (CompareModelChoice(CurrentModelChoice(settings), choice)) {
+    case ModelChoiceChange::None:
         return;
-    }
-    ModelChoice nameOnly = current;
-    nameOnly.modelName = choice.modelName;
-    if (choice == nameOnly) {
+    case ModelChoiceChange::NameOnly:
         settings.SetModelName(choice.modelName);
+        context_.Doc().UpdateDataContext();
         CloseAllEditors();
         tree_->SetRootText(FromLanguage(choice.modelName));
         RefreshStatusBar();
         return;
+    case ModelChoiceChange::Identity:
+        break;
     }
     if (context_.Ask(this, Document::kReplaceQuestion, PromptButtons::YesNo, PromptIcon::Question,
                      QStringLiteral("The current data will be replaced. Continue?")) != PromptAnswer::Yes) {
         return;
     }
-    settings.SetModelId(choice.modelId);
-    settings.SetModelName(choice.modelName);
-    settings.SetFreqRange(choice.rangeText);
-    settings.SetSignalType(choice.signalType);
+    tav::ApplyModelChoice(settings, choice);
     if (!files_->New(FileCommands::NewKind::Replace)) {
         if (files_->Fatal()) {
             SetNoQuestion(true);

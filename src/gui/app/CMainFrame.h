@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Document.h"
+#include "app/ModelChoice.h"
 #include "views/EditorHost.h"
 #include "views/ViewRegistry.h"
 
@@ -31,7 +32,6 @@ class CViewManager;
 class FileCommands;
 class NavigationTree;
 class ProblemListBar;
-struct ModelChoice;
 
 /// Command ids of the main window's menus and tool bar.
 namespace Commands {

@@ -2,7 +2,10 @@
 
 #include "app/AboutBox.h"
 #include "app/AppContext.h"
+#include "app/DlgLanguage.h"
+#include "app/DlgModelInfo.h"
 #include "app/ShellTexts.h"
+#include "comm/DialogRunner.h"
 
 namespace tav::gui {
 namespace {
@@ -15,15 +18,19 @@ void TellNotAvailable(QWidget* parent, AppContext& context) {
 } // namespace
 
 std::optional<ModelChoice> RunModelInfoDialog(QWidget* parent, AppContext& context) {
-    // The Model Information dialog is not part of this build yet.
-    TellNotAvailable(parent, context);
-    return std::nullopt;
+    DlgModelInfo dialog(context.Settings(), parent);
+    if (context.Runner().Run(dialog) != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.Choice();
 }
 
 std::optional<int> RunLanguageDialog(QWidget* parent, AppContext& context) {
-    // The Language dialog is not part of this build yet.
-    TellNotAvailable(parent, context);
-    return std::nullopt;
+    DlgLanguage dialog(context.Settings(), parent);
+    if (context.Runner().Run(dialog) != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.ChosenLanguage();
 }
 
 std::optional<ModelChoice> DefaultShellDialogs::ModelInformation(QWidget* parent, AppContext& context) {
@@ -36,7 +43,7 @@ std::optional<int> DefaultShellDialogs::ChooseLanguage(QWidget* parent, AppConte
 
 void DefaultShellDialogs::About(QWidget* parent, AppContext& context) {
     AboutBox box(context, parent);
-    box.exec();
+    context.Runner().Run(box);
 }
 
 bool DefaultShellDialogs::RunFactoryCommand(QWidget* parent, AppContext& context, int) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ModelChoice.h"
+
 #include <optional>
 #include <string>
 
@@ -8,16 +10,6 @@ class QWidget;
 namespace tav::gui {
 
 class AppContext;
-
-/// The identity chosen in the Model Information dialog.
-struct ModelChoice {
-    std::string modelId;
-    std::string modelName;
-    std::string rangeText; ///< "%d-%d" in whole MHz
-    int signalType = 0;
-
-    bool operator==(const ModelChoice&) const = default;
-};
 
 /// The settings dialogs and factory functions the main window runs: Model Information, Language,
 /// About and the factory commands. The main window asks through this, so tests answer in advance.

@@ -101,10 +101,10 @@ void TavApplication::StartSimulatedRadio() {
         return;
     }
     simulator_ = std::move(simulator);
-    context_->Ports().SetDevicePath(settings.ComPort(), simulator_->DevicePath());
+    context_->SetRadioDevice(simulator_->DevicePath());
     frame_->Log(FillIn(
-        context_->Message(ShellTexts::kSimulatedRadio, QStringLiteral("Simulated radio on %s as COM%d")),
-        {SimulatedDevice(), QString::number(settings.ComPort())}));
+        context_->Message(ShellTexts::kSimulatedRadio, QStringLiteral("Simulated radio attached on %s")),
+        {SimulatedDevice()}));
 }
 
 bool TavApplication::Start() {

@@ -19,7 +19,7 @@ class SimulatedRadioPort;
 struct StartOptions {
     /// The program directory (--home DIR); else TAV_HOME, else the executable's folder.
     std::optional<std::string> home;
-    /// Attach a simulated radio as a communication port (--simulate).
+    /// Attach a simulated radio in place of the communication port (--simulate).
     bool simulate = false;
     /// Show the start-up picture (--no-splash turns it off).
     bool splash = true;
@@ -54,8 +54,8 @@ public:
     QString SimulatedDevice() const;
 
 private:
-    /// Starts a simulated radio of the current model on a pseudo-terminal and puts it behind the
-    /// current communication port. Tells the user when it cannot start.
+    /// Starts a simulated radio of the current model on a pseudo-terminal and makes the radio
+    /// commands use it instead of the communication port. Tells the user when it cannot start.
     void StartSimulatedRadio();
 
     StartOptions options_;

@@ -219,7 +219,7 @@ TEST(TransferPlan, FactoryPlans) {
 }
 
 TEST(TransferPlan, ProgrammingDateBytes) {
-    const auto date = ProgrammingDate({2024, 3, 9, 14, 5, 59});
+    const auto date = EncodeProgrammingDate({2024, 3, 9, 14, 5, 59});
     EXPECT_EQ(date, (std::array<std::uint8_t, 8>{59, 5, 14, 9, 3, 24, 20, 0}));
 }
 

@@ -1,0 +1,86 @@
+// tavctl read: the full read of a radio into a data file.
+#include "ArgList.h"
+#include "CliSession.h"
+#include "Commands.h"
+#include "RadioCli.h"
+#include "comm/CSerialPort.h"
+#include "data/CDataFile.h"
+
+#include <filesystem>
+#include <ostream>
+
+namespace tav::cli {
+
+const char* const kReadUsage =
+    "Usage: tavctl read (--port N | --device PATH) -o OUT [--password DIGITS] [--yes] [--trace FILE]\n"
+    "\n"
+    "Reads the radio's whole memory, as Read from Radio does, into the data file OUT: the image\n"
+    "exactly as read, and a header with the radio's identity (model identifier, model name, range,\n"
+    "firmware, signalling) and the range flags of the model list. Only a radio of the model the\n"
+    "language file accepts is read. A failed read writes no file.\n"
+    "\n"
+    "  --port N           port 1-16 (or COM1-COM16) of the port table in Settings.ini, tried first;\n"
+    "                     the other ports are searched after it\n"
+    "  --device PATH      the serial device of the radio, for example /dev/ttyUSB0\n"
+    "  -o, --output OUT   the data file to write\n"
+    "  --password DIGITS  the radio's password, if it asks for one (at a terminal it is asked for)\n"
+    "  --yes              add a frequency range the model list does not know yet\n"
+    "  --trace FILE       record every frame sent and received, with timestamps, in hex\n";
+
+ExitCode RunRead(CliContext& context, CliSession& session, Clock& clock) {
+    ArgList args;
+    args.Option("-o").Option("--output");
+    RadioCli::DeclareOptions(args);
+    if (!args.Parse(context.args)) {
+        return UsageError(context, "read", args.error(), kReadUsage);
+    }
+    if (args.HelpRequested()) {
+        context.out << kReadUsage;
+        return ExitCode::Success;
+    }
+    const auto output = args.Get("-o") ? args.Get("-o") : args.Get("--output");
+    if (!output || output->empty()) {
+        return UsageError(context, "read", "missing -o OUT", kReadUsage);
+    }
+    if (const std::string error = RadioCli::CheckOptions(args); !error.empty()) {
+        return UsageError(context, "read", error, kReadUsage);
+    }
+    // A folder that is not there is found before the radio is read, not after.
+    const std::filesystem::path out(*output);
+    std::error_code ec;
+    if (out.has_parent_path() && !std::filesystem::is_directory(out.parent_path(), ec)) {
+        return session.Fail(context, Result::Fail(Document::kCannotWrite, out.string() + ": no such folder"));
+    }
+
+    RadioCli radio(context, session, args);
+    if (!radio.OpenTrace()) {
+        return ExitCode::Failure;
+    }
+    CSerialPort port;
+    TransferSession transfer(port, clock, radio.Tracer());
+    RadioCommands commands(session.settings(), session.document(), session.container(), session.ranges(),
+                           session.views());
+    RadioImage received{};
+    const TransferReport report = commands.Read(transfer, radio.Target(), radio.Ui(), received);
+    if (!report.ok()) {
+        return radio.Fail(report);
+    }
+    // The file carries the bytes as the radio gave them, not the data objects' rebuild of them.
+    CDataFile file;
+    if (!file.SetHeader(session.document().BuildHeader().ToBytes())) {
+        return session.Fail(context, Result::Fail(Document::kCannotWrite, out.string()));
+    }
+    if (Result written = file.WriteDataFile(out, {}, received, {}, CDataFile::EmptyComment::Write);
+        !written) {
+        return session.Fail(context, written);
+    }
+    radio.Completed(report);
+    return ExitCode::Success;
+}
+
+ExitCode RunRead(CliContext& context) {
+    CliSession session(context.home);
+    return RunRead(context, session, SystemClock::Instance());
+}
+
+} // namespace tav::cli

@@ -1,0 +1,255 @@
+#include "RadioCli.h"
+
+#include "CliSession.h"
+#include "comm/LinkMessages.h"
+#include "comm/TransferText.h"
+
+#include <algorithm>
+#include <cctype>
+#include <istream>
+#include <ostream>
+#include <termios.h>
+#include <unistd.h>
+
+namespace tav::cli {
+namespace {
+
+constexpr int kPasswordAttempts = 3;
+constexpr std::size_t kPasswordDigits = 8;
+// Label texts of the transfer's status line.
+constexpr int kReadingLabel = 1604;
+constexpr int kWritingLabel = 1605;
+
+bool AllDigits(const std::string& text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
+}
+
+/// Turns the terminal's echo off for as long as it lives (for typing a password).
+class EchoOff {
+public:
+    EchoOff() {
+        if (::tcgetattr(STDIN_FILENO, &saved_) == 0) {
+            termios quiet = saved_;
+            quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+            active_ = ::tcsetattr(STDIN_FILENO, TCSANOW, &quiet) == 0;
+        }
+    }
+    ~EchoOff() {
+        if (active_) {
+            ::tcsetattr(STDIN_FILENO, TCSANOW, &saved_);
+        }
+    }
+    EchoOff(const EchoOff&) = delete;
+    EchoOff& operator=(const EchoOff&) = delete;
+
+private:
+    termios saved_{};
+    bool active_ = false;
+};
+
+} // namespace
+
+RadioCli::RadioCli(CliContext& context, CliSession& session, const ArgList& args)
+    : context_(context), session_(session), args_(args) {}
+
+RadioCli::~RadioCli() = default;
+
+void RadioCli::DeclareOptions(ArgList& args) {
+    args.Option("--port").Option("--device").Option("--password").Flag("--yes").Option("--trace");
+}
+
+std::string RadioCli::CheckOptions(const ArgList& args) {
+    if (args.Has("--port") == args.Has("--device")) {
+        return "give either --port N or --device PATH";
+    }
+    if (const auto port = args.Get("--port"); port && !PortTable::ParsePortNumber(*port)) {
+        return "--port takes a port number from 1 to 16 (or COM1 to COM16)";
+    }
+    if (const auto device = args.Get("--device"); device && device->empty()) {
+        return "--device takes the path of a serial device";
+    }
+    if (const auto password = args.Get("--password");
+        password && (!AllDigits(*password) || password->size() > kPasswordDigits)) {
+        return "--password takes at most 8 digits";
+    }
+    if (const auto trace = args.Get("--trace"); trace && trace->empty()) {
+        return "--trace takes a file name";
+    }
+    return {};
+}
+
+RadioTarget RadioCli::Target() const {
+    RadioTarget target;
+    if (const auto device = args_.Get("--device")) {
+        target.device = *device;
+    }
+    if (const auto port = args_.Get("--port")) {
+        target.port = PortTable::ParsePortNumber(*port);
+    }
+    return target;
+}
+
+bool RadioCli::OpenTrace() {
+    const auto trace = args_.Get("--trace");
+    if (!trace) {
+        return true;
+    }
+    traceFile_.open(*trace, std::ios::out | std::ios::trunc);
+    if (!traceFile_) {
+        context_.err << "tavctl: " << *trace << ": the trace file cannot be written\n";
+        return false;
+    }
+    tracer_ = std::make_unique<StreamFrameTracer>(traceFile_);
+    return true;
+}
+
+RadioCommandUi RadioCli::Ui() {
+    RadioCommandUi ui;
+    ui.questions.password = [this](int attempt) { return AskPassword(attempt); };
+    ui.questions.inform = [this](int messageId) {
+        EndProgressLine();
+        if (messageId == kMsgPasswordRefused) {
+            // The last refusal is reported as the command's failure.
+            if (++refusals_ >= kPasswordAttempts) {
+                return;
+            }
+            context_.err << "tavctl: " << session_.MessageText(messageId) << " (attempt " << refusals_
+                         << " of " << kPasswordAttempts << ")\n";
+            return;
+        }
+        context_.err << "tavctl: " << session_.MessageText(messageId) << '\n';
+    };
+    ui.questions.confirmNote = [this](int messageId) { return ConfirmNote(messageId); };
+    ui.askYesNo = [this](const std::string& question) { return AskYesNo(question); };
+    ui.events = [this](const TransferEvent& event) { Progress(event); };
+    return ui;
+}
+
+std::string RadioCli::ReadTerminalLine(bool hidden) {
+    std::string line;
+    if (hidden) {
+        const EchoOff quiet;
+        std::getline(context_.in, line);
+        context_.err << '\n';
+    } else {
+        std::getline(context_.in, line);
+    }
+    return line;
+}
+
+std::optional<std::string> RadioCli::AskPassword(int attempt) {
+    const auto given = args_.Get("--password");
+    if (!context_.inputIsTerminal) {
+        // Without a terminal the given password is all there is; three refusals end the transfer.
+        return given;
+    }
+    if (attempt == 1 && given) {
+        return given;
+    }
+    EndProgressLine();
+    context_.err << "Password of the radio (attempt " << attempt << " of " << kPasswordAttempts
+                 << ", empty line to cancel): " << std::flush;
+    const std::string line = ReadTerminalLine(true);
+    if (!context_.in || line.empty()) {
+        return std::nullopt;
+    }
+    // As the password box does: digits only, at most 8 of them.
+    std::string digits;
+    for (const char c : line) {
+        if (std::isdigit(static_cast<unsigned char>(c)) && digits.size() < kPasswordDigits) {
+            digits += c;
+        }
+    }
+    return digits;
+}
+
+bool RadioCli::ConfirmNote(int messageId) {
+    EndProgressLine();
+    context_.err << "Note: " << ExpandNoteEscapes(session_.MessageText(messageId)) << '\n';
+    if (args_.Has("--yes")) {
+        return true;
+    }
+    if (!context_.inputIsTerminal) {
+        return false;
+    }
+    context_.err << "Write to the radio now? [y/N] " << std::flush;
+    const std::string answer = ReadTerminalLine(false);
+    return !answer.empty() && (answer[0] == 'y' || answer[0] == 'Y');
+}
+
+bool RadioCli::AskYesNo(const std::string& question) {
+    EndProgressLine();
+    const bool yes = args_.Has("--yes");
+    context_.err << question << ' ' << (yes ? "Yes (--yes)" : "No (give --yes to answer Yes)") << '\n';
+    return yes;
+}
+
+void RadioCli::Progress(const TransferEvent& event) {
+    if (!context_.errorIsTerminal) {
+        return;
+    }
+    if (event.kind != TransferEvent::Kind::Progress) {
+        EndProgressLine();
+        return;
+    }
+    const bool reading = event.messageId == kMsgReadProgress;
+    std::string label =
+        session_.settings().Language().GetControlText(reading ? kReadingLabel : kWritingLabel);
+    if (label.empty()) {
+        label = reading ? "Reading: %d" : "Writing: %d";
+    }
+    context_.err << '\r' << FormatNumberText(label, event.percent) << '%' << std::flush;
+    progressShown_ = true;
+}
+
+void RadioCli::EndProgressLine() {
+    if (progressShown_) {
+        context_.err << '\n';
+        progressShown_ = false;
+    }
+}
+
+ExitCode RadioCli::Fail(const TransferReport& report) {
+    EndProgressLine();
+    switch (report.status) {
+    case TransferStatus::PasswordCancelled:
+        context_.err << "tavctl: the radio asks for a password; give it with --password DIGITS\n";
+        return ExitCode::Failure;
+    case TransferStatus::NoteDeclined:
+        context_.err
+            << "tavctl: the note was not confirmed, so the radio was not written (give --yes to write)\n";
+        return ExitCode::Failure;
+    default:
+        break;
+    }
+    context_.err << "tavctl: " << TransferReportText(session_.settings().Language(), report);
+    if (report.status == TransferStatus::IdentityRefused && !report.detail.empty()) {
+        context_.err << (report.messageId == kMsgModelRefused ? " (radio model " : " (radio firmware ")
+                     << report.detail << ")";
+    }
+    context_.err << '\n';
+    if (report.status == TransferStatus::NoRadio) {
+        // Which ports were tried and why each gave nothing.
+        std::size_t start = 0;
+        while (start < report.detail.size()) {
+            const auto end = report.detail.find('\n', start);
+            const std::string line =
+                report.detail.substr(start, end == std::string::npos ? end : end - start);
+            if (!line.empty()) {
+                context_.err << "  " << line << '\n';
+            }
+            start = end == std::string::npos ? report.detail.size() : end + 1;
+        }
+    }
+    return ExitCode::Failure;
+}
+
+void RadioCli::Completed(const TransferReport& report) {
+    EndProgressLine();
+    if (context_.errorIsTerminal) {
+        context_.err << session_.MessageText(report.messageId) << '\n';
+    }
+}
+
+} // namespace tav::cli

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "ArgList.h"
+#include "CliContext.h"
+#include "app/RadioCommands.h"
+#include "comm/Clock.h"
+#include "comm/FrameTracer.h"
+
+#include <fstream>
+#include <memory>
+#include <string>
+
+namespace tav::cli {
+
+class CliSession;
+
+/// What `tavctl read` and `tavctl write` share: the options naming the radio, the password and the
+/// trace; the answers to the questions the desktop program would ask (No unless --yes; the firmware
+/// note and the password may also be answered at a terminal); progress on a terminal; the messages.
+class RadioCli {
+public:
+    RadioCli(CliContext& context, CliSession& session, const ArgList& args);
+    ~RadioCli();
+    RadioCli(const RadioCli&) = delete;
+    RadioCli& operator=(const RadioCli&) = delete;
+
+    /// Declares --port, --device, --password, --yes and --trace.
+    static void DeclareOptions(ArgList& args);
+    /// The usage error in the options (exactly one of --port and --device, a port 1-16 or COMn,
+    /// 1 to 8 password digits); empty when they are fine.
+    static std::string CheckOptions(const ArgList& args);
+
+    RadioTarget Target() const;
+    /// Opens the --trace file; false (the message printed) when it cannot be written.
+    bool OpenTrace();
+    FrameTracer* Tracer() { return tracer_.get(); }
+    RadioCommandUi Ui();
+
+    /// Prints a transfer's failure ("tavctl: " and its sentence, and what explains it);
+    /// returns ExitCode::Failure.
+    ExitCode Fail(const TransferReport& report);
+    /// Ends the progress line and, on a terminal, tells that the transfer completed.
+    void Completed(const TransferReport& report);
+
+private:
+    std::optional<std::string> AskPassword(int attempt);
+    bool ConfirmNote(int messageId);
+    bool AskYesNo(const std::string& question);
+    void Progress(const TransferEvent& event);
+    std::string ReadTerminalLine(bool hidden);
+    void EndProgressLine();
+
+    CliContext& context_;
+    CliSession& session_;
+    const ArgList& args_;
+    std::ofstream traceFile_;
+    std::unique_ptr<StreamFrameTracer> tracer_;
+    bool progressShown_ = false;
+    int refusals_ = 0;
+};
+
+/// The commands with their session and clock given (tests use a clock that skips the pauses).
+ExitCode RunRead(CliContext& context, CliSession& session, Clock& clock);
+ExitCode RunWrite(CliContext& context, CliSession& session, Clock& clock);
+
+} // namespace tav::cli

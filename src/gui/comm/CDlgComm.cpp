@@ -1,0 +1,298 @@
+#include "comm/CDlgComm.h"
+
+#include "app/CSettings.h"
+#include "comm/CDlgNote.h"
+#include "comm/CDlgPassword.h"
+#include "comm/Clock.h"
+#include "comm/DialogRunner.h"
+#include "comm/LinkMessages.h"
+#include "comm/PortList.h"
+#include "controls/DialogButtons.h"
+#include "controls/QtText.h"
+#include "lang/MessageFormat.h"
+#include "ui/ControlIds.h"
+#include "ui/Translator.h"
+#include "ui/UserPrompts.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tav::gui {
+namespace {
+
+/// The password the radio takes has at most this many digits.
+constexpr int kPasswordDigits = 8;
+/// How often the window looks whether the worker has ended.
+constexpr int kPollMs = 20;
+
+Clock& ClockOf(const CommSetup& setup) {
+    return setup.clock ? *setup.clock : SystemClock::Instance();
+}
+
+} // namespace
+
+const DialogTemplate& CDlgComm::Template() {
+    static const DialogTemplate dialog{
+        kDialogId,
+        "Read from Radio",
+        {
+            {kStatus, ControlKind::Label,
+             "Connect the radio to the programming cable, switch it on, then press OK.", 0, 0},
+            {kProgress, ControlKind::Custom, {}, 1, 0},
+        }};
+    return dialog;
+}
+
+CDlgComm::CDlgComm(TransferDirection direction, RadioImage& image, CommSetup setup, QWidget* parent)
+    : QDialog(parent), direction_(direction), image_(image), setup_(setup),
+      session_(port_, ClockOf(setup), setup.tracer) {
+    auto* outer = new QVBoxLayout(this);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
+    outer->setSpacing(10);
+    heading_ = new QLabel(this);
+    QFont headingFont = heading_->font();
+    headingFont.setBold(true);
+    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.15);
+    heading_->setFont(headingFont);
+    outer->addWidget(heading_);
+    auto* grid = new QGridLayout;
+    grid->setVerticalSpacing(10);
+    outer->addLayout(grid);
+    const ControlMap controls =
+        BuildTemplate(Template(), this, grid, [this](const ControlSpec&, QWidget* parent) {
+            progress_ = new QProgressBar(parent);
+            return progress_;
+        });
+    status_ = qobject_cast<QLabel*>(controls.at(kStatus));
+    status_->setWordWrap(true);
+    status_->setMinimumWidth(400);
+    status_->setMinimumHeight(status_->fontMetrics().lineSpacing() * 2);
+    status_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    progress_->setRange(0, 100);
+    progress_->setValue(0);
+    progress_->setTextVisible(true);
+    outer->addSpacing(4);
+    auto* buttons = new DialogButtons(this, kDialogId, false);
+    outer->addWidget(buttons);
+    ok_ = buttons->Ok();
+    cancel_ = buttons->Cancel();
+    disconnect(ok_, nullptr, this, nullptr);
+    connect(ok_, &QPushButton::clicked, this, &CDlgComm::Start);
+
+    TranslateDialog(this, kDialogId, setup_.settings.Language());
+    if (direction_ == TransferDirection::Write) {
+        const QString title = Label(kWriteTitle);
+        setWindowTitle(title.isEmpty() ? QStringLiteral("Write to Radio") : title);
+    }
+    heading_->setText(windowTitle());
+
+    poll_.setInterval(kPollMs);
+    connect(&poll_, &QTimer::timeout, this, &CDlgComm::CheckFinished);
+}
+
+CDlgComm::~CDlgComm() {
+    // The window only goes while a transfer runs when the program is torn down: every further
+    // question is answered "cancel" and the worker is let finish.
+    abandoned_ = true;
+    while (worker_.Running()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, kPollMs);
+    }
+    if (running_) {
+        worker_.Wait();
+    }
+}
+
+QString CDlgComm::Message(int messageId) const {
+    return ToQt(setup_.settings.Language().GetMessageText(messageId));
+}
+
+QString CDlgComm::Label(int id) const {
+    return ToQt(setup_.settings.Language().GetControlText(id));
+}
+
+TransferRequest CDlgComm::BuildRequest() const {
+    const CSettings& settings = setup_.settings;
+    TransferRequest request;
+    request.direction = direction_;
+    request.device = setup_.device;
+    request.ports = PortTableFromSettings(settings);
+    request.rememberedPort = settings.ComPort();
+    request.factoryLevel = settings.IsFactoryLevel();
+    request.rules.currentModelId = settings.ModelId();
+    request.rules.acceptedModelId = settings.Language().GetModelText(450);
+    request.documentRange = settings.FreqRange();
+    return request;
+}
+
+void CDlgComm::Start() {
+    if (running_) {
+        return;
+    }
+    ok_->setEnabled(false);
+    cancel_->setEnabled(false);
+    setCursor(Qt::BusyCursor);
+    progress_->setValue(0);
+    const QString connecting = Label(kConnectingText);
+    status_->setText(connecting.isEmpty() ? QStringLiteral("Connecting to the radio...") : connecting);
+
+    // Every call below comes from the worker; each is carried over to this window's thread and
+    // the worker waits for it, as a blocking send would.
+    TransferQuestions questions;
+    questions.password = [this](int attempt) {
+        std::optional<std::string> typed;
+        QMetaObject::invokeMethod(
+            this, [&] { typed = AskPassword(attempt); }, Qt::BlockingQueuedConnection);
+        return typed;
+    };
+    questions.inform = [this](int messageId) {
+        QMetaObject::invokeMethod(
+            this, [&] { Tell(messageId); }, Qt::BlockingQueuedConnection);
+    };
+    questions.confirmNote = [this](int messageId) {
+        bool confirmed = false;
+        QMetaObject::invokeMethod(
+            this, [&] { confirmed = ConfirmNote(messageId); }, Qt::BlockingQueuedConnection);
+        return confirmed;
+    };
+    TransferEventSink events = [this](const TransferEvent& event) {
+        QMetaObject::invokeMethod(
+            this, [&] { OnEvent(event); }, Qt::BlockingQueuedConnection);
+    };
+    running_ = worker_.Start(session_, BuildRequest(), image_, std::move(questions), std::move(events));
+    if (running_) {
+        poll_.start();
+    } else {
+        Finish(report_);
+    }
+}
+
+void CDlgComm::OnEvent(const TransferEvent& event) {
+    if (abandoned_ || event.kind != TransferEvent::Kind::Progress) {
+        return;
+    }
+    const int labelId = direction_ == TransferDirection::Read ? kReadProgressText : kWriteProgressText;
+    QString text = Label(labelId);
+    if (text.isEmpty()) {
+        text = direction_ == TransferDirection::Read ? QStringLiteral("Reading: %d")
+                                                     : QStringLiteral("Writing: %d");
+    }
+    status_->setText(ToQt(FillMessage(ToStd(text), event.percent)) + QStringLiteral("%"));
+    progress_->setValue(event.percent);
+}
+
+std::optional<std::string> CDlgComm::AskPassword(int) {
+    if (abandoned_) {
+        return std::nullopt;
+    }
+    CDlgPassword dialog(CDlgPassword::kInputDialog, kPasswordDigits, setup_.settings.Language(), this);
+    if (setup_.runner.Run(dialog) != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return ToStd(dialog.Password());
+}
+
+bool CDlgComm::ConfirmNote(int messageId) {
+    if (abandoned_) {
+        return false;
+    }
+    if (CDlgNote::DoNotWarn()) {
+        return true;
+    }
+    CDlgNote dialog(messageId, setup_.settings.Language(), this);
+    return setup_.runner.Run(dialog) == QDialog::Accepted;
+}
+
+void CDlgComm::Tell(int messageId, const QString& detail) {
+    if (abandoned_) {
+        return;
+    }
+    QString text = Message(messageId);
+    if (text.isEmpty()) {
+        text = QStringLiteral("Message %1").arg(messageId);
+    }
+    if (!detail.isEmpty()) {
+        text += QStringLiteral("\n\n") + detail;
+    }
+    setup_.prompts.Tell(this, windowTitle(), text,
+                        messageId == kMsgReadDone || messageId == kMsgWriteDone ? PromptIcon::Information
+                                                                                : PromptIcon::Warning);
+}
+
+void CDlgComm::CheckFinished() {
+    if (worker_.Running()) {
+        return;
+    }
+    poll_.stop();
+    const TransferReport report = worker_.Wait();
+    running_ = false;
+    Finish(report);
+}
+
+void CDlgComm::Finish(const TransferReport& report) {
+    report_ = report;
+    unsetCursor();
+    if (report.connection.ok() && report.connection.port != 0) {
+        setup_.settings.SetComPort(report.connection.port);
+    }
+    emit TransferEnded();
+    if (abandoned_) {
+        return;
+    }
+    const std::string& detail = report.detail;
+    switch (report.status) {
+    case TransferStatus::Completed:
+        status_->setText(Message(report.messageId));
+        Tell(report.messageId);
+        QDialog::accept();
+        return;
+    case TransferStatus::NoRadio:
+        // Nothing was sent to a radio: the user may check the cable and try again.
+        status_->setText(Label(kStatus).isEmpty() ? Template().controls.front().text : Label(kStatus));
+        Tell(report.messageId, ToQt(detail));
+        ok_->setEnabled(true);
+        cancel_->setEnabled(true);
+        return;
+    case TransferStatus::BlockFailed:
+        setup_.prompts.Tell(
+            this, windowTitle(),
+            ToQt(FillMessage(ToStd(Message(report.messageId)), report.failedAddress & 0xFFFF)),
+            PromptIcon::Warning);
+        break;
+    case TransferStatus::RangeRefused:
+        setup_.prompts.Tell(this, windowTitle(), ToQt(FillMessage(ToStd(Message(report.messageId)), detail)),
+                            PromptIcon::Warning);
+        break;
+    case TransferStatus::IdentifyFailed:
+    case TransferStatus::IdentityRefused:
+    case TransferStatus::ModeRefused:
+        Tell(report.messageId);
+        break;
+    case TransferStatus::NoteDeclined:
+    case TransferStatus::PasswordCancelled:
+    case TransferStatus::PasswordRefused: // each refusal was shown as it came
+        break;
+    }
+    QDialog::reject();
+}
+
+void CDlgComm::reject() {
+    if (running_) {
+        return;
+    }
+    QDialog::reject();
+}
+
+void CDlgComm::closeEvent(QCloseEvent* event) {
+    if (running_) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+} // namespace tav::gui

@@ -1,0 +1,125 @@
+#pragma once
+
+#include "comm/CSerialPort.h"
+#include "comm/TransferSession.h"
+#include "comm/TransferWorker.h"
+#include "ui/DialogTemplate.h"
+
+#include <QDialog>
+#include <QTimer>
+#include <atomic>
+#include <optional>
+#include <string>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace tav {
+class CSettings;
+class Clock;
+class FrameTracer;
+} // namespace tav
+
+namespace tav::gui {
+
+class DialogRunner;
+class UserPrompts;
+
+/// What a communication dialog works with besides the image.
+struct CommSetup {
+    CSettings& settings;
+    UserPrompts& prompts;
+    /// Runs the password and note dialogs the transfer asks for.
+    DialogRunner& runner;
+    /// The link's clock; the system clock when null.
+    Clock* clock = nullptr;
+    /// Sees every frame on the line when set.
+    FrameTracer* tracer = nullptr;
+    /// A device to use directly instead of searching the port table.
+    std::optional<std::string> device;
+};
+
+/// The dialog of a full read or write of the radio: a title, a status line and a progress bar.
+/// OK starts the transfer, which runs on a worker thread: it finds the radio, identifies and
+/// checks it, asks for the radio's password when the radio wants one and, before a write, shows
+/// the firmware note; then it moves the blocks and reports progress after each one. The worker's
+/// questions and reports come to this window's thread and are answered there while the worker
+/// waits. Once started, the transfer cannot be cancelled; when no radio answers the dialog stays
+/// open for another try, any other failure closes it (Rejected), a completed transfer ends with
+/// Accepted.
+///
+/// A read fills `image` only when every block arrived; a completed write stamps the programming
+/// date into `image`.
+class CDlgComm : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kDialogId = 1601;
+    static constexpr int kReadTitle = 1601;
+    static constexpr int kWriteTitle = 1602;
+    static constexpr int kStatus = 1603;
+    static constexpr int kReadProgressText = 1604;
+    static constexpr int kWriteProgressText = 1605;
+    static constexpr int kProgress = 1611;
+    /// Status shown while the radio is searched and checked.
+    static constexpr int kConnectingText = 9120;
+    static const DialogTemplate& Template();
+
+    CDlgComm(TransferDirection direction, RadioImage& image, CommSetup setup, QWidget* parent = nullptr);
+    ~CDlgComm() override;
+
+    TransferDirection Direction() const { return direction_; }
+    /// True while the worker runs.
+    bool Running() const { return running_; }
+    /// The outcome of the last transfer.
+    const TransferReport& Report() const { return report_; }
+    /// The radio's band (after the identity check).
+    const FrequencyBand& RadioBand() const { return report_.band; }
+
+    QLabel* Status() const { return status_; }
+    QProgressBar* Progress() const { return progress_; }
+    QPushButton* OkButton() const { return ok_; }
+    QPushButton* CancelButton() const { return cancel_; }
+
+public slots:
+    /// The OK button: starts the transfer.
+    void Start();
+    void reject() override;
+
+signals:
+    /// The transfer ended (the dialog closes unless no radio answered).
+    void TransferEnded();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    TransferRequest BuildRequest() const;
+    void OnEvent(const TransferEvent& event);
+    std::optional<std::string> AskPassword(int attempt);
+    bool ConfirmNote(int messageId);
+    void Tell(int messageId, const QString& detail = {});
+    void CheckFinished();
+    void Finish(const TransferReport& report);
+    QString Message(int messageId) const;
+    QString Label(int id) const;
+
+    TransferDirection direction_;
+    RadioImage& image_;
+    CommSetup setup_;
+    CSerialPort port_;
+    TransferSession session_;
+    TransferWorker worker_;
+    TransferReport report_;
+    QTimer poll_;
+    bool running_ = false;
+    std::atomic<bool> abandoned_{false};
+
+    QLabel* heading_ = nullptr;
+    QLabel* status_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    QPushButton* ok_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+};
+
+} // namespace tav::gui

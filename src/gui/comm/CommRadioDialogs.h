@@ -1,0 +1,57 @@
+#pragma once
+
+#include "comm/DialogRunner.h"
+#include "ui/RadioDialogs.h"
+
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace tav {
+class CSettings;
+class Clock;
+class FrameTracer;
+class PortProbe;
+} // namespace tav
+
+namespace tav::gui {
+
+class UserPrompts;
+
+/// The radio dialogs of the main window on the screen: the communication dialog for Read and
+/// Write, and the Communication Port dialog. When the environment variable TAV_TRACE names a
+/// file, every frame of a transfer is appended to it with its time.
+class CommRadioDialogs : public RadioDialogs {
+public:
+    /// `runner` runs the communication and port dialogs and the password and note dialogs they
+    /// open; null runs them on the screen.
+    CommRadioDialogs(CSettings& settings, UserPrompts& prompts, DialogRunner* runner = nullptr);
+    ~CommRadioDialogs() override;
+
+    std::optional<RadioReadResult> ReadFromRadio(QWidget* parent) override;
+    std::optional<FreqRangeRecord> WriteToRadio(QWidget* parent, Image& image) override;
+    bool ChoosePort(QWidget* parent) override;
+
+    /// Tests: a clock for the link, a device to use instead of the port table, a port probe.
+    void SetClock(Clock* clock) { clock_ = clock; }
+    void SetDevice(std::optional<std::string> device) { device_ = std::move(device); }
+    void SetProbe(PortProbe* probe) { probe_ = probe; }
+    void SetTracer(FrameTracer* tracer) { tracer_ = tracer; }
+
+private:
+    FrameTracer* Tracer();
+
+    CSettings& settings_;
+    UserPrompts& prompts_;
+    ExecDialogRunner execRunner_;
+    DialogRunner& runner_;
+    Clock* clock_ = nullptr;
+    PortProbe* probe_ = nullptr;
+    FrameTracer* tracer_ = nullptr;
+    std::optional<std::string> device_;
+    std::ofstream traceFile_;
+    std::unique_ptr<FrameTracer> fileTracer_;
+};
+
+} // namespace tav::gui

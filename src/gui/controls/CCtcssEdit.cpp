@@ -1,0 +1,37 @@
+#include "controls/CCtcssEdit.h"
+
+#include "controls/QtText.h"
+#include "data/ToneEntryRules.h"
+
+#include <QComboBox>
+
+namespace tav::gui {
+
+CCtcssEdit::CCtcssEdit(QWidget* parent) : FilterEdit(parent), separator_(LocaleDecimalSeparator()) {
+    SetAllowed(CtcssEditAllowedChars(separator_));
+    setMaxLength(static_cast<int>(kCtcssEditMaxChars));
+}
+
+CCtcssEdit* CCtcssEdit::Attach(QComboBox* combo) {
+    auto* edit = new CCtcssEdit(combo);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setLineEdit(edit);
+    // The combo's own completer would replace what is typed with a list entry.
+    combo->setCompleter(nullptr);
+    return edit;
+}
+
+void CCtcssEdit::SetDecimalSeparator(char separator) {
+    separator_ = separator;
+    SetAllowed(CtcssEditAllowedChars(separator_));
+}
+
+void CCtcssEdit::Commit() {
+    if (const QString shown = ToQt(CommitCtcssEdit(ToStd(text()), separator_)); shown != text()) {
+        setText(shown);
+    }
+    FilterEdit::Commit();
+}
+
+} // namespace tav::gui

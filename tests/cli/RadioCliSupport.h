@@ -1,0 +1,171 @@
+#pragma once
+
+// Helpers for running tavctl's radio commands in-process against a simulated radio, with a clock
+// that skips the link's fixed pauses (the read time-outs stay real).
+
+#include "CliSession.h"
+#include "Commands.h"
+#include "RadioCli.h"
+#include "RadioSimulator.h"
+#include "TestSupport.h"
+#include "comm/Clock.h"
+#include "data/CDataFile.h"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <memory>
+#include <sstream>
+
+namespace tav::test {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+    cli::ExitCode code = cli::ExitCode::Failure;
+    std::string out;
+    std::string err;
+};
+
+/// A simulated radio of the first shipped model (TAV-V300, "TAV 310", 136-174 MHz).
+inline sim::SimulatorConfig V300Radio(const RadioImage& memory) {
+    sim::SimulatorConfig config;
+    config.memory = memory;
+    config.modelId = "TAV-V300";
+    config.modelName = "TAV 310";
+    config.band = sim::SimulatorConfig::BandBytes(136, 174, 0x80);
+    return config;
+}
+
+/// A program directory of its own with the shipped files, a work folder beside it, and the radio
+/// commands run in-process.
+class RadioCliTest : public ::testing::Test {
+protected:
+    TempDir dir;
+    fs::path home = dir / "home";
+    fs::path work = dir / "work";
+    ManualClock clock;
+    /// What the user types, and whether the commands see a terminal.
+    std::string input;
+    bool terminal = false;
+    bool errorTerminal = false;
+
+    void SetUp() override {
+        fs::create_directories(home);
+        fs::create_directories(work);
+        for (const char* name : {"TAV_E.lng", "Model.dat", "volume.ini"}) {
+            fs::copy_file(fs::path(TAV_HOME_DIR) / name, home / name);
+        }
+        clock.SetLocalNow({2024, 3, 9, 14, 5, 59});
+    }
+
+    /// Runs a command with a session of its own, or with the given one.
+    template <class Command>
+    CliRun Run(Command command, std::vector<std::string> args, cli::CliSession* session = nullptr) {
+        std::ostringstream out;
+        std::ostringstream err;
+        std::istringstream in(input);
+        cli::CliContext context{ProgramHome(home), std::move(args), out, err, in, terminal, errorTerminal};
+        CliRun run;
+        if (session != nullptr) {
+            run.code = command(context, *session, clock);
+        } else {
+            cli::CliSession own(context.home);
+            run.code = command(context, own, clock);
+        }
+        run.out = out.str();
+        run.err = err.str();
+        return run;
+    }
+    CliRun Read(std::vector<std::string> args, cli::CliSession* session = nullptr) {
+        return Run([](auto& c, auto& s, auto& k) { return cli::RunRead(c, s, k); }, std::move(args), session);
+    }
+    CliRun Write(std::vector<std::string> args, cli::CliSession* session = nullptr) {
+        return Run([](auto& c, auto& s, auto& k) { return cli::RunWrite(c, s, k); }, std::move(args),
+                   session);
+    }
+
+    /// A data file with the defaults of the TAV-V300 for a range, made as `tavctl new` makes it and
+    /// opened and saved once more, so that opening it and rebuilding its image changes no byte.
+    fs::path NewDataFile(const std::string& name, const std::string& range = "136-174") {
+        const fs::path made = work / ("new-" + name);
+        const fs::path file = work / name;
+        EXPECT_EQ(RunTool(cli::RunNew, {"-o", made.string(), "--model-id", "TAV-V300", "--model-name",
+                                        "TAV 310", "--range", range}),
+                  "");
+        EXPECT_EQ(RunTool(cli::RunNormalize, {made.string(), "-o", file.string()}), "");
+        fs::remove(made);
+        return file;
+    }
+
+    /// Runs another command of tavctl; its stderr.
+    std::string RunTool(cli::ExitCode (*command)(cli::CliContext&), std::vector<std::string> args) {
+        std::ostringstream out;
+        std::ostringstream err;
+        std::istringstream in;
+        cli::CliContext context{ProgramHome(home), std::move(args), out, err, in, false, false};
+        EXPECT_EQ(command(context), cli::ExitCode::Success) << err.str();
+        return err.str();
+    }
+
+    static DataFileContent LoadData(const fs::path& file) {
+        DataFileContent content;
+        EXPECT_EQ(CDataFile::Load(file, content), DataFileError::None) << file;
+        return content;
+    }
+
+    /// Every file below the test's folder with its bytes.
+    std::map<fs::path, std::vector<std::uint8_t>> Files() const {
+        std::map<fs::path, std::vector<std::uint8_t>> files;
+        for (const auto& entry : fs::recursive_directory_iterator(dir.path())) {
+            if (entry.is_regular_file()) {
+                files[entry.path()] = ReadBytes(entry.path());
+            }
+        }
+        return files;
+    }
+
+    void WriteSettings(const std::string& text) { WriteText(home / "Settings.ini", text); }
+};
+
+/// A started simulator.
+inline std::unique_ptr<sim::RadioSimulator> StartRadio(sim::SimulatorConfig config) {
+    auto radio = std::make_unique<sim::RadioSimulator>(std::move(config));
+    std::string error;
+    EXPECT_TRUE(radio->Start(&error)) << error;
+    return radio;
+}
+
+/// The requests of one kind in a trace file, as the trace describes them ("0200+32").
+inline std::vector<std::string> TracedRequests(const fs::path& trace, const std::string& command) {
+    std::vector<std::string> found;
+    std::istringstream lines(ReadText(trace));
+    const std::string marker = "  " + command + " ";
+    for (std::string line; std::getline(lines, line);) {
+        const auto at = line.find(marker);
+        if (line.find(" TX ") != std::string::npos && at != std::string::npos) {
+            found.push_back(line.substr(at + marker.size()));
+        }
+    }
+    return found;
+}
+
+inline std::vector<std::string> PlanText(const BlockPlan& plan) {
+    std::vector<std::string> text;
+    for (const TransferBlock& b : plan) {
+        char item[16];
+        std::snprintf(item, sizeof item, "%04X+%u", b.address, static_cast<unsigned>(b.length));
+        text.push_back(item);
+    }
+    return text;
+}
+
+/// A memory image whose bytes tell their address apart.
+inline RadioImage PatternMemory(std::uint8_t salt) {
+    RadioImage image;
+    for (std::size_t i = 0; i < image.size(); ++i) {
+        image[i] = static_cast<std::uint8_t>((i * 7 + (i >> 8) + salt) & 0xFF);
+    }
+    return image;
+}
+
+} // namespace tav::test

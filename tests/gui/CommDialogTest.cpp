@@ -1,0 +1,342 @@
+#include "RadioSimulator.h"
+#include "TestSupport.h"
+#include "app/CSettings.h"
+#include "comm/CDlgComPort.h"
+#include "comm/CDlgComm.h"
+#include "comm/CDlgNote.h"
+#include "comm/CDlgPassword.h"
+#include "comm/Clock.h"
+#include "comm/CommRadioDialogs.h"
+#include "comm/DialogRunner.h"
+#include "comm/LinkMessages.h"
+#include "controls/FilterEdit.h"
+#include "ui/UserPrompts.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+#include <filesystem>
+#include <map>
+
+using namespace tav;
+using namespace tav::gui;
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kWaitMs = 20000;
+
+/// Checks inside a dialog's answer (which returns the dialog's result) are collected here and
+/// verified once the dialog has ended.
+QStringList failures;
+#define CHECK(condition)                                                                                     \
+    do {                                                                                                     \
+        if (!(condition)) {                                                                                  \
+            failures << QStringLiteral("%1:%2").arg(#condition).arg(__LINE__);                               \
+        }                                                                                                    \
+    } while (false)
+
+RadioImage Pattern(std::uint8_t salt) {
+    RadioImage image;
+    for (std::size_t i = 0; i < image.size(); ++i) {
+        image[i] = static_cast<std::uint8_t>((i * 7 + (i >> 8) + salt) & 0xFF);
+    }
+    return image;
+}
+
+void Picture(QWidget& window, const QString& name) {
+    const QString folder = qEnvironmentVariable("TAV_SCREENSHOT_DIR");
+    if (!folder.isEmpty()) {
+        window.grab().save(folder + "/" + name + ".png");
+    }
+}
+
+/// A program folder, its settings, a simulated radio of the accepted model and the radio dialogs
+/// wired to it; modal dialogs are answered by the runner, messages by the scripted prompts.
+struct Bench {
+    test::TempDir dir;
+    std::unique_ptr<CSettings> settings;
+    std::unique_ptr<sim::RadioSimulator> radio;
+    ScriptedPrompts prompts;
+    ScriptedDialogRunner runner;
+    ManualClock clock;
+    std::unique_ptr<CommRadioDialogs> dialogs;
+
+    explicit Bench(sim::SimulatorConfig config) {
+        fs::copy_file(test::ResourceDir() / "TAV_E.lng", dir / "TAV_E.lng");
+        fs::copy_file(test::ResourceDir() / "Model.dat", dir / "Model.dat");
+        settings = std::make_unique<CSettings>(ProgramHome(dir.path()));
+        settings->CancelExitWrite();
+        settings->SetModelId("TAV-V300");
+        settings->SetFreqRange("136-174");
+        config.modelId = "TAV-V300";
+        config.modelName = "TAV 310";
+        config.band = sim::SimulatorConfig::BandBytes(136, 174, 0x80);
+        radio = std::make_unique<sim::RadioSimulator>(std::move(config));
+        std::string error;
+        if (!radio->Start(&error)) {
+            qWarning("simulator: %s", error.c_str());
+        }
+        clock.SetLocalNow({2024, 3, 9, 14, 5, 59});
+        dialogs = std::make_unique<CommRadioDialogs>(*settings, prompts, &runner);
+        dialogs->SetClock(&clock);
+        dialogs->SetDevice(radio->DevicePath());
+    }
+
+    /// The communication dialog's answer: press OK and wait for the end. `during` runs once
+    /// while blocks move.
+    void PressOk(std::function<void(CDlgComm&)> during = {}) {
+        runner.Queue([during](QDialog& dialog) {
+            auto& comm = dynamic_cast<CDlgComm&>(dialog);
+            comm.show();
+            comm.OkButton()->click();
+            if (during) {
+                (void)QTest::qWaitFor([&] { return comm.Progress()->value() >= 40 || !comm.Running(); },
+                                      kWaitMs);
+                during(comm);
+            }
+            (void)QTest::qWaitFor([&] { return comm.isHidden(); }, kWaitMs);
+            return comm.result();
+        });
+    }
+    /// Types a password into the next password dialog.
+    void TypePassword(const QString& digits) {
+        runner.Queue([digits](QDialog& dialog) {
+            auto& password = dynamic_cast<CDlgPassword&>(dialog);
+            password.Edit()->setText(digits);
+            password.accept();
+            return password.result();
+        });
+    }
+    QStringList Told() const {
+        QStringList texts;
+        for (const auto& asked : prompts.asked()) {
+            texts << asked.text;
+        }
+        return texts;
+    }
+};
+
+class ScriptedProbe : public PortProbe {
+public:
+    std::map<std::string, PortError> states;
+    PortError Probe(const std::string& device) override {
+        const auto it = states.find(device);
+        return it == states.end() ? PortError::NotPresent : it->second;
+    }
+};
+
+} // namespace
+
+class CommDialogTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { failures.clear(); }
+    void cleanup() { QVERIFY2(failures.isEmpty(), qPrintable(failures.join(", "))); }
+    void readBringsTheRadioWithProgress();
+    void failedBlockEndsTheReadAndKeepsNothing();
+    void passwordIsAskedUntilAccepted();
+    void cancelledPasswordEndsWithoutData();
+    void writeShowsTheNoteOnceAndStampsTheDate();
+    void noRadioKeepsTheDialogOpen();
+    void cancelBeforeOkSendsNothing();
+    void portDialogShowsDevicesAndWhyPortsAreOff();
+};
+
+void CommDialogTest::readBringsTheRadioWithProgress() {
+    sim::SimulatorConfig config;
+    config.memory = Pattern(3);
+    config.signalling = 2;
+    config.replyDelay = std::chrono::milliseconds(2);
+    Bench bench(config);
+    QString statusDuring;
+    bench.PressOk([&](CDlgComm& comm) {
+        statusDuring = comm.Status()->text();
+        CHECK(!comm.OkButton()->isEnabled());
+        CHECK(!comm.CancelButton()->isEnabled());
+        comm.reject(); // a running transfer cannot be cancelled
+        CHECK(comm.isVisible());
+        Picture(comm, "comm-read");
+    });
+
+    const auto result = bench.dialogs->ReadFromRadio(nullptr);
+    QVERIFY(result);
+    QVERIFY(result->image == Pattern(3));
+    QCOMPARE(result->modelId, std::string("TAV-V300"));
+    QCOMPARE(result->modelName, std::string("TAV 310"));
+    QCOMPARE(result->firmware, std::string("1.04.01"));
+    QCOMPARE(result->signalType, 2);
+    QCOMPARE(result->band, (FreqRangeRecord{136, 174, 136, 174, 0x80}));
+    QVERIFY2(statusDuring.startsWith("Reading: ") && statusDuring.endsWith("%"), qPrintable(statusDuring));
+    QCOMPARE(bench.Told(), QStringList({"The radio has been read."}));
+}
+
+void CommDialogTest::failedBlockEndsTheReadAndKeepsNothing() {
+    sim::SimulatorConfig config;
+    config.memory = Pattern(5);
+    config.faults.push_back({sim::FaultKind::Silence, 0, -1, 0x0200, false});
+    Bench bench(config);
+    bench.PressOk();
+    QVERIFY(!bench.dialogs->ReadFromRadio(nullptr));
+    QCOMPARE(bench.Told().size(), 1);
+    QVERIFY2(bench.Told().front().contains("address 0200"), qPrintable(bench.Told().front()));
+    QCOMPARE(bench.prompts.Last()->icon, PromptIcon::Warning);
+}
+
+void CommDialogTest::passwordIsAskedUntilAccepted() {
+    sim::SimulatorConfig config;
+    config.memory = Pattern(7);
+    config.password = "2468";
+    Bench bench(config);
+    bench.PressOk();
+    bench.TypePassword("1111");
+    bench.runner.Queue([](QDialog& dialog) {
+        auto& password = dynamic_cast<CDlgPassword&>(dialog);
+        password.show();
+        QTest::keyClicks(password.Edit(), "24ab68");
+        Picture(password, "comm-password");
+        password.accept();
+        return password.result();
+    });
+    const auto result = bench.dialogs->ReadFromRadio(nullptr);
+    QVERIFY(result);
+    QVERIFY(result->image == Pattern(7));
+    QCOMPARE(bench.runner.Count(), 3);
+    QCOMPARE(bench.Told(), QStringList({"The radio refused the password.", "The radio has been read."}));
+    QCOMPARE(bench.radio->PasswordAttempts(), 2);
+}
+
+void CommDialogTest::cancelledPasswordEndsWithoutData() {
+    sim::SimulatorConfig config;
+    config.password = "2468";
+    Bench bench(config);
+    bench.PressOk();
+    bench.runner.Queue([](QDialog& dialog) {
+        dialog.reject();
+        return dialog.result();
+    });
+    QVERIFY(!bench.dialogs->ReadFromRadio(nullptr));
+    QVERIFY(bench.Told().isEmpty());
+}
+
+void CommDialogTest::writeShowsTheNoteOnceAndStampsTheDate() {
+    CDlgNote::SetDoNotWarn(false);
+    Bench bench(sim::SimulatorConfig{});
+    Image image = Pattern(9);
+    bench.PressOk();
+    bench.runner.Queue([](QDialog& dialog) {
+        auto& note = dynamic_cast<CDlgNote&>(dialog);
+        note.show();
+        CHECK(note.Text()->text().startsWith("Before writing"));
+        note.Check()->setChecked(true);
+        Picture(note, "comm-note");
+        note.accept();
+        return note.result();
+    });
+    const auto band = bench.dialogs->WriteToRadio(nullptr, image);
+    QVERIFY(band);
+    QCOMPARE(band->low, 136u);
+    QCOMPARE(band->high, 174u);
+    QVERIFY(CDlgNote::DoNotWarn());
+    const std::array<std::uint8_t, 8> date = {59, 5, 14, 9, 3, 24, 20, 0};
+    QVERIFY(std::equal(date.begin(), date.end(), image.begin() + 0x20));
+    const RadioImage radio = bench.radio->Memory();
+    QVERIFY(std::equal(image.begin() + 0xFE, image.begin() + 0x13FB, radio.begin() + 0xFE));
+    QCOMPARE(radio[0x13FB], std::uint8_t{0xFF}); // the factory region is left alone at level 0
+    QCOMPARE(bench.Told(), QStringList({"The radio has been written."}));
+
+    // The note is not shown again in this run.
+    bench.PressOk();
+    QVERIFY(bench.dialogs->WriteToRadio(nullptr, image));
+    QCOMPARE(bench.runner.Count(), 3);
+
+    // Data whose range lies outside the radio's band is not written.
+    bench.settings->SetFreqRange("130-174");
+    bench.PressOk();
+    QVERIFY(!bench.dialogs->WriteToRadio(nullptr, image));
+    QVERIFY2(bench.Told().back().contains("(136-174 MHz)"), qPrintable(bench.Told().back()));
+    CDlgNote::SetDoNotWarn(false);
+}
+
+void CommDialogTest::noRadioKeepsTheDialogOpen() {
+    Bench bench(sim::SimulatorConfig{});
+    bench.dialogs->SetDevice((bench.dir / "no-such-port").string());
+    bench.runner.Queue([](QDialog& dialog) {
+        auto& comm = dynamic_cast<CDlgComm&>(dialog);
+        comm.show();
+        comm.OkButton()->click();
+        (void)QTest::qWaitFor([&] { return !comm.Running(); }, kWaitMs);
+        CHECK(comm.isVisible());
+        CHECK(comm.OkButton()->isEnabled());
+        CHECK(comm.CancelButton()->isEnabled());
+        CHECK(comm.Report().status == TransferStatus::NoRadio);
+        comm.CancelButton()->click();
+        return comm.result();
+    });
+    QVERIFY(!bench.dialogs->ReadFromRadio(nullptr));
+    QCOMPARE(bench.Told().size(), 1);
+    QVERIFY(bench.Told().front().startsWith("The radio does not answer."));
+    QVERIFY2(bench.Told().front().contains("no-such-port"), qPrintable(bench.Told().front()));
+}
+
+void CommDialogTest::cancelBeforeOkSendsNothing() {
+    Bench bench(sim::SimulatorConfig{});
+    bench.runner.Queue([](QDialog& dialog) {
+        auto& comm = dynamic_cast<CDlgComm&>(dialog);
+        comm.show();
+        CHECK(comm.windowTitle() == QString("Write to Radio"));
+        Picture(comm, "comm-write-waiting");
+        comm.CancelButton()->click();
+        return comm.result();
+    });
+    Image image = Pattern(1);
+    QVERIFY(!bench.dialogs->WriteToRadio(nullptr, image));
+    QVERIFY(bench.radio->Log().empty());
+    QVERIFY(image == Pattern(1));
+}
+
+void CommDialogTest::portDialogShowsDevicesAndWhyPortsAreOff() {
+    Bench bench(sim::SimulatorConfig{});
+    test::WriteText(bench.dir / "Settings.ini", "[Ports]\nPort2=" + bench.radio->DevicePath() + "\n");
+    ScriptedProbe probe;
+    probe.states["/dev/ttyUSB0"] = PortError::None;
+    probe.states[bench.radio->DevicePath()] = PortError::None;
+    probe.states["/dev/ttyUSB2"] = PortError::Busy;
+    probe.states["/dev/ttyS0"] = PortError::PermissionDenied;
+    bench.dialogs->SetProbe(&probe);
+
+    // The remembered port is held by another program: no port is selected; OK gives port 0.
+    bench.settings->SetComPort(3);
+    bench.runner.Queue([](QDialog& dialog) {
+        auto& ports = dynamic_cast<CDlgComPort&>(dialog);
+        ports.show();
+        CHECK(ports.windowTitle() == QString("Communication Port"));
+        CHECK(!ports.Button(3)->isEnabled());
+        CHECK(ports.Button(2)->isEnabled());
+        CHECK(ports.SelectedIndex() == -1);
+        Picture(ports, "com-port");
+        ports.accept();
+        return ports.result();
+    });
+    QVERIFY(bench.dialogs->ChoosePort(nullptr));
+    QCOMPARE(bench.settings->ComPort(), 0);
+
+    bench.runner.Queue([](QDialog& dialog) {
+        auto& ports = dynamic_cast<CDlgComPort&>(dialog);
+        ports.Button(2)->click();
+        ports.accept();
+        return ports.result();
+    });
+    QVERIFY(bench.dialogs->ChoosePort(nullptr));
+    QCOMPARE(bench.settings->ComPort(), 2);
+
+    // Cancel keeps the port.
+    QVERIFY(!bench.dialogs->ChoosePort(nullptr));
+    QCOMPARE(bench.settings->ComPort(), 2);
+}
+
+QTEST_MAIN(CommDialogTest)
+#include "CommDialogTest.moc"
