@@ -2,10 +2,12 @@
 // file commands with bad files, nothing lost on closing while an edit is typed, the radio commands,
 // change notices reaching every editor, the model change and the clock.
 #include "ShellTestSupport.h"
+#include "app/AboutBox.h"
 #include "app/CChildFrame.h"
 #include "app/CMainFrame.h"
 #include "app/CViewManager.h"
 #include "app/FileCommands.h"
+#include "app/HelpSystem.h"
 #include "app/NavigationTree.h"
 #include "app/ProblemListBar.h"
 #include "app/ShellTexts.h"
@@ -550,6 +552,13 @@ void MainFrameTest::screenshots() {
             .TopMenu(CMainFrame::kEditMenu)
             ->grab()
             .save(QString::fromLocal8Bit(folder) + QStringLiteral("/edit-menu.png"));
+        AboutBox about(**ctx_);
+        about.adjustSize();
+        about.grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/about.png"));
+        ctx_->context->Help().ShowTopic(ViewIds::kRadio);
+        ctx_->context->Help().Window()->grab().save(QString::fromLocal8Bit(folder) +
+                                                    QStringLiteral("/help.png"));
+        ctx_->context->Help().Window()->close();
     }
 }
 
