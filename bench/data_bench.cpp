@@ -10,7 +10,6 @@
 #include "data/ProblemList.h"
 
 #include <benchmark/benchmark.h>
-
 #include <filesystem>
 #include <stdlib.h>
 
@@ -106,8 +105,8 @@ BENCHMARK(BM_StoreAll)->Unit(benchmark::kMicrosecond);
 void BM_CheckAllReferences(benchmark::State& state) {
     auto& program = TheProgram();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(program.container().CheckAllReferences(program.problems(),
-                                                                         program.settings().Language()));
+        benchmark::DoNotOptimize(
+            program.container().CheckAllReferences(program.problems(), program.settings().Language()));
     }
 }
 BENCHMARK(BM_CheckAllReferences)->Unit(benchmark::kMicrosecond);

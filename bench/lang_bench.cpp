@@ -7,13 +7,12 @@
 #include "platform/PrivateProfile.h"
 
 #include <benchmark/benchmark.h>
-
 #include <cstdio>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -42,11 +41,13 @@ std::string LargeLanguageText(int& generatedKeys) {
         const int n = kFirstGenerated + generatedKeys;
         char line[256];
         if (generatedKeys % 3 == 0) {
-            std::snprintf(line, sizeof line, "S02%05d=0.Off;1.Low power %d;2.High power %d;3.Item %d;10:5:200:10:4:1:1\n",
-                          n, n, n, n);
+            std::snprintf(line, sizeof line,
+                          "S02%05d=0.Off;1.Low power %d;2.High power %d;3.Item %d;10:5:200:10:4:1:1\n", n, n,
+                          n, n);
         } else {
             std::snprintf(line, sizeof line,
-                          "S01%05d=Generated message number %d, long enough to be a typical sentence.\n", n, n);
+                          "S01%05d=Generated message number %d, long enough to be a typical sentence.\n", n,
+                          n);
         }
         out += line;
         ++generatedKeys;
@@ -108,10 +109,18 @@ void BM_TenThousandLookups(benchmark::State& state) {
         for (int i = 0; i < kLookupsPerRun; ++i) {
             const int key = keys[static_cast<std::size_t>(i)];
             switch (i % 4) {
-            case 0: bytes += language.GetMessageText(key).size(); break;
-            case 1: bytes += language.GetControlText(key).size(); break;
-            case 2: bytes += language.ListValueToText(key, i % 40).size(); break;
-            default: bytes += static_cast<std::size_t>(language.IsControlDisabled(key)); break;
+            case 0:
+                bytes += language.GetMessageText(key).size();
+                break;
+            case 1:
+                bytes += language.GetControlText(key).size();
+                break;
+            case 2:
+                bytes += language.ListValueToText(key, i % 40).size();
+                break;
+            default:
+                bytes += static_cast<std::size_t>(language.IsControlDisabled(key));
+                break;
             }
         }
     }

@@ -12,12 +12,12 @@
 
 /// Stops the run with a message when a property of the code under test does not hold; libFuzzer
 /// then keeps the input that broke it.
-#define FUZZ_CHECK(condition)                                                                      \
-    do {                                                                                           \
-        if (!(condition)) {                                                                        \
-            std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition);    \
-            std::abort();                                                                          \
-        }                                                                                          \
+#define FUZZ_CHECK(condition)                                                                                \
+    do {                                                                                                     \
+        if (!(condition)) {                                                                                  \
+            std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition);               \
+            std::abort();                                                                                    \
+        }                                                                                                    \
     } while (false)
 
 namespace tav::fuzz {
@@ -29,7 +29,10 @@ inline const std::filesystem::path& ScratchDir() {
         const std::filesystem::path base = std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
         const auto path = base / ("tav-fuzz-" + std::to_string(::getpid()));
         std::filesystem::create_directories(path);
-        std::atexit([] { std::error_code ec; std::filesystem::remove_all(ScratchDir(), ec); });
+        std::atexit([] {
+            std::error_code ec;
+            std::filesystem::remove_all(ScratchDir(), ec);
+        });
         return path;
     }();
     return dir;

@@ -44,8 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (error == DataFileError::None) {
         FUZZ_CHECK(content.imageCount <= kImageSize);
         FUZZ_CHECK(content.extra.size() <= CDataFile::kMaxExtra);
-        FUZZ_CHECK(std::all_of(content.image.begin() + static_cast<long>(content.imageCount), content.image.end(),
-                               [](std::uint8_t b) { return b == 0xFF; }));
+        FUZZ_CHECK(std::all_of(content.image.begin() + static_cast<long>(content.imageCount),
+                               content.image.end(), [](std::uint8_t b) { return b == 0xFF; }));
         // What was read writes back to a file that reads the same.
         const auto again = CDataFile::Compose(content.header, content.comment, content.extra,
                                               std::span(content.image).first(content.imageCount));

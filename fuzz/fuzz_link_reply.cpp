@@ -160,8 +160,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     config.modelId = (identity & 8) ? "TAV200" : "TAV100";
     config.signalling = static_cast<std::uint8_t>(identity >> 4);
     config.password = (procedure & 8) ? "1234" : "";
-    config.band = sim::SimulatorConfig::BandBytes((band & 3) == 0 ? 400 : 136 + (band & 0x3C),
-                                                  (band & 0x80) ? 0 : 470, static_cast<std::uint8_t>(band & 0x40));
+    config.band =
+        sim::SimulatorConfig::BandBytes((band & 3) == 0 ? 400 : 136 + (band & 0x3C), (band & 0x80) ? 0 : 470,
+                                        static_cast<std::uint8_t>(band & 0x40));
     config.tuneValues = {{1, 0x1234}, {7, 0x00FF}};
     TamperedLine line(config, script);
 
@@ -213,7 +214,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     case 2: {
         FactoryLink factory(line, clock);
-        const TransferReport report = factory.Connect(request, (procedure & 0x40) ? LinkMode::Write : LinkMode::Tune);
+        const TransferReport report =
+            factory.Connect(request, (procedure & 0x40) ? LinkMode::Write : LinkMode::Tune);
         if (report.ok()) {
             RadioLink& link = factory.link();
             std::uint8_t value[2] = {};

@@ -64,7 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto texts = LT::Texts(list);
     FUZZ_CHECK(texts.size() == items.size());
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        FUZZ_CHECK(texts[i].find(',') == std::string::npos && items[i].text.compare(0, texts[i].size(), texts[i]) == 0);
+        FUZZ_CHECK(texts[i].find(',') == std::string::npos &&
+                   items[i].text.compare(0, texts[i].size(), texts[i]) == 0);
     }
     const auto valueItems = LT::ValueItems(list);
     FUZZ_CHECK(valueItems.size() <= pieces.size());

@@ -40,10 +40,13 @@ std::string Resource(const std::string& name) {
     return text.str();
 }
 
-void Append(Bytes& to, const Bytes& bytes) { to.insert(to.end(), bytes.begin(), bytes.end()); }
+void Append(Bytes& to, const Bytes& bytes) {
+    to.insert(to.end(), bytes.begin(), bytes.end());
+}
 
 Image DefaultImage() {
-    const CLanguage language(fs::path(TAV_RESOURCE_DIR) / "TAV_E.lng", [] { return std::string("TAV-V300"); });
+    const CLanguage language(fs::path(TAV_RESOURCE_DIR) / "TAV_E.lng",
+                             [] { return std::string("TAV-V300"); });
     CDataContainer container;
     container.Context().texts = &language;
     container.ClearLists();
@@ -97,18 +100,22 @@ void ProfileSeeds() {
     Put("fuzz_private_profile", "settings.ini",
         std::string("\x05") + "[Setting]\r\nLanguage=0\r\nPort=3\r\n\r\n[User Mode]\r\nLevel=1\r\n");
     Put("fuzz_private_profile", "odd-lines.ini",
-        std::string("\x30") + "\xEF\xBB\xBFk=0\n[A]\nk=1\nK=2\n j = 3 \nx\n; c\n=v\nm=\"q\"\n[Broken\nk=9\n[ b ]\nj=4");
+        std::string("\x30") +
+            "\xEF\xBB\xBFk=0\n[A]\nk=1\nK=2\n j = 3 \nx\n; c\n=v\nm=\"q\"\n[Broken\nk=9\n[ b ]\nj=4");
 }
 
 void ListTextSeeds() {
     Put("fuzz_list_text", "value-items.txt", std::string("On\n1\n0.Off;1.On;2.Scan, with text"));
     Put("fuzz_list_text", "range.txt", std::string("15\n3\n0:5:20:1:0:1:0"));
     Put("fuzz_list_text", "decimals.txt", std::string("1.0\n2\n5:5:50:10:1:1:1"));
-    Put("fuzz_list_text", "mixed.txt", std::string("12.5\n12\n12.Text.with.dots;0:25:100:100:20:2:2;x;:5;.7"));
+    Put("fuzz_list_text", "mixed.txt",
+        std::string("12.5\n12\n12.Text.with.dots;0:25:100:100:20:2:2;x;:5;.7"));
     // Every list and range of the shipped language file.
     int n = 0;
-    for (const auto& [key, value] : PrivateProfile::ReadSection(fs::path(TAV_RESOURCE_DIR) / "TAV_E.lng", "Setting")) {
-        if (key.rfind("S02", 0) == 0 && (value.find(';') != std::string::npos || value.find(':') != std::string::npos)) {
+    for (const auto& [key, value] :
+         PrivateProfile::ReadSection(fs::path(TAV_RESOURCE_DIR) / "TAV_E.lng", "Setting")) {
+        if (key.rfind("S02", 0) == 0 &&
+            (value.find(';') != std::string::npos || value.find(':') != std::string::npos)) {
             Put("fuzz_list_text", "lng-" + key + ".txt", "1\n" + std::to_string(n++ % 5) + "\n" + value);
         }
     }
@@ -117,14 +124,17 @@ void ListTextSeeds() {
 void LinkSeeds() {
     // Procedure byte: bits 0-2 the procedure, bit 3 a password, bits 4-5 the answers, bit 6 the
     // factory level or mode 3, bit 7 the firmware note declined. Empty script: a correct radio.
-    const std::uint8_t procedures[] = {0x00, 0x01, 0x02, 0x42, 0x03, 0x04, 0x05, 0x06, 0x07, 0x38, 0x19, 0x29, 0x41};
+    const std::uint8_t procedures[] = {0x00, 0x01, 0x02, 0x42, 0x03, 0x04, 0x05,
+                                       0x06, 0x07, 0x38, 0x19, 0x29, 0x41};
     for (const std::uint8_t p : procedures) {
         char name[32];
         std::snprintf(name, sizeof name, "procedure-%02x.bin", p);
         Put("fuzz_link_reply", name, Bytes{p, 0x00, 0x00});
     }
     // A read whose replies are cut, spoiled, replaced and swallowed now and then.
-    Put("fuzz_link_reply", "tampered-read.bin", Bytes{0x00, 0x00, 0x00, 0, 0, 4, 3, 0, 5, 7, 0x40, 6, 6, 2, 0x41, 0x61, 0x50, 0x61, 0x03, 7, 7, 7, 0, 1, 2});
+    Put("fuzz_link_reply", "tampered-read.bin",
+        Bytes{0x00, 0x00, 0x00, 0,    0,    4,    3, 0, 5, 7, 0x40, 6, 6,
+              2,    0x41, 0x61, 0x50, 0x61, 0x03, 7, 7, 7, 0, 1,    2});
     Put("fuzz_link_reply", "foreign-radio.bin", Bytes{0x00, 0x09, 0x81});
 }
 
@@ -165,14 +175,16 @@ void SimSeeds() {
     Bytes flat;
     for (std::size_t i = 0; i < stream.size();) {
         const std::size_t n = stream[i];
-        flat.insert(flat.end(), stream.begin() + static_cast<long>(i + 1), stream.begin() + static_cast<long>(i + 1 + n));
+        flat.insert(flat.end(), stream.begin() + static_cast<long>(i + 1),
+                    stream.begin() + static_cast<long>(i + 1 + n));
         i += n + 1;
     }
     Bytes chopped = {0x00, 0x00, 2, 0x55, 0x02, 0};
     for (std::size_t i = 0; i < flat.size(); i += 3) {
         const std::size_t n = std::min<std::size_t>(3, flat.size() - i);
         chopped.push_back(static_cast<std::uint8_t>(n));
-        chopped.insert(chopped.end(), flat.begin() + static_cast<long>(i), flat.begin() + static_cast<long>(i + n));
+        chopped.insert(chopped.end(), flat.begin() + static_cast<long>(i),
+                       flat.begin() + static_cast<long>(i + n));
     }
     Put("fuzz_sim_request", "chopped.bin", chopped);
 }

@@ -307,7 +307,8 @@ std::shared_ptr<const ParsedFile> Load(const std::filesystem::path& file) {
     if (cache.size() >= kMaxCachedFiles && cache.find(key) == cache.end()) {
         cache.clear();
     }
-    cache[key] = CacheEntry{stamp, parsed, racy ? std::make_shared<const std::string>(std::move(bytes)) : nullptr};
+    cache[key] =
+        CacheEntry{stamp, parsed, racy ? std::make_shared<const std::string>(std::move(bytes)) : nullptr};
     return parsed;
 }
 

@@ -2,8 +2,6 @@
 // and over, and saves that run out of room (a file-size limit makes every write past it fail as a
 // full disk does). Afterwards the data file is always whole: the old one or a new one, never
 // truncated, empty or missing.
-#include <gtest/gtest.h>
-
 #include "TestSupport.h"
 #include "app/CSettings.h"
 #include "app/Document.h"
@@ -16,6 +14,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <gtest/gtest.h>
 #include <random>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -131,8 +130,7 @@ TEST(SaveUnderFailure, AProcessKilledAtAnyMomentOfASaveLeavesAWholeFile) {
 
 /// Runs `save` in a child whose files may not grow past `limit` bytes, as on a disk with that much
 /// room left; returns the child's exit status (the save's message number, 0 on success).
-template <class Save>
-int SaveWithFileSizeLimit(rlim_t limit, bool signalKills, Save save) {
+template <class Save> int SaveWithFileSizeLimit(rlim_t limit, bool signalKills, Save save) {
     const pid_t child = ::fork();
     if (child == 0) {
         const rlimit rl{limit, limit};
@@ -159,7 +157,8 @@ TEST(SaveUnderFailure, ASaveOntoAFullDiskKeepsTheOldFileAndLeavesNothing) {
     const auto original = test::ReadBytes(path);
     const std::string longer = SaveComment(2); // a bigger file than the one on the disk
     ASSERT_GT(longer.size(), SaveComment(1).size());
-    const auto newSize = CDataFile::kBodyOffset + 3 * CDataFile::kSectionHeadSize + longer.size() + kImageSize;
+    const auto newSize =
+        CDataFile::kBodyOffset + 3 * CDataFile::kSectionHeadSize + longer.size() + kImageSize;
 
     for (const rlim_t limit : {rlim_t{0}, rlim_t{1}, rlim_t{CDataFile::kBodyOffset}, rlim_t{4096},
                                rlim_t{original.size()}, rlim_t{newSize - 1}}) {
@@ -182,10 +181,11 @@ TEST(SaveUnderFailure, ASaveOntoAFullDiskKeepsTheOldFileAndLeavesNothing) {
         }
     }
     // With room enough the same save goes through.
-    EXPECT_EQ(SaveWithFileSizeLimit(newSize, false, [&] {
-                  return program.document.SaveAsWithComment(path, longer, program.views).messageId();
-              }),
-              0);
+    EXPECT_EQ(
+        SaveWithFileSizeLimit(
+            newSize, false,
+            [&] { return program.document.SaveAsWithComment(path, longer, program.views).messageId(); }),
+        0);
     DataFileContent content;
     ASSERT_EQ(CDataFile::Load(path, content), DataFileError::None);
     EXPECT_EQ(content.comment, longer);
@@ -197,9 +197,8 @@ TEST(SaveUnderFailure, AFailedSaveKeepsTheSettingsFileToo) {
     test::TempDir dir;
     const fs::path ini = dir / "Settings.ini";
     test::WriteText(ini, "[Setting]\nLanguage=0\n");
-    const int status = SaveWithFileSizeLimit(8, false, [&] {
-        return PrivateProfile::WriteString(ini, "Setting", "Port", "COM3") ? 0 : 1;
-    });
+    const int status = SaveWithFileSizeLimit(
+        8, false, [&] { return PrivateProfile::WriteString(ini, "Setting", "Port", "COM3") ? 0 : 1; });
     EXPECT_EQ(status, 1);
     EXPECT_EQ(test::ReadText(ini), "[Setting]\nLanguage=0\n");
     EXPECT_TRUE(Leftovers(dir.path(), "Settings.ini").empty());

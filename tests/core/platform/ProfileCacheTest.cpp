@@ -1,6 +1,5 @@
-#include "platform/PrivateProfile.h"
-
 #include "TestSupport.h"
+#include "platform/PrivateProfile.h"
 
 #include <fcntl.h>
 #include <fstream>
