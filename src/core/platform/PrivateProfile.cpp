@@ -3,12 +3,14 @@
 #include "platform/AsciiText.h"
 #include "platform/AtomicFile.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <fcntl.h>
 #include <memory>
 #include <mutex>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 #include <unordered_map>
 
@@ -147,9 +149,16 @@ struct Stamp {
     bool operator==(const Stamp&) const = default;
 };
 
+Stamp StampOf(const struct stat& st) {
+    return Stamp{st.st_dev, st.st_ino, st.st_size, st.st_mtim.tv_sec, st.st_mtim.tv_nsec};
+}
+
 struct CacheEntry {
     Stamp stamp;
     std::shared_ptr<const ParsedFile> parsed;
+    /// The bytes that were parsed, kept while the stamp cannot yet tell a later change apart (see
+    /// IsRacy); every read then compares the file's bytes with them. Null once the stamp is trusted.
+    std::shared_ptr<const std::string> racyBytes;
 };
 
 std::mutex g_cacheMutex;
@@ -166,6 +175,38 @@ void Forget(const std::filesystem::path& file) {
 const std::shared_ptr<const ParsedFile>& EmptyFile() {
     static const std::shared_ptr<const ParsedFile> empty = std::make_shared<ParsedFile>();
     return empty;
+}
+
+/// File systems keep modification times in steps of the kernel's coarse clock (a few milliseconds),
+/// or of whole seconds on some; a time with no nanoseconds is taken for the latter.
+constexpr long long kNanosPerSecond = 1000000000LL;
+constexpr long long kWholeSecondStep = 3 * kNanosPerSecond; // two-second steps and a margin
+
+long long TimeStep() {
+    static const long long step = [] {
+        timespec res{};
+        const long long coarse = ::clock_getres(CLOCK_REALTIME_COARSE, &res) == 0
+                                     ? static_cast<long long>(res.tv_sec) * kNanosPerSecond + res.tv_nsec
+                                     : 10000000LL;
+        // Twice the step and at least 2 ms, for a file written at the edge of a step.
+        return std::max(2 * coarse, 2000000LL);
+    }();
+    return step;
+}
+
+long long NanosNow() {
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return static_cast<long long>(now.tv_sec) * kNanosPerSecond + now.tv_nsec;
+}
+
+/// A file read at `readStart` whose modification time is `stamp`'s may still be changed within the
+/// same step of the file system's clock: the change would keep both time and size. Such a stamp is
+/// not trusted until a read starts after the step has passed.
+bool IsRacy(const Stamp& stamp, long long readStart) {
+    const long long modified = static_cast<long long>(stamp.seconds) * kNanosPerSecond + stamp.nanoseconds;
+    const long long step = stamp.nanoseconds == 0 ? kWholeSecondStep : TimeStep();
+    return readStart - modified < step;
 }
 
 /// Reads the whole open file; false on a read error.
@@ -208,28 +249,57 @@ private:
     int fd_;
 };
 
+bool IsProfileFile(const struct stat& st) {
+    return S_ISREG(st.st_mode) && static_cast<std::size_t>(st.st_size) <= kMaxFileBytes;
+}
+
 /// The parsed file, from the cache when the file has not changed since it was parsed.
+///
+/// An unchanged file costs one status query: its device, inode, size and modification time (in
+/// nanoseconds) equal those of the cached parse. A file modified so recently that a further change
+/// could keep all of these (IsRacy) is read again and compared byte for byte until its time stamp
+/// can be trusted.
 std::shared_ptr<const ParsedFile> Load(const std::filesystem::path& file) {
     const std::string key = file.string();
-    const FileHandle handle(file);
     struct stat st {};
-    if (handle.fd() < 0 || ::fstat(handle.fd(), &st) != 0 || !S_ISREG(st.st_mode) ||
-        static_cast<std::size_t>(st.st_size) > kMaxFileBytes) {
+    if (::stat(file.c_str(), &st) != 0 || !IsProfileFile(st)) {
         Forget(file);
         return EmptyFile();
     }
-    const Stamp stamp{st.st_dev, st.st_ino, st.st_size, st.st_mtim.tv_sec, st.st_mtim.tv_nsec};
+    std::shared_ptr<const ParsedFile> cached;
+    std::shared_ptr<const std::string> racyBytes;
     {
         const std::lock_guard lock(g_cacheMutex);
         const auto it = Cache().find(key);
-        if (it != Cache().end() && it->second.stamp == stamp) {
-            return it->second.parsed;
+        if (it != Cache().end() && it->second.stamp == StampOf(st)) {
+            if (!it->second.racyBytes) {
+                return it->second.parsed;
+            }
+            cached = it->second.parsed;
+            racyBytes = it->second.racyBytes;
         }
     }
+    // The stamp is taken from the open file before its bytes are read, so a change during the read
+    // gives a newer stamp or is caught as racy at the next read.
+    const long long readStart = NanosNow();
+    const FileHandle handle(file);
     std::string bytes;
-    if (!ReadAll(handle.fd(), static_cast<std::size_t>(st.st_size), bytes)) {
+    if (handle.fd() < 0 || ::fstat(handle.fd(), &st) != 0 || !IsProfileFile(st) ||
+        !ReadAll(handle.fd(), static_cast<std::size_t>(st.st_size), bytes)) {
         Forget(file);
         return EmptyFile();
+    }
+    const Stamp stamp = StampOf(st);
+    const bool racy = IsRacy(stamp, readStart);
+    if (racyBytes && bytes == *racyBytes) {
+        const std::lock_guard lock(g_cacheMutex);
+        auto& entry = Cache()[key];
+        entry.stamp = stamp;
+        entry.parsed = cached;
+        if (!racy) {
+            entry.racyBytes.reset();
+        }
+        return cached;
     }
     auto parsed = Parse(bytes);
     const std::lock_guard lock(g_cacheMutex);
@@ -237,7 +307,8 @@ std::shared_ptr<const ParsedFile> Load(const std::filesystem::path& file) {
     if (cache.size() >= kMaxCachedFiles && cache.find(key) == cache.end()) {
         cache.clear();
     }
-    cache[key] = CacheEntry{stamp, parsed};
+    cache[key] =
+        CacheEntry{stamp, parsed, racy ? std::make_shared<const std::string>(std::move(bytes)) : nullptr};
     return parsed;
 }
 
