@@ -24,15 +24,15 @@ ArgList& ArgList::OptionalPositional(const std::string& name) {
     return *this;
 }
 
-const ArgList::Spec* ArgList::Find(const std::string& name) const {
+const ArgList::OptionDecl* ArgList::Find(const std::string& name) const {
     auto it = std::find_if(specs_.begin(), specs_.end(),
-                           [&](const Spec& s) { return !s.positional && s.name == name; });
+                           [&](const OptionDecl& s) { return !s.positional && s.name == name; });
     return it == specs_.end() ? nullptr : &*it;
 }
 
 bool ArgList::Parse(const std::vector<std::string>& args) {
     values_.clear();
-    std::vector<const Spec*> positionals;
+    std::vector<const OptionDecl*> positionals;
     for (const auto& s : specs_) {
         if (s.positional) {
             positionals.push_back(&s);
@@ -52,12 +52,12 @@ bool ArgList::Parse(const std::vector<std::string>& args) {
                 name = a.substr(0, eq);
                 inlineValue = a.substr(eq + 1);
             }
-            const Spec* spec = Find(name);
-            if (!spec) {
+            const OptionDecl* decl = Find(name);
+            if (!decl) {
                 error_ = "unknown option " + name;
                 return false;
             }
-            if (spec->takesValue) {
+            if (decl->takesValue) {
                 if (inlineValue) {
                     values_.push_back({name, *inlineValue});
                 } else if (i + 1 < args.size()) {

@@ -25,7 +25,7 @@ public:
     const std::string& error() const { return error_; }
 
 private:
-    struct Spec {
+    struct OptionDecl {
         std::string name;
         bool takesValue = false;
         bool positional = false;
@@ -35,9 +35,9 @@ private:
         std::string name;
         std::string text;
     };
-    const Spec* Find(const std::string& name) const;
+    const OptionDecl* Find(const std::string& name) const;
 
-    std::vector<Spec> specs_;
+    std::vector<OptionDecl> specs_;
     std::vector<Value> values_;
     std::string error_;
     bool help_ = false;

@@ -19,7 +19,7 @@ namespace tav::cli {
 const char* const kSimulateUsage =
     "Usage: tavctl simulate [--image FILE] [--model-id ID] [--model-name NAME] [--firmware VER]\n"
     "                       [--band LOW-HIGH] [--signal N] [--password DIGITS] [--line-rate]\n"
-    "                       [--dump FILE] [--trace FILE] [--fault SPEC[,SPEC...]]\n"
+    "                       [--dump FILE] [--trace FILE] [--fault FAULT[,FAULT...]]\n"
     "\n"
     "Runs a simulated radio on a pseudo-terminal. The first line of output is the device path to\n"
     "give to 'tavctl read --device' or 'write --device'; the radio then answers until tavctl is\n"
@@ -36,7 +36,7 @@ const char* const kSimulateUsage =
     "  --line-rate        answer no faster than a 38400 baud 8-O-2 line would carry the frames\n"
     "  --dump FILE        write the memory (8192 bytes) to FILE at exit\n"
     "  --trace FILE       record every frame received and sent, with timestamps, in hex\n"
-    "  --fault SPEC       play a fault; SPEC is KIND[:AFTER[:TIMES]][@ADDRESS] with KIND one of\n"
+    "  --fault FAULT      play a fault; FAULT is KIND[:AFTER[:TIMES]][@ADDRESS] with KIND one of\n"
     "                     silence, short, checksum, refuse, disconnect (memory requests) or mute\n"
     "                     (no answer to anything). AFTER requests are served first, TIMES limits\n"
     "                     the fault (default: for good), ADDRESS (hex) picks one block.\n"
@@ -61,23 +61,23 @@ std::optional<int> Number(const std::string& text, int low, int high) {
 }
 
 /// Parses one fault: KIND[:AFTER[:TIMES]][@ADDRESS].
-std::optional<sim::Fault> ParseFault(std::string spec) {
+std::optional<sim::Fault> ParseFault(std::string decl) {
     sim::Fault fault;
-    if (const auto at = spec.find('@'); at != std::string::npos) {
-        const std::string hex = spec.substr(at + 1);
+    if (const auto at = decl.find('@'); at != std::string::npos) {
+        const std::string hex = decl.substr(at + 1);
         if (hex.empty() || hex.size() > 4 || !std::all_of(hex.begin(), hex.end(), [](char c) {
                 return std::isxdigit(static_cast<unsigned char>(c));
             })) {
             return std::nullopt;
         }
         fault.address = static_cast<std::uint32_t>(std::stoul(hex, nullptr, 16));
-        spec.resize(at);
+        decl.resize(at);
     }
     std::vector<std::string> parts;
     std::size_t start = 0;
     while (true) {
-        const auto colon = spec.find(':', start);
-        parts.push_back(spec.substr(start, colon - start));
+        const auto colon = decl.find(':', start);
+        parts.push_back(decl.substr(start, colon - start));
         if (colon == std::string::npos) {
             break;
         }
@@ -212,11 +212,11 @@ ExitCode RunSimulate(CliContext& c) {
         std::size_t start = 0;
         while (start <= faults->size()) {
             const auto comma = faults->find(',', start);
-            const std::string spec =
+            const std::string decl =
                 faults->substr(start, comma == std::string::npos ? std::string::npos : comma - start);
-            const auto fault = ParseFault(spec);
+            const auto fault = ParseFault(decl);
             if (!fault) {
-                return Usage(c, "cannot understand the fault '" + spec + "'");
+                return Usage(c, "cannot understand the fault '" + decl + "'");
             }
             config.faults.push_back(*fault);
             if (comma == std::string::npos) {

@@ -194,8 +194,8 @@ void EntryControlsTest::translationConfiguresNumericEdits() {
     const DialogTemplate dialog{
         700, "Form", {{701, ControlKind::Custom, {}, 0, 0}, {702, ControlKind::Custom, {}, 1, 0}}};
     const ControlMap controls =
-        BuildTemplate(dialog, &form, layout, [&](const ControlSpec& spec, QWidget* parent) {
-            return spec.id == 701 ? static_cast<QWidget*>(new NumericRangeOffEdit(language, parent))
+        BuildTemplate(dialog, &form, layout, [&](const ControlSpec& decl, QWidget* parent) {
+            return decl.id == 701 ? static_cast<QWidget*>(new NumericRangeOffEdit(language, parent))
                                   : static_cast<QWidget*>(new DecimalRangeEdit(parent));
         });
     TranslateDialog(&form, 700, language);

@@ -386,11 +386,11 @@ void CMainFrame::BuildMenus() {
         menu->deleteLater();
     }
     menus_.clear();
-    const std::vector<MenuSpec> specs = MenuTemplate();
-    for (std::size_t position = 0; position < specs.size(); ++position) {
-        const MenuSpec& spec = specs[position];
+    const std::vector<MenuSpec> decls = MenuTemplate();
+    for (std::size_t position = 0; position < decls.size(); ++position) {
+        const MenuSpec& decl = decls[position];
         const QString caption = context_.ControlText(
-            ShellTexts::kFirstMenuCaption + static_cast<int>(position), QString::fromLatin1(spec.caption));
+            ShellTexts::kFirstMenuCaption + static_cast<int>(position), QString::fromLatin1(decl.caption));
         auto* menu = new QMenu(MenuText(caption), this);
         menu->setSeparatorsCollapsible(true);
         menus_.push_back(menu);
@@ -400,7 +400,7 @@ void CMainFrame::BuildMenus() {
             connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateEditMenuChecks);
             continue;
         }
-        for (const MenuItemSpec& item : spec.items) {
+        for (const MenuItemSpec& item : decl.items) {
             if (item.id == 0) {
                 menu->addSeparator();
             } else if (item.id == kRecentPlace) {

@@ -134,8 +134,8 @@ void CDlgFile::BuildPanel() {
         grid = new QGridLayout(host);
     }
     DialogTemplate panel = PanelTemplate();
-    for (ControlSpec& spec : panel.controls) {
-        spec.row += firstRow;
+    for (ControlSpec& decl : panel.controls) {
+        decl.row += firstRow;
     }
     const ControlMap controls = BuildTemplate(panel, host, grid);
     modelName_ = qobject_cast<QLineEdit*>(controls.at(kModelNameEdit));

@@ -12,15 +12,15 @@ SimulatedRadioPort::~SimulatedRadioPort() {
     Stop();
 }
 
-bool SimulatedRadioPort::Start(const SimulatedRadioSpec& spec, std::string* error) {
+bool SimulatedRadioPort::Start(const SimulatedRadioSpec& decl, std::string* error) {
     Stop();
     sim::SimulatorConfig config;
-    std::copy(spec.memory.begin(), spec.memory.end(), config.memory.begin());
-    config.modelId = spec.modelId;
-    config.modelName = spec.modelName;
-    config.firmware = spec.firmware;
-    config.signalling = spec.signalling;
-    config.band = sim::SimulatorConfig::BandBytes(spec.lowMHz, spec.highMHz, spec.bandFlags);
+    std::copy(decl.memory.begin(), decl.memory.end(), config.memory.begin());
+    config.modelId = decl.modelId;
+    config.modelName = decl.modelName;
+    config.firmware = decl.firmware;
+    config.signalling = decl.signalling;
+    config.band = sim::SimulatorConfig::BandBytes(decl.lowMHz, decl.highMHz, decl.bandFlags);
     auto simulator = std::make_unique<sim::RadioSimulator>(config);
     if (!simulator->Start(error)) {
         return false;

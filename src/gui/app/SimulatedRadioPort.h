@@ -33,7 +33,7 @@ public:
     SimulatedRadioPort& operator=(const SimulatedRadioPort&) = delete;
 
     /// Starts the radio; false with `error` set when the pseudo-terminal cannot be had.
-    bool Start(const SimulatedRadioSpec& spec, std::string* error);
+    bool Start(const SimulatedRadioSpec& decl, std::string* error);
     void Stop();
     /// The device to open, for example /dev/pts/3; empty while none runs.
     std::string DevicePath() const;

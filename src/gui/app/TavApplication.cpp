@@ -82,20 +82,20 @@ void TavApplication::StartSimulatedRadio() {
     radio.RadioInfo().SetSerialNumber("SIM-00000001");
     radio.StoreAll();
 
-    SimulatedRadioSpec spec;
-    std::copy(radio.image().begin(), radio.image().end(), spec.memory.begin());
-    spec.modelId = settings.ModelId();
-    spec.modelName = settings.ModelName();
-    spec.firmware = Document::kProgramVersion;
-    spec.signalling = static_cast<std::uint8_t>(settings.SignalType());
+    SimulatedRadioSpec decl;
+    std::copy(radio.image().begin(), radio.image().end(), decl.memory.begin());
+    decl.modelId = settings.ModelId();
+    decl.modelName = settings.ModelName();
+    decl.firmware = Document::kProgramVersion;
+    decl.signalling = static_cast<std::uint8_t>(settings.SignalType());
     const auto [low, high] = FreqRangeTable::CurrentRangeLimits(settings.FreqRange());
-    spec.lowMHz = low;
-    spec.highMHz = high;
-    spec.bandFlags = context_->Ranges().CurrentRangeFlags(settings.FreqRange());
+    decl.lowMHz = low;
+    decl.highMHz = high;
+    decl.bandFlags = context_->Ranges().CurrentRangeFlags(settings.FreqRange());
 
     auto simulator = std::make_unique<SimulatedRadioPort>();
     std::string error;
-    if (!simulator->Start(spec, &error)) {
+    if (!simulator->Start(decl, &error)) {
         context_->Tell(frame_.get(), ShellTexts::kSimulatorFailed, QString::fromStdString(error),
                        PromptIcon::Warning, QStringLiteral("The simulated radio could not be started."));
         return;

@@ -21,23 +21,23 @@ ControlMap BuildTemplate(const DialogTemplate& dialog, QWidget* parent, QGridLay
     if (!dialog.caption.isEmpty()) {
         parent->setWindowTitle(dialog.caption);
     }
-    for (const ControlSpec& spec : dialog.controls) {
+    for (const ControlSpec& decl : dialog.controls) {
         QWidget* widget = nullptr;
-        switch (spec.kind) {
+        switch (decl.kind) {
         case ControlKind::Label:
-            widget = new QLabel(spec.text, parent);
+            widget = new QLabel(decl.text, parent);
             break;
         case ControlKind::PushButton:
-            widget = new QPushButton(spec.text, parent);
+            widget = new QPushButton(decl.text, parent);
             break;
         case ControlKind::CheckBox:
-            widget = new QCheckBox(spec.text, parent);
+            widget = new QCheckBox(decl.text, parent);
             break;
         case ControlKind::RadioButton:
-            widget = new QRadioButton(spec.text, parent);
+            widget = new QRadioButton(decl.text, parent);
             break;
         case ControlKind::GroupBox:
-            widget = new QGroupBox(spec.text, parent);
+            widget = new QGroupBox(decl.text, parent);
             break;
         case ControlKind::ComboBox:
             widget = new QComboBox(parent);
@@ -53,16 +53,16 @@ ControlMap BuildTemplate(const DialogTemplate& dialog, QWidget* parent, QGridLay
             widget = new QListWidget(parent);
             break;
         case ControlKind::Edit:
-            widget = new QLineEdit(spec.text, parent);
+            widget = new QLineEdit(decl.text, parent);
             break;
         case ControlKind::ReadOnlyEdit: {
-            auto* edit = new QLineEdit(spec.text, parent);
+            auto* edit = new QLineEdit(decl.text, parent);
             edit->setReadOnly(true);
             widget = edit;
             break;
         }
         case ControlKind::MultiLineEdit: {
-            auto* edit = new QPlainTextEdit(spec.text, parent);
+            auto* edit = new QPlainTextEdit(decl.text, parent);
             edit->setTabChangesFocus(true);
             widget = edit;
             break;
@@ -74,20 +74,20 @@ ControlMap BuildTemplate(const DialogTemplate& dialog, QWidget* parent, QGridLay
             break;
         }
         case ControlKind::Custom:
-            widget = custom ? custom(spec, parent) : nullptr;
+            widget = custom ? custom(decl, parent) : nullptr;
             break;
         }
         if (!widget) {
             continue;
         }
-        if (spec.id != 0) {
-            SetControlId(widget, spec.id);
-            controls[spec.id] = widget;
+        if (decl.id != 0) {
+            SetControlId(widget, decl.id);
+            controls[decl.id] = widget;
         }
         if (layout) {
-            layout->addWidget(widget, spec.row, spec.column, spec.rowSpan, spec.columnSpan);
+            layout->addWidget(widget, decl.row, decl.column, decl.rowSpan, decl.columnSpan);
         }
-        if (spec.hidden) {
+        if (decl.hidden) {
             widget->hide();
         }
     }

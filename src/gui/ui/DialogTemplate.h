@@ -48,7 +48,7 @@ struct DialogTemplate {
     std::vector<ControlSpec> controls;
 };
 
-/// Makes a Custom control (receives the spec; returns the widget, owned by the caller's parent).
+/// Makes a Custom control (receives the decl; returns the widget, owned by the caller's parent).
 using ControlFactory = std::function<QWidget*(const ControlSpec&, QWidget* parent)>;
 
 /// The widgets a template made, by control id.
