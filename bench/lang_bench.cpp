@@ -3,8 +3,8 @@
 // Every lookup goes to the file, as the language module does; the private-profile cache makes an
 // unchanged file cost one status query instead of a parse. The file is made of the shipped
 // English texts plus generated messages and lists, about 200 KB in all.
-#include "lang/CLanguage.h"
-#include "platform/PrivateProfile.h"
+#include "core/lang/CLanguage.h"
+#include "core/platform/PrivateProfile.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>

@@ -6,10 +6,10 @@
 // 38400 baud 8-O-2 (11 bits a byte). The radio may answer while the program still pauses, so a
 // transfer can come in under that floor; the pauses alone are a hard lower bound and are shown
 // too. CPU time is the whole process's (program and simulated radio) against the wall time.
-#include "RadioSimulator.h"
-#include "comm/CSerialPort.h"
-#include "comm/Clock.h"
-#include "comm/TransferSession.h"
+#include "sim/RadioSimulator.h"
+#include "core/comm/CSerialPort.h"
+#include "core/comm/Clock.h"
+#include "core/comm/TransferSession.h"
 
 #include <benchmark/benchmark.h>
 #include <ctime>

@@ -4,10 +4,10 @@
 //
 // Input: the image (shorter inputs are padded with 0xFF, the radio's erased state).
 #include "FuzzSupport.h"
-#include "data/CDataContainer.h"
-#include "data/ImageMap.h"
-#include "data/ProblemList.h"
-#include "lang/CLanguage.h"
+#include "core/data/CDataContainer.h"
+#include "core/data/ImageMap.h"
+#include "core/data/ProblemList.h"
+#include "core/lang/CLanguage.h"
 
 #include <algorithm>
 #include <utility>

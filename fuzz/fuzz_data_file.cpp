@@ -1,7 +1,7 @@
 // The data-file reader on arbitrary bytes: the in-memory parser, the file readers that the open
 // dialog and the save use, and a save over the file (which keeps its comment).
 #include "FuzzSupport.h"
-#include "data/CDataFile.h"
+#include "core/data/CDataFile.h"
 
 #include <algorithm>
 #include <vector>

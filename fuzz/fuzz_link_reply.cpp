@@ -8,10 +8,10 @@
 // band; then one control byte per reply (0-3 pass, 4 cut, 5 spoil, 6 raw bytes, 7 silence), with
 // their arguments. When the input runs out the radio answers correctly.
 #include "FuzzSupport.h"
-#include "RequestParser.h"
-#include "SimulatedRadio.h"
-#include "comm/FactoryLink.h"
-#include "comm/TransferSession.h"
+#include "sim/RequestParser.h"
+#include "sim/SimulatedRadio.h"
+#include "core/comm/FactoryLink.h"
+#include "core/comm/TransferSession.h"
 
 #include <deque>
 

@@ -3,8 +3,8 @@
 //
 // Input: a typed text, a newline, a raw value in decimal, a newline, then the list text.
 #include "FuzzSupport.h"
-#include "lang/ListText.h"
-#include "platform/AsciiText.h"
+#include "core/lang/ListText.h"
+#include "core/platform/AsciiText.h"
 
 #include <climits>
 #include <string>

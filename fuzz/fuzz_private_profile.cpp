@@ -5,8 +5,8 @@
 //
 // Input: the first byte chooses the section and key of the write, the rest is the file.
 #include "FuzzSupport.h"
-#include "platform/AsciiText.h"
-#include "platform/PrivateProfile.h"
+#include "core/platform/AsciiText.h"
+#include "core/platform/PrivateProfile.h"
 
 #include <map>
 #include <optional>

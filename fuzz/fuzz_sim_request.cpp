@@ -4,9 +4,9 @@
 // Input: byte 0 the radio's set-up, byte 1 the fault, then pieces: a length byte and that many
 // bytes of the stream.
 #include "FuzzSupport.h"
-#include "RequestParser.h"
-#include "SimulatedRadio.h"
-#include "comm/LinkFrame.h"
+#include "sim/RequestParser.h"
+#include "sim/SimulatedRadio.h"
+#include "core/comm/LinkFrame.h"
 
 using namespace tav;
 

@@ -1,11 +1,11 @@
 // Writes the seed corpus of every fuzz target into fuzz/corpus/<target>/: small inputs made
 // from the program's own defaults, the shipped resource files and the link's own frames.
 // Run by fuzz/run.sh --seeds; the output is kept in the repository.
-#include "comm/LinkFrame.h"
-#include "data/CDataContainer.h"
-#include "data/CDataFile.h"
-#include "lang/CLanguage.h"
-#include "platform/PrivateProfile.h"
+#include "core/comm/LinkFrame.h"
+#include "core/data/CDataContainer.h"
+#include "core/data/CDataFile.h"
+#include "core/lang/CLanguage.h"
+#include "core/platform/PrivateProfile.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "ArgList.h"
+#include "cli/ArgList.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ProgramHome.h"
+#include "core/app/ProgramHome.h"
 
 namespace tav::cli {
 

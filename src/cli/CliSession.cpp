@@ -1,4 +1,4 @@
-#include "CliSession.h"
+#include "cli/CliSession.h"
 
 #include <ostream>
 

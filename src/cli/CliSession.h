@@ -1,12 +1,12 @@
 #pragma once
 
-#include "CliContext.h"
-#include "app/CSettings.h"
-#include "app/Document.h"
-#include "app/FreqRangeTable.h"
-#include "data/CDataContainer.h"
-#include "data/ProblemList.h"
-#include "util/Result.h"
+#include "cli/CliContext.h"
+#include "core/app/CSettings.h"
+#include "core/app/Document.h"
+#include "core/app/FreqRangeTable.h"
+#include "core/data/CDataContainer.h"
+#include "core/data/ProblemList.h"
+#include "core/util/Result.h"
 
 #include <memory>
 #include <string>

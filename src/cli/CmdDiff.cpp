@@ -1,8 +1,8 @@
-#include "ArgList.h"
-#include "CliSession.h"
-#include "Commands.h"
-#include "data/CDataFile.h"
-#include "factory/ImageChangeLog.h"
+#include "cli/ArgList.h"
+#include "cli/CliSession.h"
+#include "cli/Commands.h"
+#include "core/data/CDataFile.h"
+#include "core/factory/ImageChangeLog.h"
 
 #include <ostream>
 

@@ -1,8 +1,8 @@
-#include "ArgList.h"
-#include "CliSession.h"
-#include "Commands.h"
-#include "app/CModelList.h"
-#include "app/FreqRangeTable.h"
+#include "cli/ArgList.h"
+#include "cli/CliSession.h"
+#include "cli/Commands.h"
+#include "core/app/CModelList.h"
+#include "core/app/FreqRangeTable.h"
 
 #include <cstdio>
 #include <ostream>

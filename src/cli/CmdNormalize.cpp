@@ -1,7 +1,7 @@
-#include "ArgList.h"
-#include "CliSession.h"
-#include "Commands.h"
-#include "data/CDataFile.h"
+#include "cli/ArgList.h"
+#include "cli/CliSession.h"
+#include "cli/Commands.h"
+#include "core/data/CDataFile.h"
 
 #include <ostream>
 

@@ -1,10 +1,10 @@
 // tavctl read: the full read of a radio into a data file.
-#include "ArgList.h"
-#include "CliSession.h"
-#include "Commands.h"
-#include "RadioCli.h"
-#include "comm/CSerialPort.h"
-#include "data/CDataFile.h"
+#include "cli/ArgList.h"
+#include "cli/CliSession.h"
+#include "cli/Commands.h"
+#include "cli/RadioCli.h"
+#include "core/comm/CSerialPort.h"
+#include "core/data/CDataFile.h"
 
 #include <filesystem>
 #include <ostream>

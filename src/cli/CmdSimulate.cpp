@@ -1,10 +1,10 @@
 // tavctl simulate: a simulated radio on a pseudo-terminal, for trying the program without one.
-#include "ArgList.h"
-#include "Commands.h"
-#include "RadioSimulator.h"
-#include "SimImageFile.h"
-#include "comm/FrameTracer.h"
-#include "comm/RadioIdentity.h"
+#include "cli/ArgList.h"
+#include "cli/Commands.h"
+#include "sim/RadioSimulator.h"
+#include "sim/SimImageFile.h"
+#include "core/comm/FrameTracer.h"
+#include "core/comm/RadioIdentity.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,9 +1,9 @@
 // tavctl write: a data file written to a radio.
-#include "ArgList.h"
-#include "CliSession.h"
-#include "Commands.h"
-#include "RadioCli.h"
-#include "comm/CSerialPort.h"
+#include "cli/ArgList.h"
+#include "cli/CliSession.h"
+#include "cli/Commands.h"
+#include "cli/RadioCli.h"
+#include "core/comm/CSerialPort.h"
 
 #include <ostream>
 

@@ -1,4 +1,4 @@
-#include "CommandTable.h"
+#include "cli/CommandTable.h"
 
 #include <iostream>
 #include <optional>
@@ -6,7 +6,7 @@
 #include <unistd.h>
 #include <vector>
 
-#include "Commands.h"
+#include "cli/Commands.h"
 
 namespace tav::cli {
 namespace {

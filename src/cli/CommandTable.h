@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "CliContext.h"
+#include "cli/CliContext.h"
 
 namespace tav::cli {
 

@@ -1,8 +1,8 @@
-#include "RadioCli.h"
+#include "cli/RadioCli.h"
 
-#include "CliSession.h"
-#include "comm/LinkMessages.h"
-#include "comm/TransferText.h"
+#include "cli/CliSession.h"
+#include "core/comm/LinkMessages.h"
+#include "core/comm/TransferText.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "ArgList.h"
-#include "CliContext.h"
-#include "app/RadioCommands.h"
-#include "comm/Clock.h"
-#include "comm/FrameTracer.h"
+#include "cli/ArgList.h"
+#include "cli/CliContext.h"
+#include "core/app/RadioCommands.h"
+#include "core/comm/Clock.h"
+#include "core/comm/FrameTracer.h"
 
 #include <fstream>
 #include <memory>

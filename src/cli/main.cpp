@@ -1,3 +1,3 @@
-#include "CommandTable.h"
+#include "cli/CommandTable.h"
 
 int main(int argc, char** argv) { return tav::cli::RunTavctl(argc, argv); }

@@ -1,4 +1,4 @@
-#include "RadioSimulator.h"
+#include "sim/RadioSimulator.h"
 
 #include <cerrno>
 #include <cstring>

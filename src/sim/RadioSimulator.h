@@ -1,8 +1,8 @@
 #pragma once
 
-#include "SimulatedRadio.h"
-#include "SimulatorConfig.h"
-#include "comm/FrameTracer.h"
+#include "sim/SimulatedRadio.h"
+#include "sim/SimulatorConfig.h"
+#include "core/comm/FrameTracer.h"
 
 #include <atomic>
 #include <map>

@@ -1,6 +1,6 @@
-#include "RequestParser.h"
+#include "sim/RequestParser.h"
 
-#include "comm/LinkFrame.h"
+#include "core/comm/LinkFrame.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "SimImageFile.h"
+#include "sim/SimImageFile.h"
 
-#include "data/CDataFile.h"
+#include "core/data/CDataFile.h"
 
 #include <fstream>
 #include <system_error>

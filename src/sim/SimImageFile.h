@@ -1,7 +1,7 @@
 #pragma once
 
-#include "comm/TransferPlan.h"
-#include "util/Result.h"
+#include "core/comm/TransferPlan.h"
+#include "core/util/Result.h"
 
 #include <filesystem>
 #include <optional>

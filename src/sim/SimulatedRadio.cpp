@@ -1,6 +1,6 @@
-#include "SimulatedRadio.h"
+#include "sim/SimulatedRadio.h"
 
-#include "comm/RadioIdentity.h"
+#include "core/comm/RadioIdentity.h"
 
 #include <algorithm>
 

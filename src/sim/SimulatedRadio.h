@@ -1,8 +1,8 @@
 #pragma once
 
-#include "RequestParser.h"
-#include "SimulatorConfig.h"
-#include "comm/LinkFrame.h"
+#include "sim/RequestParser.h"
+#include "sim/SimulatorConfig.h"
+#include "core/comm/LinkFrame.h"
 
 #include <cstdint>
 #include <map>

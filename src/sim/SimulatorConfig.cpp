@@ -1,4 +1,4 @@
-#include "SimulatorConfig.h"
+#include "sim/SimulatorConfig.h"
 
 namespace tav::sim {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "comm/TransferPlan.h"
+#include "core/comm/TransferPlan.h"
 
 #include <array>
 #include <chrono>

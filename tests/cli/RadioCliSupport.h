@@ -3,13 +3,13 @@
 // Helpers for running tavctl's radio commands in-process against a simulated radio, with a clock
 // that skips the link's fixed pauses (the read time-outs stay real).
 
-#include "CliSession.h"
-#include "Commands.h"
-#include "RadioCli.h"
-#include "RadioSimulator.h"
-#include "TestSupport.h"
-#include "comm/Clock.h"
-#include "data/CDataFile.h"
+#include "cli/CliSession.h"
+#include "cli/Commands.h"
+#include "cli/RadioCli.h"
+#include "sim/RadioSimulator.h"
+#include "support/TestSupport.h"
+#include "core/comm/Clock.h"
+#include "core/data/CDataFile.h"
 
 #include <gtest/gtest.h>
 #include <map>

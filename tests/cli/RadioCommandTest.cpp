@@ -1,8 +1,8 @@
 // tavctl read and write in-process against the simulated radio: images, identity, frame order,
 // password flows, questions and messages.
 #include "RadioCliSupport.h"
-#include "app/RadioCommands.h"
-#include "comm/LinkMessages.h"
+#include "core/app/RadioCommands.h"
+#include "core/comm/LinkMessages.h"
 
 namespace tav {
 namespace {

@@ -1,12 +1,12 @@
 // Start-up: the command line, the first document, a file named on the command line, the simulated
 // radio behind the communication port, and the start-up picture.
 #include "ShellTestSupport.h"
-#include "app/CMainFrame.h"
-#include "app/SplashWindow.h"
-#include "app/TavApplication.h"
-#include "comm/CDlgComm.h"
-#include "comm/DialogRunner.h"
-#include "data/CDataFile.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/app/SplashWindow.h"
+#include "gui/app/TavApplication.h"
+#include "gui/comm/CDlgComm.h"
+#include "gui/comm/DialogRunner.h"
+#include "core/data/CDataFile.h"
 
 #include <QPushButton>
 #include <QtTest>

@@ -1,11 +1,11 @@
 // The editor bases: the change protocol, the store when a form goes away, Enter in pages, context
 // help and the focus memory.
 #include "ShellTestSupport.h"
-#include "app/HelpHook.h"
-#include "app/HelpSystem.h"
-#include "ui/ControlIds.h"
-#include "views/CTAVPropertySheet.h"
-#include "views/ControlChangeWatcher.h"
+#include "gui/app/HelpHook.h"
+#include "gui/app/HelpSystem.h"
+#include "gui/ui/ControlIds.h"
+#include "gui/views/CTAVPropertySheet.h"
+#include "gui/views/ControlChangeWatcher.h"
 
 #include <QPushButton>
 #include <QVBoxLayout>

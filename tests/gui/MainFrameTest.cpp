@@ -2,17 +2,17 @@
 // file commands with bad files, nothing lost on closing while an edit is typed, the radio commands,
 // change notices reaching every editor, the model change and the clock.
 #include "ShellTestSupport.h"
-#include "app/AboutBox.h"
-#include "app/CChildFrame.h"
-#include "app/CMainFrame.h"
-#include "app/CViewManager.h"
-#include "app/FileCommands.h"
-#include "app/HelpSystem.h"
-#include "app/NavigationTree.h"
-#include "app/ProblemListBar.h"
-#include "app/ShellTexts.h"
-#include "data/CDataFile.h"
-#include "views/CViewRadio.h"
+#include "gui/app/AboutBox.h"
+#include "gui/app/CChildFrame.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/app/CViewManager.h"
+#include "gui/app/FileCommands.h"
+#include "gui/app/HelpSystem.h"
+#include "gui/app/NavigationTree.h"
+#include "gui/app/ProblemListBar.h"
+#include "gui/app/ShellTexts.h"
+#include "core/data/CDataFile.h"
+#include "gui/views/CViewRadio.h"
 
 #include <QAction>
 #include <QMdiArea>

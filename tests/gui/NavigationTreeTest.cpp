@@ -1,12 +1,12 @@
 // The navigation tree, the menus built from the language file and trimmed by the user level, and
 // the record bar of the editor windows after opening and navigating.
-#include "app/NavigationTree.h"
+#include "gui/app/NavigationTree.h"
 
 #include "ShellTestSupport.h"
-#include "app/CChildFrame.h"
-#include "app/CMainFrame.h"
-#include "app/HelpSystem.h"
-#include "app/TreeTemplate.h"
+#include "gui/app/CChildFrame.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/app/HelpSystem.h"
+#include "core/app/TreeTemplate.h"
 
 #include <QAction>
 #include <QMenu>

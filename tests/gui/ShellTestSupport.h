@@ -3,19 +3,19 @@
 // Shared pieces of the desktop program's tests: a private program folder, a context whose outside
 // effects are all stand-ins answered in advance, and small editors bound to real data.
 
-#include "TestSupport.h"
-#include "app/AppContext.h"
-#include "app/RecentFileList.h"
-#include "app/ShellDialogs.h"
-#include "app/ViewTable.h"
-#include "data/ChannelData.h"
-#include "data/FreqCodec.h"
-#include "data/RecordNavigator.h"
-#include "ui/FileChooser.h"
-#include "ui/RadioDialogs.h"
-#include "ui/UserPrompts.h"
-#include "views/CCustomFormView.h"
-#include "views/CTAVPropertyPage.h"
+#include "support/TestSupport.h"
+#include "gui/app/AppContext.h"
+#include "gui/app/RecentFileList.h"
+#include "gui/app/ShellDialogs.h"
+#include "core/app/ViewTable.h"
+#include "core/data/ChannelData.h"
+#include "core/data/FreqCodec.h"
+#include "core/data/RecordNavigator.h"
+#include "gui/ui/FileChooser.h"
+#include "gui/ui/RadioDialogs.h"
+#include "gui/ui/UserPrompts.h"
+#include "gui/views/CCustomFormView.h"
+#include "gui/views/CTAVPropertyPage.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,9 +1,9 @@
-#include "ui/Translator.h"
+#include "gui/ui/Translator.h"
 
-#include "TestSupport.h"
-#include "lang/CLanguage.h"
-#include "ui/ControlIds.h"
-#include "ui/DialogTemplate.h"
+#include "support/TestSupport.h"
+#include "core/lang/CLanguage.h"
+#include "gui/ui/ControlIds.h"
+#include "gui/ui/DialogTemplate.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
-#include "comm/FactoryLink.h"
+#include "core/comm/FactoryLink.h"
 
 #include "SimTestSupport.h"
-#include "comm/LinkMessages.h"
+#include "core/comm/LinkMessages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "SimTestSupport.h"
-#include "comm/LinkMessages.h"
+#include "core/comm/LinkMessages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "RequestParser.h"
+#include "sim/RequestParser.h"
 
-#include "SimulatedRadio.h"
-#include "comm/LinkFrame.h"
+#include "sim/SimulatedRadio.h"
+#include "core/comm/LinkFrame.h"
 
 #include <gtest/gtest.h>
 #include <random>

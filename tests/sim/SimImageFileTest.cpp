@@ -1,6 +1,6 @@
-#include "SimImageFile.h"
+#include "sim/SimImageFile.h"
 
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

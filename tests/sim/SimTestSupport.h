@@ -1,9 +1,9 @@
 #pragma once
 
-#include "RadioSimulator.h"
-#include "comm/CSerialPort.h"
-#include "comm/Clock.h"
-#include "comm/TransferSession.h"
+#include "sim/RadioSimulator.h"
+#include "core/comm/CSerialPort.h"
+#include "core/comm/Clock.h"
+#include "core/comm/TransferSession.h"
 
 #include <gtest/gtest.h>
 #include <memory>

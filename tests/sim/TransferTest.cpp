@@ -1,6 +1,6 @@
 #include "SimTestSupport.h"
-#include "comm/LinkMessages.h"
-#include "comm/TransferWorker.h"
+#include "core/comm/LinkMessages.h"
+#include "core/comm/TransferWorker.h"
 
 #include <gtest/gtest.h>
 #include <sstream>

@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "lang/TextLookup.h"
+#include "core/lang/TextLookup.h"
 
 namespace tav::test {
 

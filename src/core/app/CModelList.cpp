@@ -1,7 +1,7 @@
-#include "app/CModelList.h"
+#include "core/app/CModelList.h"
 
-#include "platform/AsciiText.h"
-#include "platform/PrivateProfile.h"
+#include "core/platform/AsciiText.h"
+#include "core/platform/PrivateProfile.h"
 
 namespace tav {
 

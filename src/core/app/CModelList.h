@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/FreqRangeRecord.h"
+#include "core/app/FreqRangeRecord.h"
 
 #include <filesystem>
 #include <string>

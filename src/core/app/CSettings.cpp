@@ -1,8 +1,8 @@
-#include "app/CSettings.h"
+#include "core/app/CSettings.h"
 
-#include "app/UserFiles.h"
-#include "platform/AsciiText.h"
-#include "platform/PrivateProfile.h"
+#include "core/app/UserFiles.h"
+#include "core/platform/AsciiText.h"
+#include "core/platform/PrivateProfile.h"
 
 #include <algorithm>
 #include <clocale>

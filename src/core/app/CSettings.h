@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ProgramHome.h"
-#include "lang/CLanguage.h"
+#include "core/app/ProgramHome.h"
+#include "core/lang/CLanguage.h"
 
 #include <filesystem>
 #include <string>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "data/DataFileHeader.h"
-#include "data/Image.h"
-#include "platform/FileSink.h"
-#include "platform/WallClock.h"
-#include "util/Result.h"
+#include "core/data/DataFileHeader.h"
+#include "core/data/Image.h"
+#include "core/platform/FileSink.h"
+#include "core/platform/WallClock.h"
+#include "core/util/Result.h"
 
 #include <filesystem>
 #include <string>

@@ -1,6 +1,6 @@
-#include "app/FileFilterText.h"
+#include "core/app/FileFilterText.h"
 
-#include "platform/AsciiText.h"
+#include "core/platform/AsciiText.h"
 
 namespace tav {
 namespace {

@@ -1,6 +1,6 @@
-#include "app/FreqRangeRecord.h"
+#include "core/app/FreqRangeRecord.h"
 
-#include "platform/AsciiText.h"
+#include "core/platform/AsciiText.h"
 
 namespace tav {
 

@@ -1,10 +1,10 @@
-#include "app/FreqRangeTable.h"
+#include "core/app/FreqRangeTable.h"
 
-#include "app/CModelList.h"
-#include "app/CSettings.h"
-#include "app/UserFiles.h"
-#include "platform/AsciiText.h"
-#include "platform/PrivateProfile.h"
+#include "core/app/CModelList.h"
+#include "core/app/CSettings.h"
+#include "core/app/UserFiles.h"
+#include "core/platform/AsciiText.h"
+#include "core/platform/PrivateProfile.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/FreqRangeRecord.h"
-#include "util/Result.h"
+#include "core/app/FreqRangeRecord.h"
+#include "core/util/Result.h"
 
 #include <cstdint>
 #include <functional>

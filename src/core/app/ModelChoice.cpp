@@ -1,6 +1,6 @@
-#include "app/ModelChoice.h"
+#include "core/app/ModelChoice.h"
 
-#include "app/CSettings.h"
+#include "core/app/CSettings.h"
 
 namespace tav {
 

@@ -1,4 +1,4 @@
-#include "app/ProgramHome.h"
+#include "core/app/ProgramHome.h"
 
 #include <cstdlib>
 #include <unistd.h>

@@ -1,10 +1,10 @@
-#include "app/RadioCommands.h"
+#include "core/app/RadioCommands.h"
 
-#include "app/CModelList.h"
-#include "app/CSettings.h"
-#include "app/Document.h"
-#include "app/FreqRangeTable.h"
-#include "data/CDataContainer.h"
+#include "core/app/CModelList.h"
+#include "core/app/CSettings.h"
+#include "core/app/Document.h"
+#include "core/app/FreqRangeTable.h"
+#include "core/data/CDataContainer.h"
 
 #include <algorithm>
 

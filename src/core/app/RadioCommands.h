@@ -1,8 +1,8 @@
 #pragma once
 
-#include "comm/PortTable.h"
-#include "comm/TransferSession.h"
-#include "util/Result.h"
+#include "core/comm/PortTable.h"
+#include "core/comm/TransferSession.h"
+#include "core/util/Result.h"
 
 #include <functional>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "app/RecordBarState.h"
+#include "core/app/RecordBarState.h"
 
-#include "app/ViewTable.h"
+#include "core/app/ViewTable.h"
 
 #include <array>
 

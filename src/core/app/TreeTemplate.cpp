@@ -1,4 +1,4 @@
-#include "app/TreeTemplate.h"
+#include "core/app/TreeTemplate.h"
 
 #include <algorithm>
 

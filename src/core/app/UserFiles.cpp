@@ -1,6 +1,6 @@
-#include "app/UserFiles.h"
+#include "core/app/UserFiles.h"
 
-#include "platform/AtomicFile.h"
+#include "core/platform/AtomicFile.h"
 
 #include <fstream>
 #include <iterator>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ProgramHome.h"
+#include "core/app/ProgramHome.h"
 
 #include <filesystem>
 #include <optional>

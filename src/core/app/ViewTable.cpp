@@ -1,4 +1,4 @@
-#include "app/ViewTable.h"
+#include "core/app/ViewTable.h"
 
 #include <array>
 

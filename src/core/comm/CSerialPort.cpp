@@ -1,4 +1,4 @@
-#include "comm/CSerialPort.h"
+#include "core/comm/CSerialPort.h"
 
 #include <cerrno>
 #include <cstring>

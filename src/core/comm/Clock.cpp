@@ -1,4 +1,4 @@
-#include "comm/Clock.h"
+#include "core/comm/Clock.h"
 
 #include <ctime>
 #include <thread>

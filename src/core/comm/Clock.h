@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/WallClock.h"
+#include "core/platform/WallClock.h"
 
 #include <chrono>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "comm/FactoryLink.h"
+#include "core/comm/FactoryLink.h"
 
-#include "comm/LinkMessages.h"
+#include "core/comm/LinkMessages.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,6 +1,6 @@
-#include "comm/FrameTracer.h"
+#include "core/comm/FrameTracer.h"
 
-#include "comm/LinkFrame.h"
+#include "core/comm/LinkFrame.h"
 
 #include <cstdio>
 #include <ostream>

@@ -1,4 +1,4 @@
-#include "comm/LinkFrame.h"
+#include "core/comm/LinkFrame.h"
 
 #include <algorithm>
 #include <cstdio>

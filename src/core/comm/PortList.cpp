@@ -1,8 +1,8 @@
-#include "comm/PortList.h"
+#include "core/comm/PortList.h"
 
-#include "app/CSettings.h"
-#include "comm/CSerialPort.h"
-#include "platform/PrivateProfile.h"
+#include "core/app/CSettings.h"
+#include "core/comm/CSerialPort.h"
+#include "core/platform/PrivateProfile.h"
 
 #include <cctype>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "comm/PortTable.h"
-#include "comm/SerialPort.h"
+#include "core/comm/PortTable.h"
+#include "core/comm/SerialPort.h"
 
 #include <filesystem>
 #include <string>

@@ -1,6 +1,6 @@
-#include "comm/PortTable.h"
+#include "core/comm/PortTable.h"
 
-#include "platform/PrivateProfile.h"
+#include "core/platform/PrivateProfile.h"
 
 #include <cctype>
 

@@ -1,6 +1,6 @@
-#include "comm/RadioIdentity.h"
+#include "core/comm/RadioIdentity.h"
 
-#include "comm/LinkMessages.h"
+#include "core/comm/LinkMessages.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,4 +1,4 @@
-#include "comm/RadioLink.h"
+#include "core/comm/RadioLink.h"
 
 #include <algorithm>
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "comm/Clock.h"
-#include "comm/FrameTracer.h"
-#include "comm/LinkFrame.h"
-#include "comm/PortTable.h"
-#include "comm/RadioIdentity.h"
-#include "comm/SerialPort.h"
+#include "core/comm/Clock.h"
+#include "core/comm/FrameTracer.h"
+#include "core/comm/LinkFrame.h"
+#include "core/comm/PortTable.h"
+#include "core/comm/RadioIdentity.h"
+#include "core/comm/SerialPort.h"
 
 #include <chrono>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "comm/TransferPlan.h"
+#include "core/comm/TransferPlan.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "comm/Clock.h"
+#include "core/comm/Clock.h"
 
 #include <array>
 #include <cstddef>

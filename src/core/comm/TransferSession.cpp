@@ -1,6 +1,6 @@
-#include "comm/TransferSession.h"
+#include "core/comm/TransferSession.h"
 
-#include "comm/LinkMessages.h"
+#include "core/comm/LinkMessages.h"
 
 #include <algorithm>
 #include <cstdio>

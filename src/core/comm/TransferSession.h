@@ -1,12 +1,12 @@
 #pragma once
 
-#include "comm/Clock.h"
-#include "comm/FrameTracer.h"
-#include "comm/PortTable.h"
-#include "comm/RadioIdentity.h"
-#include "comm/RadioLink.h"
-#include "comm/SerialPort.h"
-#include "comm/TransferPlan.h"
+#include "core/comm/Clock.h"
+#include "core/comm/FrameTracer.h"
+#include "core/comm/PortTable.h"
+#include "core/comm/RadioIdentity.h"
+#include "core/comm/RadioLink.h"
+#include "core/comm/SerialPort.h"
+#include "core/comm/TransferPlan.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,7 +1,7 @@
-#include "comm/TransferText.h"
+#include "core/comm/TransferText.h"
 
-#include "comm/LinkMessages.h"
-#include "lang/TextLookup.h"
+#include "core/comm/LinkMessages.h"
+#include "core/lang/TextLookup.h"
 
 #include <cstdio>
 

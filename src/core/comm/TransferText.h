@@ -1,6 +1,6 @@
 #pragma once
 
-#include "comm/TransferSession.h"
+#include "core/comm/TransferSession.h"
 
 #include <string>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "comm/TransferWorker.h"
+#include "core/comm/TransferWorker.h"
 
 #include <chrono>
 

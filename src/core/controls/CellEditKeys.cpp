@@ -1,4 +1,4 @@
-#include "controls/CellEditKeys.h"
+#include "core/controls/CellEditKeys.h"
 
 namespace tav {
 

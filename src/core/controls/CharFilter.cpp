@@ -1,4 +1,4 @@
-#include "controls/CharFilter.h"
+#include "core/controls/CharFilter.h"
 
 #include <algorithm>
 

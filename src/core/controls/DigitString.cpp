@@ -1,4 +1,4 @@
-#include "controls/DigitString.h"
+#include "core/controls/DigitString.h"
 
 #include <algorithm>
 

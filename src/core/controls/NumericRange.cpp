@@ -1,4 +1,4 @@
-#include "controls/NumericRange.h"
+#include "core/controls/NumericRange.h"
 
 #include <algorithm>
 #include <limits>

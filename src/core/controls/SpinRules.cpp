@@ -1,4 +1,4 @@
-#include "controls/SpinRules.h"
+#include "core/controls/SpinRules.h"
 
 #include <cmath>
 #include <limits>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/NumericRange.h"
+#include "core/controls/NumericRange.h"
 
 #include <string>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "controls/TextLimit.h"
+#include "core/controls/TextLimit.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "controls/WideTextLimit.h"
+#include "core/controls/WideTextLimit.h"
 
-#include "controls/TextLimit.h"
+#include "core/controls/TextLimit.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "data/AlertToneData.h"
+#include "core/data/AlertToneData.h"
 
-#include "lang/TextLookup.h"
+#include "core/lang/TextLookup.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "data/DataContext.h"
-#include "data/FeatureRecord.h"
-#include "data/Image.h"
-#include "data/ImageMap.h"
-#include "data/RecordList.h"
+#include "core/data/DataContext.h"
+#include "core/data/FeatureRecord.h"
+#include "core/data/Image.h"
+#include "core/data/ImageMap.h"
+#include "core/data/RecordList.h"
 
 #include <array>
 #include <cstddef>

@@ -1,6 +1,6 @@
-#include "data/AlertTonePlayer.h"
+#include "core/data/AlertTonePlayer.h"
 
-#include "lang/TextLookup.h"
+#include "core/lang/TextLookup.h"
 
 #include <algorithm>
 #include <cctype>

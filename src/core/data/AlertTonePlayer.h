@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/AlertToneData.h"
+#include "core/data/AlertToneData.h"
 
 #include <array>
 #include <cstddef>

@@ -1,8 +1,8 @@
-#include "data/AtisData.h"
+#include "core/data/AtisData.h"
 
-#include "controls/DigitString.h"
-#include "data/FieldCodec.h"
-#include "data/ImageMap.h"
+#include "core/controls/DigitString.h"
+#include "core/data/FieldCodec.h"
+#include "core/data/ImageMap.h"
 
 #include <algorithm>
 

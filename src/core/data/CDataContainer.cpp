@@ -1,7 +1,7 @@
-#include "data/CDataContainer.h"
+#include "core/data/CDataContainer.h"
 
-#include "data/ImageMap.h"
-#include "data/ProblemList.h"
+#include "core/data/ImageMap.h"
+#include "core/data/ProblemList.h"
 
 namespace tav {
 namespace {

@@ -1,4 +1,4 @@
-#include "data/CDataFile.h"
+#include "core/data/CDataFile.h"
 
 #include <algorithm>
 #include <fstream>

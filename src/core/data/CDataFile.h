@@ -1,9 +1,9 @@
 #pragma once
 
-#include "data/DataFileHeader.h"
-#include "data/Image.h"
-#include "platform/FileSink.h"
-#include "util/Result.h"
+#include "core/data/DataFileHeader.h"
+#include "core/data/Image.h"
+#include "core/platform/FileSink.h"
+#include "core/util/Result.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,10 +1,10 @@
-#include "data/ChannelData.h"
+#include "core/data/ChannelData.h"
 
-#include "data/ImageMap.h"
-#include "data/ProblemList.h"
-#include "data/RecordKind.h"
-#include "data/ToneTables.h"
-#include "lang/TextLookup.h"
+#include "core/data/ImageMap.h"
+#include "core/data/ProblemList.h"
+#include "core/data/RecordKind.h"
+#include "core/data/ToneTables.h"
+#include "core/lang/TextLookup.h"
 
 #include <algorithm>
 #include <array>

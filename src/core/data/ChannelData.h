@@ -1,15 +1,15 @@
 #pragma once
 
-#include "data/ChannelRecord.h"
-#include "data/DataContext.h"
-#include "data/FeatureRecord.h"
-#include "data/FreqCodec.h"
-#include "data/FreqRaster.h"
-#include "data/Image.h"
-#include "data/ObjectId.h"
-#include "data/RecordList.h"
-#include "data/ToneCodec.h"
-#include "util/NumberText.h"
+#include "core/data/ChannelRecord.h"
+#include "core/data/DataContext.h"
+#include "core/data/FeatureRecord.h"
+#include "core/data/FreqCodec.h"
+#include "core/data/FreqRaster.h"
+#include "core/data/Image.h"
+#include "core/data/ObjectId.h"
+#include "core/data/RecordList.h"
+#include "core/data/ToneCodec.h"
+#include "core/util/NumberText.h"
 
 #include <cstddef>
 #include <cstdint>

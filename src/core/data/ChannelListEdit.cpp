@@ -1,8 +1,8 @@
-#include "data/ChannelListEdit.h"
+#include "core/data/ChannelListEdit.h"
 
-#include "data/ImageMap.h"
-#include "data/ProblemList.h"
-#include "data/RecordKind.h"
+#include "core/data/ImageMap.h"
+#include "core/data/ProblemList.h"
+#include "core/data/RecordKind.h"
 
 namespace tav {
 

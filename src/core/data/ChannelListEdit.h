@@ -1,9 +1,9 @@
 #pragma once
 
-#include "data/ChannelData.h"
-#include "data/DataContext.h"
-#include "data/ObjectId.h"
-#include "data/RecordList.h"
+#include "core/data/ChannelData.h"
+#include "core/data/DataContext.h"
+#include "core/data/ObjectId.h"
+#include "core/data/RecordList.h"
 
 #include <cstddef>
 #include <optional>

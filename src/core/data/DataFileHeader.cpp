@@ -1,4 +1,4 @@
-#include "data/DataFileHeader.h"
+#include "core/data/DataFileHeader.h"
 
 #include <algorithm>
 

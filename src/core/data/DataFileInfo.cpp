@@ -1,6 +1,6 @@
-#include "data/DataFileInfo.h"
+#include "core/data/DataFileInfo.h"
 
-#include "data/CDataFile.h"
+#include "core/data/CDataFile.h"
 
 namespace tav {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data/DataContext.h"
-#include "data/Image.h"
+#include "core/data/DataContext.h"
+#include "core/data/Image.h"
 
 #include <cstddef>
 #include <cstdint>

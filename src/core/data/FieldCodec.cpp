@@ -1,6 +1,6 @@
-#include "data/FieldCodec.h"
+#include "core/data/FieldCodec.h"
 
-#include "lang/TextLookup.h"
+#include "core/lang/TextLookup.h"
 
 #include <algorithm>
 

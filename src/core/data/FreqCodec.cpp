@@ -1,4 +1,4 @@
-#include "data/FreqCodec.h"
+#include "core/data/FreqCodec.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "data/FreqEntryRules.h"
+#include "core/data/FreqEntryRules.h"
 
 #include <algorithm>
 #include <utility>

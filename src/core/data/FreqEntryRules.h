@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data/FreqCodec.h"
-#include "data/FreqRaster.h"
+#include "core/data/FreqCodec.h"
+#include "core/data/FreqRaster.h"
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
-#include "data/FreqRaster.h"
+#include "core/data/FreqRaster.h"
 
 namespace tav {
 

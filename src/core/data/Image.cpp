@@ -1,4 +1,4 @@
-#include "data/Image.h"
+#include "core/data/Image.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "data/KeysData.h"
+#include "core/data/KeysData.h"
 
-#include "data/FieldCodec.h"
-#include "data/ImageMap.h"
+#include "core/data/FieldCodec.h"
+#include "core/data/ImageMap.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/FeatureData.h"
+#include "core/data/FeatureData.h"
 
 #include <array>
 #include <cstddef>

@@ -1,9 +1,9 @@
-#include "data/PersonalityData.h"
+#include "core/data/PersonalityData.h"
 
-#include "data/FieldCodec.h"
-#include "data/ProblemList.h"
-#include "data/PttIdData.h"
-#include "lang/TextLookup.h"
+#include "core/data/FieldCodec.h"
+#include "core/data/ProblemList.h"
+#include "core/data/PttIdData.h"
+#include "core/lang/TextLookup.h"
 
 #include <algorithm>
 #include <array>

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "data/DataContext.h"
-#include "data/FeatureRecord.h"
-#include "data/Image.h"
-#include "data/ImageMap.h"
-#include "data/RecordKind.h"
-#include "data/RecordList.h"
-#include "data/TwoToneChoiceList.h"
+#include "core/data/DataContext.h"
+#include "core/data/FeatureRecord.h"
+#include "core/data/Image.h"
+#include "core/data/ImageMap.h"
+#include "core/data/RecordKind.h"
+#include "core/data/RecordList.h"
+#include "core/data/TwoToneChoiceList.h"
 
 #include <cstddef>
 #include <cstdint>

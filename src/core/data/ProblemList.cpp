@@ -1,4 +1,4 @@
-#include "data/ProblemList.h"
+#include "core/data/ProblemList.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "data/PttIdData.h"
+#include "core/data/PttIdData.h"
 
-#include "data/FieldCodec.h"
-#include "data/ImageMap.h"
+#include "core/data/FieldCodec.h"
+#include "core/data/ImageMap.h"
 
 #include <algorithm>
 #include <cstdio>

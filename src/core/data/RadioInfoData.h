@@ -1,8 +1,8 @@
 #pragma once
 
-#include "data/FeatureData.h"
-#include "data/FreqCodec.h"
-#include "platform/WallClock.h"
+#include "core/data/FeatureData.h"
+#include "core/data/FreqCodec.h"
+#include "core/platform/WallClock.h"
 
 #include <cstddef>
 #include <cstdint>

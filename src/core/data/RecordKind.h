@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <optional>
 
-#include "data/ObjectId.h"
+#include "core/data/ObjectId.h"
 
 namespace tav {
 

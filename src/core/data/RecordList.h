@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/ObjectId.h"
+#include "core/data/ObjectId.h"
 
 #include <algorithm>
 #include <cstddef>

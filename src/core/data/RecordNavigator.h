@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/RecordList.h"
+#include "core/data/RecordList.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,9 +1,9 @@
-#include "data/ScanListData.h"
+#include "core/data/ScanListData.h"
 
-#include "data/ImageMap.h"
-#include "data/ProblemList.h"
-#include "data/RecordKind.h"
-#include "lang/TextLookup.h"
+#include "core/data/ImageMap.h"
+#include "core/data/ProblemList.h"
+#include "core/data/RecordKind.h"
+#include "core/lang/TextLookup.h"
 
 #include <algorithm>
 #include <cstdlib>

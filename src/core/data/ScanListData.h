@@ -1,11 +1,11 @@
 #pragma once
 
-#include "data/DataContext.h"
-#include "data/FeatureRecord.h"
-#include "data/Image.h"
-#include "data/ObjectId.h"
-#include "data/RecordList.h"
-#include "data/ScanListRecord.h"
+#include "core/data/DataContext.h"
+#include "core/data/FeatureRecord.h"
+#include "core/data/Image.h"
+#include "core/data/ObjectId.h"
+#include "core/data/RecordList.h"
+#include "core/data/ScanListRecord.h"
 
 #include <array>
 #include <cstddef>

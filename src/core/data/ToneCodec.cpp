@@ -1,6 +1,6 @@
-#include "data/ToneCodec.h"
+#include "core/data/ToneCodec.h"
 
-#include "data/ToneTables.h"
+#include "core/data/ToneTables.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "data/ToneEntryRules.h"
+#include "core/data/ToneEntryRules.h"
 
-#include "data/FreqEntryRules.h"
-#include "data/ToneCodec.h"
+#include "core/data/FreqEntryRules.h"
+#include "core/data/ToneCodec.h"
 
 namespace tav {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "util/NumberText.h"
+#include "core/util/NumberText.h"
 
 #include <cstddef>
 #include <string>

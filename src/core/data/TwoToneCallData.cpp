@@ -1,7 +1,7 @@
-#include "data/TwoToneCallData.h"
+#include "core/data/TwoToneCallData.h"
 
-#include "data/ProblemList.h"
-#include "lang/TextLookup.h"
+#include "core/data/ProblemList.h"
+#include "core/lang/TextLookup.h"
 
 #include <algorithm>
 

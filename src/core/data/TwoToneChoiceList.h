@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data/ObjectId.h"
-#include "data/RecordKind.h"
+#include "core/data/ObjectId.h"
+#include "core/data/RecordKind.h"
 
 #include <cstddef>
 #include <string>

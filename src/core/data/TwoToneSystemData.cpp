@@ -1,8 +1,8 @@
-#include "data/TwoToneSystemData.h"
+#include "core/data/TwoToneSystemData.h"
 
-#include "data/FieldCodec.h"
-#include "data/ProblemList.h"
-#include "lang/TextLookup.h"
+#include "core/data/FieldCodec.h"
+#include "core/data/ProblemList.h"
+#include "core/lang/TextLookup.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "factory/EmbeddedData.h"
+#include "core/factory/EmbeddedData.h"
 
-#include "data/FieldCodec.h"
-#include "data/ImageMap.h"
+#include "core/data/FieldCodec.h"
+#include "core/data/ImageMap.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "factory/ImageChangeLog.h"
+#include "core/factory/ImageChangeLog.h"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/Image.h"
+#include "core/data/Image.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,11 +1,11 @@
-#include "factory/ModelData.h"
+#include "core/factory/ModelData.h"
 
-#include "data/FieldCodec.h"
-#include "data/ImageMap.h"
-#include "data/MiscData.h"
-#include "data/RadioInfoData.h"
-#include "factory/VolumeTable.h"
-#include "util/NumberText.h"
+#include "core/data/FieldCodec.h"
+#include "core/data/ImageMap.h"
+#include "core/data/MiscData.h"
+#include "core/data/RadioInfoData.h"
+#include "core/factory/VolumeTable.h"
+#include "core/util/NumberText.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data/FeatureData.h"
-#include "data/FreqCodec.h"
+#include "core/data/FeatureData.h"
+#include "core/data/FreqCodec.h"
 
 #include <array>
 #include <cstddef>

@@ -1,7 +1,7 @@
-#include "factory/TestFreqData.h"
+#include "core/factory/TestFreqData.h"
 
-#include "data/FreqRaster.h"
-#include "data/ImageMap.h"
+#include "core/data/FreqRaster.h"
+#include "core/data/ImageMap.h"
 
 #include <algorithm>
 #include <iterator>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "data/FeatureData.h"
-#include "data/FreqCodec.h"
-#include "util/NumberText.h"
+#include "core/data/FeatureData.h"
+#include "core/data/FreqCodec.h"
+#include "core/util/NumberText.h"
 
 #include <array>
 #include <cstddef>

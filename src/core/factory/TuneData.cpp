@@ -1,7 +1,7 @@
-#include "factory/TuneData.h"
+#include "core/factory/TuneData.h"
 
-#include "data/ImageMap.h"
-#include "factory/TuningPoints.h"
+#include "core/data/ImageMap.h"
+#include "core/factory/TuningPoints.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "factory/TuningPoints.h"
+#include "core/factory/TuningPoints.h"
 
-#include "util/NumberText.h"
+#include "core/util/NumberText.h"
 
 #include <algorithm>
 #include <array>

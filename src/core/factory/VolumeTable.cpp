@@ -1,6 +1,6 @@
-#include "factory/VolumeTable.h"
+#include "core/factory/VolumeTable.h"
 
-#include "util/NumberText.h"
+#include "core/util/NumberText.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,7 +1,7 @@
-#include "lang/CLanguage.h"
+#include "core/lang/CLanguage.h"
 
-#include "platform/AsciiText.h"
-#include "platform/PrivateProfile.h"
+#include "core/platform/AsciiText.h"
+#include "core/platform/PrivateProfile.h"
 
 #include <cstdio>
 

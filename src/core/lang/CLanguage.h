@@ -1,7 +1,7 @@
 #pragma once
 
-#include "lang/ListText.h"
-#include "lang/TextLookup.h"
+#include "core/lang/ListText.h"
+#include "core/lang/TextLookup.h"
 
 #include <filesystem>
 #include <functional>

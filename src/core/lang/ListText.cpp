@@ -1,6 +1,6 @@
-#include "lang/ListText.h"
+#include "core/lang/ListText.h"
 
-#include "platform/AsciiText.h"
+#include "core/platform/AsciiText.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,4 +1,4 @@
-#include "lang/MessageFormat.h"
+#include "core/lang/MessageFormat.h"
 
 #include <cctype>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "lang/NoteText.h"
+#include "core/lang/NoteText.h"
 
 namespace tav {
 

@@ -1,4 +1,4 @@
-#include "platform/AsciiText.h"
+#include "core/platform/AsciiText.h"
 
 #include <climits>
 

@@ -1,6 +1,6 @@
-#include "platform/FileSink.h"
+#include "core/platform/FileSink.h"
 
-#include "platform/AtomicFile.h"
+#include "core/platform/AtomicFile.h"
 
 #include <cerrno>
 #include <cstring>

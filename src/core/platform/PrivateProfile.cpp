@@ -1,7 +1,7 @@
-#include "platform/PrivateProfile.h"
+#include "core/platform/PrivateProfile.h"
 
-#include "platform/AsciiText.h"
-#include "platform/AtomicFile.h"
+#include "core/platform/AsciiText.h"
+#include "core/platform/AtomicFile.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,4 +1,4 @@
-#include "platform/WallClock.h"
+#include "core/platform/WallClock.h"
 
 #include <ctime>
 

@@ -1,10 +1,10 @@
-#include "app/AboutBox.h"
+#include "gui/app/AboutBox.h"
 
-#include "app/AppContext.h"
-#include "app/Document.h"
-#include "ui/ControlIds.h"
-#include "ui/DialogTemplate.h"
-#include "ui/Translator.h"
+#include "gui/app/AppContext.h"
+#include "core/app/Document.h"
+#include "gui/ui/ControlIds.h"
+#include "gui/ui/DialogTemplate.h"
+#include "gui/ui/Translator.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>

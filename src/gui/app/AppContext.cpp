@@ -1,14 +1,14 @@
-#include "app/AppContext.h"
+#include "gui/app/AppContext.h"
 
-#include "app/DefaultShellDialogs.h"
-#include "app/DlgFileChooser.h"
-#include "app/HelpSystem.h"
-#include "app/RecentFileList.h"
-#include "comm/CommRadioDialogs.h"
-#include "comm/DialogRunner.h"
-#include "controls/DialogHelp.h"
-#include "ui/FileChooser.h"
-#include "ui/RadioDialogs.h"
+#include "gui/app/DefaultShellDialogs.h"
+#include "gui/app/DlgFileChooser.h"
+#include "gui/app/HelpSystem.h"
+#include "gui/app/RecentFileList.h"
+#include "gui/comm/CommRadioDialogs.h"
+#include "gui/comm/DialogRunner.h"
+#include "gui/controls/DialogHelp.h"
+#include "gui/ui/FileChooser.h"
+#include "gui/ui/RadioDialogs.h"
 
 namespace tav::gui {
 namespace {

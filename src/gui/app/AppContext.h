@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/CSettings.h"
-#include "app/Document.h"
-#include "app/FreqRangeTable.h"
-#include "data/CDataContainer.h"
-#include "data/ProblemList.h"
-#include "ui/UserPrompts.h"
-#include "util/Result.h"
+#include "core/app/CSettings.h"
+#include "core/app/Document.h"
+#include "core/app/FreqRangeTable.h"
+#include "core/data/CDataContainer.h"
+#include "core/data/ProblemList.h"
+#include "gui/ui/UserPrompts.h"
+#include "core/util/Result.h"
 
 #include <QString>
 #include <QStringList>

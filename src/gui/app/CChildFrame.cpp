@@ -1,10 +1,10 @@
-#include "app/CChildFrame.h"
+#include "gui/app/CChildFrame.h"
 
-#include "app/AppContext.h"
-#include "app/ShellTexts.h"
-#include "ui/ControlIds.h"
-#include "ui/Translator.h"
-#include "views/CCustomFormView.h"
+#include "gui/app/AppContext.h"
+#include "gui/app/ShellTexts.h"
+#include "gui/ui/ControlIds.h"
+#include "gui/ui/Translator.h"
+#include "gui/views/CCustomFormView.h"
 
 #include <QCloseEvent>
 #include <QFrame>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/RecordBarState.h"
-#include "data/RecordNavigator.h"
-#include "views/CCustomFormView.h"
+#include "core/app/RecordBarState.h"
+#include "core/data/RecordNavigator.h"
+#include "gui/views/CCustomFormView.h"
 
 #include <QMdiSubWindow>
 #include <QPointer>

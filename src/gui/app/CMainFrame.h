@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/Document.h"
-#include "app/ModelChoice.h"
-#include "views/EditorHost.h"
-#include "views/ViewRegistry.h"
+#include "core/app/Document.h"
+#include "core/app/ModelChoice.h"
+#include "gui/views/EditorHost.h"
+#include "gui/views/ViewRegistry.h"
 
 #include <QMainWindow>
 #include <QPointer>

@@ -1,7 +1,7 @@
-#include "app/CViewManager.h"
+#include "gui/app/CViewManager.h"
 
-#include "app/AppContext.h"
-#include "app/CChildFrame.h"
+#include "gui/app/AppContext.h"
+#include "gui/app/CChildFrame.h"
 
 #include <QHBoxLayout>
 #include <QMdiArea>

@@ -1,11 +1,11 @@
-#include "app/DefaultShellDialogs.h"
+#include "gui/app/DefaultShellDialogs.h"
 
-#include "app/AboutBox.h"
-#include "app/AppContext.h"
-#include "app/DlgLanguage.h"
-#include "app/DlgModelInfo.h"
-#include "app/ShellTexts.h"
-#include "comm/DialogRunner.h"
+#include "gui/app/AboutBox.h"
+#include "gui/app/AppContext.h"
+#include "gui/app/DlgLanguage.h"
+#include "gui/app/DlgModelInfo.h"
+#include "gui/app/ShellTexts.h"
+#include "gui/comm/DialogRunner.h"
 
 namespace tav::gui {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ShellDialogs.h"
+#include "gui/app/ShellDialogs.h"
 
 namespace tav::gui {
 

@@ -1,10 +1,10 @@
-#include "app/DlgFile.h"
+#include "gui/app/DlgFile.h"
 
-#include "app/FileFilterText.h"
-#include "controls/QtText.h"
-#include "data/DataFileInfo.h"
-#include "lang/CLanguage.h"
-#include "ui/Translator.h"
+#include "core/app/FileFilterText.h"
+#include "gui/controls/QtText.h"
+#include "core/data/DataFileInfo.h"
+#include "core/lang/CLanguage.h"
+#include "gui/ui/Translator.h"
 
 #include <QAbstractItemView>
 #include <QGridLayout>

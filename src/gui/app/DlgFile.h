@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data/DataFileHeader.h"
-#include "ui/DialogTemplate.h"
+#include "core/data/DataFileHeader.h"
+#include "gui/ui/DialogTemplate.h"
 
 #include <QFileDialog>
 

@@ -1,6 +1,6 @@
-#include "app/DlgFileChooser.h"
+#include "gui/app/DlgFileChooser.h"
 
-#include "app/DlgFile.h"
+#include "gui/app/DlgFile.h"
 
 namespace tav::gui {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/FileChooser.h"
+#include "gui/ui/FileChooser.h"
 
 namespace tav {
 class CLanguage;

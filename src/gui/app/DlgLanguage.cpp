@@ -1,9 +1,9 @@
-#include "app/DlgLanguage.h"
+#include "gui/app/DlgLanguage.h"
 
-#include "app/CSettings.h"
-#include "controls/DialogButtons.h"
-#include "controls/QtText.h"
-#include "ui/Translator.h"
+#include "core/app/CSettings.h"
+#include "gui/controls/DialogButtons.h"
+#include "gui/controls/QtText.h"
+#include "gui/ui/Translator.h"
 
 #include <QComboBox>
 #include <QGridLayout>

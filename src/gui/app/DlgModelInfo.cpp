@@ -1,10 +1,10 @@
-#include "app/DlgModelInfo.h"
+#include "gui/app/DlgModelInfo.h"
 
-#include "app/CSettings.h"
-#include "app/FreqRangeTable.h"
-#include "controls/DialogButtons.h"
-#include "controls/QtText.h"
-#include "ui/Translator.h"
+#include "core/app/CSettings.h"
+#include "core/app/FreqRangeTable.h"
+#include "gui/controls/DialogButtons.h"
+#include "gui/controls/QtText.h"
+#include "gui/ui/Translator.h"
 
 #include <QComboBox>
 #include <QGridLayout>

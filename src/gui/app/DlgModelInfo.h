@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/CModelList.h"
-#include "app/ModelChoice.h"
-#include "ui/DialogTemplate.h"
+#include "core/app/CModelList.h"
+#include "core/app/ModelChoice.h"
+#include "gui/ui/DialogTemplate.h"
 
 #include <QDialog>
 

@@ -1,10 +1,10 @@
-#include "app/FileCommands.h"
+#include "gui/app/FileCommands.h"
 
-#include "app/AppContext.h"
-#include "app/CMainFrame.h"
-#include "app/RecentFileList.h"
-#include "app/ShellTexts.h"
-#include "ui/FileChooser.h"
+#include "gui/app/AppContext.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/app/RecentFileList.h"
+#include "gui/app/ShellTexts.h"
+#include "gui/ui/FileChooser.h"
 
 namespace tav::gui {
 namespace {

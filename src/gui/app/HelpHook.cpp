@@ -1,9 +1,9 @@
-#include "app/HelpHook.h"
+#include "gui/app/HelpHook.h"
 
-#include "app/HelpSystem.h"
-#include "app/NavigationTree.h"
-#include "ui/ControlIds.h"
-#include "views/EditorForm.h"
+#include "gui/app/HelpSystem.h"
+#include "gui/app/NavigationTree.h"
+#include "gui/ui/ControlIds.h"
+#include "gui/views/EditorForm.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
-#include "app/HelpSystem.h"
+#include "gui/app/HelpSystem.h"
 
-#include "app/AppContext.h"
-#include "app/ShellTexts.h"
+#include "gui/app/AppContext.h"
+#include "gui/app/ShellTexts.h"
 
 #include <QAction>
 #include <QDir>

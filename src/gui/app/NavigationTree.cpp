@@ -1,9 +1,9 @@
-#include "app/NavigationTree.h"
+#include "gui/app/NavigationTree.h"
 
-#include "app/AppContext.h"
-#include "app/TreeTemplate.h"
-#include "app/ViewTable.h"
-#include "ui/ControlIds.h"
+#include "gui/app/AppContext.h"
+#include "core/app/TreeTemplate.h"
+#include "core/app/ViewTable.h"
+#include "gui/ui/ControlIds.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

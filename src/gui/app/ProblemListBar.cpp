@@ -1,9 +1,9 @@
-#include "app/ProblemListBar.h"
+#include "gui/app/ProblemListBar.h"
 
-#include "app/AppContext.h"
-#include "app/ShellTexts.h"
-#include "data/ProblemList.h"
-#include "ui/ControlIds.h"
+#include "gui/app/AppContext.h"
+#include "gui/app/ShellTexts.h"
+#include "core/data/ProblemList.h"
+#include "gui/ui/ControlIds.h"
 
 #include <QHeaderView>
 #include <QTreeWidget>

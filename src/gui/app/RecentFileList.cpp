@@ -1,4 +1,4 @@
-#include "app/RecentFileList.h"
+#include "gui/app/RecentFileList.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ModelChoice.h"
+#include "core/app/ModelChoice.h"
 
 #include <optional>
 #include <string>

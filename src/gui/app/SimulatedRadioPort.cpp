@@ -1,6 +1,6 @@
-#include "app/SimulatedRadioPort.h"
+#include "gui/app/SimulatedRadioPort.h"
 
-#include "RadioSimulator.h"
+#include "sim/RadioSimulator.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "app/SplashWindow.h"
+#include "gui/app/SplashWindow.h"
 
 #include <QApplication>
 #include <QEvent>

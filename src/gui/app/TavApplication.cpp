@@ -1,14 +1,14 @@
-#include "app/TavApplication.h"
+#include "gui/app/TavApplication.h"
 
-#include "app/AppContext.h"
-#include "app/CMainFrame.h"
-#include "app/FileCommands.h"
-#include "app/HelpHook.h"
-#include "app/ShellTexts.h"
-#include "app/SimulatedRadioPort.h"
-#include "app/SplashWindow.h"
-#include "app/ViewTable.h"
-#include "data/CDataContainer.h"
+#include "gui/app/AppContext.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/app/FileCommands.h"
+#include "gui/app/HelpHook.h"
+#include "gui/app/ShellTexts.h"
+#include "gui/app/SimulatedRadioPort.h"
+#include "gui/app/SplashWindow.h"
+#include "core/app/ViewTable.h"
+#include "core/data/CDataContainer.h"
 
 #include <QApplication>
 #include <QDir>

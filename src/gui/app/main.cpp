@@ -1,5 +1,5 @@
 // tavprog: the desktop program for reading, editing, saving and writing radio configurations.
-#include "app/TavApplication.h"
+#include "gui/app/TavApplication.h"
 
 #include <QApplication>
 #include <QTextStream>

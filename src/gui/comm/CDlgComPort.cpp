@@ -1,10 +1,10 @@
-#include "comm/CDlgComPort.h"
+#include "gui/comm/CDlgComPort.h"
 
-#include "controls/DialogButtons.h"
-#include "controls/QtText.h"
-#include "lang/CLanguage.h"
-#include "ui/ControlIds.h"
-#include "ui/Translator.h"
+#include "gui/controls/DialogButtons.h"
+#include "gui/controls/QtText.h"
+#include "core/lang/CLanguage.h"
+#include "gui/ui/ControlIds.h"
+#include "gui/ui/Translator.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "comm/PortList.h"
-#include "ui/DialogTemplate.h"
+#include "core/comm/PortList.h"
+#include "gui/ui/DialogTemplate.h"
 
 #include <QDialog>
 #include <vector>

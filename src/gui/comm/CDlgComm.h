@@ -1,9 +1,9 @@
 #pragma once
 
-#include "comm/CSerialPort.h"
-#include "comm/TransferSession.h"
-#include "comm/TransferWorker.h"
-#include "ui/DialogTemplate.h"
+#include "core/comm/CSerialPort.h"
+#include "core/comm/TransferSession.h"
+#include "core/comm/TransferWorker.h"
+#include "gui/ui/DialogTemplate.h"
 
 #include <QDialog>
 #include <QTimer>

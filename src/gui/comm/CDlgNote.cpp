@@ -1,10 +1,10 @@
-#include "comm/CDlgNote.h"
+#include "gui/comm/CDlgNote.h"
 
-#include "controls/DialogButtons.h"
-#include "controls/QtText.h"
-#include "lang/CLanguage.h"
-#include "lang/NoteText.h"
-#include "ui/Translator.h"
+#include "gui/controls/DialogButtons.h"
+#include "gui/controls/QtText.h"
+#include "core/lang/CLanguage.h"
+#include "core/lang/NoteText.h"
+#include "gui/ui/Translator.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,9 +1,9 @@
-#include "comm/CDlgPassword.h"
+#include "gui/comm/CDlgPassword.h"
 
-#include "controls/DialogButtons.h"
-#include "controls/FilterEdit.h"
-#include "ui/ControlIds.h"
-#include "ui/Translator.h"
+#include "gui/controls/DialogButtons.h"
+#include "gui/controls/FilterEdit.h"
+#include "gui/ui/ControlIds.h"
+#include "gui/ui/Translator.h"
 
 #include <QGridLayout>
 #include <QVBoxLayout>

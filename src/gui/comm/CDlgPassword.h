@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/DialogTemplate.h"
+#include "gui/ui/DialogTemplate.h"
 
 #include <QDialog>
 

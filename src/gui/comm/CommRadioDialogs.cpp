@@ -1,10 +1,10 @@
-#include "comm/CommRadioDialogs.h"
+#include "gui/comm/CommRadioDialogs.h"
 
-#include "app/CSettings.h"
-#include "comm/CDlgComPort.h"
-#include "comm/CDlgComm.h"
-#include "comm/FrameTracer.h"
-#include "comm/PortList.h"
+#include "core/app/CSettings.h"
+#include "gui/comm/CDlgComPort.h"
+#include "gui/comm/CDlgComm.h"
+#include "core/comm/FrameTracer.h"
+#include "core/comm/PortList.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "comm/DialogRunner.h"
-#include "ui/RadioDialogs.h"
+#include "gui/comm/DialogRunner.h"
+#include "gui/ui/RadioDialogs.h"
 
 #include <fstream>
 #include <memory>

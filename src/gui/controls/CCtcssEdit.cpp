@@ -1,7 +1,7 @@
-#include "controls/CCtcssEdit.h"
+#include "gui/controls/CCtcssEdit.h"
 
-#include "controls/QtText.h"
-#include "data/ToneEntryRules.h"
+#include "gui/controls/QtText.h"
+#include "core/data/ToneEntryRules.h"
 
 #include <QComboBox>
 

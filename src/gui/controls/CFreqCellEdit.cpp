@@ -1,9 +1,9 @@
-#include "controls/CFreqCellEdit.h"
+#include "gui/controls/CFreqCellEdit.h"
 
-#include "controls/CellEditKeys.h"
-#include "controls/FilterEdit.h"
-#include "controls/QtText.h"
-#include "ui/ControlIds.h"
+#include "core/controls/CellEditKeys.h"
+#include "gui/controls/FilterEdit.h"
+#include "gui/controls/QtText.h"
+#include "gui/ui/ControlIds.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/FreqEntryRules.h"
+#include "core/data/FreqEntryRules.h"
 
 #include <QLineEdit>
 #include <QRect>

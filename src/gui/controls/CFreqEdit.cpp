@@ -1,6 +1,6 @@
-#include "controls/CFreqEdit.h"
+#include "gui/controls/CFreqEdit.h"
 
-#include "controls/QtText.h"
+#include "gui/controls/QtText.h"
 
 #include <QMetaObject>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "controls/FilterEdit.h"
-#include "data/FreqEntryRules.h"
+#include "gui/controls/FilterEdit.h"
+#include "core/data/FreqEntryRules.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
-#include "controls/DecimalRangeEdit.h"
+#include "gui/controls/DecimalRangeEdit.h"
 
-#include "controls/QtText.h"
+#include "gui/controls/QtText.h"
 
 namespace tav::gui {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/NumericRangeEdit.h"
+#include "gui/controls/NumericRangeEdit.h"
 
 namespace tav::gui {
 

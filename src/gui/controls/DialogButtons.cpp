@@ -1,7 +1,7 @@
-#include "controls/DialogButtons.h"
+#include "gui/controls/DialogButtons.h"
 
-#include "controls/DialogHelp.h"
-#include "ui/ControlIds.h"
+#include "gui/controls/DialogHelp.h"
+#include "gui/ui/ControlIds.h"
 
 #include <QDialog>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "controls/DialogHelp.h"
+#include "gui/controls/DialogHelp.h"
 
 #include <utility>
 

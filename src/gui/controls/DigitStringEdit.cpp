@@ -1,7 +1,7 @@
-#include "controls/DigitStringEdit.h"
+#include "gui/controls/DigitStringEdit.h"
 
-#include "controls/DigitString.h"
-#include "controls/QtText.h"
+#include "core/controls/DigitString.h"
+#include "gui/controls/QtText.h"
 
 #include <algorithm>
 

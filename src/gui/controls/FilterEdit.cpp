@@ -1,6 +1,6 @@
-#include "controls/FilterEdit.h"
+#include "gui/controls/FilterEdit.h"
 
-#include "ui/ControlIds.h"
+#include "gui/ui/ControlIds.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/CharFilter.h"
+#include "core/controls/CharFilter.h"
 
 #include <QLineEdit>
 #include <string_view>

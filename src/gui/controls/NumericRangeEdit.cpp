@@ -1,6 +1,6 @@
-#include "controls/NumericRangeEdit.h"
+#include "gui/controls/NumericRangeEdit.h"
 
-#include "controls/QtText.h"
+#include "gui/controls/QtText.h"
 
 namespace tav::gui {
 

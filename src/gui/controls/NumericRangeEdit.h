@@ -1,8 +1,8 @@
 #pragma once
 
-#include "controls/FilterEdit.h"
-#include "controls/NumericRange.h"
-#include "ui/Translator.h"
+#include "gui/controls/FilterEdit.h"
+#include "core/controls/NumericRange.h"
+#include "gui/ui/Translator.h"
 
 #include <cstdint>
 

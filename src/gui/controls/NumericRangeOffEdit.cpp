@@ -1,7 +1,7 @@
-#include "controls/NumericRangeOffEdit.h"
+#include "gui/controls/NumericRangeOffEdit.h"
 
-#include "controls/QtText.h"
-#include "lang/TextLookup.h"
+#include "gui/controls/QtText.h"
+#include "core/lang/TextLookup.h"
 
 namespace tav::gui {
 

@@ -1,7 +1,7 @@
-#include "controls/TextLimitEdit.h"
+#include "gui/controls/TextLimitEdit.h"
 
-#include "controls/TextLimit.h"
-#include "controls/WideTextLimit.h"
+#include "core/controls/TextLimit.h"
+#include "core/controls/WideTextLimit.h"
 
 namespace tav::gui {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/FilterEdit.h"
+#include "gui/controls/FilterEdit.h"
 
 namespace tav::gui {
 

@@ -1,4 +1,4 @@
-#include "ui/ControlIds.h"
+#include "gui/ui/ControlIds.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>

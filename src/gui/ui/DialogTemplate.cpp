@@ -1,6 +1,6 @@
-#include "ui/DialogTemplate.h"
+#include "gui/ui/DialogTemplate.h"
 
-#include "ui/ControlIds.h"
+#include "gui/ui/ControlIds.h"
 
 #include <QCheckBox>
 #include <QComboBox>

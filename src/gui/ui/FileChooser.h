@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/DataFileHeader.h"
+#include "core/data/DataFileHeader.h"
 
 #include <QString>
 #include <deque>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/FreqRangeRecord.h"
-#include "data/Image.h"
+#include "core/app/FreqRangeRecord.h"
+#include "core/data/Image.h"
 
 #include <optional>
 #include <string>

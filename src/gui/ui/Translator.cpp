@@ -1,7 +1,7 @@
-#include "ui/Translator.h"
+#include "gui/ui/Translator.h"
 
-#include "lang/CLanguage.h"
-#include "ui/ControlIds.h"
+#include "core/lang/CLanguage.h"
+#include "gui/ui/ControlIds.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lang/ListText.h"
+#include "core/lang/ListText.h"
 
 class QWidget;
 

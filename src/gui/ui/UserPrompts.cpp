@@ -1,4 +1,4 @@
-#include "ui/UserPrompts.h"
+#include "gui/ui/UserPrompts.h"
 
 #include <QMessageBox>
 

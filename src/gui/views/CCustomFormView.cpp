@@ -1,7 +1,7 @@
-#include "views/CCustomFormView.h"
+#include "gui/views/CCustomFormView.h"
 
-#include "views/CTAVPropertyPage.h"
-#include "views/CTAVPropertySheet.h"
+#include "gui/views/CTAVPropertyPage.h"
+#include "gui/views/CTAVPropertySheet.h"
 
 #include <QApplication>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "views/CTAVPropertySheet.h"
-#include "views/EditorForm.h"
+#include "gui/views/CTAVPropertySheet.h"
+#include "gui/views/EditorForm.h"
 
 #include <QPointer>
 #include <QScrollArea>

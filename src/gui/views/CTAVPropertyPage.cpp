@@ -1,6 +1,6 @@
-#include "views/CTAVPropertyPage.h"
+#include "gui/views/CTAVPropertyPage.h"
 
-#include "ui/ControlIds.h"
+#include "gui/ui/ControlIds.h"
 
 #include <QApplication>
 #include <QGridLayout>

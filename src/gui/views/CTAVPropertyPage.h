@@ -1,6 +1,6 @@
 #pragma once
 
-#include "views/EditorForm.h"
+#include "gui/views/EditorForm.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
-#include "views/CTAVPropertySheet.h"
+#include "gui/views/CTAVPropertySheet.h"
 
-#include "views/CTAVPropertyPage.h"
+#include "gui/views/CTAVPropertyPage.h"
 
 #include <QHash>
 

@@ -1,7 +1,7 @@
-#include "views/CViewRadio.h"
+#include "gui/views/CViewRadio.h"
 
-#include "app/AppContext.h"
-#include "data/RadioInfoData.h"
+#include "gui/app/AppContext.h"
+#include "core/data/RadioInfoData.h"
 
 #include <QGridLayout>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "views/CCustomFormView.h"
+#include "gui/views/CCustomFormView.h"
 
 namespace tav::gui {
 

@@ -1,6 +1,6 @@
-#include "views/ControlChangeWatcher.h"
+#include "gui/views/ControlChangeWatcher.h"
 
-#include "ui/ControlIds.h"
+#include "gui/ui/ControlIds.h"
 
 #include <QAbstractButton>
 #include <QApplication>

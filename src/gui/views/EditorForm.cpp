@@ -1,10 +1,10 @@
-#include "views/EditorForm.h"
+#include "gui/views/EditorForm.h"
 
-#include "app/AppContext.h"
-#include "app/HelpSystem.h"
-#include "ui/ControlIds.h"
-#include "ui/Translator.h"
-#include "views/ControlChangeWatcher.h"
+#include "gui/app/AppContext.h"
+#include "gui/app/HelpSystem.h"
+#include "gui/ui/ControlIds.h"
+#include "gui/ui/Translator.h"
+#include "gui/views/ControlChangeWatcher.h"
 
 #include <QApplication>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/DialogTemplate.h"
-#include "views/EditorHost.h"
+#include "gui/ui/DialogTemplate.h"
+#include "gui/views/EditorHost.h"
 
 #include <QPointer>
 #include <cstdint>

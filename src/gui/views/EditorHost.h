@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/RecordNavigator.h"
+#include "core/data/RecordNavigator.h"
 
 #include <cstdint>
 

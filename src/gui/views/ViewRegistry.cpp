@@ -1,8 +1,8 @@
-#include "views/ViewRegistry.h"
+#include "gui/views/ViewRegistry.h"
 
-#include "app/ViewTable.h"
-#include "views/CCustomFormView.h"
-#include "views/CViewRadio.h"
+#include "core/app/ViewTable.h"
+#include "gui/views/CCustomFormView.h"
+#include "gui/views/CViewRadio.h"
 
 namespace tav::gui {
 

@@ -1,7 +1,7 @@
-#include "app/CSettings.h"
+#include "core/app/CSettings.h"
 
-#include "TestSupport.h"
-#include "platform/PrivateProfile.h"
+#include "support/TestSupport.h"
+#include "core/platform/PrivateProfile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
-#include "app/Document.h"
+#include "core/app/Document.h"
 
-#include "TestSupport.h"
-#include "app/CSettings.h"
-#include "app/FreqRangeTable.h"
-#include "data/CDataContainer.h"
-#include "data/CDataFile.h"
-#include "data/ImageMap.h"
-#include "data/ProblemList.h"
+#include "support/TestSupport.h"
+#include "core/app/CSettings.h"
+#include "core/app/FreqRangeTable.h"
+#include "core/data/CDataContainer.h"
+#include "core/data/CDataFile.h"
+#include "core/data/ImageMap.h"
+#include "core/data/ProblemList.h"
 
 #include <gtest/gtest.h>
 

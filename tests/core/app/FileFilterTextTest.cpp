@@ -1,4 +1,4 @@
-#include "app/FileFilterText.h"
+#include "core/app/FileFilterText.h"
 
 #include <gtest/gtest.h>
 

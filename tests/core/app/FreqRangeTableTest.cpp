@@ -1,9 +1,9 @@
-#include "app/FreqRangeTable.h"
+#include "core/app/FreqRangeTable.h"
 
-#include "TestSupport.h"
-#include "app/CModelList.h"
-#include "app/CSettings.h"
-#include "platform/PrivateProfile.h"
+#include "support/TestSupport.h"
+#include "core/app/CModelList.h"
+#include "core/app/CSettings.h"
+#include "core/platform/PrivateProfile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "app/ModelChoice.h"
+#include "core/app/ModelChoice.h"
 
-#include "TestSupport.h"
-#include "app/CSettings.h"
+#include "support/TestSupport.h"
+#include "core/app/CSettings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "app/RecordBarState.h"
+#include "core/app/RecordBarState.h"
 
-#include "app/TreeTemplate.h"
-#include "app/ViewTable.h"
+#include "core/app/TreeTemplate.h"
+#include "core/app/ViewTable.h"
 
 #include <gtest/gtest.h>
 

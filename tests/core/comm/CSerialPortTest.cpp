@@ -1,6 +1,6 @@
-#include "comm/CSerialPort.h"
+#include "core/comm/CSerialPort.h"
 
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 
 #include <chrono>
 #include <fcntl.h>

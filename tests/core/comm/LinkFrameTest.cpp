@@ -1,8 +1,8 @@
-#include "comm/LinkFrame.h"
+#include "core/comm/LinkFrame.h"
 
-#include "comm/LinkMessages.h"
-#include "comm/RadioIdentity.h"
-#include "comm/TransferPlan.h"
+#include "core/comm/LinkMessages.h"
+#include "core/comm/RadioIdentity.h"
+#include "core/comm/TransferPlan.h"
 
 #include <gtest/gtest.h>
 

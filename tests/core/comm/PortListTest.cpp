@@ -1,7 +1,7 @@
-#include "comm/PortList.h"
+#include "core/comm/PortList.h"
 
-#include "TestSupport.h"
-#include "app/CSettings.h"
+#include "support/TestSupport.h"
+#include "core/app/CSettings.h"
 
 #include <gtest/gtest.h>
 #include <map>

@@ -1,4 +1,4 @@
-#include "comm/PortTable.h"
+#include "core/comm/PortTable.h"
 
 #include <gtest/gtest.h>
 #include <map>

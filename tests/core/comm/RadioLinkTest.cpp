@@ -1,8 +1,8 @@
-#include "comm/RadioLink.h"
+#include "core/comm/RadioLink.h"
 
 #include "ScriptedPort.h"
-#include "comm/Clock.h"
-#include "comm/FrameTracer.h"
+#include "core/comm/Clock.h"
+#include "core/comm/FrameTracer.h"
 
 #include <gtest/gtest.h>
 #include <sstream>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "comm/SerialPort.h"
+#include "core/comm/SerialPort.h"
 
 #include <deque>
 #include <vector>

@@ -1,9 +1,9 @@
-#include "comm/TransferText.h"
+#include "core/comm/TransferText.h"
 
-#include "TestSupport.h"
-#include "comm/LinkMessages.h"
-#include "comm/PortTable.h"
-#include "lang/CLanguage.h"
+#include "support/TestSupport.h"
+#include "core/comm/LinkMessages.h"
+#include "core/comm/PortTable.h"
+#include "core/lang/CLanguage.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "controls/CharFilter.h"
+#include "core/controls/CharFilter.h"
 
-#include "controls/CellEditKeys.h"
+#include "core/controls/CellEditKeys.h"
 
 #include <gtest/gtest.h>
 

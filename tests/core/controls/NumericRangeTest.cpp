@@ -1,6 +1,6 @@
-#include "controls/NumericRange.h"
+#include "core/controls/NumericRange.h"
 
-#include "controls/SpinRules.h"
+#include "core/controls/SpinRules.h"
 
 #include <gtest/gtest.h>
 #include <limits>

@@ -1,5 +1,5 @@
-#include "controls/DigitString.h"
-#include "controls/TextLimit.h"
+#include "core/controls/DigitString.h"
+#include "core/controls/TextLimit.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "controls/WideTextLimit.h"
+#include "core/controls/WideTextLimit.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 
 #include <random>
 
-#include "FakeTextLookup.h"
-#include "data/CDataContainer.h"
-#include "data/ImageMap.h"
-#include "data/ProblemList.h"
+#include "support/FakeTextLookup.h"
+#include "core/data/CDataContainer.h"
+#include "core/data/ImageMap.h"
+#include "core/data/ProblemList.h"
 
 namespace tav {
 namespace {

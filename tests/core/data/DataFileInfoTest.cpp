@@ -1,7 +1,7 @@
-#include "data/DataFileInfo.h"
+#include "core/data/DataFileInfo.h"
 
-#include "TestSupport.h"
-#include "data/CDataFile.h"
+#include "support/TestSupport.h"
+#include "core/data/CDataFile.h"
 
 #include <gtest/gtest.h>
 

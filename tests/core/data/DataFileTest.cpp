@@ -1,5 +1,5 @@
-#include "TestSupport.h"
-#include "data/CDataFile.h"
+#include "support/TestSupport.h"
+#include "core/data/CDataFile.h"
 
 #include <gtest/gtest.h>
 

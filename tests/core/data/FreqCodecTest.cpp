@@ -1,6 +1,6 @@
-#include "data/FreqCodec.h"
+#include "core/data/FreqCodec.h"
 
-#include "data/FreqRaster.h"
+#include "core/data/FreqRaster.h"
 
 #include <gtest/gtest.h>
 

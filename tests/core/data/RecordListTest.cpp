@@ -1,6 +1,6 @@
-#include "data/FeatureRecord.h"
-#include "data/ProblemList.h"
-#include "data/RecordNavigator.h"
+#include "core/data/FeatureRecord.h"
+#include "core/data/ProblemList.h"
+#include "core/data/RecordNavigator.h"
 
 #include <gtest/gtest.h>
 

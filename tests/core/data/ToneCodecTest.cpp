@@ -1,7 +1,7 @@
-#include "data/ToneCodec.h"
+#include "core/data/ToneCodec.h"
 
-#include "data/ToneEntryRules.h"
-#include "data/ToneTables.h"
+#include "core/data/ToneEntryRules.h"
+#include "core/data/ToneTables.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "../data/blocks/BlockTestSupport.h"
-#include "data/ImageMap.h"
-#include "factory/EmbeddedData.h"
-#include "factory/TuneData.h"
-#include "factory/TuningPoints.h"
+#include "core/data/ImageMap.h"
+#include "core/factory/EmbeddedData.h"
+#include "core/factory/TuneData.h"
+#include "core/factory/TuningPoints.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "factory/ImageChangeLog.h"
+#include "core/factory/ImageChangeLog.h"
 
 namespace tav {
 namespace {

@@ -1,12 +1,12 @@
-#include "factory/ModelData.h"
+#include "core/factory/ModelData.h"
 
 #include "../data/blocks/BlockTestSupport.h"
-#include "FakeTextLookup.h"
-#include "TestSupport.h"
-#include "data/ImageMap.h"
-#include "data/MiscData.h"
-#include "data/RadioInfoData.h"
-#include "factory/VolumeTable.h"
+#include "support/FakeTextLookup.h"
+#include "support/TestSupport.h"
+#include "core/data/ImageMap.h"
+#include "core/data/MiscData.h"
+#include "core/data/RadioInfoData.h"
+#include "core/factory/VolumeTable.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "factory/TestFreqData.h"
+#include "core/factory/TestFreqData.h"
 
 #include "../data/blocks/BlockTestSupport.h"
-#include "data/ImageMap.h"
+#include "core/data/ImageMap.h"
 
 #include <gtest/gtest.h>
 

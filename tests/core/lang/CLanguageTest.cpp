@@ -1,6 +1,6 @@
-#include "lang/CLanguage.h"
+#include "core/lang/CLanguage.h"
 
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

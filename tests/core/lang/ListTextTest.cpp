@@ -1,4 +1,4 @@
-#include "lang/ListText.h"
+#include "core/lang/ListText.h"
 
 #include <gtest/gtest.h>
 #include <random>

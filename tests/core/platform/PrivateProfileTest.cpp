@@ -1,7 +1,7 @@
-#include "platform/PrivateProfile.h"
+#include "core/platform/PrivateProfile.h"
 
-#include "TestSupport.h"
-#include "platform/AsciiText.h"
+#include "support/TestSupport.h"
+#include "core/platform/AsciiText.h"
 
 #include <climits>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "TestSupport.h"
-#include "platform/PrivateProfile.h"
+#include "support/TestSupport.h"
+#include "core/platform/PrivateProfile.h"
 
 #include <fcntl.h>
 #include <fstream>

@@ -1,4 +1,4 @@
-#include "util/NumberText.h"
+#include "core/util/NumberText.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

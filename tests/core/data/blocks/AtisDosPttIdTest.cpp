@@ -1,9 +1,9 @@
 #include "BlockTestSupport.h"
-#include "FakeTextLookup.h"
-#include "data/AtisData.h"
-#include "data/DosData.h"
-#include "data/ImageMap.h"
-#include "data/PttIdData.h"
+#include "support/FakeTextLookup.h"
+#include "core/data/AtisData.h"
+#include "core/data/DosData.h"
+#include "core/data/ImageMap.h"
+#include "core/data/PttIdData.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "BlockTestSupport.h"
-#include "FakeTextLookup.h"
-#include "data/ImageMap.h"
-#include "data/KeysData.h"
-#include "data/MiscData.h"
-#include "data/PasswordsData.h"
+#include "support/FakeTextLookup.h"
+#include "core/data/ImageMap.h"
+#include "core/data/KeysData.h"
+#include "core/data/MiscData.h"
+#include "core/data/PasswordsData.h"
 
 #include <gtest/gtest.h>
 

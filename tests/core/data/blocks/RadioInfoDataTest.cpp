@@ -1,8 +1,8 @@
-#include "data/RadioInfoData.h"
+#include "core/data/RadioInfoData.h"
 
 #include "BlockTestSupport.h"
-#include "FakeTextLookup.h"
-#include "data/ImageMap.h"
+#include "support/FakeTextLookup.h"
+#include "core/data/ImageMap.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
-#include "TestSupport.h"
-#include "data/AtisData.h"
-#include "data/DosData.h"
-#include "data/KeysData.h"
-#include "data/MiscData.h"
-#include "data/PttIdData.h"
-#include "data/RadioInfoData.h"
-#include "factory/ModelData.h"
-#include "factory/TuningPoints.h"
+#include "support/TestSupport.h"
+#include "core/data/AtisData.h"
+#include "core/data/DosData.h"
+#include "core/data/KeysData.h"
+#include "core/data/MiscData.h"
+#include "core/data/PttIdData.h"
+#include "core/data/RadioInfoData.h"
+#include "core/factory/ModelData.h"
+#include "core/factory/TuningPoints.h"
 
 #include <cstdio>
 #include <gtest/gtest.h>

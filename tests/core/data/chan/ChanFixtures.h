@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FakeTextLookup.h"
-#include "data/RecordKind.h"
+#include "support/FakeTextLookup.h"
+#include "core/data/RecordKind.h"
 
 #include <algorithm>
 #include <cstdint>

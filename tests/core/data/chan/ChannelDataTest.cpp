@@ -1,8 +1,8 @@
-#include "data/ChannelData.h"
+#include "core/data/ChannelData.h"
 
 #include "ChanFixtures.h"
-#include "data/ImageMap.h"
-#include "data/ProblemList.h"
+#include "core/data/ImageMap.h"
+#include "core/data/ProblemList.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

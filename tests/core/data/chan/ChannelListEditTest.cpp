@@ -1,7 +1,7 @@
-#include "data/ChannelListEdit.h"
+#include "core/data/ChannelListEdit.h"
 
 #include "ChanFixtures.h"
-#include "data/ProblemList.h"
+#include "core/data/ProblemList.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "SigTestSupport.h"
-#include "data/AlertTonePlayer.h"
+#include "core/data/AlertTonePlayer.h"
 
 #include <gtest/gtest.h>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "SigTestSupport.h"
-#include "data/PersonalityData.h"
-#include "data/ProblemList.h"
+#include "core/data/PersonalityData.h"
+#include "core/data/ProblemList.h"
 
 #include <gtest/gtest.h>
 #include <vector>

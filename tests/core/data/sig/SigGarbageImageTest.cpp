@@ -1,8 +1,8 @@
 #include "SigTestSupport.h"
-#include "data/AlertToneData.h"
-#include "data/PersonalityData.h"
-#include "data/TwoToneCallData.h"
-#include "data/TwoToneSystemData.h"
+#include "core/data/AlertToneData.h"
+#include "core/data/PersonalityData.h"
+#include "core/data/TwoToneCallData.h"
+#include "core/data/TwoToneSystemData.h"
 
 #include <gtest/gtest.h>
 #include <random>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "FakeTextLookup.h"
-#include "TestSupport.h"
-#include "data/RecordKind.h"
-#include "lang/CLanguage.h"
+#include "support/FakeTextLookup.h"
+#include "support/TestSupport.h"
+#include "core/data/RecordKind.h"
+#include "core/lang/CLanguage.h"
 
 #include <map>
 #include <optional>

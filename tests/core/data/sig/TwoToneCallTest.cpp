@@ -1,6 +1,6 @@
 #include "SigTestSupport.h"
-#include "data/ProblemList.h"
-#include "data/TwoToneCallData.h"
+#include "core/data/ProblemList.h"
+#include "core/data/TwoToneCallData.h"
 
 #include <gtest/gtest.h>
 #include <vector>

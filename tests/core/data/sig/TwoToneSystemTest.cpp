@@ -1,6 +1,6 @@
 #include "SigTestSupport.h"
-#include "data/ProblemList.h"
-#include "data/TwoToneSystemData.h"
+#include "core/data/ProblemList.h"
+#include "core/data/TwoToneSystemData.h"
 
 #include <gtest/gtest.h>
 #include <vector>
