@@ -2,6 +2,9 @@
 
 #include "core/app/ViewTable.h"
 #include "gui/views/CCustomFormView.h"
+#include "gui/views/CViewAtis.h"
+#include "gui/views/CViewDos.h"
+#include "gui/views/CViewKDS12PTTID.h"
 #include "gui/views/CViewRadio.h"
 
 namespace tav::gui {
@@ -22,6 +25,15 @@ CCustomFormView* ViewRegistry::Create(int viewId, AppContext& context, EditorHos
 void RegisterStandardViews(ViewRegistry& registry) {
     registry.Register(ViewIds::kRadio, [](AppContext& context, EditorHost& host, QWidget* parent) {
         return new CViewRadio(context, &host, parent);
+    });
+    registry.Register(ViewIds::kAtis, [](AppContext& context, EditorHost& host, QWidget* parent) {
+        return new CViewAtis(context, &host, parent);
+    });
+    registry.Register(ViewIds::kDos, [](AppContext& context, EditorHost& host, QWidget* parent) {
+        return new CViewDos(context, &host, parent);
+    });
+    registry.Register(ViewIds::kPttId, [](AppContext& context, EditorHost& host, QWidget* parent) {
+        return new CViewKDS12PTTID(context, &host, parent);
     });
 }
 
