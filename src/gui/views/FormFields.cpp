@@ -44,10 +44,17 @@ void ShowChoices(QComboBox* combo, const TwoToneChoiceList& choices) {
     combo->setEnabled(choices.enabled);
 }
 
-void ReadChoice(const QComboBox* combo, TwoToneChoiceList& choices) {
-    const int selected = combo ? combo->currentIndex() : -1;
-    choices.selected =
-        selected >= 0 && static_cast<std::size_t>(selected) < choices.values.size() ? selected : -1;
+TwoToneChoiceList ChoicesShown(const QComboBox* combo) {
+    TwoToneChoiceList choices;
+    if (!combo) {
+        return choices;
+    }
+    for (int i = 0; i < combo->count(); ++i) {
+        choices.Add(ToStd(combo->itemText(i)), static_cast<ObjectId>(combo->itemData(i).toULongLong()));
+    }
+    choices.selected = combo->currentIndex();
+    choices.enabled = combo->isEnabled();
+    return choices;
 }
 
 void SetChecked(QCheckBox* box, int checked) {

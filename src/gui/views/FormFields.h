@@ -26,8 +26,8 @@ int SelectedValue(const QComboBox* combo);
 
 /// Refills a list that picks another record, selects and enables it as the choice says.
 void ShowChoices(QComboBox* combo, const TwoToneChoiceList& choices);
-/// Takes the selected position back into a choice list filled by ShowChoices.
-void ReadChoice(const QComboBox* combo, TwoToneChoiceList& choices);
+/// The choice list a list filled by ShowChoices shows now, with its selection.
+TwoToneChoiceList ChoicesShown(const QComboBox* combo);
 
 void SetChecked(QCheckBox* box, int checked);
 int IsChecked(const QCheckBox* box);

@@ -5,6 +5,7 @@
 #include "gui/views/CViewAtis.h"
 #include "gui/views/CViewDos.h"
 #include "gui/views/CViewKDS12PTTID.h"
+#include "gui/views/CViewPersonality.h"
 #include "gui/views/CViewRadio.h"
 
 namespace tav::gui {
@@ -34,6 +35,9 @@ void RegisterStandardViews(ViewRegistry& registry) {
     });
     registry.Register(ViewIds::kPttId, [](AppContext& context, EditorHost& host, QWidget* parent) {
         return new CViewKDS12PTTID(context, &host, parent);
+    });
+    registry.Register(ViewIds::kPersonality, [](AppContext& context, EditorHost& host, QWidget* parent) {
+        return new CViewPersonality(context, &host, parent);
     });
 }
 
