@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/controls/SpinRules.h"
+#include "gui/controls/NumericRangeEdit.h"
 
 #include <QPointer>
 #include <QWidget>

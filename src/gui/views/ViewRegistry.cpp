@@ -7,6 +7,7 @@
 #include "gui/views/CViewKDS12PTTID.h"
 #include "gui/views/CViewPersonality.h"
 #include "gui/views/CViewRadio.h"
+#include "gui/views/CViewTToneSystem.h"
 
 namespace tav::gui {
 
@@ -38,6 +39,9 @@ void RegisterStandardViews(ViewRegistry& registry) {
     });
     registry.Register(ViewIds::kPersonality, [](AppContext& context, EditorHost& host, QWidget* parent) {
         return new CViewPersonality(context, &host, parent);
+    });
+    registry.Register(ViewIds::kTwoToneSystem, [](AppContext& context, EditorHost& host, QWidget* parent) {
+        return new CViewTToneSystem(context, &host, parent);
     });
 }
 
