@@ -7,6 +7,7 @@
 #include "gui/views/CViewKDS12PTTID.h"
 #include "gui/views/CViewPersonality.h"
 #include "gui/views/CViewRadio.h"
+#include "gui/views/CViewTToneCall.h"
 #include "gui/views/CViewTToneSystem.h"
 
 namespace tav::gui {
@@ -42,6 +43,9 @@ void RegisterStandardViews(ViewRegistry& registry) {
     });
     registry.Register(ViewIds::kTwoToneSystem, [](AppContext& context, EditorHost& host, QWidget* parent) {
         return new CViewTToneSystem(context, &host, parent);
+    });
+    registry.Register(ViewIds::kTwoToneCall, [](AppContext& context, EditorHost& host, QWidget* parent) {
+        return new CViewTToneCall(context, &host, parent);
     });
 }
 
