@@ -70,6 +70,7 @@ void CViewTToneCall::OnInitialUpdate() {
     if (list.Empty()) {
         auto& call = list.Append(container.MakeTwoToneCall(0));
         call.ResolveReferences(container);
+        SendRecordListChanged(NavigateCommand::Add);
     }
     current_ = 0;
     LoadView();
