@@ -28,10 +28,6 @@ QByteArray ImageBytes(AppContext& context, std::size_t offset, int size) {
     return QByteArray(reinterpret_cast<const char*>(image.data() + offset), size);
 }
 
-QByteArray BlockBytes(std::span<const std::uint8_t> bytes) {
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<int>(bytes.size()));
-}
-
 } // namespace
 
 class SignalBlockViewsTest : public QObject {
@@ -49,6 +45,7 @@ private slots:
     void pttIdPrimaryIdIsClamped_data();
     void pttIdPrimaryIdIsClamped();
     void pttIdBoxesStoreTheirInverse();
+    void pttIdShowsTheFirstPersonalitysFields();
     void fieldsAreNamedByTheirLabels();
 
 private:
@@ -131,8 +128,9 @@ void SignalBlockViewsTest::pttIdPrimaryIdIsClamped() {
     edit->setText(typed);
     view.Control(PttIdData::kTypeListId)->setFocus();
     QCOMPARE(edit->text(), shown);
-    const QByteArray stored = BlockBytes(ctx_->context->Container().PttId().Bytes()).left(2);
-    QCOMPARE(stored, QByteArray::fromHex(shown.toLatin1()));
+    // The radio sends the first personality's PTT-ID: the save carries what was typed there.
+    QCOMPARE(ImageBytes(**ctx_, ImageMap::kPttId, 2), QByteArray::fromHex(shown.toLatin1()));
+    QCOMPARE(ctx_->context->Container().Personalities().At(0).PrimaryId(), shown.toUShort(nullptr, 16));
 }
 
 void SignalBlockViewsTest::pttIdBoxesStoreTheirInverse() {
@@ -148,7 +146,17 @@ void SignalBlockViewsTest::pttIdBoxesStoreTheirInverse() {
     type->setCurrentIndex(2);
     emit type->activated(2);
     // Side tone on (bit 0 clear), short beep off (bit 1 set), bits 2-7 kept; type EOT.
-    QCOMPARE(BlockBytes(ctx_->context->Container().PttId().Bytes()), QByteArray::fromHex("000102FE1905"));
+    QCOMPARE(ImageBytes(**ctx_, ImageMap::kPttId, 6), QByteArray::fromHex("000102FE1905"));
+}
+
+void SignalBlockViewsTest::pttIdShowsTheFirstPersonalitysFields() {
+    CViewKDS12PTTID view(**ctx_, &host_);
+    view.OnInitialUpdate();
+    PersonalityData& first = ctx_->context->Container().Personalities().At(0);
+    first.SetPrimaryId(0x1234);
+    view.DataChanged(0, nullptr);
+    QCOMPARE(qobject_cast<QLineEdit*>(view.Control(PttIdData::kPrimaryIdEditId))->text(),
+             QStringLiteral("1234"));
 }
 
 void SignalBlockViewsTest::fieldsAreNamedByTheirLabels() {

@@ -6,7 +6,8 @@ namespace tav::gui {
 
 /// The data-signalling PTT-ID editor (template 1655): primary ID, PTT-ID type, pretime, preamble
 /// bit sync, side tone and short beep. The ID edit takes hexadecimal digits and corrects them when
-/// it loses the focus; the group ID edit is kept hidden and stores nothing.
+/// it loses the focus; the group ID edit is kept hidden and stores nothing. The radio sends the
+/// first personality's PTT-ID, so these fields are that personality's and are stored into it too.
 class CViewKDS12PTTID : public CCustomFormView {
     Q_OBJECT
 public:
@@ -22,6 +23,7 @@ public:
 
     void LoadView() override;
     void StoreView() override;
+    void DataChanged(std::uint32_t wParam, const RecordListNotice* notice) override;
 
 protected:
     void OnControlChanged(int controlId, int notifyCode) override;
