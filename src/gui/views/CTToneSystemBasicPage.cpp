@@ -6,6 +6,7 @@
 #include "gui/views/RangeEditFactory.h"
 
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QLineEdit>
 
 namespace tav::gui {
@@ -66,6 +67,8 @@ CTToneSystemBasicPage::CTToneSystemBasicPage(AppContext& context, EditorHost* ho
         names.emplace_back(field.label, field.edit);
     }
     FormFields::NameFields(controls, names);
+    // Spare width goes to the right of the arrows, not between a label and its edit.
+    PageLayout()->setColumnStretch(3, 1);
 }
 
 void CTToneSystemBasicPage::LoadView() {

@@ -21,7 +21,6 @@ ControlFactory RangeEditFactory(const CLanguage& language, std::vector<RangeEdit
                 if (edit.maxLength > 0) {
                     made->setMaxLength(edit.maxLength);
                 }
-                made->setMaximumWidth(90);
                 return made;
             }
         }
