@@ -52,6 +52,8 @@ private slots:
     void secondToneFollowsTheCallFormat_data();
     void secondToneFollowsTheCallFormat();
     void choicesAndTonesAreStored();
+    void typedTonesAreClampedBeforeTheyAreStored_data();
+    void typedTonesAreClampedBeforeTheyAreStored();
     void theCallListStopsAtSixteen();
     void listsFollowOtherRecordLists();
 
@@ -102,6 +104,32 @@ void TwoToneCallViewTest::choicesAndTonesAreStored() {
     QCOMPARE((after[L::kSettings] >> 3) & 1, 1);
     QCOMPARE(Le16(after, L::kFirstTone), 5125);
     QCOMPARE(Le16(after, L::kSecondTone), 10000);
+}
+
+void TwoToneCallViewTest::typedTonesAreClampedBeforeTheyAreStored_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("raw");
+    QTest::newRow("inside the range") << "1234.5"
+                                      << "1234.5" << 12345;
+    QTest::newRow("above the range") << "5000"
+                                     << "3000.0" << 30000;
+    QTest::newRow("below the range") << "12"
+                                     << "300.0" << 3000;
+}
+
+void TwoToneCallViewTest::typedTonesAreClampedBeforeTheyAreStored() {
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(int, raw);
+    QVERIFY(ShowActive(view_.get()));
+    auto* tone = qobject_cast<QLineEdit*>(view_->Control(C::kSecondTone));
+    tone->setFocus();
+    tone->selectAll();
+    QTest::keyClicks(tone, typed);
+    view_->Control(C::kStrip)->setFocus();
+    QCOMPARE(tone->text(), shown);
+    QCOMPARE(Le16(StoredCall(**ctx_, 0), L::kSecondTone), raw);
 }
 
 void TwoToneCallViewTest::theCallListStopsAtSixteen() {
