@@ -41,6 +41,8 @@ class TwoToneCallViewTest : public QObject {
 private slots:
     void init() {
         ctx_ = std::make_unique<TestContext>();
+        // The editor starts the list with a call of its own defaults.
+        ctx_->context->Container().TwoToneCalls().Clear();
         view_ = std::make_unique<CViewTToneCall>(**ctx_, &host_);
         view_->OnInitialUpdate();
     }
