@@ -56,6 +56,7 @@ private slots:
     void choicesAndTonesAreStored();
     void typedTonesAreClampedBeforeTheyAreStored_data();
     void typedTonesAreClampedBeforeTheyAreStored();
+    void enterMovesToTheNextControlAndStores();
     void theCallListStopsAtSixteen();
     void listsFollowOtherRecordLists();
 
@@ -132,6 +133,18 @@ void TwoToneCallViewTest::typedTonesAreClampedBeforeTheyAreStored() {
     view_->Control(C::kStrip)->setFocus();
     QCOMPARE(tone->text(), shown);
     QCOMPARE(Le16(StoredCall(**ctx_, 0), L::kSecondTone), raw);
+}
+
+void TwoToneCallViewTest::enterMovesToTheNextControlAndStores() {
+    QVERIFY(ShowActive(view_.get()));
+    auto* tone = qobject_cast<QLineEdit*>(view_->Control(C::kFirstTone));
+    tone->setFocus();
+    tone->selectAll();
+    QTest::keyClicks(tone, QStringLiteral("600"));
+    QTest::keyClick(tone, Qt::Key_Return);
+    QVERIFY(!tone->hasFocus());
+    QVERIFY(view_->isVisible());
+    QCOMPARE(Le16(StoredCall(**ctx_, 0), L::kFirstTone), 6000);
 }
 
 void TwoToneCallViewTest::theCallListStopsAtSixteen() {
