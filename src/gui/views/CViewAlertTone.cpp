@@ -1,0 +1,291 @@
+#include "gui/views/CViewAlertTone.h"
+
+#include "core/audio/ToneSampler.h"
+#include "core/audio/ToneSchedule.h"
+#include "core/audio/WavFile.h"
+#include "core/data/RecordNavigator.h"
+#include "gui/audio/SoundFileChooser.h"
+#include "gui/audio/ToneSound.h"
+#include "gui/controls/NumericRangeOffEdit.h"
+#include "gui/views/AlertToneChart.h"
+#include "gui/views/ComboText.h"
+#include "gui/views/FieldNames.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+
+namespace tav::gui {
+namespace {
+
+namespace C = AlertToneControls;
+constexpr std::size_t kSegments = AlertToneLayout::kSegmentCount;
+constexpr int kFirstSegmentRow = 2;
+constexpr int kEditDigits = 4;
+constexpr int kBeepSegmentDigits = 3;
+
+int FrequencyId(std::size_t k) {
+    return C::kFirstFrequency + static_cast<int>(k);
+}
+int DurationId(std::size_t k) {
+    return C::kFirstDuration + static_cast<int>(k);
+}
+
+DialogTemplate AlertToneTemplate() {
+    using V = CViewAlertTone;
+    static const char* const kOrdinals[kSegments] = {"1st", "2nd", "3rd", "4th", "5th", "6th", "7th", "8th"};
+    DialogTemplate dialog{
+        C::kView,
+        QStringLiteral("Alert Tone"),
+        {{V::kCycleLabel, ControlKind::Label, QStringLiteral("Cycle"), 0, 0},
+         {C::kCycle, ControlKind::ComboBox, {}, 0, 1},
+         {V::kBeepSegmentsLabel, ControlKind::Label, QStringLiteral("Beep Segment Num"), 0, 2},
+         {C::kBeepSegments, ControlKind::Custom, {}, 0, 3},
+         {V::kFrequencyHeading, ControlKind::Label, QStringLiteral("Frequency[Hz]"), 1, 1},
+         {V::kDurationHeading, ControlKind::Label, QStringLiteral("Duration[ms]"), 1, 2}}};
+    for (std::size_t k = 0; k < kSegments; ++k) {
+        const int row = kFirstSegmentRow + static_cast<int>(k);
+        dialog.controls.push_back({V::kFirstSegmentLabel + static_cast<int>(k), ControlKind::Label,
+                                   QStringLiteral("%1 Tone").arg(QLatin1String(kOrdinals[k])), row, 0});
+        dialog.controls.push_back({FrequencyId(k), ControlKind::Custom, {}, row, 1});
+        dialog.controls.push_back({DurationId(k), ControlKind::Custom, {}, row, 2});
+    }
+    const int bottom = kFirstSegmentRow + static_cast<int>(kSegments);
+    dialog.controls.push_back({V::kChart, ControlKind::Custom, {}, bottom, 0, 1, 5});
+    dialog.controls.push_back(
+        {V::kPlayButton, ControlKind::PushButton, QStringLiteral("Play"), bottom + 1, 0});
+    dialog.controls.push_back(
+        {V::kStopButton, ControlKind::PushButton, QStringLiteral("Stop"), bottom + 1, 1});
+    dialog.controls.push_back({V::kStatusIcon, ControlKind::Picture, {}, bottom + 1, 2});
+    dialog.controls.push_back(
+        {V::kExportButton, ControlKind::PushButton, QStringLiteral("Export WAV…"), bottom + 1, 3});
+    return dialog;
+}
+
+} // namespace
+
+CViewAlertTone::CViewAlertTone(AppContext& context, EditorHost* host, std::shared_ptr<ToneSound> sound,
+                               std::shared_ptr<SoundFileChooser> files, QWidget* parent)
+    : CCustomFormView(context, host, C::kView, parent), sound_(std::move(sound)), files_(std::move(files)) {
+    const auto make = [this](const ControlSpec& spec, QWidget* parent) -> QWidget* {
+        if (spec.id == kChart) {
+            chart_ = new AlertToneChart(parent);
+            return chart_;
+        }
+        const bool frequency = spec.id >= C::kFirstFrequency && spec.id < FrequencyId(kSegments);
+        NumericRangeEdit* edit =
+            frequency ? new NumericRangeOffEdit(Context().Language(), parent) : new NumericRangeEdit(parent);
+        edit->setMaxLength(spec.id == C::kBeepSegments ? kBeepSegmentDigits : kEditDigits);
+        edit->setMaximumWidth(90);
+        return edit;
+    };
+    const ControlMap controls = BuildForm(AlertToneTemplate(), make);
+    NameFieldsByLabels(controls, {{kCycleLabel, C::kCycle}, {kBeepSegmentsLabel, C::kBeepSegments}});
+    const QStringList names = SegmentNames();
+    const QString frequency = NameFromLabel(qobject_cast<QLabel*>(Control(kFrequencyHeading))->text());
+    const QString duration = NameFromLabel(qobject_cast<QLabel*>(Control(kDurationHeading))->text());
+    for (std::size_t k = 0; k < kSegments; ++k) {
+        const QString row = names[static_cast<qsizetype>(k)];
+        FrequencyEdit(k)->setAccessibleName(row + QLatin1Char(' ') + frequency);
+        DurationEdit(k)->setAccessibleName(row + QLatin1Char(' ') + duration);
+    }
+    chart_->setAccessibleName(Context().ControlText(kChart, QStringLiteral("Tone Chart")));
+    status_ = qobject_cast<QLabel*>(Control(kStatusIcon));
+    for (const int id : {kPlayButton, kStopButton, kExportButton}) {
+        if (auto* button = qobject_cast<QPushButton*>(Control(id))) {
+            button->setAutoDefault(false);
+        }
+    }
+    FormLayout()->setColumnStretch(4, 1);
+    FormLayout()->setVerticalSpacing(6);
+    SetPlaying(false);
+}
+
+CViewAlertTone::~CViewAlertTone() {
+    if (sound_) {
+        sound_->Stop();
+    }
+}
+
+QStringList CViewAlertTone::SegmentNames() const {
+    QStringList names;
+    for (std::size_t k = 0; k < kSegments; ++k) {
+        const auto* label = qobject_cast<QLabel*>(Control(kFirstSegmentLabel + static_cast<int>(k)));
+        names << (label ? NameFromLabel(label->text()) : QString::number(k + 1));
+    }
+    return names;
+}
+
+QComboBox* CViewAlertTone::CycleList() const {
+    return qobject_cast<QComboBox*>(Control(C::kCycle));
+}
+NumericRangeEdit* CViewAlertTone::BeepSegmentsEdit() const {
+    return qobject_cast<NumericRangeEdit*>(Control(C::kBeepSegments));
+}
+NumericRangeOffEdit* CViewAlertTone::FrequencyEdit(std::size_t segment) const {
+    return segment < kSegments ? qobject_cast<NumericRangeOffEdit*>(Control(FrequencyId(segment))) : nullptr;
+}
+NumericRangeEdit* CViewAlertTone::DurationEdit(std::size_t segment) const {
+    return segment < kSegments ? qobject_cast<NumericRangeEdit*>(Control(DurationId(segment))) : nullptr;
+}
+
+AlertToneData* CViewAlertTone::Current() const {
+    auto& tones = Context().Container().AlertTones();
+    return current_ && *current_ < tones.Count() ? &tones.At(*current_) : nullptr;
+}
+
+void CViewAlertTone::OnInitialUpdate() {
+    auto& tones = Context().Container().AlertTones();
+    if (tones.Count() == 0) {
+        tones.Append(Context().Container().MakeAlertTone(0));
+    }
+    current_ = 0;
+    LoadView();
+}
+
+void CViewAlertTone::LoadView() {
+    const AlertToneData* tone = Current();
+    FormWidget()->setEnabled(tone != nullptr);
+    if (tone) {
+        AlertToneUi ui;
+        tone->LoadUi(ui, Context().Language());
+        SelectComboText(CycleList(), ui.cycle);
+        BeepSegmentsEdit()->SetRaw(ui.beepSegments);
+        for (std::size_t k = 0; k < kSegments; ++k) {
+            FrequencyEdit(k)->SetRaw(ui.frequency[k]);
+            DurationEdit(k)->SetRaw(ui.duration[k]);
+        }
+    }
+    Recompute();
+}
+
+void CViewAlertTone::StoreView() {
+    AlertToneData* tone = Current();
+    if (!tone) {
+        return;
+    }
+    AlertToneUi ui;
+    tone->LoadUi(ui, Context().Language());
+    ui.cycle = ComboText(CycleList());
+    ui.beepSegments = BeepSegmentsEdit()->ReadValue();
+    for (std::size_t k = 0; k < kSegments; ++k) {
+        FrequencyEdit(k)->Commit(); // takes the typed text back (Off below one step)
+        ui.frequency[k] = FrequencyEdit(k)->Raw();
+        ui.duration[k] = DurationEdit(k)->ReadValue();
+    }
+    tone->StoreUi(ui, Context().Language());
+    Recompute();
+}
+
+AlertToneEditTexts CViewAlertTone::ShownTexts() const {
+    AlertToneEditTexts shown;
+    shown.cycle = ComboText(CycleList());
+    shown.beepSegments = ToCore(BeepSegmentsEdit()->text());
+    for (std::size_t k = 0; k < kSegments; ++k) {
+        shown.frequency[k] = ToCore(FrequencyEdit(k)->text());
+        shown.duration[k] = ToCore(DurationEdit(k)->text());
+    }
+    return shown;
+}
+
+void CViewAlertTone::Recompute() {
+    values_ = Current() ? ComputePlayerValues(ShownTexts(), Context().Language()) : AlertTonePlayerValues{};
+    chart_->SetValues(values_, SegmentNames(), FrequencyEdit(0)->OffText());
+}
+
+void CViewAlertTone::OnControlChanged(int controlId, int /*notifyCode*/) {
+    switch (controlId) {
+    case kPlayButton:
+        Play();
+        break;
+    case kStopButton:
+        Stop();
+        break;
+    case kExportButton:
+        ExportWav();
+        break;
+    default:
+        break;
+    }
+}
+
+void CViewAlertTone::Play() {
+    if (!values_.playable || !sound_ || playing_) {
+        return;
+    }
+    const ToneSound::Start started = sound_->Play(AlertToneSchedule(values_), [this] { SetPlaying(false); });
+    if (started == ToneSound::Start::NoDevice) {
+        if (sound_->FirstNoDeviceNotice()) {
+            Context().Tell(this, kNoSoundDevice, {}, PromptIcon::Information,
+                           QStringLiteral("No sound device was found, so the alert tone cannot be heard."));
+        }
+        return;
+    }
+    SetPlaying(true);
+}
+
+void CViewAlertTone::Stop() {
+    if (sound_) {
+        sound_->Stop();
+    }
+    SetPlaying(false);
+}
+
+void CViewAlertTone::SetPlaying(bool playing) {
+    playing_ = playing;
+    if (auto* play = qobject_cast<QPushButton*>(Control(kPlayButton))) {
+        play->setEnabled(!playing);
+    }
+    if (status_) {
+        const QStyle::StandardPixmap icon = playing ? QStyle::SP_MediaVolume : QStyle::SP_MediaVolumeMuted;
+        status_->setPixmap(style()->standardIcon(icon).pixmap(20, 20));
+        status_->setAccessibleName(playing ? Context().Message(kPlayingText, QStringLiteral("Playing"))
+                                           : Context().Message(kStoppedText, QStringLiteral("Stopped")));
+    }
+}
+
+void CViewAlertTone::ExportWav() {
+    const std::vector<ToneStep> cycle = AlertToneCycle(values_);
+    if (cycle.empty()) {
+        Context().Tell(this, kNothingToExport, {}, PromptIcon::Information,
+                       QStringLiteral("Every segment has a duration of 0: there is nothing to export."));
+        return;
+    }
+    if (!files_) {
+        return;
+    }
+    const int number = Position() ? Position()->current : 1;
+    const QString suggested = QDir::home().filePath(QStringLiteral("AlertTone%1.wav").arg(number));
+    const std::optional<QString> path = files_->ChooseWavFile(
+        this, Context().ControlText(kExportCaption, QStringLiteral("Export WAV")), suggested);
+    if (!path) {
+        return;
+    }
+    const std::filesystem::path file(QFile::encodeName(*path).toStdString());
+    Context().TellFailure(this, SaveWav(file, RenderTone(cycle), ToneSampler::kSampleRate));
+}
+
+void CViewAlertTone::NavigateRecord(int recordNumber, NavigateCommand command) {
+    Stop();
+    StoreView();
+    CDataContainer& container = Context().Container();
+    auto& tones = container.AlertTones();
+    current_ = tav::NavigateRecord<AlertToneData>(tones, current_, command, recordNumber,
+                                                  [&] { return container.MakeAlertTone(tones.Count()); });
+    LoadView();
+    if (command == NavigateCommand::Add || command == NavigateCommand::Delete) {
+        // The two-tone decodes follow their alert tone to its new number before anyone looks.
+        container.FixUpReferences();
+    }
+    SendRecordListChanged(command);
+}
+
+std::optional<RecordPosition> CViewAlertTone::Position() const {
+    const int count = static_cast<int>(Context().Container().AlertTones().Count());
+    return RecordPosition{current_ ? static_cast<int>(*current_) + 1 : 0, count};
+}
+
+} // namespace tav::gui
