@@ -7,6 +7,7 @@
 #include "gui/audio/SoundFileChooser.h"
 #include "gui/audio/ToneStream.h"
 #include "gui/controls/NumericRangeOffEdit.h"
+#include "gui/controls/SpinArrows.h"
 #include "gui/ui/ControlIds.h"
 #include "gui/views/AlertToneChart.h"
 #include "gui/views/CViewAlertTone.h"
@@ -14,6 +15,7 @@
 #include "support/RecordingToneSound.h"
 
 #include <QPushButton>
+#include <QToolButton>
 #include <QtTest>
 
 using namespace tav;
@@ -59,6 +61,7 @@ private slots:
     void exportWritesOneCycleAsWav();
     void addAndDeleteKeepDecodesOnTheirAlertTone();
     void soundStreamGivesEverySampleOnceThenEnds();
+    void arrowsStepTheEditAndStoreWhenLeft();
 
 private:
     /// Types the texts into the edits and leaves each, as the user does.
@@ -313,6 +316,46 @@ void AlertToneEditorTest::soundStreamGivesEverySampleOnceThenEnds() {
     QCOMPARE(stream.bytesAvailable(), 0);
     QCOMPARE(read.size(), qsizetype(expected.size() * 2));
     QVERIFY(std::memcmp(read.constData(), expected.data(), static_cast<std::size_t>(read.size())) == 0);
+}
+
+void AlertToneEditorTest::arrowsStepTheEditAndStoreWhenLeft() {
+    QVERIFY(ShowActive(view_.get()));
+    Type({{"400", "100"}, {"2550", "30"}});
+    const int first = AlertToneControls::kFirstFrequency;
+    const int second = first + 1;
+    const int duration = AlertToneControls::kFirstDuration;
+    const struct {
+        int edit;
+        bool byKey;
+        bool up;
+        const char* shown;
+        int frequencyHz0;
+    } steps[] = {
+        {first, false, false, "Off", 0},    {first, false, true, "400", 400},
+        {first, true, true, "410", 410},    {second, false, true, "Off", 410},
+        {duration, true, false, "90", 410},
+    };
+    for (const auto& s : steps) {
+        auto* edit = qobject_cast<QLineEdit*>(view_->Control(s.edit));
+        if (s.byKey) {
+            edit->setFocus();
+            QTest::keyClick(edit, s.up ? Qt::Key_Up : Qt::Key_Down);
+        } else {
+            QTest::mouseClick(s.up ? view_->Arrows(s.edit)->Up() : view_->Arrows(s.edit)->Down(),
+                              Qt::LeftButton);
+        }
+        QCOMPARE(edit->text(), QString::fromLatin1(s.shown));
+        QCOMPARE(view_->PlayerValues().frequencyHz[0], s.frequencyHz0);
+        QVERIFY(edit->hasFocus());
+    }
+    QCOMPARE(view_->Arrows(first)->Up()->accessibleName(), QStringLiteral("1st Tone Frequency[Hz] up"));
+    // Leaving the edit stores what the arrows showed.
+    view_->BeepSegmentsEdit()->setFocus();
+    CDataContainer& container = ctx_->context->Container();
+    container.StoreAll();
+    QCOMPARE(int(container.image()[ToneAddress(0) + L::FrequencyOffset(0)]), 41);
+    QCOMPARE(int(container.image()[ToneAddress(0) + L::FrequencyOffset(1)]), 1);
+    QCOMPARE(int(container.image()[ToneAddress(0) + L::DurationOffset(0)]), 9);
 }
 
 QTEST_MAIN(AlertToneEditorTest)

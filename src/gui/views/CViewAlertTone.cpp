@@ -3,10 +3,13 @@
 #include "core/audio/ToneSampler.h"
 #include "core/audio/ToneSchedule.h"
 #include "core/audio/WavFile.h"
+#include "core/data/AlertToneSpin.h"
 #include "core/data/RecordNavigator.h"
 #include "gui/audio/SoundFileChooser.h"
 #include "gui/audio/ToneSound.h"
 #include "gui/controls/NumericRangeOffEdit.h"
+#include "gui/controls/SpinArrows.h"
+#include "gui/ui/ControlIds.h"
 #include "gui/views/AlertToneChart.h"
 #include "gui/views/ComboText.h"
 #include "gui/views/FieldNames.h"
@@ -14,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
@@ -23,7 +27,7 @@ namespace {
 
 namespace C = AlertToneControls;
 constexpr std::size_t kSegments = AlertToneLayout::kSegmentCount;
-constexpr int kFirstSegmentRow = 2;
+constexpr int kFirstSegmentRow = 3;
 constexpr int kEditDigits = 4;
 constexpr int kBeepSegmentDigits = 3;
 
@@ -34,6 +38,16 @@ int DurationId(std::size_t k) {
     return C::kFirstDuration + static_cast<int>(k);
 }
 
+// The arrows of an edit: 5033-5040 for the frequencies, 5047 for the pause and 5048-5055 for the
+// durations.
+constexpr int kFrequencySpinOffset = 5033 - C::kFirstFrequency;
+constexpr int kOtherSpinOffset = 5047 - C::kBeepSegments;
+
+int SpinId(int editId) {
+    const bool frequency = editId >= C::kFirstFrequency && editId < FrequencyId(kSegments);
+    return editId + (frequency ? kFrequencySpinOffset : kOtherSpinOffset);
+}
+
 DialogTemplate AlertToneTemplate() {
     using V = CViewAlertTone;
     static const char* const kOrdinals[kSegments] = {"1st", "2nd", "3rd", "4th", "5th", "6th", "7th", "8th"};
@@ -42,26 +56,29 @@ DialogTemplate AlertToneTemplate() {
         QStringLiteral("Alert Tone"),
         {{V::kCycleLabel, ControlKind::Label, QStringLiteral("Cycle"), 0, 0},
          {C::kCycle, ControlKind::ComboBox, {}, 0, 1},
-         {V::kBeepSegmentsLabel, ControlKind::Label, QStringLiteral("Beep Segment Num"), 0, 2},
-         {C::kBeepSegments, ControlKind::Custom, {}, 0, 3},
-         {V::kFrequencyHeading, ControlKind::Label, QStringLiteral("Frequency[Hz]"), 1, 1},
-         {V::kDurationHeading, ControlKind::Label, QStringLiteral("Duration[ms]"), 1, 2}}};
+         {V::kBeepSegmentsLabel, ControlKind::Label, QStringLiteral("Beep Segment Num"), 1, 0},
+         {C::kBeepSegments, ControlKind::Custom, {}, 1, 1},
+         {SpinId(C::kBeepSegments), ControlKind::Custom, {}, 1, 2},
+         {V::kFrequencyHeading, ControlKind::Label, QStringLiteral("Frequency[Hz]"), 2, 1},
+         {V::kDurationHeading, ControlKind::Label, QStringLiteral("Duration[ms]"), 2, 3}}};
     for (std::size_t k = 0; k < kSegments; ++k) {
         const int row = kFirstSegmentRow + static_cast<int>(k);
         dialog.controls.push_back({V::kFirstSegmentLabel + static_cast<int>(k), ControlKind::Label,
                                    QStringLiteral("%1 Tone").arg(QLatin1String(kOrdinals[k])), row, 0});
         dialog.controls.push_back({FrequencyId(k), ControlKind::Custom, {}, row, 1});
-        dialog.controls.push_back({DurationId(k), ControlKind::Custom, {}, row, 2});
+        dialog.controls.push_back({SpinId(FrequencyId(k)), ControlKind::Custom, {}, row, 2});
+        dialog.controls.push_back({DurationId(k), ControlKind::Custom, {}, row, 3});
+        dialog.controls.push_back({SpinId(DurationId(k)), ControlKind::Custom, {}, row, 4});
     }
     const int bottom = kFirstSegmentRow + static_cast<int>(kSegments);
-    dialog.controls.push_back({V::kChart, ControlKind::Custom, {}, bottom, 0, 1, 5});
+    dialog.controls.push_back({V::kChart, ControlKind::Custom, {}, bottom, 0, 1, 6});
     dialog.controls.push_back(
         {V::kPlayButton, ControlKind::PushButton, QStringLiteral("Play"), bottom + 1, 0});
     dialog.controls.push_back(
         {V::kStopButton, ControlKind::PushButton, QStringLiteral("Stop"), bottom + 1, 1});
     dialog.controls.push_back({V::kStatusIcon, ControlKind::Picture, {}, bottom + 1, 2});
     dialog.controls.push_back(
-        {V::kExportButton, ControlKind::PushButton, QStringLiteral("Export WAV…"), bottom + 1, 3});
+        {V::kExportButton, ControlKind::PushButton, QStringLiteral("Export WAV…"), bottom + 1, 3, 1, 2});
     return dialog;
 }
 
@@ -70,10 +87,18 @@ DialogTemplate AlertToneTemplate() {
 CViewAlertTone::CViewAlertTone(AppContext& context, EditorHost* host, std::shared_ptr<ToneSound> sound,
                                std::shared_ptr<SoundFileChooser> files, QWidget* parent)
     : CCustomFormView(context, host, C::kView, parent), sound_(std::move(sound)), files_(std::move(files)) {
-    const auto make = [this](const ControlSpec& spec, QWidget* parent) -> QWidget* {
+    std::vector<int> spinIds{SpinId(C::kBeepSegments)};
+    for (std::size_t k = 0; k < kSegments; ++k) {
+        spinIds.push_back(SpinId(FrequencyId(k)));
+        spinIds.push_back(SpinId(DurationId(k)));
+    }
+    const auto make = [this, &spinIds](const ControlSpec& spec, QWidget* parent) -> QWidget* {
         if (spec.id == kChart) {
             chart_ = new AlertToneChart(parent);
             return chart_;
+        }
+        if (std::find(spinIds.begin(), spinIds.end(), spec.id) != spinIds.end()) {
+            return new SpinArrows(parent);
         }
         const bool frequency = spec.id >= C::kFirstFrequency && spec.id < FrequencyId(kSegments);
         NumericRangeEdit* edit =
@@ -92,6 +117,9 @@ CViewAlertTone::CViewAlertTone(AppContext& context, EditorHost* host, std::share
         FrequencyEdit(k)->setAccessibleName(row + QLatin1Char(' ') + frequency);
         DurationEdit(k)->setAccessibleName(row + QLatin1Char(' ') + duration);
     }
+    for (NumericRangeEdit* edit : Edits()) {
+        ConnectArrows(edit);
+    }
     chart_->setAccessibleName(Context().ControlText(kChart, QStringLiteral("Tone Chart")));
     status_ = qobject_cast<QLabel*>(Control(kStatusIcon));
     for (const int id : {kPlayButton, kStopButton, kExportButton}) {
@@ -99,7 +127,7 @@ CViewAlertTone::CViewAlertTone(AppContext& context, EditorHost* host, std::share
             button->setAutoDefault(false);
         }
     }
-    FormLayout()->setColumnStretch(4, 1);
+    FormLayout()->setColumnStretch(5, 1);
     FormLayout()->setVerticalSpacing(6);
     SetPlaying(false);
 }
@@ -130,6 +158,53 @@ NumericRangeOffEdit* CViewAlertTone::FrequencyEdit(std::size_t segment) const {
 }
 NumericRangeEdit* CViewAlertTone::DurationEdit(std::size_t segment) const {
     return segment < kSegments ? qobject_cast<NumericRangeEdit*>(Control(DurationId(segment))) : nullptr;
+}
+
+std::vector<NumericRangeEdit*> CViewAlertTone::Edits() const {
+    std::vector<NumericRangeEdit*> edits{BeepSegmentsEdit()};
+    for (std::size_t k = 0; k < kSegments; ++k) {
+        edits.push_back(FrequencyEdit(k));
+        edits.push_back(DurationEdit(k));
+    }
+    return edits;
+}
+
+SpinArrows* CViewAlertTone::Arrows(int editId) const {
+    return qobject_cast<SpinArrows*>(Control(SpinId(editId)));
+}
+
+void CViewAlertTone::ConnectArrows(NumericRangeEdit* edit) {
+    const int id = ControlId(edit);
+    if (SpinArrows* arrows = Arrows(id)) {
+        arrows->SetEditName(edit->accessibleName());
+        connect(arrows, &SpinArrows::stepped, this, [this, id](bool up) { Spin(id, up); });
+    }
+    edit->installEventFilter(this);
+}
+
+void CViewAlertTone::Spin(int editId, bool up) {
+    auto* edit = qobject_cast<NumericRangeEdit*>(Control(editId));
+    if (!edit || !edit->isEnabled()) {
+        return;
+    }
+    const auto* withOff = qobject_cast<NumericRangeOffEdit*>(edit);
+    const std::string off = withOff ? ToCore(withOff->OffText()) : std::string();
+    edit->setText(FromLanguage(SpinToneEditText(ToCore(edit->text()), edit->Range(), up, off)));
+    // The value is stored when the edit loses the focus, as if it had been typed.
+    edit->setFocus(Qt::OtherFocusReason);
+    Recompute();
+}
+
+bool CViewAlertTone::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        auto* edit = qobject_cast<NumericRangeEdit*>(watched);
+        if (edit && (key == Qt::Key_Up || key == Qt::Key_Down)) {
+            Spin(ControlId(edit), key == Qt::Key_Up);
+            return true;
+        }
+    }
+    return CCustomFormView::eventFilter(watched, event);
 }
 
 AlertToneData* CViewAlertTone::Current() const {

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -16,6 +17,7 @@ class AlertToneChart;
 class NumericRangeEdit;
 class NumericRangeOffEdit;
 class SoundFileChooser;
+class SpinArrows;
 class ToneSound;
 
 /// The alert tone editor (template 5002): one alert tone at a time with its cycle count, the pause
@@ -66,13 +68,21 @@ public:
     NumericRangeOffEdit* FrequencyEdit(std::size_t segment) const;
     NumericRangeEdit* DurationEdit(std::size_t segment) const;
     AlertToneChart* Chart() const { return chart_; }
+    /// The up and down arrows of an edit.
+    SpinArrows* Arrows(int editId) const;
+    /// One step of an edit's arrows (or its Up and Down keys): the chart follows at once, the
+    /// value is stored when the edit loses the focus.
+    void Spin(int editId, bool up);
 
 protected:
     ChangeOrder Order() const override { return ChangeOrder::StoreThenReact; }
     void OnControlChanged(int controlId, int notifyCode) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     AlertToneData* Current() const;
+    std::vector<NumericRangeEdit*> Edits() const;
+    void ConnectArrows(NumericRangeEdit* edit);
     AlertToneEditTexts ShownTexts() const;
     void Recompute();
     void SetPlaying(bool playing);
