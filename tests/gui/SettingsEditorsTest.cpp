@@ -5,6 +5,8 @@
 #include "core/data/KeysData.h"
 #include "core/data/MiscData.h"
 #include "core/data/PasswordsData.h"
+#include "gui/app/CChildFrame.h"
+#include "gui/app/CMainFrame.h"
 #include "gui/ui/ControlIds.h"
 #include "gui/views/CViewBtnKey.h"
 #include "gui/views/CViewMis.h"
@@ -61,6 +63,7 @@ private slots:
     void passwordsTakeDigitsOnlyAndStoreThemPadded();
     void writePasswordChangesOnlyWhenConfirmed();
     void fieldsAreNamedByTheirLabels();
+    void everyEditorOpensFromTheMainFrame();
 
 private:
     std::unique_ptr<TestContext> ctx_;
@@ -225,6 +228,27 @@ void SettingsEditorsTest::fieldsAreNamedByTheirLabels() {
     };
     for (const auto& c : cases) {
         QCOMPARE(c.field->accessibleName(), QString::fromLatin1(c.name));
+    }
+}
+
+void SettingsEditorsTest::everyEditorOpensFromTheMainFrame() {
+    CMainFrame frame(**ctx_);
+    const struct {
+        int viewId;
+        const char* title;
+        const char* className;
+        int current;
+    } cases[] = {
+        {ViewIds::kKeys, "Programmable Keys", "tav::gui::CViewBtnKey", 0},
+        {ViewIds::kMisc, "Miscellaneous", "tav::gui::CViewMis", 0},
+        {ViewIds::kPassword, "Passwords", "tav::gui::CViewPassword", 0},
+        {ViewIds::kAlertTone, "Alert Tone 3", "tav::gui::CViewAlertTone", 3},
+    };
+    for (const auto& c : cases) {
+        CChildFrame* child = frame.OpenEditor(c.viewId, QString::fromLatin1(c.title), 5);
+        QVERIFY2(child && child->View(), c.title);
+        QCOMPARE(child->View()->metaObject()->className(), c.className);
+        QCOMPARE(child->View()->Position() ? child->View()->Position()->current : 0, c.current);
     }
 }
 
