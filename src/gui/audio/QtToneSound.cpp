@@ -48,8 +48,11 @@ void QtToneSound::Stop() {
 }
 
 void QtToneSound::OnStateChanged(QAudio::State state) {
-    // The device runs dry once the stream has ended and everything was heard.
-    if (state != QAudio::IdleState || !stream_ || !stream_->Finished()) {
+    // The device runs dry once the stream has ended and everything was heard; a device that goes
+    // away while playing ends the play too, so the window does not wait for it forever.
+    const bool heard = state == QAudio::IdleState && stream_ && stream_->Finished();
+    const bool lost = state == QAudio::StoppedState && sink_ && sink_->error() != QAudio::NoError;
+    if (!heard && !lost) {
         return;
     }
     const std::function<void()> finished = std::exchange(finished_, nullptr);

@@ -133,7 +133,8 @@ CViewAlertTone::CViewAlertTone(AppContext& context, EditorHost* host, std::share
 }
 
 CViewAlertTone::~CViewAlertTone() {
-    if (sound_) {
+    // The sound device is shared: only a tone this view started is stopped.
+    if (sound_ && playing_) {
         sound_->Stop();
     }
 }
