@@ -109,14 +109,7 @@ CViewAlertTone::CViewAlertTone(AppContext& context, EditorHost* host, std::share
     };
     const ControlMap controls = BuildForm(AlertToneTemplate(), make);
     NameFieldsByLabels(controls, {{kCycleLabel, C::kCycle}, {kBeepSegmentsLabel, C::kBeepSegments}});
-    const QStringList names = SegmentNames();
-    const QString frequency = NameFromLabel(qobject_cast<QLabel*>(Control(kFrequencyHeading))->text());
-    const QString duration = NameFromLabel(qobject_cast<QLabel*>(Control(kDurationHeading))->text());
-    for (std::size_t k = 0; k < kSegments; ++k) {
-        const QString row = names[static_cast<qsizetype>(k)];
-        FrequencyEdit(k)->setAccessibleName(row + QLatin1Char(' ') + frequency);
-        DurationEdit(k)->setAccessibleName(row + QLatin1Char(' ') + duration);
-    }
+    NameSegmentEdits();
     for (NumericRangeEdit* edit : Edits()) {
         ConnectArrows(edit);
     }
@@ -136,6 +129,18 @@ CViewAlertTone::~CViewAlertTone() {
     // The sound device is shared: only a tone this view started is stopped.
     if (sound_ && playing_) {
         sound_->Stop();
+    }
+}
+
+void CViewAlertTone::NameSegmentEdits() {
+    // Each segment edit is named by its row and its column heading: "1st Tone Frequency[Hz]".
+    const QStringList names = SegmentNames();
+    const QString frequency = NameFromLabel(qobject_cast<QLabel*>(Control(kFrequencyHeading))->text());
+    const QString duration = NameFromLabel(qobject_cast<QLabel*>(Control(kDurationHeading))->text());
+    for (std::size_t k = 0; k < kSegments; ++k) {
+        const QString row = names[static_cast<qsizetype>(k)];
+        FrequencyEdit(k)->setAccessibleName(row + QLatin1Char(' ') + frequency);
+        DurationEdit(k)->setAccessibleName(row + QLatin1Char(' ') + duration);
     }
 }
 

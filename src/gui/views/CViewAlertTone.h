@@ -88,6 +88,7 @@ private:
     void SetPlaying(bool playing);
     void ExportWav();
     QStringList SegmentNames() const;
+    void NameSegmentEdits();
 
     std::shared_ptr<ToneSound> sound_;
     std::shared_ptr<SoundFileChooser> files_;
