@@ -104,7 +104,7 @@ CViewAlertTone::CViewAlertTone(AppContext& context, EditorHost* host, std::share
         NumericRangeEdit* edit =
             frequency ? new NumericRangeOffEdit(Context().Language(), parent) : new NumericRangeEdit(parent);
         edit->setMaxLength(spec.id == C::kBeepSegments ? kBeepSegmentDigits : kEditDigits);
-        edit->setMaximumWidth(90);
+        edit->setMinimumWidth(90);
         return edit;
     };
     const ControlMap controls = BuildForm(AlertToneTemplate(), make);
