@@ -1,6 +1,8 @@
 #include "gui/views/ViewRegistry.h"
 
 #include "core/app/ViewTable.h"
+#include "gui/factory/CDataWatchView.h"
+#include "gui/factory/CViewTestFreq.h"
 #include "gui/views/CCustomFormView.h"
 #include "gui/views/CViewRadio.h"
 
@@ -22,6 +24,12 @@ CCustomFormView* ViewRegistry::Create(int viewId, AppContext& context, EditorHos
 void RegisterStandardViews(ViewRegistry& registry) {
     registry.Register(ViewIds::kRadio, [](AppContext& context, EditorHost& host, QWidget* parent) {
         return new CViewRadio(context, &host, parent);
+    });
+    registry.Register(ViewIds::kChangeLog, [](AppContext& context, EditorHost& host, QWidget* parent) {
+        return new CDataWatchView(context, &host, parent);
+    });
+    registry.Register(ViewIds::kTestFreq, [](AppContext& context, EditorHost& host, QWidget* parent) {
+        return new CViewTestFreq(context, &host, parent);
     });
 }
 
