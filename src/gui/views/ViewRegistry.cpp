@@ -2,6 +2,7 @@
 
 #include "core/app/ViewTable.h"
 #include "gui/factory/CDataWatchView.h"
+#include "gui/factory/CViewEmbedded.h"
 #include "gui/factory/CViewTestFreq.h"
 #include "gui/views/CCustomFormView.h"
 #include "gui/views/CViewRadio.h"
@@ -30,6 +31,9 @@ void RegisterStandardViews(ViewRegistry& registry) {
     });
     registry.Register(ViewIds::kTestFreq, [](AppContext& context, EditorHost& host, QWidget* parent) {
         return new CViewTestFreq(context, &host, parent);
+    });
+    registry.Register(ViewIds::kEmbedded, [](AppContext& context, EditorHost& host, QWidget* parent) {
+        return new CViewEmbedded(context, &host, parent);
     });
 }
 
