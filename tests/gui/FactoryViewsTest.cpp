@@ -55,7 +55,7 @@ void FactoryViewsTest::gridShowsTheWholeImageWithHeadings() {
     Image& image = ctx_->context->Container().image();
     image[0x1FFF] = 0xA5;
     CDataWatchView view(**ctx_, &host);
-    view.OnInitialUpdate();
+    view.TakeSnapshot(image);
     QTableWidget* grid = view.Grid();
     QCOMPARE(grid->rowCount(), 513);
     QCOMPARE(grid->columnCount(), 17);
@@ -94,7 +94,7 @@ void FactoryViewsTest::memoryUpdateLogsEachChangedByte() {
     image[address] = static_cast<std::uint8_t>(before);
     CountingHost host;
     CDataWatchView view(**ctx_, &host);
-    view.OnInitialUpdate();
+    view.TakeSnapshot(image);
     image[address] = static_cast<std::uint8_t>(after);
     view.RefreshFromImage();
     QCOMPARE(view.ChangeList()->count(), 1);
@@ -122,7 +122,7 @@ void FactoryViewsTest::clearKeepsTheSnapshot() {
     Image& image = ctx_->context->Container().image();
     CountingHost host;
     CDataWatchView view(**ctx_, &host);
-    view.OnInitialUpdate();
+    view.TakeSnapshot(image);
     image[0x10] ^= 0xFF;
     image[0x11] ^= 0x0F;
     view.RefreshFromImage();
@@ -140,7 +140,7 @@ void FactoryViewsTest::selectionFollowsListAndGrid() {
     Image& image = ctx_->context->Container().image();
     CountingHost host;
     CDataWatchView view(**ctx_, &host);
-    view.OnInitialUpdate();
+    view.TakeSnapshot(image);
     // More lines than the grid has rows: every line must still show its change.
     for (std::size_t a = 0; a < 600; ++a) {
         image[a] ^= 0x55;
@@ -164,7 +164,6 @@ void FactoryViewsTest::selectionFollowsListAndGrid() {
 void FactoryViewsTest::memoryUpdateFromTheMainFrameReachesTheOpenWatch() {
     CMainFrame frame(**ctx_);
     CDataContainer& container = ctx_->context->Container();
-    container.StoreAll();
     CChildFrame* child = frame.OpenEditor(ViewIds::kChangeLog, QStringLiteral("Data Watch"));
     QVERIFY(child);
     auto* view = qobject_cast<CDataWatchView*>(child->View());

@@ -82,7 +82,8 @@ void CDataWatchView::SetUpGrid() {
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setMinimumSize(kHeaderWidth + 16 * kDataWidth + 24, 360);
     grid_->setColumnWidth(0, kHeaderWidth);
-    QStringList headings{Context().ControlText(kCornerText, QStringLiteral("Address"))};
+    QStringList& headings = headings_;
+    headings = {Context().ControlText(kCornerText, QStringLiteral("Address"))};
     for (int c = 1; c < kColumns; ++c) {
         grid_->setColumnWidth(c, kDataWidth);
         headings << QStringLiteral("_%1").arg(c - 1, 0, 16).toUpper();
@@ -103,12 +104,22 @@ void CDataWatchView::SetUpGrid() {
 }
 
 void CDataWatchView::OnInitialUpdate() {
-    log_ = std::make_unique<ImageChangeLog>(Context().Container().image());
+    CDataContainer& container = Context().Container();
+    const Image shown = container.image();
+    container.StoreAll();
+    const Image stored = container.image();
+    // The document's image is left as it was; only Memory Update brings it up to date.
+    container.image() = shown;
+    TakeSnapshot(stored);
+}
+
+void CDataWatchView::TakeSnapshot(const Image& snapshot) {
     ClearLog();
-    const Image& snapshot = log_->Snapshot();
+    log_ = std::make_unique<ImageChangeLog>(snapshot);
     for (std::size_t a = 0; a < snapshot.size(); ++a) {
-        grid_->item(static_cast<int>(a / 16 + 1), static_cast<int>(a % 16 + 1))
-            ->setText(HexByte(snapshot[a]));
+        const int column = static_cast<int>(a % 16 + 1);
+        SetCellText(grid_->item(static_cast<int>(a / 16 + 1), column), headings_[column],
+                    HexByte(snapshot[a]));
     }
 }
 
@@ -121,7 +132,7 @@ void CDataWatchView::RefreshFromImage() {
     const QSignalBlocker quiet(list_);
     for (const ImageChange& change : found) {
         QTableWidgetItem* cell = grid_->item(change.Row(), change.Column());
-        cell->setText(HexByte(change.after));
+        SetCellText(cell, headings_[change.Column()], HexByte(change.after));
         cell->setBackground(kChangedColour);
         list_->addItem(QString::fromStdString(change.LineText()));
     }

@@ -3,6 +3,7 @@
 #include "core/factory/ImageChangeLog.h"
 #include "gui/views/CCustomFormView.h"
 
+#include <QStringList>
 #include <memory>
 
 class QListWidget;
@@ -30,8 +31,12 @@ public:
     CDataWatchView(AppContext& context, EditorHost* host, QWidget* parent = nullptr);
     ~CDataWatchView() override;
 
-    /// Takes the snapshot of the current image and fills the grid from it.
+    /// Takes the snapshot of the image as the current data makes it, so that the first Memory
+    /// Update lists what was edited since the view opened rather than every byte the image had
+    /// not yet taken over from the data.
     void OnInitialUpdate() override;
+    /// Starts watching from `snapshot`: the log is emptied and the grid shows it.
+    void TakeSnapshot(const Image& snapshot);
     /// Memory Update: logs every byte that differs from the snapshot.
     void RefreshFromImage() override;
     /// The Clear button: empties the log and takes the colours back; the snapshot is kept.
@@ -51,6 +56,7 @@ private:
     void FocusCell(int row, int column);
 
     std::unique_ptr<ImageChangeLog> log_;
+    QStringList headings_;
     QTableWidget* grid_ = nullptr;
     QListWidget* list_ = nullptr;
     QPlainTextEdit* detail_ = nullptr;

@@ -44,6 +44,11 @@ private:
     char separator_;
 };
 
+void ShowCell(QTableWidget* grid, int row, int column, const std::string& text) {
+    const QTableWidgetItem* heading = grid->item(0, column);
+    SetCellText(grid->item(row, column), heading ? heading->text() : QString(), QString::fromStdString(text));
+}
+
 } // namespace
 
 CViewTestFreq::CViewTestFreq(AppContext& context, EditorHost* host, QWidget* parent)
@@ -85,6 +90,7 @@ void CViewTestFreq::SetUpGrid(QTableWidget* grid, int rows) {
     for (int r = 1; r < rows; ++r) {
         auto* number = new QTableWidgetItem(QString::number(r));
         number->setFlags(Qt::ItemIsEnabled);
+        number->setData(Qt::AccessibleTextRole, headings[0]);
         number->setBackground(QColor(224, 224, 224));
         grid->setItem(r, 0, number);
         grid->setItem(r, kRxColumn, new QTableWidgetItem);
@@ -112,8 +118,8 @@ void CViewTestFreq::LoadView() {
     }
     for (std::size_t i = 0; i < TestFreqData::kTuningCount; ++i) {
         const int row = static_cast<int>(i) + 1;
-        tuning_->item(row, kRxColumn)->setText(QString::fromStdString(texts[TestFreqData::TuningRxText(i)]));
-        tuning_->item(row, kTxColumn)->setText(QString::fromStdString(texts[TestFreqData::TuningTxText(i)]));
+        ShowCell(tuning_, row, kRxColumn, texts[TestFreqData::TuningRxText(i)]);
+        ShowCell(tuning_, row, kTxColumn, texts[TestFreqData::TuningTxText(i)]);
     }
     loading_ = false;
 }

@@ -1,6 +1,7 @@
 #include "gui/factory/FieldNames.h"
 
 #include <QLabel>
+#include <QTableWidgetItem>
 
 namespace tav::gui {
 
@@ -15,6 +16,15 @@ void NameAfterLabel(QWidget* field, QWidget* label) {
     }
     text->setBuddy(field);
     field->setAccessibleName(name.trimmed());
+}
+
+void SetCellText(QTableWidgetItem* cell, const QString& heading, const QString& text) {
+    if (!cell) {
+        return;
+    }
+    cell->setText(text);
+    cell->setData(Qt::AccessibleTextRole, heading);
+    cell->setData(Qt::AccessibleDescriptionRole, text);
 }
 
 } // namespace tav::gui
