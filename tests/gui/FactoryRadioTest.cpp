@@ -119,6 +119,8 @@ private slots:
     void writeTuneDataSendsTheBlockInSeventeenFrames_data();
     void writeTuneDataSendsTheBlockInSeventeenFrames();
     void factoryModeReadsAndWritesTheModelAreas();
+    void factoryModeIdentityNeedsTheFullFactoryLevel_data();
+    void factoryModeIdentityNeedsTheFullFactoryLevel();
     void factoryModeCloseAsksAboutEachChange_data();
     void factoryModeCloseAsksAboutEachChange();
     void embeddedDataIsReadOnOpening();
@@ -347,6 +349,28 @@ void FactoryRadioTest::factoryModeReadsAndWritesTheModelAreas() {
     QCOMPARE(bench.radio->Memory()[0xB5], 0);
     QCOMPARE(bench.Requests(LinkCommand::WriteMemory).size(), std::size_t(1));
     QVERIFY(bench.WasTold(1153));
+}
+
+void FactoryRadioTest::factoryModeIdentityNeedsTheFullFactoryLevel_data() {
+    QTest::addColumn<int>("level");
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("factory") << 5 << false;
+    QTest::newRow("full factory") << 9 << true;
+}
+
+void FactoryRadioTest::factoryModeIdentityNeedsTheFullFactoryLevel() {
+    QFETCH(int, level);
+    QFETCH(bool, enabled);
+    TestContext ctx(level);
+    FactoryPort port(*ctx);
+    CDlgFactoryMode dialog(*ctx, port);
+    for (const int id :
+         {ModelData::kBandListId, ModelData::kRangeIdEditId, ModelData::kLowerLimitEditId,
+          ModelData::kUpperLimitEditId, ModelData::kSignalTypeListId, ModelData::kOpenChannelListId}) {
+        QCOMPARE(dialog.Field(id)->isEnabled(), enabled);
+    }
+    QVERIFY(dialog.Field(ModelData::kSerialNumberEditId)->isEnabled());
+    QCOMPARE(dialog.Field(ModelData::kModelNameEditId)->accessibleName(), QStringLiteral("Model Name"));
 }
 
 void FactoryRadioTest::factoryModeCloseAsksAboutEachChange_data() {

@@ -111,6 +111,7 @@ CDlgTuneSubItem::CDlgTuneSubItem(AppContext& context, RadioLink& radio, Item ite
     }
     ShowValue(firstValue);
     sentValue_ = firstValue;
+    valueBar_->setFocus();
 }
 
 QWidget* CDlgTuneSubItem::Control(int id) const {
