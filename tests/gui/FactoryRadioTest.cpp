@@ -16,6 +16,7 @@
 #include "gui/factory/FactoryPort.h"
 #include "sim/RadioSimulator.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -112,6 +113,8 @@ private slots:
     void tuningSendsSettledValuesAndCommitsOrDiscards_data();
     void tuningSendsSettledValuesAndCommitsOrDiscards();
     void lostConnectionEndsTuningUncommitted();
+    void changingSpacingOrTabReadsThatPoint();
+    void volumeGoesToTheRadioOnceSettled();
     void testSwitchCaptionsFollowItsState_data();
     void testSwitchCaptionsFollowItsState();
     void spacingButtonsFollowTheItemsPoints_data();
@@ -207,6 +210,49 @@ void FactoryRadioTest::lostConnectionEndsTuningUncommitted() {
     QVERIFY(bench.Told().back().contains(bench.ctx->Message(1228)));
     QCOMPARE(bench.radio->CommittedTuneValues().at(0x8002), std::uint16_t(100));
     QVERIFY(bench.Requests(LinkCommand::CommitTuning).empty());
+}
+
+void FactoryRadioTest::changingSpacingOrTabReadsThatPoint() {
+    sim::SimulatorConfig config;
+    config.tuneValues = {{0x8300, 11}, {0x830A, 77}, {0x830C, 99}};
+    RadioBench bench(config);
+    bench.Tune(kFrontEndItem, [&](CDlgTuneSubItem& dialog) {
+        QCOMPARE(dialog.Spacing(), TuningSpacing::Wide);
+        QCOMPARE(dialog.ValueBar()->value(), 11);
+        QVERIFY(!dialog.Control(CDlgTuneSubItem::kMiddleButton)->isHidden());
+        qobject_cast<QRadioButton*>(dialog.Control(CDlgTuneSubItem::kNarrowButton))->click();
+        QCOMPARE(dialog.Tabs()->count(), 5);
+        QCOMPARE(dialog.CurrentPoint(), 0x830A);
+        QCOMPARE(dialog.ValueBar()->value(), 77);
+        dialog.Tabs()->setCurrentIndex(2);
+        QCOMPARE(dialog.CurrentPoint(), 0x830C);
+        QCOMPARE(dialog.ValueBar()->value(), 99);
+        QCOMPARE(qobject_cast<QLineEdit*>(dialog.Control(CDlgTuneSubItem::kTxText))->text(),
+                 QStringLiteral("155.00000")); // tuning frequency 3 of 136-174 MHz
+        dialog.reject();
+    });
+    const auto reads = bench.Requests(LinkCommand::ReadTuneValue);
+    QCOMPARE(reads.size(), std::size_t(3));
+    QCOMPARE(reads.back().value, 0x830C);
+    QVERIFY(bench.Requests(LinkCommand::WriteTuneValue).empty());
+}
+
+void FactoryRadioTest::volumeGoesToTheRadioOnceSettled() {
+    RadioBench bench;
+    bench.Tune(33856, [&](CDlgTuneSubItem& dialog) { // "Speaker Volume": one point and a volume
+        QVERIFY(dialog.VolumeBar()->isEnabled());
+        QVERIFY(!dialog.TestSwitch()->isEnabled());
+        QCOMPARE(dialog.VolumeBar()->value(), 128);
+        dialog.VolumeBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        dialog.VolumeBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QCOMPARE(dialog.VolumeBar()->value(), 128 + 24 + 8);
+        QTRY_COMPARE(bench.Requests(LinkCommand::WriteTuneValue).size(), std::size_t(1));
+        dialog.accept();
+    });
+    const auto writes = bench.Requests(LinkCommand::WriteTuneValue);
+    QCOMPARE(writes.size(), std::size_t(1));
+    QCOMPARE(writes.front().value, CDlgTuneSubItem::kVolumePoint);
+    QCOMPARE(bench.radio->CommittedTuneValues().at(CDlgTuneSubItem::kVolumePoint), std::uint16_t(160));
 }
 
 void FactoryRadioTest::testSwitchCaptionsFollowItsState_data() {
@@ -374,32 +420,53 @@ void FactoryRadioTest::factoryModeIdentityNeedsTheFullFactoryLevel() {
 }
 
 void FactoryRadioTest::factoryModeCloseAsksAboutEachChange_data() {
+    QTest::addColumn<int>("field");
     QTest::addColumn<bool>("yes");
-    QTest::newRow("Yes takes the new name over") << true;
-    QTest::newRow("No puts the current name back") << false;
+    QTest::addColumn<int>("question");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("name, Yes takes it over") << ModelData::kModelNameEditId << true << 1225 << "NEW NAME";
+    QTest::newRow("name, No puts it back") << ModelData::kModelNameEditId << false << 1225 << "TAV 310";
+    QTest::newRow("signalling, Yes takes it over") << ModelData::kSignalTypeListId << true << 1226 << "1";
+    QTest::newRow("signalling, No puts it back") << ModelData::kSignalTypeListId << false << 1226 << "0";
+    QTest::newRow("range, No puts the limits back")
+        << ModelData::kLowerLimitEditId << false << 1227 << "136-174";
 }
 
 void FactoryRadioTest::factoryModeCloseAsksAboutEachChange() {
+    QFETCH(int, field);
     QFETCH(bool, yes);
+    QFETCH(int, question);
     RadioBench bench;
     bench.ctx.prompts->Queue(yes ? PromptAnswer::Yes : PromptAnswer::No);
-    bench.runner.Queue([](QDialog& dialog) {
+    bench.runner.Queue([field](QDialog& dialog) {
         auto& factory = dynamic_cast<CDlgFactoryMode&>(dialog);
-        qobject_cast<QLineEdit*>(factory.Field(ModelData::kModelNameEditId))
-            ->setText(QStringLiteral("NEW NAME"));
+        QWidget* control = factory.Field(field);
+        if (auto* combo = qobject_cast<QComboBox*>(control)) {
+            combo->setCurrentIndex(1);
+        } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+            edit->setText(field == ModelData::kModelNameEditId ? QStringLiteral("NEW NAME")
+                                                               : QStringLiteral("150"));
+        }
         factory.CloseDialog();
         return factory.result();
     });
-    const bool changed = RunFactoryMode(bench.frame.get(), *bench.ctx);
-    QCOMPARE(changed, yes);
+    QCOMPARE(RunFactoryMode(bench.frame.get(), *bench.ctx), yes);
     QCOMPARE(bench.ctx.prompts->asked().size(), std::size_t(1));
-    QVERIFY(bench.WasTold(1225));
-    const std::string expected = yes ? "NEW NAME" : "TAV 310";
-    QCOMPARE(bench.ctx->Settings().ModelName(), expected);
-    bench.ctx->Container().StoreAll();
-    QCOMPARE(
-        std::string(reinterpret_cast<const char*>(&bench.ctx->Container().image()[0x10]), expected.size()),
-        expected);
+    QVERIFY(bench.WasTold(question));
+    CSettings& settings = bench.ctx->Settings();
+    const ModelData& model = bench.ctx->Container().Model();
+    const QString kept = field == ModelData::kModelNameEditId ? QString::fromStdString(settings.ModelName())
+                         : field == ModelData::kSignalTypeListId
+                             ? QString::number(settings.SignalType())
+                             : QString::fromStdString(model.RangeTextFromLimits());
+    QTEST(kept, "kept");
+    if (field == ModelData::kModelNameEditId) {
+        bench.ctx->Container().StoreAll();
+        const std::string name = kept.toStdString();
+        QCOMPARE(
+            std::string(reinterpret_cast<const char*>(&bench.ctx->Container().image()[0x10]), name.size()),
+            name);
+    }
 }
 
 void FactoryRadioTest::embeddedDataIsReadOnOpening() {
