@@ -5,6 +5,8 @@
 #include "core/data/ImageMap.h"
 #include "gui/app/CChildFrame.h"
 #include "gui/app/CMainFrame.h"
+#include "gui/app/HelpHook.h"
+#include "gui/app/HelpSystem.h"
 #include "gui/comm/CDlgPassword.h"
 #include "gui/comm/DialogRunner.h"
 #include "gui/controls/FilterEdit.h"
@@ -17,6 +19,7 @@
 #include "sim/RadioSimulator.h"
 
 #include <QComboBox>
+#include <QListWidget>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -122,6 +125,7 @@ private slots:
     void writeTuneDataSendsTheBlockInSeventeenFrames_data();
     void writeTuneDataSendsTheBlockInSeventeenFrames();
     void factoryModeReadsAndWritesTheModelAreas();
+    void helpKeyInAFactoryDialogOpensItsPage();
     void factoryModeIdentityNeedsTheFullFactoryLevel_data();
     void factoryModeIdentityNeedsTheFullFactoryLevel();
     void factoryModeCloseAsksAboutEachChange_data();
@@ -395,6 +399,28 @@ void FactoryRadioTest::factoryModeReadsAndWritesTheModelAreas() {
     QCOMPARE(bench.radio->Memory()[0xB5], 0);
     QCOMPARE(bench.Requests(LinkCommand::WriteMemory).size(), std::size_t(1));
     QVERIFY(bench.WasTold(1153));
+}
+
+void FactoryRadioTest::helpKeyInAFactoryDialogOpensItsPage() {
+    TestContext ctx(kFactoryLevel);
+    FactoryPort port(*ctx);
+    CSerialPort serial;
+    SystemClock clock;
+    RadioLink link(serial, clock);
+    CDlgFactoryMode factory(*ctx, port);
+    const TuningItem item{kReferenceItem, 4};
+    CDlgTuneSubItem tuning(*ctx, link, {item.code, PointsOf(item), QStringLiteral("Item")}, 0);
+    CDlgTuning list(*ctx, link);
+    HelpSystem& help = ctx->Help();
+    HelpHook hook(help);
+    const std::pair<QWidget*, const char*> asked[] = {
+        {factory.Field(ModelData::kModelNameEditId), "4805.html"},
+        {tuning.ValueBar(), "7004.html"},
+        {list.Items(), "7002.html"}};
+    for (const auto& [control, page] : asked) {
+        hook.RequestHelp(control);
+        QVERIFY2(help.LastShown().endsWith(QLatin1String(page)), qPrintable(help.LastShown()));
+    }
 }
 
 void FactoryRadioTest::factoryModeIdentityNeedsTheFullFactoryLevel_data() {

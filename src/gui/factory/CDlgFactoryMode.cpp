@@ -6,6 +6,7 @@
 #include "gui/controls/CFreqEdit.h"
 #include "gui/factory/FactoryPort.h"
 #include "gui/factory/FieldNames.h"
+#include "gui/ui/ControlIds.h"
 #include "gui/ui/Translator.h"
 
 #include <QApplication>
@@ -99,6 +100,7 @@ CDlgFactoryMode::CDlgFactoryMode(AppContext& context, FactoryPort& port, QWidget
             return MakeFreqEdit(spec, owner, separator);
         });
     TranslateDialog(this, MD::kDialogId, context_.Language());
+    SetControlId(this, MD::kDialogId);
     for (const auto& f : kFields) {
         NameAfterLabel(controls_.at(f.id), controls_.at(f.id - 1));
     }

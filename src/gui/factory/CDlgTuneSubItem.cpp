@@ -4,6 +4,7 @@
 #include "core/lang/CLanguage.h"
 #include "gui/app/AppContext.h"
 #include "gui/factory/FieldNames.h"
+#include "gui/ui/ControlIds.h"
 #include "gui/ui/Translator.h"
 
 #include <QGridLayout>
@@ -127,6 +128,7 @@ void CDlgTuneSubItem::BuildControls() {
     auto* layout = new QGridLayout(this);
     controls_ = BuildTemplate(SubItemTemplate(), this, layout, MakeCustom);
     TranslateDialog(this, kTemplateId, context_.Language());
+    SetControlId(this, kTemplateId);
     valueBar_ = qobject_cast<QScrollBar*>(Control(kValueBar));
     volumeBar_ = qobject_cast<QScrollBar*>(Control(kVolumeBar));
     tabs_ = qobject_cast<QTabBar*>(Control(kPointTabs));

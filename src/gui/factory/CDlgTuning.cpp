@@ -6,6 +6,7 @@
 #include "gui/comm/DialogRunner.h"
 #include "gui/factory/CDlgTuneSubItem.h"
 #include "gui/factory/FieldNames.h"
+#include "gui/ui/ControlIds.h"
 #include "gui/ui/Translator.h"
 
 #include <QApplication>
@@ -39,6 +40,7 @@ CDlgTuning::CDlgTuning(AppContext& context, RadioLink& radio, QWidget* parent)
     auto* layout = new QGridLayout(this);
     const ControlMap controls = BuildTemplate(TuningTemplate(), this, layout);
     TranslateDialog(this, kTemplateId, context_.Language());
+    SetControlId(this, kTemplateId);
     list_ = qobject_cast<QListWidget*>(controls.at(kItemList));
     list_->setMinimumSize(280, 360);
     NameAfterLabel(list_, controls.at(kListLabel));
