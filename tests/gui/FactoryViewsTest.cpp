@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QMdiArea>
 #include <QPlainTextEdit>
+#include <QRegularExpressionValidator>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -45,6 +46,7 @@ private slots:
     void testFrequenciesStartFromTheRangeDefaults();
     void editedCellsAreStoredOnTheirRaster_data();
     void editedCellsAreStoredOnTheirRaster();
+    void typingIntoACellStoresIt();
 
 private:
     std::unique_ptr<TestContext> ctx_;
@@ -199,6 +201,11 @@ void FactoryViewsTest::testFrequenciesStartFromTheRangeDefaults() {
         QCOMPARE(e.grid->item(e.row, 1)->text(), QString::fromLatin1(e.rx));
         QCOMPARE(e.grid->item(e.row, 2)->text(), QString::fromLatin1(e.tx));
         QCOMPARE(e.grid->item(e.row, 0)->text(), QString::number(e.row));
+        // Assistive tools find a cell by its column heading and read the frequency beside it.
+        QCOMPARE(e.grid->item(e.row, 2)->data(Qt::AccessibleTextRole).toString(),
+                 QStringLiteral("TX Frequency[MHz]"));
+        QCOMPARE(e.grid->item(e.row, 1)->data(Qt::AccessibleDescriptionRole).toString(),
+                 QString::fromLatin1(e.rx));
     }
     QCOMPARE(view.ChannelGrid()->rowCount(), 17);
     QCOMPARE(view.TuningGrid()->rowCount(), 6);
@@ -241,6 +248,31 @@ void FactoryViewsTest::editedCellsAreStoredOnTheirRaster() {
     view.TuningGrid()->item(1, 2)->setText(typed); // tuning point 0, transmit
     container.StoreAll();
     QTEST(StoredWord(container.image(), ImageMap::kTestFreqs + TestFreqData::kTuningTxOffset), "bcd");
+}
+
+void FactoryViewsTest::typingIntoACellStoresIt() {
+    CountingHost host;
+    CViewTestFreq view(**ctx_, &host);
+    view.OnInitialUpdate();
+    QVERIFY(ShowActive(&view));
+    QTableWidget* grid = view.ChannelGrid();
+    grid->setFocus();
+    grid->setCurrentCell(2, 1);
+    QTest::keyClick(grid->viewport(), Qt::Key_F2);
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    QVERIFY(editor);
+    editor->selectAll();
+    QTest::keyClicks(editor, "1x50.0126"); // the letter is refused as it is typed
+    QCOMPARE(editor->text(), QStringLiteral("150.0126"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_COMPARE(grid->item(2, 1)->text(), QStringLiteral("150.01250")); // the commit is queued
+    QCOMPARE(ctx_->context->Container().TestFreqs().ChannelRx(1), BcdFreq(0x15001250));
+    QCOMPARE(host.calls.size(), std::size_t(1));
+
+    // A text that is no frequency loses nothing.
+    grid->item(2, 2)->setText(QStringLiteral("12x.5"));
+    QCOMPARE(grid->item(2, 2)->text(), QStringLiteral("140.00000"));
+    QCOMPARE(host.calls.size(), std::size_t(1));
 }
 
 QTEST_MAIN(FactoryViewsTest)

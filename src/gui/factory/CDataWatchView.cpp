@@ -76,7 +76,6 @@ CDataWatchView::~CDataWatchView() = default;
 void CDataWatchView::SetUpGrid() {
     grid_->setRowCount(kRows);
     grid_->setColumnCount(kColumns);
-    grid_->horizontalHeader()->hide();
     grid_->verticalHeader()->hide();
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -101,6 +100,11 @@ void CDataWatchView::SetUpGrid() {
         }
     }
     grid_->resizeRowsToContents();
+    // The heading row stays in view while the bytes scroll: the grid's own header shows it, and
+    // the row that holds it in the grid is not drawn a second time.
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid_->horizontalHeader()->setHighlightSections(false);
+    grid_->setRowHidden(0, true);
 }
 
 void CDataWatchView::OnInitialUpdate() {

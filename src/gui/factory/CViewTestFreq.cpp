@@ -29,14 +29,17 @@ DialogTemplate TestFreqTemplate() {
 
 /// Frequency cells take megahertz with at most three whole and five decimal digits, so no text
 /// can name a frequency beyond what the block's eight digits hold.
+QRegularExpression FreqCellPattern(char separator) {
+    const QString point = QRegularExpression::escape(QString(QLatin1Char(separator)));
+    return QRegularExpression(QStringLiteral("^[0-9]{0,3}(?:[%1\\.][0-9]{0,5})?$").arg(point));
+}
+
 class FreqCellDelegate : public QStyledItemDelegate {
 public:
     FreqCellDelegate(char separator, QObject* parent) : QStyledItemDelegate(parent), separator_(separator) {}
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const override {
         auto* edit = new QLineEdit(parent);
-        const QString point = QRegularExpression::escape(QString(QLatin1Char(separator_)));
-        edit->setValidator(new QRegularExpressionValidator(
-            QRegularExpression(QStringLiteral("[0-9]{0,3}([.%1][0-9]{0,5})?").arg(point)), edit));
+        edit->setValidator(new QRegularExpressionValidator(FreqCellPattern(separator_), edit));
         return edit;
     }
 
@@ -111,10 +114,8 @@ void CViewTestFreq::LoadView() {
         Context().Container().TestFreqs().ToTexts(Context().Settings().DecimalSeparator());
     for (std::size_t k = 0; k < TestFreqData::kChannelCount; ++k) {
         const int row = static_cast<int>(k) + 1;
-        channels_->item(row, kRxColumn)
-            ->setText(QString::fromStdString(texts[TestFreqData::ChannelRxText(k)]));
-        channels_->item(row, kTxColumn)
-            ->setText(QString::fromStdString(texts[TestFreqData::ChannelTxText(k)]));
+        ShowCell(channels_, row, kRxColumn, texts[TestFreqData::ChannelRxText(k)]);
+        ShowCell(channels_, row, kTxColumn, texts[TestFreqData::ChannelTxText(k)]);
     }
     for (std::size_t i = 0; i < TestFreqData::kTuningCount; ++i) {
         const int row = static_cast<int>(i) + 1;
@@ -143,6 +144,11 @@ void CViewTestFreq::StoreView() {
 
 void CViewTestFreq::CellEdited(QTableWidgetItem* item) {
     if (loading_ || IsClosing() || !item || item->row() == 0 || item->column() == 0) {
+        return;
+    }
+    // A text that names no frequency changes nothing: the cell shows the stored value again.
+    if (!FreqCellPattern(Context().Settings().DecimalSeparator()).match(item->text().trimmed()).hasMatch()) {
+        LoadView();
         return;
     }
     StoreView();
