@@ -107,6 +107,7 @@ void FactoryViewsTest::memoryUpdateLogsEachChangedByte() {
     QCOMPARE(cell->background().color(), kGreen);
     QCOMPARE(cell->text(), QStringLiteral("%1").arg(after, 2, 16, QLatin1Char('0')).toUpper());
     QTEST(view.Detail()->toPlainText(), "detail");
+    QCOMPARE(view.ChangeList()->currentRow(), 0);
 
     // A second look with nothing changed adds nothing and keeps the detail.
     view.RefreshFromImage();
@@ -116,6 +117,7 @@ void FactoryViewsTest::memoryUpdateLogsEachChangedByte() {
     image[address] = static_cast<std::uint8_t>(before);
     view.RefreshFromImage();
     QCOMPARE(view.ChangeList()->count(), 2);
+    QCOMPARE(view.ChangeList()->currentRow(), 1);
     QCOMPARE(view.Grid()->item(view.Grid()->currentRow(), view.Grid()->currentColumn())->text(),
              QStringLiteral("%1").arg(before, 2, 16, QLatin1Char('0')).toUpper());
 }

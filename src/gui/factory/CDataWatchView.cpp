@@ -141,6 +141,9 @@ void CDataWatchView::RefreshFromImage() {
         list_->addItem(QString::fromStdString(change.LineText()));
     }
     if (!found.empty()) {
+        // The last line becomes the list's current one, so that the list taking the focus later
+        // does not move to its first line.
+        list_->setCurrentRow(list_->count() - 1);
         const ImageChange& last = log_->Changes().back();
         FocusCell(last.Row(), last.Column());
         detail_->setPlainText(Shown(last.DetailText()));
