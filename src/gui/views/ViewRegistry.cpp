@@ -3,6 +3,9 @@
 #include "core/app/ViewTable.h"
 #include "gui/audio/QtToneSound.h"
 #include "gui/audio/SoundFileChooser.h"
+#include "gui/factory/CDataWatchView.h"
+#include "gui/factory/CViewEmbedded.h"
+#include "gui/factory/CViewTestFreq.h"
 #include "gui/views/CCustomFormView.h"
 #include "gui/views/CViewAlertTone.h"
 #include "gui/views/CViewAtis.h"
@@ -60,6 +63,15 @@ void RegisterSettingsViews(ViewRegistry& registry) {
 void RegisterStandardViews(ViewRegistry& registry) {
     registry.Register(ViewIds::kRadio, [](AppContext& context, EditorHost& host, QWidget* parent) {
         return new CViewRadio(context, &host, parent);
+    });
+    registry.Register(ViewIds::kChangeLog, [](AppContext& context, EditorHost& host, QWidget* parent) {
+        return new CDataWatchView(context, &host, parent);
+    });
+    registry.Register(ViewIds::kTestFreq, [](AppContext& context, EditorHost& host, QWidget* parent) {
+        return new CViewTestFreq(context, &host, parent);
+    });
+    registry.Register(ViewIds::kEmbedded, [](AppContext& context, EditorHost& host, QWidget* parent) {
+        return new CViewEmbedded(context, &host, parent);
     });
     registry.Register(ViewIds::kAtis, [](AppContext& context, EditorHost& host, QWidget* parent) {
         return new CViewAtis(context, &host, parent);
