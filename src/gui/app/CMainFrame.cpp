@@ -1006,12 +1006,19 @@ void CMainFrame::DataReloaded() {
 }
 
 void CMainFrame::DataChanged(std::uint32_t wParam, const RecordListNotice* notice) {
+    if (wParam == EditorMessages::kRecordListChanged) {
+        tree_->RefreshRecordItems();
+    }
     // Each open editor sees the change before the editor that made it goes on.
     for (CChildFrame* frame : EditorFrames()) {
         if (CCustomFormView* view = frame->View(); view && !view->IsClosing()) {
             view->DataChanged(wParam, notice);
         }
     }
+}
+
+void CMainFrame::ShowView(int viewId, const QString& title) {
+    OpenEditor(viewId, title, tree_->RecordItemCount(viewId));
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -123,6 +123,7 @@ public:
     void StoreAllEditors() override;
     void DataReloaded() override;
     void DataChanged(std::uint32_t wParam, const RecordListNotice* notice) override;
+    void ShowView(int viewId, const QString& title) override;
     /// Ends an edit still being typed in the active editor (as leaving it would).
     void CommitPendingEdit();
 

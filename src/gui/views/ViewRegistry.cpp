@@ -2,6 +2,8 @@
 
 #include "core/app/ViewTable.h"
 #include "gui/views/CCustomFormView.h"
+#include "gui/views/CViewChannel.h"
+#include "gui/views/CViewChannelList.h"
 #include "gui/views/CViewRadio.h"
 
 namespace tav::gui {
@@ -22,6 +24,12 @@ CCustomFormView* ViewRegistry::Create(int viewId, AppContext& context, EditorHos
 void RegisterStandardViews(ViewRegistry& registry) {
     registry.Register(ViewIds::kRadio, [](AppContext& context, EditorHost& host, QWidget* parent) {
         return new CViewRadio(context, &host, parent);
+    });
+    registry.Register(ViewIds::kChannel, [](AppContext& context, EditorHost& host, QWidget* parent) {
+        return new CViewChannel(context, &host, parent);
+    });
+    registry.Register(ViewIds::kChannelList, [](AppContext& context, EditorHost& host, QWidget* parent) {
+        return new CViewChannelList(context, &host, parent);
     });
 }
 
