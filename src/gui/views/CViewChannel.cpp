@@ -3,7 +3,6 @@
 #include "core/app/ViewTable.h"
 #include "gui/app/AppContext.h"
 #include "gui/views/CChanSheet.h"
-#include "gui/views/CPageChanMisc.h"
 
 #include <QPushButton>
 
@@ -71,6 +70,12 @@ void CViewChannel::NavigateRecord(int recordNumber, NavigateCommand command) {
         },
         [this](ChannelData& gone) { gone.WithdrawProblems(Context().Problems()); });
     current_ = after ? channels.IdAt(*after) : kNoObject;
+    if (command == NavigateCommand::Delete) {
+        // Scan list members keep naming the same channels, not the same numbers.
+        for (auto& scanList : container.ScanLists()) {
+            scanList->RenumberChannels(container);
+        }
+    }
     Bind();
     SendRecordListChanged(command);
 }
@@ -85,12 +90,9 @@ void CViewChannel::DataChanged(std::uint32_t wParam, const RecordListNotice* not
     if (!Current()) {
         current_ = Context().Container().Channels().IdAt(0);
     }
+    // Every change was stored when it was made; the pages show the records as they are now (a
+    // store here would take positions from lists that have since changed).
     sheet_->SetData(Current());
-    const bool listChanged =
-        notice->command == NavigateCommand::Add || notice->command == NavigateCommand::Delete;
-    if (listChanged && Current()) {
-        sheet_->Misc()->StoreView();
-    }
     sheet_->LoadPages();
 }
 

@@ -5,6 +5,7 @@
 #include "gui/views/CViewChannel.h"
 #include "gui/views/CViewChannelList.h"
 #include "gui/views/CViewRadio.h"
+#include "gui/views/CViewScan.h"
 
 namespace tav::gui {
 
@@ -30,6 +31,9 @@ void RegisterStandardViews(ViewRegistry& registry) {
     });
     registry.Register(ViewIds::kChannelList, [](AppContext& context, EditorHost& host, QWidget* parent) {
         return new CViewChannelList(context, &host, parent);
+    });
+    registry.Register(ViewIds::kScan, [](AppContext& context, EditorHost& host, QWidget* parent) {
+        return new CViewScan(context, &host, parent);
     });
 }
 
