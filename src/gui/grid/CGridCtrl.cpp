@@ -88,6 +88,16 @@ void CGridCtrl::MoveAfterEdit(int row, int column, int lastKey) {
 }
 
 void CGridCtrl::keyPressEvent(QKeyEvent* event) {
+    for (const auto key : {QKeySequence::Undo, QKeySequence::Redo, QKeySequence::Copy, QKeySequence::Paste}) {
+        if (event->matches(key)) {
+            emit commandKey(key);
+            return;
+        }
+    }
+    if (event->key() == Qt::Key_Y && event->modifiers() == Qt::ControlModifier) {
+        emit commandKey(QKeySequence::Redo);
+        return;
+    }
     const int row = currentRow();
     const int column = currentColumn();
     if (!editor_ && row >= 0 && column >= 0 &&

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QPointer>
 #include <QTableWidget>
 #include <cstdint>
@@ -39,6 +40,9 @@ signals:
     void beginEdit(int row, int column);
     /// A cell's edit ended with this text (already in the cell).
     void editEnded(int row, int column, const QString& text, int lastKey);
+    /// An editing command key was pressed in the grid: undo (Ctrl+Z), redo (Ctrl+Y or the
+    /// platform's redo key), copy (Ctrl+C) or paste (Ctrl+V); the owner carries it out.
+    void commandKey(QKeySequence::StandardKey key);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -19,7 +19,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <set>
 
 namespace tav::gui {
@@ -118,15 +117,14 @@ void CViewChannelList::MakeButtons() {
         connect(button, &QPushButton::clicked, this, actions.at(spec.id));
         row->addWidget(button);
         if (spec.key != QKeySequence::UnknownKey) {
-            auto* shortcut =
-                new QShortcut(QKeySequence(spec.key), grid_, nullptr, nullptr, Qt::WidgetShortcut);
-            connect(shortcut, &QShortcut::activated, this, actions.at(spec.id));
+            keys_[spec.key] = actions.at(spec.id);
         }
     }
-    // Ctrl+Y redoes as well where the platform's redo key is another.
-    auto* redo =
-        new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), grid_, nullptr, nullptr, Qt::WidgetShortcut);
-    connect(redo, &QShortcut::activated, this, [this] { Redo(); });
+    connect(grid_, &CGridCtrl::commandKey, this, [this](QKeySequence::StandardKey key) {
+        if (const auto found = keys_.find(key); found != keys_.end()) {
+            found->second();
+        }
+    });
     row->addStretch(1);
     FormLayout()->addLayout(row, 1, 0);
 }

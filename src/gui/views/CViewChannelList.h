@@ -4,7 +4,9 @@
 #include "core/data/ObjectId.h"
 #include "gui/views/CCustomFormView.h"
 
+#include <QKeySequence>
 #include <QStringList>
+#include <functional>
 #include <map>
 #include <utility>
 #include <vector>
@@ -110,6 +112,8 @@ private:
     std::map<int, std::vector<std::pair<int, QString>>> lists_;
     QStringList tones_;
     QStringList codes_;
+    /// What the grid's command keys do.
+    std::map<QKeySequence::StandardKey, std::function<void()>> keys_;
     bool filling_ = false;
 };
 
