@@ -272,32 +272,51 @@ void CViewChannelList::PrepareCell(int row, int column) {
 }
 
 void CViewChannelList::StoreRow(int row, int column) {
-    CDataContainer& container = Context().Container();
-    auto& channels = container.Channels();
+    auto& channels = Context().Container().Channels();
     if (row < 0 || static_cast<std::size_t>(row) >= channels.Count() || column <= kNumber) {
         return;
     }
-    std::vector<std::string> fields;
-    for (int c = kRxFreq; c < kColumns; ++c) {
-        fields.push_back(ToStd(CellText(grid_, row, c)));
-    }
-    ChannelData& channel = channels.At(static_cast<std::size_t>(row));
     history_.BeforeChange(channels);
     const ChannelListSnapshot before = TakeSnapshot(channels);
+    StoreRowCells(row, column);
+    if (TakeSnapshot(channels) == before) {
+        history_.DropLast();
+    }
+    filling_ = true;
+    FillRow(row);
+    filling_ = false;
+    grid_->viewport()->update();
+    SendRecordListChanged(NavigateCommand::GoTo);
+}
+
+void CViewChannelList::StoreView() {
+    auto& channels = Context().Container().Channels();
+    const int rows = std::min(grid_->rowCount(), static_cast<int>(channels.Count()));
+    history_.BeforeChange(channels);
+    const ChannelListSnapshot before = TakeSnapshot(channels);
+    for (int row = 0; row < rows; ++row) {
+        StoreRowCells(row, kRxFreq);
+    }
+    if (TakeSnapshot(channels) == before) {
+        history_.DropLast();
+    }
+}
+
+void CViewChannelList::StoreRowCells(int row, int column) {
+    CDataContainer& container = Context().Container();
+    ChannelData& channel = container.Channels().At(static_cast<std::size_t>(row));
     // What the cells hold goes through the same rules as the channel editor's fields.
     PastedChannelRow edited;
     ChannelUi& ui = edited.row.ui;
     channel.LoadUi(ui, Context().Language(), LocaleDecimalSeparator());
     ui.rxFreq = grid_->Cell(row, kRxFreq)->GetValue();
     ui.txFreq = grid_->Cell(row, kTxFreq)->GetValue();
-    ui.rxType = fields[kRxType - 1];
-    ui.rxCtcss = fields[kRxCtcss - 1];
-    ui.rxCdcss = fields[kRxCdcss - 1];
-    ui.txType = fields[kTxType - 1];
-    ui.txCtcss = fields[kTxCtcss - 1];
-    ui.txCdcss = fields[kTxCdcss - 1];
-    ui.spacing = fields[kSpacing - 1];
-    ui.power = fields[kPower - 1];
+    const std::pair<int, std::string*> texts[] = {
+        {kRxType, &ui.rxType},   {kRxCtcss, &ui.rxCtcss}, {kRxCdcss, &ui.rxCdcss}, {kTxType, &ui.txType},
+        {kTxCtcss, &ui.txCtcss}, {kTxCdcss, &ui.txCdcss}, {kSpacing, &ui.spacing}, {kPower, &ui.power}};
+    for (const auto& [cell, text] : texts) {
+        *text = ToStd(CellText(grid_, row, cell));
+    }
     edited.row.autoStartScan = static_cast<int>(grid_->Cell(row, kAutoStartScan)->GetValue());
     const QString personality = CellText(grid_, row, kPersonality);
     const QString scanList = CellText(grid_, row, kScanList);
@@ -317,14 +336,6 @@ void CViewChannelList::StoreRow(int row, int column) {
     if (column == kScanList && edited.scanListPosition != ChannelUi::kNoSelection) {
         channel.WithdrawProblem(Context().Problems(), ChannelData::kScanListControl);
     }
-    if (TakeSnapshot(channels) == before) {
-        history_.DropLast();
-    }
-    filling_ = true;
-    FillRow(row);
-    filling_ = false;
-    grid_->viewport()->update();
-    SendRecordListChanged(NavigateCommand::GoTo);
 }
 
 void CViewChannelList::NavigateRecord(int recordNumber, NavigateCommand command) {

@@ -66,6 +66,8 @@ public:
 
     void OnInitialUpdate() override;
     void LoadView() override;
+    /// Stores every row as it stands (one step for Undo when something changed).
+    void StoreView() override;
     void NavigateRecord(int recordNumber, NavigateCommand command) override;
     void DataChanged(std::uint32_t wParam, const RecordListNotice* notice) override;
     std::optional<RecordPosition> Position() const override;
@@ -97,7 +99,9 @@ private:
     void FillGrid();
     void FillRow(int row);
     void SetToneCells(int row, int typeColumn, const QString& ctcss, const QString& cdcss);
+    /// Stores a row at the end of an edit of `column` and shows it again as stored.
     void StoreRow(int row, int column);
+    void StoreRowCells(int row, int column);
     void PrepareCell(int row, int column);
     /// After the list changed: scan lists follow, the grid is filled again, the editors are told.
     void ListChanged(NavigateCommand command);
