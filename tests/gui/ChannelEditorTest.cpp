@@ -9,6 +9,7 @@
 #include "gui/views/CPageChanMisc.h"
 #include "gui/views/CViewChannel.h"
 
+#include <QAccessible>
 #include <QPushButton>
 
 using namespace tav;

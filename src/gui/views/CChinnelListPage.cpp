@@ -2,6 +2,7 @@
 
 #include "core/data/ScanListData.h"
 #include "gui/app/AppContext.h"
+#include "gui/controls/NamedComboAccessible.h"
 #include "gui/controls/QtText.h"
 #include "gui/views/FieldNames.h"
 
@@ -35,6 +36,7 @@ DialogTemplate MembersTemplate() {
 
 CChinnelListPage::CChinnelListPage(AppContext& context, EditorHost* host, QWidget* parent)
     : CTAVPropertyPage(context, host, kTemplateId, parent) {
+    UseNamedComboAccessibility();
     const ControlMap controls = BuildPage(MembersTemplate());
     NameFieldsByLabels(controls);
     // The member labels are numbered apart from their drop-downs.

@@ -2,6 +2,7 @@
 
 #include "core/data/ScanListData.h"
 #include "gui/app/AppContext.h"
+#include "gui/controls/NamedComboAccessible.h"
 #include "gui/controls/QtText.h"
 #include "gui/views/FieldNames.h"
 
@@ -97,6 +98,7 @@ void SelectPosition(QComboBox* combo, std::uint32_t position) {
 
 CConfigPage::CConfigPage(AppContext& context, EditorHost* host, QWidget* parent)
     : CTAVPropertyPage(context, host, kTemplateId, parent) {
+    UseNamedComboAccessibility();
     NameFieldsByLabels(BuildPage(ConfigTemplate()));
 }
 

@@ -6,6 +6,7 @@
 #include "gui/controls/CCtcssEdit.h"
 #include "gui/controls/CFreqEdit.h"
 #include "gui/controls/FilterEdit.h"
+#include "gui/controls/NamedComboAccessible.h"
 #include "gui/controls/QtText.h"
 #include "gui/views/FieldNames.h"
 
@@ -87,6 +88,7 @@ std::string ComboText(const QComboBox* combo) {
 
 CPageChanBasic::CPageChanBasic(AppContext& context, EditorHost* host, QWidget* parent)
     : CTAVPropertyPage(context, host, kTemplateId, parent) {
+    UseNamedComboAccessibility();
     const auto makeFreqEdit = [](const ControlSpec&, QWidget* owner) -> QWidget* {
         auto* edit = new CFreqEdit(owner);
         edit->setMaxLength(kFreqChars);

@@ -2,6 +2,7 @@
 
 #include "core/data/ChannelData.h"
 #include "gui/app/AppContext.h"
+#include "gui/controls/NamedComboAccessible.h"
 #include "gui/views/FieldNames.h"
 
 #include <QCheckBox>
@@ -27,6 +28,7 @@ DialogTemplate MiscTemplate() {
 
 CPageChanMisc::CPageChanMisc(AppContext& context, EditorHost* host, QWidget* parent)
     : CTAVPropertyPage(context, host, kTemplateId, parent) {
+    UseNamedComboAccessibility();
     NameFieldsByLabels(BuildPage(MiscTemplate()));
     Combo(kPersonality)->setMinimumWidth(120);
     Combo(kScanList)->setMinimumWidth(120);

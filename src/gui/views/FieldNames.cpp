@@ -1,5 +1,7 @@
 #include "gui/views/FieldNames.h"
 
+#include "gui/controls/NamedComboAccessible.h"
+
 #include <QLabel>
 
 namespace tav::gui {
@@ -15,6 +17,7 @@ QString FieldNameOf(const QString& labelText) {
 }
 
 void NameFieldsByLabels(const ControlMap& controls) {
+    UseNamedComboAccessibility();
     for (const auto& [id, widget] : controls) {
         auto* label = qobject_cast<QLabel*>(widget);
         const auto field = controls.find(id + 1);
