@@ -59,7 +59,9 @@ void CGridTextEdit::keyPressEvent(QKeyEvent* event) {
         Leave(key);
         return;
     }
-    if (IsCellNavigationKey(key) &&
+    // Printable characters share their codes with the navigation keys: ask the key itself.
+    const bool navigation = event->text().isEmpty() || !event->text().at(0).isPrint();
+    if (navigation && IsCellNavigationKey(key) &&
         NavigationEndsCellEdit(startKey_, (event->modifiers() & Qt::ControlModifier) != 0)) {
         Leave(key);
         return;

@@ -186,6 +186,9 @@ void CViewChannelList::LoadView() {
 
 void CViewChannelList::FillGrid() {
     filling_ = true;
+    // The model (and its range) may have changed since the grid was set up.
+    const DataContext& data = Context().Container().Context();
+    grid_->SetFreqRange(data.rangeLowMHz, data.rangeHighMHz);
     const auto& channels = Context().Container().Channels();
     grid_->setRowCount(static_cast<int>(channels.Count()));
     for (int row = 0; row < grid_->rowCount(); ++row) {
