@@ -242,6 +242,13 @@ private slots:
         QCOMPARE(Grid()->rowCount(), count);
     }
 
+    void storingTheViewTakesACellStillBeingTyped() {
+        QVERIFY(Grid()->StartEdit(2, CViewChannelList::kTxFreq, '1'));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("60"));
+        view_->StoreView();
+        QCOMPARE(ChannelBytes(**ctx_, 2, 8, 4).toHex(), QByteArray("16000000"));
+    }
+
     void deleteKeepsTheOnlyChannel() {
         SetChannelCount(1);
         view_->SetCurrentRow(0);

@@ -50,6 +50,12 @@ bool CGridCtrl::StartEdit(int row, int column, int startKey) {
     return editor_ != nullptr;
 }
 
+void CGridCtrl::CommitEdit() {
+    if (editor_ && editor_->hasFocus()) {
+        editor_->clearFocus();
+    }
+}
+
 void CGridCtrl::EndEdit(int row, int column, const QString& text, int lastKey) {
     editor_ = nullptr;
     if (CGridCell* cell = Cell(row, column)) {

@@ -32,6 +32,8 @@ public:
     bool StartEdit(int row, int column, int startKey);
     /// The in-place editor open now, if any.
     QWidget* Editor() const { return editor_; }
+    /// Ends the open in-place edit as losing the focus would (before the grid is stored).
+    void CommitEdit();
     /// Called by the in-place editors when they end.
     void EndEdit(int row, int column, const QString& text, int lastKey);
 

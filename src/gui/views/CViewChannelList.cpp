@@ -293,6 +293,8 @@ void CViewChannelList::StoreRow(int row, int column) {
 }
 
 void CViewChannelList::StoreView() {
+    // A cell still being typed in is taken first, as leaving it would.
+    grid_->CommitEdit();
     auto& channels = Context().Container().Channels();
     const int rows = std::min(grid_->rowCount(), static_cast<int>(channels.Count()));
     history_.BeforeChange(channels);
