@@ -79,13 +79,18 @@ private slots:
         QCOMPARE(ctx_->context->Container().Channels().At(0).RxFreq(), 0x15050000u);
     }
 
-    void theTreeFollowsChannelsInsertedAndDeletedInTheList() {
+    void theTreeAndRecordBarFollowChannelsDeletedInTheList() {
+        frame_->Tree()->OpenItem(ChannelItem(2));
         QVERIFY(frame_->RunCommand(ViewIds::kChannelList));
         CViewChannelList* list = ViewOf<CViewChannelList>(ViewIds::kChannelList);
         const int before = frame_->Tree()->RecordItemCount(ViewIds::kChannel);
         list->SetCurrentRow(0);
         list->DeleteChannel();
         QCOMPARE(frame_->Tree()->RecordItemCount(ViewIds::kChannel), before - 1);
+        // The channel editor still shows the same channel, now the first of one fewer.
+        QCOMPARE(frame_->EditorFrame(ViewIds::kChannel)->PositionText(),
+                 QStringLiteral("1 of %1").arg(before - 1));
+        QCOMPARE(frame_->EditorFrame(ViewIds::kChannel)->windowTitle(), QStringLiteral("Channel 1"));
         list->Undo();
         QCOMPARE(frame_->Tree()->RecordItemCount(ViewIds::kChannel), before);
     }

@@ -130,6 +130,8 @@ public:
     // Frame
     void SetDocumentTitle(const QString& path);
     void RefreshStatusBar();
+    /// Every open record editor's bar shows its editor's place in its list as it is now.
+    void RefreshRecordBars();
     QString PaneText(int paneId) const;
     /// Rebuilds the menus from the language file and trims menus and tree by the user level.
     void RebuildMenus();
