@@ -236,6 +236,14 @@ private slots:
         }
         QCOMPARE(Misc()->Control(CPageChanMisc::kPersonality)->accessibleName(),
                  QStringLiteral("Personality"));
+        // Screen readers hear a drop-down's label as its name and its choice as its value, and can
+        // put the focus on it.
+        QAccessibleInterface* power =
+            QAccessible::queryAccessibleInterface(Basic()->Control(CPageChanBasic::kPower));
+        QCOMPARE(power->text(QAccessible::Name), QStringLiteral("Power Level"));
+        QCOMPARE(power->text(QAccessible::Value), Basic()->Combo(CPageChanBasic::kPower)->currentText());
+        power->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
+        QVERIFY(Basic()->Combo(CPageChanBasic::kPower)->hasFocus());
         if (qEnvironmentVariableIsSet("TAV_SHOTS")) {
             view_->resize(760, 360);
             view_->grab().save(QStringLiteral("/tmp/chanshots/channel_basic.png"));

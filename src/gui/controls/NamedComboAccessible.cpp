@@ -46,11 +46,16 @@ public:
         return Combo()->lineEdit() && child->object() == Combo()->lineEdit() ? 1 : -1;
     }
 
-    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+    QStringList actionNames() const override {
+        return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
+    }
     void doAction(const QString& name) override {
         if (name == showMenuAction() || name == pressAction()) {
             Combo()->showPopup();
+            return;
         }
+        // Taking the focus and the other common actions work as for every widget.
+        QAccessibleWidget::doAction(name);
     }
 };
 
