@@ -44,7 +44,7 @@ CChinnelListPage::CChinnelListPage(AppContext& context, EditorHost* host, QWidge
         auto* label = qobject_cast<QLabel*>(controls.at(kFirstMemberLabel + k));
         QWidget* member = controls.at(kFirstMember + k);
         label->setBuddy(member);
-        member->setAccessibleName(FieldNameOf(label->text()));
+        member->setAccessibleName(NameFromLabel(label->text()));
         member->setMinimumWidth(80);
     }
 }

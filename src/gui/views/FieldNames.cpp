@@ -6,14 +6,28 @@
 
 namespace tav::gui {
 
-QString FieldNameOf(const QString& labelText) {
-    QString name = labelText;
-    name.remove(QLatin1Char('&'));
-    name = name.trimmed();
-    while (name.endsWith(QLatin1Char(':'))) {
-        name.chop(1);
+QString NameFromLabel(QString text) {
+    text.remove(QLatin1Char('&'));
+    text = text.trimmed();
+    while (text.endsWith(QLatin1Char(':'))) {
+        text.chop(1);
     }
-    return name.trimmed();
+    return text.trimmed();
+}
+
+void NameFieldsByLabels(const ControlMap& controls, std::initializer_list<std::pair<int, int>> labelToField) {
+    UseNamedComboAccessibility();
+    for (const auto& [labelId, fieldId] : labelToField) {
+        const auto label = controls.find(labelId);
+        const auto field = controls.find(fieldId);
+        if (label == controls.end() || field == controls.end()) {
+            continue;
+        }
+        if (auto* text = qobject_cast<QLabel*>(label->second)) {
+            text->setBuddy(field->second);
+            field->second->setAccessibleName(NameFromLabel(text->text()));
+        }
+    }
 }
 
 void NameFieldsByLabels(const ControlMap& controls) {
@@ -25,7 +39,7 @@ void NameFieldsByLabels(const ControlMap& controls) {
             continue;
         }
         label->setBuddy(field->second);
-        field->second->setAccessibleName(FieldNameOf(label->text()));
+        field->second->setAccessibleName(NameFromLabel(label->text()));
     }
 }
 

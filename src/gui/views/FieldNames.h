@@ -3,16 +3,21 @@
 #include "gui/ui/DialogTemplate.h"
 
 #include <QString>
+#include <initializer_list>
+#include <utility>
+
+class QWidget;
 
 namespace tav::gui {
 
-/// A label's text as the accessible name of its field: without the mnemonic marker and without a
-/// trailing colon.
-QString FieldNameOf(const QString& labelText);
+/// A label's text as the name of its field: without "&" marks and without a trailing colon.
+QString NameFromLabel(QString text);
 
-/// Makes each label the buddy of the control whose id follows its own, and gives that control the
-/// label's text as its accessible name, so screen readers and tests from outside can name every
-/// field of a form.
+/// Makes each label (first id) the buddy of its field (second id) and gives the field the label's
+/// text as its accessible name, so that screen readers and tests find the field by its label.
+void NameFieldsByLabels(const ControlMap& controls, std::initializer_list<std::pair<int, int>> labelToField);
+
+/// The same for every label whose field has the id after the label's own (the usual numbering).
 void NameFieldsByLabels(const ControlMap& controls);
 
 } // namespace tav::gui
