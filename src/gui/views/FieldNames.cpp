@@ -1,5 +1,7 @@
 #include "gui/views/FieldNames.h"
 
+#include "gui/controls/NamedComboAccessible.h"
+
 #include <QLabel>
 
 namespace tav::gui {
@@ -14,6 +16,7 @@ QString NameFromLabel(QString text) {
 }
 
 void NameFieldsByLabels(const ControlMap& controls, std::initializer_list<std::pair<int, int>> labelToField) {
+    UseNamedComboAccessibility();
     for (const auto& [labelId, fieldId] : labelToField) {
         const auto label = controls.find(labelId);
         const auto field = controls.find(fieldId);
@@ -24,6 +27,19 @@ void NameFieldsByLabels(const ControlMap& controls, std::initializer_list<std::p
             text->setBuddy(field->second);
             field->second->setAccessibleName(NameFromLabel(text->text()));
         }
+    }
+}
+
+void NameFieldsByLabels(const ControlMap& controls) {
+    UseNamedComboAccessibility();
+    for (const auto& [id, widget] : controls) {
+        auto* label = qobject_cast<QLabel*>(widget);
+        const auto field = controls.find(id + 1);
+        if (!label || field == controls.end() || qobject_cast<QLabel*>(field->second)) {
+            continue;
+        }
+        label->setBuddy(field->second);
+        field->second->setAccessibleName(NameFromLabel(label->text()));
     }
 }
 

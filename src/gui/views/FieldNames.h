@@ -17,4 +17,7 @@ QString NameFromLabel(QString text);
 /// text as its accessible name, so that screen readers and tests find the field by its label.
 void NameFieldsByLabels(const ControlMap& controls, std::initializer_list<std::pair<int, int>> labelToField);
 
+/// The same for every label whose field has the id after the label's own (the usual numbering).
+void NameFieldsByLabels(const ControlMap& controls);
+
 } // namespace tav::gui

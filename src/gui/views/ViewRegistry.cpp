@@ -10,12 +10,15 @@
 #include "gui/views/CViewAlertTone.h"
 #include "gui/views/CViewAtis.h"
 #include "gui/views/CViewBtnKey.h"
+#include "gui/views/CViewChannel.h"
+#include "gui/views/CViewChannelList.h"
 #include "gui/views/CViewDos.h"
 #include "gui/views/CViewKDS12PTTID.h"
 #include "gui/views/CViewMis.h"
 #include "gui/views/CViewPassword.h"
 #include "gui/views/CViewPersonality.h"
 #include "gui/views/CViewRadio.h"
+#include "gui/views/CViewScan.h"
 #include "gui/views/CViewTToneCall.h"
 #include "gui/views/CViewTToneSystem.h"
 #include "gui/views/PasswordEntry.h"
@@ -72,6 +75,15 @@ void RegisterStandardViews(ViewRegistry& registry) {
     });
     registry.Register(ViewIds::kEmbedded, [](AppContext& context, EditorHost& host, QWidget* parent) {
         return new CViewEmbedded(context, &host, parent);
+    });
+    registry.Register(ViewIds::kChannel, [](AppContext& context, EditorHost& host, QWidget* parent) {
+        return new CViewChannel(context, &host, parent);
+    });
+    registry.Register(ViewIds::kChannelList, [](AppContext& context, EditorHost& host, QWidget* parent) {
+        return new CViewChannelList(context, &host, parent);
+    });
+    registry.Register(ViewIds::kScan, [](AppContext& context, EditorHost& host, QWidget* parent) {
+        return new CViewScan(context, &host, parent);
     });
     registry.Register(ViewIds::kAtis, [](AppContext& context, EditorHost& host, QWidget* parent) {
         return new CViewAtis(context, &host, parent);
