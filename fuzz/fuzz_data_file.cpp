@@ -62,12 +62,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const auto path = fuzz::ScratchDir() / "data.dat";
     fuzz::Overwrite(path, fuzz::AsText(bytes));
     DataFileContent loaded;
-    FUZZ_CHECK(CDataFile::Load(path, loaded) == error);
+    FUZZ_CHECK(CDataFile::Load(path, loaded).ok() == (error == DataFileError::None));
     if (error == DataFileError::None) {
         FUZZ_CHECK(SameContent(content, loaded));
     }
     DataFileHeader::Bytes header{};
-    const bool hasHeader = CDataFile::ReadHeader(path, header);
+    const bool hasHeader = CDataFile::ReadHeader(path, header).ok();
     FUZZ_CHECK(hasHeader == (error != DataFileError::BadMagic && error != DataFileError::ShortHeader &&
                              error != DataFileError::BadHeaderTag));
     if (hasHeader) {

@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "core/app/CModelList.h"
 #include "core/app/FreqRangeTable.h"
+#include "core/platform/FileAccess.h"
 
 #include <cstdio>
 #include <ostream>
@@ -37,6 +38,36 @@ bool ParseInt(const std::string& text, int& value) {
     return std::sscanf(text.c_str(), "%d%c", &value, &extra) == 1;
 }
 
+/// The identity the options give, over the one of the settings. A model named without a range
+/// gets its first range from the model list unless the current range is one of its own.
+void TakeIdentity(const ArgList& args, int low, int high, int signal, CSettings& settings) {
+    if (const auto name = args.Get("--model-name")) {
+        settings.SetModelName(*name);
+        if (!args.Has("--model-id")) {
+            CModelList models(settings.ModelFile(), settings.ModelId());
+            if (std::string id = models.FindModelId(*name); !id.empty()) {
+                settings.SetModelId(id);
+            }
+        }
+    }
+    if (const auto id = args.Get("--model-id")) {
+        settings.SetModelId(*id);
+    }
+    if (args.Has("--range")) {
+        settings.SetFreqRange(FormatRange(low, high));
+    } else if (args.Has("--model-name") || args.Has("--model-id")) {
+        const CModelList models(settings.ModelFile(), settings.ModelId());
+        const auto [currentLow, currentHigh] = FreqRangeTable::CurrentRangeLimits(settings.FreqRange());
+        FreqRangeRecord first;
+        if (!models.HasRange(currentLow, currentHigh) && models.GetRange(0, first)) {
+            settings.SetFreqRange(FormatRange(first.low, first.high));
+        }
+    }
+    if (args.Has("--signal")) {
+        settings.SetSignalType(signal);
+    }
+}
+
 } // namespace
 
 ExitCode RunNew(CliContext& context) {
@@ -66,24 +97,14 @@ ExitCode RunNew(CliContext& context) {
     }
 
     CliSession session(context.home);
+    if (Result writable = CheckSaveTarget(*output); !writable) {
+        return session.Fail(context, writable);
+    }
     CSettings& settings = session.settings();
-    if (const auto name = args.Get("--model-name")) {
-        settings.SetModelName(*name);
-        if (!args.Has("--model-id")) {
-            CModelList models(settings.ModelFile(), settings.ModelId());
-            if (std::string id = models.FindModelId(*name); !id.empty()) {
-                settings.SetModelId(id);
-            }
-        }
-    }
-    if (const auto id = args.Get("--model-id")) {
-        settings.SetModelId(*id);
-    }
-    if (args.Has("--range")) {
-        settings.SetFreqRange(FormatRange(low, high));
-    }
-    if (args.Has("--signal")) {
-        settings.SetSignalType(signal);
+    TakeIdentity(args, low, high, signal, settings);
+    if (!session.document().IsAcceptedModel(settings.ModelId())) {
+        return session.Fail(context, Result::Fail(Document::kModelNotListed,
+                                                  "model identifier '" + settings.ModelId() + "'"));
     }
     Document& document = session.document();
     if (Result made = document.New(session.views()); !made) {

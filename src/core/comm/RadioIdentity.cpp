@@ -57,11 +57,25 @@ FrequencyBand DecodeBand(std::span<const std::uint8_t, 9> bytes) {
         band.lowMHz = static_cast<int>(*low / 100000);
         band.lowText = LimitText(*low);
     }
-    if (const auto high = BcdLimit(bytes.subspan(5, 4))) {
+    const auto high = BcdLimit(bytes.subspan(5, 4));
+    if (high) {
         band.highMHz = static_cast<int>(*high / 100000);
         band.highText = LimitText(*high);
     }
+    const auto low = BcdLimit(bytes.subspan(1, 4));
+    band.valid = low && high && *low < *high;
     return band;
+}
+
+std::string BandBytesText(std::span<const std::uint8_t, 9> bytes) {
+    std::string text;
+    char hex[4];
+    for (std::size_t i = 1; i < bytes.size(); ++i) {
+        std::snprintf(hex, sizeof hex, "%02X", bytes[i]);
+        text += hex;
+        text += i == 4 ? "-" : (i < 8 ? " " : "");
+    }
+    return text;
 }
 
 std::string FormatRange(int low, int high) {

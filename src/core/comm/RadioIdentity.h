@@ -31,6 +31,8 @@ struct FrequencyBand {
     std::uint8_t flag = 0; ///< band flag byte
     std::string lowText;   ///< "%.5f" in MHz, empty when no limit is given
     std::string highText;
+    /// Both limits given in decimal digits, the lower below the upper: a band a model list may hold.
+    bool valid = false;
 
     /// "%d-%d" of the two limits.
     std::string RangeText() const;
@@ -39,6 +41,9 @@ struct FrequencyBand {
 /// Decodes the band bytes: each limit is 8 BCD digits of 10 Hz, most significant byte first;
 /// FF FF FF FF means no limit. A limit whose digits are not decimal is treated as no limit.
 FrequencyBand DecodeBand(std::span<const std::uint8_t, 9> bytes);
+
+/// The two limits of the band bytes in hex, "40 00 00 00-47 00 00 00", for a message.
+std::string BandBytesText(std::span<const std::uint8_t, 9> bytes);
 
 /// "%d-%d".
 std::string FormatRange(int low, int high);

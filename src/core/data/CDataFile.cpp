@@ -1,12 +1,14 @@
 #include "core/data/CDataFile.h"
 
+#include "core/platform/FileAccess.h"
+
 #include <algorithm>
-#include <fstream>
 
 namespace tav {
 namespace {
 
 constexpr int kMsgWriteFailed = 803;
+constexpr int kMsgNotDataFile = 811;
 constexpr char kMagic[] = {'T', 'A', 'V'};
 
 /// A reading position over the file's bytes that never reads past the end.
@@ -37,30 +39,6 @@ private:
     std::span<const std::uint8_t> bytes_;
     std::size_t pos_ = 0;
 };
-
-bool ReadFileBytes(const std::filesystem::path& path, std::vector<std::uint8_t>& out, std::size_t limit,
-                   bool& tooLarge) {
-    tooLarge = false;
-    if (path.empty()) {
-        return false;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return false;
-    }
-    out.clear();
-    char buffer[16384];
-    while (in) {
-        in.read(buffer, sizeof buffer);
-        const auto n = static_cast<std::size_t>(in.gcount());
-        if (out.size() + n > limit) {
-            tooLarge = true;
-            return false;
-        }
-        out.insert(out.end(), buffer, buffer + n);
-    }
-    return !in.bad();
-}
 
 } // namespace
 
@@ -149,39 +127,43 @@ DataFileError CDataFile::Parse(std::span<const std::uint8_t> bytes, DataFileCont
     return DataFileError::None;
 }
 
-DataFileError CDataFile::Load(const std::filesystem::path& path, DataFileContent& out) {
-    std::vector<std::uint8_t> bytes;
-    bool tooLarge = false;
-    if (!ReadFileBytes(path, bytes, kMaxFileSize, tooLarge)) {
-        return tooLarge ? DataFileError::TooLarge : DataFileError::CannotOpen;
+Result CDataFile::Load(const std::filesystem::path& path, DataFileContent& out) {
+    const auto bytes = ReadRegularFile(path, kMaxFileSize, kMsgNotDataFile);
+    if (!bytes) {
+        return bytes.result();
     }
-    return Parse(bytes, out);
+    if (const DataFileError error = Parse(*bytes, out); error != DataFileError::None) {
+        return Result::Fail(kMsgNotDataFile, path.string() + ": " + DataFileErrorText(error));
+    }
+    return Result::Ok();
 }
 
-bool CDataFile::ReadHeader(const std::filesystem::path& path, DataFileHeader::Bytes& header) {
-    if (path.empty()) {
-        return false;
+Result CDataFile::ReadHeader(const std::filesystem::path& path, DataFileHeader::Bytes& header) {
+    const auto head = ReadFileStart(path, kBodyOffset, kMsgNotDataFile);
+    if (!head) {
+        return head.result();
     }
-    std::ifstream in(path, std::ios::binary);
-    char head[kBodyOffset];
-    if (!in.read(head, sizeof head)) {
-        return false;
+    if (head->size() < kMagicSize || !std::equal(kMagic, kMagic + kMagicSize, head->begin())) {
+        return Result::Fail(kMsgNotDataFile,
+                            path.string() + ": " + DataFileErrorText(DataFileError::BadMagic));
     }
-    if (!std::equal(head, head + kMagicSize, std::begin(kMagic))) {
-        return false;
+    if (head->size() < kBodyOffset) {
+        return Result::Fail(kMsgNotDataFile,
+                            path.string() + ": " + DataFileErrorText(DataFileError::ShortHeader));
     }
     DataFileHeader::Bytes bytes;
-    std::copy(head + kMagicSize, head + kBodyOffset, bytes.begin());
+    std::copy(head->begin() + kMagicSize, head->end(), bytes.begin());
     if (!DataFileHeader::HasTag(bytes)) {
-        return false;
+        return Result::Fail(kMsgNotDataFile,
+                            path.string() + ": " + DataFileErrorText(DataFileError::BadHeaderTag));
     }
     header = bytes;
-    return true;
+    return Result::Ok();
 }
 
 bool CDataFile::ReadBody(const std::filesystem::path& path, std::vector<std::uint8_t>& extra, Image& image) {
     DataFileContent content;
-    if (Load(path, content) != DataFileError::None) {
+    if (!Load(path, content)) {
         return false;
     }
     extra = std::move(content.extra);
@@ -190,29 +172,23 @@ bool CDataFile::ReadBody(const std::filesystem::path& path, std::vector<std::uin
 }
 
 bool CDataFile::ReadComment(const std::filesystem::path& path, std::string& comment) {
-    std::ifstream in(path, std::ios::binary);
-    char head[kBodyOffset + kSectionHeadSize];
-    if (!in.read(head, sizeof head) || !std::equal(head, head + kMagicSize, std::begin(kMagic))) {
+    const auto head = ReadFileStart(path, kBodyOffset + kSectionHeadSize, kMsgNotDataFile);
+    if (!head || head->size() < kBodyOffset + kSectionHeadSize ||
+        !std::equal(kMagic, kMagic + kMagicSize, head->begin())) {
         return false;
     }
-    auto le32 = [&](std::size_t o) {
-        return std::uint32_t{static_cast<unsigned char>(head[o])} |
-               (std::uint32_t{static_cast<unsigned char>(head[o + 1])} << 8) |
-               (std::uint32_t{static_cast<unsigned char>(head[o + 2])} << 16) |
-               (std::uint32_t{static_cast<unsigned char>(head[o + 3])} << 24);
-    };
-    if (le32(kBodyOffset) != kCommentTag) {
+    Cursor cur(std::span<const std::uint8_t>(head->data() + kBodyOffset, kSectionHeadSize));
+    std::uint32_t tag = 0;
+    std::uint32_t length = 0;
+    if (!cur.ReadLe32(tag) || !cur.ReadLe32(length) || tag != kCommentTag || length == 0 ||
+        length > kMaxFileSize) {
         return false;
     }
-    const std::uint32_t length = le32(kBodyOffset + 4);
-    if (length == 0 || length > kMaxFileSize) {
+    const auto whole = ReadFileStart(path, kBodyOffset + kSectionHeadSize + length, kMsgNotDataFile);
+    if (!whole || whole->size() != kBodyOffset + kSectionHeadSize + length) {
         return false;
     }
-    std::string text(length, '\0');
-    if (!in.read(text.data(), length)) {
-        return false;
-    }
-    comment = std::move(text);
+    comment.assign(whole->begin() + static_cast<long>(kBodyOffset + kSectionHeadSize), whole->end());
     return true;
 }
 

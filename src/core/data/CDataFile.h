@@ -63,11 +63,13 @@ public:
     /// Parses a whole data file held in memory; every length is checked against the bytes there
     /// are and against its buffer before anything is copied.
     static DataFileError Parse(std::span<const std::uint8_t> bytes, DataFileContent& out);
-    /// Reads and parses a file.
-    static DataFileError Load(const std::filesystem::path& path, DataFileContent& out);
+    /// Reads and parses a regular file; fails with 811 and why (the system's reason when the file
+    /// cannot be read, a FIFO or device is refused without waiting on it).
+    static Result Load(const std::filesystem::path& path, DataFileContent& out);
 
-    /// True when the file starts with "TAV", has 116 more bytes and they start with the header tag.
-    static bool ReadHeader(const std::filesystem::path& path, DataFileHeader::Bytes& header);
+    /// Takes the header when the file is a regular file that starts with "TAV", has 116 more bytes
+    /// and they start with the header tag; else fails with 811 and why.
+    static Result ReadHeader(const std::filesystem::path& path, DataFileHeader::Bytes& header);
     /// True when the whole body was read: comment skipped, extra (if present) and image taken.
     static bool ReadBody(const std::filesystem::path& path, std::vector<std::uint8_t>& extra, Image& image);
     /// True when the file has a non-empty comment section.

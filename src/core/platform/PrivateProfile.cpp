@@ -18,7 +18,6 @@ namespace tav::PrivateProfile {
 namespace {
 
 /// Larger files are not profile files; refusing them keeps a hostile file from exhausting memory.
-constexpr std::size_t kMaxFileBytes = 64u << 20;
 /// Files kept parsed at the same time (settings, model list, volume file, a few language files).
 constexpr std::size_t kMaxCachedFiles = 32;
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
@@ -470,7 +469,7 @@ bool WriteStrings(const std::filesystem::path& file, std::string_view section, c
         text += line;
         text += eol;
     }
-    const bool written = WriteFileAtomically(file, text);
+    const bool written = WriteFileAtomically(file, text).ok();
     Forget(file);
     return written;
 }

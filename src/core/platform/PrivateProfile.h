@@ -24,6 +24,9 @@ namespace tav::PrivateProfile {
 
 using Entries = std::vector<std::pair<std::string, std::string>>;
 
+/// Files larger than this are not read (they read as missing).
+inline constexpr std::size_t kMaxFileBytes = 64u << 20;
+
 /// The value of `key` in `section`, or `fallback` when the file, section or key is missing.
 /// With `maxChars` > 0 the result is cut as a buffer of that many bytes (terminating NUL included)
 /// would cut it, to at most `maxChars` - 1 bytes, never in the middle of a UTF-8 character.
