@@ -7,6 +7,9 @@ build=${1:-$root/build}
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-/tmp/tav-xdg-$(id -u)}
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# Continuous integration keeps the build free of warnings.
+werror=OFF
+if [ "${CI:-}" = true ]; then werror=ON; fi
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAV_WERROR=$werror
 cmake --build "$build" -j "$(nproc)"
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)" --timeout 300
