@@ -4,8 +4,9 @@
 #include "core/app/CModelList.h"
 #include "core/app/FreqRangeTable.h"
 #include "core/platform/FileAccess.h"
+#include "core/util/NumberText.h"
+#include "core/util/RangeText.h"
 
-#include <cstdio>
 #include <ostream>
 
 namespace tav::cli {
@@ -27,15 +28,26 @@ const char* const kNewUsage =
 
 namespace {
 
-bool ParseRange(const std::string& text, int& low, int& high) {
-    char extra = 0;
-    return std::sscanf(text.c_str(), "%d-%d%c", &low, &high, &extra) == 2 && low > 0 && high > low &&
-           high < 1000;
+/// A range as the option takes it: exactly "LOW-HIGH" in whole MHz, the lower limit first.
+bool ParseRangeOption(const std::string& text, int& low, int& high) {
+    const auto range = ParseRange(text);
+    if (!range || FormatRange(range->first, range->second) != text) {
+        return false;
+    }
+    low = range->first;
+    high = range->second;
+    return low > 0 && high > low && high < 1000;
 }
 
+/// A whole decimal number, nothing after it.
 bool ParseInt(const std::string& text, int& value) {
-    char extra = 0;
-    return std::sscanf(text.c_str(), "%d%c", &value, &extra) == 1;
+    std::size_t consumed = 0;
+    const auto number = ReadDecimalInteger(text, &consumed);
+    if (!number || consumed != text.size()) {
+        return false;
+    }
+    value = SaturateToInt32(*number);
+    return true;
 }
 
 /// The identity the options give, over the one of the settings. A model named without a range
@@ -87,7 +99,7 @@ ExitCode RunNew(CliContext& context) {
     }
     int low = 0;
     int high = 0;
-    if (const auto range = args.Get("--range"); range && !ParseRange(*range, low, high)) {
+    if (const auto range = args.Get("--range"); range && !ParseRangeOption(*range, low, high)) {
         return UsageError(context, "new", "--range takes LOW-HIGH in whole MHz, e.g. 136-174", kNewUsage);
     }
     int signal = 0;

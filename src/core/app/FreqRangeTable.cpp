@@ -12,6 +12,16 @@
 #include <string_view>
 
 namespace tav {
+namespace {
+
+/// The lower limit of a range text that has no upper one ("136-" or "136").
+int ParseLeadingLow(std::string_view text) {
+    int low = 0;
+    AsciiText::ScanInt(text, low);
+    return low;
+}
+
+} // namespace
 
 bool FreqRangeTable::AllocateRanges(int count) {
     if (count <= 0 || count > kMaxRanges) {
@@ -46,13 +56,10 @@ Result FreqRangeTable::LoadFor(const CSettings& settings) {
 }
 
 std::pair<std::uint16_t, std::uint16_t> FreqRangeTable::CurrentRangeLimits(const std::string& rangeText) {
-    std::string_view text = rangeText;
-    int low = 0;
-    int high = 0;
-    if (AsciiText::ScanInt(text, low) && text.starts_with('-')) {
-        text.remove_prefix(1);
-        AsciiText::ScanInt(text, high);
-    }
+    // A lower limit alone still counts, as "%d-%d" would have filled it.
+    const auto range = ParseRange(rangeText);
+    const int low = range ? range->first : ParseLeadingLow(rangeText);
+    const int high = range ? range->second : 0;
     return {static_cast<std::uint16_t>(low), static_cast<std::uint16_t>(high)};
 }
 
@@ -130,10 +137,6 @@ bool FreqRangeTable::AppendRange(const CSettings& settings, const CModelList& li
     return file && PrivateProfile::WriteStrings(*file, settings.ModelId(),
                                                 {{CModelList::kNumberKey, std::to_string(number)},
                                                  {CModelList::RangeKey(readable), FormatRangeEntry(added)}});
-}
-
-std::string FormatRange(long low, long high) {
-    return std::to_string(low) + "-" + std::to_string(high);
 }
 
 } // namespace tav

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app/FreqRangeRecord.h"
+#include "core/util/RangeText.h"
 #include "core/util/Result.h"
 
 #include <cstdint>
@@ -74,8 +75,5 @@ private:
     std::vector<FreqRangeRecord> ranges_{kFallbackRange};
     bool offerWriteFailed_ = false;
 };
-
-/// A range text from two limits: "%d-%d".
-std::string FormatRange(long low, long high);
 
 } // namespace tav

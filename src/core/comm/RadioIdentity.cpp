@@ -1,6 +1,7 @@
 #include "core/comm/RadioIdentity.h"
 
 #include "core/comm/LinkMessages.h"
+#include "core/util/NumberText.h"
 
 #include <algorithm>
 #include <cctype>
@@ -31,17 +32,6 @@ std::string LimitText(std::uint32_t tenHz) {
     char text[32];
     std::snprintf(text, sizeof text, "%u.%05u", tenHz / 100000, tenHz % 100000);
     return text;
-}
-
-/// The decimal number at the start of `text` (after optional blanks), as atoi reads it.
-int LeadingNumber(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) {
-        ++i;
-    }
-    int value = 0;
-    std::from_chars(text.data() + i, text.data() + text.size(), value);
-    return value;
 }
 
 } // namespace
@@ -78,19 +68,6 @@ std::string BandBytesText(std::span<const std::uint8_t, 9> bytes) {
     return text;
 }
 
-std::string FormatRange(int low, int high) {
-    return std::to_string(low) + "-" + std::to_string(high);
-}
-
-std::optional<std::pair<int, int>> ParseRange(const std::string& text) {
-    int low = 0;
-    int high = 0;
-    if (std::sscanf(text.c_str(), "%d-%d", &low, &high) != 2) {
-        return std::nullopt;
-    }
-    return std::make_pair(low, high);
-}
-
 int CompareVersion(std::string_view firmware, std::string_view reference) {
     for (std::size_t i = 0; i < 4; ++i) {
         const unsigned a = i < firmware.size() ? static_cast<unsigned char>(firmware[i]) : 0U;
@@ -103,11 +80,13 @@ int CompareVersion(std::string_view firmware, std::string_view reference) {
 }
 
 int FirmwareNoteMessage(std::string_view firmware) {
-    const int minor = firmware.size() > 2 ? LeadingNumber(firmware.substr(2, 2)) : 0;
+    const int minor =
+        firmware.size() > 2 ? SaturateToInt32(ReadDecimalInteger(firmware.substr(2, 2)).value_or(0)) : 0;
     if (minor % 2 == 0) {
         return kMsgNoteEvenMinor;
     }
-    const int patch = firmware.size() > 5 ? LeadingNumber(firmware.substr(5, 2)) : 0;
+    const int patch =
+        firmware.size() > 5 ? SaturateToInt32(ReadDecimalInteger(firmware.substr(5, 2)).value_or(0)) : 0;
     return patch >= 5 ? kMsgNoteOddMinorLate : kMsgNoteOddMinorEarly;
 }
 

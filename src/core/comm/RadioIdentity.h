@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/util/RangeText.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -44,11 +46,6 @@ FrequencyBand DecodeBand(std::span<const std::uint8_t, 9> bytes);
 
 /// The two limits of the band bytes in hex, "40 00 00 00-47 00 00 00", for a message.
 std::string BandBytesText(std::span<const std::uint8_t, 9> bytes);
-
-/// "%d-%d".
-std::string FormatRange(int low, int high);
-/// The two numbers of a "%d-%d" range text; nullopt when the text does not hold two numbers.
-std::optional<std::pair<int, int>> ParseRange(const std::string& text);
 
 /// Byte-wise unsigned comparison of the first four characters of a firmware version with those
 /// of the reference (shorter texts compare as if padded with zero bytes): -1, 0 or +1.
