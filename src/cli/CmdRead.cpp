@@ -70,8 +70,8 @@ ExitCode RunRead(CliContext& context, CliSession& session, Clock& clock) {
     }
     // The file carries the bytes as the radio gave them, not the data objects' rebuild of them.
     CDataFile file;
-    if (!file.SetHeader(session.document().BuildHeader().ToBytes())) {
-        return session.Fail(context, Result::Fail(Document::kCannotWrite, out.string()));
+    if (Result kept = file.SetHeader(session.document().BuildHeader().ToBytes()); !kept) {
+        return session.Fail(context, kept);
     }
     if (Result written = file.WriteDataFile(out, {}, received, {}, CDataFile::EmptyComment::Write);
         !written) {

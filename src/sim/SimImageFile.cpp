@@ -20,8 +20,8 @@ Outcome<SimImage> LoadSimImage(const std::filesystem::path& path) {
         return bytes.result();
     }
     DataFileContent content;
-    const DataFileError error = CDataFile::Parse(*bytes, content);
-    if (error == DataFileError::None) {
+    const Result parsed = CDataFile::Parse(*bytes, content);
+    if (parsed) {
         SimImage result;
         result.memory = content.image;
         result.fromDataFile = true;
@@ -41,11 +41,11 @@ Outcome<SimImage> LoadSimImage(const std::filesystem::path& path) {
         std::copy(bytes->begin(), bytes->end(), raw.memory.begin());
         return raw;
     }
-    if (error == DataFileError::BadMagic) {
+    if (!CDataFile::HasMagic(*bytes)) {
         return Result::Fail(kMsgNotDataFile,
                             path.string() + ": neither a raw 8192-byte image nor a data file");
     }
-    return Result::Fail(kMsgNotDataFile, path.string() + ": " + DataFileErrorText(error));
+    return Result::Fail(kMsgNotDataFile, path.string() + ": " + parsed.detail());
 }
 
 Result WriteRawImage(const std::filesystem::path& path, const RadioImage& memory) {
