@@ -1,10 +1,10 @@
 #pragma once
 
 #include "cli/CliContext.h"
+#include "core/app/CDataContainer.h"
 #include "core/app/CSettings.h"
 #include "core/app/Document.h"
 #include "core/app/FreqRangeTable.h"
-#include "core/data/CDataContainer.h"
 #include "core/data/ProblemList.h"
 #include "core/util/Result.h"
 

@@ -2,10 +2,10 @@
 // and over, and saves that run out of room (a file-size limit makes every write past it fail as a
 // full disk does). Afterwards the data file is always whole: the old one or a new one, never
 // truncated, empty or missing.
+#include "core/app/CDataContainer.h"
 #include "core/app/CSettings.h"
 #include "core/app/Document.h"
 #include "core/app/FreqRangeTable.h"
-#include "core/data/CDataContainer.h"
 #include "core/data/CDataFile.h"
 #include "core/data/ProblemList.h"
 #include "core/platform/PrivateProfile.h"
