@@ -235,6 +235,11 @@ ExitCode RunSimulate(CliContext& c) {
             c.err << "tavctl simulate: " << writable.detail() << "\n";
             return ExitCode::Failure;
         }
+        if (const auto image = args.Get("--image"); image && SameFile(*dump, *image)) {
+            c.err << "tavctl simulate: " << *dump << ": the dump would overwrite the image " << *image
+                  << "\n";
+            return ExitCode::Failure;
+        }
     }
     TraceFile traceFile;
     std::unique_ptr<StreamFrameTracer> tracer;

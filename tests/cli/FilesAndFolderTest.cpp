@@ -64,6 +64,7 @@ TEST_F(FilesAndFolder, PathsThatCannotBeUsedAreRefusedAtOnceAndLeftAlone) {
          false,
          "overwrite"},
         {{"simulate", "--image", g, "--trace", g}, false, "overwrite"},
+        {{"simulate", "--image", g, "--dump", g}, false, "overwrite"},
         {{"read", "--device", radio, "-o", protectedFile.string()}, true, "Permission denied"},
         {{"read", "--device", radio, "-o", (shut / "new.dat").string()}, true, "Permission denied"},
         {{"new", "-o", protectedFile.string()}, true, "Permission denied"},
