@@ -1,10 +1,10 @@
 // The data side's hot paths: filling the channel list (16 channels converted for the editors
 // through the language file), rebuilding the data objects from the image and the image from them,
 // the reference check, and opening and saving a data file as the document commands do.
+#include "core/app/CDataContainer.h"
 #include "core/app/CSettings.h"
 #include "core/app/Document.h"
 #include "core/app/FreqRangeTable.h"
-#include "core/data/CDataContainer.h"
 #include "core/data/CDataFile.h"
 #include "core/data/ChannelData.h"
 #include "core/data/ProblemList.h"

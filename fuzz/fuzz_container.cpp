@@ -4,7 +4,7 @@
 //
 // Input: the image (shorter inputs are padded with 0xFF, the radio's erased state).
 #include "FuzzSupport.h"
-#include "core/data/CDataContainer.h"
+#include "core/app/CDataContainer.h"
 #include "core/data/ImageMap.h"
 #include "core/data/ProblemList.h"
 #include "core/lang/CLanguage.h"

@@ -40,8 +40,8 @@ bool SameContent(const DataFileContent& a, const DataFileContent& b) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::span<const std::uint8_t> bytes(data, size);
     DataFileContent content;
-    const DataFileError error = CDataFile::Parse(bytes, content);
-    if (error == DataFileError::None) {
+    const bool parsed = CDataFile::Parse(bytes, content).ok();
+    if (parsed) {
         FUZZ_CHECK(content.imageCount <= kImageSize);
         FUZZ_CHECK(content.extra.size() <= CDataFile::kMaxExtra);
         FUZZ_CHECK(std::all_of(content.image.begin() + static_cast<long>(content.imageCount),
@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto again = CDataFile::Compose(content.header, content.comment, content.extra,
                                               std::span(content.image).first(content.imageCount));
         DataFileContent second;
-        FUZZ_CHECK(CDataFile::Parse(again, second) == DataFileError::None);
+        FUZZ_CHECK(CDataFile::Parse(again, second).ok());
         FUZZ_CHECK(SameContent(content, second));
         const DataFileHeader header = DataFileHeader::FromBytes(content.header);
         FUZZ_CHECK(header.modelId.size() <= DataFileHeader::kTextFieldSize);
@@ -62,14 +62,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const auto path = fuzz::ScratchDir() / "data.dat";
     fuzz::Overwrite(path, fuzz::AsText(bytes));
     DataFileContent loaded;
-    FUZZ_CHECK(CDataFile::Load(path, loaded) == error);
-    if (error == DataFileError::None) {
+    FUZZ_CHECK(CDataFile::Load(path, loaded).ok() == parsed);
+    if (parsed) {
         FUZZ_CHECK(SameContent(content, loaded));
     }
     DataFileHeader::Bytes header{};
-    const bool hasHeader = CDataFile::ReadHeader(path, header);
-    FUZZ_CHECK(hasHeader == (error != DataFileError::BadMagic && error != DataFileError::ShortHeader &&
-                             error != DataFileError::BadHeaderTag));
+    const bool hasHeader = CDataFile::ReadHeader(path, header).ok();
+    DataFileHeader::Bytes given{};
+    const bool headerGiven = bytes.size() >= CDataFile::kBodyOffset && CDataFile::HasMagic(bytes);
+    if (headerGiven) {
+        std::copy(bytes.begin() + CDataFile::kMagicSize, bytes.begin() + CDataFile::kBodyOffset,
+                  given.begin());
+    }
+    FUZZ_CHECK(hasHeader == (headerGiven && DataFileHeader::HasTag(given)));
     if (hasHeader) {
         FUZZ_CHECK(std::equal(header.begin(), header.end(), bytes.begin() + CDataFile::kMagicSize));
         (void)DataFileHeader::FromBytes(header).RangeText();
@@ -77,13 +82,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string comment;
     const bool hasComment = CDataFile::ReadComment(path, comment);
     FUZZ_CHECK(!hasComment || !comment.empty());
-    if (error == DataFileError::None) {
+    if (parsed) {
         FUZZ_CHECK(hasComment == !content.comment.empty());
         FUZZ_CHECK(!hasComment || comment == content.comment);
     }
     std::vector<std::uint8_t> extra;
     Image image{};
-    FUZZ_CHECK(CDataFile::ReadBody(path, extra, image) == (error == DataFileError::None));
+    FUZZ_CHECK(CDataFile::ReadBody(path, extra, image).ok() == parsed);
 
     // A save over this file writes a whole data file and keeps the comment it found.
     MemorySink sink;
@@ -92,7 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Image saved = BlankImage();
     FUZZ_CHECK(writer.WriteDataFile(path, {}, saved, "").ok());
     DataFileContent written;
-    FUZZ_CHECK(CDataFile::Parse(sink.written, written) == DataFileError::None);
+    FUZZ_CHECK(CDataFile::Parse(sink.written, written).ok());
     FUZZ_CHECK(written.image == saved && written.imageCount == kImageSize);
     FUZZ_CHECK(written.comment == (hasComment ? comment : std::string()));
     return 0;

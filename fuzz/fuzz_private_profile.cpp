@@ -81,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string& section = kSections[choice % kSections.size()];
     const std::string& key = kKeys[(choice / kSections.size()) % kKeys.size()];
     const std::string value = "v" + std::to_string(choice);
-    const bool written = PP::WriteString(fresh, section, key, value);
+    const bool written = PP::WriteString(fresh, section, key, value).ok();
     FUZZ_CHECK(written);
     {
         const Snapshot after = Take(fresh);

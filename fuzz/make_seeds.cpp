@@ -1,8 +1,8 @@
 // Writes the seed corpus of every fuzz target into fuzz/corpus/<target>/: small inputs made
 // from the program's own defaults, the shipped resource files and the link's own frames.
 // Run by fuzz/run.sh --seeds; the output is kept in the repository.
+#include "core/app/CDataContainer.h"
 #include "core/comm/LinkFrame.h"
-#include "core/data/CDataContainer.h"
 #include "core/data/CDataFile.h"
 #include "core/lang/CLanguage.h"
 #include "core/platform/PrivateProfile.h"

@@ -15,7 +15,9 @@ export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:strict_string_checks=1:detect
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 export TSAN_OPTIONS=${TSAN_OPTIONS:-halt_on_error=1:second_deadlock_stack=1}
 
-common=(-G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAV_BUILD_GUI=OFF -DTAV_BUILD_BENCH=OFF)
+werror=OFF
+if [ "${CI:-}" = true ]; then werror=ON; fi
+common=(-G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAV_BUILD_GUI=OFF -DTAV_BUILD_BENCH=OFF -DTAV_WERROR=$werror)
 if command -v ccache >/dev/null; then
     # Paths relative to the checkout, so that another clone of the same sources hits the cache.
     export CCACHE_BASEDIR=$root CCACHE_NOHASHDIR=1

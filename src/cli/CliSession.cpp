@@ -1,5 +1,8 @@
 #include "cli/CliSession.h"
 
+#include "core/lang/BuiltInMessages.h"
+#include "core/util/PrintableText.h"
+
 #include <ostream>
 
 namespace tav::cli {
@@ -14,7 +17,7 @@ CliSession::CliSession(const ProgramHome& home)
 std::string CliSession::MessageText(int messageId) const {
     std::string text = settings_.Language().GetMessageText(messageId);
     if (text.empty()) {
-        text = "operation failed (message " + std::to_string(messageId) + ")";
+        text = BuiltInMessageText(messageId);
     }
     return text;
 }
@@ -22,7 +25,8 @@ std::string CliSession::MessageText(int messageId) const {
 ExitCode CliSession::Fail(CliContext& context, const Result& result) const {
     context.err << "tavctl: " << MessageText(result.messageId());
     if (!result.detail().empty()) {
-        context.err << " (" << result.detail() << ")";
+        // The detail may quote a file's or a radio's text.
+        context.err << " (" << EscapeControls(result.detail()) << ")";
     }
     context.err << '\n';
     for (const auto& problem : problems_.Entries()) {

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "cli/CliContext.h"
+#include "core/app/CDataContainer.h"
 #include "core/app/CSettings.h"
 #include "core/app/Document.h"
 #include "core/app/FreqRangeTable.h"
-#include "core/data/CDataContainer.h"
 #include "core/data/ProblemList.h"
 #include "core/util/Result.h"
 
@@ -29,7 +29,7 @@ public:
 
     /// "tavctl: <language message>" (and the detail) on stderr; returns ExitCode::Failure.
     ExitCode Fail(CliContext& context, const Result& result) const;
-    /// The language text of a message, or a plain fall-back naming its number.
+    /// The language text of a message, or its built-in English wording.
     std::string MessageText(int messageId) const;
 
 private:

@@ -27,10 +27,9 @@ ExitCode RunDiff(CliContext& context) {
     DataFileContent a;
     DataFileContent b;
     for (auto [name, content] : {std::pair{*args.Get("A"), &a}, std::pair{*args.Get("B"), &b}}) {
-        if (const DataFileError error = CDataFile::Load(name, *content); error != DataFileError::None) {
+        if (Result loaded = CDataFile::Load(name, *content); !loaded) {
             CliSession session(context.home);
-            return session.Fail(context,
-                                Result::Fail(Document::kNotDataFile, name + ": " + DataFileErrorText(error)));
+            return session.Fail(context, loaded);
         }
     }
     for (const ImageChange& change : CompareImages(a.image, b.image)) {

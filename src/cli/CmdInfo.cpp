@@ -2,6 +2,7 @@
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
 #include "core/data/CDataFile.h"
+#include "core/util/PrintableText.h"
 
 #include <cstdio>
 #include <ostream>
@@ -26,22 +27,22 @@ ExitCode RunInfo(CliContext& context) {
     }
     const std::string path = *args.Get("FILE");
     DataFileContent content;
-    if (const DataFileError error = CDataFile::Load(path, content); error != DataFileError::None) {
+    if (Result loaded = CDataFile::Load(path, content); !loaded) {
         CliSession session(context.home);
-        return session.Fail(context,
-                            Result::Fail(Document::kNotDataFile, path + ": " + DataFileErrorText(error)));
+        return session.Fail(context, loaded);
     }
     const DataFileHeader header = DataFileHeader::FromBytes(content.header);
     char flags[8];
     std::snprintf(flags, sizeof flags, "0x%02X", header.rangeFlags);
-    context.out << "model-id: " << header.modelId << '\n'
-                << "model-name: " << header.modelName << '\n'
+    // Every text from the file is escaped: it cannot add lines or steer the terminal.
+    context.out << "model-id: " << EscapeControls(header.modelId) << '\n'
+                << "model-name: " << EscapeControls(header.modelName) << '\n'
                 << "range: " << header.RangeText() << '\n'
-                << "firmware: " << header.firmware << '\n'
-                << "data-version: " << header.dataVersion << '\n'
+                << "firmware: " << EscapeControls(header.firmware) << '\n'
+                << "data-version: " << EscapeControls(header.dataVersion) << '\n'
                 << "range-flags: " << flags << '\n'
                 << "signalling: " << static_cast<int>(header.signalType) << '\n'
-                << "comment: " << content.comment << '\n';
+                << "comment: " << EscapeControls(content.comment) << '\n';
     return ExitCode::Success;
 }
 

@@ -3,8 +3,10 @@
 #include "cli/Commands.h"
 #include "core/app/CModelList.h"
 #include "core/app/FreqRangeTable.h"
+#include "core/platform/FileAccess.h"
+#include "core/util/NumberText.h"
+#include "core/util/RangeText.h"
 
-#include <cstdio>
 #include <ostream>
 
 namespace tav::cli {
@@ -26,15 +28,56 @@ const char* const kNewUsage =
 
 namespace {
 
-bool ParseRange(const std::string& text, int& low, int& high) {
-    char extra = 0;
-    return std::sscanf(text.c_str(), "%d-%d%c", &low, &high, &extra) == 2 && low > 0 && high > low &&
-           high < 1000;
+/// A range as the option takes it: exactly "LOW-HIGH" in whole MHz, the lower limit first.
+bool ParseRangeOption(const std::string& text, int& low, int& high) {
+    const auto range = ParseRange(text);
+    if (!range || FormatRange(range->first, range->second) != text) {
+        return false;
+    }
+    low = range->first;
+    high = range->second;
+    return low > 0 && high > low && high < 1000;
 }
 
+/// A whole decimal number, nothing after it.
 bool ParseInt(const std::string& text, int& value) {
-    char extra = 0;
-    return std::sscanf(text.c_str(), "%d%c", &value, &extra) == 1;
+    std::size_t consumed = 0;
+    const auto number = ReadDecimalInteger(text, &consumed);
+    if (!number || consumed != text.size()) {
+        return false;
+    }
+    value = SaturateToInt32(*number);
+    return true;
+}
+
+/// The identity the options give, over the one of the settings. A model named without a range
+/// gets its first range from the model list unless the current range is one of its own.
+void TakeIdentity(const ArgList& args, int low, int high, int signal, CSettings& settings) {
+    if (const auto name = args.Get("--model-name")) {
+        settings.SetModelName(*name);
+        if (!args.Has("--model-id")) {
+            CModelList models(settings.ModelFile(), settings.ModelId());
+            if (std::string id = models.FindModelId(*name); !id.empty()) {
+                settings.SetModelId(id);
+            }
+        }
+    }
+    if (const auto id = args.Get("--model-id")) {
+        settings.SetModelId(*id);
+    }
+    if (args.Has("--range")) {
+        settings.SetFreqRange(FormatRange(low, high));
+    } else if (args.Has("--model-name") || args.Has("--model-id")) {
+        const CModelList models(settings.ModelFile(), settings.ModelId());
+        const auto [currentLow, currentHigh] = FreqRangeTable::CurrentRangeLimits(settings.FreqRange());
+        FreqRangeRecord first;
+        if (!models.HasRange(currentLow, currentHigh) && models.GetRange(0, first)) {
+            settings.SetFreqRange(FormatRange(first.low, first.high));
+        }
+    }
+    if (args.Has("--signal")) {
+        settings.SetSignalType(signal);
+    }
 }
 
 } // namespace
@@ -56,7 +99,7 @@ ExitCode RunNew(CliContext& context) {
     }
     int low = 0;
     int high = 0;
-    if (const auto range = args.Get("--range"); range && !ParseRange(*range, low, high)) {
+    if (const auto range = args.Get("--range"); range && !ParseRangeOption(*range, low, high)) {
         return UsageError(context, "new", "--range takes LOW-HIGH in whole MHz, e.g. 136-174", kNewUsage);
     }
     int signal = 0;
@@ -66,24 +109,14 @@ ExitCode RunNew(CliContext& context) {
     }
 
     CliSession session(context.home);
+    if (Result writable = CheckSaveTarget(*output); !writable) {
+        return session.Fail(context, writable);
+    }
     CSettings& settings = session.settings();
-    if (const auto name = args.Get("--model-name")) {
-        settings.SetModelName(*name);
-        if (!args.Has("--model-id")) {
-            CModelList models(settings.ModelFile(), settings.ModelId());
-            if (std::string id = models.FindModelId(*name); !id.empty()) {
-                settings.SetModelId(id);
-            }
-        }
-    }
-    if (const auto id = args.Get("--model-id")) {
-        settings.SetModelId(*id);
-    }
-    if (args.Has("--range")) {
-        settings.SetFreqRange(FormatRange(low, high));
-    }
-    if (args.Has("--signal")) {
-        settings.SetSignalType(signal);
+    TakeIdentity(args, low, high, signal, settings);
+    if (!session.document().IsAcceptedModel(settings.ModelId())) {
+        return session.Fail(context, Result::Fail(Document::kModelNotListed,
+                                                  "model identifier '" + settings.ModelId() + "'"));
     }
     Document& document = session.document();
     if (Result made = document.New(session.views()); !made) {

@@ -2,6 +2,7 @@
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
 #include "core/data/CDataFile.h"
+#include "core/platform/FileAccess.h"
 
 #include <ostream>
 
@@ -29,6 +30,9 @@ ExitCode RunNormalize(CliContext& context) {
     }
     const std::string input = *args.Get("IN");
     CliSession session(context.home);
+    if (Result writable = CheckSaveTarget(*output); !writable) {
+        return session.Fail(context, writable);
+    }
     if (Result opened = session.document().Open(input, session.views()); !opened) {
         return session.Fail(context, opened);
     }

@@ -5,6 +5,7 @@
 #include "cli/RadioCli.h"
 #include "core/comm/CSerialPort.h"
 #include "core/data/CDataFile.h"
+#include "core/platform/FileAccess.h"
 
 #include <filesystem>
 #include <ostream>
@@ -45,11 +46,10 @@ ExitCode RunRead(CliContext& context, CliSession& session, Clock& clock) {
     if (const std::string error = RadioCli::CheckOptions(args); !error.empty()) {
         return UsageError(context, "read", error, kReadUsage);
     }
-    // A folder that is not there is found before the radio is read, not after.
+    // A file that cannot be saved is found before the radio is read, not after.
     const std::filesystem::path out(*output);
-    std::error_code ec;
-    if (out.has_parent_path() && !std::filesystem::is_directory(out.parent_path(), ec)) {
-        return session.Fail(context, Result::Fail(Document::kCannotWrite, out.string() + ": no such folder"));
+    if (Result writable = CheckSaveTarget(out); !writable) {
+        return session.Fail(context, writable);
     }
 
     RadioCli radio(context, session, args);
@@ -65,10 +65,13 @@ ExitCode RunRead(CliContext& context, CliSession& session, Clock& clock) {
     if (!report.ok()) {
         return radio.Fail(report);
     }
+    if (!radio.FinishTrace()) {
+        return ExitCode::Failure;
+    }
     // The file carries the bytes as the radio gave them, not the data objects' rebuild of them.
     CDataFile file;
-    if (!file.SetHeader(session.document().BuildHeader().ToBytes())) {
-        return session.Fail(context, Result::Fail(Document::kCannotWrite, out.string()));
+    if (Result kept = file.SetHeader(session.document().BuildHeader().ToBytes()); !kept) {
+        return session.Fail(context, kept);
     }
     if (Result written = file.WriteDataFile(out, {}, received, {}, CDataFile::EmptyComment::Write);
         !written) {

@@ -1,15 +1,18 @@
 // tavctl simulate: a simulated radio on a pseudo-terminal, for trying the program without one.
 #include "cli/ArgList.h"
 #include "cli/Commands.h"
-#include "sim/RadioSimulator.h"
-#include "sim/SimImageFile.h"
+#include "cli/TraceFile.h"
 #include "core/comm/FrameTracer.h"
 #include "core/comm/RadioIdentity.h"
+#include "core/platform/FileAccess.h"
+#include "core/util/PrintableText.h"
+#include "sim/RadioSimulator.h"
+#include "sim/SimImageFile.h"
 
 #include <algorithm>
 #include <cctype>
 #include <csignal>
-#include <fstream>
+#include <filesystem>
 #include <memory>
 #include <ostream>
 #include <pthread.h>
@@ -226,15 +229,27 @@ ExitCode RunSimulate(CliContext& c) {
         }
     }
 
-    std::ofstream traceFile;
-    std::unique_ptr<StreamFrameTracer> tracer;
-    if (const auto trace = args.Get("--trace")) {
-        traceFile.open(*trace, std::ios::trunc);
-        if (!traceFile) {
-            c.err << "tavctl simulate: " << *trace << ": cannot be written\n";
+    // The memory is dumped at exit: a file it cannot go to is refused now, not after the session.
+    if (const auto dump = args.Get("--dump")) {
+        if (Result writable = CheckSaveTarget(*dump); !writable) {
+            c.err << "tavctl simulate: " << writable.detail() << "\n";
             return ExitCode::Failure;
         }
-        tracer = std::make_unique<StreamFrameTracer>(traceFile, "radio");
+        if (const auto image = args.Get("--image"); image && SameFile(*dump, *image)) {
+            c.err << "tavctl simulate: " << *dump << ": the dump would overwrite the image " << *image
+                  << "\n";
+            return ExitCode::Failure;
+        }
+    }
+    TraceFile traceFile;
+    std::unique_ptr<StreamFrameTracer> tracer;
+    if (const auto trace = args.Get("--trace")) {
+        const std::vector<std::filesystem::path> others{args.GetOr("--image", ""), args.GetOr("--dump", "")};
+        if (Result opened = traceFile.Open(*trace, others); !opened) {
+            c.err << "tavctl simulate: " << opened.detail() << "\n";
+            return ExitCode::Failure;
+        }
+        tracer = std::make_unique<StreamFrameTracer>(traceFile.Stream(), "radio");
     }
 
     // The radio's thread must not take the termination signals: they are waited for here.
@@ -254,9 +269,10 @@ ExitCode RunSimulate(CliContext& c) {
         return ExitCode::Failure;
     }
     c.out << simulator.DevicePath() << std::endl;
-    c.err << "Simulated radio " << config.modelName << " (" << config.modelId << ", firmware "
-          << config.firmware << ", band " << DecodeBand(config.band).RangeText() << ") on "
-          << simulator.DevicePath() << "; stop it with Ctrl+C.\n";
+    c.err << "Simulated radio " << EscapeControls(config.modelName) << " (" << EscapeControls(config.modelId)
+          << ", firmware " << EscapeControls(config.firmware) << ", band "
+          << DecodeBand(config.band).RangeText() << ") on " << simulator.DevicePath()
+          << "; stop it with Ctrl+C.\n";
 
     int received = 0;
     sigwait(&stopSignals, &received);
@@ -269,6 +285,10 @@ ExitCode RunSimulate(CliContext& c) {
             c.err << "tavctl simulate: " << written.detail() << "\n";
             return ExitCode::Failure;
         }
+    }
+    if (Result finished = traceFile.Finish(); !finished) {
+        c.err << "tavctl simulate: " << finished.detail() << "\n";
+        return ExitCode::Failure;
     }
     return ExitCode::Success;
 }

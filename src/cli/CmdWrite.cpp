@@ -58,6 +58,9 @@ ExitCode RunWrite(CliContext& context, CliSession& session, Clock& clock) {
     if (!written->ok()) {
         return radio.Fail(*written);
     }
+    if (!radio.FinishTrace()) {
+        return ExitCode::Failure;
+    }
     radio.Completed(*written);
     return ExitCode::Success;
 }

@@ -1,12 +1,15 @@
 #include "cli/CommandTable.h"
 
+#include "cli/Commands.h"
+#include "core/app/CSettings.h"
+#include "core/app/ProgramFolderCheck.h"
+#include "core/platform/FileAccess.h"
+
 #include <iostream>
 #include <optional>
 #include <string>
 #include <unistd.h>
 #include <vector>
-
-#include "cli/Commands.h"
 
 namespace tav::cli {
 namespace {
@@ -39,11 +42,22 @@ void PrintOverview(std::ostream& out) {
            "Exit status: 0 success, 1 the operation failed, 2 usage error.\n";
 }
 
+/// The program folder and its language file, checked before any command runs: a broken one is
+/// named plainly instead of showing up later as texts that cannot be found.
+Result CheckHome(const ProgramHome& home) {
+    CSettings settings(home);
+    settings.CancelExitWrite();
+    return CheckProgramFolder(home, settings.LanguageFile());
+}
+
 } // namespace
 
-std::span<const CommandInfo> Commands() { return kCommands; }
+std::span<const CommandInfo> Commands() {
+    return kCommands;
+}
 
 int RunTavctl(int argc, char** argv) {
+    IgnoreFileSizeSignal();
     std::vector<std::string> args(argv + 1, argv + argc);
     std::optional<std::string> home;
     std::size_t i = 0;
@@ -73,7 +87,12 @@ int RunTavctl(int argc, char** argv) {
     }
     for (const auto& c : kCommands) {
         if (name == c.name) {
-            CliContext context{ProgramHome::Resolve(home),
+            ProgramHome programHome = ProgramHome::Resolve(home);
+            if (Result usable = CheckHome(programHome); !usable) {
+                std::cerr << "tavctl: " << usable.detail() << '\n';
+                return static_cast<int>(ExitCode::Failure);
+            }
+            CliContext context{std::move(programHome),
                                std::vector<std::string>(args.begin() + static_cast<long>(i) + 1, args.end()),
                                std::cout,
                                std::cerr,

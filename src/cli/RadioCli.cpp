@@ -3,6 +3,7 @@
 #include "cli/CliSession.h"
 #include "core/comm/LinkMessages.h"
 #include "core/comm/TransferText.h"
+#include "core/util/PrintableText.h"
 
 #include <algorithm>
 #include <cctype>
@@ -95,12 +96,26 @@ bool RadioCli::OpenTrace() {
     if (!trace) {
         return true;
     }
-    traceFile_.open(*trace, std::ios::out | std::ios::trunc);
-    if (!traceFile_) {
-        context_.err << "tavctl: " << *trace << ": the trace file cannot be written\n";
+    std::vector<std::filesystem::path> others;
+    for (const char* name : {"-o", "--output", "IN"}) {
+        if (const auto file = args_.Get(name)) {
+            others.emplace_back(*file);
+        }
+    }
+    if (Result opened = traceFile_.Open(*trace, others); !opened) {
+        context_.err << "tavctl: " << opened.detail() << '\n';
         return false;
     }
-    tracer_ = std::make_unique<StreamFrameTracer>(traceFile_);
+    tracer_ = std::make_unique<StreamFrameTracer>(traceFile_.Stream());
+    return true;
+}
+
+bool RadioCli::FinishTrace() {
+    if (Result finished = traceFile_.Finish(); !finished) {
+        EndProgressLine();
+        context_.err << "tavctl: " << finished.detail() << '\n';
+        return false;
+    }
     return true;
 }
 
@@ -226,7 +241,7 @@ ExitCode RadioCli::Fail(const TransferReport& report) {
     context_.err << "tavctl: " << TransferReportText(session_.settings().Language(), report);
     if (report.status == TransferStatus::IdentityRefused && !report.detail.empty()) {
         context_.err << (report.messageId == kMsgModelRefused ? " (radio model " : " (radio firmware ")
-                     << report.detail << ")";
+                     << EscapeControls(report.detail) << ")";
     }
     context_.err << '\n';
     if (report.status == TransferStatus::NoRadio) {
@@ -247,6 +262,10 @@ ExitCode RadioCli::Fail(const TransferReport& report) {
 
 void RadioCli::Completed(const TransferReport& report) {
     EndProgressLine();
+    if (session_.ranges().OfferWriteFailed()) {
+        context_.err << "tavctl: " << session_.MessageText(FreqRangeTable::kRangeNotSavedMessage) << " ("
+                     << session_.settings().Home().UserFile(CSettings::kModelFileName).string() << ")\n";
+    }
     if (context_.errorIsTerminal) {
         context_.err << session_.MessageText(report.messageId) << '\n';
     }

@@ -2,11 +2,11 @@
 
 #include "cli/ArgList.h"
 #include "cli/CliContext.h"
+#include "cli/TraceFile.h"
 #include "core/app/RadioCommands.h"
 #include "core/comm/Clock.h"
 #include "core/comm/FrameTracer.h"
 
-#include <fstream>
 #include <memory>
 #include <string>
 
@@ -31,15 +31,19 @@ public:
     static std::string CheckOptions(const ArgList& args);
 
     RadioTarget Target() const;
-    /// Opens the --trace file; false (the message printed) when it cannot be written.
+    /// Opens the --trace file; false (the message printed) when it cannot be written or names
+    /// the command's input or output file.
     bool OpenTrace();
+    /// Flushes the trace; false (the message printed) when some of it could not be written.
+    bool FinishTrace();
     FrameTracer* Tracer() { return tracer_.get(); }
     RadioCommandUi Ui();
 
     /// Prints a transfer's failure ("tavctl: " and its sentence, and what explains it);
     /// returns ExitCode::Failure.
     ExitCode Fail(const TransferReport& report);
-    /// Ends the progress line and, on a terminal, tells that the transfer completed.
+    /// Ends the progress line and, on a terminal, tells that the transfer completed. An accepted
+    /// new range that could not be written to the model list is reported here too.
     void Completed(const TransferReport& report);
 
 private:
@@ -53,7 +57,7 @@ private:
     CliContext& context_;
     CliSession& session_;
     const ArgList& args_;
-    std::ofstream traceFile_;
+    TraceFile traceFile_;
     std::unique_ptr<StreamFrameTracer> tracer_;
     bool progressShown_ = false;
     int refusals_ = 0;

@@ -1,16 +1,27 @@
 #include "sim/SimImageFile.h"
 
 #include "core/data/CDataFile.h"
+#include "core/platform/AtomicFile.h"
+#include "core/platform/FileAccess.h"
 
-#include <fstream>
-#include <system_error>
+#include <algorithm>
+#include <string_view>
 
 namespace tav::sim {
+namespace {
+
+constexpr int kMsgNotDataFile = 811;
+
+} // namespace
 
 Outcome<SimImage> LoadSimImage(const std::filesystem::path& path) {
+    const auto bytes = ReadRegularFile(path, CDataFile::kMaxFileSize, kMsgNotDataFile);
+    if (!bytes) {
+        return bytes.result();
+    }
     DataFileContent content;
-    const DataFileError error = CDataFile::Load(path, content);
-    if (error == DataFileError::None) {
+    const Result parsed = CDataFile::Parse(*bytes, content);
+    if (parsed) {
         SimImage result;
         result.memory = content.image;
         result.fromDataFile = true;
@@ -24,46 +35,22 @@ Outcome<SimImage> LoadSimImage(const std::filesystem::path& path) {
         result.signalling = header.signalType;
         return result;
     }
-    if (error == DataFileError::CannotOpen) {
-        return Result::Fail(811, path.string() + ": cannot be opened");
-    }
     // Not a data file: a file of exactly the memory's size is taken as a raw image.
-    std::error_code ec;
-    if (std::filesystem::file_size(path, ec) == kRadioImageSize && !ec) {
-        std::ifstream in(path, std::ios::binary);
+    if (bytes->size() == kRadioImageSize) {
         SimImage raw;
-        in.read(reinterpret_cast<char*>(raw.memory.data()), static_cast<std::streamsize>(raw.memory.size()));
-        if (in.gcount() == static_cast<std::streamsize>(raw.memory.size())) {
-            return raw;
-        }
-        return Result::Fail(811, path.string() + ": cannot be read");
+        std::copy(bytes->begin(), bytes->end(), raw.memory.begin());
+        return raw;
     }
-    if (error == DataFileError::BadMagic) {
-        return Result::Fail(811, path.string() + ": neither a raw 8192-byte image nor a data file");
+    if (!CDataFile::HasMagic(*bytes)) {
+        return Result::Fail(kMsgNotDataFile,
+                            path.string() + ": neither a raw 8192-byte image nor a data file");
     }
-    return Result::Fail(811, path.string() + ": " + DataFileErrorText(error));
+    return Result::Fail(kMsgNotDataFile, path.string() + ": " + parsed.detail());
 }
 
 Result WriteRawImage(const std::filesystem::path& path, const RadioImage& memory) {
-    const std::filesystem::path temporary = path.string() + ".part";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(memory.data()), static_cast<std::streamsize>(memory.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return Result::Fail(803, path.string() + ": cannot be written");
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        return Result::Fail(803, path.string() + ": cannot be written");
-    }
-    return Result::Ok();
+    return WriteFileAtomically(path,
+                               std::string_view(reinterpret_cast<const char*>(memory.data()), memory.size()));
 }
 
 } // namespace tav::sim

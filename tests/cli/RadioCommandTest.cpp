@@ -323,7 +323,7 @@ TEST_F(RadioCommand, UsageErrors) {
     // A folder that does not exist is reported before the radio is touched.
     const CliRun run = Read({"--device", "/dev/null", "-o", (work / "no" / "o.dat").string()});
     EXPECT_EQ(run.code, cli::ExitCode::Failure);
-    EXPECT_NE(run.err.find("no such folder"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("No such file or directory"), std::string::npos) << run.err;
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "cli/TavctlFixture.h"
 #include "support/TestSupport.h"
 
 #include <cstdio>
@@ -10,66 +11,10 @@ namespace {
 namespace fs = std::filesystem;
 using tav::test::ReadBytes;
 using tav::test::ReadText;
+using tav::test::Tavctl;
 using tav::test::TempDir;
+using tav::test::ToolRun;
 using tav::test::WriteBytes;
-
-struct ToolRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) {
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    }
-    return q + "'";
-}
-
-/// A program directory of its own for each test: the shipped files, no settings.
-class Tavctl : public ::testing::Test {
-protected:
-    TempDir dir;
-    fs::path home = dir / "home";
-
-    void SetUp() override {
-        fs::create_directories(home);
-        for (const char* name : {"TAV_E.lng", "Model.dat", "volume.ini"}) {
-            fs::copy_file(fs::path(TAV_HOME_DIR) / name, home / name);
-        }
-    }
-
-    ToolRun Tool(const std::vector<std::string>& args) {
-        std::string command = Quote(TAVCTL_PATH) + " --home " + Quote(home.string());
-        for (const auto& a : args) {
-            command += " " + Quote(a);
-        }
-        const fs::path errFile = dir / "stderr.txt";
-        command += " 2>" + Quote(errFile.string()) + " </dev/null";
-        ToolRun run;
-        FILE* pipe = ::popen(command.c_str(), "r");
-        char buffer[4096];
-        size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-            run.out.append(buffer, n);
-        }
-        const int status = ::pclose(pipe);
-        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        run.err = ReadText(errFile);
-        return run;
-    }
-
-    fs::path NewFile(const std::string& name, std::vector<std::string> extra = {}) {
-        std::vector<std::string> args{"new",        "-o",       (dir / name).string(),
-                                      "--model-id", "TAV-V300", "--model-name",
-                                      "TAV 310",    "--range",  "136-174"};
-        args.insert(args.end(), extra.begin(), extra.end());
-        const ToolRun run = Tool(args);
-        EXPECT_EQ(run.status, 0) << run.err;
-        return dir / name;
-    }
-};
 
 std::uint32_t Le32(const std::vector<std::uint8_t>& b, size_t o) {
     return b[o] | (b[o + 1] << 8) | (b[o + 2] << 16) | (std::uint32_t{b[o + 3]} << 24);

@@ -2,6 +2,7 @@
 // file commands with bad files, nothing lost on closing while an edit is typed, the radio commands,
 // change notices reaching every editor, the model change and the clock.
 #include "ShellTestSupport.h"
+#include "core/data/CDataFile.h"
 #include "gui/app/AboutBox.h"
 #include "gui/app/CChildFrame.h"
 #include "gui/app/CMainFrame.h"
@@ -11,7 +12,6 @@
 #include "gui/app/NavigationTree.h"
 #include "gui/app/ProblemListBar.h"
 #include "gui/app/ShellTexts.h"
-#include "core/data/CDataFile.h"
 #include "gui/views/CViewRadio.h"
 
 #include <QAction>
@@ -30,7 +30,7 @@ namespace {
 /// The receive frequency of the first channel of a data file.
 std::uint32_t FirstChannelRxInFile(const std::filesystem::path& file) {
     DataFileContent content;
-    if (CDataFile::Load(file, content) != DataFileError::None) {
+    if (!CDataFile::Load(file, content)) {
         return 0;
     }
     CDataContainer container;
@@ -200,7 +200,7 @@ void MainFrameTest::closeQuestionYesSavesEvenThroughSaveAs() {
     QVERIFY(Frame().close());
     QCOMPARE(ctx_->files->SaveCount(), 1);
     DataFileContent content;
-    QCOMPARE(CDataFile::Load(ctx_->home / "closing.dat", content), DataFileError::None);
+    QVERIFY(CDataFile::Load(ctx_->home / "closing.dat", content).ok());
     CDataContainer reread;
     reread.image() = content.image;
     reread.LoadAll();

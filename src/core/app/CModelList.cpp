@@ -44,6 +44,30 @@ bool CModelList::GetRange(int index, FreqRangeRecord& record) const {
     return true;
 }
 
+int CModelList::ReadableRangeCount() const {
+    int count = 0;
+    for (FreqRangeRecord record; GetRange(count, record);) {
+        ++count;
+    }
+    return count;
+}
+
+bool CModelList::HasRange(std::uint32_t low, std::uint32_t high) const {
+    if (modelId_.empty()) {
+        return false;
+    }
+    for (const auto& [key, value] : PrivateProfile::ReadSection(file_, modelId_)) {
+        if (!AsciiText::EqualsNoCase(key.substr(0, 4), "Freq")) {
+            continue;
+        }
+        const auto parsed = ParseRangeEntry(AsciiText::CutUtf8(value, kEntryBytes - 1));
+        if (parsed && parsed->low == low && parsed->high == high) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::vector<std::string> CModelList::ModelIds() const {
     return AsciiText::SplitList(
         PrivateProfile::ReadString(file_, kSettingSection, kModelIdKey, {}, kListBytes));

@@ -34,6 +34,10 @@ public:
     int GetRangeCount() const { return count_; }
     /// Reads "Freq<index>" of the identifier's section; false when missing or unreadable.
     bool GetRange(int index, FreqRangeRecord& record) const;
+    /// How many entries from "Freq0" on can be read one after the other, whatever "Number" says.
+    int ReadableRangeCount() const;
+    /// Whether any readable "Freq<n>" entry of the section has these limits (however many there are).
+    bool HasRange(std::uint32_t low, std::uint32_t high) const;
 
     /// The first identifier (in "ModelID" order) whose name list holds `modelName`; empty if none.
     std::string FindModelId(const std::string& modelName) const;

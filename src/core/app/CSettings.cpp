@@ -2,11 +2,13 @@
 
 #include "core/app/UserFiles.h"
 #include "core/platform/AsciiText.h"
+#include "core/platform/FileAccess.h"
 #include "core/platform/PrivateProfile.h"
 
 #include <algorithm>
 #include <clocale>
 #include <string>
+#include <tuple>
 
 namespace tav {
 namespace {
@@ -114,16 +116,18 @@ void CSettings::ChooseLanguage(int index) {
 int CSettings::SelectLanguage(int index) {
     ChooseLanguage(index);
     if (const auto file = PrepareUserFile(home_, kSettingsFileName)) {
-        PrivateProfile::WriteString(*file, kSettingSection, "Language", std::to_string(languageIndex_));
+        // A failed write only means the next start begins with the language of before.
+        std::ignore =
+            PrivateProfile::WriteString(*file, kSettingSection, "Language", std::to_string(languageIndex_));
     }
     return languageIndex_;
 }
 
-bool CSettings::WriteOnExit() {
+Result CSettings::WriteOnExit() {
     exitWriteDone_ = true;
     const auto file = PrepareUserFile(home_, kSettingsFileName);
     if (!file) {
-        return false;
+        return Result::Fail(kMsgCannotSave, home_.UserFile(kSettingsFileName).string() + ": cannot be made");
     }
     // A declined new range leaves the model list without it, so the range kept is the one before.
     const std::string& range = newRangeAnswer_ == kAnswerNo ? prevFreqRange_ : freqRange_;

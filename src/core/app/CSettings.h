@@ -2,6 +2,7 @@
 
 #include "core/app/ProgramHome.h"
 #include "core/lang/CLanguage.h"
+#include "core/util/Result.h"
 
 #include <filesystem>
 #include <string>
@@ -104,7 +105,7 @@ public:
     /// The exit-time write of "ComPort", "Signal", "ModelName", "ModelID" and "FreqRange" (the
     /// previous range when the last new-range answer was no), in one atomic update. Returns whether
     /// it succeeded; the destructor does not write again afterwards.
-    bool WriteOnExit();
+    Result WriteOnExit();
     /// Keeps the destructor from writing (for tools that must not change the user's settings).
     void CancelExitWrite() { exitWriteDone_ = true; }
     bool ExitWriteDone() const { return exitWriteDone_; }

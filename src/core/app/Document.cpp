@@ -1,8 +1,8 @@
 #include "core/app/Document.h"
 
+#include "core/app/CDataContainer.h"
 #include "core/app/CSettings.h"
 #include "core/app/FreqRangeTable.h"
-#include "core/data/CDataContainer.h"
 #include "core/data/CDataFile.h"
 #include "core/data/ImageMap.h"
 #include "core/data/ProblemList.h"
@@ -64,7 +64,7 @@ Result Document::New(DocumentViews& views) {
     container_.ClearLists();
     container_.CreateDefaults();
     DataFileContent defaults;
-    if (CDataFile::Load(DefaultDataFile(), defaults) == DataFileError::None) {
+    if (CDataFile::Load(DefaultDataFile(), defaults)) {
         views.CloseAllEditors();
         container_.image() = defaults.image;
         const ProgrammingDate date = EncodeProgrammingDate(clock_->Now());
@@ -85,17 +85,15 @@ Result Document::OpenRecent(const std::filesystem::path& path, DocumentViews& vi
 
 Result Document::OpenFile(const std::filesystem::path& path, DocumentViews& views, bool recent) {
     DataFileHeader::Bytes headerBytes;
-    if (!CDataFile::ReadHeader(path, headerBytes)) {
+    if (Result read = CDataFile::ReadHeader(path, headerBytes); !read) {
         if (recent) {
             path_.clear();
-            return Result::Fail(kRecentNotDataFile, path.string());
+            return Result::Fail(kRecentNotDataFile, read.detail());
         }
-        return Result::Fail(kNotDataFile, path.string());
+        return read;
     }
     const DataFileHeader header = DataFileHeader::FromBytes(headerBytes);
-    const CLanguage& language = settings_.Language();
-    if (header.modelId.empty() || (header.modelId != language.GetModelText(kAcceptedModelText1) &&
-                                   header.modelId != language.GetModelText(kAcceptedModelText2))) {
+    if (!IsAcceptedModel(header.modelId)) {
         path_.clear();
         return Result::Fail(kModelNotSupported, header.modelId);
     }
@@ -104,8 +102,8 @@ Result Document::OpenFile(const std::filesystem::path& path, DocumentViews& view
     }
     // The body is read before anything is taken over, so a damaged file changes nothing.
     DataFileContent content;
-    if (const DataFileError error = CDataFile::Load(path, content); error != DataFileError::None) {
-        return Result::Fail(kNotDataFile, path.string() + ": " + DataFileErrorText(error));
+    if (Result loaded = CDataFile::Load(path, content); !loaded) {
+        return loaded;
     }
     settings_.SetModelId(header.modelId);
     settings_.SetModelName(header.modelName);
@@ -124,6 +122,12 @@ Result Document::OpenFile(const std::filesystem::path& path, DocumentViews& view
     container_.LoadAll();
     views.DataReloaded();
     return Result::Ok();
+}
+
+bool Document::IsAcceptedModel(const std::string& modelId) const {
+    const CLanguage& language = settings_.Language();
+    return !modelId.empty() && (modelId == language.GetModelText(kAcceptedModelText1) ||
+                                modelId == language.GetModelText(kAcceptedModelText2));
 }
 
 void Document::TakeRadioImage(const Image& image, DocumentViews& views) {

@@ -44,6 +44,7 @@ public:
         kInvalidReferences = 814,
         kRecentFirmwareTooNew = 1140,
         kFirmwareTooNew = 1230,
+        kModelNotListed = 9462,
     };
     /// S03 texts naming the model identifiers a data file may carry.
     static constexpr int kAcceptedModelText1 = 450;
@@ -83,6 +84,9 @@ public:
 
     /// The reference check that gates saving and writing (814 when problems were listed).
     Result CheckReferences();
+
+    /// Whether the language file lists `modelId` as a model whose data files the program takes.
+    bool IsAcceptedModel(const std::string& modelId) const;
 
     /// The header a save writes for the current identity.
     DataFileHeader BuildHeader() const;

@@ -12,6 +12,16 @@
 #include <string_view>
 
 namespace tav {
+namespace {
+
+/// The lower limit of a range text that has no upper one ("136-" or "136").
+int ParseLeadingLow(std::string_view text) {
+    int low = 0;
+    AsciiText::ScanInt(text, low);
+    return low;
+}
+
+} // namespace
 
 bool FreqRangeTable::AllocateRanges(int count) {
     if (count <= 0 || count > kMaxRanges) {
@@ -46,13 +56,10 @@ Result FreqRangeTable::LoadFor(const CSettings& settings) {
 }
 
 std::pair<std::uint16_t, std::uint16_t> FreqRangeTable::CurrentRangeLimits(const std::string& rangeText) {
-    std::string_view text = rangeText;
-    int low = 0;
-    int high = 0;
-    if (AsciiText::ScanInt(text, low) && text.starts_with('-')) {
-        text.remove_prefix(1);
-        AsciiText::ScanInt(text, high);
-    }
+    // A lower limit alone still counts, as "%d-%d" would have filled it.
+    const auto range = ParseRange(rangeText);
+    const int low = range ? range->first : ParseLeadingLow(rangeText);
+    const int high = range ? range->second : 0;
     return {static_cast<std::uint16_t>(low), static_cast<std::uint16_t>(high)};
 }
 
@@ -93,31 +100,22 @@ int FreqRangeTable::OfferNewRange(CSettings& settings, const FreqRangeRecord& ra
             return kRangeKnown;
         }
     }
+    // The table holds at most kMaxRanges entries; the model list itself may hold more.
+    const CModelList list(settings.ModelFile(), settings.ModelId());
+    if (list.HasRange(radioRange.low, radioRange.high)) {
+        return kRangeKnown;
+    }
+    // A range without both limits in order is no range: never asked for, never added.
+    if (radioRange.low == 0 || radioRange.high <= radioRange.low) {
+        return kRangeDeclined;
+    }
     const bool yes =
         askYesNo && askYesNo(NewRangeQuestion(settings.LanguageIndex(), radioRange.low, radioRange.high));
     settings.SetNewRangeAnswer(yes ? CSettings::kAnswerYes : CSettings::kAnswerNo);
     if (!yes) {
         return kRangeDeclined;
     }
-
-    FreqRangeRecord added = radioRange;
-    added.low2 = added.low;
-    added.high2 = added.high;
-
-    // The new entry goes right after the last entry that can be read, so that loading reaches it
-    // even when "Number" is missing or an entry is damaged.
-    const CModelList list(settings.ModelFile(), settings.ModelId());
-    int readable = 0;
-    for (FreqRangeRecord record; readable < list.GetRangeCount() && list.GetRange(readable, record);) {
-        ++readable;
-    }
-    const int number = std::max(list.GetRangeCount(), readable + 1);
-    const auto file = PrepareUserFile(settings.Home(), CSettings::kModelFileName);
-    const bool written =
-        file && PrivateProfile::WriteStrings(*file, settings.ModelId(),
-                                             {{CModelList::kNumberKey, std::to_string(number)},
-                                              {CModelList::RangeKey(readable), FormatRangeEntry(added)}});
-    if (!written) {
+    if (!AppendRange(settings, list, radioRange)) {
         offerWriteFailed_ = true;
         settings.SetNewRangeAnswer(CSettings::kAnswerNo);
         return kRangeDeclined;
@@ -126,8 +124,19 @@ int FreqRangeTable::OfferNewRange(CSettings& settings, const FreqRangeRecord& ra
     return kRangeAdded;
 }
 
-std::string FormatRange(long low, long high) {
-    return std::to_string(low) + "-" + std::to_string(high);
+bool FreqRangeTable::AppendRange(const CSettings& settings, const CModelList& list,
+                                 const FreqRangeRecord& range) {
+    FreqRangeRecord added = range;
+    added.low2 = added.low;
+    added.high2 = added.high;
+    // The new entry goes right after the entries that can be read, counted whatever "Number" says,
+    // so that loading reaches it and no readable entry is overwritten when "Number" is missing.
+    const int readable = list.ReadableRangeCount();
+    const int number = std::max(list.GetRangeCount(), readable + 1);
+    const auto file = PrepareUserFile(settings.Home(), CSettings::kModelFileName);
+    return file && PrivateProfile::WriteStrings(*file, settings.ModelId(),
+                                                {{CModelList::kNumberKey, std::to_string(number)},
+                                                 {CModelList::RangeKey(readable), FormatRangeEntry(added)}});
 }
 
 } // namespace tav

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app/FreqRangeRecord.h"
+#include "core/util/RangeText.h"
 #include "core/util/Result.h"
 
 #include <cstdint>
@@ -24,6 +25,8 @@ public:
     static constexpr FreqRangeRecord kFallbackRange{136, 174, 136, 174, 0x80};
     /// Language text shown when the table cannot be allocated.
     static constexpr int kNoMemoryMessage = 1147;
+    /// Language text shown when an accepted new range cannot be written to the model list.
+    static constexpr int kRangeNotSavedMessage = 9461;
 
     /// Results of OfferNewRange.
     static constexpr int kRangeKnown = 0;
@@ -66,11 +69,11 @@ public:
     static std::string NewRangeQuestion(int languageIndex, std::uint32_t low, std::uint32_t high);
 
 private:
+    /// Writes the range as the model's next entry in the user's model list; false when it cannot.
+    static bool AppendRange(const CSettings& settings, const CModelList& list, const FreqRangeRecord& range);
+
     std::vector<FreqRangeRecord> ranges_{kFallbackRange};
     bool offerWriteFailed_ = false;
 };
-
-/// A range text from two limits: "%d-%d".
-std::string FormatRange(long low, long high);
 
 } // namespace tav

@@ -24,9 +24,10 @@ std::filesystem::path UserConfigDir() {
 } // namespace
 
 ProgramHome::ProgramHome(std::filesystem::path dir) : dir_(std::move(dir)), userDir_(dir_) {
-    if (!IsWritableDir(dir_)) {
+    std::error_code ec;
+    // A folder that is not there (a mistyped --home) is reported by the caller; nothing is made.
+    if (std::filesystem::is_directory(dir_, ec) && !IsWritableDir(dir_)) {
         userDir_ = UserConfigDir();
-        std::error_code ec;
         std::filesystem::create_directories(userDir_, ec);
     }
 }

@@ -1,10 +1,10 @@
 #include "core/app/RadioCommands.h"
 
+#include "core/app/CDataContainer.h"
 #include "core/app/CModelList.h"
 #include "core/app/CSettings.h"
 #include "core/app/Document.h"
 #include "core/app/FreqRangeTable.h"
-#include "core/data/CDataContainer.h"
 
 #include <algorithm>
 

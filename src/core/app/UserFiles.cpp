@@ -17,7 +17,7 @@ std::optional<std::filesystem::path> PrepareUserFile(const ProgramHome& home, co
     }
     std::ifstream in(shipped, std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad() || !WriteFileAtomically(userFile, bytes)) {
+    if (in.bad() || !WriteFileAtomically(userFile, bytes).ok()) {
         return std::nullopt;
     }
     return userFile;

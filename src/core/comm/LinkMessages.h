@@ -12,6 +12,7 @@ inline constexpr int kMsgReadFailed = 1138;  ///< formatted with the block addre
 inline constexpr int kMsgWriteFailed = 1139; ///< formatted with the block address
 inline constexpr int kMsgFirmwareTooNew = 1140;
 inline constexpr int kMsgRangeOutsideRadio = 1142; ///< formatted with the radio's range text
+inline constexpr int kMsgBandNotValid = 9463;      ///< formatted with the band bytes in hex
 inline constexpr int kMsgNoRadio = 1143;
 inline constexpr int kMsgIdentifyFailed = 1146;
 inline constexpr int kMsgTuneDataWritten = 1153;

@@ -1,6 +1,7 @@
 #include "core/comm/RadioIdentity.h"
 
 #include "core/comm/LinkMessages.h"
+#include "core/util/NumberText.h"
 
 #include <algorithm>
 #include <cctype>
@@ -33,17 +34,6 @@ std::string LimitText(std::uint32_t tenHz) {
     return text;
 }
 
-/// The decimal number at the start of `text` (after optional blanks), as atoi reads it.
-int LeadingNumber(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) {
-        ++i;
-    }
-    int value = 0;
-    std::from_chars(text.data() + i, text.data() + text.size(), value);
-    return value;
-}
-
 } // namespace
 
 std::string FrequencyBand::RangeText() const {
@@ -57,24 +47,25 @@ FrequencyBand DecodeBand(std::span<const std::uint8_t, 9> bytes) {
         band.lowMHz = static_cast<int>(*low / 100000);
         band.lowText = LimitText(*low);
     }
-    if (const auto high = BcdLimit(bytes.subspan(5, 4))) {
+    const auto high = BcdLimit(bytes.subspan(5, 4));
+    if (high) {
         band.highMHz = static_cast<int>(*high / 100000);
         band.highText = LimitText(*high);
     }
+    const auto low = BcdLimit(bytes.subspan(1, 4));
+    band.valid = low && high && *low < *high;
     return band;
 }
 
-std::string FormatRange(int low, int high) {
-    return std::to_string(low) + "-" + std::to_string(high);
-}
-
-std::optional<std::pair<int, int>> ParseRange(const std::string& text) {
-    int low = 0;
-    int high = 0;
-    if (std::sscanf(text.c_str(), "%d-%d", &low, &high) != 2) {
-        return std::nullopt;
+std::string BandBytesText(std::span<const std::uint8_t, 9> bytes) {
+    std::string text;
+    char hex[4];
+    for (std::size_t i = 1; i < bytes.size(); ++i) {
+        std::snprintf(hex, sizeof hex, "%02X", bytes[i]);
+        text += hex;
+        text += i == 4 ? "-" : (i < 8 ? " " : "");
     }
-    return std::make_pair(low, high);
+    return text;
 }
 
 int CompareVersion(std::string_view firmware, std::string_view reference) {
@@ -89,11 +80,13 @@ int CompareVersion(std::string_view firmware, std::string_view reference) {
 }
 
 int FirmwareNoteMessage(std::string_view firmware) {
-    const int minor = firmware.size() > 2 ? LeadingNumber(firmware.substr(2, 2)) : 0;
+    const int minor =
+        firmware.size() > 2 ? SaturateToInt32(ReadDecimalInteger(firmware.substr(2, 2)).value_or(0)) : 0;
     if (minor % 2 == 0) {
         return kMsgNoteEvenMinor;
     }
-    const int patch = firmware.size() > 5 ? LeadingNumber(firmware.substr(5, 2)) : 0;
+    const int patch =
+        firmware.size() > 5 ? SaturateToInt32(ReadDecimalInteger(firmware.substr(5, 2)).value_or(0)) : 0;
     return patch >= 5 ? kMsgNoteOddMinorLate : kMsgNoteOddMinorEarly;
 }
 

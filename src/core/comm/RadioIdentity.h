@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/util/RangeText.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -31,6 +33,8 @@ struct FrequencyBand {
     std::uint8_t flag = 0; ///< band flag byte
     std::string lowText;   ///< "%.5f" in MHz, empty when no limit is given
     std::string highText;
+    /// Both limits given in decimal digits, the lower below the upper: a band a model list may hold.
+    bool valid = false;
 
     /// "%d-%d" of the two limits.
     std::string RangeText() const;
@@ -40,10 +44,8 @@ struct FrequencyBand {
 /// FF FF FF FF means no limit. A limit whose digits are not decimal is treated as no limit.
 FrequencyBand DecodeBand(std::span<const std::uint8_t, 9> bytes);
 
-/// "%d-%d".
-std::string FormatRange(int low, int high);
-/// The two numbers of a "%d-%d" range text; nullopt when the text does not hold two numbers.
-std::optional<std::pair<int, int>> ParseRange(const std::string& text);
+/// The two limits of the band bytes in hex, "40 00 00 00-47 00 00 00", for a message.
+std::string BandBytesText(std::span<const std::uint8_t, 9> bytes);
 
 /// Byte-wise unsigned comparison of the first four characters of a firmware version with those
 /// of the reference (shorter texts compare as if padded with zero bytes): -1, 0 or +1.

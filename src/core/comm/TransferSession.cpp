@@ -180,6 +180,11 @@ TransferReport TransferSession::Run(const TransferRequest& request, RadioImage& 
     report.band = check.band;
     const std::string radioRange = report.band.RangeText();
 
+    if (!report.band.valid) {
+        // A band without both limits, reversed or not decimal never becomes the data's range.
+        return Fail(report, TransferStatus::RangeRefused, kMsgBandNotValid,
+                    BandBytesText(report.identity.band));
+    }
     if (read) {
         report.identityAccepted = true;
     } else {

@@ -1,6 +1,7 @@
 #include "core/comm/TransferText.h"
 
 #include "core/comm/LinkMessages.h"
+#include "core/lang/BuiltInMessages.h"
 #include "core/lang/TextLookup.h"
 
 #include <cstdio>
@@ -139,7 +140,7 @@ std::string TransferReportText(const TextLookup& texts, const TransferReport& re
     }
     std::string text = texts.GetMessageText(report.messageId);
     if (text.empty()) {
-        text = "message " + std::to_string(report.messageId);
+        text = BuiltInMessageText(report.messageId);
     }
     switch (report.messageId) {
     case kMsgReadFailed:
@@ -147,6 +148,7 @@ std::string TransferReportText(const TextLookup& texts, const TransferReport& re
         // The window shows the low 16 bits of the address.
         return FormatNumberText(text, report.failedAddress & 0xFFFF);
     case kMsgRangeOutsideRadio:
+    case kMsgBandNotValid:
         return FormatStringText(text, report.detail);
     default:
         return text;

@@ -1,13 +1,23 @@
 #include "core/data/CDataFile.h"
 
+#include "core/platform/FileAccess.h"
+
 #include <algorithm>
-#include <fstream>
 
 namespace tav {
 namespace {
 
 constexpr int kMsgWriteFailed = 803;
+constexpr int kMsgNotDataFile = 811;
 constexpr char kMagic[] = {'T', 'A', 'V'};
+
+constexpr const char* kNoMagic = "the file does not start with TAV";
+constexpr const char* kShortHeader = "the header is incomplete";
+constexpr const char* kBadHeaderTag = "the header tag is wrong";
+
+Result NotDataFile(const char* why) {
+    return Result::Fail(kMsgNotDataFile, why);
+}
 
 /// A reading position over the file's bytes that never reads past the end.
 class Cursor {
@@ -38,190 +48,134 @@ private:
     std::size_t pos_ = 0;
 };
 
-bool ReadFileBytes(const std::filesystem::path& path, std::vector<std::uint8_t>& out, std::size_t limit,
-                   bool& tooLarge) {
-    tooLarge = false;
-    if (path.empty()) {
-        return false;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return false;
-    }
-    out.clear();
-    char buffer[16384];
-    while (in) {
-        in.read(buffer, sizeof buffer);
-        const auto n = static_cast<std::size_t>(in.gcount());
-        if (out.size() + n > limit) {
-            tooLarge = true;
-            return false;
-        }
-        out.insert(out.end(), buffer, buffer + n);
-    }
-    return !in.bad();
-}
-
 } // namespace
 
-const char* DataFileErrorText(DataFileError error) {
-    switch (error) {
-    case DataFileError::None:
-        return "no error";
-    case DataFileError::CannotOpen:
-        return "the file cannot be opened";
-    case DataFileError::TooLarge:
-        return "the file is too large to be a data file";
-    case DataFileError::BadMagic:
-        return "the file does not start with TAV";
-    case DataFileError::ShortHeader:
-        return "the header is incomplete";
-    case DataFileError::BadHeaderTag:
-        return "the header tag is wrong";
-    case DataFileError::MissingComment:
-        return "the comment section is missing";
-    case DataFileError::CommentPastEnd:
-        return "the comment section runs past the end of the file";
-    case DataFileError::ExtraTooLarge:
-        return "the extra section is larger than its buffer";
-    case DataFileError::ExtraPastEnd:
-        return "the extra section runs past the end of the file";
-    case DataFileError::MissingImage:
-        return "the image section is missing";
-    case DataFileError::ImageTooLarge:
-        return "the image section is larger than the radio memory";
-    case DataFileError::ImagePastEnd:
-        return "the image section runs past the end of the file";
-    }
-    return "unknown error";
+bool CDataFile::HasMagic(std::span<const std::uint8_t> bytes) {
+    return bytes.size() >= kMagicSize && std::equal(kMagic, kMagic + kMagicSize, bytes.begin());
 }
 
-DataFileError CDataFile::Parse(std::span<const std::uint8_t> bytes, DataFileContent& out) {
+Result CDataFile::Parse(std::span<const std::uint8_t> bytes, DataFileContent& out) {
     Cursor cur(bytes);
     std::span<const std::uint8_t> part;
     if (!cur.Take(kMagicSize, part) || !std::equal(part.begin(), part.end(), std::begin(kMagic))) {
-        return DataFileError::BadMagic;
+        return NotDataFile(kNoMagic);
     }
     if (!cur.Take(DataFileHeader::kSize, part)) {
-        return DataFileError::ShortHeader;
+        return NotDataFile(kShortHeader);
     }
     DataFileContent content;
     std::copy(part.begin(), part.end(), content.header.begin());
     if (!DataFileHeader::HasTag(content.header)) {
-        return DataFileError::BadHeaderTag;
+        return NotDataFile(kBadHeaderTag);
     }
     std::uint32_t tag = 0;
     std::uint32_t length = 0;
     if (!cur.ReadLe32(tag) || !cur.ReadLe32(length) || tag != kCommentTag) {
-        return DataFileError::MissingComment;
+        return NotDataFile("the comment section is missing");
     }
     if (!cur.Take(length, part)) {
-        return DataFileError::CommentPastEnd;
+        return NotDataFile("the comment section runs past the end of the file");
     }
     content.comment.assign(part.begin(), part.end());
     if (!cur.ReadLe32(tag) || !cur.ReadLe32(length)) {
-        return DataFileError::MissingImage;
+        return NotDataFile("the image section is missing");
     }
     if (tag == kExtraTag) {
         if (length > kMaxExtra) {
-            return DataFileError::ExtraTooLarge;
+            return NotDataFile("the extra section is larger than its buffer");
         }
         if (!cur.Take(length, part)) {
-            return DataFileError::ExtraPastEnd;
+            return NotDataFile("the extra section runs past the end of the file");
         }
         content.extra.assign(part.begin(), part.end());
         if (!cur.ReadLe32(tag) || !cur.ReadLe32(length)) {
-            return DataFileError::MissingImage;
+            return NotDataFile("the image section is missing");
         }
     }
     if (tag != kImageTag) {
-        return DataFileError::MissingImage;
+        return NotDataFile("the image section is missing");
     }
     if (length > kImageSize) {
-        return DataFileError::ImageTooLarge;
+        return NotDataFile("the image section is larger than the radio memory");
     }
     if (!cur.Take(length, part)) {
-        return DataFileError::ImagePastEnd;
+        return NotDataFile("the image section runs past the end of the file");
     }
     std::copy(part.begin(), part.end(), content.image.begin());
     content.imageCount = length;
     out = std::move(content);
-    return DataFileError::None;
+    return Result::Ok();
 }
 
-DataFileError CDataFile::Load(const std::filesystem::path& path, DataFileContent& out) {
-    std::vector<std::uint8_t> bytes;
-    bool tooLarge = false;
-    if (!ReadFileBytes(path, bytes, kMaxFileSize, tooLarge)) {
-        return tooLarge ? DataFileError::TooLarge : DataFileError::CannotOpen;
+Result CDataFile::Load(const std::filesystem::path& path, DataFileContent& out) {
+    const auto bytes = ReadRegularFile(path, kMaxFileSize, kMsgNotDataFile);
+    if (!bytes) {
+        return bytes.result();
     }
-    return Parse(bytes, out);
+    if (Result parsed = Parse(*bytes, out); !parsed) {
+        return Result::Fail(kMsgNotDataFile, path.string() + ": " + parsed.detail());
+    }
+    return Result::Ok();
 }
 
-bool CDataFile::ReadHeader(const std::filesystem::path& path, DataFileHeader::Bytes& header) {
-    if (path.empty()) {
-        return false;
+Result CDataFile::ReadHeader(const std::filesystem::path& path, DataFileHeader::Bytes& header) {
+    const auto head = ReadFileStart(path, kBodyOffset, kMsgNotDataFile);
+    if (!head) {
+        return head.result();
     }
-    std::ifstream in(path, std::ios::binary);
-    char head[kBodyOffset];
-    if (!in.read(head, sizeof head)) {
-        return false;
+    if (head->size() < kMagicSize || !std::equal(kMagic, kMagic + kMagicSize, head->begin())) {
+        return Result::Fail(kMsgNotDataFile, path.string() + ": " + kNoMagic);
     }
-    if (!std::equal(head, head + kMagicSize, std::begin(kMagic))) {
-        return false;
+    if (head->size() < kBodyOffset) {
+        return Result::Fail(kMsgNotDataFile, path.string() + ": " + kShortHeader);
     }
     DataFileHeader::Bytes bytes;
-    std::copy(head + kMagicSize, head + kBodyOffset, bytes.begin());
+    std::copy(head->begin() + kMagicSize, head->end(), bytes.begin());
     if (!DataFileHeader::HasTag(bytes)) {
-        return false;
+        return Result::Fail(kMsgNotDataFile, path.string() + ": " + kBadHeaderTag);
     }
     header = bytes;
-    return true;
+    return Result::Ok();
 }
 
-bool CDataFile::ReadBody(const std::filesystem::path& path, std::vector<std::uint8_t>& extra, Image& image) {
+Result CDataFile::ReadBody(const std::filesystem::path& path, std::vector<std::uint8_t>& extra,
+                           Image& image) {
     DataFileContent content;
-    if (Load(path, content) != DataFileError::None) {
-        return false;
+    if (Result loaded = Load(path, content); !loaded) {
+        return loaded;
     }
     extra = std::move(content.extra);
     image = content.image;
-    return true;
+    return Result::Ok();
 }
 
 bool CDataFile::ReadComment(const std::filesystem::path& path, std::string& comment) {
-    std::ifstream in(path, std::ios::binary);
-    char head[kBodyOffset + kSectionHeadSize];
-    if (!in.read(head, sizeof head) || !std::equal(head, head + kMagicSize, std::begin(kMagic))) {
+    const auto head = ReadFileStart(path, kBodyOffset + kSectionHeadSize, kMsgNotDataFile);
+    if (!head || head->size() < kBodyOffset + kSectionHeadSize ||
+        !std::equal(kMagic, kMagic + kMagicSize, head->begin())) {
         return false;
     }
-    auto le32 = [&](std::size_t o) {
-        return std::uint32_t{static_cast<unsigned char>(head[o])} |
-               (std::uint32_t{static_cast<unsigned char>(head[o + 1])} << 8) |
-               (std::uint32_t{static_cast<unsigned char>(head[o + 2])} << 16) |
-               (std::uint32_t{static_cast<unsigned char>(head[o + 3])} << 24);
-    };
-    if (le32(kBodyOffset) != kCommentTag) {
+    Cursor cur(std::span<const std::uint8_t>(head->data() + kBodyOffset, kSectionHeadSize));
+    std::uint32_t tag = 0;
+    std::uint32_t length = 0;
+    if (!cur.ReadLe32(tag) || !cur.ReadLe32(length) || tag != kCommentTag || length == 0 ||
+        length > kMaxFileSize) {
         return false;
     }
-    const std::uint32_t length = le32(kBodyOffset + 4);
-    if (length == 0 || length > kMaxFileSize) {
+    const auto whole = ReadFileStart(path, kBodyOffset + kSectionHeadSize + length, kMsgNotDataFile);
+    if (!whole || whole->size() != kBodyOffset + kSectionHeadSize + length) {
         return false;
     }
-    std::string text(length, '\0');
-    if (!in.read(text.data(), length)) {
-        return false;
-    }
-    comment = std::move(text);
+    comment.assign(whole->begin() + static_cast<long>(kBodyOffset + kSectionHeadSize), whole->end());
     return true;
 }
 
-bool CDataFile::SetHeader(const DataFileHeader::Bytes& header) {
+Result CDataFile::SetHeader(const DataFileHeader::Bytes& header) {
     if (!DataFileHeader::HasTag(header)) {
-        return false;
+        return Result::Fail(kMsgWriteFailed, "the header tag is wrong");
     }
     header_ = header;
-    return true;
+    return Result::Ok();
 }
 
 std::vector<std::uint8_t> CDataFile::Compose(const DataFileHeader::Bytes& header, const std::string& comment,

@@ -25,24 +25,6 @@ struct DataFileContent {
     std::size_t imageCount = 0; ///< how many image bytes the file gave
 };
 
-/// Why a file is not a data file (for the command line and logs; windows show the language text).
-enum class DataFileError {
-    None,
-    CannotOpen,
-    TooLarge,
-    BadMagic,
-    ShortHeader,
-    BadHeaderTag,
-    MissingComment,
-    CommentPastEnd,
-    ExtraTooLarge,
-    ExtraPastEnd,
-    MissingImage,
-    ImageTooLarge,
-    ImagePastEnd,
-};
-const char* DataFileErrorText(DataFileError error);
-
 /// Reads and writes data files.
 class CDataFile {
 public:
@@ -61,20 +43,26 @@ public:
     virtual ~CDataFile() = default;
 
     /// Parses a whole data file held in memory; every length is checked against the bytes there
-    /// are and against its buffer before anything is copied.
-    static DataFileError Parse(std::span<const std::uint8_t> bytes, DataFileContent& out);
-    /// Reads and parses a file.
-    static DataFileError Load(const std::filesystem::path& path, DataFileContent& out);
+    /// are and against its buffer before anything is copied. Fails with 811 and why ("the header
+    /// tag is wrong"); `out` is then unchanged.
+    static Result Parse(std::span<const std::uint8_t> bytes, DataFileContent& out);
+    /// Whether the bytes start with the magic "TAV".
+    static bool HasMagic(std::span<const std::uint8_t> bytes);
+    /// Reads and parses a regular file; fails with 811 and why (the system's reason when the file
+    /// cannot be read, a FIFO or device is refused without waiting on it).
+    static Result Load(const std::filesystem::path& path, DataFileContent& out);
 
-    /// True when the file starts with "TAV", has 116 more bytes and they start with the header tag.
-    static bool ReadHeader(const std::filesystem::path& path, DataFileHeader::Bytes& header);
-    /// True when the whole body was read: comment skipped, extra (if present) and image taken.
-    static bool ReadBody(const std::filesystem::path& path, std::vector<std::uint8_t>& extra, Image& image);
+    /// Takes the header when the file is a regular file that starts with "TAV", has 116 more bytes
+    /// and they start with the header tag; else fails with 811 and why.
+    static Result ReadHeader(const std::filesystem::path& path, DataFileHeader::Bytes& header);
+    /// Reads the whole body: comment skipped, extra (if present) and image taken; 811 and why when
+    /// it cannot be read.
+    static Result ReadBody(const std::filesystem::path& path, std::vector<std::uint8_t>& extra, Image& image);
     /// True when the file has a non-empty comment section.
     static bool ReadComment(const std::filesystem::path& path, std::string& comment);
 
-    /// Keeps a header for the next write; false when it does not start with the header tag.
-    bool SetHeader(const DataFileHeader::Bytes& header);
+    /// Keeps a header for the next write; fails (803) when it does not start with the header tag.
+    Result SetHeader(const DataFileHeader::Bytes& header);
 
     /// What an empty comment argument means when the file exists already.
     enum class EmptyComment { KeepOld, Write };

@@ -1,5 +1,7 @@
 #include "core/data/DataFileHeader.h"
 
+#include "core/util/RangeText.h"
+
 #include <algorithm>
 
 namespace tav {
@@ -69,7 +71,7 @@ bool DataFileHeader::HasTag(const Bytes& b) {
 }
 
 std::string DataFileHeader::RangeText() const {
-    return std::to_string(lowMHz) + "-" + std::to_string(highMHz);
+    return FormatRange(lowMHz, highMHz);
 }
 
 int CompareFirmwarePrefix(const std::string& firmware, const std::string& reference) {

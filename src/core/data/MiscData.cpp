@@ -14,25 +14,39 @@ static_assert(MiscData::kSharedSize == ImageMap::kModelDataSharedSize);
 
 namespace {
 
-// Block bytes that only the defaults set (no editor here; some are the model data's).
-constexpr std::size_t kByte0 = 0;
-constexpr std::size_t kByte1 = 1;
-constexpr std::size_t kByte2 = 2;
-constexpr std::size_t kByte7 = 7;
-constexpr std::size_t kByte9 = 9;
-constexpr std::size_t kByte10 = 10;
-constexpr std::size_t kByte11 = 11;
-constexpr std::size_t kByte20 = 20;
-constexpr std::size_t kByte25 = 25;
-constexpr std::size_t kByte39 = 39;
-constexpr std::size_t kByte41 = 41;
-constexpr std::size_t kByte42 = 42;
-constexpr std::size_t kByte43 = 43;
-constexpr std::size_t kByte44 = 44; ///< image 0x00E1: the model data's version options
-constexpr std::size_t kByte45 = 45;
-constexpr std::size_t kByte46 = 46;
-constexpr std::size_t kWord47 = 47; ///< image 0x00E4-0x00E5
-constexpr std::size_t kByte49 = 49;
+/// Bits of the block that no editor here names, preset by the defaults: the bits of `mask` in
+/// block byte `offset` take those of `value`. From block byte 41 on they are the model data's.
+struct PresetBits {
+    std::size_t offset;
+    std::uint8_t mask;
+    std::uint8_t value;
+};
+
+/// Image 0x00E1: the model data's version options (build type, display, option flags).
+constexpr std::size_t kModelVersionOptions = MiscData::kSharedOffset + 3;
+/// Image 0x00E4-0x00E5: a 16-bit value of the model data without an editor.
+constexpr std::size_t kModelKeptWord = MiscData::kSharedOffset + 6;
+
+constexpr PresetBits kUnnamedPresets[] = {
+    {0, 0xFF, 5},
+    {1, 0x01, 0},
+    {2, 0xFE, 0}, // bit 0 stays set
+    {MiscData::kVoxOffset, 0x10, 0},
+    {7, 0xFF, 0},
+    {9, 0x07, 0},
+    {10, 0xFF, 0},
+    {11, 0x0F, 0},
+    {20, 0xFF, 0},
+    {25, 0xFF, 0x02},
+    {39, 0xFF, 100},
+    {41, 0xFF, 0xD1},
+    {42, 0x03, 0x01},
+    {43, 0x3F, 0x3C},
+    {kModelVersionOptions, 0xFF, 0x84},
+    {45, 0x0F, 0x0B},
+    {46, 0x01, 0},
+    {49, 0xFF, 0},
+};
 
 } // namespace
 
@@ -42,35 +56,20 @@ void MiscData::SetDefaults(const DataContext&) {
     auto b = Bytes();
     // Every byte starts erased; then the named bits get their defaults.
     std::fill(b.begin(), b.end(), 0xFF);
-    b[kByte0] = 5;
-    b[kByte1] = SetBit(b[kByte1], 0, false);
-    b[kByte2] = SetBits(b[kByte2], 0xFE, 0);
     b[kVoxOffset] = SetBits(b[kVoxOffset], kVoxGainMask, kDefaultVoxGain);
     b[kVoxOffset] = SetBit(b[kVoxOffset], kVoxInhibitBit, true);
-    b[kVoxOffset] = SetBit(b[kVoxOffset], 4, false);
     b[kVoxDelayOffset] = kDefaultVoxDelay;
-    b[kByte7] = 0;
     b[kSquelchLevelOffset] = kDefaultSquelchLevel;
-    b[kByte9] = SetBits(b[kByte9], 0x07, 0);
-    b[kByte10] = 0;
-    b[kByte11] = SetBits(b[kByte11], 0x0F, 0);
-    b[kByte20] = 0;
-    WriteBe16(b, kWord23Offset, 16);
-    b[kByte25] = 0x02; // bits 0, 2, 3 and 4-7 clear, bit 1 set
     b[kBatteryOffset] = SetBit(b[kBatteryOffset], kBatterySaveBit, true);
     b[kBatteryOffset] = SetBit(b[kBatteryOffset], kTailRevertBit, kDefaultTailRevert != 0);
     b[kLowPowerAlertGapOffset] = kDefaultLowPowerAlertGap;
-    b[kByte39] = 100;
     b[kBatterySaveModeOffset] =
         SetBits(b[kBatterySaveModeOffset], kBatterySaveModeMask, kDefaultBatterySaveMode);
-    b[kByte41] = 0xD1; // bits 0, 4, 6, 7 set; 1, 2, 3, 5 clear
-    b[kByte42] = SetBits(b[kByte42], 0x03, 0x01);
-    b[kByte43] = SetBits(b[kByte43], 0x3F, 0x3C);
-    b[kByte44] = 0x84; // bits 2 and 7 set, the others clear
-    b[kByte45] = SetBits(b[kByte45], 0x0F, 0x0B);
-    b[kByte46] = SetBit(b[kByte46], 0, false);
-    WriteBe16(b, kWord47, 1);
-    b[kByte49] = 0;
+    for (const PresetBits& preset : kUnnamedPresets) {
+        b[preset.offset] = SetBits(b[preset.offset], preset.mask, preset.value);
+    }
+    WriteBe16(b, kUneditedWordOffset, 16);
+    WriteBe16(b, kModelKeptWord, 1);
 }
 
 void MiscData::LoadFromImage(const Image& image) {

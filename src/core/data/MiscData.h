@@ -41,7 +41,7 @@ public:
     static constexpr int kVoxInhibitBit = 3;
     static constexpr std::size_t kVoxDelayOffset = 6;
     static constexpr std::size_t kSquelchLevelOffset = 8;
-    static constexpr std::size_t kWord23Offset = 23; ///< 16-bit value without an editor
+    static constexpr std::size_t kUneditedWordOffset = 23; ///< 16-bit value without an editor
     static constexpr std::size_t kBatteryOffset = 36;
     static constexpr int kBatterySaveBit = 0;
     static constexpr int kTailRevertBit = 1;

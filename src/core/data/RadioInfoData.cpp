@@ -2,6 +2,7 @@
 
 #include "core/data/FieldCodec.h"
 #include "core/data/ImageMap.h"
+#include "core/util/RangeText.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -57,7 +58,7 @@ void RadioInfoData::StoreToImage(Image& image) const {
 
 void RadioInfoData::LoadUi(RadioInfoUi& ui, const TextLookup& texts, const DataContext& context) const {
     ui.modelName = context.modelName;
-    ui.frequencyRange = FormatRangeText(context.rangeLowMHz, context.rangeHighMHz);
+    ui.frequencyRange = FormatRange(context.rangeLowMHz, context.rangeHighMHz);
     ui.serialNumber = SerialNumber();
     ui.firmwareVersion = "V" + context.firmwareVersion.substr(0, 7);
     ui.signalingType = ListText(texts, kSignalingTypeListId, context.signalType);
@@ -141,12 +142,6 @@ std::string FormatLastProgrammed(const ProgrammingDate& b) {
     const int year = b[5] < 38 ? 2000 + b[5] : 2037;
     char text[32];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", year, month, day, hour, minute, second);
-    return text;
-}
-
-std::string FormatRangeText(int lowMHz, int highMHz) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%d-%d", lowMHz, highMHz);
     return text;
 }
 

@@ -106,7 +106,4 @@ private:
 /// (2037 from 38 on), month up to 12, day up to 31, hour 0 from 24 on, minute and second up to 59.
 std::string FormatLastProgrammed(const ProgrammingDate& bytes);
 
-/// A frequency range as "%d-%d".
-std::string FormatRangeText(int lowMHz, int highMHz);
-
 } // namespace tav

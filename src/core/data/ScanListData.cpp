@@ -4,6 +4,7 @@
 #include "core/data/ProblemList.h"
 #include "core/data/RecordKind.h"
 #include "core/lang/TextLookup.h"
+#include "core/util/NumberText.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -273,8 +274,9 @@ void ScanListData::RenumberChannels(const RecordDirectory& directory) {
 }
 
 std::size_t ScanListData::EnabledMembers(const std::string& entriesText) {
-    const long n = std::strtol(entriesText.c_str(), nullptr, 10);
-    return static_cast<std::size_t>(std::clamp<long>(n, 0, static_cast<long>(R::kMemberCount)));
+    const std::int64_t n = ReadDecimalInteger(entriesText).value_or(0);
+    return static_cast<std::size_t>(
+        std::clamp<std::int64_t>(n, 0, static_cast<std::int64_t>(R::kMemberCount)));
 }
 
 PriorityControlState ScanListData::PriorityControls(int priorityMode) {

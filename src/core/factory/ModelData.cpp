@@ -6,6 +6,7 @@
 #include "core/data/RadioInfoData.h"
 #include "core/factory/VolumeTable.h"
 #include "core/util/NumberText.h"
+#include "core/util/RangeText.h"
 
 #include <algorithm>
 #include <utility>
@@ -207,8 +208,8 @@ std::string ModelData::RangeTextFromLimits() const {
     if (!radioInfo_) {
         return {};
     }
-    return FormatRangeText(static_cast<int>(BcdToFreq(radioInfo_->LowerEdge()) / kCountsPerMHz),
-                           static_cast<int>(BcdToFreq(radioInfo_->UpperEdge()) / kCountsPerMHz));
+    return FormatRange(static_cast<int>(BcdToFreq(radioInfo_->LowerEdge()) / kCountsPerMHz),
+                       static_cast<int>(BcdToFreq(radioInfo_->UpperEdge()) / kCountsPerMHz));
 }
 
 IdentityChanges ModelData::CompareIdentity(const DataContext& context) const {
@@ -217,7 +218,7 @@ IdentityChanges ModelData::CompareIdentity(const DataContext& context) const {
         return changes;
     }
     changes.modelName = radioInfo_->ModelName() != AsStoredName(context.modelName);
-    changes.range = RangeTextFromLimits() != FormatRangeText(context.rangeLowMHz, context.rangeHighMHz);
+    changes.range = RangeTextFromLimits() != FormatRange(context.rangeLowMHz, context.rangeHighMHz);
     changes.signalType = radioInfo_->SignalType() != static_cast<std::uint8_t>(context.signalType);
     return changes;
 }

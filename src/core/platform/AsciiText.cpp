@@ -1,5 +1,7 @@
 #include "core/platform/AsciiText.h"
 
+#include "core/util/NumberText.h"
+
 #include <climits>
 
 namespace tav::AsciiText {
@@ -62,65 +64,21 @@ std::vector<std::string> SplitList(std::string_view text, char separator, bool k
 }
 
 int ParseLeadingInt(std::string_view text, bool* digits) {
-    std::size_t i = 0;
-    while (i < text.size() && IsBlank(text[i])) {
-        ++i;
-    }
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    long long value = 0;
-    bool any = false;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        any = true;
-        if (value <= static_cast<long long>(INT_MAX) + 1) {
-            value = value * 10 + (text[i] - '0');
-        }
-    }
+    const auto value = ReadDecimalInteger(text);
     if (digits) {
-        *digits = any;
+        *digits = value.has_value();
     }
-    if (negative) {
-        value = -value;
-    }
-    if (value > INT_MAX) {
-        return INT_MAX;
-    }
-    if (value < INT_MIN) {
-        return INT_MIN;
-    }
-    return static_cast<int>(value);
+    return SaturateToInt32(value.value_or(0));
 }
 
 bool ScanInt(std::string_view& text, int& value) {
-    std::size_t i = 0;
-    while (i < text.size() && IsBlank(text[i])) {
-        ++i;
-    }
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    const std::size_t digitsStart = i;
-    long long magnitude = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        magnitude = magnitude * 10 + (text[i] - '0');
-        if (magnitude > static_cast<long long>(INT_MAX) + 1) {
-            return false;
-        }
-    }
-    if (i == digitsStart) {
+    std::size_t consumed = 0;
+    const auto number = ReadDecimalInteger(text, &consumed);
+    if (!number || *number < INT_MIN || *number > INT_MAX) {
         return false;
     }
-    const long long signedValue = negative ? -magnitude : magnitude;
-    if (signedValue > INT_MAX) {
-        return false;
-    }
-    value = static_cast<int>(signedValue);
-    text.remove_prefix(i);
+    value = static_cast<int>(*number);
+    text.remove_prefix(consumed);
     return true;
 }
 

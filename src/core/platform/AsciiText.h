@@ -24,7 +24,8 @@ std::vector<std::string> SplitList(std::string_view text, char separator = ',', 
 /// `digits` receives whether at least one digit was read.
 int ParseLeadingInt(std::string_view text, bool* digits = nullptr);
 
-/// Reads one number as the scanf family's "%d" does: blanks, an optional sign, at least one digit.
+/// Reads one number as the scanf family's "%d" does (with ReadDecimalInteger): blanks, an optional
+/// sign, at least one digit.
 /// On success the number is removed from the front of `text`; a number beyond the int range fails.
 bool ScanInt(std::string_view& text, int& value);
 

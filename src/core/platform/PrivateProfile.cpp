@@ -2,6 +2,7 @@
 
 #include "core/platform/AsciiText.h"
 #include "core/platform/AtomicFile.h"
+#include "core/platform/FileAccess.h"
 
 #include <algorithm>
 #include <atomic>
@@ -18,7 +19,6 @@ namespace tav::PrivateProfile {
 namespace {
 
 /// Larger files are not profile files; refusing them keeps a hostile file from exhausting memory.
-constexpr std::size_t kMaxFileBytes = 64u << 20;
 /// Files kept parsed at the same time (settings, model list, volume file, a few language files).
 constexpr std::size_t kMaxCachedFiles = 32;
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
@@ -234,8 +234,10 @@ bool ReadAll(int fd, std::size_t expected, std::string& bytes) {
 
 class FileHandle {
 public:
+    /// Never waits: a FIFO or device in the program folder is opened without blocking and then
+    /// refused by the caller's check that it is a regular file.
     explicit FileHandle(const std::filesystem::path& file)
-        : fd_(::open(file.c_str(), O_RDONLY | O_CLOEXEC)) {}
+        : fd_(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)) {}
     ~FileHandle() {
         if (fd_ >= 0) {
             ::close(fd_);
@@ -442,18 +444,21 @@ std::vector<std::string> SectionNames(const std::filesystem::path& file) {
     return names;
 }
 
-bool WriteStrings(const std::filesystem::path& file, std::string_view section, const Entries& entries) {
+Result WriteStrings(const std::filesystem::path& file, std::string_view section, const Entries& entries) {
+    const auto refuse = [&file](const std::string& why) {
+        return Result::Fail(kMsgCannotSave, file.string() + ": " + why);
+    };
     if (!ValidSection(section)) {
-        return false;
+        return refuse("the section name would break the file's lines");
     }
     for (const auto& [key, value] : entries) {
         if (!ValidKey(key) || HasBreakingByte(value)) {
-            return false;
+            return refuse("the entry " + key + " would break the file's lines");
         }
     }
     std::string bytes;
     if (!ReadForUpdate(file, bytes)) {
-        return false;
+        return refuse("the file cannot be read");
     }
     const bool bom = std::string_view(bytes).starts_with(kUtf8Bom);
     const bool crlf = bytes.find("\r\n") != std::string::npos;
@@ -470,13 +475,13 @@ bool WriteStrings(const std::filesystem::path& file, std::string_view section, c
         text += line;
         text += eol;
     }
-    const bool written = WriteFileAtomically(file, text);
+    Result written = WriteFileAtomically(file, text);
     Forget(file);
     return written;
 }
 
-bool WriteString(const std::filesystem::path& file, std::string_view section, std::string_view key,
-                 std::string_view value) {
+Result WriteString(const std::filesystem::path& file, std::string_view section, std::string_view key,
+                   std::string_view value) {
     return WriteStrings(file, section, Entries{{std::string(key), std::string(value)}});
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/util/Result.h"
+
 #include <cstddef>
 #include <filesystem>
 #include <optional>
@@ -24,6 +26,9 @@ namespace tav::PrivateProfile {
 
 using Entries = std::vector<std::pair<std::string, std::string>>;
 
+/// Files larger than this are not read (they read as missing).
+inline constexpr std::size_t kMaxFileBytes = 64u << 20;
+
 /// The value of `key` in `section`, or `fallback` when the file, section or key is missing.
 /// With `maxChars` > 0 the result is cut as a buffer of that many bytes (terminating NUL included)
 /// would cut it, to at most `maxChars` - 1 bytes, never in the middle of a UTF-8 character.
@@ -39,15 +44,15 @@ std::optional<std::string> Find(const std::filesystem::path& file, std::string_v
 int ReadInt(const std::filesystem::path& file, std::string_view section, std::string_view key, int fallback);
 
 /// Sets one key, keeping every other line of the file as it was; creates the key, the section and
-/// the file as needed. The file is replaced atomically. Returns false, leaving the file unchanged,
-/// when it cannot be read or written, or when a name or value would break the file's line
-/// structure (line breaks or NUL bytes anywhere, '=' in a key, a key beginning with ';' or '[',
-/// an empty section or key name, or blanks around a name).
-bool WriteString(const std::filesystem::path& file, std::string_view section, std::string_view key,
-                 std::string_view value);
+/// the file as needed. The file is replaced atomically. Fails (803, naming the file and why),
+/// leaving the file unchanged, when it cannot be read or written, or when a name or value would
+/// break the file's line structure (line breaks or NUL bytes anywhere, '=' in a key, a key
+/// beginning with ';' or '[', an empty section or key name, or blanks around a name).
+Result WriteString(const std::filesystem::path& file, std::string_view section, std::string_view key,
+                   std::string_view value);
 
 /// Sets several keys of one section in a single atomic replacement: all or none are written.
-bool WriteStrings(const std::filesystem::path& file, std::string_view section, const Entries& entries);
+Result WriteStrings(const std::filesystem::path& file, std::string_view section, const Entries& entries);
 
 /// Every "Key=Value" entry of the section, in file order; empty when the file or section is missing.
 Entries ReadSection(const std::filesystem::path& file, std::string_view section);

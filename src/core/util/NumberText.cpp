@@ -89,7 +89,7 @@ std::optional<double> ReadDecimalNumber(std::string_view text, char separator) {
     return negative ? -value : value;
 }
 
-std::optional<std::int64_t> ReadDecimalInteger(std::string_view text) {
+std::optional<std::int64_t> ReadDecimalInteger(std::string_view text, std::size_t* consumed) {
     std::size_t i = SkipBlanks(text);
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
@@ -110,6 +110,9 @@ std::optional<std::int64_t> ReadDecimalInteger(std::string_view text) {
         if (!saturated) {
             magnitude = magnitude * 10 + digit;
         }
+    }
+    if (consumed) {
+        *consumed = i;
     }
     if (saturated) {
         return negative ? std::numeric_limits<std::int64_t>::min() : kMax;

@@ -19,8 +19,9 @@ std::optional<double> ReadDecimalNumber(std::string_view text, char separator = 
 
 /// Reads the decimal integer at the start of `text` as `atoi` does (leading blanks, optional sign,
 /// digits), saturating at the limits of a 64-bit integer instead of overflowing. Returns nothing
-/// when no digit starts the text.
-std::optional<std::int64_t> ReadDecimalInteger(std::string_view text);
+/// when no digit starts the text. `consumed`, when given, receives how many bytes were read.
+/// This is the program's one reader of integers in text; the others are built on it.
+std::optional<std::int64_t> ReadDecimalInteger(std::string_view text, std::size_t* consumed = nullptr);
 
 /// Saturating conversion of a 64-bit integer to 32 bits.
 std::int32_t SaturateToInt32(std::int64_t value);

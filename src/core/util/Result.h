@@ -12,7 +12,9 @@ namespace tav {
 class Result {
 public:
     static Result Ok() { return Result{}; }
-    static Result Fail(int messageId, std::string detail = {}) { return Result{messageId, std::move(detail)}; }
+    static Result Fail(int messageId, std::string detail = {}) {
+        return Result{messageId, std::move(detail)};
+    }
 
     bool ok() const { return messageId_ == 0; }
     explicit operator bool() const { return ok(); }
@@ -29,8 +31,7 @@ private:
 };
 
 /// A value, or the failure that prevented it.
-template <class T>
-class Outcome {
+template <class T> class Outcome {
 public:
     Outcome(T value) : value_(std::move(value)), result_(Result::Ok()) {}
     Outcome(Result failure) : result_(std::move(failure)) {}

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "core/app/CDataContainer.h"
 #include "core/app/CSettings.h"
 #include "core/app/Document.h"
 #include "core/app/FreqRangeTable.h"
-#include "core/data/CDataContainer.h"
 #include "core/data/ProblemList.h"
-#include "gui/ui/UserPrompts.h"
 #include "core/util/Result.h"
+#include "gui/ui/UserPrompts.h"
 
 #include <QString>
 #include <QStringList>

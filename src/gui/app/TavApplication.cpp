@@ -1,5 +1,7 @@
 #include "gui/app/TavApplication.h"
 
+#include "core/app/CDataContainer.h"
+#include "core/app/ViewTable.h"
 #include "gui/app/AppContext.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/FileCommands.h"
@@ -7,8 +9,6 @@
 #include "gui/app/ShellTexts.h"
 #include "gui/app/SimulatedRadioPort.h"
 #include "gui/app/SplashWindow.h"
-#include "core/app/ViewTable.h"
-#include "core/data/CDataContainer.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "core/app/CSettings.h"
 
-#include "support/TestSupport.h"
 #include "core/platform/PrivateProfile.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -50,10 +50,10 @@ TEST(CSettings, ReadsTheSettingsFileAndTheUserLevelEachTime) {
     EXPECT_TRUE(settings.IsFactoryLevel());
     EXPECT_FALSE(settings.IsFullFactoryLevel());
 
-    PrivateProfile::WriteString(dir / "Settings.ini", "User Mode", "Level", "9");
+    ASSERT_TRUE(PrivateProfile::WriteString(dir / "Settings.ini", "User Mode", "Level", "9"));
     EXPECT_TRUE(settings.IsFactoryLevel());
     EXPECT_TRUE(settings.IsFullFactoryLevel());
-    PrivateProfile::WriteString(dir / "Settings.ini", "User Mode", "Level", "12");
+    ASSERT_TRUE(PrivateProfile::WriteString(dir / "Settings.ini", "User Mode", "Level", "12"));
     EXPECT_FALSE(settings.IsFactoryLevel());
     EXPECT_TRUE(settings.IsFullFactoryLevel());
 }

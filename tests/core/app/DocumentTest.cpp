@@ -1,12 +1,12 @@
 #include "core/app/Document.h"
 
-#include "support/TestSupport.h"
+#include "core/app/CDataContainer.h"
 #include "core/app/CSettings.h"
 #include "core/app/FreqRangeTable.h"
-#include "core/data/CDataContainer.h"
 #include "core/data/CDataFile.h"
 #include "core/data/ImageMap.h"
 #include "core/data/ProblemList.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

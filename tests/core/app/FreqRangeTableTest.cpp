@@ -1,9 +1,9 @@
 #include "core/app/FreqRangeTable.h"
 
-#include "support/TestSupport.h"
 #include "core/app/CModelList.h"
 #include "core/app/CSettings.h"
 #include "core/platform/PrivateProfile.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -195,6 +195,94 @@ TEST_F(OfferNewRangeTest, UnwritableModelListCountsAsDeclined) {
     EXPECT_TRUE(table_.OfferWriteFailed());
     EXPECT_EQ(settings_.NewRangeAnswer(), CSettings::kAnswerNo);
     EXPECT_EQ(ReadText(ModelFile()), before);
+}
+
+/// A model section with `count` readable ranges 1-2, 2-3, ... and the given "Number" line.
+std::string ManyRanges(int count, const std::string& numberLine) {
+    std::string text = "[TAV-U600]\n" + numberLine;
+    for (int i = 0; i < count; ++i) {
+        text += "Freq" + std::to_string(i) + "=" + std::to_string(i + 1) + ", " + std::to_string(i + 2) +
+                ", " + std::to_string(i + 1) + ", " + std::to_string(i + 2) + ", 3\n";
+    }
+    return text;
+}
+
+TEST_F(OfferNewRangeTest, DamagedOrLongModelListsLoseNoEntryAndGainNoDuplicate) {
+    const struct {
+        const char* what;
+        std::string section;
+        FreqRangeRecord offered;
+        int result;
+        const char* number;   ///< "Number" afterwards
+        const char* newEntry; ///< key that holds the offered range afterwards
+    } cases[] = {
+        {"Number missing",
+         "[TAV-U600]\nFreq0=400, 470, 400, 470, 1\n",
+         {350, 390, 0, 0, 2},
+         FreqRangeTable::kRangeAdded,
+         "2",
+         "Freq1"},
+        {"Number empty",
+         "[TAV-U600]\nNumber=\nFreq0=400, 470, 400, 470, 1\n",
+         {350, 390, 0, 0, 2},
+         FreqRangeTable::kRangeAdded,
+         "2",
+         "Freq1"},
+        {"known beyond the table",
+         ManyRanges(1200, "Number=1200\n"),
+         {1101, 1102, 0, 0, 3},
+         FreqRangeTable::kRangeKnown,
+         "1200",
+         "Freq1100"},
+        {"new beyond the table",
+         ManyRanges(1200, "Number=1200\n"),
+         {350, 2000, 0, 0, 2},
+         FreqRangeTable::kRangeAdded,
+         "1201",
+         "Freq1200"},
+        {"no upper limit",
+         "[TAV-U600]\nNumber=1\nFreq0=400, 470, 400, 470, 1\n",
+         {350, 0, 0, 0, 2},
+         FreqRangeTable::kRangeDeclined,
+         "1",
+         nullptr},
+        {"reversed",
+         "[TAV-U600]\nNumber=1\nFreq0=400, 470, 400, 470, 1\n",
+         {390, 350, 0, 0, 2},
+         FreqRangeTable::kRangeDeclined,
+         "1",
+         nullptr},
+        {"no lower limit",
+         "[TAV-U600]\nNumber=1\nFreq0=400, 470, 400, 470, 1\n",
+         {0, 390, 0, 0, 2},
+         FreqRangeTable::kRangeDeclined,
+         "1",
+         nullptr},
+    };
+    for (const auto& c : cases) {
+        WriteText(ModelFile(), c.section);
+        ASSERT_TRUE(table_.LoadFor(settings_).ok());
+        const auto entriesBefore = PrivateProfile::ReadSection(ModelFile(), "TAV-U600");
+        EXPECT_EQ(table_.OfferNewRange(settings_, c.offered, [](const std::string&) { return true; }),
+                  c.result)
+            << c.what;
+        EXPECT_EQ(PrivateProfile::ReadString(ModelFile(), "TAV-U600", "Number"), c.number) << c.what;
+        for (const auto& [key, value] : entriesBefore) {
+            if (key != "Number") {
+                EXPECT_EQ(PrivateProfile::ReadString(ModelFile(), "TAV-U600", key), value)
+                    << c.what << " " << key;
+            }
+        }
+        if (c.newEntry) {
+            const auto entry =
+                ParseRangeEntry(PrivateProfile::ReadString(ModelFile(), "TAV-U600", c.newEntry));
+            ASSERT_TRUE(entry) << c.what;
+            EXPECT_EQ(entry->low, c.offered.low) << c.what;
+            EXPECT_EQ(entry->high, c.offered.high) << c.what;
+        } else {
+            EXPECT_EQ(PrivateProfile::ReadSection(ModelFile(), "TAV-U600"), entriesBefore) << c.what;
+        }
+    }
 }
 
 TEST(NewRangeQuestion, FollowsTheLanguageIndex) {

@@ -2,14 +2,14 @@
 // and over, and saves that run out of room (a file-size limit makes every write past it fail as a
 // full disk does). Afterwards the data file is always whole: the old one or a new one, never
 // truncated, empty or missing.
-#include "support/TestSupport.h"
+#include "core/app/CDataContainer.h"
 #include "core/app/CSettings.h"
 #include "core/app/Document.h"
 #include "core/app/FreqRangeTable.h"
-#include "core/data/CDataContainer.h"
 #include "core/data/CDataFile.h"
 #include "core/data/ProblemList.h"
 #include "core/platform/PrivateProfile.h"
+#include "support/TestSupport.h"
 
 #include <chrono>
 #include <csignal>
@@ -82,7 +82,7 @@ TEST(SaveUnderFailure, AProcessKilledAtAnyMomentOfASaveLeavesAWholeFile) {
     const fs::path path = files / "radio.dat";
     ASSERT_TRUE(program.document.SaveAsWithComment(path, SaveComment(0), program.views).ok());
     DataFileContent first;
-    ASSERT_EQ(CDataFile::Load(path, first), DataFileError::None);
+    ASSERT_TRUE(CDataFile::Load(path, first).ok());
     const Image image = first.image;
 
     std::mt19937 random(20240309);
@@ -106,8 +106,8 @@ TEST(SaveUnderFailure, AProcessKilledAtAnyMomentOfASaveLeavesAWholeFile) {
         ASSERT_TRUE(WIFSIGNALED(status));
 
         DataFileContent content;
-        const DataFileError error = CDataFile::Load(path, content);
-        ASSERT_EQ(error, DataFileError::None) << "round " << round << ": " << DataFileErrorText(error);
+        const Result loaded = CDataFile::Load(path, content);
+        ASSERT_TRUE(loaded.ok()) << "round " << round << ": " << loaded.detail();
         ASSERT_EQ(content.imageCount, kImageSize);
         EXPECT_EQ(content.image, image);
         const auto saved = SaveNumber(content);
@@ -187,7 +187,7 @@ TEST(SaveUnderFailure, ASaveOntoAFullDiskKeepsTheOldFileAndLeavesNothing) {
             [&] { return program.document.SaveAsWithComment(path, longer, program.views).messageId(); }),
         0);
     DataFileContent content;
-    ASSERT_EQ(CDataFile::Load(path, content), DataFileError::None);
+    ASSERT_TRUE(CDataFile::Load(path, content).ok());
     EXPECT_EQ(content.comment, longer);
     EXPECT_TRUE(Leftovers(files.path(), "radio.dat").empty());
 }

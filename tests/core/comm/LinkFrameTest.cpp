@@ -95,6 +95,14 @@ TEST(RadioIdentity, BandLimitsDecode) {
     EXPECT_EQ(odd.lowMHz, 0);
     EXPECT_EQ(odd.highMHz, 136);
     EXPECT_EQ(odd.highText, "136.54321");
+
+    // Only both limits in decimal, the lower below the upper, make a band a model list may hold.
+    const std::array<std::uint8_t, 9> reversed = {0, 0x47, 0x00, 0x00, 0x00, 0x40, 0x00, 0x00, 0x00};
+    EXPECT_TRUE(band.valid);
+    EXPECT_FALSE(open.valid);
+    EXPECT_FALSE(odd.valid);
+    EXPECT_FALSE(DecodeBand(reversed).valid);
+    EXPECT_EQ(BandBytesText(small), "00 40 00 00-FF FF FF FF");
 }
 
 TEST(RadioIdentity, VersionsCompareOnTheirFirstFourCharacters) {

@@ -49,8 +49,9 @@ TEST(TransferText, ReportsOfTheShippedLanguageFile) {
               "The frequency range of the data lies outside the radio's band (400-470 MHz).");
     report.messageId = 0;
     EXPECT_EQ(TransferReportText(language, report), "");
+    // A text the language file lacks is still a sentence, never a bare number.
     report.messageId = 99999;
-    EXPECT_EQ(TransferReportText(language, report), "message 99999");
+    EXPECT_EQ(TransferReportText(language, report), "The operation failed.");
 }
 
 TEST(PortTableSettings, EntriesOfTheSettingsFile) {

@@ -1,5 +1,5 @@
-#include "support/TestSupport.h"
 #include "core/data/CDataFile.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -69,7 +69,7 @@ TEST(DataFileLayout, SixteenCharacterNamesHaveNoTerminator) {
 
 TEST(DataFileParse, RoundTripsEverySection) {
     DataFileContent content;
-    ASSERT_EQ(CDataFile::Parse(GoodFile(), content), DataFileError::None);
+    ASSERT_TRUE(CDataFile::Parse(GoodFile(), content).ok());
     EXPECT_EQ(content.comment, "hello");
     EXPECT_TRUE(content.extra.empty());
     EXPECT_EQ(content.image, PatternImage());
@@ -83,16 +83,16 @@ TEST(DataFileParse, RefusesBadMagicHeaderTagAndEveryTruncation) {
     DataFileContent content;
     auto bad = good;
     bad[0] = 'X';
-    EXPECT_EQ(CDataFile::Parse(bad, content), DataFileError::BadMagic);
+    EXPECT_EQ(CDataFile::Parse(bad, content).detail(), "the file does not start with TAV");
     bad = good;
     bad[3] ^= 1;
-    EXPECT_EQ(CDataFile::Parse(bad, content), DataFileError::BadHeaderTag);
+    EXPECT_EQ(CDataFile::Parse(bad, content).detail(), "the header tag is wrong");
     bad = good;
     bad[119] = 'Y';
-    EXPECT_EQ(CDataFile::Parse(bad, content), DataFileError::MissingComment);
+    EXPECT_EQ(CDataFile::Parse(bad, content).detail(), "the comment section is missing");
     for (std::size_t cut = 0; cut < good.size(); cut += (cut < 200 ? 1 : 997)) {
         std::vector<std::uint8_t> truncated(good.begin(), good.begin() + static_cast<long>(cut));
-        EXPECT_NE(CDataFile::Parse(truncated, content), DataFileError::None) << "cut at " << cut;
+        EXPECT_EQ(CDataFile::Parse(truncated, content).messageId(), 811) << "cut at " << cut;
     }
 }
 
@@ -102,17 +102,17 @@ TEST(DataFileParse, RefusesSectionLengthsLargerThanFileOrBuffer) {
     const std::size_t commentLen = 123, extraLen = 131, imageLen = 139;
     auto bad = good;
     PutLe32(bad, commentLen, 0xFFFFFFF0u);
-    EXPECT_EQ(CDataFile::Parse(bad, content), DataFileError::CommentPastEnd);
+    EXPECT_EQ(CDataFile::Parse(bad, content).detail(), "the comment section runs past the end of the file");
     bad = good;
     PutLe32(bad, extraLen, 100000);
-    EXPECT_EQ(CDataFile::Parse(bad, content), DataFileError::ExtraTooLarge);
+    EXPECT_EQ(CDataFile::Parse(bad, content).detail(), "the extra section is larger than its buffer");
     bad = good;
     PutLe32(bad, imageLen, 8193);
     bad.push_back(0);
-    EXPECT_EQ(CDataFile::Parse(bad, content), DataFileError::ImageTooLarge);
+    EXPECT_EQ(CDataFile::Parse(bad, content).detail(), "the image section is larger than the radio memory");
     bad = good;
     PutLe32(bad, imageLen, 0x7FFFFFFF);
-    EXPECT_EQ(CDataFile::Parse(bad, content), DataFileError::ImageTooLarge);
+    EXPECT_EQ(CDataFile::Parse(bad, content).detail(), "the image section is larger than the radio memory");
 }
 
 TEST(DataFileParse, AcceptsAMissingExtraSectionAndAShortImage) {
@@ -122,7 +122,7 @@ TEST(DataFileParse, AcceptsAMissingExtraSectionAndAShortImage) {
     PutLe32(bytes, 131, 16);
     bytes.resize(135 + 16);
     DataFileContent content;
-    ASSERT_EQ(CDataFile::Parse(bytes, content), DataFileError::None);
+    ASSERT_TRUE(CDataFile::Parse(bytes, content).ok());
     EXPECT_EQ(content.imageCount, 16u);
     EXPECT_EQ(content.image[15], PatternImage()[15]);
     EXPECT_EQ(content.image[16], 0xFF);

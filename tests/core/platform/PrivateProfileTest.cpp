@@ -1,12 +1,13 @@
 #include "core/platform/PrivateProfile.h"
 
-#include "support/TestSupport.h"
 #include "core/platform/AsciiText.h"
+#include "support/TestSupport.h"
 
 #include <climits>
 #include <gtest/gtest.h>
 #include <map>
 #include <random>
+#include <sys/stat.h>
 
 namespace tav {
 namespace {
@@ -126,6 +127,19 @@ TEST(PrivateProfile, RefusesWritesThatWouldBreakTheFile) {
     EXPECT_FALSE(PrivateProfile::WriteString(dir / "missing" / "a.ini", "S", "A", "1"));
     // No temporary file is left behind.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST(PrivateProfile, AFifoOrFolderInItsPlaceReadsAsMissingAndIsNeverWaitedOn) {
+    TempDir dir;
+    ASSERT_EQ(::mkfifo((dir / "fifo.ini").c_str(), 0644), 0);
+    std::filesystem::create_directory(dir / "folder.ini");
+    for (const auto& file : {dir / "fifo.ini", dir / "folder.ini"}) {
+        EXPECT_EQ(PrivateProfile::ReadString(file, "Setting", "Key", "fallback"), "fallback");
+        const Result written = PrivateProfile::WriteString(file, "Setting", "Key", "v");
+        EXPECT_FALSE(written.ok()) << file;
+        EXPECT_NE(written.detail().find(file.string()), std::string::npos) << written.detail();
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(dir / "fifo.ini"));
 }
 
 TEST(PrivateProfile, ReadSeesChangesAndParsesAnUnchangedFileOnce) {

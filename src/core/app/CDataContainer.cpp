@@ -1,4 +1,4 @@
-#include "core/data/CDataContainer.h"
+#include "core/app/CDataContainer.h"
 
 #include "core/data/ImageMap.h"
 #include "core/data/ProblemList.h"

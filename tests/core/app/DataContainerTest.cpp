@@ -1,11 +1,10 @@
-#include <gtest/gtest.h>
-
-#include <random>
-
-#include "support/FakeTextLookup.h"
-#include "core/data/CDataContainer.h"
+#include "core/app/CDataContainer.h"
 #include "core/data/ImageMap.h"
 #include "core/data/ProblemList.h"
+#include "support/FakeTextLookup.h"
+
+#include <gtest/gtest.h>
+#include <random>
 
 namespace tav {
 namespace {
@@ -76,7 +75,8 @@ TEST(DataContainer, TheFirstPersonalityOverwritesThePttIdBlock) {
     std::fill(pttId.begin(), pttId.end(), 0x12);
     container.StoreAll();
     for (std::size_t i = 0; i < ImageMap::kPttIdSize; ++i) {
-        EXPECT_EQ(container.image()[ImageMap::kPttId + i], container.image()[ImageMap::kPersonalities + 21 + i]);
+        EXPECT_EQ(container.image()[ImageMap::kPttId + i],
+                  container.image()[ImageMap::kPersonalities + 21 + i]);
     }
 }
 
