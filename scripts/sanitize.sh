@@ -16,6 +16,11 @@ export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 export TSAN_OPTIONS=${TSAN_OPTIONS:-halt_on_error=1:second_deadlock_stack=1}
 
 common=(-G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAV_BUILD_GUI=OFF -DTAV_BUILD_BENCH=OFF)
+if command -v ccache >/dev/null; then
+    # Paths relative to the checkout, so that another clone of the same sources hits the cache.
+    export CCACHE_BASEDIR=$root CCACHE_NOHASHDIR=1
+    common+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
 
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer: all tests but the desktop program's"
 cmake -S "$root" -B "$prefix-asan" "${common[@]}" -DTAV_SANITIZE=ON -DTAV_TSAN=OFF
