@@ -39,13 +39,6 @@ bool CheckConnection(RadioLink& link, TransferReport& report) {
     return true;
 }
 
-Result TransferReport::AsResult() const {
-    if (ok()) {
-        return Result::Ok();
-    }
-    return Result::Fail(messageId, detail);
-}
-
 std::optional<std::uint32_t> TransferBlocks(RadioLink& link, const BlockPlan& blocks,
                                             TransferDirection direction, std::span<std::uint8_t> image,
                                             const std::function<void(std::size_t index)>& afterBlock) {

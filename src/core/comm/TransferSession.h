@@ -7,7 +7,6 @@
 #include "core/comm/RadioLink.h"
 #include "core/comm/SerialPort.h"
 #include "core/comm/TransferPlan.h"
-#include "core/util/Result.h"
 
 #include <cstdint>
 #include <functional>
@@ -91,8 +90,6 @@ struct TransferReport {
     int noteMessageId = 0; ///< write: the firmware note that was shown
 
     bool ok() const { return status == TransferStatus::Completed; }
-    /// The failure as a result: the language text and what is put into it or explains it.
-    Result AsResult() const;
 };
 
 /// The full read and the full write of a radio, without any window: connect, identify, check,
