@@ -61,11 +61,11 @@ TransferReport FactoryLink::Connect(const TransferRequest& where, LinkMode mode)
     }
     const TransferDirection rules =
         mode == LinkMode::Write ? TransferDirection::Write : TransferDirection::Read;
-    const IdentityCheck check = CheckRadioIdentity(rules, report.identity, where.rules);
-    if (!check.ok()) {
-        return FailTransfer(link_, report, TransferStatus::IdentityRefused, check.messageId);
+    const Outcome<FrequencyBand> band = CheckRadioIdentity(rules, report.identity, where.rules);
+    if (!band) {
+        return FailTransfer(link_, report, TransferStatus::IdentityRefused, band.messageId());
     }
-    report.band = check.band;
+    report.band = *band;
     const std::string radioRange = report.band.RangeText();
     if (mode == LinkMode::Write && !EqualIgnoringCase(radioRange, where.documentRange)) {
         return FailTransfer(link_, report, TransferStatus::RangeRefused, kMsgRangeOutsideRadio, radioRange);
@@ -164,11 +164,12 @@ TransferReport FactoryLink::ReadEmbeddedData(const TransferRequest& where, Radio
     if (!Find(where, report) || !IdentifyRadio(report)) {
         return report;
     }
-    const IdentityCheck check = CheckRadioIdentity(TransferDirection::Read, report.identity, where.rules);
-    if (!check.ok()) {
-        return FailTransfer(link_, report, TransferStatus::IdentityRefused, check.messageId);
+    const Outcome<FrequencyBand> band =
+        CheckRadioIdentity(TransferDirection::Read, report.identity, where.rules);
+    if (!band) {
+        return FailTransfer(link_, report, TransferStatus::IdentityRefused, band.messageId());
     }
-    report.band = check.band;
+    report.band = *band;
     report.identityAccepted = true;
     switch (link_.SetMode(LinkMode::Read)) {
     case ModeAnswer::NoAnswer:

@@ -199,12 +199,12 @@ TransferReport TransferSession::RunSteps(const TransferRequest& request, RadioIm
         return FailTransfer(link_, report, TransferStatus::IdentifyFailed, kMsgIdentifyFailed);
     }
     report.identified = true;
-    const IdentityCheck check = CheckRadioIdentity(request.direction, report.identity, request.rules);
-    if (!check.ok()) {
-        return FailTransfer(link_, report, TransferStatus::IdentityRefused, check.messageId,
-                            check.result == 1 ? report.identity.modelId : report.identity.firmware);
+    const Outcome<FrequencyBand> band = CheckRadioIdentity(request.direction, report.identity, request.rules);
+    if (!band) {
+        return FailTransfer(link_, report, TransferStatus::IdentityRefused, band.messageId(),
+                            band.result().detail());
     }
-    report.band = check.band;
+    report.band = *band;
     const std::string radioRange = report.band.RangeText();
 
     if (read) {
