@@ -154,6 +154,9 @@ SimulatedRadio::Bytes SimulatedRadio::Greet() {
     handshaken_ = true;
     mode_ = 0;
     unlocked_ = false;
+    // A new session starts from the committed tuning values: what was sent but never
+    // committed is lost, as when the radio is switched off and on.
+    pendingTune_ = config_.tuneValues;
     return Ack(kStatusAccepted, kGroupHandshake, kSubWrite);
 }
 

@@ -132,12 +132,15 @@ public:
 
 /// A context on a private program folder whose every outside effect is a stand-in.
 struct TestContext {
-    explicit TestContext(int userLevel = 0) : home(userLevel) {
+    /// `runner` answers the modal dialogs of the settings and factory commands (on the screen when
+    /// null); it must outlive the context.
+    explicit TestContext(int userLevel = 0, DialogRunner* runner = nullptr) : home(userLevel) {
         AppEffects effects;
         effects.prompts = Keep(prompts);
         effects.files = Keep(files);
         effects.radio = Keep(radio);
         effects.dialogs = Keep(dialogs);
+        effects.runner = runner;
         effects.recent = std::make_unique<RecentFileList>(std::make_unique<QSettings>(
             QString::fromStdString((home / "recent.ini").string()), QSettings::IniFormat));
         context = std::make_unique<AppContext>(ProgramHome(home.path()), std::move(effects));

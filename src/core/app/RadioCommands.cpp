@@ -14,17 +14,22 @@ RadioCommands::RadioCommands(CSettings& settings, Document& document, CDataConta
                              FreqRangeTable& ranges, DocumentViews& views)
     : settings_(settings), document_(document), container_(container), ranges_(ranges), views_(views) {}
 
-TransferRequest RadioCommands::MakeRequest(TransferDirection direction, const RadioTarget& target) const {
+TransferRequest MakeTransferRequest(const CSettings& settings, TransferDirection direction,
+                                    const RadioTarget& target) {
     TransferRequest request;
     request.direction = direction;
     request.device = target.device;
-    request.ports = PortTable::LoadFromSettings(settings_.SettingsFile());
-    request.rememberedPort = target.port.value_or(settings_.ComPort());
-    request.factoryLevel = settings_.IsFactoryLevel();
-    request.rules.currentModelId = settings_.ModelId();
-    request.rules.acceptedModelId = settings_.Language().GetModelText(Document::kAcceptedModelText1);
-    request.documentRange = settings_.FreqRange();
+    request.ports = PortTable::LoadFromSettings(settings.SettingsFile());
+    request.rememberedPort = target.port.value_or(settings.ComPort());
+    request.factoryLevel = settings.IsFactoryLevel();
+    request.rules.currentModelId = settings.ModelId();
+    request.rules.acceptedModelId = settings.Language().GetModelText(Document::kAcceptedModelText1);
+    request.documentRange = settings.FreqRange();
     return request;
+}
+
+TransferRequest RadioCommands::MakeRequest(TransferDirection direction, const RadioTarget& target) const {
+    return MakeTransferRequest(settings_, direction, target);
 }
 
 void RadioCommands::RememberPort(const TransferReport& report) {

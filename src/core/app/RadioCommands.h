@@ -40,6 +40,13 @@ struct RadioCommandUi {
     TransferEventSink events;
 };
 
+/// The transfer request for the current settings and data: the port table from `Settings.ini`,
+/// the remembered port (or the target's), the factory user levels' longer write, the identity
+/// rules (read: the model the language file accepts; write: the current model) and the data's
+/// range. Every connection to the radio, the factory functions' too, starts from it.
+TransferRequest MakeTransferRequest(const CSettings& settings, TransferDirection direction,
+                                    const RadioTarget& target);
+
 /// A runner that runs the transfer on `session` on the calling thread with `ui`'s questions and
 /// events; both must outlive the runner.
 TransferRunner RunOnThisThread(TransferSession& session, const RadioCommandUi& ui);

@@ -30,6 +30,7 @@ constexpr TreeTemplateEntry kEntries[] = {
     {32847, 0, 32847, K::SubMenu}, // signalling (folder)
     {32848, 1, 32848, K::Item},    // two-tone (folder)
     {32849, 2, 0, K::None},        // two-tone systems, with record sub-items
+    {32851, 2, 32850, K::Item},    // two-tone calls, with record sub-items (the menu item maps to them)
     {32883, 0, 32883, K::Item},    // scanning (folder)
     {32884, 1, 0, K::None},        // scan lists, with record sub-items
     {0, 0, 0, K::Separator},       //

@@ -28,7 +28,7 @@ struct TreeTemplateEntry {
 class TreeTemplate {
 public:
     /// The record editors' items: record sub-items are kept below them, one per record.
-    static constexpr std::array<int, 5> kRecordItems{32822, 32824, 32884, 32889, 32849};
+    static constexpr std::array<int, 6> kRecordItems{32822, 32824, 32884, 32889, 32849, 32851};
     /// The change-log item, offered only at the full factory level.
     static constexpr int kChangeLogItem = 32888;
 

@@ -5,7 +5,7 @@
 namespace tav {
 namespace {
 
-constexpr std::array<ViewInfo, 16> kViews{{
+constexpr std::array<ViewInfo, 17> kViews{{
     {ViewIds::kRadio, "CViewRadio", 0},
     {ViewIds::kKeys, "CViewBtnKey", 0},
     {ViewIds::kMisc, "CViewMis", 0},
@@ -18,6 +18,7 @@ constexpr std::array<ViewInfo, 16> kViews{{
     {ViewIds::kChannelList, "CViewChannelList", 16},
     {ViewIds::kPersonality, "CViewPersonality", 8},
     {ViewIds::kTwoToneSystem, "CViewTToneSystem", 4},
+    {ViewIds::kTwoToneCall, "CViewTToneCall", 16},
     {ViewIds::kScan, "CViewScan", 1},
     {ViewIds::kEmbedded, "CViewEmbedded", 0},
     {ViewIds::kTestFreq, "CViewTestFreq", 0},

@@ -19,6 +19,7 @@ inline constexpr int kChannel = 32822;
 inline constexpr int kChannelList = 32895;
 inline constexpr int kPersonality = 32824;
 inline constexpr int kTwoToneSystem = 32849;
+inline constexpr int kTwoToneCall = 32851;
 inline constexpr int kScan = 32884;
 inline constexpr int kEmbedded = 32886;
 inline constexpr int kTestFreq = 32887;

@@ -753,6 +753,12 @@ YesNoQuestion CMainFrame::RangeQuestion() {
     };
 }
 
+int CMainFrame::OfferNewRange(const FreqRangeRecord& range) {
+    const int answer = context_.Ranges().OfferNewRange(context_.Settings(), range, RangeQuestion());
+    TellIfRangeNotSaved();
+    return answer;
+}
+
 void CMainFrame::TellIfRangeNotSaved() {
     if (context_.Ranges().OfferWriteFailed()) {
         context_.Tell(this, ShellTexts::kRangeNotAdded,
@@ -1062,6 +1068,11 @@ void CMainFrame::DataReloaded() {
 }
 
 void CMainFrame::DataChanged(std::uint32_t wParam, const RecordListNotice* notice) {
+    // A record list changed (an editor made its first record, added or deleted one): the tree
+    // follows it at once.
+    if (wParam == EditorMessages::kRecordListChanged) {
+        tree_->RefreshRecordItems();
+    }
     // Each open editor sees the change before the editor that made it goes on.
     for (CChildFrame* frame : EditorFrames()) {
         if (CCustomFormView* view = frame->View(); view && !view->IsClosing()) {

@@ -21,6 +21,10 @@ class QPlainTextEdit;
 class QTimer;
 class QToolBar;
 
+namespace tav {
+struct FreqRangeRecord;
+}
+
 namespace tav::gui {
 
 class AppContext;
@@ -147,6 +151,9 @@ public:
 
     /// Applies a model chosen in the Model Information dialog.
     void ApplyModelChoice(const ModelChoice& choice);
+    /// Offers a radio's frequency range to the model list (the new-range question); tells when
+    /// the model list could not take it. FreqRangeTable's answer.
+    int OfferNewRange(const FreqRangeRecord& range);
 
 signals:
     /// The clock pane was updated.

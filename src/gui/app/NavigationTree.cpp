@@ -138,6 +138,8 @@ int NavigationTree::RecordCountFor(int commandId) const {
         return static_cast<int>(container.AlertTones().Count());
     case ViewIds::kTwoToneSystem:
         return static_cast<int>(container.TwoToneSystems().Count());
+    case ViewIds::kTwoToneCall:
+        return static_cast<int>(container.TwoToneCalls().Count());
     default:
         return -1;
     }

@@ -74,6 +74,7 @@ TEST(ViewTableTest, EditMenuCommandsMapToTheirEditors) {
     EXPECT_EQ(ViewTable::MapEditorCommand(32821), ViewIds::kChannel);
     EXPECT_EQ(ViewTable::MapEditorCommand(32823), ViewIds::kPersonality);
     EXPECT_EQ(ViewTable::MapEditorCommand(32848), ViewIds::kTwoToneSystem);
+    EXPECT_EQ(ViewTable::MapEditorCommand(32850), ViewIds::kTwoToneCall);
     EXPECT_EQ(ViewTable::MapEditorCommand(32883), ViewIds::kScan);
     EXPECT_EQ(ViewTable::MapEditorCommand(32890), 32891);
     EXPECT_EQ(ViewTable::MapEditorCommand(32858), 32858);
@@ -81,7 +82,7 @@ TEST(ViewTableTest, EditMenuCommandsMapToTheirEditors) {
     EXPECT_EQ(ViewTable::MapEditorCommand(32800), ViewIds::kRadio);
     EXPECT_EQ(ViewTable::MapEditorCommand(32895), ViewIds::kChannelList);
 
-    EXPECT_EQ(ViewTable::Views().size(), 16u);
+    EXPECT_EQ(ViewTable::Views().size(), 17u);
     ASSERT_NE(ViewTable::Find(ViewIds::kChannel), nullptr);
     EXPECT_EQ(ViewTable::Find(ViewIds::kChannel)->capacity, 16);
     EXPECT_EQ(ViewTable::Find(32801), nullptr); // a folder opens nothing
