@@ -11,6 +11,7 @@
 
 #include <benchmark/benchmark.h>
 #include <filesystem>
+#include <stdexcept>
 #include <stdlib.h>
 
 namespace {
@@ -33,9 +34,11 @@ public:
         settings_->SetModelName("TAV 310");
         settings_->SetFreqRange("136-174");
         document_ = std::make_unique<Document>(*settings_, container_, ranges_, problems_);
-        document_->New(views_);
         file_ = dir_ / "bench.dat";
-        document_->SaveAs(file_, "benchmark", views_);
+        // A benchmark of a document that could not be made would measure nothing.
+        if (!document_->New(views_) || !document_->SaveAs(file_, "benchmark", views_)) {
+            throw std::runtime_error("the benchmark's document cannot be made in " + dir_.string());
+        }
     }
     ~Program() {
         document_.reset();

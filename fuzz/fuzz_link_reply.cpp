@@ -8,10 +8,12 @@
 // band; then one control byte per reply (0-3 pass, 4 cut, 5 spoil, 6 raw bytes, 7 silence), with
 // their arguments. When the input runs out the radio answers correctly.
 #include "FuzzSupport.h"
+#include "core/comm/FactoryLink.h"
+#include "core/comm/LinkMessages.h"
+#include "core/comm/TransferSession.h"
 #include "sim/RequestParser.h"
 #include "sim/SimulatedRadio.h"
-#include "core/comm/FactoryLink.h"
-#include "core/comm/TransferSession.h"
+#include "support/ManualClock.h"
 
 #include <deque>
 
@@ -38,13 +40,13 @@ public:
     const sim::SimulatedRadio& radio() const { return radio_; }
     bool tampered() const { return tampered_; }
 
-    PortOpenResult Open(const std::string& device) override {
+    Result Open(const std::string& device) override {
         if (device != kDevice) {
-            return {PortError::NotPresent, device + " does not exist"};
+            return Result::Fail(kMsgPortMissing, device + " does not exist");
         }
         open_ = true;
         name_ = device;
-        return {};
+        return Result::Ok();
     }
     bool Close() override {
         open_ = false;

@@ -1,15 +1,15 @@
 #pragma once
 
+#include "core/app/ProgramHome.h"
+
 #include <iosfwd>
 #include <string>
 #include <vector>
 
-#include "core/app/ProgramHome.h"
-
 namespace tav::cli {
 
-/// Exit statuses of every command.
-enum class ExitCode : int { Success = 0, Failure = 1, Usage = 2 };
+/// Exit statuses of every command (130: stopped by SIGINT or SIGTERM, as a shell reports it).
+enum class ExitCode : int { Success = 0, Failure = 1, Usage = 2, Interrupted = 130 };
 
 /// What a command is given: the program home, its arguments and the three standard streams.
 struct CliContext {

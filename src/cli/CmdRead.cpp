@@ -2,6 +2,7 @@
 #include "cli/ArgList.h"
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
+#include "cli/InterruptGuard.h"
 #include "cli/RadioCli.h"
 #include "core/comm/CSerialPort.h"
 #include "core/data/CDataFile.h"
@@ -56,12 +57,17 @@ ExitCode RunRead(CliContext& context, CliSession& session, Clock& clock) {
     if (!radio.OpenTrace()) {
         return ExitCode::Failure;
     }
+    // Ctrl+C or a termination request stops the transfer after its current exchange.
+    const InterruptGuard interrupts;
     CSerialPort port;
     TransferSession transfer(port, clock, radio.Tracer());
+    transfer.link().SetStopFlag(&interrupts.Flag());
+    const RadioCommandUi ui = radio.Ui();
     RadioCommands commands(session.settings(), session.document(), session.container(), session.ranges(),
                            session.views());
     RadioImage received{};
-    const TransferReport report = commands.Read(transfer, radio.Target(), radio.Ui(), received);
+    const TransferReport report =
+        commands.Read(RunOnThisThread(transfer, ui), radio.Target(), ui.askYesNo, received);
     if (!report.ok()) {
         return radio.Fail(report);
     }

@@ -128,6 +128,152 @@ ExitCode Usage(CliContext& c, const std::string& message) {
     return ExitCode::Usage;
 }
 
+/// Takes the starting memory (and, from a data file, the identity) of --image; the failure text.
+std::string ApplyImage(const ArgList& args, sim::SimulatorConfig& config) {
+    const auto image = args.Get("--image");
+    if (!image) {
+        return {};
+    }
+    const Outcome<sim::SimImage> loaded = sim::LoadSimImage(*image);
+    if (!loaded) {
+        return loaded.result().detail();
+    }
+    config.memory = loaded->memory;
+    if (!loaded->fromDataFile) {
+        return {};
+    }
+    // A data file brings the identity of the radio it was made for.
+    if (!loaded->modelId.empty()) {
+        config.modelId = loaded->modelId;
+    }
+    if (!loaded->modelName.empty()) {
+        config.modelName = loaded->modelName;
+    }
+    if (!loaded->firmware.empty()) {
+        config.firmware = loaded->firmware;
+    }
+    if (loaded->lowMHz > 0 && loaded->highMHz >= loaded->lowMHz) {
+        config.band = sim::SimulatorConfig::BandBytes(loaded->lowMHz, loaded->highMHz,
+                                                      static_cast<std::uint8_t>(loaded->rangeFlags));
+    }
+    config.signalling = static_cast<std::uint8_t>(loaded->signalling);
+    return {};
+}
+
+/// Takes the model identifier, name and firmware options; the usage error.
+std::string ApplyNames(const ArgList& args, sim::SimulatorConfig& config) {
+    if (const auto id = args.Get("--model-id")) {
+        if (id->empty() || id->size() > 16) {
+            return "--model-id takes 1 to 16 characters";
+        }
+        config.modelId = *id;
+    }
+    if (const auto name = args.Get("--model-name")) {
+        if (name->size() > 12) {
+            return "--model-name takes at most 12 characters";
+        }
+        config.modelName = *name;
+    }
+    if (const auto firmware = args.Get("--firmware")) {
+        if (firmware->empty() || firmware->size() > 16) {
+            return "--firmware takes 1 to 16 characters";
+        }
+        config.firmware = *firmware;
+    }
+    return {};
+}
+
+/// Takes the band, signalling, password and line-rate options; the usage error.
+std::string ApplyRadioOptions(const ArgList& args, sim::SimulatorConfig& config) {
+    if (const auto band = args.Get("--band")) {
+        const auto dash = band->find('-');
+        const auto low = dash == std::string::npos ? std::nullopt : Number(band->substr(0, dash), 1, 999);
+        const auto high = dash == std::string::npos ? std::nullopt : Number(band->substr(dash + 1), 1, 999);
+        if (!low || !high || *low > *high) {
+            return "--band takes LOW-HIGH in whole MHz, for example 400-470";
+        }
+        config.band = sim::SimulatorConfig::BandBytes(*low, *high, config.band[0]);
+    }
+    if (const auto signal = args.Get("--signal")) {
+        const auto value = Number(*signal, 0, 255);
+        if (!value) {
+            return "--signal takes a number from 0 to 255";
+        }
+        config.signalling = static_cast<std::uint8_t>(*value);
+    }
+    if (const auto password = args.Get("--password")) {
+        if (!AllDigits(*password) || password->size() > 8) {
+            return "--password takes 1 to 8 digits";
+        }
+        config.password = *password;
+    }
+    config.lineRate = args.Has("--line-rate");
+    return {};
+}
+
+/// Takes the comma-separated --fault list; the usage error.
+std::string ApplyFaults(const ArgList& args, sim::SimulatorConfig& config) {
+    const auto faults = args.Get("--fault");
+    if (!faults) {
+        return {};
+    }
+    std::size_t start = 0;
+    while (start <= faults->size()) {
+        const auto comma = faults->find(',', start);
+        const std::string decl =
+            faults->substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        const auto fault = ParseFault(decl);
+        if (!fault) {
+            return "cannot understand the fault '" + decl + "'";
+        }
+        config.faults.push_back(*fault);
+        if (comma == std::string::npos) {
+            break;
+        }
+        start = comma + 1;
+    }
+    return {};
+}
+
+/// Runs the radio until SIGINT, SIGTERM or SIGHUP, then writes --dump.
+ExitCode ServeUntilStopped(CliContext& c, const ArgList& args, const sim::SimulatorConfig& config,
+                           FrameTracer* tracer) {
+    // The radio's thread must not take the termination signals: they are waited for here.
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGTERM);
+    sigaddset(&stopSignals, SIGHUP);
+    sigset_t previous;
+    pthread_sigmask(SIG_BLOCK, &stopSignals, &previous);
+
+    sim::RadioSimulator simulator(config, tracer);
+    if (const Result started = simulator.Start(); !started) {
+        pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+        c.err << "tavctl simulate: " << started.detail() << "\n";
+        return ExitCode::Failure;
+    }
+    c.out << simulator.DevicePath() << std::endl;
+    c.err << "Simulated radio " << EscapeControls(config.modelName) << " (" << EscapeControls(config.modelId)
+          << ", firmware " << EscapeControls(config.firmware) << ", band "
+          << DecodeBand(config.band).RangeText() << ") on " << simulator.DevicePath()
+          << "; stop it with Ctrl+C.\n";
+
+    int received = 0;
+    sigwait(&stopSignals, &received);
+    simulator.Stop();
+    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+
+    if (const auto dump = args.Get("--dump")) {
+        const Result written = sim::WriteRawImage(*dump, simulator.Memory());
+        if (!written) {
+            c.err << "tavctl simulate: " << written.detail() << "\n";
+            return ExitCode::Failure;
+        }
+    }
+    return ExitCode::Success;
+}
+
 } // namespace
 
 ExitCode RunSimulate(CliContext& c) {
@@ -145,87 +291,13 @@ ExitCode RunSimulate(CliContext& c) {
     }
 
     sim::SimulatorConfig config;
-    if (const auto image = args.Get("--image")) {
-        const Outcome<sim::SimImage> loaded = sim::LoadSimImage(*image);
-        if (!loaded) {
-            c.err << "tavctl simulate: " << loaded.result().detail() << "\n";
-            return ExitCode::Failure;
-        }
-        config.memory = loaded->memory;
-        if (loaded->fromDataFile) {
-            // A data file brings the identity of the radio it was made for.
-            if (!loaded->modelId.empty()) {
-                config.modelId = loaded->modelId;
-            }
-            if (!loaded->modelName.empty()) {
-                config.modelName = loaded->modelName;
-            }
-            if (!loaded->firmware.empty()) {
-                config.firmware = loaded->firmware;
-            }
-            if (loaded->lowMHz > 0 && loaded->highMHz >= loaded->lowMHz) {
-                config.band = sim::SimulatorConfig::BandBytes(loaded->lowMHz, loaded->highMHz,
-                                                              static_cast<std::uint8_t>(loaded->rangeFlags));
-            }
-            config.signalling = static_cast<std::uint8_t>(loaded->signalling);
-        }
+    if (const std::string failure = ApplyImage(args, config); !failure.empty()) {
+        c.err << "tavctl simulate: " << failure << "\n";
+        return ExitCode::Failure;
     }
-    if (const auto id = args.Get("--model-id")) {
-        if (id->empty() || id->size() > 16) {
-            return Usage(c, "--model-id takes 1 to 16 characters");
-        }
-        config.modelId = *id;
-    }
-    if (const auto name = args.Get("--model-name")) {
-        if (name->size() > 12) {
-            return Usage(c, "--model-name takes at most 12 characters");
-        }
-        config.modelName = *name;
-    }
-    if (const auto firmware = args.Get("--firmware")) {
-        if (firmware->empty() || firmware->size() > 16) {
-            return Usage(c, "--firmware takes 1 to 16 characters");
-        }
-        config.firmware = *firmware;
-    }
-    if (const auto band = args.Get("--band")) {
-        const auto dash = band->find('-');
-        const auto low = dash == std::string::npos ? std::nullopt : Number(band->substr(0, dash), 1, 999);
-        const auto high = dash == std::string::npos ? std::nullopt : Number(band->substr(dash + 1), 1, 999);
-        if (!low || !high || *low > *high) {
-            return Usage(c, "--band takes LOW-HIGH in whole MHz, for example 400-470");
-        }
-        config.band = sim::SimulatorConfig::BandBytes(*low, *high, config.band[0]);
-    }
-    if (const auto signal = args.Get("--signal")) {
-        const auto value = Number(*signal, 0, 255);
-        if (!value) {
-            return Usage(c, "--signal takes a number from 0 to 255");
-        }
-        config.signalling = static_cast<std::uint8_t>(*value);
-    }
-    if (const auto password = args.Get("--password")) {
-        if (!AllDigits(*password) || password->size() > 8) {
-            return Usage(c, "--password takes 1 to 8 digits");
-        }
-        config.password = *password;
-    }
-    config.lineRate = args.Has("--line-rate");
-    if (const auto faults = args.Get("--fault")) {
-        std::size_t start = 0;
-        while (start <= faults->size()) {
-            const auto comma = faults->find(',', start);
-            const std::string decl =
-                faults->substr(start, comma == std::string::npos ? std::string::npos : comma - start);
-            const auto fault = ParseFault(decl);
-            if (!fault) {
-                return Usage(c, "cannot understand the fault '" + decl + "'");
-            }
-            config.faults.push_back(*fault);
-            if (comma == std::string::npos) {
-                break;
-            }
-            start = comma + 1;
+    for (const auto apply : {ApplyNames, ApplyRadioOptions, ApplyFaults}) {
+        if (const std::string usage = apply(args, config); !usage.empty()) {
+            return Usage(c, usage);
         }
     }
 
@@ -251,46 +323,12 @@ ExitCode RunSimulate(CliContext& c) {
         }
         tracer = std::make_unique<StreamFrameTracer>(traceFile.Stream(), "radio");
     }
-
-    // The radio's thread must not take the termination signals: they are waited for here.
-    sigset_t stopSignals;
-    sigemptyset(&stopSignals);
-    sigaddset(&stopSignals, SIGINT);
-    sigaddset(&stopSignals, SIGTERM);
-    sigaddset(&stopSignals, SIGHUP);
-    sigset_t previous;
-    pthread_sigmask(SIG_BLOCK, &stopSignals, &previous);
-
-    sim::RadioSimulator simulator(config, tracer.get());
-    std::string error;
-    if (!simulator.Start(&error)) {
-        pthread_sigmask(SIG_SETMASK, &previous, nullptr);
-        c.err << "tavctl simulate: " << error << "\n";
-        return ExitCode::Failure;
-    }
-    c.out << simulator.DevicePath() << std::endl;
-    c.err << "Simulated radio " << EscapeControls(config.modelName) << " (" << EscapeControls(config.modelId)
-          << ", firmware " << EscapeControls(config.firmware) << ", band "
-          << DecodeBand(config.band).RangeText() << ") on " << simulator.DevicePath()
-          << "; stop it with Ctrl+C.\n";
-
-    int received = 0;
-    sigwait(&stopSignals, &received);
-    simulator.Stop();
-    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
-
-    if (const auto dump = args.Get("--dump")) {
-        const Result written = sim::WriteRawImage(*dump, simulator.Memory());
-        if (!written) {
-            c.err << "tavctl simulate: " << written.detail() << "\n";
-            return ExitCode::Failure;
-        }
-    }
+    const ExitCode served = ServeUntilStopped(c, args, config, tracer.get());
     if (Result finished = traceFile.Finish(); !finished) {
         c.err << "tavctl simulate: " << finished.detail() << "\n";
         return ExitCode::Failure;
     }
-    return ExitCode::Success;
+    return served;
 }
 
 } // namespace tav::cli

@@ -2,6 +2,7 @@
 #include "cli/ArgList.h"
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
+#include "cli/InterruptGuard.h"
 #include "cli/RadioCli.h"
 #include "core/comm/CSerialPort.h"
 
@@ -47,11 +48,16 @@ ExitCode RunWrite(CliContext& context, CliSession& session, Clock& clock) {
     if (!radio.OpenTrace()) {
         return ExitCode::Failure;
     }
+    // Ctrl+C or a termination request stops the transfer after its current exchange.
+    const InterruptGuard interrupts;
     CSerialPort port;
     TransferSession transfer(port, clock, radio.Tracer());
+    transfer.link().SetStopFlag(&interrupts.Flag());
+    const RadioCommandUi ui = radio.Ui();
     RadioCommands commands(session.settings(), session.document(), session.container(), session.ranges(),
                            session.views());
-    const Outcome<TransferReport> written = commands.Write(transfer, radio.Target(), radio.Ui());
+    const Outcome<TransferReport> written =
+        commands.Write(RunOnThisThread(transfer, ui), radio.Target(), ui.askYesNo);
     if (!written) {
         return session.Fail(context, written.result());
     }

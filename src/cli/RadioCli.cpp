@@ -71,8 +71,8 @@ std::string RadioCli::CheckOptions(const ArgList& args) {
         return "--device takes the path of a serial device";
     }
     if (const auto password = args.Get("--password");
-        password && (!AllDigits(*password) || password->size() > kPasswordDigits)) {
-        return "--password takes at most 8 digits";
+        password && (password->empty() || !AllDigits(*password) || password->size() > kPasswordDigits)) {
+        return "--password takes 1 to 8 digits";
     }
     if (const auto trace = args.Get("--trace"); trace && trace->empty()) {
         return "--trace takes a file name";
@@ -125,8 +125,8 @@ RadioCommandUi RadioCli::Ui() {
     ui.questions.inform = [this](int messageId) {
         EndProgressLine();
         if (messageId == kMsgPasswordRefused) {
-            // The last refusal is reported as the command's failure.
-            if (++refusals_ >= kPasswordAttempts) {
+            // The last refusal (without a terminal: the only one) is reported as the failure.
+            if (++refusals_ >= kPasswordAttempts || !context_.inputIsTerminal) {
                 return;
             }
             context_.err << "tavctl: " << session_.MessageText(messageId) << " (attempt " << refusals_
@@ -156,8 +156,9 @@ std::string RadioCli::ReadTerminalLine(bool hidden) {
 std::optional<std::string> RadioCli::AskPassword(int attempt) {
     const auto given = args_.Get("--password");
     if (!context_.inputIsTerminal) {
-        // Without a terminal the given password is all there is; three refusals end the transfer.
-        return given;
+        // Without a terminal the given password is all there is: once refused, it is not sent
+        // again (the same digits cannot become right, and a radio may count the refusals).
+        return attempt == 1 ? given : std::nullopt;
     }
     if (attempt == 1 && given) {
         return given;
@@ -228,7 +229,14 @@ void RadioCli::EndProgressLine() {
 ExitCode RadioCli::Fail(const TransferReport& report) {
     EndProgressLine();
     switch (report.status) {
+    case TransferStatus::Interrupted:
+        context_.err << "tavctl: " << TransferReportText(session_.settings().Language(), report) << '\n';
+        return ExitCode::Interrupted;
     case TransferStatus::PasswordCancelled:
+        if (refusals_ > 0) {
+            context_.err << "tavctl: " << session_.MessageText(kMsgPasswordRefused) << '\n';
+            return ExitCode::Failure;
+        }
         context_.err << "tavctl: the radio asks for a password; give it with --password DIGITS\n";
         return ExitCode::Failure;
     case TransferStatus::NoteDeclined:
@@ -244,7 +252,7 @@ ExitCode RadioCli::Fail(const TransferReport& report) {
                      << EscapeControls(report.detail) << ")";
     }
     context_.err << '\n';
-    if (report.status == TransferStatus::NoRadio) {
+    if (report.status == TransferStatus::NoRadio || report.status == TransferStatus::PortBusy) {
         // Which ports were tried and why each gave nothing.
         std::size_t start = 0;
         while (start < report.detail.size()) {

@@ -31,7 +31,7 @@ RadioSimulator::~RadioSimulator() {
     Stop();
 }
 
-bool RadioSimulator::Start(std::string* error) {
+Result RadioSimulator::Start() {
     termios raw{};
     ::cfmakeraw(&raw);
     ::cfsetispeed(&raw, B38400);
@@ -39,11 +39,9 @@ bool RadioSimulator::Start(std::string* error) {
     char name[256] = {};
     if (::openpty(&master_, &slave_, name, &raw, nullptr) != 0 ||
         ::pipe2(wake_, O_CLOEXEC | O_NONBLOCK) != 0) {
-        if (error != nullptr) {
-            *error = std::string("cannot create a pseudo-terminal: ") + std::strerror(errno);
-        }
+        const std::string reason = std::string("cannot create a pseudo-terminal: ") + std::strerror(errno);
         CloseLine();
-        return false;
+        return Result::Fail(kStartFailed, reason);
     }
     ::fcntl(master_, F_SETFD, FD_CLOEXEC);
     ::fcntl(slave_, F_SETFD, FD_CLOEXEC);
@@ -51,7 +49,7 @@ bool RadioSimulator::Start(std::string* error) {
     devicePath_ = name;
     stop_ = false;
     thread_ = std::thread([this] { Serve(); });
-    return true;
+    return Result::Ok();
 }
 
 void RadioSimulator::Stop() {

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "core/comm/FrameTracer.h"
+#include "core/util/Result.h"
 #include "sim/SimulatedRadio.h"
 #include "sim/SimulatorConfig.h"
-#include "core/comm/FrameTracer.h"
 
 #include <atomic>
 #include <map>
@@ -27,8 +28,11 @@ public:
     RadioSimulator(const RadioSimulator&) = delete;
     RadioSimulator& operator=(const RadioSimulator&) = delete;
 
-    /// Creates the pseudo-terminal and starts answering; false with `error` set on failure.
-    bool Start(std::string* error = nullptr);
+    /// Language text of a simulator that cannot start.
+    static constexpr int kStartFailed = 9421;
+
+    /// Creates the pseudo-terminal and starts answering; the failure names the system's reason.
+    Result Start();
     /// Stops answering and closes the line.
     void Stop();
 

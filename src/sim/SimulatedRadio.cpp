@@ -126,133 +126,164 @@ Response SimulatedRadio::Handle(const RequestParser::Request& request) {
 }
 
 std::vector<std::uint8_t> SimulatedRadio::Serve(LinkCommand command, const RequestParser::Request& request) {
-    const auto& b = request.bytes;
     if (command == LinkCommand::Handshake) {
-        handshaken_ = true;
-        mode_ = 0;
-        unlocked_ = false;
-        // A new session starts from the committed tuning values: what was sent but never
-        // committed is lost, as when the radio is switched off and on.
-        pendingTune_ = config_.tuneValues;
-        return Ack(kStatusAccepted, kGroupHandshake, kSubWrite);
+        return Greet();
     }
     // A radio that was not greeted first ignores everything; a corrupted frame is ignored too.
     if (!handshaken_ || !request.checksumOk) {
         return {};
     }
-    switch (command) {
-    case LinkCommand::SetMode: {
-        const std::uint16_t mode = GetLe16(std::span(b).subspan(kModeOffset, 2));
-        const bool programming = mode == static_cast<std::uint16_t>(LinkMode::Read) ||
-                                 mode == static_cast<std::uint16_t>(LinkMode::Write);
-        if (mode == static_cast<std::uint16_t>(LinkMode::End)) {
-            mode_ = mode;
-            unlocked_ = false;
-        } else if (programming && !config_.password.empty() && !unlocked_) {
-            pendingMode_ = mode;
-            mode_ = 0;
-            return Ack(kStatusPasswordRequired, kGroupMode, kSubWrite);
-        } else if (programming || mode == static_cast<std::uint16_t>(LinkMode::Tune)) {
-            mode_ = mode;
-        } else {
-            return Ack(kStatusRefused, kGroupMode, kSubWrite);
-        }
-        return Ack(kStatusAccepted, kGroupMode, kSubWrite);
+    using Handler = Bytes (SimulatedRadio::*)(std::span<const std::uint8_t>);
+    static const std::map<LinkCommand, Handler> handlers = {
+        {LinkCommand::SetMode, &SimulatedRadio::SetMode},
+        {LinkCommand::SendPassword, &SimulatedRadio::SendPassword},
+        {LinkCommand::ReadInfo, &SimulatedRadio::ReadInfo},
+        {LinkCommand::ReadMemory, &SimulatedRadio::ReadMemory},
+        {LinkCommand::WriteMemory, &SimulatedRadio::WriteMemory},
+        {LinkCommand::ReadTuneValue, &SimulatedRadio::ReadTuneValue},
+        {LinkCommand::WriteTuneValue, &SimulatedRadio::WriteTuneValue},
+        {LinkCommand::CommitTuning, &SimulatedRadio::CommitTuning},
+        {LinkCommand::DiscardTuning, &SimulatedRadio::DiscardTuning},
+        {LinkCommand::TestSwitch, &SimulatedRadio::TestSwitch},
+    };
+    const auto handler = handlers.find(command);
+    return handler == handlers.end() ? Bytes{} : (this->*handler->second)(request.bytes);
+}
+
+SimulatedRadio::Bytes SimulatedRadio::Greet() {
+    handshaken_ = true;
+    mode_ = 0;
+    unlocked_ = false;
+    // A new session starts from the committed tuning values: what was sent but never
+    // committed is lost, as when the radio is switched off and on.
+    pendingTune_ = config_.tuneValues;
+    return Ack(kStatusAccepted, kGroupHandshake, kSubWrite);
+}
+
+bool SimulatedRadio::InMode(LinkMode mode) const {
+    return mode_ == static_cast<std::uint16_t>(mode);
+}
+
+SimulatedRadio::Bytes SimulatedRadio::SetMode(std::span<const std::uint8_t> b) {
+    const std::uint16_t mode = GetLe16(b.subspan(kModeOffset, 2));
+    const bool programming = mode == static_cast<std::uint16_t>(LinkMode::Read) ||
+                             mode == static_cast<std::uint16_t>(LinkMode::Write);
+    if (mode == static_cast<std::uint16_t>(LinkMode::End)) {
+        mode_ = mode;
+        unlocked_ = false;
+    } else if (programming && !config_.password.empty() && !unlocked_) {
+        pendingMode_ = mode;
+        mode_ = 0;
+        return Ack(kStatusPasswordRequired, kGroupMode, kSubWrite);
+    } else if (programming || mode == static_cast<std::uint16_t>(LinkMode::Tune)) {
+        mode_ = mode;
+    } else {
+        return Ack(kStatusRefused, kGroupMode, kSubWrite);
     }
-    case LinkCommand::SendPassword: {
-        ++passwordAttempts_;
-        const std::string typed = FieldText(std::span(b).subspan(kPasswordDigitsOffset, kPasswordMaxDigits));
-        if (config_.password.empty() || typed != config_.password.substr(0, kPasswordMaxDigits)) {
-            return Ack(kStatusRefused, kGroupPassword, kSubRead);
-        }
-        unlocked_ = true;
-        mode_ = pendingMode_;
-        return Ack(kStatusAccepted, kGroupPassword, kSubRead);
+    return Ack(kStatusAccepted, kGroupMode, kSubWrite);
+}
+
+SimulatedRadio::Bytes SimulatedRadio::SendPassword(std::span<const std::uint8_t> b) {
+    ++passwordAttempts_;
+    const std::string typed = FieldText(b.subspan(kPasswordDigitsOffset, kPasswordMaxDigits));
+    if (config_.password.empty() || typed != config_.password.substr(0, kPasswordMaxDigits)) {
+        return Ack(kStatusRefused, kGroupPassword, kSubRead);
     }
-    case LinkCommand::ReadInfo: {
-        const std::uint8_t item = b[kInfoItemOffset];
-        std::vector<std::uint8_t> data;
-        switch (item) {
-        case kInfoModelName:
-            data = PaddedText(config_.modelName, kInfoModelNameLength);
-            break;
-        case kInfoBand:
-            data.assign(config_.band.begin(), config_.band.end());
-            break;
-        case kInfoSignalling:
-            data = {config_.signalling};
-            break;
-        case kInfoVersion: {
-            data = PaddedText(config_.firmware, kVersionFirmwareLength);
-            const auto id = PaddedText(config_.modelId, kInfoVersionLength - kVersionFirmwareLength);
-            data.insert(data.end(), id.begin(), id.end());
-            break;
-        }
-        default:
-            return {};
-        }
-        return InfoReply(item, data);
+    unlocked_ = true;
+    mode_ = pendingMode_;
+    return Ack(kStatusAccepted, kGroupPassword, kSubRead);
+}
+
+SimulatedRadio::Bytes SimulatedRadio::ReadInfo(std::span<const std::uint8_t> b) {
+    const std::uint8_t item = b[kInfoItemOffset];
+    std::vector<std::uint8_t> data;
+    switch (item) {
+    case kInfoModelName:
+        data = PaddedText(config_.modelName, kInfoModelNameLength);
+        break;
+    case kInfoBand:
+        data.assign(config_.band.begin(), config_.band.end());
+        break;
+    case kInfoSignalling:
+        data = {config_.signalling};
+        break;
+    case kInfoVersion: {
+        data = PaddedText(config_.firmware, kVersionFirmwareLength);
+        const auto id = PaddedText(config_.modelId, kInfoVersionLength - kVersionFirmwareLength);
+        data.insert(data.end(), id.begin(), id.end());
+        break;
     }
-    case LinkCommand::ReadMemory: {
-        const std::uint32_t address = GetLe32(std::span(b).subspan(kAddressOffset, 4));
-        const std::size_t length = GetLe16(std::span(b).subspan(kReadLengthOffset, 2));
-        if (!MemoryOpen() || length > RequestParser::kMaxBlock || address > kRadioImageSize ||
-            length > kRadioImageSize - address) {
-            return {};
-        }
-        return MemoryReply(address, std::span(config_.memory).subspan(address, length));
-    }
-    case LinkCommand::WriteMemory: {
-        const std::uint32_t address = GetLe32(std::span(b).subspan(kWriteAddressOffset, 4));
-        const std::size_t length = b.size() - kWriteOverhead;
-        if (!MemoryOpen() || address > kRadioImageSize || length > kRadioImageSize - address) {
-            return {};
-        }
-        std::copy_n(b.begin() + kWriteDataOffset, length, config_.memory.begin() + address);
-        return Ack(kStatusAccepted, kGroupMemory, kSubWrite);
-    }
-    case LinkCommand::ReadTuneValue: {
-        if (mode_ != static_cast<std::uint16_t>(LinkMode::Tune)) {
-            return {};
-        }
-        const std::uint16_t index = GetLe16(std::span(b).subspan(kTuneIndexOffset, 2));
-        const auto it = pendingTune_.find(index);
-        const std::uint16_t value = it == pendingTune_.end() ? 0 : it->second;
-        // Tuning values travel most significant byte first.
-        const std::uint8_t data[2] = {static_cast<std::uint8_t>(value >> 8),
-                                      static_cast<std::uint8_t>(value & 0xFF)};
-        return TuneValueReply(index, data);
-    }
-    case LinkCommand::WriteTuneValue: {
-        if (mode_ != static_cast<std::uint16_t>(LinkMode::Tune)) {
-            return {};
-        }
-        const std::uint16_t index = GetLe16(std::span(b).subspan(kTuneIndexOffset, 2));
-        pendingTune_[index] =
-            static_cast<std::uint16_t>((b[kWriteTuneDataOffset] << 8) | b[kWriteTuneDataOffset + 1]);
-        return Ack(kStatusAccepted, kGroupTune, kSubWrite);
-    }
-    case LinkCommand::CommitTuning:
-        if (mode_ != static_cast<std::uint16_t>(LinkMode::Tune)) {
-            return {};
-        }
-        config_.tuneValues = pendingTune_;
-        return Ack(kStatusAccepted, kGroupTune, kSubCommit);
-    case LinkCommand::DiscardTuning:
-        if (mode_ != static_cast<std::uint16_t>(LinkMode::Tune)) {
-            return {};
-        }
-        pendingTune_ = config_.tuneValues;
-        return Ack(kStatusAccepted, kGroupTune, kSubDiscard);
-    case LinkCommand::TestSwitch:
-        if (mode_ != static_cast<std::uint16_t>(LinkMode::Tune)) {
-            return {};
-        }
-        switches_[b[kSwitchSelectorOffset]] = b[kSwitchStateOffset] != 0;
-        return Ack(kStatusAccepted, kGroupSwitch, b[kSwitchSelectorOffset]);
     default:
         return {};
     }
+    return InfoReply(item, data);
+}
+
+SimulatedRadio::Bytes SimulatedRadio::ReadMemory(std::span<const std::uint8_t> b) {
+    const std::uint32_t address = GetLe32(b.subspan(kAddressOffset, 4));
+    const std::size_t length = GetLe16(b.subspan(kReadLengthOffset, 2));
+    if (!MemoryOpen() || length > RequestParser::kMaxBlock || address > kRadioImageSize ||
+        length > kRadioImageSize - address) {
+        return {};
+    }
+    return MemoryReply(address, std::span(config_.memory).subspan(address, length));
+}
+
+SimulatedRadio::Bytes SimulatedRadio::WriteMemory(std::span<const std::uint8_t> b) {
+    const std::uint32_t address = GetLe32(b.subspan(kWriteAddressOffset, 4));
+    const std::size_t length = b.size() - kWriteOverhead;
+    if (!MemoryOpen() || address > kRadioImageSize || length > kRadioImageSize - address) {
+        return {};
+    }
+    std::copy_n(b.begin() + kWriteDataOffset, length, config_.memory.begin() + address);
+    return Ack(kStatusAccepted, kGroupMemory, kSubWrite);
+}
+
+SimulatedRadio::Bytes SimulatedRadio::ReadTuneValue(std::span<const std::uint8_t> b) {
+    if (!InMode(LinkMode::Tune)) {
+        return {};
+    }
+    const std::uint16_t index = GetLe16(b.subspan(kTuneIndexOffset, 2));
+    const auto it = pendingTune_.find(index);
+    const std::uint16_t value = it == pendingTune_.end() ? 0 : it->second;
+    // Tuning values travel most significant byte first.
+    const std::uint8_t data[2] = {static_cast<std::uint8_t>(value >> 8),
+                                  static_cast<std::uint8_t>(value & 0xFF)};
+    return TuneValueReply(index, data);
+}
+
+SimulatedRadio::Bytes SimulatedRadio::WriteTuneValue(std::span<const std::uint8_t> b) {
+    if (!InMode(LinkMode::Tune)) {
+        return {};
+    }
+    const std::uint16_t index = GetLe16(b.subspan(kTuneIndexOffset, 2));
+    pendingTune_[index] =
+        static_cast<std::uint16_t>((b[kWriteTuneDataOffset] << 8) | b[kWriteTuneDataOffset + 1]);
+    return Ack(kStatusAccepted, kGroupTune, kSubWrite);
+}
+
+SimulatedRadio::Bytes SimulatedRadio::CommitTuning(std::span<const std::uint8_t>) {
+    if (!InMode(LinkMode::Tune)) {
+        return {};
+    }
+    config_.tuneValues = pendingTune_;
+    return Ack(kStatusAccepted, kGroupTune, kSubCommit);
+}
+
+SimulatedRadio::Bytes SimulatedRadio::DiscardTuning(std::span<const std::uint8_t>) {
+    if (!InMode(LinkMode::Tune)) {
+        return {};
+    }
+    pendingTune_ = config_.tuneValues;
+    return Ack(kStatusAccepted, kGroupTune, kSubDiscard);
+}
+
+SimulatedRadio::Bytes SimulatedRadio::TestSwitch(std::span<const std::uint8_t> b) {
+    if (!InMode(LinkMode::Tune)) {
+        return {};
+    }
+    switches_[b[kSwitchSelectorOffset]] = b[kSwitchStateOffset] != 0;
+    return Ack(kStatusAccepted, kGroupSwitch, b[kSwitchSelectorOffset]);
 }
 
 } // namespace tav::sim

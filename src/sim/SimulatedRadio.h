@@ -1,11 +1,12 @@
 #pragma once
 
+#include "core/comm/LinkFrame.h"
 #include "sim/RequestParser.h"
 #include "sim/SimulatorConfig.h"
-#include "core/comm/LinkFrame.h"
 
 #include <cstdint>
 #include <map>
+#include <span>
 #include <vector>
 
 namespace tav::sim {
@@ -46,10 +47,25 @@ public:
     bool testSwitch(std::uint8_t selector) const;
 
 private:
+    using Bytes = std::vector<std::uint8_t>;
+
     const Fault* ActiveFault(LinkCommand command, std::uint32_t address);
-    std::vector<std::uint8_t> Serve(LinkCommand command, const RequestParser::Request& request);
-    std::vector<std::uint8_t> Ack(std::uint8_t status, std::uint8_t echo1, std::uint8_t echo2) const;
+    /// The reply to a request, by one handler per command; empty when the radio stays silent.
+    Bytes Serve(LinkCommand command, const RequestParser::Request& request);
+    Bytes Greet();
+    Bytes SetMode(std::span<const std::uint8_t> request);
+    Bytes SendPassword(std::span<const std::uint8_t> request);
+    Bytes ReadInfo(std::span<const std::uint8_t> request);
+    Bytes ReadMemory(std::span<const std::uint8_t> request);
+    Bytes WriteMemory(std::span<const std::uint8_t> request);
+    Bytes ReadTuneValue(std::span<const std::uint8_t> request);
+    Bytes WriteTuneValue(std::span<const std::uint8_t> request);
+    Bytes CommitTuning(std::span<const std::uint8_t> request);
+    Bytes DiscardTuning(std::span<const std::uint8_t> request);
+    Bytes TestSwitch(std::span<const std::uint8_t> request);
+    Bytes Ack(std::uint8_t status, std::uint8_t echo1, std::uint8_t echo2) const;
     bool MemoryOpen() const;
+    bool InMode(LinkMode mode) const;
 
     SimulatorConfig config_;
     std::vector<int> faultCounters_;

@@ -9,6 +9,7 @@
 #include "core/comm/Clock.h"
 #include "core/data/CDataFile.h"
 #include "sim/RadioSimulator.h"
+#include "support/ManualClock.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -130,8 +131,8 @@ protected:
 /// A started simulator.
 inline std::unique_ptr<sim::RadioSimulator> StartRadio(sim::SimulatorConfig config) {
     auto radio = std::make_unique<sim::RadioSimulator>(std::move(config));
-    std::string error;
-    EXPECT_TRUE(radio->Start(&error)) << error;
+    const Result started = radio->Start();
+    EXPECT_TRUE(started.ok()) << started.detail();
     return radio;
 }
 

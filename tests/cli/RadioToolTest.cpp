@@ -3,7 +3,13 @@
 #include "RadioCliSupport.h"
 #include "SimulateProcess.h"
 
+#include <chrono>
+#include <csignal>
 #include <cstdio>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <thread>
 
 namespace tav {
 namespace {
@@ -45,7 +51,50 @@ protected:
         run.err = test::ReadText(errFile);
         return run;
     }
+
+    /// Starts the tool in a process of its own, sends it `signal` after `delay` and returns how it
+    /// ended.
+    ToolRun Interrupt(const std::vector<std::string>& args, int signal, std::chrono::milliseconds delay) {
+        const fs::path errFile = dir / "stderr.txt";
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            const int err = ::open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            ::dup2(err, 2);
+            const int null = ::open("/dev/null", O_RDONLY);
+            ::dup2(null, 0);
+            std::vector<std::string> words{TAVCTL_PATH, "--home", home.string()};
+            words.insert(words.end(), args.begin(), args.end());
+            std::vector<char*> argv;
+            for (auto& w : words) {
+                argv.push_back(w.data());
+            }
+            argv.push_back(nullptr);
+            ::execv(argv[0], argv.data());
+            ::_exit(127);
+        }
+        std::this_thread::sleep_for(delay);
+        ::kill(pid, signal);
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        ToolRun run;
+        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        run.err = test::ReadText(errFile);
+        return run;
+    }
 };
+
+/// True when nobody holds `device`: neither its exclusive mode nor a lock is left on it.
+bool PortReleased(const std::string& device) {
+    const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) {
+        return false;
+    }
+    int exclusive = 1;
+    const bool free =
+        ::ioctl(fd, TIOCGEXCL, &exclusive) == 0 && exclusive == 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    ::close(fd);
+    return free;
+}
 
 TEST_F(RadioTool, ReadsAndWritesARadio) {
     const RadioImage start = test::PatternMemory(9);
@@ -101,6 +150,31 @@ TEST_F(RadioTool, AFailedReadLeavesNoFile) {
               "again.\n");
     EXPECT_FALSE(fs::exists(out));
     EXPECT_EQ(Tool({"read", "--device", device}).status, 2);
+}
+
+TEST_F(RadioTool, AnInterruptedTransferReleasesThePortAndWritesNoFile) {
+    test::SimulateProcess radio({"--model-id", "TAV-V300", "--band", "136-174"});
+    const std::string device = radio.FirstLine();
+    ASSERT_EQ(device.rfind("/dev/", 0), 0u) << device;
+    const fs::path in = NewDataFile("in.dat");
+    const fs::path out = work / "read.dat";
+    const struct {
+        std::vector<std::string> args;
+        int signal;
+    } cases[] = {{{"read", "--device", device, "-o", out.string()}, SIGINT},
+                 {{"write", in.string(), "--device", device, "--yes"}, SIGTERM}};
+    for (const auto& c : cases) {
+        // Well into the blocks: the identification is over after a few hundred milliseconds.
+        const ToolRun run = Interrupt(c.args, c.signal, std::chrono::milliseconds(1500));
+        EXPECT_EQ(run.status, 130) << c.args[0] << ": " << run.err;
+        EXPECT_NE(run.err.find("Interrupted"), std::string::npos) << run.err;
+        EXPECT_FALSE(fs::exists(out));
+        EXPECT_TRUE(PortReleased(device)) << c.args[0];
+    }
+    // The radio is ready for the next command right away.
+    const ToolRun again = Tool({"read", "--device", device, "-o", out.string()});
+    EXPECT_EQ(again.status, 0) << again.err;
+    EXPECT_TRUE(fs::exists(out));
 }
 
 } // namespace

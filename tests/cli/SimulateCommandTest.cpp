@@ -1,7 +1,7 @@
 #include "SimulateProcess.h"
 #include "core/comm/CSerialPort.h"
-#include "core/comm/Clock.h"
 #include "core/comm/TransferSession.h"
+#include "support/ManualClock.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>

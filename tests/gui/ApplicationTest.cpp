@@ -1,12 +1,12 @@
 // Start-up: the command line, the first document, a file named on the command line, the simulated
 // radio behind the communication port, and the start-up picture.
 #include "ShellTestSupport.h"
+#include "core/data/CDataFile.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/SplashWindow.h"
 #include "gui/app/TavApplication.h"
 #include "gui/comm/CDlgComm.h"
-#include "gui/comm/DialogRunner.h"
-#include "core/data/CDataFile.h"
+#include "support/ScriptedDialogRunner.h"
 
 #include <QPushButton>
 #include <QtTest>
@@ -17,16 +17,19 @@ using namespace tav::gui::test;
 
 namespace {
 
-/// Puts scripted questions and a private recent-file list into a starting program.
+/// Scripted questions and a private recent-file list for a starting program.
 struct Stand {
     ScriptedPrompts* prompts = nullptr;
-    std::function<void(AppContext&)> Setup(const TestHome& home) {
-        return [this, &home](AppContext& context) {
+    std::function<AppEffects()> Effects(const TestHome& home, DialogRunner* runner = nullptr) {
+        return [this, &home, runner] {
+            AppEffects effects;
             auto owned = std::make_unique<ScriptedPrompts>();
             prompts = owned.get();
-            context.SetPrompts(std::move(owned));
-            context.SetRecentFiles(std::make_unique<RecentFileList>(std::make_unique<QSettings>(
-                QString::fromStdString((home / "recent.ini").string()), QSettings::IniFormat)));
+            effects.prompts = std::move(owned);
+            effects.recent = std::make_unique<RecentFileList>(std::make_unique<QSettings>(
+                QString::fromStdString((home / "recent.ini").string()), QSettings::IniFormat));
+            effects.runner = runner;
+            return effects;
         };
     }
 };
@@ -83,7 +86,7 @@ void ApplicationTest::startsWithANewDocumentOfTheSettingsModel() {
     TestHome home;
     Stand stand;
     TavApplication program(Options(home));
-    program.SetContextSetup(stand.Setup(home));
+    program.SetEffects(stand.Effects(home));
     QVERIFY(program.Start());
     CMainFrame* frame = program.MainFrame();
     QVERIFY(frame->isVisible());
@@ -109,7 +112,7 @@ void ApplicationTest::aNamedFileOpensAndABadOneLeavesTheNewDocument() {
     {
         Stand stand;
         TavApplication program(Options(home, {QString::fromStdString((home / "mine.dat").string())}));
-        program.SetContextSetup(stand.Setup(home));
+        program.SetEffects(stand.Effects(home));
         QVERIFY(program.Start());
         QVERIFY(program.MainFrame()->windowTitle().endsWith(QStringLiteral("mine.dat ]")));
         QVERIFY(program.Context().Container().Channels().At(0).AutoStartScan());
@@ -118,7 +121,7 @@ void ApplicationTest::aNamedFileOpensAndABadOneLeavesTheNewDocument() {
     tav::test::WriteText(home / "bad.dat", "TAV but nothing more");
     Stand stand;
     TavApplication program(Options(home, {QString::fromStdString((home / "bad.dat").string())}));
-    program.SetContextSetup(stand.Setup(home));
+    program.SetEffects(stand.Effects(home));
     QVERIFY(program.Start());
     QCOMPARE(stand.prompts->asked().size(), std::size_t(1));
     QVERIFY(stand.prompts->Last()->text.startsWith(program.Context().Message(Document::kNotDataFile)));
@@ -132,11 +135,7 @@ void ApplicationTest::simulatedRadioReadsAndWritesEndToEnd() {
     Stand stand;
     ScriptedDialogRunner runner;
     TavApplication program(Options(home, {QStringLiteral("--simulate")}));
-    auto setup = stand.Setup(home);
-    program.SetContextSetup([&](AppContext& context) {
-        setup(context);
-        context.SetDialogRunner(&runner);
-    });
+    program.SetEffects(stand.Effects(home, &runner));
     QVERIFY(program.Start());
     const QString device = program.SimulatedDevice();
     QVERIFY(!device.isEmpty());

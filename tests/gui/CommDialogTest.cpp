@@ -1,16 +1,16 @@
-#include "sim/RadioSimulator.h"
-#include "support/TestSupport.h"
 #include "core/app/CSettings.h"
+#include "core/comm/LinkMessages.h"
 #include "gui/comm/CDlgComPort.h"
 #include "gui/comm/CDlgComm.h"
 #include "gui/comm/CDlgNote.h"
 #include "gui/comm/CDlgPassword.h"
-#include "core/comm/Clock.h"
 #include "gui/comm/CommRadioDialogs.h"
-#include "gui/comm/DialogRunner.h"
-#include "core/comm/LinkMessages.h"
 #include "gui/controls/FilterEdit.h"
-#include "gui/ui/UserPrompts.h"
+#include "sim/RadioSimulator.h"
+#include "support/ManualClock.h"
+#include "support/ScriptedDialogRunner.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TestSupport.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -64,6 +64,7 @@ struct Bench {
     ScriptedDialogRunner runner;
     ManualClock clock;
     std::unique_ptr<CommRadioDialogs> dialogs;
+    std::string device;
 
     explicit Bench(sim::SimulatorConfig config) {
         fs::copy_file(test::ResourceDir() / "TAV_E.lng", dir / "TAV_E.lng");
@@ -76,15 +77,27 @@ struct Bench {
         config.modelName = "TAV 310";
         config.band = sim::SimulatorConfig::BandBytes(136, 174, 0x80);
         radio = std::make_unique<sim::RadioSimulator>(std::move(config));
-        std::string error;
-        if (!radio->Start(&error)) {
-            qWarning("simulator: %s", error.c_str());
+        if (const Result started = radio->Start(); !started) {
+            qWarning("simulator: %s", started.detail().c_str());
         }
         clock.SetLocalNow({2024, 3, 9, 14, 5, 59});
         dialogs = std::make_unique<CommRadioDialogs>(*settings, prompts, &runner);
         dialogs->SetClock(&clock);
-        dialogs->SetDevice(radio->DevicePath());
+        device = radio->DevicePath();
     }
+
+    /// Runs a transfer in the communication dialog with the request the radio commands make.
+    TransferReport Transfer(TransferDirection direction, RadioImage& image) {
+        TransferRequest request;
+        request.direction = direction;
+        request.device = device;
+        request.rules.currentModelId = settings->ModelId();
+        request.rules.acceptedModelId = "TAV-V300";
+        request.documentRange = settings->FreqRange();
+        return dialogs->Transfer(nullptr, request, image);
+    }
+    TransferReport Read(RadioImage& image) { return Transfer(TransferDirection::Read, image); }
+    TransferReport Write(RadioImage& image) { return Transfer(TransferDirection::Write, image); }
 
     /// The communication dialog's answer: press OK and wait for the end. `during` runs once
     /// while blocks move.
@@ -162,14 +175,16 @@ void CommDialogTest::readBringsTheRadioWithProgress() {
         Picture(comm, "comm-read");
     });
 
-    const auto result = bench.dialogs->ReadFromRadio(nullptr);
-    QVERIFY(result);
-    QVERIFY(result->image == Pattern(3));
-    QCOMPARE(result->modelId, std::string("TAV-V300"));
-    QCOMPARE(result->modelName, std::string("TAV 310"));
-    QCOMPARE(result->firmware, std::string("1.04.01"));
-    QCOMPARE(result->signalType, 2);
-    QCOMPARE(result->band, (FreqRangeRecord{136, 174, 136, 174, 0x80}));
+    RadioImage image{};
+    const TransferReport report = bench.Read(image);
+    QVERIFY(report.ok());
+    QVERIFY(image == Pattern(3));
+    QCOMPARE(report.identity.modelId, std::string("TAV-V300"));
+    QCOMPARE(report.identity.modelName, std::string("TAV 310"));
+    QCOMPARE(report.identity.firmware, std::string("1.04.01"));
+    QCOMPARE(report.identity.signalling, 2);
+    QCOMPARE(report.band.RangeText(), std::string("136-174"));
+    QCOMPARE(report.band.flag, std::uint8_t{0x80});
     QVERIFY2(statusDuring.startsWith("Reading: ") && statusDuring.endsWith("%"), qPrintable(statusDuring));
     QCOMPARE(bench.Told(), QStringList({"The radio has been read."}));
 }
@@ -180,7 +195,11 @@ void CommDialogTest::failedBlockEndsTheReadAndKeepsNothing() {
     config.faults.push_back({sim::FaultKind::Silence, 0, -1, 0x0200, false});
     Bench bench(config);
     bench.PressOk();
-    QVERIFY(!bench.dialogs->ReadFromRadio(nullptr));
+    RadioImage image{};
+    const TransferReport report = bench.Read(image);
+    QCOMPARE(report.status, TransferStatus::BlockFailed);
+    QVERIFY(report.identityAccepted);
+    QVERIFY(image == RadioImage{});
     QCOMPARE(bench.Told().size(), 1);
     QVERIFY2(bench.Told().front().contains("address 0200"), qPrintable(bench.Told().front()));
     QCOMPARE(bench.prompts.Last()->icon, PromptIcon::Warning);
@@ -201,9 +220,9 @@ void CommDialogTest::passwordIsAskedUntilAccepted() {
         password.accept();
         return password.result();
     });
-    const auto result = bench.dialogs->ReadFromRadio(nullptr);
-    QVERIFY(result);
-    QVERIFY(result->image == Pattern(7));
+    RadioImage image{};
+    QVERIFY(bench.Read(image).ok());
+    QVERIFY(image == Pattern(7));
     QCOMPARE(bench.runner.Count(), 3);
     QCOMPARE(bench.Told(), QStringList({"The radio refused the password.", "The radio has been read."}));
     QCOMPARE(bench.radio->PasswordAttempts(), 2);
@@ -218,14 +237,15 @@ void CommDialogTest::cancelledPasswordEndsWithoutData() {
         dialog.reject();
         return dialog.result();
     });
-    QVERIFY(!bench.dialogs->ReadFromRadio(nullptr));
+    RadioImage image{};
+    QCOMPARE(bench.Read(image).status, TransferStatus::PasswordCancelled);
     QVERIFY(bench.Told().isEmpty());
 }
 
 void CommDialogTest::writeShowsTheNoteOnceAndStampsTheDate() {
     CDlgNote::SetDoNotWarn(false);
     Bench bench(sim::SimulatorConfig{});
-    Image image = Pattern(9);
+    RadioImage image = Pattern(9);
     bench.PressOk();
     bench.runner.Queue([](QDialog& dialog) {
         auto& note = dynamic_cast<CDlgNote&>(dialog);
@@ -236,10 +256,9 @@ void CommDialogTest::writeShowsTheNoteOnceAndStampsTheDate() {
         note.accept();
         return note.result();
     });
-    const auto band = bench.dialogs->WriteToRadio(nullptr, image);
-    QVERIFY(band);
-    QCOMPARE(band->low, 136u);
-    QCOMPARE(band->high, 174u);
+    const TransferReport report = bench.Write(image);
+    QVERIFY(report.ok());
+    QCOMPARE(report.band.RangeText(), std::string("136-174"));
     QVERIFY(CDlgNote::DoNotWarn());
     const std::array<std::uint8_t, 8> date = {59, 5, 14, 9, 3, 24, 20, 0};
     QVERIFY(std::equal(date.begin(), date.end(), image.begin() + 0x20));
@@ -250,20 +269,20 @@ void CommDialogTest::writeShowsTheNoteOnceAndStampsTheDate() {
 
     // The note is not shown again in this run.
     bench.PressOk();
-    QVERIFY(bench.dialogs->WriteToRadio(nullptr, image));
+    QVERIFY(bench.Write(image).ok());
     QCOMPARE(bench.runner.Count(), 3);
 
     // Data whose range lies outside the radio's band is not written.
     bench.settings->SetFreqRange("130-174");
     bench.PressOk();
-    QVERIFY(!bench.dialogs->WriteToRadio(nullptr, image));
+    QCOMPARE(bench.Write(image).status, TransferStatus::RangeRefused);
     QVERIFY2(bench.Told().back().contains("(136-174 MHz)"), qPrintable(bench.Told().back()));
     CDlgNote::SetDoNotWarn(false);
 }
 
 void CommDialogTest::noRadioKeepsTheDialogOpen() {
     Bench bench(sim::SimulatorConfig{});
-    bench.dialogs->SetDevice((bench.dir / "no-such-port").string());
+    bench.device = (bench.dir / "no-such-port").string();
     bench.runner.Queue([](QDialog& dialog) {
         auto& comm = dynamic_cast<CDlgComm&>(dialog);
         comm.show();
@@ -276,7 +295,8 @@ void CommDialogTest::noRadioKeepsTheDialogOpen() {
         comm.CancelButton()->click();
         return comm.result();
     });
-    QVERIFY(!bench.dialogs->ReadFromRadio(nullptr));
+    RadioImage image{};
+    QCOMPARE(bench.Read(image).status, TransferStatus::NoRadio);
     QCOMPARE(bench.Told().size(), 1);
     QVERIFY(bench.Told().front().startsWith("The radio does not answer."));
     QVERIFY2(bench.Told().front().contains("no-such-port"), qPrintable(bench.Told().front()));
@@ -292,8 +312,8 @@ void CommDialogTest::cancelBeforeOkSendsNothing() {
         comm.CancelButton()->click();
         return comm.result();
     });
-    Image image = Pattern(1);
-    QVERIFY(!bench.dialogs->WriteToRadio(nullptr, image));
+    RadioImage image = Pattern(1);
+    QCOMPARE(bench.Write(image).status, TransferStatus::Cancelled);
     QVERIFY(bench.radio->Log().empty());
     QVERIFY(image == Pattern(1));
 }

@@ -19,8 +19,8 @@
 #include "sim/RadioSimulator.h"
 
 #include <QComboBox>
-#include <QListWidget>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -39,23 +39,18 @@ constexpr std::uint32_t kFrontEndItem = 33536;  // points 0x8300..., test switch
 
 /// A context at the factory level whose radio is a simulator of the current model.
 struct RadioBench {
-    explicit RadioBench(sim::SimulatorConfig config = {}, int level = kFactoryLevel) : ctx(level) {
+    explicit RadioBench(sim::SimulatorConfig config = {}, int level = kFactoryLevel) : ctx(level, &runner) {
         config.modelId = "TAV-V300";
         config.modelName = "TAV 310";
         config.band = sim::SimulatorConfig::BandBytes(136, 174, 0x80);
         radio = std::make_unique<sim::RadioSimulator>(std::move(config));
-        std::string error;
-        if (!radio->Start(&error)) {
-            qWarning("simulator: %s", error.c_str());
+        if (const Result started = radio->Start(); !started) {
+            qWarning("simulator: %s", started.detail().c_str());
         }
         ctx->SetRadioDevice(radio->DevicePath());
-        ctx->SetDialogRunner(&runner);
         frame = std::make_unique<CMainFrame>(*ctx);
     }
-    ~RadioBench() {
-        frame.reset();
-        ctx->SetDialogRunner(nullptr);
-    }
+    ~RadioBench() { frame.reset(); }
     std::vector<sim::RequestRecord> Requests(LinkCommand command) const {
         std::vector<sim::RequestRecord> found;
         for (const auto& r : radio->Log()) {

@@ -12,13 +12,18 @@
 #include "gui/app/NavigationTree.h"
 #include "gui/app/ProblemListBar.h"
 #include "gui/app/ShellTexts.h"
+#include "gui/comm/CDlgComPort.h"
 #include "gui/views/CViewRadio.h"
 
 #include <QAction>
+#include <QDialog>
+#include <QDockWidget>
 #include <QMdiArea>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTreeWidget>
+#include <QWindow>
 #include <QtTest>
 
 using namespace tav;
@@ -59,7 +64,8 @@ private slots:
     void nothingIsLostWhenClosedWhileAnEditIsTyped();
     void fileCommandsWithBadFilesTellWhyAndChangeNothing();
     void recentFilesAndTheTitleFollowTheDocument();
-    void readAndWriteGoThroughTheRadioDialogs();
+    void readAndWriteGoThroughTheRadioCommands();
+    void aReadThatFailsAfterTheIdentityChangesNothing();
     void modelChangeKeepsOrReplacesTheData();
     void writeShowsTheStampedDateInTheRadioInformation();
     void problemsStopASaveAndShowInTheirBar();
@@ -67,6 +73,9 @@ private slots:
     void languageChangeRenewsTheFrame();
     void tabBarFollowsTheWindows();
     void clockAndStatusPanes();
+    void theLogNamesOnlyWhatChanged();
+    void cascadeAndTheTreeKeepEverythingReadable();
+    void helpFromAModalDialogCanBeUsed();
     void screenshots();
 
 private:
@@ -334,7 +343,7 @@ void MainFrameTest::recentFilesAndTheTitleFollowTheDocument() {
     QCOMPARE(ctx_->context->Recent().Entries().front(), ctx_->Path("f5.dat"));
 }
 
-void MainFrameTest::readAndWriteGoThroughTheRadioDialogs() {
+void MainFrameTest::readAndWriteGoThroughTheRadioCommands() {
     // The radio holds data of the UHF model with a channel changed.
     CDataContainer radioData;
     radioData.Context() = ctx_->context->Container().Context();
@@ -342,20 +351,19 @@ void MainFrameTest::readAndWriteGoThroughTheRadioDialogs() {
     radioData.CreateDefaults();
     radioData.Channels().At(0).SetAutoStartScan(true);
     radioData.StoreAll();
-    RadioReadResult read;
-    read.image = radioData.image();
-    read.band = FreqRangeRecord{400, 470, 400, 470, 1};
-    read.modelId = "TAV-U600";
-    read.modelName = "TAV 610";
-    read.firmware = "1.04.02";
-    ctx_->radio->reads.push_back(read);
+    const TransferReport read = RadioReport(TransferStatus::Completed, "TAV-U600", "TAV 610", 400, 470, 1);
+    ctx_->radio->answers.push_back({read, radioData.image()});
 
     Frame().OpenEditor(ViewIds::kRadio, QStringLiteral("Radio Information"));
     QVERIFY(Frame().RunCommand(Commands::kRead));
+    // The request is the one the command-line tool makes: the accepted model and the port table.
+    QCOMPARE(ctx_->radio->requests.back().direction, TransferDirection::Read);
+    QCOMPARE(ctx_->radio->requests.back().rules.acceptedModelId, std::string("TAV-V300"));
     CSettings& settings = ctx_->context->Settings();
     QCOMPARE(settings.ModelName(), std::string("TAV 610"));
     QCOMPARE(settings.FreqRange(), std::string("400-470"));
     QCOMPARE(settings.PrevFreqRange(), std::string("136-174"));
+    QCOMPARE(ctx_->context->Container().image(), radioData.image());
     QVERIFY(ctx_->context->Container().Channels().At(0).AutoStartScan());
     QVERIFY(Frame().EditorFrames().empty()); // the editors showed the old data
     QCOMPARE(Frame().Tree()->Root()->text(0), QStringLiteral("TAV 610"));
@@ -364,8 +372,8 @@ void MainFrameTest::readAndWriteGoThroughTheRadioDialogs() {
     QVERIFY(ctx_->prompts->asked().empty()); // a known range is not offered
 
     // A radio of a band the model list does not know offers it; No leaves the list alone.
-    read.band = FreqRangeRecord{430, 440, 430, 440, 1};
-    ctx_->radio->reads.push_back(read);
+    ctx_->radio->answers.push_back(
+        {RadioReport(TransferStatus::Completed, "TAV-U600", "TAV 610", 430, 440, 1), radioData.image()});
     ctx_->prompts->Queue(PromptAnswer::No);
     QVERIFY(Frame().RunCommand(Commands::kRead));
     QCOMPARE(ctx_->prompts->asked().size(), std::size_t(1));
@@ -376,19 +384,41 @@ void MainFrameTest::readAndWriteGoThroughTheRadioDialogs() {
     auto* radioFrame = Frame().OpenEditor(ViewIds::kRadio, QStringLiteral("Radio Information"));
     ChannelTestView* channel = OpenChannel();
     channel->Edit()->setText(QStringLiteral("435.125"));
-    ctx_->radio->writes.push_back(FreqRangeRecord{430, 440, 430, 440, 1});
+    ctx_->radio->answers.push_back(
+        {RadioReport(TransferStatus::Completed, "TAV-U600", "TAV 610", 430, 440, 1)});
     QVERIFY(Frame().RunCommand(Commands::kWrite));
     QCOMPARE(ctx_->radio->writeCount, 1);
+    QCOMPARE(ctx_->radio->requests.back().documentRange, std::string("430-440"));
     CDataContainer written;
     written.image() = ctx_->radio->lastWritten;
     written.LoadAll();
     QCOMPARE(written.Channels().At(0).RxFreq(), FreqToBcd(ParseFreq("435.125")));
     QVERIFY(radioFrame->View());
 
-    // A failed read changes nothing.
+    // A read cancelled before it started changes nothing.
     QVERIFY(Frame().RunCommand(Commands::kRead));
     QCOMPARE(settings.ModelName(), std::string("TAV 610"));
     QCOMPARE(Frame().EditorFrames().size(), std::size_t(2));
+}
+
+void MainFrameTest::aReadThatFailsAfterTheIdentityChangesNothing() {
+    // Another radio was accepted, then its blocks failed: the document keeps its own identity and
+    // image together, the editors stay open.
+    CSettings& settings = ctx_->context->Settings();
+    const Image before = ctx_->context->Container().image();
+    Frame().OpenEditor(ViewIds::kRadio, QStringLiteral("Radio Information"));
+    for (const TransferStatus status : {TransferStatus::BlockFailed, TransferStatus::PasswordRefused}) {
+        TransferReport failed = RadioReport(status, "TAV-U600", "TAV 610", 400, 470, 1);
+        failed.identityAccepted = true;
+        ctx_->radio->answers.push_back({failed, RadioImage{}});
+        QVERIFY(Frame().RunCommand(Commands::kRead));
+        QCOMPARE(settings.ModelId(), std::string("TAV-V300"));
+        QCOMPARE(settings.ModelName(), std::string("TAV 310"));
+        QCOMPARE(settings.FreqRange(), std::string("136-174"));
+        QCOMPARE(ctx_->context->Container().image(), before);
+        QCOMPARE(Frame().EditorFrames().size(), std::size_t(1));
+        QCOMPARE(Frame().Tree()->Root()->text(0), QStringLiteral("TAV 310"));
+    }
 }
 
 void MainFrameTest::modelChangeKeepsOrReplacesTheData() {
@@ -427,7 +457,7 @@ void MainFrameTest::writeShowsTheStampedDateInTheRadioInformation() {
         const std::uint8_t date[8] = {59, 59, 23, 31, 12, 9, 20, 0};
         std::copy(std::begin(date), std::end(date), image.begin() + 0x20);
     };
-    ctx_->radio->writes.push_back(FreqRangeRecord{136, 174, 136, 174, 0x80});
+    ctx_->radio->answers.push_back({RadioReport(TransferStatus::Completed, "TAV-V300", "TAV 310", 136, 174)});
     QVERIFY(Frame().RunCommand(Commands::kWrite));
     QCOMPARE(radio->FieldText(CViewRadio::kLastProgrammedEdit), QStringLiteral("2009-12-31 23:59:59"));
     QCOMPARE(radio->FieldText(CViewRadio::kSerialNumberEdit), QStringLiteral("----------------"));
@@ -528,6 +558,93 @@ void MainFrameTest::clockAndStatusPanes() {
     QTRY_VERIFY_WITH_TIMEOUT(ticks.count() >= 2, 3500);
     QVERIFY(QDateTime::fromString(Frame().PaneText(Panes::kClock), QStringLiteral("yyyy-MM-dd HH:mm:ss"))
                 .isValid());
+}
+
+void MainFrameTest::theLogNamesOnlyWhatChanged() {
+    auto* log = qobject_cast<QPlainTextEdit*>(Frame().LogBar()->widget());
+    QVERIFY(log);
+    const struct {
+        ModelChoice choice;
+        QStringList lines;
+    } cases[] = {
+        {{"TAV-V300", "TAV 310", "136-174", 1}, {"Signalling changed to type 1"}},
+        {{"TAV-V300", "TAV 310", "144-148", 1}, {"Frequency range changed to 144-148 MHz"}},
+        {{"TAV-V300", "TAV 320", "144-148", 1}, {"Model changed to TAV 320"}},
+        {{"TAV-U600", "TAV 610", "400-470", 0},
+         {"Model changed to TAV 610", "Frequency range changed to 400-470 MHz",
+          "Signalling changed to type 0"}},
+    };
+    for (const auto& c : cases) {
+        log->clear();
+        ctx_->prompts->Queue(PromptAnswer::Yes);
+        Frame().ApplyModelChoice(c.choice);
+        QStringList lines; // the identity's lines, without the time (a new document has its own line)
+        for (const QString& line : log->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            if (line.contains(QStringLiteral(" changed to "))) {
+                lines << line.mid(10);
+            }
+        }
+        QCOMPARE(lines, c.lines);
+    }
+}
+
+void MainFrameTest::cascadeAndTheTreeKeepEverythingReadable() {
+    QVERIFY(ShowActive(&Frame()));
+    // The tree bar is wide enough for its longest item at its depth, Two-Tone System included.
+    NavigationTree* tree = Frame().Tree();
+    QVERIFY(tree->FindItem(ViewIds::kTwoToneSystem));
+    QVERIFY2(tree->WidthNeeded() <= tree->width(),
+             qPrintable(QStringLiteral("%1 > %2").arg(tree->WidthNeeded()).arg(tree->width())));
+
+    // Cascading one window leaves it the whole area; two windows stay large, the active one on top.
+    CChildFrame* radio = Frame().OpenEditor(ViewIds::kRadio, QStringLiteral("Radio Information"));
+    const QSize area = Frame().MdiArea()->viewport()->size();
+    QVERIFY(Frame().RunCommand(Commands::kCascade));
+    QCOMPARE(radio->size(), area);
+    CChildFrame* channel = Frame().OpenEditor(ViewIds::kChannel, QStringLiteral("Channel 1"), 16);
+    QVERIFY(Frame().RunCommand(Commands::kCascade));
+    for (CChildFrame* window : {radio, channel}) {
+        QVERIFY(window->width() >= area.width() / 2 && window->height() >= area.height() / 2);
+    }
+    QVERIFY(radio->pos() != channel->pos());
+    QCOMPARE(Frame().MdiArea()->activeSubWindow(), channel);
+}
+
+namespace {
+
+/// Remembers whether a window is blocked by a modal one.
+class BlockWatch : public QObject {
+public:
+    bool blocked = false;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::WindowBlocked || event->type() == QEvent::WindowUnblocked) {
+            blocked = event->type() == QEvent::WindowBlocked;
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void MainFrameTest::helpFromAModalDialogCanBeUsed() {
+    QVERIFY(ShowActive(&Frame()));
+    HelpSystem& help = ctx_->context->Help();
+    help.ShowDefault(); // open before the dialog
+    BlockWatch watch;
+    help.Window()->windowHandle()->installEventFilter(&watch);
+    QDialog dialog(&Frame());
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(watch.blocked); // what the dialog does to every other window
+
+    // The dialog's Help: the Communication Port dialog has its page, and the help can be used.
+    QVERIFY(help.ShowTopic(CDlgComPort::kDialogId));
+    QVERIFY(help.LastShown().endsWith(QStringLiteral("150.html")));
+    QVERIFY(help.Window()->isVisible());
+    QVERIFY(!watch.blocked);
+    dialog.close();
+    help.Window()->close();
 }
 
 void MainFrameTest::screenshots() {

@@ -3,19 +3,22 @@
 // Shared pieces of the desktop program's tests: a private program folder, a context whose outside
 // effects are all stand-ins answered in advance, and small editors bound to real data.
 
-#include "support/TestSupport.h"
-#include "gui/app/AppContext.h"
-#include "gui/app/RecentFileList.h"
-#include "gui/app/ShellDialogs.h"
 #include "core/app/ViewTable.h"
 #include "core/data/ChannelData.h"
 #include "core/data/FreqCodec.h"
 #include "core/data/RecordNavigator.h"
+#include "gui/app/AppContext.h"
+#include "gui/app/RecentFileList.h"
+#include "gui/app/ShellDialogs.h"
 #include "gui/ui/FileChooser.h"
 #include "gui/ui/RadioDialogs.h"
 #include "gui/ui/UserPrompts.h"
 #include "gui/views/CCustomFormView.h"
 #include "gui/views/CTAVPropertyPage.h"
+#include "support/ScriptedDialogRunner.h"
+#include "support/ScriptedFileChooser.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TestSupport.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -57,41 +60,62 @@ private:
     tav::test::TempDir dir_;
 };
 
-/// The radio dialogs, answered in advance.
+/// The communication dialog, answered in advance: each transfer ends with the next queued report
+/// (with no report left the dialog counts as closed before anything was sent). A completed read
+/// hands over the answer's bytes, a completed write goes through `stamp` as a radio stamps the date.
 class ScriptedRadioDialogs : public RadioDialogs {
 public:
-    std::deque<std::optional<RadioReadResult>> reads;
-    std::deque<std::optional<FreqRangeRecord>> writes;
+    struct Answer {
+        TransferReport report;
+        RadioImage bytes{};
+    };
+    std::deque<Answer> answers;
+    std::vector<TransferRequest> requests;
     int writeCount = 0;
     Image lastWritten = BlankImage();
+    std::function<void(Image&)> stamp;
     bool portChosen = false;
 
-    std::optional<RadioReadResult> ReadFromRadio(QWidget*) override {
-        if (reads.empty()) {
-            return std::nullopt;
+    TransferReport Transfer(QWidget*, const TransferRequest& request, RadioImage& image) override {
+        requests.push_back(request);
+        const bool write = request.direction == TransferDirection::Write;
+        if (write) {
+            ++writeCount;
+            lastWritten = image;
         }
-        auto next = std::move(reads.front());
-        reads.pop_front();
-        return next;
-    }
-    /// What the write does to the image (a real one stamps the programming date).
-    std::function<void(Image&)> stamp;
-
-    std::optional<FreqRangeRecord> WriteToRadio(QWidget*, Image& image) override {
-        ++writeCount;
-        if (stamp) {
+        if (answers.empty()) {
+            TransferReport cancelled;
+            cancelled.status = TransferStatus::Cancelled;
+            return cancelled;
+        }
+        Answer next = std::move(answers.front());
+        answers.pop_front();
+        if (next.report.ok() && !write) {
+            image = next.bytes;
+        } else if (next.report.ok() && stamp) {
             stamp(image);
         }
-        lastWritten = image;
-        if (writes.empty()) {
-            return std::nullopt;
-        }
-        auto next = writes.front();
-        writes.pop_front();
-        return next;
+        return next.report;
     }
     bool ChoosePort(QWidget*) override { return portChosen; }
 };
+
+/// The report of a transfer with a radio of this identity and band that ended as `status`.
+inline TransferReport RadioReport(TransferStatus status, const std::string& modelId,
+                                  const std::string& modelName, int lowMHz, int highMHz,
+                                  std::uint8_t flag = 0x80) {
+    TransferReport report;
+    report.status = status;
+    report.identified = true;
+    report.identityAccepted = status == TransferStatus::Completed || status == TransferStatus::BlockFailed;
+    report.identity.modelId = modelId;
+    report.identity.modelName = modelName;
+    report.identity.firmware = "1.04.02";
+    report.band.lowMHz = lowMHz;
+    report.band.highMHz = highMHz;
+    report.band.flag = flag;
+    return report;
+}
 
 /// The settings dialogs, answered in advance.
 class ScriptedShellDialogs : public ShellDialogs {
@@ -108,29 +132,34 @@ public:
 
 /// A context on a private program folder whose every outside effect is a stand-in.
 struct TestContext {
-    explicit TestContext(int userLevel = 0) : home(userLevel) {
-        context = std::make_unique<AppContext>(ProgramHome(home.path()));
-        auto promptsOwned = std::make_unique<ScriptedPrompts>();
-        prompts = promptsOwned.get();
-        context->SetPrompts(std::move(promptsOwned));
-        auto filesOwned = std::make_unique<ScriptedFileChooser>();
-        files = filesOwned.get();
-        context->SetFileChooser(std::move(filesOwned));
-        auto radioOwned = std::make_unique<ScriptedRadioDialogs>();
-        radio = radioOwned.get();
-        context->SetRadioDialogs(std::move(radioOwned));
-        auto dialogsOwned = std::make_unique<ScriptedShellDialogs>();
-        dialogs = dialogsOwned.get();
-        context->SetShellDialogs(std::move(dialogsOwned));
-        context->SetRecentFiles(std::make_unique<RecentFileList>(std::make_unique<QSettings>(
-            QString::fromStdString((home / "recent.ini").string()), QSettings::IniFormat)));
+    /// `runner` answers the modal dialogs of the settings and factory commands (on the screen when
+    /// null); it must outlive the context.
+    explicit TestContext(int userLevel = 0, DialogRunner* runner = nullptr) : home(userLevel) {
+        AppEffects effects;
+        effects.prompts = Keep(prompts);
+        effects.files = Keep(files);
+        effects.radio = Keep(radio);
+        effects.dialogs = Keep(dialogs);
+        effects.runner = runner;
+        effects.recent = std::make_unique<RecentFileList>(std::make_unique<QSettings>(
+            QString::fromStdString((home / "recent.ini").string()), QSettings::IniFormat));
+        context = std::make_unique<AppContext>(ProgramHome(home.path()), std::move(effects));
         // The data of a new document, as at start-up.
         DocumentViews none;
-        context->Doc().New(none);
+        if (const Result made = context->Doc().New(none); !made) {
+            qWarning("new document: message %d", made.messageId());
+        }
     }
     ~TestContext() {
         // The test's settings stay in its own folder.
         context.reset();
+    }
+
+    /// A new stand-in that the context will own; `seen` keeps a pointer for the test.
+    template <class T> static std::unique_ptr<T> Keep(T*& seen) {
+        auto made = std::make_unique<T>();
+        seen = made.get();
+        return made;
     }
 
     AppContext& operator*() { return *context; }

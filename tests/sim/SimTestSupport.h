@@ -1,10 +1,11 @@
 #pragma once
 
-#include "sim/RadioSimulator.h"
 #include "core/comm/CSerialPort.h"
-#include "core/comm/Clock.h"
 #include "core/comm/TransferSession.h"
+#include "sim/RadioSimulator.h"
+#include "support/ManualClock.h"
 
+#include <atomic>
 #include <gtest/gtest.h>
 #include <memory>
 #include <thread>
@@ -24,9 +25,9 @@ inline RadioImage PatternImage(std::uint8_t salt) {
 /// (a manual clock), the read time-outs are real.
 struct SimBench {
     explicit SimBench(sim::SimulatorConfig config) : simulator(std::move(config)) {
-        std::string error;
-        started = simulator.Start(&error);
-        EXPECT_TRUE(started) << error;
+        const Result start = simulator.Start();
+        started = start.ok();
+        EXPECT_TRUE(started) << start.detail();
         clock.SetLocalNow({2024, 3, 9, 14, 5, 59});
         request.device = simulator.DevicePath();
         request.rules = {"TAV100", "TAV100"};
@@ -41,8 +42,13 @@ struct SimBench {
     TransferReport Run(TransferDirection direction, RadioImage& image) {
         request.direction = direction;
         TransferSession session(port, clock);
-        return session.Run(request, image, questions,
-                           [this](const TransferEvent& e) { events.push_back(e); });
+        session.link().SetStopFlag(&stop);
+        return session.Run(request, image, questions, [this](const TransferEvent& e) {
+            events.push_back(e);
+            if (events.size() == stopAfterEvents) {
+                stop = true;
+            }
+        });
     }
 
     /// The requests of one kind that the radio received, in order.
@@ -65,6 +71,9 @@ struct SimBench {
     std::vector<TransferEvent> events;
     std::vector<int> notes;
     std::vector<int> informed;
+    /// Set as if the user pressed Ctrl+C once this many events were reported (0: never).
+    std::atomic<bool> stop{false};
+    std::size_t stopAfterEvents = 0;
 };
 
 } // namespace tav::test

@@ -116,6 +116,28 @@ TEST_P(WriteAtLevel, WritesItsRegionsAndStampsTheDateLast) {
 INSTANTIATE_TEST_SUITE_P(UserLevels, WriteAtLevel, ::testing::Values(false, true),
                          [](const auto& info) { return info.param ? "FactoryLevel" : "Level0"; });
 
+TEST(Transfer, AStopRequestEndsTheTransferAfterTheCurrentExchange) {
+    for (const TransferDirection direction : {TransferDirection::Read, TransferDirection::Write}) {
+        const bool read = direction == TransferDirection::Read;
+        SimBench bench(PatternRadio());
+        bench.stopAfterEvents = 5;
+        RadioImage image{};
+        const TransferReport report = bench.Run(direction, image);
+        EXPECT_EQ(report.status, TransferStatus::Interrupted);
+        EXPECT_EQ(report.messageId, kMsgInterrupted);
+        EXPECT_FALSE(bench.port.IsOpen());
+        // Five blocks went, the sixth was never sent and the connection was not ended by the radio's
+        // SetMode(1) either: nothing more goes on the line once the stop is asked for.
+        const auto blocks = bench.Requests(read ? LinkCommand::ReadMemory : LinkCommand::WriteMemory);
+        EXPECT_EQ(blocks.size(), 5u);
+        EXPECT_EQ(bench.simulator.Log().back().command,
+                  read ? LinkCommand::ReadMemory : LinkCommand::WriteMemory);
+        if (read) {
+            EXPECT_EQ(image, RadioImage{}); // a stopped read hands over nothing
+        }
+    }
+}
+
 TEST(Transfer, PasswordAcceptedOnTheSecondAttempt) {
     sim::SimulatorConfig config = PatternRadio();
     config.password = "2468";
@@ -274,7 +296,7 @@ TEST(Transfer, TheRadioPortIsHeldExclusively) {
     SimBench bench(sim::SimulatorConfig{});
     ASSERT_TRUE(bench.port.Open(bench.simulator.DevicePath()).ok());
     CSerialPort other;
-    EXPECT_EQ(other.Open(bench.simulator.DevicePath()).error, PortError::Busy);
+    EXPECT_EQ(PortErrorOf(other.Open(bench.simulator.DevicePath())), PortError::Busy);
 }
 
 TEST(Transfer, TuningOperationsOnTheRadio) {

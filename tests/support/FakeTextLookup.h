@@ -1,11 +1,11 @@
 #pragma once
 
+#include "core/lang/TextLookup.h"
+
 #include <map>
 #include <set>
 #include <string>
 #include <utility>
-
-#include "core/lang/TextLookup.h"
 
 namespace tav::test {
 

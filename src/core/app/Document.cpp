@@ -117,7 +117,8 @@ Result Document::OpenFile(const std::filesystem::path& path, DocumentViews& view
         container_.image()[ImageMap::kDos] = 0;
     }
     // The range table follows the file's model, so a later save writes that model's range flags.
-    ranges_.LoadFor(settings_);
+    static_cast<void>(
+        ranges_.LoadFor(settings_)); // a model list that cannot be read leaves the fallback range
     UpdateDataContext();
     container_.LoadAll();
     views.DataReloaded();

@@ -120,7 +120,7 @@ int FreqRangeTable::OfferNewRange(CSettings& settings, const FreqRangeRecord& ra
         settings.SetNewRangeAnswer(CSettings::kAnswerNo);
         return kRangeDeclined;
     }
-    LoadFor(settings);
+    static_cast<void>(LoadFor(settings)); // the range was added: a reload that fails keeps the fallback
     return kRangeAdded;
 }
 

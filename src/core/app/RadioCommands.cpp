@@ -14,17 +14,22 @@ RadioCommands::RadioCommands(CSettings& settings, Document& document, CDataConta
                              FreqRangeTable& ranges, DocumentViews& views)
     : settings_(settings), document_(document), container_(container), ranges_(ranges), views_(views) {}
 
-TransferRequest RadioCommands::MakeRequest(TransferDirection direction, const RadioTarget& target) const {
+TransferRequest MakeTransferRequest(const CSettings& settings, TransferDirection direction,
+                                    const RadioTarget& target) {
     TransferRequest request;
     request.direction = direction;
     request.device = target.device;
-    request.ports = PortTable::LoadFromSettings(settings_.SettingsFile());
-    request.rememberedPort = target.port.value_or(settings_.ComPort());
-    request.factoryLevel = settings_.IsFactoryLevel();
-    request.rules.currentModelId = settings_.ModelId();
-    request.rules.acceptedModelId = settings_.Language().GetModelText(Document::kAcceptedModelText1);
-    request.documentRange = settings_.FreqRange();
+    request.ports = PortTable::LoadFromSettings(settings.SettingsFile());
+    request.rememberedPort = target.port.value_or(settings.ComPort());
+    request.factoryLevel = settings.IsFactoryLevel();
+    request.rules.currentModelId = settings.ModelId();
+    request.rules.acceptedModelId = settings.Language().GetModelText(Document::kAcceptedModelText1);
+    request.documentRange = settings.FreqRange();
     return request;
+}
+
+TransferRequest RadioCommands::MakeRequest(TransferDirection direction, const RadioTarget& target) const {
+    return MakeTransferRequest(settings_, direction, target);
 }
 
 void RadioCommands::RememberPort(const TransferReport& report) {
@@ -34,39 +39,41 @@ void RadioCommands::RememberPort(const TransferReport& report) {
     }
 }
 
-void RadioCommands::OfferRange(const TransferReport& report, const RadioCommandUi& ui) {
+void RadioCommands::OfferRange(const TransferReport& report, const YesNoQuestion& askYesNo) {
     const FrequencyBand& band = report.band;
     const FreqRangeRecord record{static_cast<std::uint32_t>(std::max(band.lowMHz, 0)),
                                  static_cast<std::uint32_t>(std::max(band.highMHz, 0)),
                                  static_cast<std::uint32_t>(std::max(band.lowMHz, 0)),
                                  static_cast<std::uint32_t>(std::max(band.highMHz, 0)), band.flag};
-    lastRangeOffer_ = ranges_.OfferNewRange(settings_, record, ui.askYesNo);
+    lastRangeOffer_ = ranges_.OfferNewRange(settings_, record, askYesNo);
 }
 
-TransferReport RadioCommands::Read(TransferSession& session, const RadioTarget& target,
-                                   const RadioCommandUi& ui, RadioImage& received) {
+void RadioCommands::TakeRadioIdentity(const TransferReport& report) {
+    const RadioIdentity& radio = report.identity;
+    settings_.SetModelId(radio.modelId);
+    settings_.SetModelName(radio.modelName);
+    settings_.SetSignalType(radio.signalling);
+    settings_.SetFirmwareVersion(radio.firmware);
+    settings_.SetPrevFreqRange(settings_.FreqRange());
+    settings_.SetFreqRange(report.band.RangeText());
+    // A model list that cannot be read leaves the table its fallback range: nothing to tell.
+    static_cast<void>(ranges_.LoadFor(settings_));
+}
+
+TransferReport RadioCommands::Read(const TransferRunner& transfer, const RadioTarget& target,
+                                   const YesNoQuestion& askYesNo, RadioImage& received) {
     received.fill(0);
     RadioImage buffer{};
-    const TransferReport report =
-        session.Run(MakeRequest(TransferDirection::Read, target), buffer, ui.questions, ui.events);
+    const TransferReport report = transfer(MakeRequest(TransferDirection::Read, target), buffer);
     RememberPort(report);
-    if (report.identityAccepted) {
-        // The radio passed its check: its identity becomes the data's, whatever the blocks do.
-        const RadioIdentity& radio = report.identity;
-        settings_.SetModelId(radio.modelId);
-        settings_.SetModelName(radio.modelName);
-        settings_.SetSignalType(radio.signalling);
-        settings_.SetFirmwareVersion(radio.firmware);
-        settings_.SetPrevFreqRange(settings_.FreqRange());
-        settings_.SetFreqRange(report.band.RangeText());
-        ranges_.LoadFor(settings_);
-    }
     if (!report.ok()) {
         return report;
     }
+    // The identity and the image are taken over together, so that they always belong together.
+    TakeRadioIdentity(report);
     // The data now comes from the radio, not from the file it was opened from.
     document_.ForgetPath();
-    OfferRange(report, ui);
+    OfferRange(report, askYesNo);
     received = buffer;
     views_.CloseAllEditors();
     container_.image() = buffer;
@@ -76,8 +83,8 @@ TransferReport RadioCommands::Read(TransferSession& session, const RadioTarget& 
     return report;
 }
 
-Outcome<TransferReport> RadioCommands::Write(TransferSession& session, const RadioTarget& target,
-                                             const RadioCommandUi& ui) {
+Outcome<TransferReport> RadioCommands::Write(const TransferRunner& transfer, const RadioTarget& target,
+                                             const YesNoQuestion& askYesNo) {
     if (Result checked = document_.CheckReferences(); !checked) {
         return checked;
     }
@@ -85,17 +92,22 @@ Outcome<TransferReport> RadioCommands::Write(TransferSession& session, const Rad
     container_.StoreAll();
     // The image goes out through a copy, so that only a completed write stamps the date into it.
     RadioImage image = container_.image();
-    TransferReport report =
-        session.Run(MakeRequest(TransferDirection::Write, target), image, ui.questions, ui.events);
+    TransferReport report = transfer(MakeRequest(TransferDirection::Write, target), image);
     RememberPort(report);
     if (!report.ok()) {
         return report;
     }
     container_.image() = image;
-    OfferRange(report, ui);
+    OfferRange(report, askYesNo);
     container_.RadioInfo().LoadFromImage(container_.image());
     views_.DataReloaded();
     return report;
+}
+
+TransferRunner RunOnThisThread(TransferSession& session, const RadioCommandUi& ui) {
+    return [&session, &ui](const TransferRequest& request, RadioImage& image) {
+        return session.Run(request, image, ui.questions, ui.events);
+    };
 }
 
 } // namespace tav

@@ -1,5 +1,7 @@
 #include "core/comm/CSerialPort.h"
 
+#include "core/comm/LinkMessages.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -53,6 +55,23 @@ tcflag_t SizeFlag(std::uint8_t dataBits) {
 
 } // namespace
 
+PortError PortErrorOf(const Result& opened) {
+    switch (opened.messageId()) {
+    case 0:
+        return PortError::None;
+    case kMsgPortMissing:
+        return PortError::NotPresent;
+    case kMsgPortBusy:
+        return PortError::Busy;
+    case kMsgPortDenied:
+        return PortError::PermissionDenied;
+    case kMsgPortNotSerial:
+        return PortError::NotSerial;
+    default:
+        return PortError::Other;
+    }
+}
+
 CSerialPort::~CSerialPort() {
     Close();
 }
@@ -71,21 +90,21 @@ std::string CSerialPort::DeviceGroup(const std::string& device) {
     return std::to_string(info.st_gid);
 }
 
-PortOpenResult CSerialPort::DescribeOpenError(const std::string& device, int error) {
+Result CSerialPort::DescribeOpenError(const std::string& device, int error) {
     switch (error) {
     case ENOENT:
     case ENXIO:
     case ENODEV:
-        return {PortError::NotPresent,
-                device +
-                    " does not exist: check that the programming cable is plugged in and which port it uses"};
+        return Result::Fail(
+            kMsgPortMissing,
+            device +
+                " does not exist: check that the programming cable is plugged in and which port it uses");
     case EIO:
-        return {PortError::NotPresent, device + " has no working serial hardware behind it"};
+        return Result::Fail(kMsgPortMissing, device + " has no working serial hardware behind it");
     case EBUSY:
     case EWOULDBLOCK:
-        return {PortError::Busy,
-                device + " is held by another program: close the other program (a terminal, a modem manager) "
-                         "and try again"};
+        return Result::Fail(kMsgPortBusy, device + " is held by another program: close the other program (a "
+                                                   "terminal, a modem manager) and try again");
     case EACCES:
     case EPERM: {
         const std::string group = DeviceGroup(device);
@@ -96,18 +115,18 @@ PortOpenResult CSerialPort::DescribeOpenError(const std::string& device, int err
         } else {
             text += ": ask the administrator for access to the port";
         }
-        return {PortError::PermissionDenied, text};
+        return Result::Fail(kMsgPortDenied, text);
     }
     case ENOTTY:
     case ENOTDIR:
     case EISDIR:
-        return {PortError::NotSerial, device + " is not a serial port"};
+        return Result::Fail(kMsgPortNotSerial, device + " is not a serial port");
     default:
-        return {PortError::Other, device + " cannot be opened: " + std::strerror(error)};
+        return Result::Fail(kMsgPortFailed, device + " cannot be opened: " + std::strerror(error));
     }
 }
 
-PortOpenResult CSerialPort::Open(const std::string& device) {
+Result CSerialPort::Open(const std::string& device) {
     Close();
     const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
@@ -129,7 +148,7 @@ PortOpenResult CSerialPort::Open(const std::string& device) {
     name_ = device;
     timedOut_ = false;
     SetDtr(true);
-    return {};
+    return Result::Ok();
 }
 
 bool CSerialPort::Close() {

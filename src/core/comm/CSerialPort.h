@@ -20,7 +20,7 @@ public:
     CSerialPort(const CSerialPort&) = delete;
     CSerialPort& operator=(const CSerialPort&) = delete;
 
-    PortOpenResult Open(const std::string& device) override;
+    Result Open(const std::string& device) override;
     bool Close() override;
     bool IsOpen() const override { return fd_ >= 0; }
     const std::string& Name() const override { return name_; }
@@ -36,7 +36,7 @@ public:
     bool SetRts(bool on) override;
 
     /// The sentence that explains an `open` failure of `device` with the given errno value.
-    static PortOpenResult DescribeOpenError(const std::string& device, int error);
+    static Result DescribeOpenError(const std::string& device, int error);
     /// Name of the group that owns `device` (for example "dialout"); empty when unknown.
     static std::string DeviceGroup(const std::string& device);
 

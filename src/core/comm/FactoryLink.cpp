@@ -4,16 +4,9 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 
 namespace tav {
 namespace {
-
-std::string AddressText(std::uint32_t address) {
-    char text[8];
-    std::snprintf(text, sizeof text, "%04X", static_cast<unsigned>(address & 0xFFFF));
-    return text;
-}
 
 bool EqualIgnoringCase(const std::string& a, const std::string& b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
@@ -32,15 +25,6 @@ bool ProtectsEmbeddedData(const std::string& firmware) {
 
 FactoryLink::FactoryLink(SerialPort& port, Clock& clock, FrameTracer* tracer) : link_(port, clock, tracer) {}
 
-TransferReport& FactoryLink::Fail(TransferReport& report, TransferStatus status, int messageId,
-                                  std::string detail) {
-    link_.Close();
-    report.status = status;
-    report.messageId = messageId;
-    report.detail = std::move(detail);
-    return report;
-}
-
 TransferReport& FactoryLink::Succeed(TransferReport& report, int messageId) {
     report.status = TransferStatus::Completed;
     report.messageId = messageId;
@@ -50,16 +34,12 @@ TransferReport& FactoryLink::Succeed(TransferReport& report, int messageId) {
 bool FactoryLink::Find(const TransferRequest& where, TransferReport& report) {
     report.connection = where.device ? link_.ConnectDevice(*where.device)
                                      : link_.ConnectRadio(where.ports, where.rememberedPort);
-    if (!report.connection.ok()) {
-        Fail(report, TransferStatus::NoRadio, kMsgNoRadio, report.connection.Explain());
-        return false;
-    }
-    return true;
+    return CheckConnection(link_, report);
 }
 
 bool FactoryLink::IdentifyRadio(TransferReport& report) {
     if (!link_.Identify(report.identity)) {
-        Fail(report, TransferStatus::IdentifyFailed, kMsgIdentifyFailed);
+        FailTransfer(link_, report, TransferStatus::IdentifyFailed, kMsgIdentifyFailed);
         return false;
     }
     report.identified = true;
@@ -68,7 +48,7 @@ bool FactoryLink::IdentifyRadio(TransferReport& report) {
 
 bool FactoryLink::EnterModeLenient(LinkMode mode, TransferReport& report) {
     if (link_.SetMode(mode) == ModeAnswer::NoAnswer) {
-        Fail(report, TransferStatus::ModeRefused, kMsgNoRadio);
+        FailTransfer(link_, report, TransferStatus::ModeRefused, kMsgNoRadio);
         return false;
     }
     return true;
@@ -81,18 +61,18 @@ TransferReport FactoryLink::Connect(const TransferRequest& where, LinkMode mode)
     }
     const TransferDirection rules =
         mode == LinkMode::Write ? TransferDirection::Write : TransferDirection::Read;
-    const IdentityCheck check = CheckRadioIdentity(rules, report.identity, where.rules);
-    if (!check.ok()) {
-        return Fail(report, TransferStatus::IdentityRefused, check.messageId);
+    const Outcome<FrequencyBand> band = CheckRadioIdentity(rules, report.identity, where.rules);
+    if (!band) {
+        return FailTransfer(link_, report, TransferStatus::IdentityRefused, band.messageId());
     }
-    report.band = check.band;
+    report.band = *band;
     const std::string radioRange = report.band.RangeText();
     if (mode == LinkMode::Write && !EqualIgnoringCase(radioRange, where.documentRange)) {
-        return Fail(report, TransferStatus::RangeRefused, kMsgRangeOutsideRadio, radioRange);
+        return FailTransfer(link_, report, TransferStatus::RangeRefused, kMsgRangeOutsideRadio, radioRange);
     }
     report.identityAccepted = true;
     if (link_.SetMode(mode) == ModeAnswer::NoAnswer) {
-        return Fail(report, TransferStatus::ModeRefused, 0);
+        return FailTransfer(link_, report, TransferStatus::ModeRefused, 0);
     }
     return Succeed(report, 0);
 }
@@ -130,7 +110,8 @@ TransferReport FactoryLink::ReadModelData(const TransferRequest& where, RadioIma
     RadioImage buffer = image;
     if (const auto failed = TransferBlocks(link_, ModelDataReadPlan(), TransferDirection::Read, buffer)) {
         report.failedAddress = *failed;
-        return Fail(report, TransferStatus::BlockFailed, kMsgReadFailed, AddressText(*failed));
+        return FailTransfer(link_, report, TransferStatus::BlockFailed, kMsgReadFailed,
+                            BlockAddressText(*failed));
     }
     image = buffer;
     link_.SetMode(LinkMode::End);
@@ -146,7 +127,8 @@ TransferReport FactoryLink::WriteModelData(const TransferRequest& where, const R
     RadioImage copy = image;
     if (const auto failed = TransferBlocks(link_, ModelDataWritePlan(), TransferDirection::Write, copy)) {
         report.failedAddress = *failed;
-        return Fail(report, TransferStatus::BlockFailed, kMsgWriteFailed, AddressText(*failed));
+        return FailTransfer(link_, report, TransferStatus::BlockFailed, kMsgWriteFailed,
+                            BlockAddressText(*failed));
     }
     link_.SetMode(LinkMode::End);
     link_.Close();
@@ -161,7 +143,7 @@ TransferReport FactoryLink::WriteTuneSwitch(const TransferRequest& where, bool o
     }
     image[kSwitchAddress] = open ? 1 : 0;
     if (link_.SetMode(LinkMode::Read) == ModeAnswer::NoAnswer) {
-        return Fail(report, TransferStatus::ModeRefused, kMsgNoRadio);
+        return FailTransfer(link_, report, TransferStatus::ModeRefused, kMsgNoRadio);
     }
     const std::uint8_t value[1] = {image[kSwitchAddress]};
     if (link_.WriteMemory(kSwitchAddress, value)) {
@@ -170,7 +152,7 @@ TransferReport FactoryLink::WriteTuneSwitch(const TransferRequest& where, bool o
         report.status = TransferStatus::BlockFailed;
         report.messageId = kMsgWriteFailed;
         report.failedAddress = kSwitchAddress;
-        report.detail = AddressText(kSwitchAddress);
+        report.detail = BlockAddressText(kSwitchAddress);
     }
     EndSession();
     return report;
@@ -182,15 +164,16 @@ TransferReport FactoryLink::ReadEmbeddedData(const TransferRequest& where, Radio
     if (!Find(where, report) || !IdentifyRadio(report)) {
         return report;
     }
-    const IdentityCheck check = CheckRadioIdentity(TransferDirection::Read, report.identity, where.rules);
-    if (!check.ok()) {
-        return Fail(report, TransferStatus::IdentityRefused, check.messageId);
+    const Outcome<FrequencyBand> band =
+        CheckRadioIdentity(TransferDirection::Read, report.identity, where.rules);
+    if (!band) {
+        return FailTransfer(link_, report, TransferStatus::IdentityRefused, band.messageId());
     }
-    report.band = check.band;
+    report.band = *band;
     report.identityAccepted = true;
     switch (link_.SetMode(LinkMode::Read)) {
     case ModeAnswer::NoAnswer:
-        return Fail(report, TransferStatus::ModeRefused, kMsgNoRadio);
+        return FailTransfer(link_, report, TransferStatus::ModeRefused, kMsgNoRadio);
     case ModeAnswer::Accepted:
         break;
     case ModeAnswer::PasswordRequired:
@@ -199,9 +182,9 @@ TransferReport FactoryLink::ReadEmbeddedData(const TransferRequest& where, Radio
             case PasswordOutcome::Accepted:
                 break;
             case PasswordOutcome::Cancelled:
-                return Fail(report, TransferStatus::PasswordCancelled, 0);
+                return FailTransfer(link_, report, TransferStatus::PasswordCancelled, 0);
             case PasswordOutcome::Refused:
-                return Fail(report, TransferStatus::PasswordRefused, kMsgPasswordRefused);
+                return FailTransfer(link_, report, TransferStatus::PasswordRefused, kMsgPasswordRefused);
             }
         }
         break;
@@ -210,7 +193,8 @@ TransferReport FactoryLink::ReadEmbeddedData(const TransferRequest& where, Radio
     RadioImage buffer = image;
     if (const auto failed = TransferBlocks(link_, EmbeddedDataPlan(), TransferDirection::Read, buffer)) {
         report.failedAddress = *failed;
-        return Fail(report, TransferStatus::BlockFailed, kMsgReadFailed, AddressText(*failed));
+        return FailTransfer(link_, report, TransferStatus::BlockFailed, kMsgReadFailed,
+                            BlockAddressText(*failed));
     }
     std::copy_n(buffer.begin() + plan::kEmbeddedImageOffset, plan::kEmbeddedLength,
                 image.begin() + plan::kEmbeddedImageOffset);
@@ -227,7 +211,8 @@ TransferReport FactoryLink::WriteEmbeddedData(const TransferRequest& where, cons
     RadioImage copy = image;
     if (const auto failed = TransferBlocks(link_, EmbeddedDataPlan(), TransferDirection::Write, copy)) {
         report.failedAddress = *failed;
-        return Fail(report, TransferStatus::BlockFailed, kMsgWriteFailed, AddressText(*failed));
+        return FailTransfer(link_, report, TransferStatus::BlockFailed, kMsgWriteFailed,
+                            BlockAddressText(*failed));
     }
     link_.SetMode(LinkMode::End);
     link_.Close();

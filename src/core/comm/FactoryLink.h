@@ -54,8 +54,6 @@ private:
     bool IdentifyRadio(TransferReport& report);
     /// SetMode for a factory transfer where a password request counts as accepted.
     bool EnterModeLenient(LinkMode mode, TransferReport& report);
-    TransferReport& Fail(TransferReport& report, TransferStatus status, int messageId,
-                         std::string detail = {});
     TransferReport& Succeed(TransferReport& report, int messageId);
 
     RadioLink link_;

@@ -23,5 +23,14 @@ inline constexpr int kMsgPasswordRefused = 1176;
 inline constexpr int kMsgNoteEvenMinor = 1180;
 inline constexpr int kMsgNoteOddMinorLate = 1181;
 inline constexpr int kMsgNoteOddMinorEarly = 1182;
+/// Every port that was there is held by another program (also: this port is).
+inline constexpr int kMsgPortBusy = 9150;
+/// The user stopped the transfer (Ctrl+C, a termination request).
+inline constexpr int kMsgInterrupted = 9151;
+// Why a port could not be opened; the result's detail names the device and the reason.
+inline constexpr int kMsgPortMissing = 9152;
+inline constexpr int kMsgPortDenied = 9153;
+inline constexpr int kMsgPortNotSerial = 9154;
+inline constexpr int kMsgPortFailed = 9155;
 
 } // namespace tav

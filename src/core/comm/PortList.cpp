@@ -1,8 +1,6 @@
 #include "core/comm/PortList.h"
 
-#include "core/app/CSettings.h"
 #include "core/comm/CSerialPort.h"
-#include "core/platform/PrivateProfile.h"
 
 #include <cctype>
 
@@ -26,19 +24,11 @@ bool LooksLikeSerial(std::string_view piece) {
 
 } // namespace
 
-PortTable PortTableFromSettings(const CSettings& settings) {
-    const std::filesystem::path file = settings.SettingsFile();
-    return PortTable::Load(
-        [&file](const std::string& section, const std::string& key, const std::string& fallback) {
-            return PrivateProfile::ReadString(file, section, key, fallback, 256);
-        });
-}
-
 PortError SerialPortProbe::Probe(const std::string& device) {
     CSerialPort port;
-    const PortOpenResult result = port.Open(device);
+    const Result opened = port.Open(device);
     port.Close();
-    return result.error;
+    return PortErrorOf(opened);
 }
 
 std::string TidySerialIdName(std::string_view name) {

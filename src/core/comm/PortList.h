@@ -10,12 +10,6 @@
 
 namespace tav {
 
-class CSettings;
-
-/// The port table of the settings: the defaults with the user's entries of section "Ports" of
-/// `Settings.ini` ("Port1" to "Port16").
-PortTable PortTableFromSettings(const CSettings& settings);
-
 /// Tries whether a device can be opened for the radio link now.
 class PortProbe {
 public:

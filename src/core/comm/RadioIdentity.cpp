@@ -95,23 +95,17 @@ std::string FieldText(std::span<const std::uint8_t> bytes) {
     return std::string(bytes.begin(), end);
 }
 
-IdentityCheck CheckRadioIdentity(TransferDirection direction, const RadioIdentity& radio,
-                                 const IdentityRules& rules) {
-    IdentityCheck check;
+Outcome<FrequencyBand> CheckRadioIdentity(TransferDirection direction, const RadioIdentity& radio,
+                                          const IdentityRules& rules) {
     const std::string& wanted =
         direction == TransferDirection::Write ? rules.currentModelId : rules.acceptedModelId;
     if (radio.modelId != wanted) {
-        check.result = 1;
-        check.messageId = kMsgModelRefused;
-        return check;
+        return Result::Fail(kMsgModelRefused, radio.modelId);
     }
     if (radio.versionComparison > 0) {
-        check.result = 2;
-        check.messageId = kMsgFirmwareTooNew;
-        return check;
+        return Result::Fail(kMsgFirmwareTooNew, radio.firmware);
     }
-    check.band = DecodeBand(radio.band);
-    return check;
+    return DecodeBand(radio.band);
 }
 
 void TakeOverRadioIdentity(DataIdentity& current, const RadioIdentity& radio, const FrequencyBand& band,

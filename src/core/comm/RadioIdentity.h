@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/util/RangeText.h"
+#include "core/util/Result.h"
 
 #include <array>
 #include <cstdint>
@@ -70,18 +71,11 @@ struct IdentityRules {
     std::string acceptedModelId;
 };
 
-/// The verdict on a radio's identity: result 0 usable, 1 model refused (language text 1172),
-/// 2 firmware newer than the program (language text 1140). The band is decoded when usable.
-struct IdentityCheck {
-    int result = 0;
-    int messageId = 0;
-    FrequencyBand band;
-
-    bool ok() const { return result == 0; }
-};
-
-IdentityCheck CheckRadioIdentity(TransferDirection direction, const RadioIdentity& radio,
-                                 const IdentityRules& rules);
+/// The verdict on a radio's identity: its decoded band when it may be used; otherwise language
+/// text 1172 (model refused; the detail is the radio's model identifier) or 1140 (firmware newer
+/// than the program; the detail is the radio's firmware).
+Outcome<FrequencyBand> CheckRadioIdentity(TransferDirection direction, const RadioIdentity& radio,
+                                          const IdentityRules& rules);
 
 /// The identity of the data in memory, as the program keeps it beside the image.
 struct DataIdentity {

@@ -11,7 +11,7 @@ std::string ConnectResult::Explain() const {
         if (a.answered) {
             continue;
         }
-        if (a.open.error == PortError::NotPresent) {
+        if (PortErrorOf(a.open) == PortError::NotPresent) {
             if (std::find(missing.begin(), missing.end(), a.device) == missing.end()) {
                 missing.push_back(a.device);
             }
@@ -20,7 +20,7 @@ std::string ConnectResult::Explain() const {
         std::string line = a.open.ok()
                                ? a.device + ": no answer from a radio (check the cable, the radio's power "
                                             "and that it is switched to programming)"
-                               : a.open.message;
+                               : a.open.detail();
         if (text.find(line) == std::string::npos) {
             text += line + '\n';
         }
@@ -35,6 +35,13 @@ std::string ConnectResult::Explain() const {
     return text;
 }
 
+bool ConnectResult::Busy() const {
+    const auto opened = [](const PortAttempt& a) { return a.open.ok(); };
+    const auto busy = [](const PortAttempt& a) { return PortErrorOf(a.open) == PortError::Busy; };
+    return !ok() && std::none_of(attempts.begin(), attempts.end(), opened) &&
+           std::any_of(attempts.begin(), attempts.end(), busy);
+}
+
 RadioLink::RadioLink(SerialPort& port, Clock& clock, FrameTracer* tracer)
     : port_(port), clock_(clock), tracer_(tracer) {}
 
@@ -44,10 +51,10 @@ void RadioLink::Note(const std::string& text) {
     }
 }
 
-PortOpenResult RadioLink::OpenDevice(const std::string& device) {
-    PortOpenResult opened = port_.Open(device);
+Result RadioLink::OpenDevice(const std::string& device) {
+    Result opened = port_.Open(device);
     if (!opened.ok()) {
-        Note("open " + device + ": " + opened.message);
+        Note("open " + device + ": " + opened.detail());
         return opened;
     }
     Note("opened " + device);
@@ -66,7 +73,7 @@ void RadioLink::Close() {
 }
 
 bool RadioLink::TryPort(int number, const std::string& device, int passes, ConnectResult& result) {
-    PortAttempt attempt{number, device, {}, false};
+    PortAttempt attempt{number, device, Result::Ok(), false};
     attempt.open = OpenDevice(device);
     if (attempt.open.ok()) {
         attempt.answered = Handshake(passes);
@@ -88,7 +95,7 @@ ConnectResult RadioLink::ConnectRadio(const PortTable& table, int rememberedPort
     if (!remembered.empty() && TryPort(rememberedPort, remembered, kRememberedPortPasses, result)) {
         return result;
     }
-    for (int p = PortTable::kFirstPort; p <= PortTable::kLastPort; ++p) {
+    for (int p = PortTable::kFirstPort; p <= PortTable::kLastPort && !StopRequested(); ++p) {
         if (TryPort(p, table.DevicePath(p), 1, result)) {
             return result;
         }
@@ -107,6 +114,10 @@ ConnectResult RadioLink::ConnectDevice(const std::string& device) {
 
 bool RadioLink::Exchange(std::span<const std::uint8_t> request, std::span<std::uint8_t> reply, int attempts) {
     for (int attempt = 0; attempt < attempts; ++attempt) {
+        if (StopRequested()) {
+            Note("stopped");
+            return false;
+        }
         port_.PurgeInput();
         if (port_.Write(request) != request.size()) {
             Note("write failed on " + port_.Name());
@@ -136,7 +147,7 @@ bool RadioLink::ExpectAck(std::span<const std::uint8_t> request, std::uint8_t ec
 bool RadioLink::Handshake(int passes) {
     const auto request = frame::Handshake();
     std::array<std::uint8_t, frame::kAckLength> reply{};
-    for (int pass = 0; pass < passes; ++pass) {
+    for (int pass = 0; pass < passes && !StopRequested(); ++pass) {
         if (!Exchange(request, reply)) {
             continue;
         }

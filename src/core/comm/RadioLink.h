@@ -7,6 +7,7 @@
 #include "core/comm/RadioIdentity.h"
 #include "core/comm/SerialPort.h"
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <span>
@@ -26,8 +27,8 @@ enum class TuneRead { Failed = 0, Read = 1, NoTuningMode = -1 };
 struct PortAttempt {
     int port = 0; ///< port number, 0 for a device given by path
     std::string device;
-    PortOpenResult open;   ///< why it could not be opened, if it could not
-    bool answered = false; ///< the radio answered the handshake
+    Result open = Result::Ok(); ///< why it could not be opened, if it could not
+    bool answered = false;      ///< the radio answered the handshake
 };
 
 /// The outcome of a search for the radio.
@@ -37,6 +38,8 @@ struct ConnectResult {
     std::vector<PortAttempt> attempts;
 
     bool ok() const { return !device.empty(); }
+    /// No port could be opened and at least one was held by another program.
+    bool Busy() const;
     /// A few lines naming each port tried and why it gave nothing.
     std::string Explain() const;
 };
@@ -62,9 +65,13 @@ public:
     SerialPort& port() { return port_; }
     Clock& clock() { return clock_; }
     void SetTracer(FrameTracer* tracer) { tracer_ = tracer; }
+    /// A flag that, once set (from a signal handler or another thread), ends the link's work
+    /// after the current exchange: every further exchange fails without sending. May be null.
+    void SetStopFlag(const std::atomic<bool>* stop) { stop_ = stop; }
+    bool StopRequested() const { return stop_ != nullptr && stop_->load(); }
 
     /// Opens a device for the link: open, 38400 baud 8-O-2, read time-out 50 ms, 50 ms pause.
-    PortOpenResult OpenDevice(const std::string& device);
+    Result OpenDevice(const std::string& device);
     /// Closes the port.
     void Close();
 
@@ -106,6 +113,7 @@ private:
     SerialPort& port_;
     Clock& clock_;
     FrameTracer* tracer_;
+    const std::atomic<bool>* stop_ = nullptr;
 };
 
 } // namespace tav

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/util/Result.h"
+
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -24,13 +26,8 @@ enum class PortError {
     Other,            ///< any other operating-system refusal
 };
 
-/// The outcome of opening a port: the class of the failure and a sentence for the user.
-struct PortOpenResult {
-    PortError error = PortError::None;
-    std::string message; ///< empty on success; otherwise names the device and the reason
-
-    bool ok() const { return error == PortError::None; }
-};
+/// The class of an open failure, from the message number of its result.
+PortError PortErrorOf(const Result& opened);
 
 /// One serial port as the radio link uses it: a synchronous request/reply line.
 ///
@@ -41,8 +38,9 @@ public:
     virtual ~SerialPort() = default;
 
     /// Opens the device exclusively (a port held by another program cannot be opened) and
-    /// raises DTR at once.
-    virtual PortOpenResult Open(const std::string& device) = 0;
+    /// raises DTR at once. A failure names its class by its message number (see PortErrorOf)
+    /// and carries a sentence naming the device and the reason.
+    virtual Result Open(const std::string& device) = 0;
     /// Closes the port; true when it is closed afterwards (also when it never was open).
     virtual bool Close() = 0;
     virtual bool IsOpen() const = 0;

@@ -10,19 +10,43 @@ namespace {
 
 constexpr int kPasswordAttempts = 3;
 
-std::string AddressText(std::uint32_t address) {
+} // namespace
+
+TransferReport& FailTransfer(RadioLink& link, TransferReport& report, TransferStatus status, int messageId,
+                             std::string detail) {
+    link.Close();
+    report.status = status;
+    report.messageId = messageId;
+    report.detail = std::move(detail);
+    return report;
+}
+
+std::string BlockAddressText(std::uint32_t address) {
     char text[8];
     std::snprintf(text, sizeof text, "%04X", static_cast<unsigned>(address & 0xFFFF));
     return text;
 }
 
-} // namespace
+bool CheckConnection(RadioLink& link, TransferReport& report) {
+    if (report.connection.Busy()) {
+        FailTransfer(link, report, TransferStatus::PortBusy, kMsgPortBusy, report.connection.Explain());
+        return false;
+    }
+    if (!report.connection.ok()) {
+        FailTransfer(link, report, TransferStatus::NoRadio, kMsgNoRadio, report.connection.Explain());
+        return false;
+    }
+    return true;
+}
 
 std::optional<std::uint32_t> TransferBlocks(RadioLink& link, const BlockPlan& blocks,
                                             TransferDirection direction, std::span<std::uint8_t> image,
                                             const std::function<void(std::size_t index)>& afterBlock) {
     for (std::size_t i = 0; i < blocks.size(); ++i) {
         const TransferBlock& b = blocks[i];
+        if (link.StopRequested()) {
+            return b.address;
+        }
         // A plan never reaches outside the image; a block that would is reported as failed.
         if (static_cast<std::size_t>(b.imageOffset) + b.length > image.size()) {
             return b.address;
@@ -62,15 +86,6 @@ PasswordOutcome RunPasswordProcedure(RadioLink& link, PasswordKind kind, const T
 TransferSession::TransferSession(SerialPort& port, Clock& clock, FrameTracer* tracer)
     : link_(port, clock, tracer) {}
 
-TransferReport& TransferSession::Fail(TransferReport& report, TransferStatus status, int messageId,
-                                      std::string detail) {
-    link_.Close();
-    report.status = status;
-    report.messageId = messageId;
-    report.detail = std::move(detail);
-    return report;
-}
-
 bool TransferSession::EnterMode(TransferDirection direction, const TransferQuestions& questions,
                                 TransferReport& report) {
     const bool read = direction == TransferDirection::Read;
@@ -78,7 +93,7 @@ bool TransferSession::EnterMode(TransferDirection direction, const TransferQuest
     case ModeAnswer::Accepted:
         return true;
     case ModeAnswer::NoAnswer:
-        Fail(report, TransferStatus::ModeRefused, kMsgNoRadio);
+        FailTransfer(link_, report, TransferStatus::ModeRefused, kMsgNoRadio);
         return false;
     case ModeAnswer::PasswordRequired:
         break;
@@ -87,10 +102,10 @@ bool TransferSession::EnterMode(TransferDirection direction, const TransferQuest
     case PasswordOutcome::Accepted:
         return true;
     case PasswordOutcome::Cancelled:
-        Fail(report, TransferStatus::PasswordCancelled, 0);
+        FailTransfer(link_, report, TransferStatus::PasswordCancelled, 0);
         return false;
     case PasswordOutcome::Refused:
-        Fail(report, TransferStatus::PasswordRefused, kMsgPasswordRefused);
+        FailTransfer(link_, report, TransferStatus::PasswordRefused, kMsgPasswordRefused);
         return false;
     }
     return false;
@@ -106,7 +121,7 @@ bool TransferSession::ReadBlocks(RadioImage& image, const TransferEventSink& eve
             }
         });
     if (failed) {
-        Fail(report, TransferStatus::BlockFailed, kMsgReadFailed, AddressText(*failed));
+        FailTransfer(link_, report, TransferStatus::BlockFailed, kMsgReadFailed, BlockAddressText(*failed));
         report.failedAddress = *failed;
         if (events) {
             events({TransferEvent::Kind::Failed, kMsgReadFailed, 0, *failed});
@@ -139,7 +154,7 @@ bool TransferSession::WriteBlocks(const TransferRequest& request, const DateByte
         failed = dateBlock.address;
     }
     if (failed) {
-        Fail(report, TransferStatus::BlockFailed, kMsgWriteFailed, AddressText(*failed));
+        FailTransfer(link_, report, TransferStatus::BlockFailed, kMsgWriteFailed, BlockAddressText(*failed));
         report.failedAddress = *failed;
         if (events) {
             events({TransferEvent::Kind::Failed, kMsgWriteFailed, 0, *failed});
@@ -159,25 +174,37 @@ bool TransferSession::WriteBlocks(const TransferRequest& request, const DateByte
 
 TransferReport TransferSession::Run(const TransferRequest& request, RadioImage& image,
                                     const TransferQuestions& questions, const TransferEventSink& events) {
+    TransferReport report = RunSteps(request, image, questions, events);
+    if (!report.ok() && link_.StopRequested()) {
+        // Whatever failed last failed because the user stopped the transfer.
+        FailTransfer(link_, report, TransferStatus::Interrupted, kMsgInterrupted);
+        report.failedAddress = 0;
+    }
+    return report;
+}
+
+TransferReport TransferSession::RunSteps(const TransferRequest& request, RadioImage& image,
+                                         const TransferQuestions& questions,
+                                         const TransferEventSink& events) {
     TransferReport report;
     const bool read = request.direction == TransferDirection::Read;
 
     report.connection = request.device ? link_.ConnectDevice(*request.device)
                                        : link_.ConnectRadio(request.ports, request.rememberedPort);
-    if (!report.connection.ok()) {
-        return Fail(report, TransferStatus::NoRadio, kMsgNoRadio, report.connection.Explain());
+    if (!CheckConnection(link_, report)) {
+        return report;
     }
 
     if (!link_.Identify(report.identity)) {
-        return Fail(report, TransferStatus::IdentifyFailed, kMsgIdentifyFailed);
+        return FailTransfer(link_, report, TransferStatus::IdentifyFailed, kMsgIdentifyFailed);
     }
     report.identified = true;
-    const IdentityCheck check = CheckRadioIdentity(request.direction, report.identity, request.rules);
-    if (!check.ok()) {
-        return Fail(report, TransferStatus::IdentityRefused, check.messageId,
-                    check.result == 1 ? report.identity.modelId : report.identity.firmware);
+    const Outcome<FrequencyBand> band = CheckRadioIdentity(request.direction, report.identity, request.rules);
+    if (!band) {
+        return FailTransfer(link_, report, TransferStatus::IdentityRefused, band.messageId(),
+                            band.result().detail());
     }
-    report.band = check.band;
+    report.band = *band;
     const std::string radioRange = report.band.RangeText();
 
     if (!report.band.valid) {
@@ -190,16 +217,17 @@ TransferReport TransferSession::Run(const TransferRequest& request, RadioImage& 
     } else {
         const auto range = ParseRange(request.documentRange);
         if (!range || range->first < report.band.lowMHz || range->second > report.band.highMHz) {
-            return Fail(report, TransferStatus::RangeRefused, kMsgRangeOutsideRadio, radioRange);
+            return FailTransfer(link_, report, TransferStatus::RangeRefused, kMsgRangeOutsideRadio,
+                                radioRange);
         }
         report.noteMessageId = FirmwareNoteMessage(report.identity.firmware);
         if (!questions.confirmNote || !questions.confirmNote(report.noteMessageId)) {
-            return Fail(report, TransferStatus::NoteDeclined, 0);
+            return FailTransfer(link_, report, TransferStatus::NoteDeclined, 0);
         }
     }
 
     // The programming date is taken when the write starts, before the radio is switched over.
-    const DateBytes date = EncodeProgrammingDate(link_.clock().LocalNow());
+    const DateBytes date = EncodeProgrammingDate(link_.clock().Now());
     if (!EnterMode(request.direction, questions, report)) {
         return report;
     }

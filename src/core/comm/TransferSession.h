@@ -67,6 +67,9 @@ enum class TransferStatus {
     PasswordCancelled,
     PasswordRefused, ///< 1176 three times
     BlockFailed,     ///< 1138 or 1139 with the block's address
+    PortBusy,        ///< 9150: the ports that were there are held by another program
+    Interrupted,     ///< 9151: the user stopped the transfer; the port was released
+    Cancelled,       ///< the user closed the window before anything was sent
 };
 
 /// Everything the caller needs after a transfer: the outcome, the message to show, and the
@@ -80,8 +83,8 @@ struct TransferReport {
     ConnectResult connection;
     bool identified = false;
     RadioIdentity identity;
-    /// Read: the identity passed the check, so the current model identifier, name, signalling
-    /// type, firmware version and range text become the radio's, even if the read then fails.
+    /// The radio's identity passed the check (its data may be taken over once every block has
+    /// arrived).
     bool identityAccepted = false;
     FrequencyBand band;
     int noteMessageId = 0; ///< write: the firmware note that was shown
@@ -94,7 +97,8 @@ struct TransferReport {
 ///
 /// A read fills a separate buffer and replaces the caller's image only when every block arrived.
 /// A write sends the image and then the programming date, which on success is also copied into
-/// the image at 0x20. The port is closed when the transfer ends, whatever its outcome.
+/// the image at 0x20. The port is closed when the transfer ends, whatever its outcome. When the
+/// link's stop flag is set the transfer ends after the exchange under way, as Interrupted.
 class TransferSession {
 public:
     TransferSession(SerialPort& port, Clock& clock, FrameTracer* tracer = nullptr);
@@ -106,8 +110,8 @@ public:
     RadioLink& link() { return link_; }
 
 private:
-    TransferReport& Fail(TransferReport& report, TransferStatus status, int messageId,
-                         std::string detail = {});
+    TransferReport RunSteps(const TransferRequest& request, RadioImage& image,
+                            const TransferQuestions& questions, const TransferEventSink& events);
     /// SetMode for the transfer and, when the radio asks, the password procedure.
     bool EnterMode(TransferDirection direction, const TransferQuestions& questions, TransferReport& report);
     bool ReadBlocks(RadioImage& image, const TransferEventSink& events, TransferReport& report);
@@ -117,6 +121,16 @@ private:
 
     RadioLink link_;
 };
+
+/// Ends a transfer that failed: closes the link's port and says in the report why. Every
+/// procedure on the link ends its failures here.
+TransferReport& FailTransfer(RadioLink& link, TransferReport& report, TransferStatus status, int messageId,
+                             std::string detail = {});
+/// The address of a failed block as the failure messages show it: the low 16 bits, "%04X".
+std::string BlockAddressText(std::uint32_t address);
+/// The outcome of the search for the radio, as a failed report when nothing answered: busy when
+/// every port there was held by another program, otherwise no radio. False when it failed.
+bool CheckConnection(RadioLink& link, TransferReport& report);
 
 /// Moves the blocks of a plan between the radio and an image, calling `afterBlock(index)` after
 /// each block that succeeded. Stops at the first failed block and returns its radio address.

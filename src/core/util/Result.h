@@ -9,7 +9,7 @@ namespace tav {
 /// The outcome of an operation that may fail. A failure carries the number of the language
 /// message text (group S01) that the window or command that asked shows to the user, and an
 /// optional detail (a path, an address, an operating-system reason) for logs and the command line.
-class Result {
+class [[nodiscard]] Result {
 public:
     static Result Ok() { return Result{}; }
     static Result Fail(int messageId, std::string detail = {}) {
@@ -31,7 +31,7 @@ private:
 };
 
 /// A value, or the failure that prevented it.
-template <class T> class Outcome {
+template <class T> class [[nodiscard]] Outcome {
 public:
     Outcome(T value) : value_(std::move(value)), result_(Result::Ok()) {}
     Outcome(Result failure) : result_(std::move(failure)) {}

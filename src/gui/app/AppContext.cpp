@@ -11,22 +11,6 @@
 #include "gui/ui/RadioDialogs.h"
 
 namespace tav::gui {
-namespace {
-
-/// Questions go to the context's current prompts, even after a test replaced them.
-class ForwardingPrompts : public UserPrompts {
-public:
-    explicit ForwardingPrompts(AppContext& context) : context_(context) {}
-    PromptAnswer Ask(QWidget* parent, const QString& caption, const QString& text, PromptButtons buttons,
-                     PromptIcon icon) override {
-        return context_.Prompts().Ask(parent, caption, text, buttons, icon);
-    }
-
-private:
-    AppContext& context_;
-};
-
-} // namespace
 
 QString FromLanguage(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -56,21 +40,33 @@ QString FillIn(QString format, const QStringList& values) {
     return format;
 }
 
-AppContext::AppContext(ProgramHome home)
+AppContext::AppContext(ProgramHome home, AppEffects effects)
     : settings_(std::make_unique<CSettings>(std::move(home))), container_(std::make_unique<CDataContainer>()),
-      ranges_(std::make_unique<FreqRangeTable>()) {
+      ranges_(std::make_unique<FreqRangeTable>()), effects_(std::move(effects)) {
     CSettings* settings = settings_.get();
     problems_ = std::make_unique<ProblemList>(
         [settings](int controlId) { return settings->Language().IsControlDisabled(controlId) != 0; });
     document_ = std::make_unique<Document>(*settings_, *container_, *ranges_, *problems_);
-    prompts_ = std::make_unique<QtUserPrompts>();
-    forwardPrompts_ = std::make_unique<ForwardingPrompts>(*this);
-    screenRunner_ = std::make_unique<ExecDialogRunner>();
-    runner_ = screenRunner_.get();
-    files_ = std::make_unique<DlgFileChooser>(settings_->Language());
-    MakeRadioDialogs();
-    dialogs_ = std::make_unique<DefaultShellDialogs>();
-    recent_ = std::make_unique<RecentFileList>(RecentFileList::DefaultStore());
+    // Whatever was not given is the real thing.
+    if (!effects_.runner) {
+        screenRunner_ = std::make_unique<ExecDialogRunner>();
+        effects_.runner = screenRunner_.get();
+    }
+    if (!effects_.prompts) {
+        effects_.prompts = std::make_unique<QtUserPrompts>();
+    }
+    if (!effects_.files) {
+        effects_.files = std::make_unique<DlgFileChooser>(settings_->Language());
+    }
+    if (!effects_.radio) {
+        effects_.radio = std::make_unique<CommRadioDialogs>(*settings_, *effects_.prompts, effects_.runner);
+    }
+    if (!effects_.dialogs) {
+        effects_.dialogs = std::make_unique<DefaultShellDialogs>();
+    }
+    if (!effects_.recent) {
+        effects_.recent = std::make_unique<RecentFileList>(RecentFileList::DefaultStore());
+    }
     help_ = std::make_unique<HelpSystem>(*this);
     // The dialogs' Help buttons open their topics here.
     HelpSystem* help = help_.get();
@@ -79,43 +75,6 @@ AppContext::AppContext(ProgramHome home)
 
 AppContext::~AppContext() {
     SetDialogHelpHandler({});
-}
-
-void AppContext::MakeRadioDialogs() {
-    auto comm = std::make_unique<CommRadioDialogs>(*settings_, *forwardPrompts_, runner_);
-    comm->SetDevice(radioDevice_);
-    commDialogs_ = comm.get();
-    radio_ = std::move(comm);
-}
-
-void AppContext::SetDialogRunner(DialogRunner* runner) {
-    runner_ = runner ? runner : screenRunner_.get();
-    if (commDialogs_) {
-        MakeRadioDialogs();
-    }
-}
-
-void AppContext::SetRadioDevice(std::optional<std::string> device) {
-    radioDevice_ = std::move(device);
-    if (commDialogs_) {
-        commDialogs_->SetDevice(radioDevice_);
-    }
-}
-
-void AppContext::SetPrompts(std::unique_ptr<UserPrompts> prompts) {
-    prompts_ = std::move(prompts);
-}
-void AppContext::SetFileChooser(std::unique_ptr<FileChooser> files) {
-    files_ = std::move(files);
-}
-void AppContext::SetRadioDialogs(std::unique_ptr<RadioDialogs> radio) {
-    radio_ = std::move(radio);
-}
-void AppContext::SetShellDialogs(std::unique_ptr<ShellDialogs> dialogs) {
-    dialogs_ = std::move(dialogs);
-}
-void AppContext::SetRecentFiles(std::unique_ptr<RecentFileList> recent) {
-    recent_ = std::move(recent);
 }
 
 QString AppContext::Message(int n, const QString& fallback) const {
@@ -139,7 +98,7 @@ void AppContext::Tell(QWidget* parent, int messageId, const QString& detail, Pro
     if (!detail.isEmpty()) {
         text += QStringLiteral("\n\n") + detail;
     }
-    prompts_->Tell(parent, Title(), text, icon);
+    effects_.prompts->Tell(parent, Title(), text, icon);
 }
 
 void AppContext::TellFailure(QWidget* parent, const Result& result, PromptIcon icon) {
@@ -151,7 +110,7 @@ void AppContext::TellFailure(QWidget* parent, const Result& result, PromptIcon i
 
 PromptAnswer AppContext::Ask(QWidget* parent, int messageId, PromptButtons buttons, PromptIcon icon,
                              const QString& fallback) {
-    return prompts_->Ask(parent, Title(), Message(messageId, fallback), buttons, icon);
+    return effects_.prompts->Ask(parent, Title(), Message(messageId, fallback), buttons, icon);
 }
 
 } // namespace tav::gui

@@ -6,6 +6,10 @@
 #include "core/app/FreqRangeTable.h"
 #include "core/data/ProblemList.h"
 #include "core/util/Result.h"
+#include "gui/app/RecentFileList.h"
+#include "gui/app/ShellDialogs.h"
+#include "gui/ui/FileChooser.h"
+#include "gui/ui/RadioDialogs.h"
 #include "gui/ui/UserPrompts.h"
 
 #include <QString>
@@ -16,27 +20,33 @@
 
 namespace tav::gui {
 
-class CommRadioDialogs;
 class DialogRunner;
-class FileChooser;
 class HelpSystem;
-class RadioDialogs;
-class RecentFileList;
-class ShellDialogs;
+
+/// The outside effects the desktop program's windows go through. Each one left empty is the real
+/// one: message boxes, file dialogs, the communication and settings dialogs on the screen, the
+/// recent-file list in the user's settings. Tests fill in stand-ins answered in advance.
+struct AppEffects {
+    std::unique_ptr<UserPrompts> prompts;
+    std::unique_ptr<FileChooser> files;
+    std::unique_ptr<RadioDialogs> radio;
+    std::unique_ptr<ShellDialogs> dialogs;
+    std::unique_ptr<RecentFileList> recent;
+    /// Runs the modal dialogs of the settings and radio commands; must outlive the context.
+    DialogRunner* runner = nullptr;
+};
 
 /// What the desktop program's windows share for the whole run: the settings (with the language),
 /// the data container, the frequency-range table, the problem list and the document, and the
 /// outside effects the windows go through (questions, file dialogs, the radio and settings dialogs,
-/// the recent-file list, help). Tests build one on a temporary program folder and put doubles in.
+/// the recent-file list, help), given when it is built.
 class AppContext {
 public:
     /// Title of the program (control text 128) and the caption of every message box.
     static constexpr int kTitleText = 128;
 
-    /// Reads the settings of `home`; the outside effects start as the real ones (message boxes,
-    /// file dialogs, the recent-file list in the user's settings) and stand-ins for the dialogs
-    /// that are not built in (radio, model information, language).
-    explicit AppContext(ProgramHome home);
+    /// Reads the settings of `home`; the effects not given are the real ones.
+    explicit AppContext(ProgramHome home, AppEffects effects = {});
     ~AppContext();
     AppContext(const AppContext&) = delete;
     AppContext& operator=(const AppContext&) = delete;
@@ -49,23 +59,16 @@ public:
     ProblemList& Problems() { return *problems_; }
     Document& Doc() { return *document_; }
 
-    UserPrompts& Prompts() { return *prompts_; }
-    void SetPrompts(std::unique_ptr<UserPrompts> prompts);
-    /// Runs the modal dialogs of the settings and radio commands (on the screen unless a test puts
-    /// a runner in place; the runner must outlive the context).
-    DialogRunner& Runner() { return *runner_; }
-    void SetDialogRunner(DialogRunner* runner);
-    /// The device the radio dialogs use instead of the port table (a simulated radio).
-    void SetRadioDevice(std::optional<std::string> device);
+    UserPrompts& Prompts() { return *effects_.prompts; }
+    /// Runs the modal dialogs of the settings and radio commands.
+    DialogRunner& Runner() { return *effects_.runner; }
+    /// The device Read and Write use instead of the port table (a simulated radio).
+    void SetRadioDevice(std::optional<std::string> device) { radioDevice_ = std::move(device); }
     const std::optional<std::string>& RadioDevice() const { return radioDevice_; }
-    FileChooser& Files() { return *files_; }
-    void SetFileChooser(std::unique_ptr<FileChooser> files);
-    RadioDialogs& Radio() { return *radio_; }
-    void SetRadioDialogs(std::unique_ptr<RadioDialogs> radio);
-    ShellDialogs& Dialogs() { return *dialogs_; }
-    void SetShellDialogs(std::unique_ptr<ShellDialogs> dialogs);
-    RecentFileList& Recent() { return *recent_; }
-    void SetRecentFiles(std::unique_ptr<RecentFileList> recent);
+    FileChooser& Files() { return *effects_.files; }
+    RadioDialogs& Radio() { return *effects_.radio; }
+    ShellDialogs& Dialogs() { return *effects_.dialogs; }
+    RecentFileList& Recent() { return *effects_.recent; }
     HelpSystem& Help() { return *help_; }
 
     /// Message text n (group S01); `fallback` when the language file has none.
@@ -91,19 +94,9 @@ private:
     std::unique_ptr<FreqRangeTable> ranges_;
     std::unique_ptr<ProblemList> problems_;
     std::unique_ptr<Document> document_;
-    void MakeRadioDialogs();
-
-    std::unique_ptr<UserPrompts> prompts_;
-    /// Passes questions on to whatever `prompts_` is now, for the dialogs that keep a reference.
-    std::unique_ptr<UserPrompts> forwardPrompts_;
     std::unique_ptr<DialogRunner> screenRunner_;
-    DialogRunner* runner_ = nullptr;
+    AppEffects effects_;
     std::optional<std::string> radioDevice_;
-    CommRadioDialogs* commDialogs_ = nullptr;
-    std::unique_ptr<FileChooser> files_;
-    std::unique_ptr<RadioDialogs> radio_;
-    std::unique_ptr<ShellDialogs> dialogs_;
-    std::unique_ptr<RecentFileList> recent_;
     std::unique_ptr<HelpSystem> help_;
 };
 

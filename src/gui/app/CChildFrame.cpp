@@ -28,7 +28,14 @@ CChildFrame::CChildFrame(AppContext& context, int viewId, CCustomFormView* view,
     if (view) {
         column->addWidget(view, 1);
     }
+    column->addWidget(CreateRecordBar(content));
+    setWidget(content);
+    ConnectRecordBar();
+    KeepFocusAcrossActivation();
+    SetNavigationState(false, 0);
+}
 
+QWidget* CChildFrame::CreateRecordBar(QWidget* content) {
     bar_ = new QFrame(content);
     bar_->setObjectName(QStringLiteral("recordBar"));
     static_cast<QFrame*>(bar_)->setFrameShape(QFrame::StyledPanel);
@@ -63,10 +70,11 @@ CChildFrame::CChildFrame(AppContext& context, int viewId, CCustomFormView* view,
     row->addWidget(position_);
     QPushButton* spare = MakeButton(kSpareButton, {}, bar_);
     spare->hide();
-    column->addWidget(bar_);
     TranslateDialog(bar_, kRecordBarId, context_.Language());
-    setWidget(content);
+    return bar_;
+}
 
+void CChildFrame::ConnectRecordBar() {
     BarButton(kPrintButton)->setEnabled(false); // printing is not part of this program
     connect(BarButton(kCloseButton), &QPushButton::clicked, this, &QWidget::close);
     connect(BarButton(kHelpButton), &QPushButton::clicked, this, [this] {
@@ -84,6 +92,10 @@ CChildFrame::CChildFrame(AppContext& context, int viewId, CCustomFormView* view,
         connect(BarButton(id), &QPushButton::clicked, this,
                 [this, navigate] { emit navigateRequested(this, navigate); });
     }
+}
+
+void CChildFrame::KeepFocusAcrossActivation() {
+    // The field that had the focus gets it back when the window is active again.
     connect(this, &QMdiSubWindow::aboutToActivate, this, [this] {
         if (view_) {
             QMetaObject::invokeMethod(
@@ -102,7 +114,6 @@ CChildFrame::CChildFrame(AppContext& context, int viewId, CCustomFormView* view,
                     view_->RememberFocus();
                 }
             });
-    SetNavigationState(false, 0);
 }
 
 CChildFrame::~CChildFrame() {

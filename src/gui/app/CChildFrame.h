@@ -72,6 +72,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    QWidget* CreateRecordBar(QWidget* content);
+    void ConnectRecordBar();
+    void KeepFocusAcrossActivation();
     void ApplyButtons();
     QPushButton* MakeButton(int id, const QString& text, QWidget* bar);
 

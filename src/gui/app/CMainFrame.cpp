@@ -1,5 +1,8 @@
 #include "gui/app/CMainFrame.h"
 
+#include "core/app/RadioCommands.h"
+#include "core/app/TreeTemplate.h"
+#include "core/app/ViewTable.h"
 #include "gui/app/AppContext.h"
 #include "gui/app/CChildFrame.h"
 #include "gui/app/CViewManager.h"
@@ -10,8 +13,6 @@
 #include "gui/app/RecentFileList.h"
 #include "gui/app/ShellDialogs.h"
 #include "gui/app/ShellTexts.h"
-#include "core/app/TreeTemplate.h"
-#include "core/app/ViewTable.h"
 #include "gui/ui/RadioDialogs.h"
 #include "gui/views/CCustomFormView.h"
 
@@ -22,6 +23,7 @@
 #include <QDockWidget>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -155,6 +157,37 @@ QMenu* MenuHolding(QMenu* menu, QAction* action) {
     return nullptr;
 }
 
+/// Cascades the editor windows that are shown, each as large as the area leaves after the offsets
+/// of the windows before it, the active one last and on top. (A lone window keeps the whole area:
+/// the framework's own cascade shrinks it to its minimum size.)
+void CascadeWindows(QMdiArea* mdi) {
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* window : mdi->subWindowList(QMdiArea::StackingOrder)) {
+        if (window->isVisible() && !window->isMinimized()) {
+            windows << window;
+        }
+    }
+    if (windows.isEmpty()) {
+        return;
+    }
+    const QSize area = mdi->viewport()->size();
+    const int step =
+        std::max(24, mdi->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, windows.front()));
+    const int offsets = static_cast<int>(windows.size()) - 1;
+    const QSize size(std::max(area.width() - step * offsets, area.width() / 2),
+                     std::max(area.height() - step * offsets, area.height() / 2));
+    // Offsets start again at the top left when they would push a window out of the area.
+    const int rounds =
+        std::max(1, std::min(area.width() - size.width(), area.height() - size.height()) / step + 1);
+    for (int i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow* window = windows[i];
+        window->showNormal();
+        const int offset = step * (i % rounds);
+        window->setGeometry(QRect(QPoint(offset, offset), size));
+    }
+    mdi->setActiveSubWindow(windows.back());
+}
+
 } // namespace
 
 CMainFrame::CMainFrame(AppContext& context, QWidget* parent)
@@ -188,6 +221,10 @@ CMainFrame::CMainFrame(AppContext& context, QWidget* parent)
     column->addWidget(mdi_, 1);
     setCentralWidget(central);
 
+    AddFileCommands();
+    AddProgramCommands();
+    AddViewCommands();
+    AddWindowCommands();
     CreateActions();
     CreateBars();
     RebuildTree();
@@ -258,6 +295,14 @@ void CMainFrame::CreateActions() {
 }
 
 void CMainFrame::CreateBars() {
+    CreateToolBar();
+    CreateTreeBar();
+    CreateLogBars();
+    ConnectBarToggles();
+    CreateStatusPanes();
+}
+
+void CMainFrame::CreateToolBar() {
     toolBar_ = addToolBar(QStringLiteral("Toolbar"));
     toolBar_->setObjectName(QStringLiteral("toolBar"));
     toolBar_->setMovable(false);
@@ -271,7 +316,9 @@ void CMainFrame::CreateBars() {
             toolBar_->addAction(actions_[id]);
         }
     }
+}
 
+void CMainFrame::CreateTreeBar() {
     treeBar_ = new QDockWidget(this);
     treeBar_->setObjectName(QStringLiteral("treeBar"));
     treeBar_->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
@@ -279,12 +326,13 @@ void CMainFrame::CreateBars() {
     treeBar_->setWidget(tree_);
     treeBar_->setMinimumWidth(220);
     addDockWidget(Qt::LeftDockWidgetArea, treeBar_);
-    resizeDocks({treeBar_}, {250}, Qt::Horizontal);
     connect(tree_, &NavigationTree::openRequested, this,
             [this](int viewId, const QString& title, int subItems) { OpenEditor(viewId, title, subItems); });
     connect(tree_, &NavigationTree::helpRequested, this,
             [this](int contextId) { context_.Help().ShowFirstOf({contextId}); });
+}
 
+void CMainFrame::CreateLogBars() {
     problems_ = new ProblemListBar(context_, {}, this);
     problems_->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
     addDockWidget(Qt::BottomDockWidgetArea, problems_);
@@ -299,7 +347,9 @@ void CMainFrame::CreateBars() {
     tabifyDockWidget(problems_, logBar_);
     problems_->hide();
     logBar_->hide();
+}
 
+void CMainFrame::ConnectBarToggles() {
     const struct {
         QWidget* bar;
         int id;
@@ -320,7 +370,9 @@ void CMainFrame::CreateBars() {
     }
     actions_[Commands::kTabView]->setChecked(true);
     actions_[Commands::kStatusBar]->setChecked(true);
+}
 
+void CMainFrame::CreateStatusPanes() {
     QStatusBar* status = statusBar();
     prompt_ = new QLabel(status);
     status->addWidget(prompt_, 1);
@@ -532,6 +584,18 @@ void CMainFrame::RebuildTree() {
     if (!context_.Settings().IsFullFactoryLevel()) {
         tree_->RemoveItem(TreeTemplate::kChangeLogItem);
     }
+    FitTreeBar();
+}
+
+void CMainFrame::FitTreeBar() {
+    // Wide enough for the longest item at its depth (texts depend on the language), never
+    // narrower than the bar's default width.
+    constexpr int kDefaultWidth = 250;
+    const int needed = tree_->WidthNeeded() + 8;
+    const int width = std::max(kDefaultWidth, needed);
+    if (!isVisible() || treeBar_->width() < width) {
+        resizeDocks({treeBar_}, {width}, Qt::Horizontal);
+    }
 }
 
 void CMainFrame::TickClock() {
@@ -588,90 +652,66 @@ bool CMainFrame::RunCommand(int commandId) {
         files_->OpenRecent(commandId);
         return true;
     }
-    switch (commandId) {
-    case kNew:
-        files_->New(FileCommands::NewKind::Command);
-        break;
-    case kOpen:
-        files_->Open();
-        break;
-    case kSave:
-        files_->Save();
-        break;
-    case kSaveAs:
-        files_->SaveAs();
-        break;
-    case kExit:
-        close();
-        break;
-    case kAbout:
-        context_.Dialogs().About(this, context_);
-        break;
-    case kHelpTopics:
-        context_.Help().ShowDefault();
-        break;
-    case kModelInfo:
-        ModelInformation();
-        break;
-    case kComPort:
-        CommunicationPort();
-        break;
-    case kRead:
-        ReadFromRadio();
-        break;
-    case kWrite:
-        WriteToRadio();
-        break;
-    case kAdjustment:
-    case kFactoryMode:
-    case kWriteTuneData:
-        if (context_.Dialogs().RunFactoryCommand(this, context_, commandId)) {
-            CloseAllEditors();
-            tree_->SetRootText(FromLanguage(context_.Settings().ModelName()));
-            RefreshStatusBar();
-        }
-        break;
-    case kMemoryUpdate:
-        MemoryUpdate();
-        break;
-    case kLanguage:
-        ChangeLanguage();
-        break;
-    case kTreeBar:
-        ToggleBar(treeBar_, kTreeBar);
-        break;
-    case kInvalidView:
-        ToggleBar(problems_, kInvalidView);
-        break;
-    case kLogView:
-        ToggleBar(logBar_, kLogView);
-        break;
-    case kToolBar:
-        ToggleBar(toolBar_, kToolBar);
-        break;
-    case kStatusBar:
-        ToggleBar(statusBar(), kStatusBar);
-        break;
-    case kTabView:
+    if (const auto handler = handlers_.find(commandId); handler != handlers_.end()) {
+        handler->second();
+        return true;
+    }
+    return ViewTable::IsEditorCommand(commandId) && OpenEditorCommand(commandId);
+}
+
+void CMainFrame::AddFileCommands() {
+    using namespace Commands;
+    handlers_[kNew] = [this] { files_->New(FileCommands::NewKind::Command); };
+    handlers_[kOpen] = [this] { files_->Open(); };
+    handlers_[kSave] = [this] { files_->Save(); };
+    handlers_[kSaveAs] = [this] { files_->SaveAs(); };
+    handlers_[kExit] = [this] { close(); };
+    handlers_[kAbout] = [this] { context_.Dialogs().About(this, context_); };
+    handlers_[kHelpTopics] = [this] { context_.Help().ShowDefault(); };
+}
+
+void CMainFrame::AddProgramCommands() {
+    using namespace Commands;
+    handlers_[kModelInfo] = [this] { ModelInformation(); };
+    handlers_[kComPort] = [this] { CommunicationPort(); };
+    handlers_[kRead] = [this] { ReadFromRadio(); };
+    handlers_[kWrite] = [this] { WriteToRadio(); };
+    for (const int factory : {kAdjustment, kFactoryMode, kWriteTuneData}) {
+        handlers_[factory] = [this, factory] { RunFactoryCommand(factory); };
+    }
+    handlers_[kMemoryUpdate] = [this] { MemoryUpdate(); };
+    handlers_[kLanguage] = [this] { ChangeLanguage(); };
+}
+
+void CMainFrame::AddViewCommands() {
+    using namespace Commands;
+    handlers_[kTreeBar] = [this] { ToggleBar(treeBar_, kTreeBar); };
+    handlers_[kInvalidView] = [this] { ToggleBar(problems_, kInvalidView); };
+    handlers_[kLogView] = [this] { ToggleBar(logBar_, kLogView); };
+    handlers_[kToolBar] = [this] { ToggleBar(toolBar_, kToolBar); };
+    handlers_[kStatusBar] = [this] { ToggleBar(statusBar(), kStatusBar); };
+    handlers_[kTabView] = [this] {
         tabs_->SetEnabledByUser(!tabs_->EnabledByUser());
         actions_[kTabView]->setChecked(tabs_->EnabledByUser());
-        break;
-    case kCloseAll:
-        CloseAllEditors();
-        break;
-    case kCloseAllButThis:
+    };
+}
+
+void CMainFrame::AddWindowCommands() {
+    using namespace Commands;
+    handlers_[kCloseAll] = [this] { CloseAllEditors(); };
+    handlers_[kCloseAllButThis] = [this] {
         CloseAllEditorsBut(qobject_cast<CChildFrame*>(mdi_->activeSubWindow()));
-        break;
-    case kCascade:
-        mdi_->cascadeSubWindows();
-        break;
-    case kTile:
-        mdi_->tileSubWindows();
-        break;
-    default:
-        return ViewTable::IsEditorCommand(commandId) && OpenEditorCommand(commandId);
+    };
+    handlers_[kCascade] = [this] { CascadeWindows(mdi_); };
+    handlers_[kTile] = [this] { mdi_->tileSubWindows(); };
+}
+
+void CMainFrame::RunFactoryCommand(int commandId) {
+    if (context_.Dialogs().RunFactoryCommand(this, context_, commandId)) {
+        CloseAllEditors();
+        tree_->SetRootText(FromLanguage(context_.Settings().ModelName()));
+        RefreshStatusBar();
     }
-    return true;
 }
 
 bool CMainFrame::OpenEditorCommand(int commandId) {
@@ -691,73 +731,75 @@ bool CMainFrame::OpenEditorCommand(int commandId) {
     return true;
 }
 
-int CMainFrame::OfferNewRange(const FreqRangeRecord& range) {
-    CSettings& settings = context_.Settings();
-    FreqRangeTable& ranges = context_.Ranges();
-    const int result = ranges.OfferNewRange(settings, range, [this](const std::string& question) {
+RadioCommands CMainFrame::MakeRadioCommands() {
+    return RadioCommands(context_.Settings(), context_.Doc(), context_.Container(), context_.Ranges(), *this);
+}
+
+TransferRunner CMainFrame::DialogTransfer() {
+    return [this](const TransferRequest& request, RadioImage& image) {
+        return context_.Radio().Transfer(this, request, image);
+    };
+}
+
+RadioTarget CMainFrame::RadioTargetNow() const {
+    // The simulated radio, when one is attached; otherwise the port table from the remembered port.
+    return RadioTarget{context_.RadioDevice(), std::nullopt};
+}
+
+YesNoQuestion CMainFrame::RangeQuestion() {
+    return [this](const std::string& question) {
         return context_.Prompts().Ask(this, context_.Title(), FromLanguage(question), PromptButtons::YesNo,
                                       PromptIcon::Question) == PromptAnswer::Yes;
-    });
-    if (ranges.OfferWriteFailed()) {
-        context_.Tell(this, ShellTexts::kRangeNotAdded, FromLanguage(settings.ModelFile().string()),
-                      PromptIcon::Warning,
+    };
+}
+
+int CMainFrame::OfferNewRange(const FreqRangeRecord& range) {
+    const int answer = context_.Ranges().OfferNewRange(context_.Settings(), range, RangeQuestion());
+    TellIfRangeNotSaved();
+    return answer;
+}
+
+void CMainFrame::TellIfRangeNotSaved() {
+    if (context_.Ranges().OfferWriteFailed()) {
+        context_.Tell(this, ShellTexts::kRangeNotAdded,
+                      FromLanguage(context_.Settings().ModelFile().string()), PromptIcon::Warning,
                       QStringLiteral("The new frequency range could not be added to the model list."));
     }
-    return result;
 }
 
 void CMainFrame::ReadFromRadio() {
-    const std::optional<RadioReadResult> read = context_.Radio().ReadFromRadio(this);
-    if (!read) {
-        return;
+    RadioImage received{};
+    const TransferReport report =
+        MakeRadioCommands().Read(DialogTransfer(), RadioTargetNow(), RangeQuestion(), received);
+    if (!report.ok()) {
+        return; // the communication dialog told why
     }
-    CSettings& settings = context_.Settings();
-    // The data now belongs to the radio that was read.
-    settings.SetPrevFreqRange(settings.FreqRange());
-    if (!read->modelId.empty()) {
-        settings.SetModelId(read->modelId);
-    }
-    if (!read->modelName.empty()) {
-        settings.SetModelName(read->modelName);
-    }
-    if (!read->firmware.empty()) {
-        settings.SetFirmwareVersion(read->firmware);
-    }
-    settings.SetSignalType(read->signalType);
-    if (read->band.low != 0 || read->band.high != 0) {
-        settings.SetFreqRange(FormatRange(read->band.low, read->band.high));
-    }
-    context_.Ranges().LoadFor(settings);
     SetDocumentTitle({});
-    OfferNewRange(read->band);
-    context_.Doc().TakeRadioImage(read->image, *this);
+    TellIfRangeNotSaved();
     Log(FillIn(context_.Message(ShellTexts::kLogRead, QStringLiteral("Read from the radio: %s")),
-               {FromLanguage(settings.ModelName())}));
+               {FromLanguage(context_.Settings().ModelName())}));
 }
 
 void CMainFrame::WriteToRadio() {
+    // An edit still being typed counts for the reference check.
     CommitPendingEdit();
-    if (const Result checked = context_.Doc().CheckReferences(); !checked) {
+    const Outcome<TransferReport> written =
+        MakeRadioCommands().Write(DialogTransfer(), RadioTargetNow(), RangeQuestion());
+    if (!written) {
         ShowProblemsIfAny();
-        context_.TellFailure(this, checked);
+        context_.TellFailure(this, written.result());
         return;
     }
-    StoreAllEditors();
-    context_.Container().StoreAll();
-    const std::optional<FreqRangeRecord> band =
-        context_.Radio().WriteToRadio(this, context_.Container().image());
-    if (!band) {
-        return;
+    if (!written->ok()) {
+        return; // the communication dialog told why
     }
-    OfferNewRange(*band);
+    TellIfRangeNotSaved();
     // The write stamped the programming date into the image: the radio information shows it.
-    context_.Container().RadioInfo().LoadFromImage(context_.Container().image());
     for (CChildFrame* frame : EditorFrames()) {
         if (frame->ViewId() == ViewIds::kRadio && frame->View()) {
             frame->View()->LoadView();
         }
     }
-    RefreshStatusBar();
     Log(FillIn(context_.Message(ShellTexts::kLogWritten, QStringLiteral("Written to the radio: %s")),
                {FromLanguage(context_.Settings().ModelName())}));
 }
@@ -804,7 +846,8 @@ void CMainFrame::ModelInformation() {
 
 void CMainFrame::ApplyModelChoice(const ModelChoice& choice) {
     CSettings& settings = context_.Settings();
-    switch (CompareModelChoice(CurrentModelChoice(settings), choice)) {
+    const ModelChoice before = CurrentModelChoice(settings);
+    switch (CompareModelChoice(before, choice)) {
     case ModelChoiceChange::None:
         return;
     case ModelChoiceChange::NameOnly:
@@ -813,6 +856,7 @@ void CMainFrame::ApplyModelChoice(const ModelChoice& choice) {
         CloseAllEditors();
         tree_->SetRootText(FromLanguage(choice.modelName));
         RefreshStatusBar();
+        LogIdentityChange(before, choice);
         return;
     case ModelChoiceChange::Identity:
         break;
@@ -832,8 +876,26 @@ void CMainFrame::ApplyModelChoice(const ModelChoice& choice) {
     RebuildTree();
     RebuildMenus();
     RefreshStatusBar();
-    Log(FillIn(context_.Message(ShellTexts::kLogModelChanged, QStringLiteral("Model changed to %s")),
-               {FromLanguage(choice.modelName)}));
+    LogIdentityChange(before, choice);
+}
+
+void CMainFrame::LogIdentityChange(const ModelChoice& before, const ModelChoice& after) {
+    // One line for each part of the identity that changed, so the log never names a change that
+    // did not happen.
+    if (after.modelId != before.modelId || after.modelName != before.modelName) {
+        Log(FillIn(context_.Message(ShellTexts::kLogModelChanged, QStringLiteral("Model changed to %s")),
+                   {FromLanguage(after.modelName)}));
+    }
+    if (after.rangeText != before.rangeText) {
+        Log(FillIn(context_.Message(ShellTexts::kLogRangeChanged,
+                                    QStringLiteral("Frequency range changed to %s MHz")),
+                   {FromLanguage(after.rangeText)}));
+    }
+    if (after.signalType != before.signalType) {
+        Log(FillIn(context_.Message(ShellTexts::kLogSignallingChanged,
+                                    QStringLiteral("Signalling changed to type %s")),
+                   {QString::number(after.signalType)}));
+    }
 }
 
 void CMainFrame::CommunicationPort() {

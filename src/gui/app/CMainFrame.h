@@ -2,11 +2,13 @@
 
 #include "core/app/Document.h"
 #include "core/app/ModelChoice.h"
+#include "core/app/RadioCommands.h"
 #include "gui/views/EditorHost.h"
 #include "gui/views/ViewRegistry.h"
 
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -152,7 +154,8 @@ public:
 
     /// Applies a model chosen in the Model Information dialog.
     void ApplyModelChoice(const ModelChoice& choice);
-    /// Offers a radio's frequency range to the model list (the new-range question).
+    /// Offers a radio's frequency range to the model list (the new-range question); tells when
+    /// the model list could not take it. FreqRangeTable's answer.
     int OfferNewRange(const FreqRangeRecord& range);
 
 signals:
@@ -178,6 +181,13 @@ private:
     void UpdateRecentFiles();
     void UpdateEditMenuChecks();
     void CreateBars();
+    void CreateToolBar();
+    void CreateTreeBar();
+    void CreateLogBars();
+    void ConnectBarToggles();
+    void CreateStatusPanes();
+    /// Widens the tree bar so that no item's text is cut.
+    void FitTreeBar();
     void TickClock();
     CChildFrame* CreateEditorFrame(EditorEntry& entry, const QString& title);
     void ApplyOpeningNavigation(CChildFrame* frame, const QString& title, int subItemCount);
@@ -185,12 +195,24 @@ private:
     void OnEditorClosed(CChildFrame* frame);
     QString StatusPrompt(int commandId) const;
 
-    // Commands
+    // Commands: one handler per command id, in groups.
+    void AddFileCommands();
+    void AddProgramCommands();
+    void AddViewCommands();
+    void AddWindowCommands();
+    void RunFactoryCommand(int commandId);
+    /// Read and Write run the radio commands, their transfer in the communication dialog.
+    RadioCommands MakeRadioCommands();
+    TransferRunner DialogTransfer();
+    RadioTarget RadioTargetNow() const;
+    YesNoQuestion RangeQuestion();
+    void TellIfRangeNotSaved();
     void ReadFromRadio();
     void WriteToRadio();
     void MemoryUpdate();
     void ChangeLanguage();
     void ModelInformation();
+    void LogIdentityChange(const ModelChoice& before, const ModelChoice& after);
     void CommunicationPort();
     void ToggleBar(QWidget* bar, int commandId);
 
@@ -198,6 +220,7 @@ private:
     std::unique_ptr<FileCommands> files_;
     ViewRegistry views_;
     std::vector<EditorEntry> editors_;
+    std::map<int, std::function<void()>> handlers_;
     std::map<int, QAction*> actions_;
     std::vector<QAction*> recentActions_;
     std::vector<QMenu*> menus_;

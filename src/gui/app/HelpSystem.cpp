@@ -4,6 +4,7 @@
 #include "gui/app/ShellTexts.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -13,6 +14,7 @@
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace tav::gui {
 namespace {
@@ -119,9 +121,29 @@ void HelpSystem::Show(const QString& file) {
         window_->Browser()->setHtml(QStringLiteral("<h2>%1</h2><p>%2</p>")
                                         .arg(context_.Title().toHtmlEscaped(), file.toHtmlEscaped()));
     }
+    KeepUsableBeside(QApplication::activeModalWidget());
     window_->show();
     window_->raise();
     window_->activateWindow();
+}
+
+void HelpSystem::KeepUsableBeside(QWidget* modal) {
+    // A modal dialog blocks every window but those that belong to it: the help asked for from a
+    // dialog is made the dialog's transient window, so that it can be read and scrolled while the
+    // dialog is still open. The tie goes with the dialog.
+    if (!modal || modal == window_) {
+        return;
+    }
+    modal->winId();
+    window_->winId();
+    QWindow* help = window_->windowHandle();
+    QWindow* dialog = modal->windowHandle();
+    if (!help || !dialog || help->transientParent() == dialog) {
+        return;
+    }
+    // Whether a window is blocked is settled when it is shown.
+    window_->hide();
+    help->setTransientParent(dialog);
 }
 
 } // namespace tav::gui

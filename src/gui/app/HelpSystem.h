@@ -58,6 +58,7 @@ public:
 
 private:
     void Show(const QString& file);
+    void KeepUsableBeside(QWidget* modal);
 
     AppContext& context_;
     QPointer<HelpWindow> window_;

@@ -1,12 +1,13 @@
 #include "gui/app/NavigationTree.h"
 
-#include "gui/app/AppContext.h"
 #include "core/app/TreeTemplate.h"
 #include "core/app/ViewTable.h"
+#include "gui/app/AppContext.h"
 #include "gui/ui/ControlIds.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QStyle>
 
 namespace tav::gui {
@@ -191,6 +192,10 @@ void NavigationTree::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QTreeWidget::keyPressEvent(event);
+}
+
+int NavigationTree::WidthNeeded() const {
+    return sizeHintForColumn(0) + 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
 }
 
 } // namespace tav::gui

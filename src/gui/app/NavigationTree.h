@@ -37,6 +37,9 @@ public:
     /// The record sub-item `number` (1-based) of a command's item.
     QTreeWidgetItem* RecordItem(int commandId, int number) const;
 
+    /// The width that shows every item's text whole at its depth, frame and scroll bar included.
+    int WidthNeeded() const;
+
     /// Opens an item as a double-click does.
     void OpenItem(QTreeWidgetItem* item);
 

@@ -20,7 +20,9 @@ inline constexpr int kLogProblems = 9416;     ///< "%d problems found"
 inline constexpr int kSimulatedRadio = 9417;  ///< "Simulated radio attached on %s"
 inline constexpr int kLogModelChanged = 9419; ///< "Model changed to %s"
 inline constexpr int kLogLanguageChanged = 9420;
-inline constexpr int kSimulatorFailed = 9421; ///< the simulated radio could not be started
+inline constexpr int kSimulatorFailed = 9421;      ///< the simulated radio could not be started
+inline constexpr int kLogRangeChanged = 9422;      ///< "Frequency range changed to %s MHz"
+inline constexpr int kLogSignallingChanged = 9423; ///< "Signalling changed to type %s"
 
 // Control texts (group S02): captions, labels and menu texts.
 inline constexpr int kTitle = 128;

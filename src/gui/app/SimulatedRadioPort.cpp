@@ -12,7 +12,7 @@ SimulatedRadioPort::~SimulatedRadioPort() {
     Stop();
 }
 
-bool SimulatedRadioPort::Start(const SimulatedRadioSpec& decl, std::string* error) {
+Result SimulatedRadioPort::Start(const SimulatedRadioSpec& decl) {
     Stop();
     sim::SimulatorConfig config;
     std::copy(decl.memory.begin(), decl.memory.end(), config.memory.begin());
@@ -22,11 +22,11 @@ bool SimulatedRadioPort::Start(const SimulatedRadioSpec& decl, std::string* erro
     config.signalling = decl.signalling;
     config.band = sim::SimulatorConfig::BandBytes(decl.lowMHz, decl.highMHz, decl.bandFlags);
     auto simulator = std::make_unique<sim::RadioSimulator>(config);
-    if (!simulator->Start(error)) {
-        return false;
+    if (Result started = simulator->Start(); !started) {
+        return started;
     }
     simulator_ = std::move(simulator);
-    return true;
+    return Result::Ok();
 }
 
 void SimulatedRadioPort::Stop() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/util/Result.h"
+
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -32,8 +34,8 @@ public:
     SimulatedRadioPort(const SimulatedRadioPort&) = delete;
     SimulatedRadioPort& operator=(const SimulatedRadioPort&) = delete;
 
-    /// Starts the radio; false with `error` set when the pseudo-terminal cannot be had.
-    bool Start(const SimulatedRadioSpec& decl, std::string* error);
+    /// Starts the radio; fails when the pseudo-terminal cannot be had.
+    Result Start(const SimulatedRadioSpec& decl);
     void Stop();
     /// The device to open, for example /dev/pts/3; empty while none runs.
     std::string DevicePath() const;

@@ -2,6 +2,7 @@
 
 #include "core/app/CDataContainer.h"
 #include "core/app/ViewTable.h"
+#include "core/app/CDataContainer.h"
 #include "gui/app/AppContext.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/FileCommands.h"
@@ -94,9 +95,8 @@ void TavApplication::StartSimulatedRadio() {
     decl.bandFlags = context_->Ranges().CurrentRangeFlags(settings.FreqRange());
 
     auto simulator = std::make_unique<SimulatedRadioPort>();
-    std::string error;
-    if (!simulator->Start(decl, &error)) {
-        context_->Tell(frame_.get(), ShellTexts::kSimulatorFailed, QString::fromStdString(error),
+    if (const Result started = simulator->Start(decl); !started) {
+        context_->Tell(frame_.get(), ShellTexts::kSimulatorFailed, FromLanguage(started.detail()),
                        PromptIcon::Warning, QStringLiteral("The simulated radio could not be started."));
         return;
     }
@@ -108,10 +108,8 @@ void TavApplication::StartSimulatedRadio() {
 }
 
 bool TavApplication::Start() {
-    context_ = std::make_unique<AppContext>(ProgramHome::Resolve(options_.home));
-    if (setup_) {
-        setup_(*context_);
-    }
+    context_ = std::make_unique<AppContext>(ProgramHome::Resolve(options_.home),
+                                            makeEffects_ ? makeEffects_() : AppEffects{});
     hook_ = std::make_unique<HelpHook>(context_->Help());
     qApp->installEventFilter(hook_.get());
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gui/app/AppContext.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -10,7 +12,6 @@
 
 namespace tav::gui {
 
-class AppContext;
 class CMainFrame;
 class HelpHook;
 class SimulatedRadioPort;
@@ -41,9 +42,9 @@ public:
     explicit TavApplication(StartOptions options);
     ~TavApplication() override;
 
-    /// Runs on the shared context as soon as it exists, before any window (tests put their
-    /// stand-ins in here).
-    void SetContextSetup(std::function<void(AppContext&)> setup) { setup_ = std::move(setup); }
+    /// Makes the outside effects the shared context is built with (tests give their stand-ins
+    /// here); without it the context uses the real ones.
+    void SetEffects(std::function<AppEffects()> make) { makeEffects_ = std::move(make); }
 
     /// The start-up sequence; false when the program cannot run (it then ends).
     bool Start();
@@ -63,7 +64,7 @@ private:
     std::unique_ptr<HelpHook> hook_;
     std::unique_ptr<CMainFrame> frame_;
     std::unique_ptr<SimulatedRadioPort> simulator_;
-    std::function<void(AppContext&)> setup_;
+    std::function<AppEffects()> makeEffects_;
 };
 
 } // namespace tav::gui

@@ -1,15 +1,14 @@
 #include "gui/comm/CDlgComm.h"
 
-#include "core/app/CSettings.h"
+#include "core/comm/Clock.h"
+#include "core/comm/LinkMessages.h"
+#include "core/lang/CLanguage.h"
+#include "core/lang/MessageFormat.h"
 #include "gui/comm/CDlgNote.h"
 #include "gui/comm/CDlgPassword.h"
-#include "core/comm/Clock.h"
 #include "gui/comm/DialogRunner.h"
-#include "core/comm/LinkMessages.h"
-#include "core/comm/PortList.h"
 #include "gui/controls/DialogButtons.h"
 #include "gui/controls/QtText.h"
-#include "core/lang/MessageFormat.h"
 #include "gui/ui/ControlIds.h"
 #include "gui/ui/Translator.h"
 #include "gui/ui/UserPrompts.h"
@@ -48,8 +47,8 @@ const DialogTemplate& CDlgComm::Template() {
     return dialog;
 }
 
-CDlgComm::CDlgComm(TransferDirection direction, RadioImage& image, CommSetup setup, QWidget* parent)
-    : QDialog(parent), direction_(direction), image_(image), setup_(setup),
+CDlgComm::CDlgComm(TransferRequest request, RadioImage& image, CommSetup setup, QWidget* parent)
+    : QDialog(parent), request_(std::move(request)), image_(image), setup_(setup),
       session_(port_, ClockOf(setup), setup.tracer) {
     auto* outer = new QVBoxLayout(this);
     outer->setSizeConstraint(QLayout::SetFixedSize);
@@ -84,8 +83,9 @@ CDlgComm::CDlgComm(TransferDirection direction, RadioImage& image, CommSetup set
     disconnect(ok_, nullptr, this, nullptr);
     connect(ok_, &QPushButton::clicked, this, &CDlgComm::Start);
 
-    TranslateDialog(this, kDialogId, setup_.settings.Language());
-    if (direction_ == TransferDirection::Write) {
+    report_.status = TransferStatus::Cancelled;
+    TranslateDialog(this, kDialogId, setup_.language);
+    if (Direction() == TransferDirection::Write) {
         const QString title = Label(kWriteTitle);
         setWindowTitle(title.isEmpty() ? QStringLiteral("Write to Radio") : title);
     }
@@ -108,25 +108,11 @@ CDlgComm::~CDlgComm() {
 }
 
 QString CDlgComm::Message(int messageId) const {
-    return ToQt(setup_.settings.Language().GetMessageText(messageId));
+    return ToQt(setup_.language.GetMessageText(messageId));
 }
 
 QString CDlgComm::Label(int id) const {
-    return ToQt(setup_.settings.Language().GetControlText(id));
-}
-
-TransferRequest CDlgComm::BuildRequest() const {
-    const CSettings& settings = setup_.settings;
-    TransferRequest request;
-    request.direction = direction_;
-    request.device = setup_.device;
-    request.ports = PortTableFromSettings(settings);
-    request.rememberedPort = settings.ComPort();
-    request.factoryLevel = settings.IsFactoryLevel();
-    request.rules.currentModelId = settings.ModelId();
-    request.rules.acceptedModelId = settings.Language().GetModelText(450);
-    request.documentRange = settings.FreqRange();
-    return request;
+    return ToQt(setup_.language.GetControlText(id));
 }
 
 void CDlgComm::Start() {
@@ -163,7 +149,7 @@ void CDlgComm::Start() {
         QMetaObject::invokeMethod(
             this, [&] { OnEvent(event); }, Qt::BlockingQueuedConnection);
     };
-    running_ = worker_.Start(session_, BuildRequest(), image_, std::move(questions), std::move(events));
+    running_ = worker_.Start(session_, request_, image_, std::move(questions), std::move(events));
     if (running_) {
         poll_.start();
     } else {
@@ -175,11 +161,11 @@ void CDlgComm::OnEvent(const TransferEvent& event) {
     if (abandoned_ || event.kind != TransferEvent::Kind::Progress) {
         return;
     }
-    const int labelId = direction_ == TransferDirection::Read ? kReadProgressText : kWriteProgressText;
+    const int labelId = Direction() == TransferDirection::Read ? kReadProgressText : kWriteProgressText;
     QString text = Label(labelId);
     if (text.isEmpty()) {
-        text = direction_ == TransferDirection::Read ? QStringLiteral("Reading: %d")
-                                                     : QStringLiteral("Writing: %d");
+        text = Direction() == TransferDirection::Read ? QStringLiteral("Reading: %d")
+                                                      : QStringLiteral("Writing: %d");
     }
     status_->setText(ToQt(FillMessage(ToStd(text), event.percent)) + QStringLiteral("%"));
     progress_->setValue(event.percent);
@@ -189,7 +175,7 @@ std::optional<std::string> CDlgComm::AskPassword(int) {
     if (abandoned_) {
         return std::nullopt;
     }
-    CDlgPassword dialog(CDlgPassword::kInputDialog, kPasswordDigits, setup_.settings.Language(), this);
+    CDlgPassword dialog(CDlgPassword::kInputDialog, kPasswordDigits, setup_.language, this);
     if (setup_.runner.Run(dialog) != QDialog::Accepted) {
         return std::nullopt;
     }
@@ -203,7 +189,7 @@ bool CDlgComm::ConfirmNote(int messageId) {
     if (CDlgNote::DoNotWarn()) {
         return true;
     }
-    CDlgNote dialog(messageId, setup_.settings.Language(), this);
+    CDlgNote dialog(messageId, setup_.language, this);
     return setup_.runner.Run(dialog) == QDialog::Accepted;
 }
 
@@ -236,9 +222,6 @@ void CDlgComm::CheckFinished() {
 void CDlgComm::Finish(const TransferReport& report) {
     report_ = report;
     unsetCursor();
-    if (report.connection.ok() && report.connection.port != 0) {
-        setup_.settings.SetComPort(report.connection.port);
-    }
     emit TransferEnded();
     if (abandoned_) {
         return;
@@ -251,6 +234,7 @@ void CDlgComm::Finish(const TransferReport& report) {
         QDialog::accept();
         return;
     case TransferStatus::NoRadio:
+    case TransferStatus::PortBusy:
         // Nothing was sent to a radio: the user may check the cable and try again.
         status_->setText(Label(kStatus).isEmpty() ? Template().controls.front().text : Label(kStatus));
         Tell(report.messageId, ToQt(detail));
@@ -272,7 +256,11 @@ void CDlgComm::Finish(const TransferReport& report) {
     case TransferStatus::ModeRefused:
         Tell(report.messageId);
         break;
+    case TransferStatus::Interrupted:
+        Tell(report.messageId);
+        break;
     case TransferStatus::NoteDeclined:
+    case TransferStatus::Cancelled:
     case TransferStatus::PasswordCancelled:
     case TransferStatus::PasswordRefused: // each refusal was shown as it came
         break;

@@ -16,7 +16,7 @@ class QProgressBar;
 class QPushButton;
 
 namespace tav {
-class CSettings;
+class CLanguage;
 class Clock;
 class FrameTracer;
 } // namespace tav
@@ -28,7 +28,7 @@ class UserPrompts;
 
 /// What a communication dialog works with besides the image.
 struct CommSetup {
-    CSettings& settings;
+    const CLanguage& language;
     UserPrompts& prompts;
     /// Runs the password and note dialogs the transfer asks for.
     DialogRunner& runner;
@@ -36,21 +36,18 @@ struct CommSetup {
     Clock* clock = nullptr;
     /// Sees every frame on the line when set.
     FrameTracer* tracer = nullptr;
-    /// A device to use directly instead of searching the port table.
-    std::optional<std::string> device;
 };
 
 /// The dialog of a full read or write of the radio: a title, a status line and a progress bar.
-/// OK starts the transfer, which runs on a worker thread: it finds the radio, identifies and
-/// checks it, asks for the radio's password when the radio wants one and, before a write, shows
-/// the firmware note; then it moves the blocks and reports progress after each one. The worker's
-/// questions and reports come to this window's thread and are answered there while the worker
-/// waits. Once started, the transfer cannot be cancelled; when no radio answers the dialog stays
-/// open for another try, any other failure closes it (Rejected), a completed transfer ends with
-/// Accepted.
+/// OK starts the transfer the request describes (prepared by the radio commands), which runs on a worker
+/// thread: it finds the radio, identifies and checks it, asks for the radio's password when the radio wants
+/// one and, before a write, shows the firmware note; then it moves the blocks and reports progress after each
+/// one. The worker's questions and reports come to this window's thread and are answered there while the
+/// worker waits. Once started, the transfer cannot be cancelled; when no radio answers the dialog stays open
+/// for another try, any other failure closes it (Rejected), a completed transfer ends with Accepted.
 ///
 /// A read fills `image` only when every block arrived; a completed write stamps the programming
-/// date into `image`.
+/// date into `image`. Until OK is pressed the report says Cancelled.
 class CDlgComm : public QDialog {
     Q_OBJECT
 public:
@@ -65,10 +62,10 @@ public:
     static constexpr int kConnectingText = 9120;
     static const DialogTemplate& Template();
 
-    CDlgComm(TransferDirection direction, RadioImage& image, CommSetup setup, QWidget* parent = nullptr);
+    CDlgComm(TransferRequest request, RadioImage& image, CommSetup setup, QWidget* parent = nullptr);
     ~CDlgComm() override;
 
-    TransferDirection Direction() const { return direction_; }
+    TransferDirection Direction() const { return request_.direction; }
     /// True while the worker runs.
     bool Running() const { return running_; }
     /// The outcome of the last transfer.
@@ -94,7 +91,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    TransferRequest BuildRequest() const;
     void OnEvent(const TransferEvent& event);
     std::optional<std::string> AskPassword(int attempt);
     bool ConfirmNote(int messageId);
@@ -104,7 +100,7 @@ private:
     QString Message(int messageId) const;
     QString Label(int id) const;
 
-    TransferDirection direction_;
+    TransferRequest request_;
     RadioImage& image_;
     CommSetup setup_;
     CSerialPort port_;

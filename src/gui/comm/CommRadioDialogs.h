@@ -19,9 +19,9 @@ namespace tav::gui {
 
 class UserPrompts;
 
-/// The radio dialogs of the main window on the screen: the communication dialog for Read and
-/// Write, and the Communication Port dialog. When the environment variable TAV_TRACE names a
-/// file, every frame of a transfer is appended to it with its time.
+/// The radio dialogs of the main window on the screen: the communication dialog in which Read and
+/// Write run their transfer, and the Communication Port dialog. When the environment variable TAV_TRACE names
+/// a file, every frame of a transfer is appended to it with its time.
 class CommRadioDialogs : public RadioDialogs {
 public:
     /// `runner` runs the communication and port dialogs and the password and note dialogs they
@@ -29,13 +29,11 @@ public:
     CommRadioDialogs(CSettings& settings, UserPrompts& prompts, DialogRunner* runner = nullptr);
     ~CommRadioDialogs() override;
 
-    std::optional<RadioReadResult> ReadFromRadio(QWidget* parent) override;
-    std::optional<FreqRangeRecord> WriteToRadio(QWidget* parent, Image& image) override;
+    TransferReport Transfer(QWidget* parent, const TransferRequest& request, RadioImage& image) override;
     bool ChoosePort(QWidget* parent) override;
 
-    /// Tests: a clock for the link, a device to use instead of the port table, a port probe.
+    /// Tests: a clock for the link, a port probe.
     void SetClock(Clock* clock) { clock_ = clock; }
-    void SetDevice(std::optional<std::string> device) { device_ = std::move(device); }
     void SetProbe(PortProbe* probe) { probe_ = probe; }
     void SetTracer(FrameTracer* tracer) { tracer_ = tracer; }
 
@@ -49,7 +47,6 @@ private:
     Clock* clock_ = nullptr;
     PortProbe* probe_ = nullptr;
     FrameTracer* tracer_ = nullptr;
-    std::optional<std::string> device_;
     std::ofstream traceFile_;
     std::unique_ptr<FrameTracer> fileTracer_;
 };

@@ -1,7 +1,7 @@
 #include "gui/factory/FactoryPort.h"
 
 #include "core/app/CSettings.h"
-#include "core/comm/PortList.h"
+#include "core/app/RadioCommands.h"
 #include "gui/app/AppContext.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/NavigationTree.h"
@@ -18,17 +18,8 @@ FactoryPort::~FactoryPort() {
 }
 
 TransferRequest FactoryPort::Request(TransferDirection direction) const {
-    const CSettings& settings = context_.Settings();
-    TransferRequest request;
-    request.direction = direction;
-    request.device = context_.RadioDevice();
-    request.ports = PortTableFromSettings(settings);
-    request.rememberedPort = settings.ComPort();
-    request.factoryLevel = settings.IsFactoryLevel();
-    request.rules.currentModelId = settings.ModelId();
-    request.rules.acceptedModelId = settings.Language().GetModelText(450);
-    request.documentRange = settings.FreqRange();
-    return request;
+    return MakeTransferRequest(context_.Settings(), direction,
+                               RadioTarget{context_.RadioDevice(), std::nullopt});
 }
 
 void FactoryPort::RememberPort(const TransferReport& report) {
@@ -51,7 +42,7 @@ void FactoryPort::Tell(QWidget* parent, const TransferReport& report) const {
         text.replace(QStringLiteral("%04X"), detail).replace(QStringLiteral("%s"), detail);
         detail.clear();
     }
-    if (report.status == TransferStatus::NoRadio) {
+    if (report.status == TransferStatus::NoRadio || report.status == TransferStatus::PortBusy) {
         detail = QString::fromStdString(report.connection.Explain());
     }
     const PromptIcon icon = report.ok() ? PromptIcon::Information : PromptIcon::Warning;

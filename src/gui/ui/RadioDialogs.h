@@ -1,36 +1,21 @@
 #pragma once
 
-#include "core/app/FreqRangeRecord.h"
-#include "core/data/Image.h"
-
-#include <optional>
-#include <string>
+#include "core/comm/TransferSession.h"
 
 class QWidget;
 
 namespace tav::gui {
 
-/// What a completed read from the radio hands to the main window.
-struct RadioReadResult {
-    Image image = BlankImage();
-    FreqRangeRecord band{}; ///< the radio's frequency band, for the new-range offer
-    std::string modelId;
-    std::string modelName;
-    std::string firmware;
-    int signalType = 0;
-};
-
-/// The radio commands' dialogs: the communication dialog of a read or a write (with its port
-/// search, identity checks, password and firmware note) and the Communication Port dialog.
-/// The main window asks through this, so its tests can put a double in place.
+/// The radio commands' dialogs: the communication dialog in which a read or a write runs (with
+/// its port search, identity checks, password and firmware note) and the Communication Port
+/// dialog. The main window asks through this, so its tests can put a stand-in in place.
 class RadioDialogs {
 public:
     virtual ~RadioDialogs() = default;
-    /// Runs a full read; nothing when it failed or was cancelled (the dialog told the user why).
-    virtual std::optional<RadioReadResult> ReadFromRadio(QWidget* parent) = 0;
-    /// Writes `image`; on success the programming date was stamped into it and the radio's band
-    /// is returned.
-    virtual std::optional<FreqRangeRecord> WriteToRadio(QWidget* parent, Image& image) = 0;
+    /// Runs the transfer `request` asks for on `image` in the communication dialog, which also tells
+    /// the user how it ended. The report says how; Cancelled when the dialog was closed before
+    /// anything was sent.
+    virtual TransferReport Transfer(QWidget* parent, const TransferRequest& request, RadioImage& image) = 0;
     /// The Communication Port dialog; true when a new port was chosen (the settings hold it).
     virtual bool ChoosePort(QWidget* parent) = 0;
 };

@@ -49,15 +49,4 @@ PromptAnswer QtUserPrompts::Ask(QWidget* parent, const QString& caption, const Q
     }
 }
 
-PromptAnswer ScriptedPrompts::Ask(QWidget*, const QString& caption, const QString& text,
-                                  PromptButtons buttons, PromptIcon icon) {
-    asked_.push_back({caption, text, buttons, icon});
-    if (answers_.empty()) {
-        return buttons == PromptButtons::Ok ? PromptAnswer::Ok : PromptAnswer::Cancel;
-    }
-    const PromptAnswer answer = answers_.front();
-    answers_.pop_front();
-    return answer;
-}
-
 } // namespace tav::gui

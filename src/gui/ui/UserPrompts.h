@@ -1,8 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <deque>
-#include <optional>
 
 class QWidget;
 
@@ -32,32 +30,6 @@ class QtUserPrompts : public UserPrompts {
 public:
     PromptAnswer Ask(QWidget* parent, const QString& caption, const QString& text, PromptButtons buttons,
                      PromptIcon icon) override;
-};
-
-/// Answers given in advance, in order; records every question. With no answer left, a question
-/// gets Cancel (or OK for a plain message).
-class ScriptedPrompts : public UserPrompts {
-public:
-    struct Asked {
-        QString caption;
-        QString text;
-        PromptButtons buttons;
-        PromptIcon icon;
-    };
-
-    void Queue(PromptAnswer answer) { answers_.push_back(answer); }
-    PromptAnswer Ask(QWidget* parent, const QString& caption, const QString& text, PromptButtons buttons,
-                     PromptIcon icon) override;
-
-    const std::deque<Asked>& asked() const { return asked_; }
-    std::optional<Asked> Last() const {
-        return asked_.empty() ? std::nullopt : std::optional<Asked>(asked_.back());
-    }
-    void Forget() { asked_.clear(); }
-
-private:
-    std::deque<PromptAnswer> answers_;
-    std::deque<Asked> asked_;
 };
 
 } // namespace tav::gui

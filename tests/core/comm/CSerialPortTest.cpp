@@ -84,8 +84,8 @@ TEST(CSerialPort, OpensConfiguresAndCloses) {
     Pty pty;
     CSerialPort port;
     EXPECT_TRUE(port.Close()); // never opened
-    const PortOpenResult opened = port.Open(pty.path());
-    ASSERT_TRUE(opened.ok()) << opened.message;
+    const Result opened = port.Open(pty.path());
+    ASSERT_TRUE(opened.ok()) << opened.detail();
     EXPECT_TRUE(port.IsOpen());
     EXPECT_EQ(port.Name(), pty.path());
     EXPECT_TRUE(port.Configure(38400, 8, Parity::Odd, StopBits::Two));
@@ -102,9 +102,9 @@ TEST(CSerialPort, APortHeldByAnotherProgramDoesNotOpen) {
     CSerialPort first;
     ASSERT_TRUE(first.Open(pty.path()).ok());
     CSerialPort second;
-    const PortOpenResult refused = second.Open(pty.path());
-    EXPECT_EQ(refused.error, PortError::Busy);
-    EXPECT_NE(refused.message.find("another program"), std::string::npos);
+    const Result refused = second.Open(pty.path());
+    EXPECT_EQ(PortErrorOf(refused), PortError::Busy);
+    EXPECT_NE(refused.detail().find("another program"), std::string::npos);
     EXPECT_FALSE(second.IsOpen());
     first.Close();
     EXPECT_TRUE(second.Open(pty.path()).ok());
@@ -112,25 +112,25 @@ TEST(CSerialPort, APortHeldByAnotherProgramDoesNotOpen) {
 
 TEST(CSerialPort, OpenFailuresSayWhy) {
     CSerialPort port;
-    const PortOpenResult missing = port.Open("/dev/ttyUSB-does-not-exist");
-    EXPECT_EQ(missing.error, PortError::NotPresent);
-    EXPECT_NE(missing.message.find("/dev/ttyUSB-does-not-exist"), std::string::npos);
+    const Result missing = port.Open("/dev/ttyUSB-does-not-exist");
+    EXPECT_EQ(PortErrorOf(missing), PortError::NotPresent);
+    EXPECT_NE(missing.detail().find("/dev/ttyUSB-does-not-exist"), std::string::npos);
 
     test::TempDir dir;
     test::WriteText(dir / "plain", "not a port");
-    EXPECT_EQ(port.Open((dir / "plain").string()).error, PortError::NotSerial);
+    EXPECT_EQ(PortErrorOf(port.Open((dir / "plain").string())), PortError::NotSerial);
 
     // Permission: the sentence names the group that owns the device.
     test::WriteText(dir / "dev", "");
     ASSERT_EQ(chown((dir / "dev").c_str(), 0, 0), 0);
-    const PortOpenResult denied = CSerialPort::DescribeOpenError((dir / "dev").string(), EACCES);
-    EXPECT_EQ(denied.error, PortError::PermissionDenied);
-    EXPECT_NE(denied.message.find("administrator"), std::string::npos); // owned by root
+    const Result denied = CSerialPort::DescribeOpenError((dir / "dev").string(), EACCES);
+    EXPECT_EQ(PortErrorOf(denied), PortError::PermissionDenied);
+    EXPECT_NE(denied.detail().find("administrator"), std::string::npos); // owned by root
     if (const std::string group = CSerialPort::DeviceGroup("/dev/ttyS0"); !group.empty() && group != "root") {
-        const PortOpenResult ttyDenied = CSerialPort::DescribeOpenError("/dev/ttyS0", EPERM);
-        EXPECT_NE(ttyDenied.message.find("'" + group + "'"), std::string::npos) << ttyDenied.message;
+        const Result ttyDenied = CSerialPort::DescribeOpenError("/dev/ttyS0", EPERM);
+        EXPECT_NE(ttyDenied.detail().find("'" + group + "'"), std::string::npos) << ttyDenied.detail();
     }
-    EXPECT_EQ(CSerialPort::DescribeOpenError("/dev/x", EBUSY).error, PortError::Busy);
+    EXPECT_EQ(PortErrorOf(CSerialPort::DescribeOpenError("/dev/x", EBUSY)), PortError::Busy);
 }
 
 TEST(CSerialPort, ReadReturnsWhatArrivedWhenTheTimeOutPasses) {

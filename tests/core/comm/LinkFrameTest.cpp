@@ -138,22 +138,24 @@ TEST(RadioIdentity, CheckRulesPerDirection) {
     radio.modelId = "TAV100";
     radio.band = {0, 0x40, 0, 0, 0, 0x47, 0, 0, 0};
     const IdentityRules rules{"TAV100", "TAV100"};
-    const IdentityCheck ok = CheckRadioIdentity(TransferDirection::Write, radio, rules);
-    EXPECT_TRUE(ok.ok());
-    EXPECT_EQ(ok.band.RangeText(), "400-470");
+    const Outcome<FrequencyBand> ok = CheckRadioIdentity(TransferDirection::Write, radio, rules);
+    ASSERT_TRUE(ok.ok());
+    EXPECT_EQ(ok->RangeText(), "400-470");
 
     // Reading checks against the accepted identifier, writing against the current data's.
     EXPECT_TRUE(CheckRadioIdentity(TransferDirection::Read, radio, {"OTHER", "TAV100"}).ok());
-    const IdentityCheck wrongModel = CheckRadioIdentity(TransferDirection::Write, radio, {"OTHER", "TAV100"});
-    EXPECT_EQ(wrongModel.result, 1);
-    EXPECT_EQ(wrongModel.messageId, kMsgModelRefused);
-    EXPECT_EQ(CheckRadioIdentity(TransferDirection::Read, radio, {"TAV100", "OTHER"}).messageId,
+    const Outcome<FrequencyBand> wrongModel =
+        CheckRadioIdentity(TransferDirection::Write, radio, {"OTHER", "TAV100"});
+    EXPECT_EQ(wrongModel.messageId(), kMsgModelRefused);
+    EXPECT_EQ(wrongModel.result().detail(), "TAV100");
+    EXPECT_EQ(CheckRadioIdentity(TransferDirection::Read, radio, {"TAV100", "OTHER"}).messageId(),
               kMsgModelRefused);
 
     radio.versionComparison = 1;
-    const IdentityCheck newer = CheckRadioIdentity(TransferDirection::Read, radio, rules);
-    EXPECT_EQ(newer.result, 2);
-    EXPECT_EQ(newer.messageId, kMsgFirmwareTooNew);
+    radio.firmware = "1.05.00";
+    const Outcome<FrequencyBand> newer = CheckRadioIdentity(TransferDirection::Read, radio, rules);
+    EXPECT_EQ(newer.messageId(), kMsgFirmwareTooNew);
+    EXPECT_EQ(newer.result().detail(), "1.05.00");
 }
 
 TEST(RadioIdentity, AReadTakesOverTheRadiosIdentity) {

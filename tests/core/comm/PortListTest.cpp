@@ -1,7 +1,7 @@
 #include "core/comm/PortList.h"
 
-#include "support/TestSupport.h"
 #include "core/app/CSettings.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -68,7 +68,7 @@ TEST(PortList, SettingsReplaceTableEntries) {
     test::WriteText(dir / "Settings.ini", "[Ports]\nPort2= /dev/serial/by-id/usb-cable \nPort3=\n");
     CSettings settings{ProgramHome(dir.path())};
     settings.CancelExitWrite();
-    const PortTable table = PortTableFromSettings(settings);
+    const PortTable table = PortTable::LoadFromSettings(settings.SettingsFile());
     EXPECT_EQ(table.DevicePath(2), "/dev/serial/by-id/usb-cable");
     EXPECT_EQ(table.DevicePath(3), "/dev/ttyUSB2");
 }

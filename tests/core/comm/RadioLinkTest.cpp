@@ -1,8 +1,8 @@
 #include "core/comm/RadioLink.h"
 
 #include "ScriptedPort.h"
-#include "core/comm/Clock.h"
 #include "core/comm/FrameTracer.h"
+#include "support/ManualClock.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -190,7 +190,7 @@ TEST_F(RadioLinkTest, ConnectTriesTheRememberedPortThenEveryPort) {
     EXPECT_TRUE(port.IsOpen());
     ASSERT_EQ(result.attempts.size(), 8u);
     EXPECT_EQ(result.attempts[0].port, 3);
-    EXPECT_EQ(result.attempts[1].open.error, PortError::NotPresent);
+    EXPECT_EQ(PortErrorOf(result.attempts[1].open), PortError::NotPresent);
     EXPECT_EQ(port.requests().size(), 34u);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/comm/LinkMessages.h"
 #include "core/comm/SerialPort.h"
 
 #include <deque>
@@ -22,13 +23,13 @@ public:
     const std::vector<Bytes>& requests() const { return requests_; }
     std::size_t pending() const { return replies_.size(); }
 
-    PortOpenResult Open(const std::string& device) override {
+    Result Open(const std::string& device) override {
         if (device == "missing") {
-            return {PortError::NotPresent, device + " does not exist"};
+            return Result::Fail(kMsgPortMissing, device + " does not exist");
         }
         open_ = true;
         name_ = device;
-        return {};
+        return Result::Ok();
     }
     bool Close() override {
         open_ = false;
