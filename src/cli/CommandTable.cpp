@@ -25,6 +25,7 @@ const CommandInfo kCommands[] = {
     {"info", "show a data file's header and comment", kInfoUsage, RunInfo},
     {"normalize", "open a data file and save it again", kNormalizeUsage, RunNormalize},
     {"diff", "list the image bytes that differ between two data files", kDiffUsage, RunDiff},
+    {"compare", "list the fields that differ between two data files", kCompareUsage, RunCompare},
     {"simulate", "run a simulated radio on a pseudo-terminal", kSimulateUsage, RunSimulate},
     {"read", "read a radio into a data file", kReadUsage, RunRead},
     {"write", "write a data file to a radio", kWriteUsage, RunWrite},

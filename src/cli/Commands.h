@@ -14,6 +14,8 @@ extern const char* const kNewUsage;
 extern const char* const kInfoUsage;
 extern const char* const kNormalizeUsage;
 extern const char* const kDiffUsage;
+ExitCode RunCompare(CliContext& context);
+extern const char* const kCompareUsage;
 
 ExitCode RunSimulate(CliContext& context);
 extern const char* const kSimulateUsage;

@@ -6,10 +6,10 @@
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
 #include "cli/RadioCli.h"
-#include "sim/RadioSimulator.h"
-#include "support/TestSupport.h"
 #include "core/comm/Clock.h"
 #include "core/data/CDataFile.h"
+#include "sim/RadioSimulator.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 #include <map>
