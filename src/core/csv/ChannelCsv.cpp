@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <charconv>
+#include <cmath>
 #include <map>
 #include <optional>
 #include <variant>
@@ -125,6 +127,11 @@ bool IsDecimal(const std::string& text) {
     return digits > 0 && digits + points == text.size() && points <= 1;
 }
 
+std::string Dotted(std::string text) {
+    std::replace(text.begin(), text.end(), ',', '.');
+    return text;
+}
+
 /// One checked row: the list row and the references the file gave.
 struct ChannelPlan {
     ChannelRow row;
@@ -215,11 +222,17 @@ private:
         const int type = cells[typeColumn] ? texts_.ListTextToValue(list, typeText) : -1;
         if (type == kToneCtcss) {
             const std::string text = cells[ctcssColumn].value_or("");
-            const std::uint16_t value = IsDecimal(text) ? ParseCtcss(text, ',') : 0;
+            // Read unclamped: the tone edit would move a tone out of range silently.
+            double hertz = 0.0;
+            if (IsDecimal(text)) {
+                const std::string dotted = Dotted(text);
+                std::from_chars(dotted.data(), dotted.data() + dotted.size(), hertz);
+            }
+            const long value = std::lround(hertz * 10.0);
             if (value < kCtcssMinValue || value > kCtcssMaxValue) {
                 return Heading(texts_, ctcssColumn) + " '" + text + "' is not a tone of 40.0-300.0 Hz";
             }
-            ctcss = FormatTone(value);
+            ctcss = FormatTone(static_cast<std::uint16_t>(value));
         } else if (type == kToneCdcss || type == kToneCdcssInverted) {
             const std::string text = cells[cdcssColumn].value_or("");
             const bool octal = !text.empty() && text.size() <= 3 &&

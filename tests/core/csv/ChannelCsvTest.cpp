@@ -105,7 +105,8 @@ TEST_F(ChannelCsvTest, RefusesRowsWithReasons) {
         const std::string good = "2,150.00000,None,,,150.00000,None,,,25 kHz,High,1,None,Off\n";
         const ChannelImportReport report =
             ImportChannelCsv(std::string(kHeader) + c.row + "\n" + good, *document, english, false);
-        ASSERT_EQ(report.refused.size(), 1u) << c.row << report.refused.back().reason;
+        ASSERT_EQ(report.refused.size(), 1u)
+            << c.row << (report.refused.empty() ? "" : report.refused.back().reason);
         EXPECT_EQ(report.refused[0].row, 2u);
         EXPECT_EQ(report.refused[0].reason, c.reason);
         EXPECT_FALSE(report.applied);
