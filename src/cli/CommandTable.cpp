@@ -26,6 +26,8 @@ const CommandInfo kCommands[] = {
     {"normalize", "open a data file and save it again", kNormalizeUsage, RunNormalize},
     {"diff", "list the image bytes that differ between two data files", kDiffUsage, RunDiff},
     {"compare", "list the fields that differ between two data files", kCompareUsage, RunCompare},
+    {"export-csv", "write the channels of a data file as CSV", kExportCsvUsage, RunExportCsv},
+    {"import-csv", "take the channels of a data file from CSV", kImportCsvUsage, RunImportCsv},
     {"simulate", "run a simulated radio on a pseudo-terminal", kSimulateUsage, RunSimulate},
     {"read", "read a radio into a data file", kReadUsage, RunRead},
     {"write", "write a data file to a radio", kWriteUsage, RunWrite},

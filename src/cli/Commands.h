@@ -16,6 +16,10 @@ extern const char* const kNormalizeUsage;
 extern const char* const kDiffUsage;
 ExitCode RunCompare(CliContext& context);
 extern const char* const kCompareUsage;
+ExitCode RunExportCsv(CliContext& context);
+ExitCode RunImportCsv(CliContext& context);
+extern const char* const kExportCsvUsage;
+extern const char* const kImportCsvUsage;
 
 ExitCode RunSimulate(CliContext& context);
 extern const char* const kSimulateUsage;

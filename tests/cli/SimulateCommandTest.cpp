@@ -1,8 +1,8 @@
 #include "SimulateProcess.h"
-#include "support/TestSupport.h"
 #include "core/comm/CSerialPort.h"
 #include "core/comm/Clock.h"
 #include "core/comm/TransferSession.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -374,10 +374,51 @@ std::variant<Cells, Reason> ChirpCells(const Header& header, const std::vector<s
     return cells;
 }
 
+/// The members in use that still name one of the first `count` channels move up, in their order,
+/// and the number of entries shrinks to them: the scan list keeps scanning the channels that stay.
+void CompactMembers(ScanMembersUi& ui, std::size_t count) {
+    const std::size_t inUse = std::min(ScanListData::EnabledMembers(ui.entries), ui.members.size());
+    std::vector<std::uint32_t> kept;
+    for (std::size_t k = 0; k < inUse; ++k) {
+        if (ui.members[k] < count) {
+            kept.push_back(ui.members[k]);
+        }
+    }
+    ui.members.fill(ScanMembersUi::kNoSelection);
+    std::copy(kept.begin(), kept.end(), ui.members.begin());
+    ui.entries = std::to_string(kept.size());
+}
+
+/// Channels past `count` are about to go: the scan lists stop naming them (as members, designated
+/// or priority channel), so that the document stays free of dangling references and can be saved.
+void ForgetChannelsFrom(std::size_t count, CDataContainer& container, const TextLookup& texts) {
+    const auto gone = [count](std::uint32_t& position) {
+        if (position != ScanMembersUi::kNoSelection && position >= count) {
+            position = ScanMembersUi::kNoSelection;
+        }
+    };
+    std::vector<std::pair<ScanSettingsUi, ScanMembersUi>> kept;
+    for (const auto& scanList : container.ScanLists()) {
+        auto& [settings, members] = kept.emplace_back();
+        scanList->LoadSettings(settings, texts, container);
+        scanList->LoadMembers(members, texts, container);
+        gone(settings.designatedChannel);
+        gone(settings.priorityChannel);
+        CompactMembers(members, count);
+    }
+    while (container.Channels().Count() > count) {
+        container.Channels().Remove(container.Channels().Count() - 1);
+    }
+    for (std::size_t k = 0; k < kept.size(); ++k) {
+        container.ScanLists().At(k).StoreSettings(kept[k].first, texts, container);
+        container.ScanLists().At(k).StoreMembers(kept[k].second, texts, container);
+    }
+}
+
 void Apply(const std::vector<ChannelPlan>& plans, CDataContainer& container, const TextLookup& texts) {
     auto& channels = container.Channels();
-    while (channels.Count() > plans.size()) {
-        channels.Remove(channels.Count() - 1);
+    if (channels.Count() > plans.size()) {
+        ForgetChannelsFrom(plans.size(), container, texts);
     }
     while (channels.Count() < plans.size()) {
         channels.Append(container.MakeChannel(channels.Count()));

@@ -3,6 +3,7 @@
 #include "core/csv/CsvTable.h"
 #include "core/data/CDataContainer.h"
 #include "core/data/ChannelListEdit.h"
+#include "core/data/ProblemList.h"
 #include "core/lang/CLanguage.h"
 #include "support/TestSupport.h"
 
@@ -127,6 +128,9 @@ TEST_F(ChannelCsvTest, SkipBadTakesTheGoodRowsOnly) {
     EXPECT_EQ(document->Channels().At(0).RxFreq(), 0x15001250u);
     EXPECT_EQ(document->Channels().At(0).TxFreq(), kNoFreq);
     EXPECT_TRUE(document->Channels().At(0).AutoStartScan());
+    ProblemList problems;
+    EXPECT_FALSE(document->CheckAllReferences(problems, english))
+        << "the scan list forgets the channels gone";
 }
 
 TEST_F(ChannelCsvTest, ReadsTheCommonLayoutWithDuplexAndToneModes) {
