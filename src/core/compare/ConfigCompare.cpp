@@ -4,6 +4,7 @@
 #include "core/data/CDataContainer.h"
 #include "core/data/FreqCodec.h"
 #include "core/data/ImageMap.h"
+#include "core/data/ToneCodec.h"
 
 #include <algorithm>
 #include <array>
@@ -287,6 +288,18 @@ void CompareCounts(DifferenceList& out, const List& a, const List& b, const std:
     }
 }
 
+/// A tone drop-down that the signal type leaves disabled shows a default, not the channel's tone:
+/// it is left empty.
+void HideUnusedTones(const ChannelData& channel, ChannelUi& ui) {
+    const auto hide = [](std::uint16_t word, std::string& ctcss, std::string& cdcss) {
+        const ToneFieldState used = ChannelData::ToneFields(static_cast<int>(ToneTypeOf(word)));
+        ctcss = used.ctcss ? ctcss : std::string();
+        cdcss = used.cdcss ? cdcss : std::string();
+    };
+    hide(channel.RxTone(), ui.rxCtcss, ui.rxCdcss);
+    hide(channel.TxTone(), ui.txCtcss, ui.txCdcss);
+}
+
 void CompareChannels(DifferenceList& out, const CDataContainer& a, const CDataContainer& b) {
     const std::size_t common = std::min(a.Channels().Count(), b.Channels().Count());
     for (std::size_t k = 0; k < common; ++k) {
@@ -294,9 +307,20 @@ void CompareChannels(DifferenceList& out, const CDataContainer& a, const CDataCo
             ChannelUi ui;
             c.Channels().At(k).LoadUi(ui, out.texts());
             c.Channels().At(k).LoadMisc(ui, c);
+            HideUnusedTones(c.Channels().At(k), ui);
             return ui;
         };
-        out.CompareFields(ChannelFields(), load(a), load(b),
+        ChannelUi uiA = load(a);
+        ChannelUi uiB = load(b);
+        // A change of signal type is named by its own field; the tones count where both use them.
+        for (std::string ChannelUi::*tone :
+             {&ChannelUi::rxCtcss, &ChannelUi::rxCdcss, &ChannelUi::txCtcss, &ChannelUi::txCdcss}) {
+            if ((uiA.*tone).empty() || (uiB.*tone).empty()) {
+                (uiA.*tone).clear();
+                (uiB.*tone).clear();
+            }
+        }
+        out.CompareFields(ChannelFields(), uiA, uiB,
                           Subject(out.texts(), ChannelData::kChannelText, "Channel", k),
                           {{ImageMap::kChannels + k * ImageMap::kChannelSize, ImageMap::kChannelSize}});
     }

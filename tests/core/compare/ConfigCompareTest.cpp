@@ -75,6 +75,23 @@ TEST_F(ConfigCompareTest, NamesOneChangedFieldOfEachEditor) {
              c.Channels().At(1).StoreUi(ui, t, c.Context());
          },
          "Channel 2 \u00B7 RX Frequency (MHz): 136.82500 -> 150.02500"},
+        {"channel tone",
+         [&](CDataContainer& c) {
+             ChannelUi ui;
+             c.Channels().At(2).LoadUi(ui, t);
+             ui.rxType = "CTCSS";
+             ui.rxCtcss = "100.0";
+             c.Channels().At(2).StoreUi(ui, t, c.Context());
+         },
+         "Channel 3 \u00B7 RX CTCSS (Hz): 141.3 -> 100.0"},
+        {"a tone its type disables is not compared",
+         [&](CDataContainer& c) {
+             ChannelUi ui;
+             c.Channels().At(2).LoadUi(ui, t);
+             ui.rxType = "None";
+             c.Channels().At(2).StoreUi(ui, t, c.Context());
+         },
+         "Channel 3 \u00B7 RX Signal Type: CTCSS -> None"},
         {"scan list member",
          [&](CDataContainer& c) {
              ScanMembersUi ui;
