@@ -203,6 +203,55 @@ const FieldTable<RadioInfoUi>& RadioInfoFields() {
     return table;
 }
 
+std::string Scaled(int raw, int factor, const char* unit) {
+    return std::to_string(raw * factor) + unit;
+}
+
+const FieldTable<AlertToneUi>& AlertToneFields() {
+    static const FieldTable<AlertToneUi> table = [] {
+        FieldTable<AlertToneUi> rows = {
+            {0, "Cycle", TextField<&AlertToneUi::cycle>()},
+            {0, "Beep Segments", [](const AlertToneUi& ui) { return std::to_string(ui.beepSegments); }}};
+        for (std::size_t k = 0; k < AlertToneLayout::kSegmentCount; ++k) {
+            const std::string n = std::to_string(k + 1);
+            rows.push_back({0, "Frequency " + n, [k](const AlertToneUi& ui) {
+                                return ui.frequency[k] == 0 ? std::string("Off")
+                                                            : Scaled(ui.frequency[k], 10, " Hz");
+                            }});
+            rows.push_back({0, "Duration " + n,
+                            [k](const AlertToneUi& ui) { return Scaled(ui.duration[k], 10, " ms"); }});
+        }
+        return rows;
+    }();
+    return table;
+}
+
+const FieldTable<TwoToneSystemBasicUi>& TwoToneSystemFields() {
+    using T = TwoToneSystemBasicUi;
+    static const FieldTable<T> table = {
+        {0, "Pretime", TextField<&T::pretime>()},
+        {0, "First Tone Duration", TextField<&T::firstToneDuration>()},
+        {0, "Second Tone Duration", TextField<&T::secondToneDuration>()},
+        {0, "Long Tone Duration", TextField<&T::longToneDuration>()},
+        {0, "Gap Time", TextField<&T::gapTime>()},
+        {0, "Side Tone", SwitchField<&T::sidetone>()},
+        {0, "Short Beep", SwitchField<&T::shortBeep>()},
+    };
+    return table;
+}
+
+const FieldTable<TwoToneCallUi>& TwoToneCallFields() {
+    using T = TwoToneCallUi;
+    static const FieldTable<T> table = {
+        {5405, "Call Format",
+         [](const T& ui) { return ui.callFormat < 0 ? std::string("none") : std::to_string(ui.callFormat); }},
+        {0, "First Tone", TextField<&T::firstTone>()},
+        {0, "Second Tone", TextField<&T::secondTone>()},
+        {5407, "Strip CTCSS/CDCSS Enable", SwitchField<&T::strip>()},
+    };
+    return table;
+}
+
 /// An image region owned by one block or record.
 struct Region {
     std::size_t start = 0;
@@ -426,16 +475,50 @@ void CompareBlocks(DifferenceList& out, const CDataContainer& a, const CDataCont
     ComparePasswords(out, a.Passwords(), b.Passwords());
 }
 
+/// Records at the same position of two lists, field by field; `load` fills a record's structure.
+template <class Ui, class List, class Load>
+void CompareRecords(DifferenceList& out, const FieldTable<Ui>& table, const List& a, const List& b,
+                    const std::string& name, Region first, Load load) {
+    for (std::size_t k = 0; k < std::min(a.Count(), b.Count()); ++k) {
+        Ui uiA;
+        Ui uiB;
+        load(a.At(k), uiA);
+        load(b.At(k), uiB);
+        const Region region = first.size == 0 ? first : Region{first.start + k * first.size, first.size};
+        out.CompareFields(table, uiA, uiB, name + " " + std::to_string(k + 1), {region});
+    }
+}
+
 void CompareSignalLists(DifferenceList& out, const CDataContainer& a, const CDataContainer& b) {
+    const TextLookup& texts = out.texts();
+    CompareRecords(out, AlertToneFields(), a.AlertTones(), b.AlertTones(), "Alert Tone",
+                   {ImageMap::kAlertTones, ImageMap::kAlertToneSize},
+                   [&texts](const AlertToneData& data, AlertToneUi& ui) { data.LoadUi(ui, texts); });
+    CompareRecords(
+        out, TwoToneSystemFields(), a.TwoToneSystems(), b.TwoToneSystems(), "Two-Tone System",
+        {ImageMap::kTwoToneSystems, ImageMap::kTwoToneSystemSize},
+        [&texts](const TwoToneSystemData& data, TwoToneSystemBasicUi& ui) { data.LoadBasicUi(ui, texts); });
+    // Calls are chained through their area: a changed call explains the whole area.
+    const Region callArea{ImageMap::kTwoToneCalls, ImageMap::kTwoToneCallsEnd + 1 - ImageMap::kTwoToneCalls};
+    const auto loadCall = [&texts](const CDataContainer& c) {
+        return [&texts, &c](const TwoToneCallData& data, TwoToneCallUi& ui) { data.LoadUi(ui, texts, c); };
+    };
+    for (std::size_t k = 0; k < std::min(a.TwoToneCalls().Count(), b.TwoToneCalls().Count()); ++k) {
+        TwoToneCallUi uiA;
+        TwoToneCallUi uiB;
+        loadCall(a)(a.TwoToneCalls().At(k), uiA);
+        loadCall(b)(b.TwoToneCalls().At(k), uiB);
+        out.CompareFields(TwoToneCallFields(), uiA, uiB, "Two-Tone Call " + std::to_string(k + 1),
+                          {callArea});
+    }
     CompareCounts(out, a.AlertTones(), b.AlertTones(), "Alert Tone",
                   {ImageMap::kAlertTones, ImageMap::kAlertToneSize});
     CompareCounts(out, a.TwoToneSystems(), b.TwoToneSystems(), "Two-Tone System",
                   {ImageMap::kTwoToneSystems, ImageMap::kTwoToneSystemSize});
     // Calls are chained through their area, so a call added or removed moves the others' bytes.
-    const std::size_t callArea = ImageMap::kTwoToneCallsEnd + 1 - ImageMap::kTwoToneCalls;
     CompareCounts(out, a.TwoToneCalls(), b.TwoToneCalls(), "Two-Tone Call", {ImageMap::kTwoToneCalls, 0});
     if (a.TwoToneCalls().Count() != b.TwoToneCalls().Count()) {
-        out.Explain({{ImageMap::kTwoToneCalls, callArea}});
+        out.Explain({callArea});
     }
 }
 

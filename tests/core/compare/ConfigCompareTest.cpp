@@ -108,6 +108,22 @@ TEST_F(ConfigCompareTest, NamesOneChangedFieldOfEachEditor) {
              c.Personalities().At(0).StoreUi(ui, t);
          },
          "Personality 1 \u00B7 Tx Admit: Channel Free -> Always"},
+        {"alert tone",
+         [&](CDataContainer& c) {
+             AlertToneUi ui;
+             c.AlertTones().At(0).LoadUi(ui, t);
+             ui.duration[1] = 25;
+             c.AlertTones().At(0).StoreUi(ui, t);
+         },
+         "Alert Tone 1 \u00B7 Duration 2: 100 ms -> 250 ms"},
+        {"two-tone system",
+         [&](CDataContainer& c) {
+             TwoToneSystemBasicUi ui;
+             c.TwoToneSystems().At(0).LoadBasicUi(ui, t);
+             ui.sidetone = !ui.sidetone;
+             c.TwoToneSystems().At(0).StoreBasicUi(ui, t);
+         },
+         "Two-Tone System 1 \u00B7 Side Tone: Off -> On"},
         {"miscellaneous",
          [&](CDataContainer& c) {
              MiscUi ui;
