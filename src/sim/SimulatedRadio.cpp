@@ -131,6 +131,9 @@ std::vector<std::uint8_t> SimulatedRadio::Serve(LinkCommand command, const Reque
         handshaken_ = true;
         mode_ = 0;
         unlocked_ = false;
+        // A new session starts from the committed tuning values: what was sent but never
+        // committed is lost, as when the radio is switched off and on.
+        pendingTune_ = config_.tuneValues;
         return Ack(kStatusAccepted, kGroupHandshake, kSubWrite);
     }
     // A radio that was not greeted first ignores everything; a corrupted frame is ignored too.

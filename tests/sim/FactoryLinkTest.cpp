@@ -51,6 +51,26 @@ TEST(FactoryLink, TuningSessionAndTuneData) {
     EXPECT_EQ(radio[0x1837], 0xFF);
 }
 
+TEST(FactoryLink, UncommittedTuningIsLostWithTheSession) {
+    sim::SimulatorConfig config;
+    config.tuneValues[0x8020] = 40;
+    SimBench bench(config);
+    FactoryLink factory(bench.port, bench.clock);
+    ASSERT_TRUE(factory.Connect(bench.request, LinkMode::Tune).ok());
+    const std::array<std::uint8_t, 2> sent{0x01, 0x2C};
+    ASSERT_TRUE(factory.link().WriteTuneValue(0x8020, sent));
+    std::array<std::uint8_t, 2> value{};
+    ASSERT_EQ(factory.link().ReadTuneValue(0x8020, value), TuneRead::Read);
+    EXPECT_EQ(value, sent); // the radio works with the value at once
+    factory.EndSession();   // no commit
+
+    ASSERT_TRUE(factory.Connect(bench.request, LinkMode::Tune).ok());
+    ASSERT_EQ(factory.link().ReadTuneValue(0x8020, value), TuneRead::Read);
+    EXPECT_EQ(value, (std::array<std::uint8_t, 2>{0x00, 40}));
+    factory.EndSession();
+    EXPECT_EQ(bench.simulator.CommittedTuneValues().at(0x8020), 40);
+}
+
 TEST(FactoryLink, TuneDataNeedsTheSameRange) {
     SimBench bench(sim::SimulatorConfig{});
     bench.request.documentRange = "136-174";

@@ -1017,6 +1017,32 @@ void CMainFrame::DataChanged(std::uint32_t wParam, const RecordListNotice* notic
             view->DataChanged(wParam, notice);
         }
     }
+    if (wParam == EditorMessages::kRecordListChanged) {
+        // A list changed in one editor: the tree and every record bar show the new count.
+        tree_->RefreshRecordItems();
+        RefreshRecordBars();
+    }
+}
+
+void CMainFrame::RefreshRecordBars() {
+    for (CChildFrame* frame : EditorFrames()) {
+        CCustomFormView* view = frame->View();
+        const ViewInfo* info = ViewTable::Find(frame->ViewId());
+        const std::optional<RecordPosition> position = view ? view->Position() : std::nullopt;
+        if (!position || !info || !frame->NavigationShown() || info->capacity == 0) {
+            continue;
+        }
+        frame->SetNavigationState(
+            true, RecordBarRules::AfterNavigating(position->current, position->count, info->capacity).code);
+        frame->SetRecordPosition(position->current, position->count);
+        if (QTreeWidgetItem* item = tree_->FindItem(frame->ViewId()); item && position->current > 0) {
+            frame->setWindowTitle(QStringLiteral("%1 %2").arg(item->text(0)).arg(position->current));
+        }
+    }
+}
+
+void CMainFrame::ShowView(int viewId, const QString& title) {
+    OpenEditor(viewId, title, tree_->RecordItemCount(viewId));
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -123,12 +123,15 @@ public:
     void StoreAllEditors() override;
     void DataReloaded() override;
     void DataChanged(std::uint32_t wParam, const RecordListNotice* notice) override;
+    void ShowView(int viewId, const QString& title) override;
     /// Ends an edit still being typed in the active editor (as leaving it would).
     void CommitPendingEdit();
 
     // Frame
     void SetDocumentTitle(const QString& path);
     void RefreshStatusBar();
+    /// Every open record editor's bar shows its editor's place in its list as it is now.
+    void RefreshRecordBars();
     QString PaneText(int paneId) const;
     /// Rebuilds the menus from the language file and trims menus and tree by the user level.
     void RebuildMenus();

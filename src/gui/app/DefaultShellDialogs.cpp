@@ -6,16 +6,9 @@
 #include "gui/app/DlgModelInfo.h"
 #include "gui/app/ShellTexts.h"
 #include "gui/comm/DialogRunner.h"
+#include "gui/factory/FactoryCommands.h"
 
 namespace tav::gui {
-namespace {
-
-void TellNotAvailable(QWidget* parent, AppContext& context) {
-    context.Tell(parent, ShellTexts::kNotAvailable, {}, PromptIcon::Information,
-                 QStringLiteral("This function is not available in this version of the program."));
-}
-
-} // namespace
 
 std::optional<ModelChoice> RunModelInfoDialog(QWidget* parent, AppContext& context) {
     DlgModelInfo dialog(context.Settings(), parent);
@@ -46,9 +39,8 @@ void DefaultShellDialogs::About(QWidget* parent, AppContext& context) {
     context.Runner().Run(box);
 }
 
-bool DefaultShellDialogs::RunFactoryCommand(QWidget* parent, AppContext& context, int) {
-    TellNotAvailable(parent, context);
-    return false;
+bool DefaultShellDialogs::RunFactoryCommand(QWidget* parent, AppContext& context, int commandId) {
+    return tav::gui::RunFactoryCommand(parent, context, commandId);
 }
 
 } // namespace tav::gui

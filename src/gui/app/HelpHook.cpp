@@ -46,7 +46,8 @@ void HelpHook::RequestHelp(QWidget* widget) {
     for (QWidget* w = widget; w && controlId == 0; w = w->parentWidget()) {
         controlId = ControlId(w);
     }
-    help_.ShowFirstOf({controlId});
+    // A control without a page of its own falls back to its dialog's page.
+    help_.ShowFirstOf({controlId, widget ? ControlId(widget->window()) : 0});
 }
 
 } // namespace tav::gui

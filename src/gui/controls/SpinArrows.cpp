@@ -9,32 +9,42 @@
 namespace tav::gui {
 namespace {
 
-QToolButton* MakeArrow(Qt::ArrowType arrow, const QString& name, QWidget* parent) {
+QToolButton* MakeArrow(Qt::ArrowType arrow, QWidget* parent) {
     auto* button = new QToolButton(parent);
     button->setArrowType(arrow);
-    button->setFocusPolicy(Qt::NoFocus);
     button->setAutoRepeat(true);
+    button->setFocusPolicy(Qt::NoFocus);
     button->setFixedSize(18, 12);
-    button->setAccessibleName(name);
     return button;
 }
 
 } // namespace
 
-SpinArrows::SpinArrows(NumericRangeEdit* edit, QWidget* parent) : QWidget(parent), edit_(edit) {
+SpinArrows::SpinArrows(QWidget* parent)
+    : QWidget(parent), up_(MakeArrow(Qt::UpArrow, this)), down_(MakeArrow(Qt::DownArrow, this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    up_ = MakeArrow(Qt::UpArrow, QStringLiteral("Up"), this);
-    down_ = MakeArrow(Qt::DownArrow, QStringLiteral("Down"), this);
     layout->addWidget(up_);
     layout->addWidget(down_);
     setFocusPolicy(Qt::NoFocus);
-    connect(up_, &QToolButton::clicked, this, [this] { Step(SpinDirection::Up); });
-    connect(down_, &QToolButton::clicked, this, [this] { Step(SpinDirection::Down); });
+    connect(up_, &QToolButton::clicked, this, [this] { emit stepped(true); });
+    connect(down_, &QToolButton::clicked, this, [this] { emit stepped(false); });
+    SetEditName({});
+}
+
+SpinArrows::SpinArrows(NumericRangeEdit* edit, QWidget* parent) : SpinArrows(parent) {
+    edit_ = edit;
+    connect(this, &SpinArrows::stepped, this,
+            [this](bool up) { Step(up ? SpinDirection::Up : SpinDirection::Down); });
     if (edit) {
         setEnabled(edit->isEnabled());
     }
+}
+
+void SpinArrows::SetEditName(const QString& name) {
+    up_->setAccessibleName(name.isEmpty() ? tr("Up") : name + QStringLiteral(" up"));
+    down_->setAccessibleName(name.isEmpty() ? tr("Down") : name + QStringLiteral(" down"));
 }
 
 void SpinArrows::Step(SpinDirection direction) {

@@ -2,6 +2,7 @@
 
 #include "core/data/RecordNavigator.h"
 
+#include <QString>
 #include <cstdint>
 
 namespace tav::gui {
@@ -27,6 +28,8 @@ public:
     /// An editor stored a change (`wParam` 0, no notice) or changed a record list
     /// (`wParam` kRecordListChanged with the notice, valid only during the call).
     virtual void DataChanged(std::uint32_t wParam, const RecordListNotice* notice) = 0;
+    /// An editor asks for another editor to be opened (the channel editor's list view).
+    virtual void ShowView(int /*viewId*/, const QString& /*title*/) {}
 };
 
 } // namespace tav::gui

@@ -1,0 +1,296 @@
+#include "gui/factory/CDlgFactoryMode.h"
+
+#include "core/comm/TransferPlan.h"
+#include "core/factory/VolumeTable.h"
+#include "gui/app/AppContext.h"
+#include "gui/controls/CFreqEdit.h"
+#include "gui/factory/FactoryPort.h"
+#include "gui/factory/FieldNames.h"
+#include "gui/ui/ControlIds.h"
+#include "gui/ui/Translator.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+
+namespace tav::gui {
+namespace {
+
+using MD = ModelData;
+
+// Each field's label carries the number before the field's.
+constexpr struct {
+    int id;
+    ControlKind kind;
+    const char* label;
+    int row;
+    int column;
+} kFields[] = {
+    {MD::kModelNameEditId, ControlKind::Edit, "Model Name", 0, 0},
+    {MD::kSerialNumberEditId, ControlKind::Edit, "Serial Number", 0, 2},
+    {MD::kBandListId, ControlKind::ComboBox, "Band", 1, 0},
+    {MD::kRangeIdEditId, ControlKind::Edit, "Frequency Range Id", 1, 2},
+    {MD::kLowerLimitEditId, ControlKind::Custom, "Lower Limit[MHz]", 2, 0},
+    {MD::kUpperLimitEditId, ControlKind::Custom, "Upper Limit[MHz]", 2, 2},
+    {MD::kSignalTypeListId, ControlKind::ComboBox, "Signalling Type", 3, 0},
+    {MD::kOpenChannelListId, ControlKind::ComboBox, "Open Channel", 3, 2},
+    {MD::kOscillatorEditId, ControlKind::Custom, "PLL Oscillator[MHz]", 4, 0},
+    {MD::kIntermediateEditId, ControlKind::Custom, "Middle Frequency[MHz]", 4, 2},
+    {MD::kIfDirectionListId, ControlKind::ComboBox, "Middle Frequency Direction", 5, 0},
+    {MD::kBuildTypeListId, ControlKind::ComboBox, "Version", 5, 2},
+    {MD::kDisplayListId, ControlKind::ComboBox, "Display", 6, 0},
+    {CDlgFactoryMode::kFirmwareEdit, ControlKind::ReadOnlyEdit, "Firmware Version", 6, 2},
+};
+constexpr int kTuneSwitchGroup = 4839;
+constexpr int kLastRow = 9;
+
+DialogTemplate FactoryTemplate() {
+    DialogTemplate dialog{MD::kDialogId, QStringLiteral("Factory Mode"), {}};
+    for (const auto& f : kFields) {
+        dialog.controls.push_back(
+            {f.id - 1, ControlKind::Label, QString::fromLatin1(f.label), f.row, f.column});
+        dialog.controls.push_back({f.id, f.kind, {}, f.row, f.column + 1});
+    }
+    for (int i = 0; i < 4; ++i) {
+        dialog.controls.push_back({MD::kFirstOptionCheckId + i, ControlKind::CheckBox,
+                                   QStringLiteral("Option %1").arg(i + 1), 7, i});
+    }
+    dialog.controls.push_back(
+        {kTuneSwitchGroup, ControlKind::Label, QStringLiteral("Manual Tune Switch"), 8, 0});
+    dialog.controls.push_back(
+        {MD::kTuneOpenButtonId, ControlKind::RadioButton, QStringLiteral("Open"), 8, 1});
+    dialog.controls.push_back(
+        {MD::kTuneCloseButtonId, ControlKind::RadioButton, QStringLiteral("Close"), 8, 2});
+    dialog.controls.push_back({CDlgFactoryMode::kWriteSwitchButton, ControlKind::PushButton,
+                               QStringLiteral("Write Tune Switch"), 8, 3});
+    dialog.controls.push_back(
+        {CDlgFactoryMode::kReadButton, ControlKind::PushButton, QStringLiteral("Read"), kLastRow, 1});
+    dialog.controls.push_back(
+        {CDlgFactoryMode::kWriteButton, ControlKind::PushButton, QStringLiteral("Write"), kLastRow, 2});
+    dialog.controls.push_back(
+        {CDlgFactoryMode::kCloseButton, ControlKind::PushButton, QStringLiteral("Close"), kLastRow, 3});
+    return dialog;
+}
+
+/// The radio areas the model data occupies.
+constexpr std::pair<std::size_t, std::size_t> kRadioAreas[] = {{0x10, 0x48}, {0xB5, 0x24}, {0xDE, 0x20}};
+
+QWidget* MakeFreqEdit(const ControlSpec& spec, QWidget* parent, char separator) {
+    auto* edit = new CFreqEdit(parent);
+    edit->SetDecimalSeparator(separator);
+    const bool limits = spec.id == MD::kLowerLimitEditId || spec.id == MD::kUpperLimitEditId;
+    edit->SetRange(limits ? 100 : 10, limits ? 999 : 50);
+    edit->SetAllowEmpty(false);
+    return edit;
+}
+
+} // namespace
+
+CDlgFactoryMode::CDlgFactoryMode(AppContext& context, FactoryPort& port, QWidget* parent)
+    : QDialog(parent), context_(context), port_(port) {
+    auto* layout = new QGridLayout(this);
+    const char separator = context_.Settings().DecimalSeparator();
+    controls_ =
+        BuildTemplate(FactoryTemplate(), this, layout, [separator](const ControlSpec& spec, QWidget* owner) {
+            return MakeFreqEdit(spec, owner, separator);
+        });
+    TranslateDialog(this, MD::kDialogId, context_.Language());
+    SetControlId(this, MD::kDialogId);
+    for (const auto& f : kFields) {
+        NameAfterLabel(controls_.at(f.id), controls_.at(f.id - 1));
+    }
+    qobject_cast<QLineEdit*>(Field(MD::kModelNameEditId))->setMaxLength(12);
+    qobject_cast<QLineEdit*>(Field(MD::kSerialNumberEditId))->setMaxLength(16);
+    auto* rangeId = qobject_cast<QLineEdit*>(Field(MD::kRangeIdEditId));
+    rangeId->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), rangeId));
+    ApplyUserLevel();
+    const std::pair<int, void (CDlgFactoryMode::*)()> buttons[] = {
+        {kReadButton, &CDlgFactoryMode::ReadRadio},
+        {kWriteButton, &CDlgFactoryMode::WriteRadio},
+        {kWriteSwitchButton, &CDlgFactoryMode::WriteTuneSwitch},
+        {kCloseButton, &CDlgFactoryMode::CloseDialog}};
+    for (const auto& [id, slot] : buttons) {
+        connect(qobject_cast<QPushButton*>(Field(id)), &QPushButton::clicked, this, slot);
+    }
+    LoadControls();
+}
+
+QWidget* CDlgFactoryMode::Field(int controlId) const {
+    const auto found = controls_.find(controlId);
+    return found == controls_.end() ? nullptr : found->second;
+}
+
+void CDlgFactoryMode::ApplyUserLevel() {
+    // The identity of the model is changed only at the full factory level.
+    const bool full = context_.Settings().IsFullFactoryLevel();
+    for (const int id : {MD::kBandListId, MD::kRangeIdEditId, MD::kLowerLimitEditId, MD::kUpperLimitEditId,
+                         MD::kSignalTypeListId, MD::kOpenChannelListId}) {
+        Field(id)->setEnabled(full);
+    }
+}
+
+void CDlgFactoryMode::SetComboText(int id, const std::string& text) {
+    if (auto* combo = qobject_cast<QComboBox*>(Field(id))) {
+        combo->setCurrentIndex(combo->findText(FromLanguage(text)));
+    }
+}
+
+std::string CDlgFactoryMode::ComboText(int id) const {
+    const auto* combo = qobject_cast<const QComboBox*>(Field(id));
+    return combo ? ToCore(combo->currentText()) : std::string();
+}
+
+void CDlgFactoryMode::LoadControls() {
+    CDataContainer& container = context_.Container();
+    ModelDataUi ui;
+    container.Model().LoadUi(ui, context_.Language(), container.Context());
+    qobject_cast<QLineEdit*>(Field(MD::kModelNameEditId))->setText(FromLanguage(ui.modelName));
+    qobject_cast<QLineEdit*>(Field(MD::kSerialNumberEditId))->setText(FromLanguage(ui.serialNumber));
+    qobject_cast<QLineEdit*>(Field(MD::kRangeIdEditId))->setText(FromLanguage(ui.rangeId));
+    const std::pair<int, BcdFreq> freqs[] = {{MD::kLowerLimitEditId, ui.lowerLimit},
+                                             {MD::kUpperLimitEditId, ui.upperLimit},
+                                             {MD::kOscillatorEditId, ui.oscillator},
+                                             {MD::kIntermediateEditId, ui.intermediate}};
+    for (const auto& [id, bcd] : freqs) {
+        qobject_cast<CFreqEdit*>(Field(id))->SetBcd(bcd);
+    }
+    const std::pair<int, const std::string*> lists[] = {{MD::kBandListId, &ui.band},
+                                                        {MD::kSignalTypeListId, &ui.signalType},
+                                                        {MD::kOpenChannelListId, &ui.openChannel},
+                                                        {MD::kIfDirectionListId, &ui.ifDirection},
+                                                        {MD::kBuildTypeListId, &ui.buildType},
+                                                        {MD::kDisplayListId, &ui.display}};
+    for (const auto& [id, text] : lists) {
+        SetComboText(id, *text);
+    }
+    for (int i = 0; i < 4; ++i) {
+        qobject_cast<QCheckBox*>(Field(MD::kFirstOptionCheckId + i))->setChecked(ui.options[i] != 0);
+    }
+    qobject_cast<QRadioButton*>(Field(MD::kTuneOpenButtonId))->setChecked(ui.tuneSwitchOpen != 0);
+    qobject_cast<QRadioButton*>(Field(MD::kTuneCloseButtonId))->setChecked(ui.tuneSwitchOpen == 0);
+}
+
+void CDlgFactoryMode::StoreControls() {
+    ModelDataUi ui;
+    ui.modelName = ToCore(qobject_cast<QLineEdit*>(Field(MD::kModelNameEditId))->text());
+    ui.serialNumber = ToCore(qobject_cast<QLineEdit*>(Field(MD::kSerialNumberEditId))->text());
+    ui.rangeId = ToCore(qobject_cast<QLineEdit*>(Field(MD::kRangeIdEditId))->text());
+    BcdFreq* freqs[] = {&ui.lowerLimit, &ui.upperLimit, &ui.oscillator, &ui.intermediate};
+    const int freqIds[] = {MD::kLowerLimitEditId, MD::kUpperLimitEditId, MD::kOscillatorEditId,
+                           MD::kIntermediateEditId};
+    for (int i = 0; i < 4; ++i) {
+        auto* edit = qobject_cast<CFreqEdit*>(Field(freqIds[i]));
+        edit->Commit();
+        *freqs[i] = edit->GetBcd();
+    }
+    ui.band = ComboText(MD::kBandListId);
+    ui.signalType = ComboText(MD::kSignalTypeListId);
+    ui.openChannel = ComboText(MD::kOpenChannelListId);
+    ui.ifDirection = ComboText(MD::kIfDirectionListId);
+    ui.buildType = ComboText(MD::kBuildTypeListId);
+    ui.display = ComboText(MD::kDisplayListId);
+    for (int i = 0; i < 4; ++i) {
+        ui.options[i] = qobject_cast<QCheckBox*>(Field(MD::kFirstOptionCheckId + i))->isChecked() ? 1 : 0;
+    }
+    ui.tuneSwitchOpen = qobject_cast<QRadioButton*>(Field(MD::kTuneOpenButtonId))->isChecked() ? 1 : 0;
+    const VolumeTable volumes = VolumeTable::Load(context_.Settings().Home().dir() / VolumeTable::kFileName);
+    CDataContainer& container = context_.Container();
+    container.Model().StoreUi(ui, context_.Language(), container.Context(), volumes);
+}
+
+RadioImage CDlgFactoryMode::RadioCopy() const {
+    RadioImage image;
+    image.fill(0xFF);
+    for (const auto& [address, length] : kRadioAreas) {
+        const auto bytes = context_.Container().Model().RadioBytes(address, length);
+        std::copy(bytes.begin(), bytes.end(), image.begin() + static_cast<std::ptrdiff_t>(address));
+    }
+    return image;
+}
+
+void CDlgFactoryMode::ReadRadio() {
+    RadioImage image = RadioCopy();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const TransferReport report = port_.Link().ReadModelData(port_.Request(TransferDirection::Read), image);
+    QApplication::restoreOverrideCursor();
+    if (report.identified) {
+        qobject_cast<QLineEdit*>(Field(kFirmwareEdit))->setText(FromLanguage(report.identity.firmware));
+    }
+    if (report.ok()) {
+        ModelData& model = context_.Container().Model();
+        for (const auto& [address, length] : kRadioAreas) {
+            model.TakeRadioBytes(address, std::span(image).subspan(address, length));
+        }
+        // The data now covers the radio's own limits.
+        context_.Settings().SetFreqRange(model.RangeTextFromLimits());
+        context_.Doc().UpdateDataContext();
+    }
+    port_.Tell(this, report);
+    LoadControls();
+}
+
+void CDlgFactoryMode::WriteRadio() {
+    StoreControls();
+    const RadioImage image = RadioCopy();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const TransferReport report = port_.Link().WriteModelData(port_.Request(TransferDirection::Write), image);
+    QApplication::restoreOverrideCursor();
+    if (report.identified) {
+        qobject_cast<QLineEdit*>(Field(kFirmwareEdit))->setText(FromLanguage(report.identity.firmware));
+    }
+    port_.Tell(this, report);
+}
+
+void CDlgFactoryMode::WriteTuneSwitch() {
+    const bool open = qobject_cast<QRadioButton*>(Field(MD::kTuneOpenButtonId))->isChecked();
+    RadioImage image = RadioCopy();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const TransferReport report =
+        port_.Link().WriteTuneSwitch(port_.Request(TransferDirection::Write), open, image);
+    QApplication::restoreOverrideCursor();
+    context_.Container().Model().SetTuneSwitchByte(open);
+    port_.Tell(this, report);
+}
+
+bool CDlgFactoryMode::Confirm(int messageId) const {
+    return context_.Prompts().Ask(const_cast<CDlgFactoryMode*>(this), context_.Title(),
+                                  context_.Message(messageId), PromptButtons::YesNo,
+                                  PromptIcon::Question) == PromptAnswer::Yes;
+}
+
+void CDlgFactoryMode::CloseDialog() {
+    StoreControls();
+    ModelData& model = context_.Container().Model();
+    const DataContext& current = context_.Container().Context();
+    const IdentityChanges changed = model.CompareIdentity(current);
+    constexpr int kNameQuestion = 1225;
+    constexpr int kSignalQuestion = 1226;
+    constexpr int kRangeQuestion = 1227;
+    if (changed.modelName) {
+        accepted_.modelName = Confirm(kNameQuestion);
+        if (!accepted_.modelName) {
+            model.RestoreModelName(current);
+        }
+    }
+    if (changed.range) {
+        accepted_.range = Confirm(kRangeQuestion);
+        if (!accepted_.range) {
+            model.RestoreRange(current);
+        }
+    }
+    if (changed.signalType) {
+        accepted_.signalType = Confirm(kSignalQuestion);
+        if (!accepted_.signalType) {
+            model.RestoreSignalType(current);
+        }
+    }
+    done(QDialog::Accepted);
+}
+
+} // namespace tav::gui

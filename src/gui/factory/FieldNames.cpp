@@ -1,0 +1,30 @@
+#include "gui/factory/FieldNames.h"
+
+#include <QLabel>
+#include <QTableWidgetItem>
+
+namespace tav::gui {
+
+void NameAfterLabel(QWidget* field, QWidget* label) {
+    auto* text = qobject_cast<QLabel*>(label);
+    if (!field || !text) {
+        return;
+    }
+    QString name = text->text().remove(QLatin1Char('&')).trimmed();
+    if (name.endsWith(QLatin1Char(':'))) {
+        name.chop(1);
+    }
+    text->setBuddy(field);
+    field->setAccessibleName(name.trimmed());
+}
+
+void SetCellText(QTableWidgetItem* cell, const QString& heading, const QString& text) {
+    if (!cell) {
+        return;
+    }
+    cell->setText(text);
+    cell->setData(Qt::AccessibleTextRole, heading);
+    cell->setData(Qt::AccessibleDescriptionRole, text);
+}
+
+} // namespace tav::gui

@@ -1,0 +1,543 @@
+#include "gui/views/CViewChannelList.h"
+
+#include "core/data/ChannelPaste.h"
+#include "core/data/ImageMap.h"
+#include "core/data/ToneTables.h"
+#include "gui/app/AppContext.h"
+#include "gui/controls/FilterEdit.h"
+#include "gui/controls/QtText.h"
+#include "gui/grid/CGridComboCell.h"
+#include "gui/grid/CGridCtrl.h"
+#include "gui/ui/ControlIds.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <set>
+
+namespace tav::gui {
+namespace {
+
+constexpr int kAutoStartScanList = 3708;
+constexpr int kCtcssLimit = 5;
+constexpr int kCdcssLimit = 3;
+constexpr int kToneVisibleItems = 9;
+
+/// Heading text number and width of each column after the number column.
+struct ColumnSpec {
+    int heading;
+    int width;
+};
+constexpr ColumnSpec kColumnSpecs[] = {{3665, 100}, {3667, 100}, {3669, 50}, {3671, 50},  {3674, 100},
+                                       {3676, 100}, {3678, 50},  {3680, 50}, {3660, 100}, {3662, 60},
+                                       {3702, 60},  {3705, 100}, {3707, 100}};
+/// Drop-down columns whose items are the language list numbered after their heading.
+constexpr int kListColumns[] = {CViewChannelList::kRxType, CViewChannelList::kTxType,
+                                CViewChannelList::kSpacing, CViewChannelList::kPower,
+                                CViewChannelList::kAutoStartScan};
+
+struct ButtonSpec {
+    int id;
+    const char* caption;
+    QKeySequence::StandardKey key;
+};
+
+QString CellText(const CGridCtrl* grid, int row, int column) {
+    const QTableWidgetItem* item = grid->item(row, column);
+    return item ? item->text() : QString();
+}
+
+} // namespace
+
+CViewChannelList::CViewChannelList(AppContext& context, EditorHost* host, QWidget* parent)
+    : CCustomFormView(context, host, kTemplateId, parent) {
+    const DialogTemplate dialog{kTemplateId,
+                                QStringLiteral("Channel List"),
+                                {{kGrid, ControlKind::Custom, QStringLiteral("Channel"), 0, 0, 1, 1},
+                                 {kLogLabel, ControlKind::Label, QStringLiteral("Messages"), 2, 0},
+                                 {kLog, ControlKind::Custom, {}, 3, 0}}};
+    const ControlMap controls = BuildForm(
+        dialog,
+        [this](const ControlSpec& spec, QWidget* owner) -> QWidget* {
+            if (spec.id == kGrid) {
+                grid_ = new CGridCtrl(owner);
+                grid_->setAccessibleName(spec.text);
+                return grid_;
+            }
+            log_ = new QPlainTextEdit(owner);
+            log_->setReadOnly(true);
+            log_->setMaximumBlockCount(500);
+            log_->setFixedHeight(90);
+            return log_;
+        },
+        false);
+    if (auto* label = qobject_cast<QLabel*>(controls.at(kLogLabel))) {
+        label->setBuddy(log_);
+        log_->setAccessibleName(label->text().remove(QLatin1Char('&')));
+    }
+    MakeButtons();
+    SetUpGrid();
+    connect(grid_, &CGridCtrl::editEnded, this, [this](int row, int column) { StoreRow(row, column); });
+    connect(grid_, &CGridCtrl::beginEdit, this, &CViewChannelList::PrepareCell);
+    connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row) {
+        if (!filling_ && row >= 0) {
+            current_ = Context().Container().Channels().IdAt(static_cast<std::size_t>(row));
+        }
+    });
+}
+
+void CViewChannelList::MakeButtons() {
+    const ButtonSpec buttons[] = {{kInsertButton, "Insert", QKeySequence::UnknownKey},
+                                  {kDeleteButton, "Delete", QKeySequence::UnknownKey},
+                                  {kMoveUpButton, "Move Up", QKeySequence::UnknownKey},
+                                  {kMoveDownButton, "Move Down", QKeySequence::UnknownKey},
+                                  {kUndoButton, "Undo", QKeySequence::Undo},
+                                  {kRedoButton, "Redo", QKeySequence::Redo},
+                                  {kCopyButton, "Copy", QKeySequence::Copy},
+                                  {kPasteButton, "Paste", QKeySequence::Paste}};
+    const std::map<int, std::function<void()>> actions{{kInsertButton, [this] { InsertChannel(); }},
+                                                       {kDeleteButton, [this] { DeleteChannel(); }},
+                                                       {kMoveUpButton, [this] { MoveChannel(-1); }},
+                                                       {kMoveDownButton, [this] { MoveChannel(1); }},
+                                                       {kUndoButton, [this] { Undo(); }},
+                                                       {kRedoButton, [this] { Redo(); }},
+                                                       {kCopyButton, [this] { CopyRows(); }},
+                                                       {kPasteButton, [this] { PasteRows(); }}};
+    auto* row = new QHBoxLayout;
+    for (const ButtonSpec& spec : buttons) {
+        auto* button = new QPushButton(Context().ControlText(spec.id, QString::fromLatin1(spec.caption)));
+        SetControlId(button, spec.id);
+        button->setFocusPolicy(Qt::TabFocus);
+        connect(button, &QPushButton::clicked, this, actions.at(spec.id));
+        row->addWidget(button);
+        if (spec.key != QKeySequence::UnknownKey) {
+            keys_[spec.key] = actions.at(spec.id);
+        }
+    }
+    connect(grid_, &CGridCtrl::commandKey, this, [this](QKeySequence::StandardKey key) {
+        if (const auto found = keys_.find(key); found != keys_.end()) {
+            found->second();
+        }
+    });
+    row->addStretch(1);
+    FormLayout()->addLayout(row, 1, 0);
+}
+
+void CViewChannelList::SetUpGrid() {
+    const CLanguage& language = Context().Language();
+    for (const int column : kListColumns) {
+        auto& items = lists_[column];
+        for (const ListItem& item : language.ListItems(kColumnSpecs[column - 1].heading + 1)) {
+            items.emplace_back(item.value, ToQt(item.text));
+        }
+    }
+    const char separator = LocaleDecimalSeparator();
+    for (const std::string& tone : CtcssToneTexts(separator)) {
+        tones_ << ToQt(tone);
+    }
+    for (const std::string& code : CdcssCodeTexts()) {
+        codes_ << ToQt(code);
+    }
+    grid_->setColumnCount(kColumns);
+    grid_->verticalHeader()->hide();
+    QStringList headings{Context().ControlText(kNumberHeading, QStringLiteral("No."))};
+    for (const ColumnSpec& spec : kColumnSpecs) {
+        headings << Context().ControlText(spec.heading);
+    }
+    grid_->setHorizontalHeaderLabels(headings);
+    const QFontMetrics metrics(grid_->horizontalHeader()->font());
+    int total = 0;
+    for (int column = 0; column < kColumns; ++column) {
+        const int spec = column == 0 ? 30 : kColumnSpecs[column - 1].width;
+        const int width = std::max(spec, metrics.horizontalAdvance(headings[column]) + 16);
+        grid_->setColumnWidth(column, width);
+        total += width;
+    }
+    const DataContext& data = Context().Container().Context();
+    grid_->SetFreqRange(data.rangeLowMHz, data.rangeHighMHz);
+    const int rows = static_cast<int>(ImageMap::kChannelCapacity) + 1;
+    grid_->setMinimumSize(total + 4, grid_->verticalHeader()->defaultSectionSize() * rows + 8);
+    log_->setMinimumWidth(total + 4);
+}
+
+ChannelData* CViewChannelList::Current() const {
+    auto& channels = Context().Container().Channels();
+    const auto position = channels.PositionOf(current_);
+    return position ? &channels.At(*position) : nullptr;
+}
+
+void CViewChannelList::OnInitialUpdate() {
+    auto& channels = Context().Container().Channels();
+    if (!Current()) {
+        current_ = channels.IdAt(0);
+    }
+    FillGrid();
+}
+
+void CViewChannelList::LoadView() {
+    FillGrid();
+}
+
+void CViewChannelList::FillGrid() {
+    filling_ = true;
+    // The model (and its range) may have changed since the grid was set up.
+    const DataContext& data = Context().Container().Context();
+    grid_->SetFreqRange(data.rangeLowMHz, data.rangeHighMHz);
+    const auto& channels = Context().Container().Channels();
+    grid_->setRowCount(static_cast<int>(channels.Count()));
+    for (int row = 0; row < grid_->rowCount(); ++row) {
+        FillRow(row);
+    }
+    if (const auto position = channels.PositionOf(current_)) {
+        grid_->setCurrentCell(static_cast<int>(*position), std::max(grid_->currentColumn(), 1));
+    }
+    filling_ = false;
+    grid_->viewport()->update();
+}
+
+void CViewChannelList::FillRow(int row) {
+    CDataContainer& container = Context().Container();
+    const ChannelData& channel = container.Channels().At(static_cast<std::size_t>(row));
+    const std::vector<std::string> fields =
+        ChannelRowFields(channel, Context().Language(), container, LocaleDecimalSeparator());
+    const auto text = [&fields](int column) { return ToQt(fields[static_cast<std::size_t>(column - 1)]); };
+    grid_->SetCell(row, kNumber, std::make_unique<CGridNoneCell>(QString::number(row + 1)));
+    for (const int column : {kRxFreq, kTxFreq}) {
+        auto cell = std::make_unique<CGridFreqEdit>();
+        cell->SetValue(column == kRxFreq ? channel.RxFreq() : channel.TxFreq());
+        grid_->SetCell(row, column, std::move(cell));
+    }
+    for (const int column : kListColumns) {
+        auto cell = std::make_unique<CGridComboCell>();
+        cell->SetValueItems(lists_[column]);
+        cell->setText(text(column));
+        if (column == kAutoStartScan) {
+            cell->SetValue(channel.AutoStartScan() ? 1 : 0);
+        }
+        grid_->SetCell(row, column, std::move(cell));
+    }
+    for (const int column : {kPersonality, kScanList}) {
+        auto cell = std::make_unique<CGridComboCell>();
+        cell->setText(text(column));
+        grid_->SetCell(row, column, std::move(cell));
+    }
+    SetToneCells(row, kRxType, text(kRxCtcss), text(kRxCdcss));
+    SetToneCells(row, kTxType, text(kTxCtcss), text(kTxCdcss));
+}
+
+void CViewChannelList::SetToneCells(int row, int typeColumn, const QString& ctcss, const QString& cdcss) {
+    const CGridCell* type = grid_->Cell(row, typeColumn);
+    const int toneType = Context().Language().ListTextToValue(
+        typeColumn == kRxType ? ChannelData::kRxTypeList : ChannelData::kTxTypeList,
+        ToStd(type ? type->text() : QString()));
+    const ToneFieldState state = ChannelData::ToneFields(toneType);
+    const auto make = [](bool editable, const QStringList& items, int limit,
+                         const QString& text) -> std::unique_ptr<CGridCell> {
+        if (!editable) {
+            return std::make_unique<CGridNoneCell>(text);
+        }
+        auto cell = std::make_unique<CGridComboCell>(CGridComboCell::kDropDown);
+        cell->SetItems(items);
+        cell->SetVisibleItems(kToneVisibleItems);
+        cell->SetTextLimit(limit);
+        cell->setText(text);
+        return cell;
+    };
+    grid_->SetCell(row, typeColumn + 1, make(state.ctcss, tones_, kCtcssLimit, ctcss));
+    grid_->SetCell(row, typeColumn + 2, make(state.cdcss, codes_, kCdcssLimit, cdcss));
+}
+
+void CViewChannelList::PrepareCell(int row, int column) {
+    auto* cell = dynamic_cast<CGridComboCell*>(grid_->Cell(row, column));
+    if (!cell) {
+        return;
+    }
+    const CDataContainer& container = Context().Container();
+    QStringList items;
+    if (column == kPersonality) {
+        for (std::size_t k = 1; k <= container.Personalities().Count(); ++k) {
+            items << QString::number(k);
+        }
+        cell->SetItems(items);
+    } else if (column == kScanList) {
+        items << Context().ControlText(ChannelData::kScanListControl, QStringLiteral("None"));
+        for (std::size_t k = 1; k <= container.ScanLists().Count(); ++k) {
+            items << QString::number(k);
+        }
+        cell->SetItems(items);
+    }
+}
+
+void CViewChannelList::StoreRow(int row, int column) {
+    auto& channels = Context().Container().Channels();
+    if (row < 0 || static_cast<std::size_t>(row) >= channels.Count() || column <= kNumber) {
+        return;
+    }
+    history_.BeforeChange(channels);
+    const ChannelListSnapshot before = TakeSnapshot(channels);
+    StoreRowCells(row, column);
+    if (TakeSnapshot(channels) == before) {
+        history_.DropLast();
+    }
+    filling_ = true;
+    FillRow(row);
+    filling_ = false;
+    grid_->viewport()->update();
+    SendRecordListChanged(NavigateCommand::GoTo);
+}
+
+void CViewChannelList::StoreView() {
+    // A cell still being typed in is taken first, as leaving it would.
+    grid_->CommitEdit();
+    auto& channels = Context().Container().Channels();
+    const int rows = std::min(grid_->rowCount(), static_cast<int>(channels.Count()));
+    history_.BeforeChange(channels);
+    const ChannelListSnapshot before = TakeSnapshot(channels);
+    for (int row = 0; row < rows; ++row) {
+        StoreRowCells(row, kRxFreq);
+    }
+    if (TakeSnapshot(channels) == before) {
+        history_.DropLast();
+    }
+}
+
+void CViewChannelList::StoreRowCells(int row, int column) {
+    CDataContainer& container = Context().Container();
+    ChannelData& channel = container.Channels().At(static_cast<std::size_t>(row));
+    // What the cells hold goes through the same rules as the channel editor's fields.
+    PastedChannelRow edited;
+    ChannelUi& ui = edited.row.ui;
+    channel.LoadUi(ui, Context().Language(), LocaleDecimalSeparator());
+    ui.rxFreq = grid_->Cell(row, kRxFreq)->GetValue();
+    ui.txFreq = grid_->Cell(row, kTxFreq)->GetValue();
+    const std::pair<int, std::string*> texts[] = {
+        {kRxType, &ui.rxType},   {kRxCtcss, &ui.rxCtcss}, {kRxCdcss, &ui.rxCdcss}, {kTxType, &ui.txType},
+        {kTxCtcss, &ui.txCtcss}, {kTxCdcss, &ui.txCdcss}, {kSpacing, &ui.spacing}, {kPower, &ui.power}};
+    for (const auto& [cell, text] : texts) {
+        *text = ToStd(CellText(grid_, row, cell));
+    }
+    edited.row.autoStartScan = static_cast<int>(grid_->Cell(row, kAutoStartScan)->GetValue());
+    const QString personality = CellText(grid_, row, kPersonality);
+    const QString scanList = CellText(grid_, row, kScanList);
+    bool ok = false;
+    if (const int number = personality.toInt(&ok); ok && number >= 1) {
+        edited.personalityPosition = static_cast<std::uint32_t>(number - 1);
+    }
+    if (scanList == Context().ControlText(ChannelData::kScanListControl, QStringLiteral("None"))) {
+        edited.scanListPosition = 0;
+    } else if (const int number = scanList.toInt(&ok); ok && number >= 1) {
+        edited.scanListPosition = static_cast<std::uint32_t>(number);
+    }
+    StorePastedRow(channel, edited, Context().Language(), container.Context(), container);
+    if (column == kPersonality && edited.personalityPosition != ChannelUi::kNoSelection) {
+        channel.WithdrawProblem(Context().Problems(), ChannelData::kPersonalityControl);
+    }
+    if (column == kScanList && edited.scanListPosition != ChannelUi::kNoSelection) {
+        channel.WithdrawProblem(Context().Problems(), ChannelData::kScanListControl);
+    }
+}
+
+void CViewChannelList::NavigateRecord(int recordNumber, NavigateCommand command) {
+    CDataContainer& container = Context().Container();
+    auto& channels = container.Channels();
+    const std::optional<std::size_t> before = channels.PositionOf(current_);
+    std::optional<std::size_t> after;
+    if (command == NavigateCommand::Delete) {
+        if (!before) {
+            return;
+        }
+        history_.BeforeChange(channels);
+        after = DeleteChannelRow(channels, before, Context().Problems());
+        if (!after) {
+            history_.DropLast();
+        }
+    } else {
+        if (command == NavigateCommand::Add) {
+            history_.BeforeChange(channels);
+        }
+        after = tav::NavigateRecord<ChannelData>(channels, before, command, recordNumber,
+                                                 [&container, &channels] {
+                                                     auto channel = container.MakeChannel(channels.Count());
+                                                     channel->ResolveReferences(container);
+                                                     return channel;
+                                                 });
+    }
+    current_ = after ? channels.IdAt(*after) : kNoObject;
+    ListChanged(command);
+}
+
+void CViewChannelList::ListChanged(NavigateCommand command) {
+    CDataContainer& container = Context().Container();
+    for (auto& scanList : container.ScanLists()) {
+        scanList->RenumberChannels(container);
+    }
+    FillGrid();
+    SendRecordListChanged(command);
+}
+
+void CViewChannelList::SetCurrentRow(int row) {
+    current_ = Context().Container().Channels().IdAt(static_cast<std::size_t>(std::max(row, 0)));
+    grid_->setCurrentCell(row, std::max(grid_->currentColumn(), 1));
+}
+
+void CViewChannelList::InsertChannel() {
+    CDataContainer& container = Context().Container();
+    auto& channels = container.Channels();
+    if (channels.Count() >= ImageMap::kChannelCapacity) {
+        Note(Context().Message(PasteText::kNoRoom, QStringLiteral("The radio holds at most 16 channels.")));
+        return;
+    }
+    history_.BeforeChange(channels);
+    const std::size_t position = channels.PositionOf(current_).value_or(channels.Count());
+    auto channel = container.MakeChannel(channels.Count());
+    channel->ResolveReferences(container);
+    current_ = channel->Id();
+    channels.Insert(position, std::move(channel));
+    ListChanged(NavigateCommand::Add);
+}
+
+void CViewChannelList::DeleteChannel() {
+    NavigateRecord(0, NavigateCommand::Delete);
+}
+
+void CViewChannelList::MoveChannel(int by) {
+    auto& channels = Context().Container().Channels();
+    const auto from = channels.PositionOf(current_);
+    if (!from) {
+        return;
+    }
+    const long to = static_cast<long>(*from) + by;
+    if (to < 0 || static_cast<std::size_t>(to) >= channels.Count()) {
+        return;
+    }
+    history_.BeforeChange(channels);
+    MoveChannelRow(channels, *from, static_cast<std::size_t>(to));
+    ListChanged(NavigateCommand::GoTo);
+}
+
+void CViewChannelList::Undo() {
+    CDataContainer& container = Context().Container();
+    if (history_.Undo(container.Channels(), container)) {
+        if (!Current()) {
+            current_ = container.Channels().IdAt(0);
+        }
+        ListChanged(NavigateCommand::GoTo);
+    }
+}
+
+void CViewChannelList::Redo() {
+    CDataContainer& container = Context().Container();
+    if (history_.Redo(container.Channels(), container)) {
+        if (!Current()) {
+            current_ = container.Channels().IdAt(0);
+        }
+        ListChanged(NavigateCommand::GoTo);
+    }
+}
+
+QString CViewChannelList::RowsText(const std::vector<int>& rows) const {
+    TabRows table;
+    for (const int row : rows) {
+        std::vector<std::string> fields;
+        for (int column = 0; column < kColumns; ++column) {
+            fields.push_back(ToStd(CellText(grid_, row, column)));
+        }
+        table.push_back(std::move(fields));
+    }
+    return ToQt(ToTabText(table));
+}
+
+void CViewChannelList::CopyRows() {
+    std::set<int> rows;
+    for (const QTableWidgetItem* item : grid_->selectedItems()) {
+        rows.insert(item->row());
+    }
+    if (rows.empty() && grid_->currentRow() >= 0) {
+        rows.insert(grid_->currentRow());
+    }
+    if (!rows.empty()) {
+        QApplication::clipboard()->setText(RowsText({rows.begin(), rows.end()}));
+    }
+}
+
+void CViewChannelList::PasteRows() {
+    const auto position = Context().Container().Channels().PositionOf(current_);
+    PasteText(QApplication::clipboard()->text(), position ? static_cast<int>(*position) : 0);
+}
+
+int CViewChannelList::PasteText(const QString& text, int row) {
+    CDataContainer& container = Context().Container();
+    auto& channels = container.Channels();
+    const TabRows rows = ParseTabText(ToStd(text));
+    history_.BeforeChange(channels);
+    const ChannelListSnapshot before = TakeSnapshot(channels);
+    const std::size_t countBefore = channels.Count();
+    int taken = 0;
+    int refused = 0;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const std::size_t target = static_cast<std::size_t>(std::max(row, 0)) + i;
+        const auto refuse = [&](int messageId, const std::string& detail) {
+            ++refused;
+            QString reason = Context().Message(messageId);
+            if (!detail.empty()) {
+                reason += QStringLiteral(" (%1)").arg(ToQt(detail));
+            }
+            Note(FillIn(Context().Message(PasteText::kRowPrefix, QStringLiteral("Row %d: %s")),
+                        {QString::number(i + 1), reason}));
+        };
+        if (target >= ImageMap::kChannelCapacity) {
+            refuse(PasteText::kNoRoom, {});
+            continue;
+        }
+        const auto pasted = ReadChannelRowFields(rows[i], Context().Language(), container.Context(),
+                                                 container, LocaleDecimalSeparator());
+        if (!pasted) {
+            refuse(pasted.messageId(), pasted.result().detail());
+            continue;
+        }
+        while (channels.Count() <= target) {
+            auto channel = container.MakeChannel(channels.Count());
+            channel->ResolveReferences(container);
+            channels.Append(std::move(channel));
+        }
+        StorePastedRow(channels.At(target), *pasted, Context().Language(), container.Context(), container);
+        ++taken;
+    }
+    Note(FillIn(Context().Message(PasteText::kSummary, QStringLiteral("%d rows pasted, %d refused.")),
+                {QString::number(taken), QString::number(refused)}));
+    if (TakeSnapshot(channels) == before) {
+        history_.DropLast();
+        return taken;
+    }
+    ListChanged(channels.Count() != countBefore ? NavigateCommand::Add : NavigateCommand::GoTo);
+    return taken;
+}
+
+void CViewChannelList::Note(const QString& line) {
+    log_->appendPlainText(line);
+}
+
+void CViewChannelList::DataChanged(std::uint32_t wParam, const RecordListNotice* notice) {
+    if ((notice && notice->sender == static_cast<const EditorForm*>(this)) || grid_->Editor()) {
+        return;
+    }
+    // Another editor changed a channel or a list: show the channels as they are now.
+    if (wParam == EditorMessages::kRecordListChanged && !Current()) {
+        current_ = Context().Container().Channels().IdAt(0);
+    }
+    FillGrid();
+}
+
+std::optional<RecordPosition> CViewChannelList::Position() const {
+    const auto& channels = Context().Container().Channels();
+    const auto position = channels.PositionOf(current_);
+    return RecordPosition{position ? static_cast<int>(*position) + 1 : 0, static_cast<int>(channels.Count())};
+}
+
+} // namespace tav::gui

@@ -1,0 +1,124 @@
+#pragma once
+
+#include "core/data/ChannelListHistory.h"
+#include "core/data/ObjectId.h"
+#include "gui/views/CCustomFormView.h"
+
+#include <QKeySequence>
+#include <QStringList>
+#include <functional>
+#include <map>
+#include <utility>
+#include <vector>
+
+class QPlainTextEdit;
+
+namespace tav {
+class ChannelData;
+}
+
+namespace tav::gui {
+
+class CGridCtrl;
+
+/// The channel list (form 3770): every channel as a row of the grid, edited in place. The end of a
+/// cell edit stores its row into the channel and shows the row again as stored. Beyond the record
+/// bar it inserts, deletes and moves channels (scan list members follow them), undoes and redoes
+/// each change, and copies rows to and pastes rows from tab-separated text (a spreadsheet's);
+/// rows that cannot be taken are listed with their reason below the grid.
+class CViewChannelList : public CCustomFormView {
+    Q_OBJECT
+public:
+    static constexpr int kTemplateId = 3770;
+    static constexpr int kGrid = 3771;
+    static constexpr int kInsertButton = 3772;
+    static constexpr int kDeleteButton = 3773;
+    static constexpr int kMoveUpButton = 3774;
+    static constexpr int kMoveDownButton = 3775;
+    static constexpr int kUndoButton = 3776;
+    static constexpr int kRedoButton = 3777;
+    static constexpr int kCopyButton = 3778;
+    static constexpr int kPasteButton = 3779;
+    static constexpr int kLogLabel = 3792;
+    static constexpr int kLog = 3793;
+    static constexpr int kNumberHeading = 3794;
+    static constexpr int kColumns = 14;
+
+    /// Columns of the grid.
+    enum Column {
+        kNumber = 0,
+        kRxFreq,
+        kRxType,
+        kRxCtcss,
+        kRxCdcss,
+        kTxFreq,
+        kTxType,
+        kTxCtcss,
+        kTxCdcss,
+        kSpacing,
+        kPower,
+        kPersonality,
+        kScanList,
+        kAutoStartScan
+    };
+
+    CViewChannelList(AppContext& context, EditorHost* host, QWidget* parent = nullptr);
+
+    void OnInitialUpdate() override;
+    void LoadView() override;
+    /// Stores every row as it stands (one step for Undo when something changed).
+    void StoreView() override;
+    void NavigateRecord(int recordNumber, NavigateCommand command) override;
+    void DataChanged(std::uint32_t wParam, const RecordListNotice* notice) override;
+    std::optional<RecordPosition> Position() const override;
+
+    CGridCtrl* Grid() const { return grid_; }
+    QPlainTextEdit* Log() const { return log_; }
+    ChannelData* Current() const;
+    /// Makes the channel at a 0-based row current (and the grid's current row).
+    void SetCurrentRow(int row);
+
+    void InsertChannel();
+    void DeleteChannel();
+    void MoveChannel(int by);
+    void Undo();
+    void Redo();
+    /// Copies the selected rows (the current one when none is selected) as tab-separated text.
+    void CopyRows();
+    /// Pastes tab-separated rows from the current row on, as one step that Undo takes back.
+    void PasteRows();
+    /// The rows as tab-separated text, without the clipboard.
+    QString RowsText(const std::vector<int>& rows) const;
+    /// Pastes tab-separated text from `row` on; returns the number of rows taken.
+    int PasteText(const QString& text, int row);
+
+    const ChannelListHistory& History() const { return history_; }
+
+private:
+    void SetUpGrid();
+    void FillGrid();
+    void FillRow(int row);
+    void SetToneCells(int row, int typeColumn, const QString& ctcss, const QString& cdcss);
+    /// Stores a row at the end of an edit of `column` and shows it again as stored.
+    void StoreRow(int row, int column);
+    void StoreRowCells(int row, int column);
+    void PrepareCell(int row, int column);
+    /// After the list changed: scan lists follow, the grid is filled again, the editors are told.
+    void ListChanged(NavigateCommand command);
+    void MakeButtons();
+    void Note(const QString& line);
+
+    CGridCtrl* grid_ = nullptr;
+    QPlainTextEdit* log_ = nullptr;
+    ObjectId current_ = kNoObject;
+    ChannelListHistory history_;
+    /// Items of the drop-down columns, read once from the language file: (value, text).
+    std::map<int, std::vector<std::pair<int, QString>>> lists_;
+    QStringList tones_;
+    QStringList codes_;
+    /// What the grid's command keys do.
+    std::map<QKeySequence::StandardKey, std::function<void()>> keys_;
+    bool filling_ = false;
+};
+
+} // namespace tav::gui
