@@ -139,7 +139,7 @@ TEST_F(ConfigCompareTest, NamesOneChangedFieldOfEachEditor) {
              ui.keys[1] = "Monitor";
              c.Keys().StoreUi(ui, t);
          },
-         "Programmable Keys \u00B7 A2: None -> Monitor"},
+         "Programmable Keys \u00B7 Key A2: None -> Monitor"},
         {"DOS",
          [&](CDataContainer& c) {
              DosUi ui;
