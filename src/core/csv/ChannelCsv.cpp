@@ -479,11 +479,11 @@ ChannelImportReport ImportChannelCsv(std::string_view text, CDataContainer& cont
         std::variant<Cells, Reason> cells =
             native ? NativeCells(header, row, texts) : ChirpCells(header, row, texts);
         if (const Reason* reason = std::get_if<Reason>(&cells)) {
-            report.refused.push_back({r + 1, *reason});
+            report.refused.push_back({table.lines[r], *reason});
             continue;
         }
         if (plans.size() == ImageMap::kChannelCapacity) {
-            report.refused.push_back({r + 1, "the radio holds at most 16 channels"});
+            report.refused.push_back({table.lines[r], "the radio holds at most 16 channels"});
             continue;
         }
         const std::size_t position = plans.size();
@@ -492,7 +492,7 @@ ChannelImportReport ImportChannelCsv(std::string_view text, CDataContainer& cont
                                        : LoadChannelRow(*container.MakeChannel(position), texts);
         auto checked = checker.Check(std::get<Cells>(cells), current);
         if (const Reason* reason = std::get_if<Reason>(&checked)) {
-            report.refused.push_back({r + 1, *reason});
+            report.refused.push_back({table.lines[r], *reason});
             continue;
         }
         plans.push_back(std::get<ChannelPlan>(std::move(checked)));

@@ -10,8 +10,8 @@ namespace tav {
 class CDataContainer;
 class TextLookup;
 
-/// A row of a channel CSV that was not taken, and why. Rows count as a spreadsheet shows them:
-/// the header is row 1.
+/// A row of a channel CSV that was not taken, and why. Rows count as the file's lines: the header
+/// is row 1, and blank lines count too.
 struct CsvRefusal {
     std::size_t row = 0;
     std::string reason;

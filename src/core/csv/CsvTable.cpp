@@ -40,16 +40,20 @@ CsvTable ParseCsv(std::string_view text) {
     std::vector<std::string> row;
     std::string cell;
     bool quoted = false;
+    std::size_t line = 1;
+    std::size_t rowLine = 1;
     const auto endRow = [&] {
         row.push_back(std::move(cell));
         cell.clear();
         if (!IsBlank(row)) {
             table.rows.push_back(std::move(row));
+            table.lines.push_back(rowLine);
         }
         row.clear();
     };
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
+        line += c == '\n' ? 1 : 0;
         if (quoted) {
             if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
                 cell += '"';
@@ -66,6 +70,7 @@ CsvTable ParseCsv(std::string_view text) {
             cell.clear();
         } else if (c == '\n') {
             endRow();
+            rowLine = line;
         } else if (c != '\r') {
             cell += c;
         }

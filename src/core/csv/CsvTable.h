@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,6 +10,7 @@ namespace tav {
 /// The cells of a comma- or semicolon-separated text, row by row.
 struct CsvTable {
     std::vector<std::vector<std::string>> rows;
+    std::vector<std::size_t> lines; ///< the 1-based line each row starts on
     char delimiter = ',';
 };
 

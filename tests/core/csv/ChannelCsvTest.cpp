@@ -29,6 +29,7 @@ TEST(CsvTable, ReadsBomDelimitersQuotesAndLineEnds) {
     for (const Case& c : cases) {
         EXPECT_EQ(ParseCsv(c.text).rows, c.rows) << c.text;
     }
+    EXPECT_EQ(ParseCsv("a\n\n\"x\ny\"\nz\n").lines, (std::vector<std::size_t>{1, 3, 5}));
     EXPECT_EQ(CsvLine({"x, \"y\"", "1"}), "\"x, \"\"y\"\"\",1\r\n");
 }
 
