@@ -296,8 +296,8 @@ Cells NativeCells(const Header& header, const std::vector<std::string>& row, con
 }
 
 /// The common layout's tone columns into the list's type and tone columns.
-std::optional<Reason> ChirpTones(const Header& header, const std::vector<std::string>& row,
-                                 const TextLookup& texts, Cells& cells) {
+std::optional<Reason> CommonLayoutTones(const Header& header, const std::vector<std::string>& row,
+                                        const TextLookup& texts, Cells& cells) {
     const auto typeText = [&](int type) { return texts.ListValueToText(ChannelData::kRxTypeList, type); };
     const std::string mode = header.Cell(row, "Tone").value_or("");
     cells[kRxType] = typeText(kToneNone);
@@ -326,8 +326,8 @@ std::optional<Reason> ChirpTones(const Header& header, const std::vector<std::st
 }
 
 /// The common layout's frequency, duplex and offset into the list's two frequencies.
-std::optional<Reason> ChirpFrequencies(const Header& header, const std::vector<std::string>& row,
-                                       Cells& cells) {
+std::optional<Reason> CommonLayoutFrequencies(const Header& header, const std::vector<std::string>& row,
+                                              Cells& cells) {
     const std::string rx = header.Cell(row, "Frequency").value_or("");
     const std::string duplex = header.Cell(row, "Duplex").value_or("");
     const std::string offset = header.Cell(row, "Offset").value_or("");
@@ -352,13 +352,13 @@ std::optional<Reason> ChirpFrequencies(const Header& header, const std::vector<s
     return std::nullopt;
 }
 
-std::variant<Cells, Reason> ChirpCells(const Header& header, const std::vector<std::string>& row,
-                                       const TextLookup& texts) {
+std::variant<Cells, Reason> CommonLayoutCells(const Header& header, const std::vector<std::string>& row,
+                                              const TextLookup& texts) {
     Cells cells;
-    if (auto reason = ChirpFrequencies(header, row, cells)) {
+    if (auto reason = CommonLayoutFrequencies(header, row, cells)) {
         return *reason;
     }
-    if (auto reason = ChirpTones(header, row, texts, cells)) {
+    if (auto reason = CommonLayoutTones(header, row, texts, cells)) {
         return *reason;
     }
     if (const auto mode = header.Cell(row, "Mode"); mode && !mode->empty()) {
@@ -477,7 +477,7 @@ ChannelImportReport ImportChannelCsv(std::string_view text, CDataContainer& cont
     for (std::size_t r = 1; r < table.rows.size(); ++r) {
         const std::vector<std::string>& row = table.rows[r];
         std::variant<Cells, Reason> cells =
-            native ? NativeCells(header, row, texts) : ChirpCells(header, row, texts);
+            native ? NativeCells(header, row, texts) : CommonLayoutCells(header, row, texts);
         if (const Reason* reason = std::get_if<Reason>(&cells)) {
             report.refused.push_back({table.lines[r], *reason});
             continue;
