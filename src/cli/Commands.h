@@ -14,6 +14,12 @@ extern const char* const kNewUsage;
 extern const char* const kInfoUsage;
 extern const char* const kNormalizeUsage;
 extern const char* const kDiffUsage;
+ExitCode RunCompare(CliContext& context);
+extern const char* const kCompareUsage;
+ExitCode RunExportCsv(CliContext& context);
+ExitCode RunImportCsv(CliContext& context);
+extern const char* const kExportCsvUsage;
+extern const char* const kImportCsvUsage;
 
 ExitCode RunSimulate(CliContext& context);
 extern const char* const kSimulateUsage;

@@ -76,6 +76,13 @@ public:
     AtisData& Atis() { return atis_; }
     PttIdData& PttId() { return pttId_; }
     DosData& Dos() { return dos_; }
+    const RadioInfoData& RadioInfo() const { return radioInfo_; }
+    const KeysData& Keys() const { return keys_; }
+    const MiscData& Misc() const { return misc_; }
+    const PasswordsData& Passwords() const { return passwords_; }
+    const AtisData& Atis() const { return atis_; }
+    const PttIdData& PttId() const { return pttId_; }
+    const DosData& Dos() const { return dos_; }
     TestFreqData& TestFreqs() { return testFreqs_; }
     EmbeddedData& Embedded() { return embedded_; }
     ModelData& Model() { return modelData_; }

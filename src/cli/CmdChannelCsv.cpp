@@ -1,0 +1,137 @@
+#include "cli/ArgList.h"
+#include "cli/CliSession.h"
+#include "cli/Commands.h"
+#include "core/csv/ChannelCsv.h"
+#include "core/data/CDataFile.h"
+#include "core/platform/AtomicFile.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <ostream>
+
+namespace tav::cli {
+
+const char* const kExportCsvUsage =
+    "Usage: tavctl export-csv FILE -o OUT.csv\n"
+    "\n"
+    "Writes the channels of a data file as CSV: a header row of the channel list's column headings,\n"
+    "then one row per channel with the values as the channel list shows them.\n";
+
+const char* const kImportCsvUsage =
+    "Usage: tavctl import-csv FILE IN.csv -o OUT [--skip-bad]\n"
+    "\n"
+    "Replaces the channels of FILE by the rows of IN.csv and saves the result to OUT. Columns are read\n"
+    "by name, in the channel list's layout (as export-csv writes it) or in the common layout with\n"
+    "Location, Frequency, Duplex, Offset, Tone, rToneFreq, cToneFreq, DtcsCode, DtcsPolarity, Mode and\n"
+    "Power columns; other columns are ignored, ',' or ';' separates, a UTF-8 BOM is accepted. Each\n"
+    "row is checked as a row typed into the channel list; every refused row is told on stderr as\n"
+    "'row N: reason'. When any row is refused nothing is written and the exit status is 1, unless\n"
+    "--skip-bad is given, which takes the good rows.\n";
+
+namespace {
+
+/// A CSV of channels is small; anything far larger is not one.
+constexpr std::size_t kMaxCsvBytes = 4 * 1024 * 1024;
+
+std::optional<std::string> OutputOf(const ArgList& args) {
+    const auto output = args.Get("-o") ? args.Get("-o") : args.Get("--output");
+    return output && !output->empty() ? output : std::nullopt;
+}
+
+ExitCode Trouble(CliContext& context, const std::string& message) {
+    context.err << "tavctl: " << message << '\n';
+    return ExitCode::Failure;
+}
+
+std::optional<std::string> ReadCsv(const std::string& name, std::string& error) {
+    std::ifstream in(name, std::ios::binary);
+    if (!in) {
+        error = name + ": " + std::strerror(errno);
+        return std::nullopt;
+    }
+    std::string text;
+    char buffer[65536];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        text.append(buffer, static_cast<std::size_t>(in.gcount()));
+        if (text.size() > kMaxCsvBytes) {
+            error = name + ": too large for a channel list";
+            return std::nullopt;
+        }
+    }
+    return text;
+}
+
+} // namespace
+
+ExitCode RunExportCsv(CliContext& context) {
+    ArgList args;
+    args.Positional("FILE").Option("-o").Option("--output");
+    if (!args.Parse(context.args)) {
+        return UsageError(context, "export-csv", args.error(), kExportCsvUsage);
+    }
+    if (args.HelpRequested()) {
+        context.out << kExportCsvUsage;
+        return ExitCode::Success;
+    }
+    const auto output = OutputOf(args);
+    if (!output) {
+        return UsageError(context, "export-csv", "missing -o OUT.csv", kExportCsvUsage);
+    }
+    CliSession session(context.home);
+    if (Result opened = session.document().Open(*args.Get("FILE"), session.views()); !opened) {
+        return session.Fail(context, opened);
+    }
+    const CDataContainer& container = session.container();
+    if (!WriteFileAtomically(*output, ExportChannelCsv(container, *container.Context().texts))) {
+        return Trouble(context, *output + ": " + std::strerror(errno));
+    }
+    return ExitCode::Success;
+}
+
+ExitCode RunImportCsv(CliContext& context) {
+    ArgList args;
+    args.Positional("FILE").Positional("IN.csv").Option("-o").Option("--output").Flag("--skip-bad");
+    if (!args.Parse(context.args)) {
+        return UsageError(context, "import-csv", args.error(), kImportCsvUsage);
+    }
+    if (args.HelpRequested()) {
+        context.out << kImportCsvUsage;
+        return ExitCode::Success;
+    }
+    const auto output = OutputOf(args);
+    if (!output) {
+        return UsageError(context, "import-csv", "missing -o OUT", kImportCsvUsage);
+    }
+    const std::string input = *args.Get("FILE");
+    CliSession session(context.home);
+    if (Result opened = session.document().Open(input, session.views()); !opened) {
+        return session.Fail(context, opened);
+    }
+    std::string error;
+    const std::optional<std::string> csv = ReadCsv(*args.Get("IN.csv"), error);
+    if (!csv) {
+        return Trouble(context, error);
+    }
+    CDataContainer& container = session.container();
+    const ChannelImportReport report =
+        ImportChannelCsv(*csv, container, *container.Context().texts, args.Has("--skip-bad"));
+    for (const CsvRefusal& refusal : report.refused) {
+        context.err << "row " << refusal.row << ": " << refusal.reason << '\n';
+    }
+    if (!report.applied) {
+        return Trouble(context, report.taken == 0
+                                    ? "no channel taken; nothing written"
+                                    : "rows were refused; nothing written (--skip-bad takes the good ones)");
+    }
+    std::string comment;
+    CDataFile::ReadComment(input, comment);
+    if (Result saved = session.document().SaveAsWithComment(*output, comment, session.views()); !saved) {
+        return session.Fail(context, saved);
+    }
+    return ExitCode::Success;
+}
+
+} // namespace tav::cli

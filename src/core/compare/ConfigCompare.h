@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/factory/ImageChangeLog.h"
+
+#include <string>
+#include <vector>
+
+namespace tav {
+
+class CDataContainer;
+class TextLookup;
+
+/// One difference between two documents, named as the user names it.
+struct ConfigDifference {
+    enum class Kind { Field, Added, Removed, Byte };
+    Kind kind = Kind::Field;
+    std::string subject; ///< "Channel 3", "Scan List 1", "Miscellaneous"
+    std::string field;   ///< the editor's label of the field
+    std::string before;  ///< value text in the first document
+    std::string after;   ///< value text in the second document
+    ImageChange byte;    ///< for Kind::Byte: a byte that no field explains
+
+    /// "Channel 3 · RX Frequency (MHz): 400.32500 -> 400.25000", "Channel 5: added",
+    /// "$E.0x1A3:0C->C8".
+    std::string LineText() const;
+};
+
+/// Compares two documents field by field through their data objects (both loaded from their
+/// images): single blocks field by field, record lists position by position with the records past
+/// the shorter list named as added or removed, and the image bytes of every block or record that
+/// differ without any named field difference listed by address.
+class ConfigCompare {
+public:
+    explicit ConfigCompare(const TextLookup& texts) : texts_(texts) {}
+
+    std::vector<ConfigDifference> Compare(const CDataContainer& a, const CDataContainer& b) const;
+
+private:
+    const TextLookup& texts_;
+};
+
+} // namespace tav

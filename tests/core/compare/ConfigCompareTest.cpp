@@ -1,0 +1,206 @@
+#include "core/compare/ConfigCompare.h"
+
+#include "core/data/CDataContainer.h"
+#include "core/data/ImageMap.h"
+#include "core/lang/CLanguage.h"
+#include "support/TestSupport.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace tav {
+namespace {
+
+/// Two documents with the default data of one model; the second one is changed by each test.
+class ConfigCompareTest : public ::testing::Test {
+protected:
+    CLanguage english{test::ResourceDir() / "TAV_E.lng", [] { return std::string("TAV-V300"); }};
+    std::unique_ptr<CDataContainer> first;
+    std::unique_ptr<CDataContainer> second;
+    const CDataContainer& a() const { return *first; }
+    CDataContainer& b() { return *second; }
+
+    void SetUp() override {
+        first = Fresh();
+        second = Fresh();
+    }
+
+    std::unique_ptr<CDataContainer> Fresh() const {
+        auto c = std::make_unique<CDataContainer>();
+        c->Context().texts = &english;
+        c->CreateDefaults();
+        c->StoreAll();
+        c->LoadAll();
+        return c;
+    }
+
+    /// Changes the second document through its data objects; both are stored and reloaded, as a
+    /// save and an open do.
+    void Change(const std::function<void(CDataContainer&)>& edit) {
+        edit(b());
+        for (CDataContainer* c : {first.get(), second.get()}) {
+            c->StoreAll();
+            c->LoadAll();
+        }
+    }
+
+    std::vector<std::string> Lines(const CDataContainer& first, const CDataContainer& second) const {
+        std::vector<std::string> lines;
+        for (const ConfigDifference& d : ConfigCompare(english).Compare(first, second)) {
+            lines.push_back(d.LineText());
+        }
+        return lines;
+    }
+};
+
+TEST_F(ConfigCompareTest, EqualDocumentsHaveNoDifferences) {
+    EXPECT_TRUE(Lines(a(), b()).empty());
+}
+
+struct FieldCase {
+    const char* name;
+    std::function<void(CDataContainer&)> edit;
+    std::string line;
+};
+
+TEST_F(ConfigCompareTest, NamesOneChangedFieldOfEachEditor) {
+    const TextLookup& t = english;
+    const std::vector<FieldCase> cases = {
+        {"channel frequency",
+         [&](CDataContainer& c) {
+             ChannelUi ui;
+             c.Channels().At(1).LoadUi(ui, t);
+             ui.rxFreq = 0x15002500;
+             c.Channels().At(1).StoreUi(ui, t, c.Context());
+         },
+         "Channel 2 \u00B7 RX Frequency (MHz): 136.82500 -> 150.02500"},
+        {"channel tone",
+         [&](CDataContainer& c) {
+             ChannelUi ui;
+             c.Channels().At(2).LoadUi(ui, t);
+             ui.rxType = "CTCSS";
+             ui.rxCtcss = "100.0";
+             c.Channels().At(2).StoreUi(ui, t, c.Context());
+         },
+         "Channel 3 \u00B7 RX CTCSS (Hz): 141.3 -> 100.0"},
+        {"a tone its type disables is not compared",
+         [&](CDataContainer& c) {
+             ChannelUi ui;
+             c.Channels().At(2).LoadUi(ui, t);
+             ui.rxType = "None";
+             c.Channels().At(2).StoreUi(ui, t, c.Context());
+         },
+         "Channel 3 \u00B7 RX Signal Type: CTCSS -> None"},
+        {"scan list member",
+         [&](CDataContainer& c) {
+             ScanMembersUi ui;
+             c.ScanLists().At(0).LoadMembers(ui, t, c);
+             ui.members[4] = ScanMembersUi::kNoSelection;
+             c.ScanLists().At(0).StoreMembers(ui, t, c);
+         },
+         "Scan List 1 \u00B7 Member 5: Channel 5 -> none"},
+        {"personality",
+         [&](CDataContainer& c) {
+             PersonalityUi ui;
+             c.Personalities().At(0).LoadUi(ui, t, c);
+             ui.txAdmit = "Always";
+             c.Personalities().At(0).StoreUi(ui, t);
+         },
+         "Personality 1 \u00B7 Tx Admit: Channel Free -> Always"},
+        {"alert tone",
+         [&](CDataContainer& c) {
+             AlertToneUi ui;
+             c.AlertTones().At(0).LoadUi(ui, t);
+             ui.duration[1] = 25;
+             c.AlertTones().At(0).StoreUi(ui, t);
+         },
+         "Alert Tone 1 \u00B7 Duration 2: 100 ms -> 250 ms"},
+        {"two-tone system",
+         [&](CDataContainer& c) {
+             TwoToneSystemBasicUi ui;
+             c.TwoToneSystems().At(0).LoadBasicUi(ui, t);
+             ui.sidetone = !ui.sidetone;
+             c.TwoToneSystems().At(0).StoreBasicUi(ui, t);
+         },
+         "Two-Tone System 1 \u00B7 Side Tone: Off -> On"},
+        {"miscellaneous",
+         [&](CDataContainer& c) {
+             MiscUi ui;
+             c.Misc().LoadUi(ui, t);
+             ui.batterySave = !ui.batterySave;
+             c.Misc().StoreUi(ui, t);
+         },
+         "Miscellaneous \u00B7 Battery Save: On -> Off"},
+        {"keys",
+         [&](CDataContainer& c) {
+             KeysUi ui;
+             c.Keys().LoadUi(ui, t);
+             ui.keys[1] = "Monitor";
+             c.Keys().StoreUi(ui, t);
+         },
+         "Programmable Keys \u00B7 Key A2: None -> Monitor"},
+        {"DOS",
+         [&](CDataContainer& c) {
+             DosUi ui;
+             c.Dos().LoadUi(ui, t);
+             ui.enable = !ui.enable;
+             c.Dos().StoreUi(ui, t);
+         },
+         "DOS \u00B7 DOS ENABLE: Off -> On"},
+        {"ATIS",
+         [&](CDataContainer& c) {
+             AtisUi ui;
+             c.Atis().LoadUi(ui, t);
+             ui.code = {0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC};
+             c.Atis().StoreUi(ui, t);
+         },
+         "ATIS \u00B7 ATIS Code: 999999999999 -> 123456789ABC"},
+        {"password, never shown",
+         [&](CDataContainer& c) {
+             PasswordsUi ui;
+             c.Passwords().LoadUi(ui);
+             ui.read = "123456";
+             c.Passwords().StoreUi(ui);
+         },
+         "Password \u00B7 Read Password: not set -> set"},
+    };
+    for (const FieldCase& c : cases) {
+        SetUp();
+        Change(c.edit);
+        EXPECT_EQ(Lines(a(), b()), std::vector<std::string>{c.line}) << c.name;
+    }
+}
+
+TEST_F(ConfigCompareTest, PttIdFieldsOfTheFirstPersonalityShowInBothEditors) {
+    Change([&](CDataContainer& c) {
+        PersonalityUi ui;
+        c.Personalities().At(0).LoadUi(ui, english, c);
+        ui.primaryId = "4321";
+        c.Personalities().At(0).StoreUi(ui, english);
+    });
+    EXPECT_EQ(Lines(a(), b()), (std::vector<std::string>{"PTT-ID \u00B7 PRIMARY ID: 0001 -> 4321",
+                                                         "Personality 1 \u00B7 PRIMARY ID: 0001 -> 4321"}));
+}
+
+TEST_F(ConfigCompareTest, NamesRecordsOnOneSideAsAddedOrRemoved) {
+    Change([](CDataContainer& c) { c.Channels().Remove(c.Channels().Count() - 1); });
+    const std::string channel = "Channel " + std::to_string(a().Channels().Count());
+    // The scan list loses the channel as a member too.
+    EXPECT_EQ(Lines(a(), b()),
+              (std::vector<std::string>{channel + ": removed",
+                                        "Scan List 1 \u00B7 Member 16: " + channel + " -> none"}));
+    EXPECT_EQ(Lines(b(), a()), (std::vector<std::string>{
+                                   channel + ": added", "Scan List 1 \u00B7 Member 16: none -> " + channel}));
+}
+
+TEST_F(ConfigCompareTest, ListsBytesNoFieldExplainsByAddress) {
+    b().image()[ImageMap::kTestFreqs] = 0x42;
+    const std::uint8_t before = a().image()[ImageMap::kTestFreqs];
+    char line[32];
+    std::snprintf(line, sizeof line, "$E.0x%zX:%.2X->42", ImageMap::kTestFreqs, before);
+    EXPECT_EQ(Lines(a(), b()), std::vector<std::string>{line});
+}
+
+} // namespace
+} // namespace tav
