@@ -52,7 +52,7 @@ CSettings::~CSettings() {
         return;
     }
     try {
-        WriteOnExit();
+        static_cast<void>(WriteOnExit()); // a destructor has no one to tell
     } catch (...) {
         // Nothing may escape a destructor; the settings of this run are simply not kept.
     }

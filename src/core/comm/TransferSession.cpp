@@ -209,8 +209,8 @@ TransferReport TransferSession::RunSteps(const TransferRequest& request, RadioIm
 
     if (!report.band.valid) {
         // A band without both limits, reversed or not decimal never becomes the data's range.
-        return Fail(report, TransferStatus::RangeRefused, kMsgBandNotValid,
-                    BandBytesText(report.identity.band));
+        return FailTransfer(link_, report, TransferStatus::RangeRefused, kMsgBandNotValid,
+                            BandBytesText(report.identity.band));
     }
     if (read) {
         report.identityAccepted = true;

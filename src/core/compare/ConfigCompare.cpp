@@ -1,7 +1,7 @@
 #include "core/compare/ConfigCompare.h"
 
 #include "core/compare/FieldTable.h"
-#include "core/data/CDataContainer.h"
+#include "core/app/CDataContainer.h"
 #include "core/data/FreqCodec.h"
 #include "core/data/ImageMap.h"
 #include "core/data/ToneCodec.h"

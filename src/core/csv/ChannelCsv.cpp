@@ -2,7 +2,7 @@
 
 #include "core/compare/FieldTable.h"
 #include "core/csv/CsvTable.h"
-#include "core/data/CDataContainer.h"
+#include "core/app/CDataContainer.h"
 #include "core/data/ChannelListEdit.h"
 #include "core/data/FreqEntryRules.h"
 #include "core/data/ImageMap.h"

@@ -2,7 +2,6 @@
 
 #include "core/app/CDataContainer.h"
 #include "core/app/ViewTable.h"
-#include "core/app/CDataContainer.h"
 #include "gui/app/AppContext.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/FileCommands.h"

@@ -69,7 +69,8 @@ void TakeOverRadioIdentity(QWidget* mainWindow, AppContext& context, const Trans
     if (band.lowMHz > 0 || band.highMHz > 0) {
         settings.SetFreqRange(band.RangeText());
     }
-    context.Ranges().LoadFor(settings);
+    // A model list that cannot be read leaves the fallback range.
+    static_cast<void>(context.Ranges().LoadFor(settings));
     if (auto* frame = qobject_cast<CMainFrame*>(mainWindow)) {
         const auto low = static_cast<std::uint32_t>(std::max(band.lowMHz, 0));
         const auto high = static_cast<std::uint32_t>(std::max(band.highMHz, 0));

@@ -96,7 +96,7 @@ TEST(SaveUnderFailure, AProcessKilledAtAnyMomentOfASaveLeavesAWholeFile) {
         if (child == 0) {
             // Save over and over until killed.
             for (unsigned n = base;; ++n) {
-                program.document.SaveAsWithComment(path, SaveComment(n), program.views);
+                static_cast<void>(program.document.SaveAsWithComment(path, SaveComment(n), program.views));
             }
         }
         std::this_thread::sleep_for(std::chrono::microseconds(random() % 25000));

@@ -1,6 +1,6 @@
 #include "core/compare/ConfigCompare.h"
 
-#include "core/data/CDataContainer.h"
+#include "core/app/CDataContainer.h"
 #include "core/data/ImageMap.h"
 #include "core/lang/CLanguage.h"
 #include "support/TestSupport.h"

@@ -1,7 +1,7 @@
 #include "core/csv/ChannelCsv.h"
 
 #include "core/csv/CsvTable.h"
-#include "core/data/CDataContainer.h"
+#include "core/app/CDataContainer.h"
 #include "core/data/ChannelListEdit.h"
 #include "core/data/ProblemList.h"
 #include "core/lang/CLanguage.h"
