@@ -80,10 +80,10 @@ DialogTemplate FactoryTemplate() {
 /// The radio areas the model data occupies.
 constexpr std::pair<std::size_t, std::size_t> kRadioAreas[] = {{0x10, 0x48}, {0xB5, 0x24}, {0xDE, 0x20}};
 
-QWidget* MakeFreqEdit(const ControlSpec& spec, QWidget* parent, char separator) {
+QWidget* MakeFreqEdit(const ControlSpec& declared, QWidget* parent, char separator) {
     auto* edit = new CFreqEdit(parent);
     edit->SetDecimalSeparator(separator);
-    const bool limits = spec.id == MD::kLowerLimitEditId || spec.id == MD::kUpperLimitEditId;
+    const bool limits = declared.id == MD::kLowerLimitEditId || declared.id == MD::kUpperLimitEditId;
     edit->SetRange(limits ? 100 : 10, limits ? 999 : 50);
     edit->SetAllowEmpty(false);
     return edit;
@@ -95,10 +95,10 @@ CDlgFactoryMode::CDlgFactoryMode(AppContext& context, FactoryPort& port, QWidget
     : QDialog(parent), context_(context), port_(port) {
     auto* layout = new QGridLayout(this);
     const char separator = context_.Settings().DecimalSeparator();
-    controls_ =
-        BuildTemplate(FactoryTemplate(), this, layout, [separator](const ControlSpec& spec, QWidget* owner) {
-            return MakeFreqEdit(spec, owner, separator);
-        });
+    controls_ = BuildTemplate(FactoryTemplate(), this, layout,
+                              [separator](const ControlSpec& declared, QWidget* owner) {
+                                  return MakeFreqEdit(declared, owner, separator);
+                              });
     TranslateDialog(this, MD::kDialogId, context_.Language());
     SetControlId(this, MD::kDialogId);
     for (const auto& f : kFields) {

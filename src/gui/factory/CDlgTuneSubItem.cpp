@@ -57,8 +57,8 @@ DialogTemplate SubItemTemplate() {
              {D::kCancelButton, ControlKind::PushButton, QStringLiteral("Cancel"), 9, 2}}};
 }
 
-QWidget* MakeCustom(const ControlSpec& spec, QWidget* parent) {
-    if (spec.id == CDlgTuneSubItem::kPointTabs) {
+QWidget* MakeCustom(const ControlSpec& declared, QWidget* parent) {
+    if (declared.id == CDlgTuneSubItem::kPointTabs) {
         return new QTabBar(parent);
     }
     auto* bar = new QScrollBar(Qt::Horizontal, parent);

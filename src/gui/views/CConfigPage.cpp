@@ -53,9 +53,9 @@ DialogTemplate ConfigTemplate() {
     };
     DialogTemplate dialog{P::kTemplateId, QStringLiteral("Scan Configuration"), {}};
     for (const auto& c : controls) {
-        ControlSpec spec{c.id, c.kind, QString::fromLatin1(c.text), c.row, c.column};
-        spec.hidden = c.hidden;
-        dialog.controls.push_back(spec);
+        ControlSpec declared{c.id, c.kind, QString::fromLatin1(c.text), c.row, c.column};
+        declared.hidden = c.hidden;
+        dialog.controls.push_back(declared);
     }
     return dialog;
 }

@@ -23,8 +23,8 @@ constexpr int kTones = 4;
 // The list whose items are the full call format list.
 constexpr int kFullFormatList = C::kFirstCallFormat + 1;
 
-std::vector<RangeEditSpec> AdvanceEdits() {
-    std::vector<RangeEditSpec> edits;
+std::vector<RangeEditDecl> AdvanceEdits() {
+    std::vector<RangeEditDecl> edits;
     for (int t = 0; t < kTones; ++t) {
         edits.push_back({C::kFirstTone + t, Page::kFirstToneSpin + t, 6});
     }

@@ -48,8 +48,8 @@ DialogTemplate BasicTemplate() {
     return dialog;
 }
 
-std::vector<RangeEditSpec> TimingEdits() {
-    std::vector<RangeEditSpec> edits;
+std::vector<RangeEditDecl> TimingEdits() {
+    std::vector<RangeEditDecl> edits;
     for (const TimingField& field : kTimings) {
         edits.push_back({field.edit, field.edit + kSpinOffset, field.maxLength});
     }

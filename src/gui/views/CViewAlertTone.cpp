@@ -92,18 +92,18 @@ CViewAlertTone::CViewAlertTone(AppContext& context, EditorHost* host, std::share
         spinIds.push_back(SpinId(FrequencyId(k)));
         spinIds.push_back(SpinId(DurationId(k)));
     }
-    const auto make = [this, &spinIds](const ControlSpec& spec, QWidget* parent) -> QWidget* {
-        if (spec.id == kChart) {
+    const auto make = [this, &spinIds](const ControlSpec& declared, QWidget* parent) -> QWidget* {
+        if (declared.id == kChart) {
             chart_ = new AlertToneChart(parent);
             return chart_;
         }
-        if (std::find(spinIds.begin(), spinIds.end(), spec.id) != spinIds.end()) {
+        if (std::find(spinIds.begin(), spinIds.end(), declared.id) != spinIds.end()) {
             return new SpinArrows(parent);
         }
-        const bool frequency = spec.id >= C::kFirstFrequency && spec.id < FrequencyId(kSegments);
+        const bool frequency = declared.id >= C::kFirstFrequency && declared.id < FrequencyId(kSegments);
         NumericRangeEdit* edit =
             frequency ? new NumericRangeOffEdit(Context().Language(), parent) : new NumericRangeEdit(parent);
-        edit->setMaxLength(spec.id == C::kBeepSegments ? kBeepSegmentDigits : kEditDigits);
+        edit->setMaxLength(declared.id == C::kBeepSegments ? kBeepSegmentDigits : kEditDigits);
         edit->setMinimumWidth(90);
         return edit;
     };

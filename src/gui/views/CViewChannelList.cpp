@@ -30,11 +30,11 @@ constexpr int kCdcssLimit = 3;
 constexpr int kToneVisibleItems = 9;
 
 /// Heading text number and width of each column after the number column.
-struct ColumnSpec {
+struct ColumnDecl {
     int heading;
     int width;
 };
-constexpr ColumnSpec kColumnSpecs[] = {{3665, 100}, {3667, 100}, {3669, 50}, {3671, 50},  {3674, 100},
+constexpr ColumnDecl kColumnDecls[] = {{3665, 100}, {3667, 100}, {3669, 50}, {3671, 50},  {3674, 100},
                                        {3676, 100}, {3678, 50},  {3680, 50}, {3660, 100}, {3662, 60},
                                        {3702, 60},  {3705, 100}, {3707, 100}};
 /// Drop-down columns whose items are the language list numbered after their heading.
@@ -42,7 +42,7 @@ constexpr int kListColumns[] = {CViewChannelList::kRxType, CViewChannelList::kTx
                                 CViewChannelList::kSpacing, CViewChannelList::kPower,
                                 CViewChannelList::kAutoStartScan};
 
-struct ButtonSpec {
+struct ButtonDecl {
     int id;
     const char* caption;
     QKeySequence::StandardKey key;
@@ -64,10 +64,10 @@ CViewChannelList::CViewChannelList(AppContext& context, EditorHost* host, QWidge
                                  {kLog, ControlKind::Custom, {}, 3, 0}}};
     const ControlMap controls = BuildForm(
         dialog,
-        [this](const ControlSpec& spec, QWidget* owner) -> QWidget* {
-            if (spec.id == kGrid) {
+        [this](const ControlSpec& declared, QWidget* owner) -> QWidget* {
+            if (declared.id == kGrid) {
                 grid_ = new CGridCtrl(owner);
-                grid_->setAccessibleName(spec.text);
+                grid_->setAccessibleName(declared.text);
                 return grid_;
             }
             log_ = new QPlainTextEdit(owner);
@@ -93,7 +93,7 @@ CViewChannelList::CViewChannelList(AppContext& context, EditorHost* host, QWidge
 }
 
 void CViewChannelList::MakeButtons() {
-    const ButtonSpec buttons[] = {{kInsertButton, "Insert", QKeySequence::UnknownKey},
+    const ButtonDecl buttons[] = {{kInsertButton, "Insert", QKeySequence::UnknownKey},
                                   {kDeleteButton, "Delete", QKeySequence::UnknownKey},
                                   {kMoveUpButton, "Move Up", QKeySequence::UnknownKey},
                                   {kMoveDownButton, "Move Down", QKeySequence::UnknownKey},
@@ -110,14 +110,15 @@ void CViewChannelList::MakeButtons() {
                                                        {kCopyButton, [this] { CopyRows(); }},
                                                        {kPasteButton, [this] { PasteRows(); }}};
     auto* row = new QHBoxLayout;
-    for (const ButtonSpec& spec : buttons) {
-        auto* button = new QPushButton(Context().ControlText(spec.id, QString::fromLatin1(spec.caption)));
-        SetControlId(button, spec.id);
+    for (const ButtonDecl& declared : buttons) {
+        auto* button =
+            new QPushButton(Context().ControlText(declared.id, QString::fromLatin1(declared.caption)));
+        SetControlId(button, declared.id);
         button->setFocusPolicy(Qt::TabFocus);
-        connect(button, &QPushButton::clicked, this, actions.at(spec.id));
+        connect(button, &QPushButton::clicked, this, actions.at(declared.id));
         row->addWidget(button);
-        if (spec.key != QKeySequence::UnknownKey) {
-            keys_[spec.key] = actions.at(spec.id);
+        if (declared.key != QKeySequence::UnknownKey) {
+            keys_[declared.key] = actions.at(declared.id);
         }
     }
     connect(grid_, &CGridCtrl::commandKey, this, [this](QKeySequence::StandardKey key) {
@@ -133,7 +134,7 @@ void CViewChannelList::SetUpGrid() {
     const CLanguage& language = Context().Language();
     for (const int column : kListColumns) {
         auto& items = lists_[column];
-        for (const ListItem& item : language.ListItems(kColumnSpecs[column - 1].heading + 1)) {
+        for (const ListItem& item : language.ListItems(kColumnDecls[column - 1].heading + 1)) {
             items.emplace_back(item.value, ToQt(item.text));
         }
     }
@@ -147,15 +148,15 @@ void CViewChannelList::SetUpGrid() {
     grid_->setColumnCount(kColumns);
     grid_->verticalHeader()->hide();
     QStringList headings{Context().ControlText(kNumberHeading, QStringLiteral("No."))};
-    for (const ColumnSpec& spec : kColumnSpecs) {
-        headings << Context().ControlText(spec.heading);
+    for (const ColumnDecl& declared : kColumnDecls) {
+        headings << Context().ControlText(declared.heading);
     }
     grid_->setHorizontalHeaderLabels(headings);
     const QFontMetrics metrics(grid_->horizontalHeader()->font());
     int total = 0;
     for (int column = 0; column < kColumns; ++column) {
-        const int spec = column == 0 ? 30 : kColumnSpecs[column - 1].width;
-        const int width = std::max(spec, metrics.horizontalAdvance(headings[column]) + 16);
+        const int declared = column == 0 ? 30 : kColumnDecls[column - 1].width;
+        const int width = std::max(declared, metrics.horizontalAdvance(headings[column]) + 16);
         grid_->setColumnWidth(column, width);
         total += width;
     }

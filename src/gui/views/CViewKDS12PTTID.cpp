@@ -34,10 +34,10 @@ DialogTemplate PttIdTemplate() {
              {P::kShortBeepCheckId, ControlKind::CheckBox, QStringLiteral("SHORT BEEP"), 6, 1}}};
 }
 
-QWidget* MakeIdEdit(const ControlSpec& spec, QWidget* owner) {
+QWidget* MakeIdEdit(const ControlSpec& declared, QWidget* owner) {
     auto* edit = new FilterEdit(owner);
     edit->SetAllowed(V::kIdCharacters);
-    edit->setMaxLength(spec.id == P::kPrimaryIdEditId ? 4 : 3);
+    edit->setMaxLength(declared.id == P::kPrimaryIdEditId ? 4 : 3);
     return edit;
 }
 

@@ -7,15 +7,15 @@
 
 namespace tav::gui {
 
-ControlFactory RangeEditFactory(const CLanguage& language, std::vector<RangeEditSpec> edits) {
-    return [&language, edits = std::move(edits)](const ControlSpec& spec, QWidget* parent) -> QWidget* {
-        for (const RangeEditSpec& edit : edits) {
-            if (spec.id == edit.spin) {
+ControlFactory RangeEditFactory(const CLanguage& language, std::vector<RangeEditDecl> edits) {
+    return [&language, edits = std::move(edits)](const ControlSpec& declared, QWidget* parent) -> QWidget* {
+        for (const RangeEditDecl& edit : edits) {
+            if (declared.id == edit.spin) {
                 auto* target = qobject_cast<NumericRangeEdit*>(FindControl(parent, edit.edit));
                 return target ? new SpinArrows(target, parent) : nullptr;
             }
-            if (spec.id == edit.edit) {
-                const auto range = language.EditRange(spec.id);
+            if (declared.id == edit.edit) {
+                const auto range = language.EditRange(declared.id);
                 NumericRangeEdit* made = range && range->decimals > 0 ? new DecimalRangeEdit(parent)
                                                                       : new NumericRangeEdit(parent);
                 if (edit.maxLength > 0) {
@@ -28,8 +28,8 @@ ControlFactory RangeEditFactory(const CLanguage& language, std::vector<RangeEdit
     };
 }
 
-void EnableRangeEdit(QWidget* form, const RangeEditSpec& spec, bool enabled) {
-    for (const int id : {spec.edit, spec.spin}) {
+void EnableRangeEdit(QWidget* form, const RangeEditDecl& declared, bool enabled) {
+    for (const int id : {declared.edit, declared.spin}) {
         if (QWidget* control = FindControl(form, id)) {
             control->setEnabled(enabled);
         }
