@@ -3,6 +3,7 @@
 #include "core/data/PersonalityData.h"
 #include "gui/app/AppContext.h"
 #include "gui/views/CPersonalitySheet.h"
+#include "gui/views/SheetRecordSteps.h"
 
 namespace tav::gui {
 
@@ -25,9 +26,7 @@ void CViewPersonality::OnInitialUpdate() {
 }
 
 void CViewPersonality::BindCurrent() {
-    auto& list = Context().Container().Personalities();
-    sheet_->Bind(current_ ? list.IdAt(*current_) : kNoObject);
-    sheet_->LoadPages();
+    BindSheetRecord(*sheet_, Context().Container().Personalities(), current_);
 }
 
 void CViewPersonality::LoadView() {
@@ -42,24 +41,17 @@ void CViewPersonality::NavigateRecord(int recordNumber, NavigateCommand command)
     StoreView();
     CDataContainer& container = Context().Container();
     auto& list = container.Personalities();
-    if (command == NavigateCommand::Add && list.Count() >= kCapacity) {
-        return;
-    }
-    const std::optional<std::size_t> next = tav::NavigateRecord<PersonalityData>(
-        list, current_, command, recordNumber,
+    const bool stepped = StepSheetRecord<CPersonalitySheet, PersonalityData>(
+        *sheet_, list, current_, kCapacity, recordNumber, command,
         [&container, &list] {
             auto personality = container.MakePersonality(list.Count());
             personality->ResolveReferences(container);
             return personality;
         },
         [this](PersonalityData& personality) { personality.WithdrawProblems(Context().Problems()); });
-    // A refused command (delete of the last record, a number past the end) keeps the record.
-    if (next) {
-        current_ = next;
-    } else if (!list.Empty() && (!current_ || *current_ >= list.Count())) {
-        current_ = list.Count() - 1;
+    if (!stepped) {
+        return;
     }
-    BindCurrent();
     SendRecordListChanged(command);
     // Channels keep naming the same personality after one before it went away: their stored
     // numbers are written from their references before everything is resolved again.
@@ -77,8 +69,7 @@ void CViewPersonality::DataChanged(std::uint32_t wParam, const RecordListNotice*
 }
 
 std::optional<RecordPosition> CViewPersonality::Position() const {
-    const int count = static_cast<int>(Context().Container().Personalities().Count());
-    return RecordPosition{current_ ? static_cast<int>(*current_) + 1 : 0, count};
+    return SheetRecordPosition(current_, Context().Container().Personalities().Count());
 }
 
 } // namespace tav::gui

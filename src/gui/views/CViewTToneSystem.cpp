@@ -3,6 +3,7 @@
 #include "core/data/TwoToneSystemData.h"
 #include "gui/app/AppContext.h"
 #include "gui/views/CViewTToneSystemSheet.h"
+#include "gui/views/SheetRecordSteps.h"
 
 namespace tav::gui {
 
@@ -24,9 +25,7 @@ void CViewTToneSystem::OnInitialUpdate() {
 }
 
 void CViewTToneSystem::BindCurrent() {
-    auto& list = Context().Container().TwoToneSystems();
-    sheet_->Bind(current_ ? list.IdAt(*current_) : kNoObject);
-    sheet_->LoadPages();
+    BindSheetRecord(*sheet_, Context().Container().TwoToneSystems(), current_);
 }
 
 void CViewTToneSystem::LoadView() {
@@ -41,24 +40,17 @@ void CViewTToneSystem::NavigateRecord(int recordNumber, NavigateCommand command)
     StoreView();
     CDataContainer& container = Context().Container();
     auto& list = container.TwoToneSystems();
-    if (command == NavigateCommand::Add && list.Count() >= kCapacity) {
-        return;
-    }
-    const std::optional<std::size_t> next = tav::NavigateRecord<TwoToneSystemData>(
-        list, current_, command, recordNumber,
+    const bool stepped = StepSheetRecord<CViewTToneSystemSheet, TwoToneSystemData>(
+        *sheet_, list, current_, kCapacity, recordNumber, command,
         [&container, &list] {
             auto system = container.MakeTwoToneSystem(list.Count());
             system->ResolveReferences(container);
             return system;
         },
         [this](TwoToneSystemData& system) { system.WithdrawProblems(Context().Problems()); });
-    // A refused command (delete of the last record, a number past the end) keeps the record.
-    if (next) {
-        current_ = next;
-    } else if (!list.Empty() && (!current_ || *current_ >= list.Count())) {
-        current_ = list.Count() - 1;
+    if (!stepped) {
+        return;
     }
-    BindCurrent();
     SendRecordListChanged(command);
     container.FixUpReferences();
 }
@@ -71,8 +63,7 @@ void CViewTToneSystem::DataChanged(std::uint32_t wParam, const RecordListNotice*
 }
 
 std::optional<RecordPosition> CViewTToneSystem::Position() const {
-    const int count = static_cast<int>(Context().Container().TwoToneSystems().Count());
-    return RecordPosition{current_ ? static_cast<int>(*current_) + 1 : 0, count};
+    return SheetRecordPosition(current_, Context().Container().TwoToneSystems().Count());
 }
 
 } // namespace tav::gui
