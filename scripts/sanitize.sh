@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the tests with sanitizers and runs them:
-#   - AddressSanitizer + UndefinedBehaviorSanitizer: every test except the desktop program's
-#     (those need Qt, whose libraries are not instrumented; they run in the ordinary build);
+#   - AddressSanitizer + UndefinedBehaviorSanitizer: every test except the desktop program's and
+#     tavctl's PDF output (those need Qt, whose libraries are not instrumented; they run in the
+#     ordinary build);
 #   - ThreadSanitizer: the threaded transfer code, that is the simulator tests and the core's
 #     link tests (tests/sim, tests/core/comm).
 # Usage: scripts/sanitize.sh [build-folder-prefix]   (default build; folders PREFIX-asan, PREFIX-tsan)
@@ -17,7 +18,7 @@ export TSAN_OPTIONS=${TSAN_OPTIONS:-halt_on_error=1:second_deadlock_stack=1}
 
 werror=OFF
 if [ "${CI:-}" = true ]; then werror=ON; fi
-common=(-G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAV_BUILD_GUI=OFF -DTAV_BUILD_BENCH=OFF -DTAV_WERROR=$werror)
+common=(-G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAV_BUILD_GUI=OFF -DTAV_BUILD_PDF=OFF -DTAV_BUILD_BENCH=OFF -DTAV_WERROR=$werror)
 if command -v ccache >/dev/null; then
     # Paths relative to the checkout, so that another clone of the same sources hits the cache.
     export CCACHE_BASEDIR=$root CCACHE_NOHASHDIR=1

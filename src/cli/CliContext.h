@@ -2,7 +2,9 @@
 
 #include "core/app/ProgramHome.h"
 
+#include <functional>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,6 +12,10 @@ namespace tav::cli {
 
 /// Exit statuses of every command (130: stopped by SIGINT or SIGTERM, as a shell reports it).
 enum class ExitCode : int { Success = 0, Failure = 1, Usage = 2, Interrupted = 130 };
+
+/// Turns a report's HTML into the bytes of a PDF file; nothing when it cannot. Empty in a build
+/// without the PDF renderer.
+using PdfRenderer = std::function<std::optional<std::string>(const std::string& html)>;
 
 /// What a command is given: the program home, its arguments and the three standard streams.
 struct CliContext {
@@ -20,6 +26,7 @@ struct CliContext {
     std::istream& in;
     bool inputIsTerminal = false;
     bool errorIsTerminal = false;
+    PdfRenderer pdf{};
 };
 
 } // namespace tav::cli

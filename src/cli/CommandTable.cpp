@@ -31,6 +31,7 @@ const CommandInfo kCommands[] = {
     {"compare", "list the fields that differ between two data files", kCompareUsage, RunCompare},
     {"export-csv", "write the channels of a data file as CSV", kExportCsvUsage, RunExportCsv},
     {"import-csv", "take the channels of a data file from CSV", kImportCsvUsage, RunImportCsv},
+    {"report", "write a configuration report as HTML or PDF", kReportUsage, RunReport},
     {"simulate", "run a simulated radio on a pseudo-terminal", kSimulateUsage, RunSimulate},
     {"read", "read a radio into a data file", kReadUsage, RunRead},
     {"write", "write a data file to a radio", kWriteUsage, RunWrite},
@@ -59,7 +60,7 @@ std::span<const CommandInfo> Commands() {
     return kCommands;
 }
 
-int RunTavctl(int argc, char** argv) {
+int RunTavctl(int argc, char** argv, PdfRenderer pdf) {
     IgnoreFileSizeSignal();
     std::vector<std::string> args(argv + 1, argv + argc);
     std::optional<std::string> home;
@@ -101,7 +102,8 @@ int RunTavctl(int argc, char** argv) {
                                std::cerr,
                                std::cin,
                                ::isatty(0) == 1,
-                               ::isatty(2) == 1};
+                               ::isatty(2) == 1,
+                               std::move(pdf)};
             return static_cast<int>(c.run(context));
         }
     }

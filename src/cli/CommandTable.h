@@ -17,7 +17,8 @@ struct CommandInfo {
 /// Every subcommand, in the order the overview lists them.
 std::span<const CommandInfo> Commands();
 
-/// Runs tavctl with the process's arguments and standard streams; returns the exit status.
-int RunTavctl(int argc, char** argv);
+/// Runs tavctl with the process's arguments and standard streams; returns the exit status. `pdf`
+/// renders reports to PDF when the program was built with it.
+int RunTavctl(int argc, char** argv, PdfRenderer pdf = {});
 
 } // namespace tav::cli

@@ -21,6 +21,9 @@ ExitCode RunImportCsv(CliContext& context);
 extern const char* const kExportCsvUsage;
 extern const char* const kImportCsvUsage;
 
+ExitCode RunReport(CliContext& context);
+extern const char* const kReportUsage;
+
 ExitCode RunSimulate(CliContext& context);
 extern const char* const kSimulateUsage;
 

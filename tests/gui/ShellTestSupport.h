@@ -18,6 +18,7 @@
 #include "support/ScriptedDialogRunner.h"
 #include "support/ScriptedFileChooser.h"
 #include "support/ScriptedPrompts.h"
+#include "support/ScriptedReportDialogs.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
@@ -140,6 +141,7 @@ struct TestContext {
         effects.files = Keep(files);
         effects.radio = Keep(radio);
         effects.dialogs = Keep(dialogs);
+        effects.reports = Keep(reports);
         effects.runner = runner;
         effects.recent = std::make_unique<RecentFileList>(std::make_unique<QSettings>(
             QString::fromStdString((home / "recent.ini").string()), QSettings::IniFormat));
@@ -172,6 +174,7 @@ struct TestContext {
     ScriptedFileChooser* files = nullptr;
     ScriptedRadioDialogs* radio = nullptr;
     ScriptedShellDialogs* dialogs = nullptr;
+    ScriptedReportDialogs* reports = nullptr;
 };
 
 /// Control ids of the test editors.

@@ -438,22 +438,31 @@ void Apply(const std::vector<ChannelPlan>& plans, CDataContainer& container, con
 
 } // namespace
 
-std::string ExportChannelCsv(const CDataContainer& container, const TextLookup& texts) {
-    std::vector<std::string> header{kNumberHeading};
+ChannelListTable ChannelListCells(const CDataContainer& container, const TextLookup& texts) {
+    ChannelListTable table;
+    table.headings.push_back(kNumberHeading);
     for (std::size_t k = 0; k < kColumnCount; ++k) {
-        header.push_back(Heading(texts, k));
+        table.headings.push_back(Heading(texts, k));
     }
-    std::string text = CsvLine(header);
     for (std::size_t position = 0; position < container.Channels().Count(); ++position) {
         const ChannelData& channel = container.Channels().At(position);
         const ChannelRow row = LoadChannelRow(channel, texts);
         const ChannelUi& ui = row.ui;
         const std::uint8_t scanList = channel.ScanListNumber();
-        text += CsvLine({std::to_string(position + 1), FreqCellTextFromBcd(ui.rxFreq), ui.rxType, ui.rxCtcss,
-                         ui.rxCdcss, FreqCellTextFromBcd(ui.txFreq), ui.txType, ui.txCtcss, ui.txCdcss,
-                         ui.spacing, ui.power, std::to_string(channel.PersonalityPosition() + 1),
-                         scanList == 0 ? NoScanListText(texts) : std::to_string(scanList),
-                         texts.ListValueToText(kAutoStartList, row.autoStartScan)});
+        table.rows.push_back({std::to_string(position + 1), FreqCellTextFromBcd(ui.rxFreq), ui.rxType,
+                              ui.rxCtcss, ui.rxCdcss, FreqCellTextFromBcd(ui.txFreq), ui.txType, ui.txCtcss,
+                              ui.txCdcss, ui.spacing, ui.power, std::to_string(channel.PersonalityPosition() + 1),
+                              scanList == 0 ? NoScanListText(texts) : std::to_string(scanList),
+                              texts.ListValueToText(kAutoStartList, row.autoStartScan)});
+    }
+    return table;
+}
+
+std::string ExportChannelCsv(const CDataContainer& container, const TextLookup& texts) {
+    const ChannelListTable table = ChannelListCells(container, texts);
+    std::string text = CsvLine(table.headings);
+    for (const std::vector<std::string>& row : table.rows) {
+        text += CsvLine(row);
     }
     return text;
 }

@@ -24,6 +24,15 @@ struct ChannelImportReport {
     bool applied = false; ///< the document's channels were replaced
 };
 
+/// The channel list as its grid shows it: the column headings (the number column first) and one
+/// row of cell texts per channel.
+struct ChannelListTable {
+    std::vector<std::string> headings;
+    std::vector<std::vector<std::string>> rows;
+};
+
+ChannelListTable ChannelListCells(const CDataContainer& container, const TextLookup& texts);
+
 /// The channel list as CSV: a header row of the channel list's column headings and one row per
 /// channel with the values as the list shows them.
 std::string ExportChannelCsv(const CDataContainer& container, const TextLookup& texts);

@@ -7,6 +7,7 @@
 #include "gui/comm/CommRadioDialogs.h"
 #include "gui/comm/DialogRunner.h"
 #include "gui/controls/DialogHelp.h"
+#include "gui/report/ScreenReportDialogs.h"
 #include "gui/ui/FileChooser.h"
 #include "gui/ui/RadioDialogs.h"
 
@@ -63,6 +64,9 @@ AppContext::AppContext(ProgramHome home, AppEffects effects)
     }
     if (!effects_.dialogs) {
         effects_.dialogs = std::make_unique<DefaultShellDialogs>();
+    }
+    if (!effects_.reports) {
+        effects_.reports = std::make_unique<ScreenReportDialogs>();
     }
     if (!effects_.recent) {
         effects_.recent = std::make_unique<RecentFileList>(RecentFileList::DefaultStore());

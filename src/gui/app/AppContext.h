@@ -8,6 +8,7 @@
 #include "core/util/Result.h"
 #include "gui/app/RecentFileList.h"
 #include "gui/app/ShellDialogs.h"
+#include "gui/report/ReportDialogs.h"
 #include "gui/ui/FileChooser.h"
 #include "gui/ui/RadioDialogs.h"
 #include "gui/ui/UserPrompts.h"
@@ -32,6 +33,8 @@ struct AppEffects {
     std::unique_ptr<RadioDialogs> radio;
     std::unique_ptr<ShellDialogs> dialogs;
     std::unique_ptr<RecentFileList> recent;
+    /// The print-selection, printer, preview and report-file dialogs.
+    std::unique_ptr<ReportDialogs> reports{};
     /// Runs the modal dialogs of the settings and radio commands; must outlive the context.
     DialogRunner* runner = nullptr;
 };
@@ -69,6 +72,7 @@ public:
     RadioDialogs& Radio() { return *effects_.radio; }
     ShellDialogs& Dialogs() { return *effects_.dialogs; }
     RecentFileList& Recent() { return *effects_.recent; }
+    ReportDialogs& Reports() { return *effects_.reports; }
     HelpSystem& Help() { return *help_; }
 
     /// Message text n (group S01); `fallback` when the language file has none.

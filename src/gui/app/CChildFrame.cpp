@@ -1,5 +1,6 @@
 #include "gui/app/CChildFrame.h"
 
+#include "core/report/ReportSelection.h"
 #include "gui/app/AppContext.h"
 #include "gui/app/ShellTexts.h"
 #include "gui/ui/ControlIds.h"
@@ -75,7 +76,9 @@ QWidget* CChildFrame::CreateRecordBar(QWidget* content) {
 }
 
 void CChildFrame::ConnectRecordBar() {
-    BarButton(kPrintButton)->setEnabled(false); // printing is not part of this program
+    // Print reports the editor's part of the configuration; editors outside the report have none.
+    BarButton(kPrintButton)->setEnabled(ReportSelection::ItemOfView(viewId_).has_value());
+    connect(BarButton(kPrintButton), &QPushButton::clicked, this, [this] { emit printRequested(this); });
     connect(BarButton(kCloseButton), &QPushButton::clicked, this, &QWidget::close);
     connect(BarButton(kHelpButton), &QPushButton::clicked, this, [this] {
         if (view_) {

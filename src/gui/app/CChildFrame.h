@@ -65,6 +65,8 @@ public:
 signals:
     /// A navigation button asks the view to move; the main frame carries it out.
     void navigateRequested(tav::gui::CChildFrame* frame, tav::NavigateCommand command);
+    /// The Print button asks for the report of this editor's part.
+    void printRequested(tav::gui::CChildFrame* frame);
     /// The window was closed (it is deleted soon after).
     void closed(tav::gui::CChildFrame* frame);
 

@@ -13,6 +13,7 @@
 #include "gui/app/RecentFileList.h"
 #include "gui/app/ShellDialogs.h"
 #include "gui/app/ShellTexts.h"
+#include "gui/report/ReportCommands.h"
 #include "gui/ui/RadioDialogs.h"
 #include "gui/views/CCustomFormView.h"
 
@@ -225,6 +226,7 @@ CMainFrame::CMainFrame(AppContext& context, QWidget* parent)
     AddProgramCommands();
     AddViewCommands();
     AddWindowCommands();
+    AddReportCommands();
     CreateActions();
     CreateBars();
     RebuildTree();
@@ -467,6 +469,7 @@ void CMainFrame::BuildMenus() {
             }
         }
     }
+    AddReportMenuItems(TopMenu(kFileMenu));
     UpdateRecentFiles();
     // Bar captions follow the language too.
     treeBar_->setWindowTitle(context_.ControlText(ShellTexts::kTreeBarCaption, QStringLiteral("Navigation")));
@@ -668,6 +671,33 @@ void CMainFrame::AddFileCommands() {
     handlers_[kExit] = [this] { close(); };
     handlers_[kAbout] = [this] { context_.Dialogs().About(this, context_); };
     handlers_[kHelpTopics] = [this] { context_.Help().ShowDefault(); };
+}
+
+void CMainFrame::AddReportCommands() {
+    reports_ = std::make_unique<ReportCommands>(context_, context_.Reports(), this, [this] { StoreAllEditors(); });
+    MakeAction(ReportCommands::kPrint, QStringLiteral("&Print..."), QKeySequence::Print);
+    MakeAction(ReportCommands::kPrintPreview, QStringLiteral("Print Pre&view..."));
+    MakeAction(ReportCommands::kExportReport, QStringLiteral("&Export Report..."));
+    handlers_[ReportCommands::kPrint] = [this] { reports_->Print(); };
+    handlers_[ReportCommands::kPrintPreview] = [this] { reports_->PrintPreview(); };
+    handlers_[ReportCommands::kExportReport] = [this] { reports_->ExportReport(); };
+}
+
+void CMainFrame::AddReportMenuItems(QMenu* fileMenu) {
+    // Below Save As, in a group of their own.
+    const QList<QAction*> items = fileMenu->actions();
+    const qsizetype at = items.indexOf(actions_[Commands::kSaveAs]);
+    QAction* before = at >= 0 && at + 1 < items.size() ? items[at + 1] : nullptr;
+    fileMenu->insertSeparator(before);
+    const std::pair<int, const char*> entries[] = {{ReportCommands::kPrint, "&Print..."},
+                                                   {ReportCommands::kPrintPreview, "Print Pre&view..."},
+                                                   {ReportCommands::kExportReport, "&Export Report..."}};
+    for (const auto& [id, fallback] : entries) {
+        QAction* action = actions_[id];
+        action->setText(MenuText(context_.ControlText(id, QString::fromLatin1(fallback))));
+        action->setStatusTip(StatusPrompt(id));
+        fileMenu->insertAction(before, action);
+    }
 }
 
 void CMainFrame::AddProgramCommands() {
@@ -977,6 +1007,11 @@ CChildFrame* CMainFrame::CreateEditorFrame(EditorEntry& entry, const QString& ti
     entry.frame = frame;
     connect(frame, &CChildFrame::navigateRequested, this, &CMainFrame::OnNavigate);
     connect(frame, &CChildFrame::closed, this, &CMainFrame::OnEditorClosed);
+    connect(frame, &CChildFrame::printRequested, this, [this](CChildFrame* printing) {
+        if (const auto item = ReportSelection::ItemOfView(printing->ViewId())) {
+            reports_->PrintPart(*item);
+        }
+    });
     view->RestoreFocus();
     return frame;
 }

@@ -34,6 +34,7 @@ class CViewManager;
 class FileCommands;
 class NavigationTree;
 class ProblemListBar;
+class ReportCommands;
 
 /// Command ids of the main window's menus and tool bar.
 namespace Commands {
@@ -98,6 +99,7 @@ public:
 
     AppContext& Context() const { return context_; }
     FileCommands& Files() const { return *files_; }
+    ReportCommands& Reports() const { return *reports_; }
     ViewRegistry& Views() { return views_; }
 
     /// Carries out a command by id (menus, tool bar and tests come here). False for an unknown id.
@@ -200,6 +202,9 @@ private:
     void AddProgramCommands();
     void AddViewCommands();
     void AddWindowCommands();
+    /// Print…, Print Preview… and Export Report… (the configuration report) and the editors' Print.
+    void AddReportCommands();
+    void AddReportMenuItems(QMenu* fileMenu);
     void RunFactoryCommand(int commandId);
     /// Read and Write run the radio commands, their transfer in the communication dialog.
     RadioCommands MakeRadioCommands();
@@ -218,6 +223,7 @@ private:
 
     AppContext& context_;
     std::unique_ptr<FileCommands> files_;
+    std::unique_ptr<ReportCommands> reports_;
     ViewRegistry views_;
     std::vector<EditorEntry> editors_;
     std::map<int, std::function<void()>> handlers_;

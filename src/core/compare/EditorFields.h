@@ -1,0 +1,25 @@
+#pragma once
+
+#include "core/app/CDataContainer.h"
+#include "core/compare/FieldTable.h"
+
+namespace tav {
+
+// The fields of each editor as the compare and the configuration report name them: the editor's
+// label and the value text as the editor shows it.
+const FieldTable<ChannelUi>& ChannelFields();
+const FieldTable<PersonalityUi>& PersonalityFields();
+const FieldTable<ScanSettingsUi>& ScanSettingsFields();
+const FieldTable<ScanMembersUi>& ScanMemberFields();
+const FieldTable<KeysUi>& KeysFields();
+const FieldTable<MiscUi>& MiscFields();
+const FieldTable<AtisUi>& AtisFields();
+const FieldTable<DosUi>& DosFields();
+const FieldTable<PttIdUi>& PttIdFields();
+const FieldTable<PasswordsUi>& PasswordFields();
+const FieldTable<RadioInfoUi>& RadioInfoFields();
+const FieldTable<AlertToneUi>& AlertToneFields();
+const FieldTable<TwoToneSystemBasicUi>& TwoToneSystemFields();
+const FieldTable<TwoToneCallUi>& TwoToneCallFields();
+
+} // namespace tav
