@@ -10,7 +10,8 @@ using ReportCommand = ToolTest;
 /// Pages of a PDF file: its page objects (the page tree's own "/Type /Pages" not counted).
 std::size_t PdfPages(const std::string& pdf) {
     std::size_t pages = 0;
-    for (std::size_t at = pdf.find("/Type /Page"); at != std::string::npos; at = pdf.find("/Type /Page", at + 1)) {
+    for (std::size_t at = pdf.find("/Type /Page"); at != std::string::npos;
+         at = pdf.find("/Type /Page", at + 1)) {
         pages += pdf.compare(at, 12, "/Type /Pages") != 0 ? 1 : 0;
     }
     return pages;
@@ -22,8 +23,8 @@ TEST_F(ReportCommand, WritesTheReportAsHtmlOrPdf) {
     ASSERT_EQ(html.status, 0) << html.err;
     EXPECT_EQ(html.err, "");
     const std::string page = ReadText(dir / "a.html");
-    for (const char* expected : {"<td>TAV 310</td>", "<td>136.32500</td>", "<td>143.82500</td>", "<h2>Channels</h2>",
-                                 "<h2>Options</h2>"}) {
+    for (const char* expected : {"<td>TAV 310</td>", "<td>136.32500</td>", "<td>143.82500</td>",
+                                 "<h2>Channels</h2>", "<h2>Options</h2>"}) {
         EXPECT_NE(page.find(expected), std::string::npos) << expected;
     }
 
@@ -62,10 +63,10 @@ TEST_F(ReportCommand, RefusesWhatWouldLoseOrMisplaceData) {
         std::vector<std::string> args;
         int status;
     } cases[] = {
-        {{"report", data.string()}, 2},                                                  // no output
-        {{"report", data.string(), "-o", (dir / "a.txt").string()}, 2},                  // unknown kind
+        {{"report", data.string()}, 2},                                 // no output
+        {{"report", data.string(), "-o", (dir / "a.txt").string()}, 2}, // unknown kind
         {{"report", data.string(), "-o", (dir / "b.html").string(), "--sections", "x"}, 2},
-        {{"report", data.string(), "-o", data.string()}, 2},                             // its own input
+        {{"report", data.string(), "-o", data.string()}, 2}, // its own input
         {{"report", (dir / "missing.dat").string(), "-o", (dir / "b.html").string()}, 1},
         {{"report", data.string(), "-o", (dir / "pipe.html").string()}, 1},
         {{"report", data.string(), "-o", (dir / "folder.html").string()}, 1},

@@ -112,7 +112,8 @@ void ReportPrintTest::exportWritesHtmlOrPdfAndNeverTheOpenDataFile() {
         Dialogs().files = {ctx_->Path(name)};
         QVERIFY(Frame().RunCommand(ReportCommands::kExportReport));
         const std::string written = tav::test::ReadText(ctx_->home / name);
-        QVERIFY2(written.rfind(QByteArray(name).endsWith(".pdf") ? "%PDF-" : "<!DOCTYPE html>", 0) == 0, name);
+        QVERIFY2(written.rfind(QByteArray(name).endsWith(".pdf") ? "%PDF-" : "<!DOCTYPE html>", 0) == 0,
+                 name);
     }
     QVERIFY(ctx_->prompts->asked().empty());
 

@@ -20,7 +20,8 @@ public:
     std::vector<QString> previewed;
     int selectionAsks = 0;
 
-    std::optional<ReportSelection> ChooseSelection(QWidget*, const TextLookup&, const ReportSelection&) override {
+    std::optional<ReportSelection> ChooseSelection(QWidget*, const TextLookup&,
+                                                   const ReportSelection&) override {
         ++selectionAsks;
         return Next(selections);
     }

@@ -6,7 +6,7 @@
 namespace tav {
 
 // The fields of each editor as the compare and the configuration report name them: the editor's
-// label and the value text as the editor shows it.
+// label and the value text as the editor shows it. The tables are defined beside the compare.
 const FieldTable<ChannelUi>& ChannelFields();
 const FieldTable<PersonalityUi>& PersonalityFields();
 const FieldTable<ScanSettingsUi>& ScanSettingsFields();

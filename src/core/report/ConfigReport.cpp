@@ -32,7 +32,8 @@ std::string Label(const TextLookup& texts, int id, const std::string& fallback) 
     return FieldLabel(texts, id, fallback);
 }
 
-template <class Ui> std::vector<ReportField> Fields(const TextLookup& texts, const FieldTable<Ui>& table, const Ui& ui) {
+template <class Ui>
+std::vector<ReportField> Fields(const TextLookup& texts, const FieldTable<Ui>& table, const Ui& ui) {
     std::vector<ReportField> fields;
     for (const FieldRow<Ui>& row : table) {
         fields.push_back({Label(texts, row.labelId, row.fallback), row.text(ui)});
@@ -134,15 +135,18 @@ ReportSection PersonalitySection(const CDataContainer& c, const TextLookup& text
 ReportSection TwoToneSystemSection(const CDataContainer& c, const TextLookup& texts) {
     ReportSection section;
     const auto records = LoadAll<TwoToneSystemBasicUi>(
-        c.TwoToneSystems(), [&](const TwoToneSystemData& d, TwoToneSystemBasicUi& ui) { d.LoadBasicUi(ui, texts); });
-    section.table = ByRecord(texts, TwoToneSystemFields(), records, Label(texts, kSystemText, "Two-Tone System"));
+        c.TwoToneSystems(),
+        [&](const TwoToneSystemData& d, TwoToneSystemBasicUi& ui) { d.LoadBasicUi(ui, texts); });
+    section.table =
+        ByRecord(texts, TwoToneSystemFields(), records, Label(texts, kSystemText, "Two-Tone System"));
     return section;
 }
 
 /// Calls one row each: their number, the system they belong to, then the call's fields.
 ReportSection TwoToneCallSection(const CDataContainer& c, const TextLookup& texts) {
     ReportSection section;
-    section.table.headings = {Label(texts, kNumberHeading, "No."), Label(texts, kSystemText, "Two-Tone System")};
+    section.table.headings = {Label(texts, kNumberHeading, "No."),
+                              Label(texts, kSystemText, "Two-Tone System")};
     for (const FieldRow<TwoToneCallUi>& row : TwoToneCallFields()) {
         section.table.headings.push_back(Label(texts, row.labelId, row.fallback));
     }
@@ -150,8 +154,9 @@ ReportSection TwoToneCallSection(const CDataContainer& c, const TextLookup& text
         TwoToneCallUi ui;
         c.TwoToneCalls().At(k).LoadUi(ui, texts, c);
         std::vector<std::string> cells{std::to_string(k + 1),
-                                       ui.system.HasSelection() ? ui.system.texts[static_cast<std::size_t>(ui.system.selected)]
-                                                                : std::string("none")};
+                                       ui.system.HasSelection()
+                                           ? ui.system.texts[static_cast<std::size_t>(ui.system.selected)]
+                                           : std::string("none")};
         for (const FieldRow<TwoToneCallUi>& row : TwoToneCallFields()) {
             cells.push_back(row.text(ui));
         }
@@ -189,7 +194,8 @@ ReportSection AlertToneSection(const CDataContainer& c, const TextLookup& texts)
     return section;
 }
 
-template <class Ui, class Data> std::vector<ReportField> BlockFields(const TextLookup& texts, const FieldTable<Ui>& table, const Data& data) {
+template <class Ui, class Data>
+std::vector<ReportField> BlockFields(const TextLookup& texts, const FieldTable<Ui>& table, const Data& data) {
     Ui ui;
     data.LoadUi(ui, texts);
     return Fields(texts, table, ui);

@@ -3,7 +3,6 @@
 #include "core/report/ReportSelection.h"
 
 #include <filesystem>
-
 #include <string>
 #include <vector>
 

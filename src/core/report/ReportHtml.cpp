@@ -7,7 +7,8 @@ namespace tav {
 namespace {
 
 constexpr const char* kStyle =
-    "body { font-family: 'DejaVu Sans', 'Liberation Sans', Arial, sans-serif; font-size: 9pt; color: #000; }\n"
+    "body { font-family: 'DejaVu Sans', 'Liberation Sans', Arial, sans-serif; font-size: 9pt; color: #000; "
+    "}\n"
     "h1 { font-size: 15pt; margin: 0 0 6pt 0; }\n"
     "h2 { font-size: 11pt; margin: 12pt 0 4pt 0; border-bottom: 1px solid #555; }\n"
     "table { border-collapse: collapse; margin-bottom: 6pt; }\n"
@@ -97,7 +98,10 @@ std::string ReportHtml::Escape(std::string_view text) {
             out += "&#39;";
             break;
         default:
-            out += c;
+            // Control characters (from a file's comment or a radio's text) have no place in HTML.
+            if (static_cast<unsigned char>(c) >= 0x20 || c == '\n' || c == '\r' || c == '\t') {
+                out += c;
+            }
         }
     }
     return out;

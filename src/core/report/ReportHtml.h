@@ -12,7 +12,8 @@ struct ConfigReport;
 class ReportHtml {
 public:
     static std::string Write(const ConfigReport& report);
-    /// `text` with &, <, >, " and ' written as entities.
+    /// `text` with &, <, >, " and ' written as entities and control characters other than line
+    /// breaks and tabs left out.
     static std::string Escape(std::string_view text);
 };
 

@@ -53,7 +53,8 @@ public:
 
 private:
     static std::size_t Index(ReportItem item) { return static_cast<std::size_t>(item); }
-    std::array<bool, kItemCount> chosen_{true, true, true, true, true, true, true, true, true, true, true, true};
+    std::array<bool, kItemCount> chosen_{true, true, true, true, true, true,
+                                         true, true, true, true, true, true};
 };
 
 } // namespace tav

@@ -17,9 +17,10 @@ namespace tav::gui {
 namespace {
 
 QString ExportFilter(const AppContext& context) {
-    const std::string text = ToCore(context.ControlText(
-        ReportCommands::kExportFilterText,
-        QStringLiteral("Report Files (*.pdf *.html)|*.pdf;*.html|PDF Files (*.pdf)|*.pdf|HTML Files (*.html)|*.html||")));
+    const std::string text =
+        ToCore(context.ControlText(ReportCommands::kExportFilterText,
+                                   QStringLiteral("Report Files (*.pdf *.html)|*.pdf;*.html|PDF Files "
+                                                  "(*.pdf)|*.pdf|HTML Files (*.html)|*.html||")));
     QStringList filters;
     for (const FileFilter& filter : ParseFileFilter(text)) {
         filters << FromLanguage(QtNameFilter(filter));
@@ -52,7 +53,8 @@ std::string ReportCommands::Html(const ReportSelection& selection) const {
         storeEditors_();
     }
     const ReportSource source = ReportSource::Describe(context_.Doc().Path(), SystemWallClock());
-    return ReportHtml::Write(ConfigReport::Build(context_.Container(), context_.Language(), source, selection));
+    return ReportHtml::Write(
+        ConfigReport::Build(context_.Container(), context_.Language(), source, selection));
 }
 
 void ReportCommands::Print() {

@@ -29,7 +29,8 @@ public:
     static constexpr int kExportFilterText = 7230;
 
     /// `storeEditors` makes the open editors store what they show before a report is made.
-    ReportCommands(AppContext& context, ReportDialogs& dialogs, QWidget* window, std::function<void()> storeEditors);
+    ReportCommands(AppContext& context, ReportDialogs& dialogs, QWidget* window,
+                   std::function<void()> storeEditors);
 
     void Print();
     void PrintPreview();

@@ -44,9 +44,8 @@ bool ScreenReportDialogs::Print(QWidget* parent, report::ReportDocument& documen
     return true;
 }
 
-std::unique_ptr<QPrintPreviewDialog> ScreenReportDialogs::MakePreview(QWidget* parent,
-                                                                      report::ReportDocument& document,
-                                                                      QPrinter& printer) {
+std::unique_ptr<QPrintPreviewDialog>
+ScreenReportDialogs::MakePreview(QWidget* parent, report::ReportDocument& document, QPrinter& printer) {
     auto preview = std::make_unique<QPrintPreviewDialog>(&printer, parent);
     QObject::connect(preview.get(), &QPrintPreviewDialog::paintRequested, preview.get(),
                      [&document](QPrinter* target) { document.Print(*target); });

@@ -44,8 +44,10 @@ TEST_F(ConfigReportTest, HtmlHoldsEveryChannelTheModelAndTheEscapedComment) {
     ASSERT_GT(container.Channels().Count(), 1u);
     for (std::size_t k = 0; k < container.Channels().Count(); ++k) {
         const ChannelData& channel = container.Channels().At(k);
-        EXPECT_NE(html.find("<td>" + FormatFreq(BcdToFreq(channel.RxFreq())) + "</td>"), std::string::npos) << k;
-        EXPECT_NE(html.find("<td>" + FormatFreq(BcdToFreq(channel.TxFreq())) + "</td>"), std::string::npos) << k;
+        EXPECT_NE(html.find("<td>" + FormatFreq(BcdToFreq(channel.RxFreq())) + "</td>"), std::string::npos)
+            << k;
+        EXPECT_NE(html.find("<td>" + FormatFreq(BcdToFreq(channel.TxFreq())) + "</td>"), std::string::npos)
+            << k;
     }
     EXPECT_NE(html.find("150.02500"), std::string::npos);
     EXPECT_NE(html.find("<td>TAV 310</td>"), std::string::npos);
@@ -141,6 +143,7 @@ TEST(ReportSelectionTest, EditorsPrintTheirOwnPart) {
 
 TEST(ReportHtmlTest, EscapesMarkupCharacters) {
     EXPECT_EQ(ReportHtml::Escape("a<b>&\"c'"), "a&lt;b&gt;&amp;&quot;c&#39;");
+    EXPECT_EQ(ReportHtml::Escape(std::string("x\x1B[2J\0y\tz\n", 10)), "x[2Jy\tz\n");
     EXPECT_EQ(ReportHtml::Escape("\xE4\xB8\xAD 136.325"), "\xE4\xB8\xAD 136.325"); // UTF-8 kept
 }
 
