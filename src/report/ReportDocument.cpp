@@ -7,6 +7,7 @@
 #include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPdfWriter>
+#include <QSizeF>
 #include <QTextDocument>
 
 namespace tav::report {
@@ -26,6 +27,11 @@ QPageLayout ReportDocument::PageLayout() {
 }
 
 void ReportDocument::Print(QPagedPaintDevice& device) {
+    // Laid out on the device's printable area (in the document's 96-per-inch units), so that the
+    // page's own margins are the only ones and 8 points print as 8 points.
+    const QSizeF points = device.pageLayout().paintRect(QPageLayout::Point).size();
+    constexpr qreal kUnitsPerPoint = 96.0 / 72.0;
+    document_->setPageSize(QSizeF(points.width() * kUnitsPerPoint, points.height() * kUnitsPerPoint));
     document_->print(&device);
 }
 

@@ -14,7 +14,7 @@ namespace tav::gui::test {
 class ScriptedReportDialogs : public ReportDialogs {
 public:
     std::deque<std::optional<ReportSelection>> selections;
-    std::deque<std::optional<QString>> files;
+    std::deque<QString> files; ///< an empty name: the file dialog was cancelled
     bool printerAccepts = true;
     std::vector<QString> printed;
     std::vector<QString> previewed;
@@ -23,9 +23,24 @@ public:
     std::optional<ReportSelection> ChooseSelection(QWidget*, const TextLookup&,
                                                    const ReportSelection&) override {
         ++selectionAsks;
-        return Next(selections);
+        if (selections.empty()) {
+            return std::nullopt;
+        }
+        const std::optional<ReportSelection> next = selections.front();
+        selections.pop_front();
+        return next;
     }
-    std::optional<QString> ChooseReportFile(QWidget*, const QString&) override { return Next(files); }
+    std::optional<QString> ChooseReportFile(QWidget*, const QString&) override {
+        if (files.empty() || files.front().isEmpty()) {
+            if (!files.empty()) {
+                files.pop_front();
+            }
+            return std::nullopt;
+        }
+        const QString next = files.front();
+        files.pop_front();
+        return next;
+    }
     bool Print(QWidget*, report::ReportDocument& document) override {
         if (printerAccepts) {
             printed.push_back(document.Document().toPlainText());
@@ -34,16 +49,6 @@ public:
     }
     void Preview(QWidget*, report::ReportDocument& document) override {
         previewed.push_back(document.Document().toPlainText());
-    }
-
-private:
-    template <class T> static std::optional<T> Next(std::deque<std::optional<T>>& queue) {
-        if (queue.empty()) {
-            return std::nullopt;
-        }
-        std::optional<T> next = queue.front();
-        queue.pop_front();
-        return next;
     }
 };
 

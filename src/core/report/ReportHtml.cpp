@@ -15,7 +15,7 @@ constexpr const char* kStyle =
     "th, td { border: 1px solid #999; padding: 2pt 4pt; text-align: left; vertical-align: top; }\n"
     "th { background-color: #e8e8e8; font-weight: bold; }\n"
     "table.fields th { background-color: transparent; font-weight: normal; color: #333; }\n"
-    "table.head td, table.head th { border: none; padding: 1pt 6pt 1pt 0; }\n"
+    "table.head td, table.head th { border: none; padding: 1pt 12pt 1pt 0; }\n"
     "p.none { color: #555; font-style: italic; }\n"
     "@media print { h2 { page-break-after: avoid; } tr { page-break-inside: avoid; } }\n";
 
@@ -111,7 +111,7 @@ std::string ReportHtml::Write(const ConfigReport& report) {
     std::string out = "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>" +
                       Escape(report.title) + "</title>\n<style>\n" + kStyle + "</style>\n</head>\n<body>\n";
     out += "<h1>" + Escape(report.title) + "</h1>\n";
-    FieldTableHtml(out, report.header, "head", " cellspacing=\"0\" cellpadding=\"1\"");
+    FieldTableHtml(out, report.header, "head", " cellspacing=\"0\" cellpadding=\"2\"");
     for (const ReportSection& section : report.sections) {
         SectionHtml(out, section);
     }
