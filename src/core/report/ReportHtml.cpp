@@ -15,7 +15,8 @@ constexpr const char* kStyle =
     "th, td { border: 1px solid #999; padding: 2pt 4pt; text-align: left; vertical-align: top; }\n"
     "th { background-color: #e8e8e8; font-weight: bold; }\n"
     "table.fields th { background-color: transparent; font-weight: normal; color: #333; }\n"
-    "table.head td, table.head th { border: none; padding: 1pt 12pt 1pt 0; }\n"
+    "table.head td, table.head th { border: none; }\n"
+    "th.label { padding-right: 10pt; }\n"
     "p.none { color: #555; font-style: italic; }\n"
     "@media print { h2 { page-break-after: avoid; } tr { page-break-inside: avoid; } }\n";
 
@@ -47,8 +48,8 @@ void FieldTableHtml(std::string& out, const std::vector<ReportField>& fields, co
                     const char* attributes) {
     out += std::string("<table class=\"") + cssClass + "\"" + attributes + ">\n";
     for (const ReportField& field : fields) {
-        out += "<tr><th>" + ReportHtml::Escape(field.label) + "</th><td>" + MultiLine(field.value) +
-               "</td></tr>\n";
+        out += "<tr><th class=\"label\">" + ReportHtml::Escape(field.label) + "</th><td>" +
+               MultiLine(field.value) + "</td></tr>\n";
     }
     out += "</table>\n";
 }

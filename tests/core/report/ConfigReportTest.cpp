@@ -61,8 +61,8 @@ TEST_F(ConfigReportTest, HtmlHoldsEveryChannelTheModelAndTheEscapedComment) {
 TEST_F(ConfigReportTest, PasswordsAreToldAsSetNeverInClear) {
     const std::string html = Html();
     EXPECT_EQ(html.find("73914"), std::string::npos);
-    EXPECT_NE(html.find("<th>Power-On Password</th><td>set</td>"), std::string::npos);
-    EXPECT_NE(html.find("<th>Read Password</th><td>not set</td>"), std::string::npos);
+    EXPECT_NE(html.find(">Power-On Password</th><td>set</td>"), std::string::npos);
+    EXPECT_NE(html.find(">Read Password</th><td>not set</td>"), std::string::npos);
 }
 
 TEST_F(ConfigReportTest, EachPartAloneGivesOnlyItsSectionWithItsLabels) {
