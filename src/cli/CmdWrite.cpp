@@ -56,7 +56,8 @@ std::vector<FleetRadio> FleetRadios(const ArgList& args, const PortTable& ports)
     std::vector<FleetRadio> radios;
     for (const auto& [name, value] : args.GetAll({"--port", "--device"})) {
         if (name == "--port") {
-            radios.push_back({value, RadioTarget{ports.DevicePath(*PortTable::ParsePortNumber(value)), std::nullopt}});
+            radios.push_back(
+                {value, RadioTarget{ports.DevicePath(*PortTable::ParsePortNumber(value)), std::nullopt}});
         } else {
             radios.push_back({value, RadioTarget{value, std::nullopt}});
         }
@@ -119,7 +120,8 @@ private:
             }
         }
         outcome = writer_.Write(radio.target);
-        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         char time[32];
         std::snprintf(time, sizeof time, "%.1f", seconds);
         context_.out << EscapeControls(radio.label) << '\t'
@@ -172,7 +174,8 @@ ExitCode RunWrite(CliContext& context, CliSession& session, Clock& clock) {
         return UsageError(context, "write", error, kWriteUsage);
     }
     if (args.Has("--repeat") && radioCount != 1) {
-        return UsageError(context, "write", "--repeat waits on one port: give one --port or --device", kWriteUsage);
+        return UsageError(context, "write", "--repeat waits on one port: give one --port or --device",
+                          kWriteUsage);
     }
     if (Result opened = session.document().Open(*args.Get("IN"), session.views()); !opened) {
         return session.Fail(context, opened);

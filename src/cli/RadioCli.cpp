@@ -2,8 +2,8 @@
 
 #include "cli/CliSession.h"
 #include "core/comm/LinkMessages.h"
-#include "core/compare/RadioVerify.h"
 #include "core/comm/TransferText.h"
+#include "core/compare/RadioVerify.h"
 #include "core/util/PrintableText.h"
 
 #include <algorithm>
@@ -278,8 +278,8 @@ ExitCode RadioCli::FailVerify(const std::vector<ConfigDifference>& differences) 
     for (const ConfigDifference& difference : differences) {
         context_.err << EscapeControls(difference.LineText()) << '\n';
     }
-    context_.err << "tavctl: " << session_.MessageText(RadioVerify::kDiffersMessage) << " (" << differences.size()
-                 << (differences.size() == 1 ? " difference)\n" : " differences)\n");
+    context_.err << "tavctl: " << session_.MessageText(RadioVerify::kDiffersMessage) << " ("
+                 << differences.size() << (differences.size() == 1 ? " difference)\n" : " differences)\n");
     return ExitCode::Failure;
 }
 

@@ -48,7 +48,8 @@ RadioWriteOutcome RadioWriter::Write(const RadioTarget& target) {
     const RadioCommandUi ui = radio_.Ui();
     RadioCommands commands(session_.settings(), session_.document(), session_.container(), session_.ranges(),
                            session_.views());
-    const Outcome<TransferReport> written = commands.Write(RunOnThisThread(transfer, ui), target, ui.askYesNo);
+    const Outcome<TransferReport> written =
+        commands.Write(RunOnThisThread(transfer, ui), target, ui.askYesNo);
     if (!written) {
         return Failed(session_.Fail(context_, written.result()), TransferStatus::Cancelled, "data refused");
     }

@@ -131,7 +131,8 @@ TEST_F(VerifyCommand, WriteVerifyReadsBackAndFailsWhenTheRadioDoesNotHoldTheData
         EXPECT_EQ(run.code, c.code) << run.err;
         EXPECT_EQ(run.out, "");
         const bool differs = c.code != cli::ExitCode::Success;
-        EXPECT_EQ(run.err.find("The radio does not hold what was written. (1 difference)") != std::string::npos,
+        EXPECT_EQ(run.err.find("The radio does not hold what was written. (1 difference)") !=
+                      std::string::npos,
                   differs)
             << run.err;
         // The whole radio was read back after the write.
@@ -153,11 +154,20 @@ TEST_F(VerifyCommand, FleetWriteWritesEachRadioAndStopsOnlyAtARefusedIdentity) {
         std::vector<bool> writtenTo;
     };
     const std::vector<Case> cases = {
-        {"two radios", {"TAV-V300", "TAV-V300"}, cli::ExitCode::Success,
-         {"written and verified", "written and verified"}, {true, true}},
-        {"a port without a radio", {"", "TAV-V300"}, cli::ExitCode::Failure, {"no radio", "written and verified"},
+        {"two radios",
+         {"TAV-V300", "TAV-V300"},
+         cli::ExitCode::Success,
+         {"written and verified", "written and verified"},
+         {true, true}},
+        {"a port without a radio",
+         {"", "TAV-V300"},
+         cli::ExitCode::Failure,
+         {"no radio", "written and verified"},
          {false, true}},
-        {"another model stops the run", {"TAV-U600", "TAV-V300"}, cli::ExitCode::Failure, {"refused"},
+        {"another model stops the run",
+         {"TAV-U600", "TAV-V300"},
+         cli::ExitCode::Failure,
+         {"refused"},
          {false, false}},
     };
     for (const Case& c : cases) {
@@ -181,7 +191,8 @@ TEST_F(VerifyCommand, FleetWriteWritesEachRadioAndStopsOnlyAtARefusedIdentity) {
         const auto lines = LinesOf(run.out);
         ASSERT_EQ(lines.size(), c.results.size() + 1) << run.out;
         for (std::size_t k = 0; k < c.results.size(); ++k) {
-            const std::string port = c.models[k].empty() ? (work / "no-such-port").string() : radios[k]->DevicePath();
+            const std::string port =
+                c.models[k].empty() ? (work / "no-such-port").string() : radios[k]->DevicePath();
             const std::string serial = c.models[k].empty() ? "-" : "SN-" + std::to_string(k);
             EXPECT_EQ(lines[k].rfind(port + "\t" + serial + "\t" + c.results[k] + "\t", 0), 0u) << lines[k];
         }

@@ -115,7 +115,8 @@ TransferReport RadioCommands::Verify(const TransferRunner& transfer, const Radio
     const TransferReport report = transfer(request, radio);
     RememberPort(report);
     if (report.ok()) {
-        differences = RadioVerify(*container_.Context().texts, request.factoryLevel).Compare(container_, radio);
+        differences =
+            RadioVerify(*container_.Context().texts, request.factoryLevel).Compare(container_, radio);
     }
     return report;
 }

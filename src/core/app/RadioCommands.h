@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/comm/PortTable.h"
-#include "core/compare/ConfigCompare.h"
 #include "core/comm/TransferSession.h"
+#include "core/compare/ConfigCompare.h"
 #include "core/util/Result.h"
 
 #include <functional>

@@ -17,7 +17,7 @@ class TextLookup;
 /// the radio's side, so they never show as differences.
 class RadioVerify {
 public:
-    /// Language texts: the radio does not hold the data; it does; "%d differences" heading a list;
+    /// Language texts: the radio does not hold the data; it does; the count heading a list;
     /// the read-back failed; the log line; the label of the option "Verify after writing".
     static constexpr int kDiffersMessage = 9480;
     static constexpr int kEqualMessage = 9481;

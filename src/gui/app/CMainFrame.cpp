@@ -1,9 +1,9 @@
 #include "gui/app/CMainFrame.h"
 
 #include "core/app/RadioCommands.h"
-#include "core/compare/RadioVerify.h"
 #include "core/app/TreeTemplate.h"
 #include "core/app/ViewTable.h"
+#include "core/compare/RadioVerify.h"
 #include "gui/app/AppContext.h"
 #include "gui/app/CChildFrame.h"
 #include "gui/app/CViewManager.h"
@@ -821,13 +821,14 @@ void CMainFrame::VerifyWrite() {
                                      "holds what was written."));
         return;
     }
-    const QString verdict = context_.Message(differences.empty() ? RadioVerify::kEqualMessage
-                                                                 : RadioVerify::kDiffersMessage);
+    const QString verdict =
+        context_.Message(differences.empty() ? RadioVerify::kEqualMessage : RadioVerify::kDiffersMessage);
     Log(FillIn(context_.Message(RadioVerify::kLogMessage, QStringLiteral("Verified against the radio: %s")),
                {verdict}));
     if (differences.empty()) {
-        context_.Tell(this, RadioVerify::kEqualMessage, {}, PromptIcon::Information,
-                      QStringLiteral("The radio holds what was written: reading it back found no difference."));
+        context_.Tell(
+            this, RadioVerify::kEqualMessage, {}, PromptIcon::Information,
+            QStringLiteral("The radio holds what was written: reading it back found no difference."));
         return;
     }
     QStringList lines;
@@ -840,12 +841,13 @@ void CMainFrame::VerifyWrite() {
     if (differences.size() > static_cast<std::size_t>(kShownLines)) {
         lines << QStringLiteral("...");
     }
-    const QString heading = FillIn(
-        context_.Message(RadioVerify::kListMessage,
-                         QStringLiteral("Reading the radio back found %d differences from what was written:")),
-        {QString::number(differences.size())});
-    context_.Tell(this, RadioVerify::kDiffersMessage, heading + QStringLiteral("\n") + lines.join(QStringLiteral("\n")),
-                  PromptIcon::Warning, QStringLiteral("The radio does not hold what was written."));
+    const QString heading =
+        FillIn(context_.Message(RadioVerify::kListMessage,
+                                QStringLiteral("Differences found by reading the radio back: %d")),
+               {QString::number(differences.size())});
+    context_.Tell(this, RadioVerify::kDiffersMessage,
+                  heading + QStringLiteral("\n") + lines.join(QStringLiteral("\n")), PromptIcon::Warning,
+                  QStringLiteral("The radio does not hold what was written."));
 }
 
 void CMainFrame::MemoryUpdate() {

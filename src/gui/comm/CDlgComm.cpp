@@ -2,6 +2,7 @@
 
 #include "core/comm/Clock.h"
 #include "core/comm/LinkMessages.h"
+#include "core/compare/RadioVerify.h"
 #include "core/lang/CLanguage.h"
 #include "core/lang/MessageFormat.h"
 #include "gui/comm/CDlgNote.h"
@@ -12,8 +13,6 @@
 #include "gui/ui/ControlIds.h"
 #include "gui/ui/Translator.h"
 #include "gui/ui/UserPrompts.h"
-
-#include "core/compare/RadioVerify.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -1,13 +1,12 @@
 #include "gui/comm/CommRadioDialogs.h"
 
 #include "core/app/CSettings.h"
+#include "core/app/UserFiles.h"
 #include "core/comm/FrameTracer.h"
 #include "core/comm/PortList.h"
+#include "core/platform/PrivateProfile.h"
 #include "gui/comm/CDlgComPort.h"
 #include "gui/comm/CDlgComm.h"
-
-#include "core/app/UserFiles.h"
-#include "core/platform/PrivateProfile.h"
 
 #include <cstdlib>
 
@@ -31,7 +30,8 @@ bool CommRadioDialogs::VerifyAfterWrite() const {
 void CommRadioDialogs::StoreVerifyAfterWrite(bool verify) {
     if (const auto file = PrepareUserFile(settings_.Home(), CSettings::kSettingsFileName)) {
         // A failed write only means the next write's dialog shows the option as it was.
-        std::ignore = PrivateProfile::WriteString(*file, CSettings::kSettingSection, kVerifyKey, verify ? "1" : "0");
+        std::ignore =
+            PrivateProfile::WriteString(*file, CSettings::kSettingSection, kVerifyKey, verify ? "1" : "0");
     }
 }
 
@@ -68,7 +68,8 @@ TransferReport CommRadioDialogs::Transfer(QWidget* parent, const TransferRequest
     return dialog.Report();
 }
 
-TransferReport CommRadioDialogs::ReadBack(QWidget* parent, const TransferRequest& request, RadioImage& image) {
+TransferReport CommRadioDialogs::ReadBack(QWidget* parent, const TransferRequest& request,
+                                          RadioImage& image) {
     CommSetup setup{settings_.Language(), prompts_, runner_, clock_, Tracer()};
     setup.readBack = true;
     CDlgComm dialog(request, image, setup, parent);
