@@ -334,6 +334,7 @@ void CommDialogTest::verifyOptionIsRememberedAndTheReadBackStartsAtOnce() {
                 CHECK(comm.VerifyBox()->text().startsWith("Verify after writing"));
                 comm.VerifyBox()->setChecked(!expected);
             }
+            Picture(comm, "comm-write-verify");
             comm.CancelButton()->click();
             return comm.result();
         };
