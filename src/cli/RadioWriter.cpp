@@ -68,8 +68,10 @@ RadioWriteOutcome RadioWriter::Write(const RadioTarget& target) {
         return Failed(radio_.Fail(check), check.status, "written, read-back " + FailureWord(check.status));
     }
     if (!differences.empty()) {
+        const std::size_t count = differences.size();
         return Failed(radio_.FailVerify(differences), TransferStatus::Completed,
-                      "written, verify found " + std::to_string(differences.size()) + " differences");
+                      "written, not verified: " + std::to_string(count) +
+                          (count == 1 ? " difference" : " differences"));
     }
     radio_.Completed(*written);
     return {ExitCode::Success, TransferStatus::Completed, "written and verified"};

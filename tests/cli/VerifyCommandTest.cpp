@@ -148,7 +148,9 @@ TEST_F(VerifyCommand, WriteVerifyReadsBackAndFailsWhenTheRadioDoesNotHoldTheData
 TEST_F(VerifyCommand, FleetWriteWritesEachRadioAndStopsOnlyAtARefusedIdentity) {
     struct Case {
         const char* name;
-        std::vector<std::string> models; ///< one radio per model; "" for a port with no radio
+        /// One radio per model; "" for a port with no radio, "corrupt" for a radio that stores a
+        /// block wrong and has no serial number (erased memory).
+        std::vector<std::string> models;
         cli::ExitCode code;
         std::vector<std::string> results; ///< the summary lines' result column
         std::vector<bool> writtenTo;
@@ -164,6 +166,11 @@ TEST_F(VerifyCommand, FleetWriteWritesEachRadioAndStopsOnlyAtARefusedIdentity) {
          cli::ExitCode::Failure,
          {"no radio", "written and verified"},
          {false, true}},
+        {"a radio that does not hold the data",
+         {"corrupt", "TAV-V300"},
+         cli::ExitCode::Failure,
+         {"written, not verified: 1 difference", "written and verified"},
+         {true, true}},
         {"another model stops the run",
          {"TAV-U600", "TAV-V300"},
          cli::ExitCode::Failure,
@@ -183,6 +190,11 @@ TEST_F(VerifyCommand, FleetWriteWritesEachRadioAndStopsOnlyAtARefusedIdentity) {
             }
             sim::SimulatorConfig config = V300Radio(WithSerial(written, "SN-" + std::to_string(k)));
             config.modelId = c.models[k];
+            if (c.models[k] == "corrupt") {
+                config.modelId = "TAV-V300";
+                std::fill_n(config.memory.begin() + 0x48, 16, 0xFF);
+                config.faults = {sim::Fault{sim::FaultKind::CorruptStore, 0, -1, 0x011Eu, false}};
+            }
             radios.push_back(StartRadio(config));
             args.push_back(radios.back()->DevicePath());
         }
@@ -193,7 +205,8 @@ TEST_F(VerifyCommand, FleetWriteWritesEachRadioAndStopsOnlyAtARefusedIdentity) {
         for (std::size_t k = 0; k < c.results.size(); ++k) {
             const std::string port =
                 c.models[k].empty() ? (work / "no-such-port").string() : radios[k]->DevicePath();
-            const std::string serial = c.models[k].empty() ? "-" : "SN-" + std::to_string(k);
+            const bool none = c.models[k].empty() || c.models[k] == "corrupt";
+            const std::string serial = none ? "-" : "SN-" + std::to_string(k);
             EXPECT_EQ(lines[k].rfind(port + "\t" + serial + "\t" + c.results[k] + "\t", 0), 0u) << lines[k];
         }
         for (std::size_t k = 0; k < c.writtenTo.size(); ++k) {

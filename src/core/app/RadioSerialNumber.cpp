@@ -5,9 +5,23 @@
 #include "core/data/RadioInfoData.h"
 
 #include <array>
+#include <span>
 
 namespace tav {
 namespace {
+
+/// The serial number as text: up to the first NUL or erased (0xFF) byte, anything else that is not
+/// printable ASCII shown as '?'.
+std::string SerialText(std::span<const std::uint8_t> bytes) {
+    std::string text;
+    for (const std::uint8_t b : bytes) {
+        if (b == 0x00 || b == 0xFF) {
+            break;
+        }
+        text += b >= 0x20 && b < 0x7F ? static_cast<char>(b) : '?';
+    }
+    return text;
+}
 
 bool EnterReadMode(RadioLink& link, const TransferQuestions& questions, TransferReport& report) {
     switch (link.SetMode(LinkMode::Read)) {
@@ -56,7 +70,7 @@ TransferReport ReadSerialSteps(RadioLink& link, const TransferRequest& request,
     }
     link.SetMode(LinkMode::End);
     link.Close();
-    serial = FieldText(bytes);
+    serial = SerialText(bytes);
     report.status = TransferStatus::Completed;
     report.messageId = kMsgReadDone;
     return report;

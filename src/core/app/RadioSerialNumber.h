@@ -11,7 +11,8 @@ namespace tav {
 /// the radio information (0x48-0x57); then ends the session and closes the port. Nothing else is
 /// read and nothing is written, so it serves to tell one radio of a fleet from the next.
 ///
-/// The report says how it ended, as a read's does (Completed with `serial` set, NoRadio,
+/// The serial number's text ends at the first NUL or erased (0xFF) byte; other bytes that are not
+/// printable ASCII show as '?'. The report says how it ended, as a read's does (Completed with `serial` set, NoRadio,
 /// IdentifyFailed, PasswordCancelled ...); the identity is not checked against any rules.
 TransferReport ReadSerialNumber(RadioLink& link, const TransferRequest& request,
                                 const TransferQuestions& questions, std::string& serial);
