@@ -24,7 +24,11 @@ int main(int argc, char** argv) {
     // The installed desktop entry and icon carry this name; the desktop ties the window to them.
     const QString desktopId = QStringLiteral("org.tavprogrammer.TavProgrammer");
     QGuiApplication::setDesktopFileName(desktopId);
-    QApplication::setWindowIcon(QIcon::fromTheme(desktopId));
+    QIcon builtIn;
+    for (const int size : {16, 32, 48, 256}) {
+        builtIn.addFile(QStringLiteral(":/icons/tavprog-%1.png").arg(size));
+    }
+    QApplication::setWindowIcon(QIcon::fromTheme(desktopId, builtIn));
     // Numbers are shown and read in the user's own format.
     std::setlocale(LC_ALL, "");
 
