@@ -94,7 +94,7 @@ TEST(ShippedLanguageFile, HoldsTheTextsTheCoreUses) {
     }
     EXPECT_EQ(english.GetMessageText(1211), "dat");
     EXPECT_EQ(english.IsControlDisabled(1076), 0);
-    EXPECT_EQ(english.ListTexts(1039), (std::vector<std::string>{"English"}));
+    EXPECT_EQ(english.ListTexts(1039), (std::vector<std::string>{"English", "简体中文"}));
 }
 
 } // namespace
