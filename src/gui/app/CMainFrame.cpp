@@ -829,6 +829,7 @@ void CMainFrame::ChangeLanguage() {
         return;
     }
     context_.Settings().SelectLanguage(*index);
+    context_.Help().Relabel();
     SetDocumentTitle({});
     RefreshStatusBar();
     tabs_->Sync();
