@@ -3,10 +3,17 @@
 // the shared folder as fall-back, and nothing the frame or an editor shows is left in English.
 #include "ShellTestSupport.h"
 #include "core/platform/PrivateProfile.h"
+#include "gui/app/AboutBox.h"
 #include "gui/app/CChildFrame.h"
 #include "gui/app/CMainFrame.h"
+#include "gui/app/DlgFile.h"
+#include "gui/app/DlgLanguage.h"
+#include "gui/app/DlgModelInfo.h"
 #include "gui/app/HelpSystem.h"
 #include "gui/app/NavigationTree.h"
+#include "gui/comm/CDlgComPort.h"
+#include "gui/comm/CDlgNote.h"
+#include "gui/comm/CDlgPassword.h"
 #include "gui/ui/UserPrompts.h"
 
 #include <QAbstractButton>
@@ -19,9 +26,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QTimer>
 #include <QRegularExpression>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -38,19 +45,22 @@ constexpr int kChannelsItem = 32821;
 
 /// A control text of a language file in the program folder.
 QString FileText(const fs::path& file, int id) {
-    return QString::fromStdString(PrivateProfile::ReadString(file, "Setting", CLanguage::Key("S02", id), {}, 25600));
+    return QString::fromStdString(
+        PrivateProfile::ReadString(file, "Setting", CLanguage::Key("S02", id), {}, 25600));
 }
 
 /// Words that read the same in a Chinese program: units, codes and names of radio signalling.
 bool IsKeptWord(const QString& word) {
-    static const QStringList kept = {"TAV",  "MHz", "kHz", "COM",  "CTCSS", "CDCSS", "VOX", "DTMF",
-                                     "DOS",  "ATIS", "PTT", "BOT", "EOT",  "WAV",   "LCD", "UHF",
-                                     "VHF",  "RSSI", "VCO", "PLL", "LED",  "English", "dat"};
+    static const QStringList kept = {"TAV", "MHz",  "kHz", "COM", "CTCSS", "CDCSS",   "VOX", "DTMF",
+                                     "DOS", "ATIS", "PTT", "BOT", "EOT",   "WAV",     "LCD", "UHF",
+                                     "VHF", "RSSI", "VCO", "PLL", "LED",   "English", "dat"};
     return kept.contains(word);
 }
 
-/// The English words of a text (runs of three or more Latin letters that are not kept words).
-QStringList EnglishWords(const QString& text) {
+/// The English words of a text (runs of three or more Latin letters that are not kept words);
+/// device and file paths are names, not words.
+QStringList EnglishWords(QString text) {
+    text.remove(QRegularExpression(QStringLiteral("/\\S*")));
     QStringList words;
     static const QRegularExpression run(QStringLiteral("[A-Za-z]{3,}"));
     for (auto it = run.globalMatch(text); it.hasNext();) {
@@ -166,7 +176,8 @@ void ChineseFrameTest::languageCommandRelabelsTheFrameAndBack() {
     for (int position = 0; position < tops.size(); ++position) {
         QCOMPARE(tops[position]->text(), FileText(Chinese(), 32790 + position));
     }
-    for (const int id : {Commands::kNew, Commands::kOpen, Commands::kRead, Commands::kLanguage, Commands::kAbout}) {
+    for (const int id :
+         {Commands::kNew, Commands::kOpen, Commands::kRead, Commands::kLanguage, Commands::kAbout}) {
         QCOMPARE(Frame().Action(id)->text(), FileText(Chinese(), id));
     }
     // The Edit menu and the tree are rebuilt from the Chinese texts.
@@ -200,7 +211,8 @@ void ChineseFrameTest::helpPagesComeFromTheLanguagesFolder() {
     for (QAction* action : help.Window()->findChildren<QToolBar*>().front()->actions()) {
         tools << action->text();
     }
-    QCOMPARE(tools, (QStringList{FileText(Chinese(), 9306), FileText(Chinese(), 9307), FileText(Chinese(), 9308)}));
+    QCOMPARE(tools,
+             (QStringList{FileText(Chinese(), 9306), FileText(Chinese(), 9307), FileText(Chinese(), 9308)}));
     // A page the language has not got yet is shown from the shared folder.
     QVERIFY(help.ShowTopic(1037));
     QVERIFY(help.LastShown().endsWith(QStringLiteral("/help/1037.html")));
@@ -254,13 +266,36 @@ void ChineseFrameTest::nothingShownIsLeftInEnglish() {
     for (CChildFrame* frame : Frame().EditorFrames()) {
         check(frame->windowTitle(), ShownTexts(frame));
     }
+    // The dialogs of the settings, the radio link and the files.
+    CSettings& settings = ctx_->context->Settings();
+    const CLanguage& language = settings.Language();
+    const std::vector<PortEntry> ports{{1, "/dev/ttyUSB0", "USB serial", PortError::NotPresent}};
+    std::vector<std::unique_ptr<QWidget>> dialogs;
+    dialogs.push_back(std::make_unique<DlgLanguage>(settings));
+    dialogs.push_back(std::make_unique<DlgModelInfo>(settings));
+    dialogs.push_back(std::make_unique<AboutBox>(**ctx_));
+    dialogs.push_back(std::make_unique<CDlgNote>(1180, language));
+    dialogs.push_back(std::make_unique<CDlgPassword>(CDlgPassword::kInputDialog, 8, language));
+    dialogs.push_back(std::make_unique<CDlgComPort>(ports, 1, language));
+    for (const auto& dialog : dialogs) {
+        check(dialog->windowTitle(), ShownTexts(dialog.get()));
+    }
+    CDlgFile file(CDlgFile::Mode::Open, language, ctx_->Path(""));
+    QStringList fileTexts{file.windowTitle()};
+    for (const auto label : {QFileDialog::LookIn, QFileDialog::FileName, QFileDialog::FileType,
+                             QFileDialog::Accept, QFileDialog::Reject}) {
+        fileTexts << file.labelText(label);
+    }
+    fileTexts << file.nameFilters();
+    check(QStringLiteral("file dialog"), fileTexts);
     QVERIFY2(english.isEmpty(), qPrintable(english.join(QLatin1Char('\n'))));
 }
 
 void ChineseFrameTest::messageBoxButtonsSpeakTheLanguage() {
     SwitchTo(1);
     AppContext& context = **ctx_;
-    QtUserPrompts prompts([&context](int id, const QString& fallback) { return context.ControlText(id, fallback); });
+    QtUserPrompts prompts(
+        [&context](int id, const QString& fallback) { return context.ControlText(id, fallback); });
     QStringList shown;
     QTimer::singleShot(0, [&shown] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());

@@ -88,7 +88,8 @@ void ChineseGlyphs::menuTextsHaveRealGlyphs() {
         }
     }
     QVERIFY2(checked > 10, "the menus hold no Chinese text");
-    QVERIFY2(boxes.isEmpty(), qPrintable(QStringLiteral("drawn without a glyph: ") + boxes.join(QStringLiteral(", "))));
+    QVERIFY2(boxes.isEmpty(),
+             qPrintable(QStringLiteral("drawn without a glyph: ") + boxes.join(QStringLiteral(", "))));
     if (const QByteArray shot = qgetenv("TAV_SCREENSHOT"); !shot.isEmpty()) {
         frame.grab().save(QString::fromLocal8Bit(shot));
     }

@@ -1,5 +1,5 @@
-#include "support/TestSupport.h"
 #include "core/app/CSettings.h"
+#include "core/data/CDataFile.h"
 #include "gui/app/DlgFile.h"
 #include "gui/app/DlgFileChooser.h"
 #include "gui/app/DlgLanguage.h"
@@ -8,8 +8,8 @@
 #include "gui/comm/CDlgPassword.h"
 #include "gui/controls/DialogButtons.h"
 #include "gui/controls/FilterEdit.h"
-#include "core/data/CDataFile.h"
 #include "gui/ui/ControlIds.h"
+#include "support/TestSupport.h"
 
 #include <QCheckBox>
 #include <QComboBox>

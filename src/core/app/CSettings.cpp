@@ -153,8 +153,9 @@ std::string CSettings::HelpFolderFor(std::string_view helpFile) {
     const std::size_t cut = stem.rfind('_');
     const std::string suffix = cut == std::string::npos ? std::string() : stem.substr(cut + 1);
     // Only a plain letter code names a folder: the name must stay inside the program directory.
-    const bool code = !suffix.empty() && suffix.size() <= 8 &&
-                      std::all_of(suffix.begin(), suffix.end(), [](unsigned char c) { return std::isalnum(c); });
+    const bool code =
+        !suffix.empty() && suffix.size() <= 8 &&
+        std::all_of(suffix.begin(), suffix.end(), [](unsigned char c) { return std::isalnum(c); });
     if (!code || AsciiText::EqualsNoCase(suffix, "E")) {
         return kHelpFolder;
     }

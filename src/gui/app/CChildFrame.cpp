@@ -47,8 +47,12 @@ void CChildFrame::TranslateWindowMenu() {
     const struct {
         const char* framework;
         int id;
-    } items[] = {{"&Restore", kCommandRestore},  {"&Move", kMoveText},         {"&Size", kSizeText},
-                 {"Stay on &Top", kStayOnTopText}, {"Mi&nimize", kCommandMinimize}, {"Ma&ximize", kCommandMaximize},
+    } items[] = {{"&Restore", kCommandRestore},
+                 {"&Move", kMoveText},
+                 {"&Size", kSizeText},
+                 {"Stay on &Top", kStayOnTopText},
+                 {"Mi&nimize", kCommandMinimize},
+                 {"Ma&ximize", kCommandMaximize},
                  {"&Close", kCommandClose}};
     for (QAction* action : menu->actions()) {
         for (const auto& item : items) {

@@ -1,9 +1,9 @@
 #include "gui/app/DlgFile.h"
 
 #include "core/app/FileFilterText.h"
-#include "gui/controls/QtText.h"
 #include "core/data/DataFileInfo.h"
 #include "core/lang/CLanguage.h"
+#include "gui/controls/QtText.h"
 #include "gui/ui/Translator.h"
 
 #include <QAbstractItemView>

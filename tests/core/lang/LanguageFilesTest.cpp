@@ -6,10 +6,9 @@
 #include "core/platform/PrivateProfile.h"
 #include "support/TestSupport.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <map>
 #include <regex>
 #include <set>
@@ -103,8 +102,8 @@ TEST(LanguageFiles, ChineseHoldsEveryEnglishKeyInTheSameOrder) {
     EXPECT_EQ(chinese.size(), chineseSet.size()) << "TAV_S.lng holds a key twice";
     if (missing.empty() && extra.empty()) {
         const auto differ = std::mismatch(english.begin(), english.end(), chinese.begin());
-        EXPECT_TRUE(differ.first == english.end())
-            << "TAV_S.lng leaves the English order at " << *differ.second << " (English: " << *differ.first << ")";
+        EXPECT_TRUE(differ.first == english.end()) << "TAV_S.lng leaves the English order at "
+                                                   << *differ.second << " (English: " << *differ.first << ")";
     }
 }
 
@@ -141,7 +140,8 @@ TEST(LanguageFiles, EveryChineseListConvertsTheEnglishValues) {
             EXPECT_EQ(items[k].value, englishItems[k].value) << key << " item " << k;
             const std::string shown = ListText::ValueToText(text, items[k].value);
             EXPECT_FALSE(shown.empty()) << key << " value " << items[k].value;
-            EXPECT_EQ(ListText::TextToValue(text, shown), ListText::TextToValue(englishText, englishItems[k].text))
+            EXPECT_EQ(ListText::TextToValue(text, shown),
+                      ListText::TextToValue(englishText, englishItems[k].text))
                 << key << " item " << k << " '" << shown << "'";
         }
     }
@@ -166,7 +166,8 @@ TEST(LanguageFiles, ChineseTextsKeepPlaceholdersAndAcceleratorsAndAreTranslated)
             EXPECT_NE(text.find(std::string("(&") + Accelerator(englishText) + ")"), std::string::npos)
                 << key << " shows its accelerator as \"(&X)\": " << text;
         }
-        if (!IsList(englishText) && !sameInBoth.contains(key) && std::regex_search(englishText, englishWord)) {
+        if (!IsList(englishText) && !sameInBoth.contains(key) &&
+            std::regex_search(englishText, englishWord)) {
             EXPECT_NE(text, englishText) << key << " is not translated";
         }
     }
