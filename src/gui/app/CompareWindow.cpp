@@ -15,7 +15,7 @@ namespace {
 
 /// Texts of the compare window.
 namespace CompareTexts {
-constexpr int kTitle = 9480; ///< message: "Compare with %s: %d differences"
+constexpr int kTitle = 9530; ///< message: "Compare with %s: %d differences"
 constexpr int kFirstHeading = 9481;
 constexpr int kCopy = 9485;
 constexpr int kClose = 9486;

@@ -18,7 +18,7 @@ namespace {
 
 /// Message texts of the exchange commands.
 namespace ExchangeTexts {
-constexpr int kTheRadio = 9481;
+constexpr int kTheRadio = 9531;
 constexpr int kRowReason = 3780; ///< "Row %d: %s", as the channel list's paste tells it
 constexpr int kExportFailed = 9491;
 constexpr int kSummary = 9492;
