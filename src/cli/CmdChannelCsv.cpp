@@ -7,8 +7,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <ostream>
 
@@ -33,9 +31,6 @@ const char* const kImportCsvUsage =
 
 namespace {
 
-/// A CSV of channels is small; anything far larger is not one.
-constexpr std::size_t kMaxCsvBytes = 4 * 1024 * 1024;
-
 std::optional<std::string> OutputOf(const ArgList& args) {
     const auto output = args.Get("-o") ? args.Get("-o") : args.Get("--output");
     return output && !output->empty() ? output : std::nullopt;
@@ -44,24 +39,6 @@ std::optional<std::string> OutputOf(const ArgList& args) {
 ExitCode Trouble(CliContext& context, const std::string& message) {
     context.err << "tavctl: " << message << '\n';
     return ExitCode::Failure;
-}
-
-std::optional<std::string> ReadCsv(const std::string& name, std::string& error) {
-    std::ifstream in(name, std::ios::binary);
-    if (!in) {
-        error = name + ": " + std::strerror(errno);
-        return std::nullopt;
-    }
-    std::string text;
-    char buffer[65536];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        text.append(buffer, static_cast<std::size_t>(in.gcount()));
-        if (text.size() > kMaxCsvBytes) {
-            error = name + ": too large for a channel list";
-            return std::nullopt;
-        }
-    }
-    return text;
 }
 
 } // namespace
@@ -110,10 +87,9 @@ ExitCode RunImportCsv(CliContext& context) {
     if (Result opened = session.document().Open(input, session.views()); !opened) {
         return session.Fail(context, opened);
     }
-    std::string error;
-    const std::optional<std::string> csv = ReadCsv(*args.Get("IN.csv"), error);
+    const Outcome<std::string> csv = ReadChannelCsvFile(*args.Get("IN.csv"));
     if (!csv) {
-        return Trouble(context, error);
+        return Trouble(context, csv.result().detail());
     }
     CDataContainer& container = session.container();
     const ChannelImportReport report =

@@ -14,6 +14,8 @@ public:
     void QueueSave(std::optional<SaveChoice> choice) { saves_.push_back(std::move(choice)); }
     int OpenCount() const { return openCount_; }
     int SaveCount() const { return saveCount_; }
+    /// The next CSV file dialog's answer (opening and saving alike).
+    void QueueCsv(std::optional<QString> path) { csvs_.push_back(std::move(path)); }
 
     std::optional<QString> ChooseOpen(QWidget*, const QString&) override {
         ++openCount_;
@@ -34,8 +36,18 @@ public:
         return next;
     }
 
+    std::optional<QString> ChooseCsv(QWidget*, bool, const QString&) override {
+        std::optional<QString> next;
+        if (!csvs_.empty()) {
+            next.swap(csvs_.front());
+            csvs_.pop_front();
+        }
+        return next;
+    }
+
 private:
     std::deque<std::optional<QString>> opens_;
+    std::deque<std::optional<QString>> csvs_;
     std::deque<std::optional<SaveChoice>> saves_;
     int openCount_ = 0;
     int saveCount_ = 0;

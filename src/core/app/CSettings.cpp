@@ -6,6 +6,7 @@
 #include "core/platform/PrivateProfile.h"
 
 #include <algorithm>
+#include <cctype>
 #include <clocale>
 #include <string>
 #include <tuple>
@@ -145,6 +146,20 @@ std::string CSettings::SplashFileFor(int languageIndex) {
 
 std::string CSettings::HelpFileFor(int languageIndex, std::string_view programName) {
     return std::string(programName) + (languageIndex == 1 ? "_S" : "_E") + ".chm";
+}
+
+std::string CSettings::HelpFolderFor(std::string_view helpFile) {
+    const std::string stem = std::filesystem::path(helpFile).stem().string();
+    const std::size_t cut = stem.rfind('_');
+    const std::string suffix = cut == std::string::npos ? std::string() : stem.substr(cut + 1);
+    // Only a plain letter code names a folder: the name must stay inside the program directory.
+    const bool code =
+        !suffix.empty() && suffix.size() <= 8 &&
+        std::all_of(suffix.begin(), suffix.end(), [](unsigned char c) { return std::isalnum(c); });
+    if (!code || AsciiText::EqualsNoCase(suffix, "E")) {
+        return kHelpFolder;
+    }
+    return std::string(kHelpFolder) + "_" + suffix;
 }
 
 } // namespace tav

@@ -82,6 +82,9 @@ public:
     const std::string& HelpFile() const { return helpFile_; }
     void SetHelpFile(std::string file) { helpFile_ = std::move(file); }
     std::filesystem::path HelpFilePath() const;
+    /// The folder of this language's help pages in the program directory: "help_S" for a help
+    /// file named "..._S.<ext>", plain "help" for English ("_E") or a name without a suffix.
+    std::string HelpFolder() const { return HelpFolderFor(helpFile_); }
 
     const std::filesystem::path& LanguageFile() const { return language_.LanguageFile(); }
     int LanguageIndex() const { return languageIndex_; }
@@ -114,6 +117,9 @@ public:
     static std::string SplashFileFor(int languageIndex);
     /// Help file named after the program: "_S" for language index 1, "_E" otherwise, extension chm.
     static std::string HelpFileFor(int languageIndex, std::string_view programName);
+    /// The help page folder that belongs to a help file name (see `HelpFolder`).
+    static std::string HelpFolderFor(std::string_view helpFile);
+    static constexpr const char* kHelpFolder = "help";
 
 private:
     /// Steps of SelectLanguage without the write.

@@ -1,7 +1,8 @@
 #include "core/compare/ConfigCompare.h"
 
-#include "core/compare/FieldTable.h"
 #include "core/app/CDataContainer.h"
+#include "core/app/ViewTable.h"
+#include "core/compare/FieldTable.h"
 #include "core/data/FreqCodec.h"
 #include "core/data/ImageMap.h"
 #include "core/data/ToneCodec.h"
@@ -18,6 +19,18 @@ constexpr std::uint32_t kNoScanChannel = ScanMembersUi::kNoSelection;
 
 std::string FreqValue(std::uint32_t bcd) {
     return bcd == kNoFreq ? "none" : FormatFreq(BcdToFreq(bcd));
+}
+
+std::string OnOff(int checked) {
+    return checked != 0 ? "On" : "Off";
+}
+
+/// A drop-down that picks another record: the chosen item's text, "none" for the none item, no
+/// selection or a list the editor leaves disabled.
+std::string ChoiceValue(const TwoToneChoiceList& list) {
+    return !list.enabled || list.SelectedValue() == kNoObject
+               ? std::string("none")
+               : list.texts[static_cast<std::size_t>(list.selected)];
 }
 
 std::string ChannelValue(std::uint32_t position) {
@@ -79,6 +92,8 @@ const FieldTable<PersonalityUi>& PersonalityFields() {
         {2400, "RX Optional Signaling", TextField<&P::rxSignaling>()},
         {2406, "TX Optional Signaling", TextField<&P::txSignaling>()},
         {2412, "Signaling Decode Condition", TextField<&P::decodeCondition>()},
+        {2403, "RX 2-Tone System", [](const P& ui) { return ChoiceValue(ui.rxSystem); }},
+        {2408, "TX 2-Tone System", [](const P& ui) { return ChoiceValue(ui.txSystem); }},
     };
     return table;
 }
@@ -244,6 +259,66 @@ const FieldTable<TwoToneSystemBasicUi>& TwoToneSystemFields() {
     return table;
 }
 
+/// Labels of the two-tone system's advance page.
+namespace AdvanceLabels {
+constexpr int kCallFormat = 5487;
+constexpr int kCallType = 5488;
+constexpr int kAlertTone = 5489;
+constexpr int kFirstDecode = 5491; ///< "Decode 1" to "Decode 4"
+constexpr int kFirstTone = 5515;   ///< "Tone A [Hz]" to "Tone D [Hz]"
+constexpr int kTranspondDelay = 5527;
+constexpr int kRespondMode = 5536;
+} // namespace AdvanceLabels
+
+/// The four decodes' rows: call format, call type, alert tone, transpond and record.
+void AddDecodeRows(FieldTable<TwoToneSystemAdvanceUi>& rows) {
+    using T = TwoToneSystemAdvanceUi;
+    namespace C = TwoToneSystemControls;
+    namespace L = AdvanceLabels;
+    for (std::size_t k = 0; k < T::kDecodes; ++k) {
+        const int group = L::kFirstDecode + static_cast<int>(k);
+        const int offset = static_cast<int>(k);
+        const std::string name = "Decode " + std::to_string(k + 1);
+        rows.push_back(
+            {L::kCallFormat, "Call Format", [k](const T& ui) { return ui.callFormat[k]; }, group, name});
+        rows.push_back({L::kCallType, "Call Type", [k](const T& ui) { return ui.callType[k]; }, group, name});
+        rows.push_back({L::kAlertTone, "Alert Tone",
+                        [k](const T& ui) { return ChoiceValue(ui.alertTone[k]); }, group, name});
+        rows.push_back({C::kFirstTranspond + offset, "Transpond",
+                        [k](const T& ui) { return OnOff(ui.transpond[k]); }, group, name});
+        rows.push_back({C::kFirstRecord + offset, "Record", [k](const T& ui) { return OnOff(ui.record[k]); },
+                        group, name});
+    }
+}
+
+const FieldTable<TwoToneSystemAdvanceUi>& TwoToneAdvanceFields() {
+    using T = TwoToneSystemAdvanceUi;
+    namespace C = TwoToneSystemControls;
+    namespace L = AdvanceLabels;
+    static const FieldTable<T> table = [] {
+        FieldTable<T> rows;
+        AddDecodeRows(rows);
+        for (std::size_t k = 0; k < TwoToneSystemLayout::kToneCount; ++k) {
+            const std::string letter(1, static_cast<char>('A' + k));
+            rows.push_back({L::kFirstTone + static_cast<int>(k), "Tone " + letter + " [Hz]",
+                            [k](const T& ui) { return ui.tone[k]; }});
+        }
+        const FieldTable<T> options = {
+            {L::kTranspondDelay, "Transpond Delay [s]", TextField<&T::transpondDelay>()},
+            {C::kVibrate, "Vibrate", SwitchField<&T::vibrate>()},
+            {C::kLed, "LED", SwitchField<&T::led>()},
+            {C::kClearToTranspond, "Clear to Transpond", SwitchField<&T::clearToTranspond>()},
+            {C::kAlertToneAutoReset, "Alert Tone Auto Reset", SwitchField<&T::alertToneAutoReset>()},
+            {C::kVibrateAutoReset, "Vibrate Auto Reset", SwitchField<&T::vibrateAutoReset>()},
+            {C::kLedAutoReset, "LED Auto Reset", SwitchField<&T::ledAutoReset>()},
+            {L::kRespondMode, "Respond Mode", TextField<&T::respondMode>()},
+        };
+        rows.insert(rows.end(), options.begin(), options.end());
+        return rows;
+    }();
+    return table;
+}
+
 const FieldTable<TwoToneCallUi>& TwoToneCallFields() {
     using T = TwoToneCallUi;
     static const FieldTable<T> table = {
@@ -269,6 +344,12 @@ class DifferenceList {
 public:
     explicit DifferenceList(const TextLookup& texts) : texts_(texts), explained_(kImageSize, false) {}
 
+    /// The editor (and record in it) the differences named next are edited in.
+    void At(int viewId, std::size_t record = 0) {
+        viewId_ = viewId;
+        record_ = record;
+    }
+
     template <class Ui>
     void CompareFields(const FieldTable<Ui>& table, const Ui& a, const Ui& b, const std::string& subject,
                        std::initializer_list<Region> regions) {
@@ -277,12 +358,14 @@ public:
             std::string before = row.text(a);
             std::string after = row.text(b);
             if (before != after) {
-                list_.push_back({ConfigDifference::Kind::Field,
-                                 subject,
-                                 FieldLabel(texts_, row.labelId, row.fallback),
-                                 std::move(before),
-                                 std::move(after),
-                                 {}});
+                Add({ConfigDifference::Kind::Field,
+                     subject,
+                     RowLabel(texts_, row),
+                     std::move(before),
+                     std::move(after),
+                     {},
+                     0,
+                     0});
                 any = true;
             }
         }
@@ -292,14 +375,14 @@ public:
     }
 
     void OneSide(ConfigDifference::Kind kind, const std::string& subject, Region region) {
-        list_.push_back({kind, subject, {}, {}, {}, {}});
+        Add({kind, subject, {}, {}, {}, {}, 0, 0});
         Explain({region});
     }
 
     std::vector<ConfigDifference> Finish(const Image& a, const Image& b) {
         for (const ImageChange& change : CompareImages(a, b)) {
             if (change.address >= explained_.size() || !explained_[change.address]) {
-                list_.push_back({ConfigDifference::Kind::Byte, {}, {}, {}, {}, change});
+                list_.push_back({ConfigDifference::Kind::Byte, {}, {}, {}, {}, change, 0, 0});
             }
         }
         return std::move(list_);
@@ -307,7 +390,7 @@ public:
 
     /// A field whose value texts must not be shown (a password): named as changed.
     void Changed(const std::string& subject, const std::string& field, Region region) {
-        list_.push_back({ConfigDifference::Kind::Field, subject, field, "set", "set (changed)", {}});
+        Add({ConfigDifference::Kind::Field, subject, field, "set", "set (changed)", {}, 0, 0});
         Explain({region});
     }
 
@@ -321,9 +404,17 @@ public:
         }
     }
 
+    void Add(ConfigDifference difference) {
+        difference.viewId = viewId_;
+        difference.record = record_;
+        list_.push_back(std::move(difference));
+    }
+
     const TextLookup& texts_;
     std::vector<bool> explained_;
     std::vector<ConfigDifference> list_;
+    int viewId_ = 0;
+    std::size_t record_ = 0;
 };
 
 std::string Subject(const TextLookup& texts, int textId, const std::string& fallback, std::size_t position) {
@@ -332,13 +423,16 @@ std::string Subject(const TextLookup& texts, int textId, const std::string& fall
 
 /// Records past the shorter list: added when only the second document has them.
 template <class List>
-void CompareCounts(DifferenceList& out, const List& a, const List& b, const std::string& name, Region first) {
+void CompareCounts(DifferenceList& out, int viewId, const List& a, const List& b, const std::string& name,
+                   Region first) {
     const auto subject = [&](std::size_t k) { return name + " " + std::to_string(k + 1); };
     const auto region = [&](std::size_t k) { return Region{first.start + k * first.size, first.size}; };
     for (std::size_t k = b.Count(); k < a.Count(); ++k) {
+        out.At(viewId, k + 1);
         out.OneSide(ConfigDifference::Kind::Removed, subject(k), region(k));
     }
     for (std::size_t k = a.Count(); k < b.Count(); ++k) {
+        out.At(viewId, k + 1);
         out.OneSide(ConfigDifference::Kind::Added, subject(k), region(k));
     }
 }
@@ -375,11 +469,12 @@ void CompareChannels(DifferenceList& out, const CDataContainer& a, const CDataCo
                 (uiB.*tone).clear();
             }
         }
+        out.At(ViewIds::kChannel, k + 1);
         out.CompareFields(ChannelFields(), uiA, uiB,
                           Subject(out.texts(), ChannelData::kChannelText, "Channel", k),
                           {{ImageMap::kChannels + k * ImageMap::kChannelSize, ImageMap::kChannelSize}});
     }
-    CompareCounts(out, a.Channels(), b.Channels(),
+    CompareCounts(out, ViewIds::kChannel, a.Channels(), b.Channels(),
                   FieldLabel(out.texts(), ChannelData::kChannelText, "Channel"),
                   {ImageMap::kChannels, ImageMap::kChannelSize});
 }
@@ -392,12 +487,13 @@ void ComparePersonalities(DifferenceList& out, const CDataContainer& a, const CD
             c.Personalities().At(k).LoadUi(ui, out.texts(), c);
             return ui;
         };
+        out.At(ViewIds::kPersonality, k + 1);
         out.CompareFields(
             PersonalityFields(), load(a), load(b),
             Subject(out.texts(), PersonalityControls::kView, "Personality", k),
             {{ImageMap::kPersonalities + k * ImageMap::kPersonalitySize, ImageMap::kPersonalitySize}});
     }
-    CompareCounts(out, a.Personalities(), b.Personalities(),
+    CompareCounts(out, ViewIds::kPersonality, a.Personalities(), b.Personalities(),
                   FieldLabel(out.texts(), PersonalityControls::kView, "Personality"),
                   {ImageMap::kPersonalities, ImageMap::kPersonalitySize});
 }
@@ -407,6 +503,7 @@ void CompareScanLists(DifferenceList& out, const CDataContainer& a, const CDataC
     for (std::size_t k = 0; k < common; ++k) {
         const std::string subject = Subject(out.texts(), ScanListData::kScanListText, "Scan List", k);
         const Region region{ImageMap::kScanLists + k * ImageMap::kScanListSize, ImageMap::kScanListSize};
+        out.At(ViewIds::kScan, k + 1);
         ScanSettingsUi settingsA;
         ScanSettingsUi settingsB;
         a.ScanLists().At(k).LoadSettings(settingsA, out.texts(), a);
@@ -418,7 +515,7 @@ void CompareScanLists(DifferenceList& out, const CDataContainer& a, const CDataC
         b.ScanLists().At(k).LoadMembers(membersB, out.texts(), b);
         out.CompareFields(ScanMemberFields(), membersA, membersB, subject, {region});
     }
-    CompareCounts(out, a.ScanLists(), b.ScanLists(),
+    CompareCounts(out, ViewIds::kScan, a.ScanLists(), b.ScanLists(),
                   FieldLabel(out.texts(), ScanListData::kScanListText, "Scan List"),
                   {ImageMap::kScanLists, ImageMap::kScanListSize});
 }
@@ -462,30 +559,38 @@ void CompareBlocks(DifferenceList& out, const CDataContainer& a, const CDataCont
     RadioInfoUi infoB;
     a.RadioInfo().LoadUi(infoA, texts, a.Context());
     b.RadioInfo().LoadUi(infoB, texts, b.Context());
+    out.At(ViewIds::kRadio);
     out.CompareFields(RadioInfoFields(), infoA, infoB,
                       FieldLabel(texts, RadioInfoData::kTemplateId, "Radio Information"),
                       {{ImageMap::kRadioInfo, ImageMap::kRadioInfoSize}});
     const auto loadWithTexts = [&texts](const auto& data, auto& ui) { data.LoadUi(ui, texts); };
+    out.At(ViewIds::kKeys);
     CompareBlock<KeysUi>(out, KeysFields(), a.Keys(), b.Keys(), KeysData::kTemplateId, "Programmable Keys",
                          {{ImageMap::kKeys, ImageMap::kKeysSize}}, loadWithTexts);
+    out.At(ViewIds::kMisc);
     CompareBlock<MiscUi>(out, MiscFields(), a.Misc(), b.Misc(), MiscData::kTemplateId, "Miscellaneous",
                          {{ImageMap::kMiscFirst, ImageMap::kMiscFirstSize},
                           {ImageMap::kMiscSecond, ImageMap::kMiscSecondSize}},
                          loadWithTexts);
+    out.At(ViewIds::kPttId);
     CompareBlock<PttIdUi>(out, PttIdFields(), a.PttId(), b.PttId(), PttIdData::kTemplateId, "PTT-ID",
                           {{ImageMap::kPttId, ImageMap::kPttIdSize}}, loadWithTexts);
+    out.At(ViewIds::kDos);
     CompareBlock<DosUi>(out, DosFields(), a.Dos(), b.Dos(), DosData::kTemplateId, "DOS",
                         {{ImageMap::kDos, ImageMap::kDosSize}}, loadWithTexts);
+    out.At(ViewIds::kAtis);
     CompareBlock<AtisUi>(out, AtisFields(), a.Atis(), b.Atis(), AtisData::kTemplateId, "ATIS",
                          {{ImageMap::kAtis, ImageMap::kAtisSize}}, loadWithTexts);
+    out.At(ViewIds::kPassword);
     ComparePasswords(out, a.Passwords(), b.Passwords());
 }
 
 /// Records at the same position of two lists, field by field; `load` fills a record's structure.
 template <class Ui, class List, class Load>
-void CompareRecords(DifferenceList& out, const FieldTable<Ui>& table, const List& a, const List& b,
-                    const std::string& name, Region first, Load load) {
+void CompareRecords(DifferenceList& out, int viewId, const FieldTable<Ui>& table, const List& a,
+                    const List& b, const std::string& name, Region first, Load load) {
     for (std::size_t k = 0; k < std::min(a.Count(), b.Count()); ++k) {
+        out.At(viewId, k + 1);
         Ui uiA;
         Ui uiB;
         load(a.At(k), uiA);
@@ -495,15 +600,35 @@ void CompareRecords(DifferenceList& out, const FieldTable<Ui>& table, const List
     }
 }
 
+/// Both pages of each system: the basic page's timing and the advance page's decodes, tones and
+/// options (its alert tone choices name the alert tones by number).
+void CompareTwoToneSystems(DifferenceList& out, const CDataContainer& a, const CDataContainer& b) {
+    const TextLookup& texts = out.texts();
+    const std::size_t common = std::min(a.TwoToneSystems().Count(), b.TwoToneSystems().Count());
+    for (std::size_t k = 0; k < common; ++k) {
+        const std::string subject = "Two-Tone System " + std::to_string(k + 1);
+        const Region region{ImageMap::kTwoToneSystems + k * ImageMap::kTwoToneSystemSize,
+                            ImageMap::kTwoToneSystemSize};
+        out.At(ViewIds::kTwoToneSystem, k + 1);
+        TwoToneSystemBasicUi basicA;
+        TwoToneSystemBasicUi basicB;
+        a.TwoToneSystems().At(k).LoadBasicUi(basicA, texts);
+        b.TwoToneSystems().At(k).LoadBasicUi(basicB, texts);
+        out.CompareFields(TwoToneSystemFields(), basicA, basicB, subject, {region});
+        TwoToneSystemAdvanceUi advanceA;
+        TwoToneSystemAdvanceUi advanceB;
+        a.TwoToneSystems().At(k).LoadAdvanceUi(advanceA, texts, a);
+        b.TwoToneSystems().At(k).LoadAdvanceUi(advanceB, texts, b);
+        out.CompareFields(TwoToneAdvanceFields(), advanceA, advanceB, subject, {region});
+    }
+}
+
 void CompareSignalLists(DifferenceList& out, const CDataContainer& a, const CDataContainer& b) {
     const TextLookup& texts = out.texts();
-    CompareRecords(out, AlertToneFields(), a.AlertTones(), b.AlertTones(), "Alert Tone",
+    CompareRecords(out, ViewIds::kAlertTone, AlertToneFields(), a.AlertTones(), b.AlertTones(), "Alert Tone",
                    {ImageMap::kAlertTones, ImageMap::kAlertToneSize},
                    [&texts](const AlertToneData& data, AlertToneUi& ui) { data.LoadUi(ui, texts); });
-    CompareRecords(
-        out, TwoToneSystemFields(), a.TwoToneSystems(), b.TwoToneSystems(), "Two-Tone System",
-        {ImageMap::kTwoToneSystems, ImageMap::kTwoToneSystemSize},
-        [&texts](const TwoToneSystemData& data, TwoToneSystemBasicUi& ui) { data.LoadBasicUi(ui, texts); });
+    CompareTwoToneSystems(out, a, b);
     // Calls are chained through their area: a changed call explains the whole area.
     const Region callArea{ImageMap::kTwoToneCalls, ImageMap::kTwoToneCallsEnd + 1 - ImageMap::kTwoToneCalls};
     const auto loadCall = [&texts](const CDataContainer& c) {
@@ -514,15 +639,17 @@ void CompareSignalLists(DifferenceList& out, const CDataContainer& a, const CDat
         TwoToneCallUi uiB;
         loadCall(a)(a.TwoToneCalls().At(k), uiA);
         loadCall(b)(b.TwoToneCalls().At(k), uiB);
+        out.At(ViewIds::kTwoToneCall, k + 1);
         out.CompareFields(TwoToneCallFields(), uiA, uiB, "Two-Tone Call " + std::to_string(k + 1),
                           {callArea});
     }
-    CompareCounts(out, a.AlertTones(), b.AlertTones(), "Alert Tone",
+    CompareCounts(out, ViewIds::kAlertTone, a.AlertTones(), b.AlertTones(), "Alert Tone",
                   {ImageMap::kAlertTones, ImageMap::kAlertToneSize});
-    CompareCounts(out, a.TwoToneSystems(), b.TwoToneSystems(), "Two-Tone System",
+    CompareCounts(out, ViewIds::kTwoToneSystem, a.TwoToneSystems(), b.TwoToneSystems(), "Two-Tone System",
                   {ImageMap::kTwoToneSystems, ImageMap::kTwoToneSystemSize});
     // Calls are chained through their area, so a call added or removed moves the others' bytes.
-    CompareCounts(out, a.TwoToneCalls(), b.TwoToneCalls(), "Two-Tone Call", {ImageMap::kTwoToneCalls, 0});
+    CompareCounts(out, ViewIds::kTwoToneCall, a.TwoToneCalls(), b.TwoToneCalls(), "Two-Tone Call",
+                  {ImageMap::kTwoToneCalls, 0});
     if (a.TwoToneCalls().Count() != b.TwoToneCalls().Count()) {
         out.Explain({callArea});
     }

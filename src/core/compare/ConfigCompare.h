@@ -2,6 +2,7 @@
 
 #include "core/factory/ImageChangeLog.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,10 @@ struct ConfigDifference {
     std::string before;  ///< value text in the first document
     std::string after;   ///< value text in the second document
     ImageChange byte;    ///< for Kind::Byte: a byte that no field explains
+    /// Where the field is edited: the editor's view identifier (0 for a byte no field explains)
+    /// and the 1-based record number in that editor (0 for an editor of a single block).
+    int viewId = 0;
+    std::size_t record = 0;
 
     /// "Channel 3 · RX Frequency (MHz): 400.32500 -> 400.25000", "Channel 5: added",
     /// "$E.0x1A3:0C->C8".

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tav {
@@ -11,15 +12,30 @@ namespace tav {
 /// One field of an editor as the compare names it: the label the editor shows beside it and the
 /// text its transfer structure holds for it.
 template <class Ui> struct FieldRow {
+    FieldRow(int labelId, std::string fallback, std::function<std::string(const Ui&)> text, int groupId = 0,
+             std::string groupFallback = {})
+        : labelId(labelId), fallback(std::move(fallback)), text(std::move(text)), groupId(groupId),
+          groupFallback(std::move(groupFallback)) {}
+
     int labelId = 0;                            ///< control text of the label
     std::string fallback;                       ///< label when the language file has no text
     std::function<std::string(const Ui&)> text; ///< the value as the editor shows it
+    int groupId = 0;                            ///< control text of the field's group (a decode); 0: none
+    std::string groupFallback;                  ///< the group's name when the language file has no text
 };
 
 template <class Ui> using FieldTable = std::vector<FieldRow<Ui>>;
 
 /// A label as the user reads it: the language text without a trailing colon, else the fall-back.
 std::string FieldLabel(const TextLookup& texts, int labelId, const std::string& fallback);
+
+/// A row's label, led by its group's name when it has one ("Decode 2 Call Format").
+template <class Ui> std::string RowLabel(const TextLookup& texts, const FieldRow<Ui>& row) {
+    const std::string label = FieldLabel(texts, row.labelId, row.fallback);
+    return row.groupId == 0 && row.groupFallback.empty()
+               ? label
+               : FieldLabel(texts, row.groupId, row.groupFallback) + " " + label;
+}
 
 /// A text field of a transfer structure.
 template <auto Member> auto TextField() {

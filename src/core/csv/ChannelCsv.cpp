@@ -1,8 +1,8 @@
 #include "core/csv/ChannelCsv.h"
 
+#include "core/app/CDataContainer.h"
 #include "core/compare/FieldTable.h"
 #include "core/csv/CsvTable.h"
-#include "core/app/CDataContainer.h"
 #include "core/data/ChannelListEdit.h"
 #include "core/data/FreqEntryRules.h"
 #include "core/data/ImageMap.h"
@@ -12,8 +12,11 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstring>
+#include <fstream>
 #include <map>
 #include <optional>
 #include <variant>
@@ -39,6 +42,51 @@ enum Column : std::size_t {
     kAutoStart,
     kColumnCount
 };
+
+/// Message texts of the reasons a row is refused; each "%s" takes a value in order.
+namespace RefusalText {
+constexpr int kNotFrequency = 3800;      ///< column, text
+constexpr int kOutsideRange = 3801;      ///< column, frequency, low MHz, high MHz
+constexpr int kOffRaster = 3802;         ///< column, frequency
+constexpr int kNotChoice = 3803;         ///< column, text
+constexpr int kNotTone = 3804;           ///< column, text
+constexpr int kNotCode = 3805;           ///< column, text
+constexpr int kNoPersonality = 3806;     ///< column, text, number of personalities
+constexpr int kNoScanList = 3807;        ///< column, text
+constexpr int kBadPolarity = 3808;       ///< text
+constexpr int kBadToneMode = 3809;       ///< text
+constexpr int kBadOffset = 3810;         ///< frequency text, offset text
+constexpr int kBadDuplex = 3811;         ///< text
+constexpr int kBadMode = 3812;           ///< text
+constexpr int kNoHeader = 3813;          ///< -
+constexpr int kNoFrequencyColumn = 3814; ///< heading
+constexpr int kTooManyChannels = 3789;   ///< - (shared with the channel list's paste)
+} // namespace RefusalText
+
+/// Language text `id` (`english` when the language file lacks it) with its "%s" places filled in
+/// order by `values`, in one pass: a value holding "%s" is never filled in again.
+std::string Say(const TextLookup& texts, int id, const char* english,
+                std::initializer_list<std::string> values) {
+    std::string format = texts.GetMessageText(id);
+    if (format.empty()) {
+        format = english;
+    }
+    std::string text;
+    auto next = values.begin();
+    for (std::size_t k = 0; k < format.size(); ++k) {
+        if (format[k] == '%' && k + 1 < format.size() && format[k + 1] == '%') {
+            text += '%';
+            ++k;
+        } else if (format[k] == '%' && k + 1 < format.size() && format[k + 1] == 's' &&
+                   next != values.end()) {
+            text += *next++;
+            ++k;
+        } else {
+            text += format[k];
+        }
+    }
+    return text;
+}
 
 struct ColumnInfo {
     int heading;
@@ -190,18 +238,21 @@ private:
             return std::nullopt;
         }
         if (!IsDecimal(text)) {
-            return Heading(texts_, column) + " '" + text + "' is not a frequency";
+            return Say(texts_, RefusalText::kNotFrequency, "%s '%s' is not a frequency",
+                       {Heading(texts_, column), text});
         }
         const DataContext& range = container_.Context();
         const std::uint32_t count = ParseFreq(text, ',');
         const std::uint32_t low = MHzToCount(range.rangeLowMHz);
         const std::uint32_t high = MHzToCount(range.rangeHighMHz);
         if (count < low || count > high) {
-            return Heading(texts_, column) + " " + FormatFreq(count) + " is outside " +
-                   std::to_string(range.rangeLowMHz) + "-" + std::to_string(range.rangeHighMHz) + " MHz";
+            return Say(texts_, RefusalText::kOutsideRange, "%s %s is outside %s-%s MHz",
+                       {Heading(texts_, column), FormatFreq(count), std::to_string(range.rangeLowMHz),
+                        std::to_string(range.rangeHighMHz)});
         }
         if (CommitFreqCell(text, false, low, high, ',').count != count) {
-            return Heading(texts_, column) + " " + FormatFreq(count) + " is on no channel raster";
+            return Say(texts_, RefusalText::kOffRaster, "%s %s is on no channel raster",
+                       {Heading(texts_, column), FormatFreq(count)});
         }
         target = FreqToBcd(count);
         return std::nullopt;
@@ -210,7 +261,8 @@ private:
     std::optional<Reason> ListItem(std::size_t column, int list, const std::string& text,
                                    std::string& target) const {
         if (texts_.ListTextToValue(list, text) < 0) {
-            return Heading(texts_, column) + " '" + text + "' is not one of its choices";
+            return Say(texts_, RefusalText::kNotChoice, "%s '%s' is not one of its choices",
+                       {Heading(texts_, column), text});
         }
         target = texts_.ListValueToText(list, texts_.ListTextToValue(list, text));
         return std::nullopt;
@@ -230,7 +282,8 @@ private:
             }
             const long value = std::lround(hertz * 10.0);
             if (value < kCtcssMinValue || value > kCtcssMaxValue) {
-                return Heading(texts_, ctcssColumn) + " '" + text + "' is not a tone of 40.0-300.0 Hz";
+                return Say(texts_, RefusalText::kNotTone, "%s '%s' is not a tone of 40.0-300.0 Hz",
+                           {Heading(texts_, ctcssColumn), text});
             }
             ctcss = FormatTone(static_cast<std::uint16_t>(value));
         } else if (type == kToneCdcss || type == kToneCdcssInverted) {
@@ -238,7 +291,8 @@ private:
             const bool octal = !text.empty() && text.size() <= 3 &&
                                text.find_first_not_of(kCdcssEditAllowedChars) == std::string::npos;
             if (!octal) {
-                return Heading(texts_, cdcssColumn) + " '" + text + "' is not a code of three octal digits";
+                return Say(texts_, RefusalText::kNotCode, "%s '%s' is not a code of three octal digits",
+                           {Heading(texts_, cdcssColumn), text});
             }
             cdcss = std::string(3 - text.size(), '0') + text;
         }
@@ -250,8 +304,8 @@ private:
             const std::size_t count = container_.Personalities().Count();
             const auto number = WholeNumber(*text);
             if (!number || *number < 1 || *number > count) {
-                return Heading(texts_, kPersonality) + " '" + *text + "' names none of the " +
-                       std::to_string(count) + " personalities";
+                return Say(texts_, RefusalText::kNoPersonality, "%s '%s' names none of the %s personalities",
+                           {Heading(texts_, kPersonality), *text, std::to_string(count)});
             }
             plan.personality = static_cast<std::uint32_t>(*number - 1);
         }
@@ -260,7 +314,8 @@ private:
             const auto number = Lower(*text) == Lower(NoScanListText(texts_)) ? std::optional<std::size_t>(0)
                                                                               : WholeNumber(*text);
             if (!number || *number > count) {
-                return Heading(texts_, kScanList) + " '" + *text + "' names no scan list";
+                return Say(texts_, RefusalText::kNoScanList, "%s '%s' names no scan list",
+                           {Heading(texts_, kScanList), *text});
             }
             plan.scanList = static_cast<std::uint32_t>(*number);
         }
@@ -268,7 +323,8 @@ private:
             const int value = texts_.ListTextToValue(kAutoStartList, *text);
             const auto number = WholeNumber(*text);
             if (value < 0 && (!number || *number > 1)) {
-                return Heading(texts_, kAutoStart) + " '" + *text + "' is not one of its choices";
+                return Say(texts_, RefusalText::kNotChoice, "%s '%s' is not one of its choices",
+                           {Heading(texts_, kAutoStart), *text});
             }
             plan.row.autoStartScan = value >= 0 ? value : static_cast<int>(*number);
             plan.hasAutoStart = true;
@@ -313,21 +369,22 @@ std::optional<Reason> CommonLayoutTones(const Header& header, const std::vector<
     } else if (mode == "DTCS") {
         const std::string polarity = header.Cell(row, "DtcsPolarity").value_or("NN");
         if (polarity.size() != 2 || polarity.find_first_not_of("NR") != std::string::npos) {
-            return "DtcsPolarity '" + polarity + "' is not NN, NR, RN or RR";
+            return Say(texts, RefusalText::kBadPolarity, "DtcsPolarity '%s' is not NN, NR, RN or RR",
+                       {polarity});
         }
         cells[kTxType] = typeText(polarity[0] == 'R' ? kToneCdcssInverted : kToneCdcss);
         cells[kRxType] = typeText(polarity[1] == 'R' ? kToneCdcssInverted : kToneCdcss);
         cells[kRxCdcss] = header.Cell(row, "DtcsCode");
         cells[kTxCdcss] = cells[kRxCdcss];
     } else if (!mode.empty()) {
-        return "Tone mode '" + mode + "' is not supported";
+        return Say(texts, RefusalText::kBadToneMode, "Tone mode '%s' is not supported", {mode});
     }
     return std::nullopt;
 }
 
 /// The common layout's frequency, duplex and offset into the list's two frequencies.
 std::optional<Reason> CommonLayoutFrequencies(const Header& header, const std::vector<std::string>& row,
-                                              Cells& cells) {
+                                              const TextLookup& texts, Cells& cells) {
     const std::string rx = header.Cell(row, "Frequency").value_or("");
     const std::string duplex = header.Cell(row, "Duplex").value_or("");
     const std::string offset = header.Cell(row, "Offset").value_or("");
@@ -340,14 +397,15 @@ std::optional<Reason> CommonLayoutFrequencies(const Header& header, const std::v
         cells[kTxFreq] = offset;
     } else if (duplex == "+" || duplex == "-") {
         if (!IsDecimal(rx) || !IsDecimal(offset)) {
-            return "Frequency '" + rx + "' or Offset '" + offset + "' is not a frequency";
+            return Say(texts, RefusalText::kBadOffset, "Frequency '%s' or Offset '%s' is not a frequency",
+                       {rx, offset});
         }
         const std::int64_t shift =
             static_cast<std::int64_t>(ParseFreq(offset, ',')) * (duplex == "+" ? 1 : -1);
         const std::int64_t tx = static_cast<std::int64_t>(ParseFreq(rx, ',')) + shift;
         cells[kTxFreq] = tx > 0 ? FormatFreq(static_cast<std::uint32_t>(tx)) : std::string("0");
     } else {
-        return "Duplex '" + duplex + "' is not +, -, split or off";
+        return Say(texts, RefusalText::kBadDuplex, "Duplex '%s' is not +, -, split or off", {duplex});
     }
     return std::nullopt;
 }
@@ -355,7 +413,7 @@ std::optional<Reason> CommonLayoutFrequencies(const Header& header, const std::v
 std::variant<Cells, Reason> CommonLayoutCells(const Header& header, const std::vector<std::string>& row,
                                               const TextLookup& texts) {
     Cells cells;
-    if (auto reason = CommonLayoutFrequencies(header, row, cells)) {
+    if (auto reason = CommonLayoutFrequencies(header, row, texts, cells)) {
         return *reason;
     }
     if (auto reason = CommonLayoutTones(header, row, texts, cells)) {
@@ -363,7 +421,7 @@ std::variant<Cells, Reason> CommonLayoutCells(const Header& header, const std::v
     }
     if (const auto mode = header.Cell(row, "Mode"); mode && !mode->empty()) {
         if (*mode != "FM" && *mode != "NFM") {
-            return "Mode '" + *mode + "' is not FM or NFM";
+            return Say(texts, RefusalText::kBadMode, "Mode '%s' is not FM or NFM", {*mode});
         }
         // Wide FM is the 25 kHz channel, narrow FM the 12.5 kHz one.
         cells[kSpacing] = texts.ListValueToText(ChannelData::kSpacingList, *mode == "FM" ? 2 : 0);
@@ -467,19 +525,22 @@ std::string ExportChannelCsv(const CDataContainer& container, const TextLookup& 
     return text;
 }
 
-ChannelImportReport ImportChannelCsv(std::string_view text, CDataContainer& container,
-                                     const TextLookup& texts, bool skipBad) {
-    ChannelImportReport report;
+namespace {
+
+/// Checks every row; the rows taken become plans, the others refusals in `report`.
+std::vector<ChannelPlan> PlanImport(std::string_view text, CDataContainer& container, const TextLookup& texts,
+                                    ChannelImportReport& report) {
     const CsvTable table = ParseCsv(text);
     if (table.rows.empty()) {
-        report.refused.push_back({1, "the file holds no header row"});
-        return report;
+        report.refused.push_back({1, Say(texts, RefusalText::kNoHeader, "the file holds no header row", {})});
+        return {};
     }
     const Header header(table.rows.front());
     const bool native = header.Has(Heading(texts, kRxFreq));
     if (!native && !header.Has("Frequency")) {
-        report.refused.push_back({1, "no column named '" + Heading(texts, kRxFreq) + "' or 'Frequency'"});
-        return report;
+        report.refused.push_back({1, Say(texts, RefusalText::kNoFrequencyColumn,
+                                         "no column named '%s' or 'Frequency'", {Heading(texts, kRxFreq)})});
+        return {};
     }
     const RowChecker checker(container, texts);
     std::vector<ChannelPlan> plans;
@@ -492,7 +553,8 @@ ChannelImportReport ImportChannelCsv(std::string_view text, CDataContainer& cont
             continue;
         }
         if (plans.size() == ImageMap::kChannelCapacity) {
-            report.refused.push_back({table.lines[r], "the radio holds at most 16 channels"});
+            report.refused.push_back({table.lines[r], Say(texts, RefusalText::kTooManyChannels,
+                                                          "the radio holds at most 16 channels", {})});
             continue;
         }
         const std::size_t position = plans.size();
@@ -507,12 +569,50 @@ ChannelImportReport ImportChannelCsv(std::string_view text, CDataContainer& cont
         plans.push_back(std::get<ChannelPlan>(std::move(checked)));
     }
     report.taken = plans.size();
+    return plans;
+}
+
+} // namespace
+
+ChannelImportReport CheckChannelCsv(std::string_view text, CDataContainer& container,
+                                    const TextLookup& texts) {
+    ChannelImportReport report;
+    (void)PlanImport(text, container, texts, report);
+    return report;
+}
+
+ChannelImportReport ImportChannelCsv(std::string_view text, CDataContainer& container,
+                                     const TextLookup& texts, bool skipBad) {
+    ChannelImportReport report;
+    const std::vector<ChannelPlan> plans = PlanImport(text, container, texts, report);
     if (plans.empty() || (!report.refused.empty() && !skipBad)) {
         return report;
     }
     Apply(plans, container, texts);
     report.applied = true;
     return report;
+}
+
+Outcome<std::string> ReadChannelCsvFile(const std::filesystem::path& path) {
+    constexpr int kCannotRead = 9490;
+    // A CSV of channels is small; anything far larger is not one.
+    constexpr std::size_t kMaxCsvBytes = 4 * 1024 * 1024;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return Result::Fail(kCannotRead, path.string() + ": " + std::strerror(errno));
+    }
+    std::string text;
+    char buffer[65536];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        text.append(buffer, static_cast<std::size_t>(in.gcount()));
+        if (text.size() > kMaxCsvBytes) {
+            return Result::Fail(kCannotRead, path.string() + ": too large for a channel list");
+        }
+    }
+    if (in.bad()) {
+        return Result::Fail(kCannotRead, path.string() + ": " + std::strerror(errno));
+    }
+    return text;
 }
 
 } // namespace tav

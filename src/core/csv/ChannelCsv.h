@@ -1,6 +1,9 @@
 #pragma once
 
+#include "core/util/Result.h"
+
 #include <cstddef>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,5 +49,14 @@ std::string ExportChannelCsv(const CDataContainer& container, const TextLookup& 
 /// is refused unless `skipBad` is set, or when no row is taken at all.
 ChannelImportReport ImportChannelCsv(std::string_view text, CDataContainer& container,
                                      const TextLookup& texts, bool skipBad);
+
+/// What ImportChannelCsv would take and refuse, by the same checks, without changing the channels
+/// (so that the user can be asked first).
+ChannelImportReport CheckChannelCsv(std::string_view text, CDataContainer& container,
+                                    const TextLookup& texts);
+
+/// Reads a CSV file of channels whole; a file that cannot be read, or is far larger than any
+/// channel list, fails with message 9490 and "<path>: <reason>" as detail.
+Outcome<std::string> ReadChannelCsvFile(const std::filesystem::path& path);
 
 } // namespace tav

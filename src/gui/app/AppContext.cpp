@@ -54,7 +54,8 @@ AppContext::AppContext(ProgramHome home, AppEffects effects)
         effects_.runner = screenRunner_.get();
     }
     if (!effects_.prompts) {
-        effects_.prompts = std::make_unique<QtUserPrompts>();
+        effects_.prompts = std::make_unique<QtUserPrompts>(
+            [this](int id, const QString& fallback) { return ControlText(id, fallback); });
     }
     if (!effects_.files) {
         effects_.files = std::make_unique<DlgFileChooser>(settings_->Language());

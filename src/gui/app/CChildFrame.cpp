@@ -11,6 +11,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -33,7 +34,34 @@ CChildFrame::CChildFrame(AppContext& context, int viewId, CCustomFormView* view,
     setWidget(content);
     ConnectRecordBar();
     KeepFocusAcrossActivation();
+    TranslateWindowMenu();
     SetNavigationState(false, 0);
+}
+
+void CChildFrame::TranslateWindowMenu() {
+    // The window menu of the title bar comes with the framework's own English items; each is
+    // found by that text and given the language's.
+    QMenu* menu = systemMenu();
+    if (!menu) {
+        return;
+    }
+    const struct {
+        const char* framework;
+        int id;
+    } items[] = {{"&Restore", kCommandRestore},
+                 {"&Move", kMoveText},
+                 {"&Size", kSizeText},
+                 {"Stay on &Top", kStayOnTopText},
+                 {"Mi&nimize", kCommandMinimize},
+                 {"Ma&ximize", kCommandMaximize},
+                 {"&Close", kCommandClose}};
+    for (QAction* action : menu->actions()) {
+        for (const auto& item : items) {
+            if (action->text() == QLatin1String(item.framework)) {
+                action->setText(context_.ControlText(item.id, action->text()));
+            }
+        }
+    }
 }
 
 QWidget* CChildFrame::CreateRecordBar(QWidget* content) {

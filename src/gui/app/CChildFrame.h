@@ -38,6 +38,10 @@ public:
     static constexpr int kCommandMinimize = 32900;
     static constexpr int kCommandMaximize = 32902;
     static constexpr int kCommandRestore = 32901;
+    /// Texts of the window menu's other items.
+    static constexpr int kMoveText = 32907;
+    static constexpr int kSizeText = 32908;
+    static constexpr int kStayOnTopText = 32909;
 
     CChildFrame(AppContext& context, int viewId, CCustomFormView* view, QWidget* parent = nullptr);
     ~CChildFrame() override;
@@ -77,6 +81,7 @@ private:
     QWidget* CreateRecordBar(QWidget* content);
     void ConnectRecordBar();
     void KeepFocusAcrossActivation();
+    void TranslateWindowMenu();
     void ApplyButtons();
     QPushButton* MakeButton(int id, const QString& text, QWidget* bar);
 

@@ -7,6 +7,7 @@
 #include "gui/app/AppContext.h"
 #include "gui/app/CChildFrame.h"
 #include "gui/app/CViewManager.h"
+#include "gui/app/ExchangeCommands.h"
 #include "gui/app/FileCommands.h"
 #include "gui/app/HelpSystem.h"
 #include "gui/app/NavigationTree.h"
@@ -193,7 +194,8 @@ void CascadeWindows(QMdiArea* mdi) {
 } // namespace
 
 CMainFrame::CMainFrame(AppContext& context, QWidget* parent)
-    : QMainWindow(parent), context_(context), files_(std::make_unique<FileCommands>(context, *this)) {
+    : QMainWindow(parent), context_(context), files_(std::make_unique<FileCommands>(context, *this)),
+      exchange_(std::make_unique<ExchangeCommands>(context, *this)) {
     setObjectName(QStringLiteral("mainFrame"));
     RegisterStandardViews(views_);
     setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks);
@@ -229,6 +231,7 @@ CMainFrame::CMainFrame(AppContext& context, QWidget* parent)
     AddWindowCommands();
     AddReportCommands();
     CreateActions();
+    AddExchangeCommands();
     CreateBars();
     RebuildTree();
     RebuildMenus();
@@ -249,10 +252,17 @@ CMainFrame::CMainFrame(AppContext& context, QWidget* parent)
 
 CMainFrame::~CMainFrame() {
     // The editors store while the data is still there.
+    std::vector<QPointer<CChildFrame>> frames;
     for (EditorEntry& entry : editors_) {
         if (entry.frame) {
             entry.frame->StoreBeforeClosing();
+            frames.push_back(entry.frame);
         }
+    }
+    // The editor windows go before the lists they report to: the focus leaving an editor while
+    // the main window is torn down must not reach a host whose members are already gone.
+    for (const QPointer<CChildFrame>& frame : frames) {
+        delete frame.data();
     }
 }
 
@@ -470,6 +480,7 @@ void CMainFrame::BuildMenus() {
             }
         }
     }
+    AddExchangeMenu(TopMenu(kFileMenu));
     AddReportMenuItems(TopMenu(kFileMenu));
     UpdateRecentFiles();
     // Bar captions follow the language too.
@@ -685,10 +696,13 @@ void CMainFrame::AddReportCommands() {
 }
 
 void CMainFrame::AddReportMenuItems(QMenu* fileMenu) {
-    // Below Save As, in a group of their own.
+    // In a group of their own above the recent files.
     const QList<QAction*> items = fileMenu->actions();
-    const qsizetype at = items.indexOf(actions_[Commands::kSaveAs]);
-    QAction* before = at >= 0 && at + 1 < items.size() ? items[at + 1] : nullptr;
+    qsizetype at = recentActions_.empty() ? -1 : items.indexOf(recentActions_.front());
+    if (at > 0 && items[at - 1]->isSeparator()) {
+        --at;
+    }
+    QAction* before = at >= 0 ? items[at] : nullptr;
     fileMenu->insertSeparator(before);
     const std::pair<int, const char*> entries[] = {{ReportCommands::kPrint, "&Print..."},
                                                    {ReportCommands::kPrintPreview, "Print Pre&view..."},
@@ -735,6 +749,47 @@ void CMainFrame::AddWindowCommands() {
     };
     handlers_[kCascade] = [this] { CascadeWindows(mdi_); };
     handlers_[kTile] = [this] { mdi_->tileSubWindows(); };
+}
+
+void CMainFrame::AddExchangeCommands() {
+    using namespace Commands;
+    handlers_[kCompareFile] = [this] { exchange_->CompareWithFile(); };
+    handlers_[kCompareRadio] = [this] { exchange_->CompareWithRadio(); };
+    handlers_[kExportChannels] = [this] { exchange_->ExportChannels(); };
+    handlers_[kImportChannels] = [this] { exchange_->ImportChannels(); };
+    for (const int id : {kCompareFile, kCompareRadio, kExportChannels, kImportChannels}) {
+        MakeAction(id, {});
+    }
+}
+
+void CMainFrame::AddExchangeMenu(QMenu* file) {
+    using namespace Commands;
+    if (!file || file->actions().contains(actions_[kExportChannels])) {
+        return;
+    }
+    // After Save As: a separator, the Compare sub-menu, Export and Import Channels.
+    const QList<QAction*> items = file->actions();
+    const qsizetype saveAs = items.indexOf(actions_[kSaveAs]);
+    QAction* before = saveAs >= 0 && saveAs + 1 < items.size() ? items[saveAs + 1] : nullptr;
+    const auto text = [this](int id, const char* fallback) {
+        return MenuText(context_.ControlText(id, QString::fromLatin1(fallback)));
+    };
+    auto* compare = new QMenu(text(kCompareMenu, "&Compare"), file);
+    compare->menuAction()->setData(kCompareMenu);
+    for (const auto& [id, fallback] :
+         {std::pair{kCompareFile, "With Another &File..."}, std::pair{kCompareRadio, "With the &Radio..."}}) {
+        actions_[id]->setText(text(id, fallback));
+        actions_[id]->setStatusTip(StatusPrompt(id));
+        compare->addAction(actions_[id]);
+    }
+    file->insertSeparator(before);
+    file->insertMenu(before, compare);
+    for (const auto& [id, fallback] : {std::pair{kExportChannels, "&Export Channels..."},
+                                       std::pair{kImportChannels, "&Import Channels..."}}) {
+        actions_[id]->setText(text(id, fallback));
+        actions_[id]->setStatusTip(StatusPrompt(id));
+        file->insertAction(before, actions_[id]);
+    }
 }
 
 void CMainFrame::RunFactoryCommand(int commandId) {
@@ -905,6 +960,7 @@ void CMainFrame::ChangeLanguage() {
         return;
     }
     context_.Settings().SelectLanguage(*index);
+    context_.Help().Relabel();
     SetDocumentTitle({});
     RefreshStatusBar();
     tabs_->Sync();

@@ -31,6 +31,7 @@ class AppContext;
 class CChildFrame;
 class CCustomFormView;
 class CViewManager;
+class ExchangeCommands;
 class FileCommands;
 class NavigationTree;
 class ProblemListBar;
@@ -66,6 +67,12 @@ inline constexpr int kCloseAll = 32779;
 inline constexpr int kCloseAllButThis = 32904;
 inline constexpr int kLogView = 32905;
 inline constexpr int kInvalidView = 32906;
+// Compare and the channel list's CSV exchange (File menu)
+inline constexpr int kCompareFile = 32960;
+inline constexpr int kCompareRadio = 32961;
+inline constexpr int kExportChannels = 32962;
+inline constexpr int kImportChannels = 32963;
+inline constexpr int kCompareMenu = 32964; ///< caption of the Compare sub-menu
 } // namespace Commands
 
 /// Status bar panes.
@@ -100,6 +107,7 @@ public:
     AppContext& Context() const { return context_; }
     FileCommands& Files() const { return *files_; }
     ReportCommands& Reports() const { return *reports_; }
+    ExchangeCommands& Exchange() const { return *exchange_; }
     ViewRegistry& Views() { return views_; }
 
     /// Carries out a command by id (menus, tool bar and tests come here). False for an unknown id.
@@ -205,6 +213,9 @@ private:
     /// Print…, Print Preview… and Export Report… (the configuration report) and the editors' Print.
     void AddReportCommands();
     void AddReportMenuItems(QMenu* fileMenu);
+    /// Compare and the CSV exchange: their commands, and their place in the File menu.
+    void AddExchangeCommands();
+    void AddExchangeMenu(QMenu* file);
     void RunFactoryCommand(int commandId);
     /// Read and Write run the radio commands, their transfer in the communication dialog.
     RadioCommands MakeRadioCommands();
@@ -226,6 +237,7 @@ private:
     AppContext& context_;
     std::unique_ptr<FileCommands> files_;
     std::unique_ptr<ReportCommands> reports_;
+    std::unique_ptr<ExchangeCommands> exchange_;
     ViewRegistry views_;
     std::vector<EditorEntry> editors_;
     std::map<int, std::function<void()>> handlers_;

@@ -1,9 +1,9 @@
 #include "gui/app/DlgFile.h"
 
 #include "core/app/FileFilterText.h"
-#include "gui/controls/QtText.h"
 #include "core/data/DataFileInfo.h"
 #include "core/lang/CLanguage.h"
+#include "gui/controls/QtText.h"
 #include "gui/ui/Translator.h"
 
 #include <QAbstractItemView>
@@ -96,6 +96,19 @@ CDlgFile::CDlgFile(Mode mode, const CLanguage& language, const QString& startPat
     }
     BuildPanel();
     TranslateDialog(this, mode == Mode::Open ? kOpenCaption : kSaveCaption, language);
+    const struct {
+        QFileDialog::DialogLabel label;
+        int id;
+    } labels[] = {{QFileDialog::LookIn, kLookInText},
+                  {QFileDialog::FileName, kFileNameText},
+                  {QFileDialog::FileType, kFileTypeText},
+                  {QFileDialog::Accept, mode == Mode::Open ? kOpenButtonText : kSaveButtonText},
+                  {QFileDialog::Reject, kCancelButtonText}};
+    for (const auto& label : labels) {
+        if (const std::string text = language.GetControlText(label.id); !text.empty()) {
+            setLabelText(label.label, ToQt(text));
+        }
+    }
 
     if (!startPath.isEmpty()) {
         const QFileInfo start(startPath);

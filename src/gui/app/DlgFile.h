@@ -39,6 +39,13 @@ public:
     static constexpr int kFilterText = 1212;
     static constexpr int kOpenCaption = 9101;
     static constexpr int kSaveCaption = 9102;
+    /// Texts of the file dialog's own labels and buttons.
+    static constexpr int kLookInText = 9103;
+    static constexpr int kFileNameText = 9104;
+    static constexpr int kFileTypeText = 9105;
+    static constexpr int kSaveButtonText = 9106;
+    static constexpr int kOpenButtonText = 9107;
+    static constexpr int kCancelButtonText = 2;
 
     static const DialogTemplate& PanelTemplate();
 

@@ -16,6 +16,7 @@ public:
     std::optional<QString> ChooseOpen(QWidget* parent, const QString& startPath) override;
     std::optional<SaveChoice> ChooseSave(QWidget* parent, const DataFileHeader& header,
                                          const QString& startPath) override;
+    std::optional<QString> ChooseCsv(QWidget* parent, bool save, const QString& startPath) override;
 
 private:
     const CLanguage& language_;

@@ -23,8 +23,8 @@ HelpSystem* gActive = nullptr;
 
 } // namespace
 
-HelpWindow::HelpWindow(const QString& caption, QWidget* parent) : QWidget(parent, Qt::Window) {
-    setWindowTitle(caption);
+HelpWindow::HelpWindow(const HelpWindowTexts& texts, QWidget* parent) : QWidget(parent, Qt::Window) {
+    setWindowTitle(texts.caption);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -33,9 +33,9 @@ HelpWindow::HelpWindow(const QString& caption, QWidget* parent) : QWidget(parent
     tools->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     browser_ = new QTextBrowser(this);
     browser_->setOpenExternalLinks(true);
-    QAction* back = tools->addAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("Back"));
-    QAction* forward = tools->addAction(style()->standardIcon(QStyle::SP_ArrowForward), tr("Forward"));
-    QAction* home = tools->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), tr("Contents"));
+    QAction* back = tools->addAction(style()->standardIcon(QStyle::SP_ArrowBack), texts.back);
+    QAction* forward = tools->addAction(style()->standardIcon(QStyle::SP_ArrowForward), texts.forward);
+    QAction* home = tools->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), texts.contents);
     back->setEnabled(false);
     forward->setEnabled(false);
     connect(back, &QAction::triggered, browser_, &QTextBrowser::backward);
@@ -74,11 +74,21 @@ HelpSystem* HelpSystem::Active() {
 
 QString HelpSystem::Folder() const {
     return QDir(QString::fromStdString(context_.Settings().Home().dir().string()))
-        .filePath(QString::fromLatin1(kFolder));
+        .filePath(QString::fromStdString(context_.Settings().HelpFolder()));
+}
+
+QString HelpSystem::BaseFolder() const {
+    return QDir(QString::fromStdString(context_.Settings().Home().dir().string()))
+        .filePath(QString::fromLatin1(CSettings::kHelpFolder));
+}
+
+QString HelpSystem::PageFile(const QString& name) const {
+    const QString own = QDir(Folder()).filePath(name);
+    return QFileInfo(own).isFile() ? own : QDir(BaseFolder()).filePath(name);
 }
 
 QString HelpSystem::TopicFile(int contextId) const {
-    return QDir(Folder()).filePath(QStringLiteral("%1.html").arg(contextId));
+    return PageFile(QStringLiteral("%1.html").arg(contextId));
 }
 
 bool HelpSystem::HasTopic(int contextId) const {
@@ -94,7 +104,11 @@ bool HelpSystem::ShowTopic(int contextId) {
 }
 
 void HelpSystem::ShowDefault() {
-    Show(QDir(Folder()).filePath(QString::fromLatin1(kDefaultTopic)));
+    Show(PageFile(QString::fromLatin1(kDefaultTopic)));
+}
+
+void HelpSystem::Relabel() {
+    delete window_.data();
 }
 
 int HelpSystem::ShowFirstOf(std::initializer_list<int> contexts) {
@@ -110,11 +124,14 @@ int HelpSystem::ShowFirstOf(std::initializer_list<int> contexts) {
 void HelpSystem::Show(const QString& file) {
     lastShown_ = file;
     if (!window_) {
-        window_ = new HelpWindow(
-            context_.ControlText(ShellTexts::kHelpWindowCaption, context_.Title() + QStringLiteral(" Help")));
+        window_ = new HelpWindow(HelpWindowTexts{
+            context_.ControlText(ShellTexts::kHelpWindowCaption, context_.Title() + QStringLiteral(" Help")),
+            context_.ControlText(ShellTexts::kHelpBack, QStringLiteral("Back")),
+            context_.ControlText(ShellTexts::kHelpForward, QStringLiteral("Forward")),
+            context_.ControlText(ShellTexts::kHelpContents, QStringLiteral("Contents"))});
         window_->setAttribute(Qt::WA_DeleteOnClose, false);
     }
-    const QString contents = QDir(Folder()).filePath(QString::fromLatin1(kDefaultTopic));
+    const QString contents = PageFile(QString::fromLatin1(kDefaultTopic));
     if (QFileInfo(file).isFile()) {
         window_->ShowPage(file, contents);
     } else {

@@ -22,7 +22,7 @@ public:
     /// Command ids of the File menu's report entries.
     static constexpr int kPrint = 57607;
     static constexpr int kPrintPreview = 57609;
-    static constexpr int kExportReport = 32960;
+    static constexpr int kExportReport = 32970;
     /// Messages: nothing chosen, the report file could not be written.
     static constexpr int kMsgCannotWrite = 7232;
     /// File-type list of the export dialog.

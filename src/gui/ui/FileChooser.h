@@ -24,6 +24,8 @@ public:
     /// `header` is what the save will write: the panel shows its range, model and firmware.
     virtual std::optional<SaveChoice> ChooseSave(QWidget* parent, const DataFileHeader& header,
                                                  const QString& startPath) = 0;
+    /// A CSV file of channels to read (`save` false) or to write (`save` true).
+    virtual std::optional<QString> ChooseCsv(QWidget* parent, bool save, const QString& startPath) = 0;
 };
 
 } // namespace tav::gui

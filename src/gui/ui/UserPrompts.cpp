@@ -1,5 +1,6 @@
 #include "gui/ui/UserPrompts.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 
 namespace tav::gui {
@@ -36,6 +37,21 @@ PromptAnswer QtUserPrompts::Ask(QWidget* parent, const QString& caption, const Q
     case PromptButtons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
+    }
+    if (buttonText_) {
+        const struct {
+            QMessageBox::StandardButton button;
+            int id;
+            const char* fallback;
+        } labels[] = {{QMessageBox::Ok, kOkText, "OK"},
+                      {QMessageBox::Cancel, kCancelText, "Cancel"},
+                      {QMessageBox::Yes, kYesText, "&Yes"},
+                      {QMessageBox::No, kNoText, "&No"}};
+        for (const auto& label : labels) {
+            if (QAbstractButton* button = box.button(label.button)) {
+                button->setText(buttonText_(label.id, QString::fromLatin1(label.fallback)));
+            }
+        }
     }
     switch (box.exec()) {
     case QMessageBox::Ok:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class QWidget;
 
@@ -25,11 +26,24 @@ public:
     }
 };
 
-/// Message boxes on the screen.
+/// Message boxes on the screen, their buttons labelled in the program's language.
 class QtUserPrompts : public UserPrompts {
 public:
+    /// A button's text by its language text number (1 OK, 2 Cancel, 6 Yes, 7 No), with the
+    /// English text to use when the language file has none.
+    using ButtonText = std::function<QString(int id, const QString& fallback)>;
+    static constexpr int kOkText = 1;
+    static constexpr int kCancelText = 2;
+    static constexpr int kYesText = 6;
+    static constexpr int kNoText = 7;
+
+    explicit QtUserPrompts(ButtonText buttonText = {}) : buttonText_(std::move(buttonText)) {}
+
     PromptAnswer Ask(QWidget* parent, const QString& caption, const QString& text, PromptButtons buttons,
                      PromptIcon icon) override;
+
+private:
+    ButtonText buttonText_;
 };
 
 } // namespace tav::gui

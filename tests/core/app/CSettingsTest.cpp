@@ -149,6 +149,17 @@ TEST(CSettings, SplashAndHelpNamesByLanguageIndex) {
     EXPECT_EQ(CSettings::HelpFileFor(0, "tavprog"), "tavprog_E.chm");
     EXPECT_EQ(CSettings::HelpFileFor(1, "tavprog"), "tavprog_S.chm");
     EXPECT_EQ(CSettings::HelpFileFor(2, "tavprog"), "tavprog_E.chm");
+    // The help pages' folder follows the help file's language suffix; anything that is not a
+    // plain letter code stays in the shared folder.
+    const struct {
+        const char* helpFile;
+        const char* folder;
+    } folders[] = {{"TAV_S.html", "help_S"}, {"tavprog_S.chm", "help_S"}, {"TAV_E.html", "help"},
+                   {"TAV_e.html", "help"},   {"TAV.html", "help"},        {"", "help"},
+                   {"TAV_.html", "help"},    {"TAV_../x.html", "help"},   {"TAV_G.html", "help_G"}};
+    for (const auto& c : folders) {
+        EXPECT_EQ(CSettings::HelpFolderFor(c.helpFile), c.folder) << c.helpFile;
+    }
 }
 
 } // namespace

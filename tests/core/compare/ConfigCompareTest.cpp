@@ -1,6 +1,7 @@
 #include "core/compare/ConfigCompare.h"
 
 #include "core/app/CDataContainer.h"
+#include "core/app/ViewTable.h"
 #include "core/data/ImageMap.h"
 #include "core/lang/CLanguage.h"
 #include "support/TestSupport.h"
@@ -169,6 +170,90 @@ TEST_F(ConfigCompareTest, NamesOneChangedFieldOfEachEditor) {
         SetUp();
         Change(c.edit);
         EXPECT_EQ(Lines(a(), b()), std::vector<std::string>{c.line}) << c.name;
+    }
+}
+
+/// A change to the second document after both were given the same starting point.
+struct LocatedCase {
+    const char* name;
+    std::function<void(CDataContainer&)> prepare; ///< applied to both documents
+    std::function<void(CDataContainer&)> edit;    ///< applied to the second one
+    std::string line;
+    int viewId;
+    std::size_t record;
+};
+
+TEST_F(ConfigCompareTest, NamesAdvancePageAndSystemChoiceFieldsWithTheirEditor) {
+    const TextLookup& t = english;
+    const auto advance = [&t](std::size_t system,
+                              const std::function<void(TwoToneSystemAdvanceUi&)>& change) {
+        return [&t, system, change](CDataContainer& c) {
+            TwoToneSystemAdvanceUi ui;
+            c.TwoToneSystems().At(system).LoadAdvanceUi(ui, t, c);
+            change(ui);
+            c.TwoToneSystems().At(system).StoreAdvanceUi(ui, t);
+        };
+    };
+    // Two systems, and the first personality decoding two-tone with the first one.
+    const auto twoSystems = [&t](CDataContainer& c) {
+        c.TwoToneSystems().Append(c.MakeTwoToneSystem(1));
+        PersonalityUi ui;
+        c.Personalities().At(0).LoadUi(ui, t, c);
+        ui.rxSignaling = "2-Tone";
+        c.Personalities().At(0).StoreUi(ui, t);
+        c.Personalities().At(0).LoadUi(ui, t, c);
+        ui.rxSystem.selected = 0;
+        c.Personalities().At(0).StoreUi(ui, t);
+    };
+    const auto nothing = [](CDataContainer&) {};
+    const std::vector<LocatedCase> cases = {
+        {"decode call type", nothing, advance(0, [](auto& ui) { ui.callType[1] = "Silent"; }),
+         "Two-Tone System 1 \u00B7 Decode 2 Call Type: Group Call -> Silent", ViewIds::kTwoToneSystem, 1},
+        {"decode alert tone", nothing, advance(0, [](auto& ui) { ui.alertTone[0].selected = 0; }),
+         "Two-Tone System 1 \u00B7 Decode 1 Alert Tone: Alert #1 -> none", ViewIds::kTwoToneSystem, 1},
+        {"decode transpond", nothing, advance(0, [](auto& ui) { ui.transpond[3] = !ui.transpond[3]; }),
+         "Two-Tone System 1 \u00B7 Decode 4 Transpond: Off -> On", ViewIds::kTwoToneSystem, 1},
+        {"reference tone", nothing, advance(0, [](auto& ui) { ui.tone[2] = "700.0"; }),
+         "Two-Tone System 1 \u00B7 Tone C [Hz]: 609.0 -> 700.0", ViewIds::kTwoToneSystem, 1},
+        {"option box", nothing, advance(0, [](auto& ui) { ui.vibrate = !ui.vibrate; }),
+         "Two-Tone System 1 \u00B7 Vibrate: On -> Off", ViewIds::kTwoToneSystem, 1},
+        {"respond mode", nothing, advance(0, [](auto& ui) { ui.respondMode = "Auto"; }),
+         "Two-Tone System 1 \u00B7 Respond Mode: Manual -> Auto", ViewIds::kTwoToneSystem, 1},
+        {"personality's system", twoSystems,
+         [&t](CDataContainer& c) {
+             PersonalityUi ui;
+             c.Personalities().At(0).LoadUi(ui, t, c);
+             ui.rxSystem.selected = 1;
+             c.Personalities().At(0).StoreUi(ui, t);
+         },
+         "Personality 1 \u00B7 RX 2-Tone System: System #1 -> System #2", ViewIds::kPersonality, 1},
+        {"channel, with its record", nothing,
+         [&t](CDataContainer& c) {
+             ChannelUi ui;
+             c.Channels().At(3).LoadUi(ui, t);
+             ui.power = "Low";
+             c.Channels().At(3).StoreUi(ui, t, c.Context());
+         },
+         "Channel 4 \u00B7 Power Level: High -> Low", ViewIds::kChannel, 4},
+        {"single block", nothing,
+         [&t](CDataContainer& c) {
+             DosUi ui;
+             c.Dos().LoadUi(ui, t);
+             ui.enable = !ui.enable;
+             c.Dos().StoreUi(ui, t);
+         },
+         "DOS \u00B7 DOS ENABLE: Off -> On", ViewIds::kDos, 0},
+    };
+    for (const LocatedCase& c : cases) {
+        SetUp();
+        c.prepare(*first);
+        c.prepare(b());
+        Change(c.edit);
+        const std::vector<ConfigDifference> found = ConfigCompare(english).Compare(a(), b());
+        ASSERT_EQ(found.size(), 1u) << c.name << ": " << (found.empty() ? "" : found.back().LineText());
+        EXPECT_EQ(found[0].LineText(), c.line) << c.name;
+        EXPECT_EQ(found[0].viewId, c.viewId) << c.name;
+        EXPECT_EQ(found[0].record, c.record) << c.name;
     }
 }
 

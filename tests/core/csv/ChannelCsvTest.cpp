@@ -117,6 +117,55 @@ TEST_F(ChannelCsvTest, RefusesRowsWithReasons) {
     }
 }
 
+/// The English texts, with the not-a-frequency reason worded otherwise.
+class RewordedTexts : public TextLookup {
+public:
+    explicit RewordedTexts(const TextLookup& base) : base_(base) {}
+    std::string GetMessageText(int n) const override {
+        return n == 3800 ? "%s: '%s' ist keine Frequenz" : base_.GetMessageText(n);
+    }
+    std::string GetControlText(int n) const override { return base_.GetControlText(n); }
+    std::string ListValueToText(int listId, int value) const override {
+        return base_.ListValueToText(listId, value);
+    }
+    int ListTextToValue(int listId, const std::string& text) const override {
+        return base_.ListTextToValue(listId, text);
+    }
+    int IsControlDisabled(int controlId) const override { return base_.IsControlDisabled(controlId); }
+
+private:
+    const TextLookup& base_;
+};
+
+TEST_F(ChannelCsvTest, ReasonsAreLanguageTextsAndACheckChangesNothing) {
+    const RewordedTexts reworded(english);
+    const auto document = Fresh();
+    document->StoreAll();
+    const auto before = document->image();
+    // A value that looks like a place to fill is shown as it is.
+    const std::string text = std::string(kHeader) + "1,%s,None,,,150.00000,None,,,25 kHz,High,1,None,Off\n" +
+                             "2,150.01250,None,,,,None,,,12.5 kHz,Low,1,None,On\n";
+    const ChannelImportReport checked = CheckChannelCsv(text, *document, reworded);
+    EXPECT_EQ(checked.taken, 1u);
+    ASSERT_EQ(checked.refused.size(), 1u);
+    EXPECT_EQ(checked.refused[0].reason, "RX Frequency (MHz): '%s' ist keine Frequenz");
+    EXPECT_FALSE(checked.applied);
+    document->StoreAll();
+    EXPECT_EQ(document->image(), before);
+}
+
+TEST(ChannelCsvFile, ReadsAFileAndNamesOneThatCannotBeRead) {
+    const test::TempDir dir;
+    test::WriteText(dir / "in.csv", "a,b\n");
+    const Outcome<std::string> read = ReadChannelCsvFile(dir / "in.csv");
+    ASSERT_TRUE(read);
+    EXPECT_EQ(*read, "a,b\n");
+    const Outcome<std::string> missing = ReadChannelCsvFile(dir / "missing.csv");
+    ASSERT_FALSE(missing);
+    EXPECT_EQ(missing.messageId(), 9490);
+    EXPECT_NE(missing.result().detail().find("missing.csv"), std::string::npos);
+}
+
 TEST_F(ChannelCsvTest, SkipBadTakesTheGoodRowsOnly) {
     const auto document = Fresh();
     const std::string text = std::string(kHeader) + "1,abc,None,,,,None,,,25 kHz,High,1,None,Off\n" +

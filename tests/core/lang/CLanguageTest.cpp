@@ -3,6 +3,9 @@
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
+#include <map>
+#include <sstream>
+#include <string>
 
 namespace tav {
 namespace {
@@ -94,7 +97,22 @@ TEST(ShippedLanguageFile, HoldsTheTextsTheCoreUses) {
     }
     EXPECT_EQ(english.GetMessageText(1211), "dat");
     EXPECT_EQ(english.IsControlDisabled(1076), 0);
-    EXPECT_EQ(english.ListTexts(1039), (std::vector<std::string>{"English"}));
+    EXPECT_EQ(english.ListTexts(1039), (std::vector<std::string>{"English", "简体中文"}));
+}
+
+TEST(ShippedLanguageFile, NamesEachTextOnce) {
+    // Two areas adding texts under one number would leave one of them showing the other's words.
+    std::map<std::string, int> seen;
+    std::string section;
+    std::istringstream lines(test::ReadText(test::ResourceDir() / "TAV_E.lng"));
+    for (std::string line; std::getline(lines, line);) {
+        if (line.starts_with("[")) {
+            section = line;
+        } else if (line.starts_with("S") && line.find('=') != std::string::npos) {
+            EXPECT_EQ(++seen[section + line.substr(0, line.find('='))], 1) << line;
+        }
+    }
+    EXPECT_GT(seen.size(), 100u);
 }
 
 } // namespace
