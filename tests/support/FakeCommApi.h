@@ -2,6 +2,7 @@
 
 #include "core/comm/CommApi.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <deque>
 #include <string>

@@ -3,7 +3,9 @@
 #include "core/comm/PortTable.h"
 #include "support/FakeCommApi.h"
 
+#include <array>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace tav {
 namespace {
