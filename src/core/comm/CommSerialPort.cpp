@@ -85,8 +85,8 @@ Result CommSerialPort::DescribeOpenError(const std::string& device, std::uint32_
                                                  "terminal, another programming tool) and try again");
     case CommError::kAccessDisabledByPolicy:
     case CommError::kPrivilegeNotHeld:
-        return Result::Fail(kMsgPortDenied,
-                            "permission denied for " + name + ": ask the administrator for access to the port");
+        return Result::Fail(kMsgPortDenied, "permission denied for " + name +
+                                                ": ask the administrator for access to the port");
     case CommError::kInvalidFunction:
     case CommError::kInvalidHandle:
     case CommError::kNotSupported:

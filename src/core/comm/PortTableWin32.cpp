@@ -1,6 +1,5 @@
-#include "core/comm/PortTable.h"
-
 #include "core/comm/CommSerialPort.h"
+#include "core/comm/PortTable.h"
 
 namespace tav {
 

@@ -1,5 +1,4 @@
 #include "core/comm/Win32CommApi.h"
-
 #include "core/platform/WideText.h"
 
 #include <algorithm>
@@ -30,8 +29,8 @@ bool Win32CommApi::Check(bool ok) {
 bool Win32CommApi::Open(const std::string& device) {
     Close();
     // No sharing: a COM port has one owner; a second open fails with ERROR_ACCESS_DENIED.
-    const HANDLE h = ::CreateFileW(WideText::FromUtf8(device).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE h = ::CreateFileW(WideText::FromUtf8(device).c_str(), GENERIC_READ | GENERIC_WRITE, 0,
+                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (!Check(h != INVALID_HANDLE_VALUE)) {
         return false;
     }

@@ -1,5 +1,4 @@
 #include "core/platform/AtomicFile.h"
-
 #include "core/platform/FileAccess.h"
 #include "core/platform/WideText.h"
 
@@ -65,10 +64,12 @@ bool Replace(const std::filesystem::path& temporary, const std::filesystem::path
     const std::wstring from = WideText::WidePath(temporary);
     const std::wstring to = WideText::WidePath(target);
     if (::GetFileAttributesW(to.c_str()) != INVALID_FILE_ATTRIBUTES &&
-        ::ReplaceFileW(to.c_str(), from.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
+        ::ReplaceFileW(to.c_str(), from.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                       nullptr)) {
         return true;
     }
-    return ::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+    return ::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
+           FALSE;
 }
 
 } // namespace

@@ -1,6 +1,5 @@
-#include "core/platform/FileAccess.h"
-
 #include "core/platform/AsciiText.h"
+#include "core/platform/FileAccess.h"
 #include "core/platform/WideText.h"
 
 #include <algorithm>
@@ -79,8 +78,8 @@ Outcome<std::vector<std::uint8_t>> ReadUpTo(const std::filesystem::path& path, s
         return Refuse(message, path, NotRegularText(kind));
     }
     const Handle file(::CreateFileW(WideText::WidePath(path).c_str(), GENERIC_READ,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file.get() == INVALID_HANDLE_VALUE) {
         return RefuseError(message, path, ::GetLastError());
     }
@@ -167,8 +166,8 @@ Result CheckSaveTarget(const std::filesystem::path& path) {
 bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
     const auto identity = [](const std::filesystem::path& p, BY_HANDLE_FILE_INFORMATION& info) {
         const Handle h(::CreateFileW(WideText::WidePath(p).c_str(), 0,
-                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                     FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                     OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
         return h.get() != INVALID_HANDLE_VALUE && ::GetFileInformationByHandle(h.get(), &info);
     };
     BY_HANDLE_FILE_INFORMATION ia{};

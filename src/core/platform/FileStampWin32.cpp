@@ -1,5 +1,4 @@
 #include "core/platform/FileStamp.h"
-
 #include "core/platform/WideText.h"
 
 #include <windows.h>
@@ -11,8 +10,8 @@ namespace {
 constexpr long long kEpochDifference = 116444736000000000LL;
 
 long long Nanos(const FILETIME& time) {
-    const long long ticks =
-        static_cast<long long>((static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime);
+    const long long ticks = static_cast<long long>(
+        (static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime);
     return (ticks - kEpochDifference) * 100;
 }
 
@@ -56,7 +55,7 @@ FileRead ReadStampedFile(const std::filesystem::path& path, std::size_t limit, s
     if (h == INVALID_HANDLE_VALUE) {
         const DWORD error = ::GetLastError();
         return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? FileRead::Missing
-                                                                               : FileRead::Failed;
+                                                                              : FileRead::Failed;
     }
     BY_HANDLE_FILE_INFORMATION info{};
     bool ok = ::GetFileInformationByHandle(h, &info) != FALSE;

@@ -1,5 +1,4 @@
 #include "core/platform/SystemFolders.h"
-
 #include "core/platform/WideText.h"
 
 #include <string>
@@ -37,8 +36,9 @@ bool IsWritableDir(const std::filesystem::path& dir) {
     }
     // Folder permissions live in access lists: the one sure test is to create a file there.
     const std::filesystem::path probe = dir / L".tav-write-test";
-    const HANDLE h = ::CreateFileW(WideText::WidePath(probe).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                   FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    const HANDLE h =
+        ::CreateFileW(WideText::WidePath(probe).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                      FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
         return false;
     }

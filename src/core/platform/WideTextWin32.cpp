@@ -59,7 +59,8 @@ std::string ErrorText(unsigned long error) {
                                         nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
     std::string text = size > 0 ? ToUtf8(std::wstring_view(buffer, size)) : std::string();
     ::LocalFree(buffer);
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ' || text.back() == '.')) {
+    while (!text.empty() &&
+           (text.back() == '\n' || text.back() == '\r' || text.back() == ' ' || text.back() == '.')) {
         text.pop_back();
     }
     return text.empty() ? "Windows error " + std::to_string(error) : text;

@@ -1,7 +1,7 @@
-#include "core/platform/AtomicFile.h"
 #include "core/platform/FileAccess.h"
-#include "core/platform/FileStamp.h"
 
+#include "core/platform/AtomicFile.h"
+#include "core/platform/FileStamp.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,6 @@
 #include "core/platform/AtomicFile.h"
 #include "core/platform/FileAccess.h"
 #include "core/platform/SystemFolders.h"
-
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
