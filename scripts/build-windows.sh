@@ -41,6 +41,10 @@ if [ ! -f "$gtest/prefix/lib/cmake/GTest/GTestConfig.cmake" ]; then
 fi
 
 # --- tavctl.exe, core_tests.exe, cli_tests.exe ----------------------------------------------------
+# Wine runs tavctl.exe during the build (the default data files) and the tests afterwards, always in
+# a Wine folder of its own, without Mono and Gecko and without debug chatter.
+export WINEPREFIX=$build/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wineboot --init >/dev/null 2>&1 || true
 # -O2 as the Linux build: GCC 12's -O3 inlining makes false array-bounds reports in the tests.
 cmake -S "$root" -B "$build/tav" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
@@ -48,9 +52,7 @@ cmake -S "$root" -B "$build/tav" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -D
     -DGTest_DIR="$gtest/prefix/lib/cmake/GTest" "${launcher[@]}"
 cmake --build "$build/tav" -j "$(nproc)"
 
-# --- the tests under Wine, in a Wine folder of their own ------------------------------------------
-export WINEPREFIX=$build/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-wineboot --init >/dev/null 2>&1 || true
+# --- the tests under Wine ---------------------------------------------------------------------------
 ctest --test-dir "$build/tav" --output-on-failure --timeout 900
 
 # --- tavctl.exe writes what the Linux tavctl writes --------------------------------------------------
@@ -58,7 +60,7 @@ linux=${TAVCTL_LINUX:-}
 if [ -z "$linux" ]; then
     cmake -S "$root" -B "$build/linux" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAV_BUILD_GUI=OFF \
         -DTAV_BUILD_TESTS=OFF -DTAV_BUILD_BENCH=OFF -DTAV_WERROR=$werror "${launcher[@]}" >/dev/null
-    cmake --build "$build/linux" --target tavctl -j "$(nproc)"
+    cmake --build "$build/linux" --target tavctl tav_default_sets -j "$(nproc)"
     linux=$build/linux/bin/tavctl
 fi
 bash "$root/scripts/compare-windows-files.sh" "$linux" "$build/tav/bin/tavctl.exe"
