@@ -104,6 +104,17 @@ std::optional<std::string> ArgList::Get(const std::string& name) const {
     return std::nullopt;
 }
 
+std::vector<std::pair<std::string, std::string>>
+ArgList::GetAll(const std::vector<std::string>& names) const {
+    std::vector<std::pair<std::string, std::string>> found;
+    for (const Value& v : values_) {
+        if (std::find(names.begin(), names.end(), v.name) != names.end()) {
+            found.emplace_back(v.name, v.text);
+        }
+    }
+    return found;
+}
+
 std::string ArgList::GetOr(const std::string& name, const std::string& fallback) const {
     return Get(name).value_or(fallback);
 }

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tav::cli {
@@ -20,6 +21,8 @@ public:
 
     bool Has(const std::string& name) const;
     std::optional<std::string> Get(const std::string& name) const;
+    /// Every occurrence of the named options as (name, value), in the order given.
+    std::vector<std::pair<std::string, std::string>> GetAll(const std::vector<std::string>& names) const;
     std::string GetOr(const std::string& name, const std::string& fallback) const;
     bool HelpRequested() const { return help_; }
     const std::string& error() const { return error_; }

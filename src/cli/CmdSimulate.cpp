@@ -40,8 +40,9 @@ const char* const kSimulateUsage =
     "  --dump FILE        write the memory (8192 bytes) to FILE at exit\n"
     "  --trace FILE       record every frame received and sent, with timestamps, in hex\n"
     "  --fault FAULT      play a fault; FAULT is KIND[:AFTER[:TIMES]][@ADDRESS] with KIND one of\n"
-    "                     silence, short, checksum, refuse, disconnect (memory requests) or mute\n"
-    "                     (no answer to anything). AFTER requests are served first, TIMES limits\n"
+    "                     silence, short, checksum, refuse, disconnect (memory requests), corrupt\n"
+    "                     (a written block is acknowledged but its first byte stored wrong) or\n"
+    "                     mute (no answer to anything). AFTER requests are served first, TIMES limits\n"
     "                     the fault (default: for good), ADDRESS (hex) picks one block.\n"
     "                     Example: --fault silence:16 fails the 17th block of a read.\n";
 
@@ -100,6 +101,8 @@ std::optional<sim::Fault> ParseFault(std::string decl) {
         fault.kind = sim::FaultKind::RefuseAck;
     } else if (kind == "disconnect") {
         fault.kind = sim::FaultKind::Disconnect;
+    } else if (kind == "corrupt") {
+        fault.kind = sim::FaultKind::CorruptStore;
     } else if (kind == "mute") {
         fault.kind = sim::FaultKind::Silence;
         fault.anyRequest = true;

@@ -35,7 +35,8 @@ const CommandInfo kCommands[] = {
     {"simulate", "run a simulated radio on a pseudo-terminal", kSimulateUsage, RunSimulate},
 #endif
     {"read", "read a radio into a data file", kReadUsage, RunRead},
-    {"write", "write a data file to a radio", kWriteUsage, RunWrite},
+    {"write", "write a data file to one radio or many", kWriteUsage, RunWrite},
+    {"verify", "check that a radio holds a data file", kVerifyUsage, RunVerify},
 };
 
 void PrintOverview(std::ostream& out) {

@@ -26,7 +26,9 @@ extern const char* const kSimulateUsage;
 
 ExitCode RunRead(CliContext& context);
 ExitCode RunWrite(CliContext& context);
+ExitCode RunVerify(CliContext& context);
 extern const char* const kReadUsage;
 extern const char* const kWriteUsage;
+extern const char* const kVerifyUsage;
 
 } // namespace tav::cli

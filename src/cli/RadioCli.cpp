@@ -4,6 +4,7 @@
 #include "cli/EchoOff.h"
 #include "core/comm/LinkMessages.h"
 #include "core/comm/TransferText.h"
+#include "core/compare/RadioVerify.h"
 #include "core/util/PrintableText.h"
 
 #include <algorithm>
@@ -36,15 +37,19 @@ void RadioCli::DeclareOptions(ArgList& args) {
     args.Option("--port").Option("--device").Option("--password").Flag("--yes").Option("--trace");
 }
 
-std::string RadioCli::CheckOptions(const ArgList& args) {
-    if (args.Has("--port") == args.Has("--device")) {
-        return "give either --port N or --device PATH";
+std::string RadioCli::CheckOptions(const ArgList& args, bool manyRadios) {
+    const auto radios = args.GetAll({"--port", "--device"});
+    if (manyRadios ? radios.empty() : args.Has("--port") == args.Has("--device") || radios.size() > 1) {
+        return manyRadios ? "give --port N or --device PATH, once for each radio"
+                          : "give either --port N or --device PATH";
     }
-    if (const auto port = args.Get("--port"); port && !PortTable::ParsePortNumber(*port)) {
-        return "--port takes a port number from 1 to 16 (or COM1 to COM16)";
-    }
-    if (const auto device = args.Get("--device"); device && device->empty()) {
-        return "--device takes the path of a serial device";
+    for (const auto& [name, value] : radios) {
+        if (name == "--port" && !PortTable::ParsePortNumber(value)) {
+            return "--port takes a port number from 1 to 16 (or COM1 to COM16)";
+        }
+        if (name == "--device" && value.empty()) {
+            return "--device takes the path of a serial device";
+        }
     }
     if (const auto password = args.Get("--password");
         password && (password->empty() || !AllDigits(*password) || password->size() > kPasswordDigits)) {
@@ -241,6 +246,16 @@ ExitCode RadioCli::Fail(const TransferReport& report) {
             start = end == std::string::npos ? report.detail.size() : end + 1;
         }
     }
+    return ExitCode::Failure;
+}
+
+ExitCode RadioCli::FailVerify(const std::vector<ConfigDifference>& differences) {
+    EndProgressLine();
+    for (const ConfigDifference& difference : differences) {
+        context_.err << EscapeControls(difference.LineText()) << '\n';
+    }
+    context_.err << "tavctl: " << session_.MessageText(RadioVerify::kDiffersMessage) << " ("
+                 << differences.size() << (differences.size() == 1 ? " difference)\n" : " differences)\n");
     return ExitCode::Failure;
 }
 

@@ -26,9 +26,10 @@ public:
 
     /// Declares --port, --device, --password, --yes and --trace.
     static void DeclareOptions(ArgList& args);
-    /// The usage error in the options (exactly one of --port and --device, a port 1-16 or COMn,
-    /// 1 to 8 password digits); empty when they are fine.
-    static std::string CheckOptions(const ArgList& args);
+    /// The usage error in the options (exactly one of --port and --device, or with `manyRadios`
+    /// any number of them, at least one; a port 1-16 or COMn, 1 to 8 password digits); empty when
+    /// they are fine.
+    static std::string CheckOptions(const ArgList& args, bool manyRadios = false);
 
     RadioTarget Target() const;
     /// Opens the --trace file; false (the message printed) when it cannot be written or names
@@ -38,6 +39,10 @@ public:
     bool FinishTrace();
     FrameTracer* Tracer() { return tracer_.get(); }
     RadioCommandUi Ui();
+
+    /// Prints the differences a verify found on stderr and the sentence saying that the radio
+    /// does not hold the data; returns ExitCode::Failure.
+    ExitCode FailVerify(const std::vector<ConfigDifference>& differences);
 
     /// Prints a transfer's failure ("tavctl: " and its sentence, and what explains it);
     /// returns ExitCode::Failure.
@@ -66,5 +71,6 @@ private:
 /// The commands with their session and clock given (tests use a clock that skips the pauses).
 ExitCode RunRead(CliContext& context, CliSession& session, Clock& clock);
 ExitCode RunWrite(CliContext& context, CliSession& session, Clock& clock);
+ExitCode RunVerify(CliContext& context, CliSession& session, Clock& clock);
 
 } // namespace tav::cli

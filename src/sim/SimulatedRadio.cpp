@@ -120,6 +120,11 @@ Response SimulatedRadio::Handle(const RequestParser::Request& request) {
             break;
         }
     }
+    if (fault != nullptr && fault->kind == FaultKind::CorruptStore && command == LinkCommand::WriteMemory &&
+        !response.bytes.empty() && record.address < config_.memory.size()) {
+        // The memory cell took a wrong value although the radio acknowledged the block.
+        config_.memory[record.address] ^= 0x01;
+    }
     record.answered = !response.bytes.empty();
     log_.push_back(record);
     return response;

@@ -14,11 +14,12 @@ namespace tav::sim {
 
 /// Faults the simulated radio can play.
 enum class FaultKind {
-    Silence,     ///< no reply at all
-    ShortReply,  ///< only the first half of the reply
-    BadChecksum, ///< the reply's checksum byte is wrong (acknowledgements: a wrong echo byte)
-    RefuseAck,   ///< acknowledgements carry a refusing status
-    Disconnect,  ///< the radio vanishes: the line is closed, as when the cable is pulled
+    Silence,      ///< no reply at all
+    ShortReply,   ///< only the first half of the reply
+    BadChecksum,  ///< the reply's checksum byte is wrong (acknowledgements: a wrong echo byte)
+    RefuseAck,    ///< acknowledgements carry a refusing status
+    Disconnect,   ///< the radio vanishes: the line is closed, as when the cable is pulled
+    CorruptStore, ///< a written block is acknowledged, but its first byte is stored with bit 0 flipped
 };
 
 /// One fault and when it strikes. By default a fault counts memory requests (ReadMemory and

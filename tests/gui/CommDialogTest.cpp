@@ -156,6 +156,7 @@ private slots:
     void writeShowsTheNoteOnceAndStampsTheDate();
     void noRadioKeepsTheDialogOpen();
     void cancelBeforeOkSendsNothing();
+    void verifyOptionIsRememberedAndTheReadBackStartsAtOnce();
     void portDialogShowsDevicesAndWhyPortsAreOff();
 };
 
@@ -316,6 +317,62 @@ void CommDialogTest::cancelBeforeOkSendsNothing() {
     QCOMPARE(bench.Write(image).status, TransferStatus::Cancelled);
     QVERIFY(bench.radio->Log().empty());
     QVERIFY(image == Pattern(1));
+}
+
+void CommDialogTest::verifyOptionIsRememberedAndTheReadBackStartsAtOnce() {
+    Bench bench(sim::SimulatorConfig{});
+    QVERIFY(!bench.dialogs->VerifyAfterWrite());
+    // A write's dialog offers the option; ticking it is kept even when the write is cancelled.
+    const auto tick = [](bool expected) {
+        return [expected](QDialog& dialog) {
+            auto& comm = dynamic_cast<CDlgComm&>(dialog);
+            comm.show();
+            CHECK(comm.VerifyBox() != nullptr);
+            if (comm.VerifyBox()) {
+                CHECK(comm.VerifyBox()->isChecked() == expected);
+                CHECK(comm.VerifyBox()->accessibleName() == comm.VerifyBox()->text());
+                CHECK(comm.VerifyBox()->text().startsWith("Verify after writing"));
+                comm.VerifyBox()->setChecked(!expected);
+            }
+            Picture(comm, "comm-write-verify");
+            comm.CancelButton()->click();
+            return comm.result();
+        };
+    };
+    RadioImage image = Pattern(1);
+    bench.runner.Queue(tick(false));
+    QCOMPARE(bench.Write(image).status, TransferStatus::Cancelled);
+    QVERIFY(bench.dialogs->VerifyAfterWrite());
+    CommRadioDialogs again(*bench.settings, bench.prompts, &bench.runner);
+    QVERIFY(again.VerifyAfterWrite()); // from Settings.ini
+    bench.runner.Queue(tick(true));
+    QCOMPARE(bench.Write(image).status, TransferStatus::Cancelled);
+    QVERIFY(!bench.dialogs->VerifyAfterWrite());
+
+    // A read offers nothing of the kind.
+    bench.runner.Queue([](QDialog& dialog) {
+        auto& comm = dynamic_cast<CDlgComm&>(dialog);
+        CHECK(comm.VerifyBox() == nullptr);
+        comm.CancelButton()->click();
+        return comm.result();
+    });
+    QCOMPARE(bench.Read(image).status, TransferStatus::Cancelled);
+
+    // The read-back runs without OK and without telling that the radio was read.
+    bench.runner.Queue([](QDialog& dialog) {
+        auto& comm = dynamic_cast<CDlgComm&>(dialog);
+        comm.show();
+        (void)QTest::qWaitFor([&] { return comm.isHidden(); }, kWaitMs);
+        return comm.result();
+    });
+    TransferRequest request;
+    request.direction = TransferDirection::Read;
+    request.device = bench.device;
+    request.rules.acceptedModelId = "TAV-V300";
+    RadioImage back{};
+    QVERIFY(bench.dialogs->ReadBack(nullptr, request, back).ok());
+    QVERIFY(back == bench.radio->Memory());
+    QVERIFY(bench.Told().isEmpty());
 }
 
 void CommDialogTest::portDialogShowsDevicesAndWhyPortsAreOff() {

@@ -68,6 +68,7 @@ private slots:
     void aReadThatFailsAfterTheIdentityChangesNothing();
     void modelChangeKeepsOrReplacesTheData();
     void writeShowsTheStampedDateInTheRadioInformation();
+    void verifyAfterWritingTellsWhetherTheRadioHoldsTheData();
     void problemsStopASaveAndShowInTheirBar();
     void memoryUpdateRebuildsTheImage();
     void languageChangeRenewsTheFrame();
@@ -463,6 +464,48 @@ void MainFrameTest::writeShowsTheStampedDateInTheRadioInformation() {
     QCOMPARE(radio->FieldText(CViewRadio::kSerialNumberEdit), QStringLiteral("----------------"));
     QCOMPARE(radio->FieldText(CViewRadio::kFirmwareVersionEdit), QStringLiteral("V1.04.01"));
     QVERIFY(ctx_->prompts->asked().empty());
+}
+
+void MainFrameTest::verifyAfterWritingTellsWhetherTheRadioHoldsTheData() {
+    CDataContainer& container = ctx_->context->Container();
+    container.StoreAll();
+    const Image sent = container.image();
+    Image changed = sent;
+    changed[0x13F0] = static_cast<std::uint8_t>(sent[0x13F0] ^ 0x5A);
+    Image dated = sent;
+    dated[0x20] = static_cast<std::uint8_t>(sent[0x20] ^ 0x01); // the date a write stamps
+    struct Case {
+        const char* name;
+        TransferStatus readBack;
+        Image radio;
+        QString told;
+        PromptIcon icon;
+    };
+    const Case cases[] = {
+        {"radio holds the data", TransferStatus::Completed, dated,
+         "The radio holds what was written: reading it back found no difference.", PromptIcon::Information},
+        {"one byte differs", TransferStatus::Completed, changed,
+         "The radio does not hold what was written.\n\nDifferences found by reading the radio back: 1\n"
+         "$E.0x13F0:",
+         PromptIcon::Warning},
+        {"read-back fails", TransferStatus::NoRadio, sent,
+         "Reading the radio back failed, so it is not known whether the radio holds what was written.",
+         PromptIcon::Warning},
+    };
+    ctx_->radio->verify = true;
+    for (const Case& c : cases) {
+        ctx_->prompts->Forget();
+        ctx_->radio->answers.push_back(
+            {RadioReport(TransferStatus::Completed, "TAV-V300", "TAV 310", 136, 174)});
+        ctx_->radio->answers.push_back({RadioReport(c.readBack, "TAV-V300", "TAV 310", 136, 174), c.radio});
+        QVERIFY(Frame().RunCommand(Commands::kWrite));
+        QCOMPARE(ctx_->radio->requests.back().direction, TransferDirection::Read);
+        QVERIFY2(ctx_->prompts->Last() && ctx_->prompts->Last()->text.startsWith(c.told), c.name);
+        QCOMPARE(ctx_->prompts->Last()->icon, c.icon);
+        // The data stays as it was written.
+        QCOMPARE(container.image()[0x13F0], sent[0x13F0]);
+    }
+    ctx_->radio->verify = false;
 }
 
 void MainFrameTest::problemsStopASaveAndShowInTheirBar() {

@@ -98,6 +98,9 @@ public:
         return next.report;
     }
     bool ChoosePort(QWidget*) override { return portChosen; }
+    /// "Verify after writing" as the last write's dialog left it.
+    bool verify = false;
+    bool VerifyAfterWrite() const override { return verify; }
 };
 
 /// The report of a transfer with a radio of this identity and band that ended as `status`.

@@ -90,6 +90,20 @@ TEST(Fault, ARefusedWriteAcknowledgementStopsTheWrite) {
     EXPECT_EQ(bench.simulator.Memory()[0x20], PatternImage(5)[0x20]); // the radio kept its old date
 }
 
+TEST(Fault, ACorruptedStoreIsAcknowledgedButHoldsAWrongByte) {
+    SimBench bench(RadioWith({F(FaultKind::CorruptStore, 0, -1, 0x011E)}));
+    RadioImage image = PatternImage(8);
+    ASSERT_TRUE(bench.Run(TransferDirection::Write, image).ok());
+    RadioImage expected = image;
+    expected[0x011E] ^= 0x01;
+    const RadioImage radio = bench.simulator.Memory();
+    EXPECT_TRUE(std::equal(radio.begin() + 0xFE, radio.begin() + 0x13FB, expected.begin() + 0xFE));
+    // Reading that block back is not affected.
+    RadioImage back{};
+    ASSERT_TRUE(bench.Run(TransferDirection::Read, back).ok());
+    EXPECT_EQ(back[0x011E], expected[0x011E]);
+}
+
 TEST(Fault, AFailedDateBlockFailsTheWrite) {
     SimBench bench(RadioWith({F(FaultKind::Silence, 0, -1, 0x0020)}));
     RadioImage image = PatternImage(8);

@@ -5,6 +5,7 @@
 #include "core/app/CSettings.h"
 #include "core/app/Document.h"
 #include "core/app/FreqRangeTable.h"
+#include "core/compare/RadioVerify.h"
 
 #include <algorithm>
 
@@ -101,6 +102,22 @@ Outcome<TransferReport> RadioCommands::Write(const TransferRunner& transfer, con
     OfferRange(report, askYesNo);
     container_.RadioInfo().LoadFromImage(container_.image());
     views_.DataReloaded();
+    return report;
+}
+
+TransferReport RadioCommands::Verify(const TransferRunner& transfer, const RadioTarget& target,
+                                     std::vector<ConfigDifference>& differences) {
+    differences.clear();
+    views_.StoreAllEditors();
+    container_.StoreAll();
+    const TransferRequest request = MakeRequest(TransferDirection::Read, target);
+    RadioImage radio{};
+    const TransferReport report = transfer(request, radio);
+    RememberPort(report);
+    if (report.ok()) {
+        differences =
+            RadioVerify(*container_.Context().texts, request.factoryLevel).Compare(container_, radio);
+    }
     return report;
 }
 

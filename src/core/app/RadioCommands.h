@@ -2,11 +2,13 @@
 
 #include "core/comm/PortTable.h"
 #include "core/comm/TransferSession.h"
+#include "core/compare/ConfigCompare.h"
 #include "core/util/Result.h"
 
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tav {
 
@@ -80,6 +82,13 @@ public:
     /// information reloaded from the image, which now carries the programming date.
     Outcome<TransferReport> Write(const TransferRunner& transfer, const RadioTarget& target,
                                   const YesNoQuestion& askYesNo);
+
+    /// Verify: reads the radio back into a buffer of its own and compares it with the data as a
+    /// write sends it (see RadioVerify), filling `differences`. Neither the data, its identity
+    /// nor the range table change; only the port that answered is remembered. On a failed read
+    /// `differences` stays empty and the report says why.
+    TransferReport Verify(const TransferRunner& transfer, const RadioTarget& target,
+                          std::vector<ConfigDifference>& differences);
 
     /// The answer of the last new-range offer (FreqRangeTable's kRangeKnown, kRangeDeclined,
     /// kRangeAdded); -1 before any.

@@ -30,6 +30,7 @@ constexpr BuiltInText kTexts[] = {
     {9461, "The new frequency range could not be added to the model list."},
     {9462, "The language file does not list this model identifier as a supported model."},
     {9463, "The radio reports a frequency band that is not valid (%s)."},
+    {9480, "The radio does not hold what was written."},
 };
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "core/app/RadioCommands.h"
 #include "core/app/TreeTemplate.h"
 #include "core/app/ViewTable.h"
+#include "core/compare/RadioVerify.h"
 #include "gui/app/AppContext.h"
 #include "gui/app/CChildFrame.h"
 #include "gui/app/CViewManager.h"
@@ -802,6 +803,51 @@ void CMainFrame::WriteToRadio() {
     }
     Log(FillIn(context_.Message(ShellTexts::kLogWritten, QStringLiteral("Written to the radio: %s")),
                {FromLanguage(context_.Settings().ModelName())}));
+    if (context_.Radio().VerifyAfterWrite()) {
+        VerifyWrite();
+    }
+}
+
+void CMainFrame::VerifyWrite() {
+    constexpr int kShownLines = 20;
+    const TransferRunner readBack = [this](const TransferRequest& request, RadioImage& image) {
+        return context_.Radio().ReadBack(this, request, image);
+    };
+    std::vector<ConfigDifference> differences;
+    const TransferReport report = MakeRadioCommands().Verify(readBack, RadioTargetNow(), differences);
+    if (!report.ok()) {
+        context_.Tell(this, RadioVerify::kReadFailedMessage, {}, PromptIcon::Warning,
+                      QStringLiteral("Reading the radio back failed, so it is not known whether the radio "
+                                     "holds what was written."));
+        return;
+    }
+    const QString verdict =
+        context_.Message(differences.empty() ? RadioVerify::kEqualMessage : RadioVerify::kDiffersMessage);
+    Log(FillIn(context_.Message(RadioVerify::kLogMessage, QStringLiteral("Verified against the radio: %s")),
+               {verdict}));
+    if (differences.empty()) {
+        context_.Tell(
+            this, RadioVerify::kEqualMessage, {}, PromptIcon::Information,
+            QStringLiteral("The radio holds what was written: reading it back found no difference."));
+        return;
+    }
+    QStringList lines;
+    for (const ConfigDifference& difference : differences) {
+        Log(FromLanguage(difference.LineText()));
+        if (lines.size() < kShownLines) {
+            lines << FromLanguage(difference.LineText());
+        }
+    }
+    if (differences.size() > static_cast<std::size_t>(kShownLines)) {
+        lines << QStringLiteral("...");
+    }
+    const QString heading =
+        FillIn(context_.Message(RadioVerify::kListMessage,
+                                QStringLiteral("Differences found by reading the radio back: %d")),
+               {QString::number(differences.size())});
+    context_.Tell(this, RadioVerify::kDiffersMessage,
+                  heading + QStringLiteral("\n") + lines.join(QStringLiteral("\n")), PromptIcon::Warning,
+                  QStringLiteral("The radio does not hold what was written."));
 }
 
 void CMainFrame::MemoryUpdate() {

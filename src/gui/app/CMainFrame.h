@@ -209,6 +209,8 @@ private:
     void TellIfRangeNotSaved();
     void ReadFromRadio();
     void WriteToRadio();
+    /// "Verify after writing": reads the radio back and tells whether it holds the data.
+    void VerifyWrite();
     void MemoryUpdate();
     void ChangeLanguage();
     void ModelInformation();

@@ -2,6 +2,7 @@
 
 #include "core/comm/Clock.h"
 #include "core/comm/LinkMessages.h"
+#include "core/compare/RadioVerify.h"
 #include "core/lang/CLanguage.h"
 #include "core/lang/MessageFormat.h"
 #include "gui/comm/CDlgNote.h"
@@ -13,6 +14,7 @@
 #include "gui/ui/Translator.h"
 #include "gui/ui/UserPrompts.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -75,6 +77,9 @@ CDlgComm::CDlgComm(TransferRequest request, RadioImage& image, CommSetup setup, 
     progress_->setRange(0, 100);
     progress_->setValue(0);
     progress_->setTextVisible(true);
+    if (setup_.verifyAfterWrite && Direction() == TransferDirection::Write) {
+        AddVerifyBox(outer);
+    }
     outer->addSpacing(4);
     auto* buttons = new DialogButtons(this, kDialogId, false);
     outer->addWidget(buttons);
@@ -93,6 +98,21 @@ CDlgComm::CDlgComm(TransferRequest request, RadioImage& image, CommSetup setup, 
 
     poll_.setInterval(kPollMs);
     connect(&poll_, &QTimer::timeout, this, &CDlgComm::CheckFinished);
+    if (setup_.readBack) {
+        QTimer::singleShot(0, this, &CDlgComm::Start);
+    }
+}
+
+void CDlgComm::AddVerifyBox(QVBoxLayout* layout) {
+    QString text = Label(RadioVerify::kOptionLabel);
+    if (text.isEmpty()) {
+        text = QStringLiteral("Verify after writing (read the radio back and compare)");
+    }
+    verify_ = new QCheckBox(text, this);
+    verify_->setAccessibleName(text);
+    verify_->setChecked(*setup_.verifyAfterWrite);
+    connect(verify_, &QCheckBox::toggled, this, [this](bool on) { *setup_.verifyAfterWrite = on; });
+    layout->addWidget(verify_);
 }
 
 CDlgComm::~CDlgComm() {
@@ -121,6 +141,9 @@ void CDlgComm::Start() {
     }
     ok_->setEnabled(false);
     cancel_->setEnabled(false);
+    if (verify_) {
+        verify_->setEnabled(false);
+    }
     setCursor(Qt::BusyCursor);
     progress_->setValue(0);
     const QString connecting = Label(kConnectingText);
@@ -230,7 +253,9 @@ void CDlgComm::Finish(const TransferReport& report) {
     switch (report.status) {
     case TransferStatus::Completed:
         status_->setText(Message(report.messageId));
-        Tell(report.messageId);
+        if (!setup_.readBack) {
+            Tell(report.messageId);
+        }
         QDialog::accept();
         return;
     case TransferStatus::NoRadio:
@@ -240,6 +265,9 @@ void CDlgComm::Finish(const TransferReport& report) {
         Tell(report.messageId, ToQt(detail));
         ok_->setEnabled(true);
         cancel_->setEnabled(true);
+        if (verify_) {
+            verify_->setEnabled(true);
+        }
         return;
     case TransferStatus::BlockFailed:
         setup_.prompts.Tell(

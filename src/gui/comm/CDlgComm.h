@@ -11,8 +11,10 @@
 #include <optional>
 #include <string>
 
+class QCheckBox;
 class QLabel;
 class QProgressBar;
+class QVBoxLayout;
 class QPushButton;
 
 namespace tav {
@@ -36,6 +38,11 @@ struct CommSetup {
     Clock* clock = nullptr;
     /// Sees every frame on the line when set.
     FrameTracer* tracer = nullptr;
+    /// A write offers "Verify after writing" when set: the check box shows it and changes it.
+    bool* verifyAfterWrite = nullptr;
+    /// The read-back after a write: it starts at once (the radio is connected already) and
+    /// its completion is not told, since the comparison that follows is what the user wants.
+    bool readBack = false;
 };
 
 /// The dialog of a full read or write of the radio: a title, a status line and a progress bar.
@@ -77,6 +84,8 @@ public:
     QProgressBar* Progress() const { return progress_; }
     QPushButton* OkButton() const { return ok_; }
     QPushButton* CancelButton() const { return cancel_; }
+    /// "Verify after writing"; null unless a write was given the option.
+    QCheckBox* VerifyBox() const { return verify_; }
 
 public slots:
     /// The OK button: starts the transfer.
@@ -91,6 +100,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void AddVerifyBox(QVBoxLayout* layout);
     void OnEvent(const TransferEvent& event);
     std::optional<std::string> AskPassword(int attempt);
     bool ConfirmNote(int messageId);
@@ -116,6 +126,7 @@ private:
     QProgressBar* progress_ = nullptr;
     QPushButton* ok_ = nullptr;
     QPushButton* cancel_ = nullptr;
+    QCheckBox* verify_ = nullptr;
 };
 
 } // namespace tav::gui

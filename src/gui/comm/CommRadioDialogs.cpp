@@ -1,8 +1,10 @@
 #include "gui/comm/CommRadioDialogs.h"
 
 #include "core/app/CSettings.h"
+#include "core/app/UserFiles.h"
 #include "core/comm/FrameTracer.h"
 #include "core/comm/PortList.h"
+#include "core/platform/PrivateProfile.h"
 #include "gui/comm/CDlgComPort.h"
 #include "gui/comm/CDlgComm.h"
 
@@ -14,6 +16,24 @@ CommRadioDialogs::CommRadioDialogs(CSettings& settings, UserPrompts& prompts, Di
     : settings_(settings), prompts_(prompts), runner_(runner ? *runner : execRunner_) {}
 
 CommRadioDialogs::~CommRadioDialogs() = default;
+
+namespace {
+
+constexpr const char* kVerifyKey = "VerifyAfterWrite";
+
+} // namespace
+
+bool CommRadioDialogs::VerifyAfterWrite() const {
+    return PrivateProfile::ReadInt(settings_.SettingsFile(), CSettings::kSettingSection, kVerifyKey, 0) != 0;
+}
+
+void CommRadioDialogs::StoreVerifyAfterWrite(bool verify) {
+    if (const auto file = PrepareUserFile(settings_.Home(), CSettings::kSettingsFileName)) {
+        // A failed write only means the next write's dialog shows the option as it was.
+        std::ignore =
+            PrivateProfile::WriteString(*file, CSettings::kSettingSection, kVerifyKey, verify ? "1" : "0");
+    }
+}
 
 FrameTracer* CommRadioDialogs::Tracer() {
     if (tracer_) {
@@ -35,8 +55,24 @@ FrameTracer* CommRadioDialogs::Tracer() {
 
 TransferReport CommRadioDialogs::Transfer(QWidget* parent, const TransferRequest& request,
                                           RadioImage& image) {
-    CDlgComm dialog(request, image, CommSetup{settings_.Language(), prompts_, runner_, clock_, Tracer()},
-                    parent);
+    bool verify = VerifyAfterWrite();
+    CommSetup setup{settings_.Language(), prompts_, runner_, clock_, Tracer()};
+    if (request.direction == TransferDirection::Write) {
+        setup.verifyAfterWrite = &verify;
+    }
+    CDlgComm dialog(request, image, setup, parent);
+    runner_.Run(dialog);
+    if (verify != VerifyAfterWrite()) {
+        StoreVerifyAfterWrite(verify);
+    }
+    return dialog.Report();
+}
+
+TransferReport CommRadioDialogs::ReadBack(QWidget* parent, const TransferRequest& request,
+                                          RadioImage& image) {
+    CommSetup setup{settings_.Language(), prompts_, runner_, clock_, Tracer()};
+    setup.readBack = true;
+    CDlgComm dialog(request, image, setup, parent);
     runner_.Run(dialog);
     return dialog.Report();
 }

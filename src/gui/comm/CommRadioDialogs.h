@@ -29,8 +29,12 @@ public:
     CommRadioDialogs(CSettings& settings, UserPrompts& prompts, DialogRunner* runner = nullptr);
     ~CommRadioDialogs() override;
 
+    /// A write's dialog offers "Verify after writing", remembered in the settings.
     TransferReport Transfer(QWidget* parent, const TransferRequest& request, RadioImage& image) override;
+    TransferReport ReadBack(QWidget* parent, const TransferRequest& request, RadioImage& image) override;
     bool ChoosePort(QWidget* parent) override;
+    /// Kept in `Settings.ini` ("VerifyAfterWrite" in section Setting) from one run to the next.
+    bool VerifyAfterWrite() const override;
 
     /// Tests: a clock for the link, a port probe.
     void SetClock(Clock* clock) { clock_ = clock; }
@@ -39,6 +43,7 @@ public:
 
 private:
     FrameTracer* Tracer();
+    void StoreVerifyAfterWrite(bool verify);
 
     CSettings& settings_;
     UserPrompts& prompts_;

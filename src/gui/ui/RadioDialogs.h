@@ -16,6 +16,13 @@ public:
     /// the user how it ended. The report says how; Cancelled when the dialog was closed before
     /// anything was sent.
     virtual TransferReport Transfer(QWidget* parent, const TransferRequest& request, RadioImage& image) = 0;
+    /// The read-back after a write ("Verify after writing"): a read in the communication dialog
+    /// that starts at once. By default an ordinary transfer.
+    virtual TransferReport ReadBack(QWidget* parent, const TransferRequest& request, RadioImage& image) {
+        return Transfer(parent, request, image);
+    }
+    /// Whether the user asked for "Verify after writing" in the last write's dialog.
+    virtual bool VerifyAfterWrite() const { return false; }
     /// The Communication Port dialog; true when a new port was chosen (the settings hold it).
     virtual bool ChoosePort(QWidget* parent) = 0;
 };

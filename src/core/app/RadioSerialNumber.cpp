@@ -1,0 +1,91 @@
+#include "core/app/RadioSerialNumber.h"
+
+#include "core/comm/LinkMessages.h"
+#include "core/data/ImageMap.h"
+#include "core/data/RadioInfoData.h"
+
+#include <array>
+#include <span>
+
+namespace tav {
+namespace {
+
+/// The serial number as text: up to the first NUL or erased (0xFF) byte, anything else that is not
+/// printable ASCII shown as '?'.
+std::string SerialText(std::span<const std::uint8_t> bytes) {
+    std::string text;
+    for (const std::uint8_t b : bytes) {
+        if (b == 0x00 || b == 0xFF) {
+            break;
+        }
+        text += b >= 0x20 && b < 0x7F ? static_cast<char>(b) : '?';
+    }
+    return text;
+}
+
+bool EnterReadMode(RadioLink& link, const TransferQuestions& questions, TransferReport& report) {
+    switch (link.SetMode(LinkMode::Read)) {
+    case ModeAnswer::Accepted:
+        return true;
+    case ModeAnswer::NoAnswer:
+        FailTransfer(link, report, TransferStatus::ModeRefused, kMsgNoRadio);
+        return false;
+    case ModeAnswer::PasswordRequired:
+        break;
+    }
+    switch (RunPasswordProcedure(link, PasswordKind::Read, questions)) {
+    case PasswordOutcome::Accepted:
+        return true;
+    case PasswordOutcome::Cancelled:
+        FailTransfer(link, report, TransferStatus::PasswordCancelled, 0);
+        return false;
+    case PasswordOutcome::Refused:
+        FailTransfer(link, report, TransferStatus::PasswordRefused, kMsgPasswordRefused);
+        return false;
+    }
+    return false;
+}
+
+TransferReport ReadSerialSteps(RadioLink& link, const TransferRequest& request,
+                               const TransferQuestions& questions, std::string& serial) {
+    TransferReport report;
+    report.connection = request.device ? link.ConnectDevice(*request.device)
+                                       : link.ConnectRadio(request.ports, request.rememberedPort);
+    if (!CheckConnection(link, report)) {
+        return report;
+    }
+    if (!link.Identify(report.identity)) {
+        return FailTransfer(link, report, TransferStatus::IdentifyFailed, kMsgIdentifyFailed);
+    }
+    report.identified = true;
+    if (!EnterReadMode(link, questions, report)) {
+        return report;
+    }
+    constexpr std::uint32_t address = ImageMap::kRadioInfo + RadioInfoData::kSerialNumberOffset;
+    std::array<std::uint8_t, RadioInfoData::kSerialNumberSize> bytes{};
+    if (!link.ReadMemory(address, bytes)) {
+        FailTransfer(link, report, TransferStatus::BlockFailed, kMsgReadFailed, BlockAddressText(address));
+        report.failedAddress = address;
+        return report;
+    }
+    link.SetMode(LinkMode::End);
+    link.Close();
+    serial = SerialText(bytes);
+    report.status = TransferStatus::Completed;
+    report.messageId = kMsgReadDone;
+    return report;
+}
+
+} // namespace
+
+TransferReport ReadSerialNumber(RadioLink& link, const TransferRequest& request,
+                                const TransferQuestions& questions, std::string& serial) {
+    serial.clear();
+    TransferReport report = ReadSerialSteps(link, request, questions, serial);
+    if (!report.ok() && link.StopRequested()) {
+        FailTransfer(link, report, TransferStatus::Interrupted, kMsgInterrupted);
+    }
+    return report;
+}
+
+} // namespace tav
