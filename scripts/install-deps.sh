@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev googletest libbenchmark-dev
           qt6-base-dev qt6-multimedia-dev xvfb xauth imagemagick xdotool socat fonts-wqy-microhei
-          pulseaudio clang ccache)
+          pulseaudio clang ccache desktop-file-utils appstream dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "core/app/CSettings.h"
 #include "core/app/ProgramFolderCheck.h"
+#include "core/app/Release.h"
 #include "core/platform/FileAccess.h"
 
 #include <iostream>
@@ -19,7 +20,9 @@ constexpr const char* kOverview =
     "\n"
     "The command-line tool of TAV Programmer.\n"
     "\n"
-    "  --home DIR   program directory (default: TAV_HOME, else the folder of tavctl)\n"
+    "  --home DIR   program directory (default: TAV_HOME, else the shipped files found from\n"
+    "               tavctl's own folder: that folder, or ../share/tav-programmer beside it)\n"
+    "  --version    show the program's version\n"
     "\n"
     "Commands:\n";
 
@@ -89,6 +92,10 @@ int RunTavctl(int argc, char** argv) {
     const std::string name = args[i];
     if (name == "--help" || name == "-h" || name == "help") {
         PrintOverview(std::cout);
+        return static_cast<int>(ExitCode::Success);
+    }
+    if (name == "--version") {
+        std::cout << "tavctl " << kReleaseVersion << '\n';
         return static_cast<int>(ExitCode::Success);
     }
     for (const auto& c : kCommands) {

@@ -1,3 +1,4 @@
+#include "cli/CommandTable.h"
 #include "cli/TavctlFixture.h"
 #include "support/TestSupport.h"
 
@@ -159,6 +160,23 @@ TEST_F(Tavctl, UsageErrorsExitWithTwo) {
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("Usage: tavctl new"), std::string::npos);
     EXPECT_EQ(Tool({"--help"}).status, 0);
+}
+
+TEST_F(Tavctl, VersionIsTheProjectRelease) {
+    const ToolRun version = Tool({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, std::string("tavctl ") + TAV_VERSION + "\n");
+}
+
+TEST(TavctlManualPage, DescribesEveryCommand) {
+    const std::string page = ReadText(tav::test::ResourceDir() / ".." / "packaging" / "man" / "tavctl.1");
+    for (const auto& command : tav::cli::Commands()) {
+        std::string roff;
+        for (const char c : std::string(command.name)) {
+            roff += c == '-' ? std::string("\\-") : std::string(1, c);
+        }
+        EXPECT_NE(page.find("\n.B " + roff + " "), std::string::npos) << command.name;
+    }
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "core/app/ProgramHome.h"
 
+#include "core/app/CSettings.h"
 #include "core/platform/SystemFolders.h"
 
 #include <cstdlib>
@@ -28,7 +29,20 @@ ProgramHome ProgramHome::Resolve(const std::optional<std::string>& homeOption) {
     if (const char* env = std::getenv("TAV_HOME"); env && *env) {
         return ProgramHome(std::filesystem::absolute(env));
     }
-    return ProgramHome(ExecutableDir());
+    return ProgramHome(SharedFolderFor(ExecutableDir()));
+}
+
+std::filesystem::path ProgramHome::SharedFolderFor(const std::filesystem::path& exeDir) {
+    std::error_code ec;
+    if (std::filesystem::exists(exeDir / CSettings::kDefaultLanguageFile, ec)) {
+        return exeDir;
+    }
+    // An installed program: bin/ and share/tav-programmer/ under one prefix, wherever it is.
+    const auto shared = (exeDir / ".." / "share" / "tav-programmer").lexically_normal();
+    if (std::filesystem::is_directory(shared, ec)) {
+        return shared;
+    }
+    return exeDir;
 }
 
 std::filesystem::path ProgramHome::ShippedFile(const std::string& name) const {

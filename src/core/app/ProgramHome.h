@@ -17,8 +17,13 @@ public:
     explicit ProgramHome(std::filesystem::path dir);
 
     /// Picks the home: an explicit `--home` folder first, then the `TAV_HOME` environment
-    /// variable, then the folder of the running executable.
+    /// variable, then the shipped files found from the running executable (SharedFolderFor).
     static ProgramHome Resolve(const std::optional<std::string>& homeOption);
+
+    /// Where the shipped files of a program in `exeDir` are: `exeDir` itself when it holds the
+    /// default language file (a build folder or a flat install), else `../share/tav-programmer`
+    /// beside it when that folder exists (an installed package), else `exeDir`.
+    static std::filesystem::path SharedFolderFor(const std::filesystem::path& exeDir);
 
     /// Folder of the shipped files.
     const std::filesystem::path& dir() const { return dir_; }

@@ -1,11 +1,12 @@
 #include "gui/app/AboutBox.h"
 
+#include "core/app/Release.h"
 #include "gui/app/AppContext.h"
-#include "core/app/Document.h"
 #include "gui/ui/ControlIds.h"
 #include "gui/ui/DialogTemplate.h"
 #include "gui/ui/Translator.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -41,7 +42,10 @@ AboutBox::AboutBox(AppContext& context, QWidget* parent) : QDialog(parent) {
     TranslateDialog(this, kDialogId, context.Language());
 
     auto* icon = qobject_cast<QLabel*>(controls.at(kIconId));
-    icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(48, 48));
+    const QIcon programIcon = QApplication::windowIcon();
+    icon->setPixmap(
+        (programIcon.isNull() ? style()->standardIcon(QStyle::SP_MessageBoxInformation) : programIcon)
+            .pixmap(48, 48));
     icon->setAlignment(Qt::AlignTop);
     auto* name = qobject_cast<QLabel*>(controls.at(kNameId));
     QFont bold = name->font();
@@ -49,8 +53,7 @@ AboutBox::AboutBox(AppContext& context, QWidget* parent) : QDialog(parent) {
     bold.setPointSizeF(bold.pointSizeF() * 1.3);
     name->setFont(bold);
     auto* version = qobject_cast<QLabel*>(controls.at(kVersionId));
-    version->setText(
-        QStringLiteral("%1 %2").arg(version->text(), QString::fromLatin1(Document::kProgramVersion)));
+    version->setText(QStringLiteral("%1 %2").arg(version->text(), QString::fromLatin1(kReleaseVersion)));
     qobject_cast<QLabel*>(controls.at(kPurposeId))->setWordWrap(true);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);

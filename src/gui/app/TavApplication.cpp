@@ -48,8 +48,10 @@ StartOptions StartOptions::Parse(const QStringList& arguments) {
 
 QString StartOptions::Usage() {
     return QStringLiteral("Usage: tavprog [--home DIR] [--simulate] [--no-splash] [DATAFILE]\n"
+                          "       tavprog --version\n"
                           "  --home DIR    program folder with the language files and the model list\n"
-                          "                (default: TAV_HOME, else the program's own folder)\n"
+                          "                (default: TAV_HOME, else the program's own folder, or\n"
+                          "                ../share/tav-programmer beside it when installed)\n"
                           "  --simulate    attach a simulated radio as a communication port\n"
                           "  --no-splash   start without the start-up picture\n"
                           "  DATAFILE      a data file to open\n");
