@@ -35,7 +35,9 @@ const CommandInfo kCommands[] = {
     {"export-csv", "write the channels of a data file as CSV", kExportCsvUsage, RunExportCsv},
     {"import-csv", "take the channels of a data file from CSV", kImportCsvUsage, RunImportCsv},
     {"report", "write a configuration report as HTML or PDF", kReportUsage, RunReport},
+#ifdef TAV_HAS_SIMULATOR
     {"simulate", "run a simulated radio on a pseudo-terminal", kSimulateUsage, RunSimulate},
+#endif
     {"read", "read a radio into a data file", kReadUsage, RunRead},
     {"write", "write a data file to one radio or many", kWriteUsage, RunWrite},
     {"verify", "check that a radio holds a data file", kVerifyUsage, RunVerify},

@@ -1,6 +1,7 @@
 #include "cli/RadioCli.h"
 
 #include "cli/CliSession.h"
+#include "cli/EchoOff.h"
 #include "core/comm/LinkMessages.h"
 #include "core/comm/TransferText.h"
 #include "core/compare/RadioVerify.h"
@@ -10,8 +11,6 @@
 #include <cctype>
 #include <istream>
 #include <ostream>
-#include <termios.h>
-#include <unistd.h>
 
 namespace tav::cli {
 namespace {
@@ -26,29 +25,6 @@ bool AllDigits(const std::string& text) {
     return std::all_of(text.begin(), text.end(),
                        [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
 }
-
-/// Turns the terminal's echo off for as long as it lives (for typing a password).
-class EchoOff {
-public:
-    EchoOff() {
-        if (::tcgetattr(STDIN_FILENO, &saved_) == 0) {
-            termios quiet = saved_;
-            quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
-            active_ = ::tcsetattr(STDIN_FILENO, TCSANOW, &quiet) == 0;
-        }
-    }
-    ~EchoOff() {
-        if (active_) {
-            ::tcsetattr(STDIN_FILENO, TCSANOW, &saved_);
-        }
-    }
-    EchoOff(const EchoOff&) = delete;
-    EchoOff& operator=(const EchoOff&) = delete;
-
-private:
-    termios saved_{};
-    bool active_ = false;
-};
 
 } // namespace
 

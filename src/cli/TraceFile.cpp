@@ -6,6 +6,10 @@
 #include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
+#ifdef _WIN32
+#include <io.h>
+#include <sys/stat.h>
+#endif
 
 namespace tav::cli {
 
@@ -18,7 +22,12 @@ Result TraceFile::Open(const std::filesystem::path& path, const std::vector<std:
         }
     }
     // The first open must not wait: a FIFO without a reader fails at once (ENXIO) instead.
+#ifdef _WIN32
+    // Windows has no FIFOs that could make the open wait.
+    const int probe = ::_wopen(path.c_str(), _O_WRONLY | _O_CREAT, _S_IREAD | _S_IWRITE);
+#else
     const int probe = ::open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+#endif
     if (probe < 0) {
         return Result::Fail(kMsgCannotSave, path.string() + ": " + std::strerror(errno));
     }

@@ -1,5 +1,9 @@
 #include "cli/CommandTable.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #ifdef TAV_WITH_PDF
 #include "report/OffscreenGuiApp.h"
 #include "report/ReportDocument.h"
@@ -8,6 +12,10 @@
 #endif
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+    // tavctl writes UTF-8 (the code page its manifest asks for); the console shows it as such.
+    ::SetConsoleOutputCP(CP_UTF8);
+#endif
 #ifdef TAV_WITH_PDF
     // Qt lays the report out for PDF; it is started only when a PDF is asked for.
     std::unique_ptr<tav::report::OffscreenGuiApp> gui;

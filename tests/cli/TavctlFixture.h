@@ -1,32 +1,17 @@
 #pragma once
 
+#include "support/ProgramRun.h"
 #include "support/TestSupport.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 namespace tav::test {
-
-/// What a run of the tool gave.
-struct ToolRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-inline std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) {
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    }
-    return q + "'";
-}
 
 /// How the tool is started.
 struct ToolOptions {
@@ -51,29 +36,20 @@ protected:
     }
 
     ToolRun Tool(const std::vector<std::string>& args, const ToolOptions& options = {}) {
-        std::string command = "timeout 20 ";
+        std::string command;
+#ifndef _WIN32
+        command = "timeout 20 ";
         if (options.unprivileged && ::geteuid() == 0) {
             command += "setpriv --reuid=nobody --regid=nogroup --clear-groups ";
         }
-        command +=
-            Quote(TAVCTL_PATH) + " --home " + Quote(options.home.empty() ? home.string() : options.home);
+#endif
+        command.append(Quote(ProgramText(TAVCTL_PATH)))
+            .append(" --home ")
+            .append(Quote(options.home.empty() ? home.string() : options.home));
         for (const auto& a : args) {
-            command += " " + Quote(a);
+            command.append(" ").append(Quote(a));
         }
-        const std::filesystem::path errFile = dir / "stderr.txt";
-        std::filesystem::remove(errFile);
-        command += " 2>" + Quote(errFile.string()) + " </dev/null";
-        ToolRun run;
-        FILE* pipe = ::popen(command.c_str(), "r");
-        char buffer[4096];
-        size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-            run.out.append(buffer, n);
-        }
-        const int status = ::pclose(pipe);
-        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        run.err = ReadText(errFile);
-        return run;
+        return RunCommand(command, dir / "stderr.txt");
     }
 
     std::filesystem::path NewFile(const std::string& name, std::vector<std::string> extra = {}) {

@@ -1,22 +1,14 @@
 #pragma once
 
+#include "support/ProgramRun.h"
 #include "support/TestSupport.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 namespace tav::test {
-
-/// What one run of tavctl gave back.
-struct ToolRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
 
 /// A program directory of its own with the shipped files, and tavctl run in it.
 class ToolTest : public ::testing::Test {
@@ -31,32 +23,13 @@ protected:
         }
     }
 
-    static std::string Quote(const std::string& s) {
-        std::string q = "'";
-        for (char c : s) {
-            q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-        }
-        return q + "'";
-    }
-
     ToolRun Tool(const std::vector<std::string>& args) {
-        std::string command = Quote(TAVCTL_PATH) + " --home " + Quote(home.string());
+        std::string command = Quote(ProgramText(TAVCTL_PATH));
+        command.append(" --home ").append(Quote(home.string()));
         for (const auto& a : args) {
-            command += " " + Quote(a);
+            command.append(" ").append(Quote(a));
         }
-        const std::filesystem::path errFile = dir / "stderr.txt";
-        command += " 2>" + Quote(errFile.string()) + " </dev/null";
-        ToolRun run;
-        FILE* pipe = ::popen(command.c_str(), "r");
-        char buffer[4096];
-        std::size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-            run.out.append(buffer, n);
-        }
-        const int status = ::pclose(pipe);
-        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        run.err = ReadText(errFile);
-        return run;
+        return RunCommand(command, dir / "stderr.txt");
     }
 
     /// A data file with the defaults of a 136-174 MHz model.

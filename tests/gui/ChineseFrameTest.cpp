@@ -51,9 +51,10 @@ QString FileText(const fs::path& file, int id) {
 
 /// Words that read the same in a Chinese program: units, codes and names of radio signalling.
 bool IsKeptWord(const QString& word) {
-    static const QStringList kept = {
-        "TAV", "MHz", "kHz", "COM", "CTCSS", "CDCSS", "VOX", "DTMF", "DOS",     "ATIS", "PTT", "BOT",  "EOT",
-        "WAV", "LCD", "UHF", "VHF", "RSSI",  "VCO",   "PLL", "LED",  "English", "dat",  "PDF", "HTML", "CSV"};
+    static const QStringList kept = {"TAV", "MHz",  "kHz", "COM",  "CTCSS", "CDCSS",   "VOX", "DTMF",
+                                     "DOS", "ATIS", "PTT", "BOT",  "EOT",   "WAV",     "LCD", "UHF",
+                                     "VHF", "RSSI", "VCO", "PLL",  "LED",   "English", "dat", "CSV",
+                                     "csv", "PDF",  "pdf", "HTML", "html"};
     return kept.contains(word);
 }
 

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <sys/stat.h>
 
 namespace tav {
 namespace {
@@ -18,11 +17,13 @@ Result Unusable(const std::string& what) {
 }
 
 Result CheckFolder(const std::filesystem::path& dir) {
-    struct stat st {};
-    if (::stat(dir.c_str(), &st) != 0) {
-        return Unusable("program folder " + dir.string() + ": " + std::strerror(errno));
+    std::error_code ec;
+    const auto status = std::filesystem::status(dir, ec);
+    if (ec || !std::filesystem::exists(status)) {
+        const int error = ec && ec.category() == std::generic_category() ? ec.value() : ENOENT;
+        return Unusable("program folder " + dir.string() + ": " + std::strerror(error));
     }
-    if (!S_ISDIR(st.st_mode)) {
+    if (!std::filesystem::is_directory(status)) {
         return Unusable("program folder " + dir.string() + ": " + std::strerror(ENOTDIR));
     }
     return Result::Ok();

@@ -1,27 +1,15 @@
 #include "core/app/ProgramHome.h"
 
 #include "core/app/CSettings.h"
+#include "core/platform/SystemFolders.h"
 
 #include <cstdlib>
-#include <unistd.h>
 
 namespace tav {
 namespace {
 
-bool IsWritableDir(const std::filesystem::path& dir) {
-    std::error_code ec;
-    return std::filesystem::is_directory(dir, ec) && ::access(dir.c_str(), W_OK) == 0;
-}
-
-std::filesystem::path UserConfigDir() {
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) {
-        return std::filesystem::path(xdg) / "tav-programmer";
-    }
-    if (const char* home = std::getenv("HOME"); home && *home) {
-        return std::filesystem::path(home) / ".config" / "tav-programmer";
-    }
-    return std::filesystem::temp_directory_path() / "tav-programmer";
-}
+using SystemFolders::IsWritableDir;
+using SystemFolders::UserConfigDir;
 
 } // namespace
 
@@ -74,9 +62,8 @@ std::string ProgramHome::DirText() const {
 }
 
 std::filesystem::path ExecutableDir() {
-    std::error_code ec;
-    auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec) {
+    const std::filesystem::path exe = SystemFolders::ExecutableFile();
+    if (exe.empty()) {
         return std::filesystem::current_path();
     }
     return exe.parent_path();

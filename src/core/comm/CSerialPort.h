@@ -5,6 +5,22 @@
 #include <chrono>
 #include <string>
 
+#ifdef _WIN32
+#include "core/comm/CommSerialPort.h"
+#include "core/comm/Win32CommApi.h"
+
+#include <memory>
+
+namespace tav {
+
+/// A serial port on a Windows COM device ("\\.\COM3").
+class CSerialPort : public CommSerialPort {
+public:
+    CSerialPort() : CommSerialPort(std::make_unique<Win32CommApi>()) {}
+};
+
+} // namespace tav
+#else
 namespace tav {
 
 /// A serial port on a POSIX terminal device (termios).
@@ -50,3 +66,4 @@ private:
 };
 
 } // namespace tav
+#endif

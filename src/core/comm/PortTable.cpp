@@ -19,12 +19,8 @@ std::string Trim(const std::string& text) {
 } // namespace
 
 PortTable::PortTable() {
-    for (int i = 0; i < 4; ++i) {
-        paths_[static_cast<std::size_t>(i)] = "/dev/ttyUSB" + std::to_string(i);
-        paths_[static_cast<std::size_t>(i + 4)] = "/dev/ttyACM" + std::to_string(i);
-    }
-    for (int i = 0; i < 8; ++i) {
-        paths_[static_cast<std::size_t>(i + 8)] = "/dev/ttyS" + std::to_string(i);
+    for (int port = kFirstPort; port <= kLastPort; ++port) {
+        paths_[static_cast<std::size_t>(port - kFirstPort)] = DefaultDevicePath(port);
     }
 }
 
@@ -86,7 +82,7 @@ std::optional<int> PortTable::ParsePortNumber(const std::string& text) {
 }
 
 std::optional<std::string> PortTable::Resolve(const std::string& text) const {
-    if (text.find('/') != std::string::npos) {
+    if (text.find_first_of("/\\") != std::string::npos) {
         return text;
     }
     if (const auto port = ParsePortNumber(text)) {

@@ -10,8 +10,9 @@ namespace tav {
 
 /// The device paths behind the port numbers 1 to 16.
 ///
-/// The default puts USB serial adapters first, since a programming cable is nearly always one:
-/// ports 1-4 are /dev/ttyUSB0-3, ports 5-8 /dev/ttyACM0-3 and ports 9-16 /dev/ttyS0-7. The user
+/// On Linux the default puts USB serial adapters first, since a programming cable is nearly always
+/// one: ports 1-4 are /dev/ttyUSB0-3, ports 5-8 /dev/ttyACM0-3 and ports 9-16 /dev/ttyS0-7. On
+/// Windows port N is COMN (\\.\COMN). The user
 /// may replace any entry in `Settings.ini`, section "Ports", keys "Port1" to "Port16" (a stable
 /// name such as /dev/serial/by-id/... is a good choice there).
 class PortTable {
@@ -33,12 +34,15 @@ public:
     /// The table of a settings file (`Settings.ini`); a missing file gives the default table.
     static PortTable LoadFromSettings(const std::filesystem::path& settingsFile);
 
+    /// The system's usual device for a port number 1-16.
+    static std::string DefaultDevicePath(int port);
+
     /// The device path of a port number; empty for a number outside 1-16.
     std::string DevicePath(int port) const;
     void SetDevicePath(int port, const std::string& path);
 
     /// Interprets what a user typed to name a port: "3" or "COM3" is port 3 of the table, and
-    /// anything containing a slash is a device path. nullopt when it is neither.
+    /// anything containing a slash or backslash is a device path. nullopt when it is neither.
     std::optional<std::string> Resolve(const std::string& text) const;
     /// The port number for "3" or "COM3"; nullopt otherwise.
     static std::optional<int> ParsePortNumber(const std::string& text);

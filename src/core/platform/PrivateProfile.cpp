@@ -3,16 +3,12 @@
 #include "core/platform/AsciiText.h"
 #include "core/platform/AtomicFile.h"
 #include "core/platform/FileAccess.h"
+#include "core/platform/FileStamp.h"
 
 #include <algorithm>
 #include <atomic>
-#include <cerrno>
-#include <fcntl.h>
 #include <memory>
 #include <mutex>
-#include <sys/stat.h>
-#include <time.h>
-#include <unistd.h>
 #include <unordered_map>
 
 namespace tav::PrivateProfile {
@@ -140,18 +136,7 @@ std::shared_ptr<const ParsedFile> Parse(std::string_view text) {
     return parsed;
 }
 
-struct Stamp {
-    dev_t device = 0;
-    ino_t inode = 0;
-    off_t size = 0;
-    time_t seconds = 0;
-    long nanoseconds = 0;
-    bool operator==(const Stamp&) const = default;
-};
-
-Stamp StampOf(const struct stat& st) {
-    return Stamp{st.st_dev, st.st_ino, st.st_size, st.st_mtim.tv_sec, st.st_mtim.tv_nsec};
-}
+using Stamp = FileStamp;
 
 struct CacheEntry {
     Stamp stamp;
@@ -177,82 +162,26 @@ const std::shared_ptr<const ParsedFile>& EmptyFile() {
     return empty;
 }
 
-/// File systems keep modification times in steps of the kernel's coarse clock (a few milliseconds),
-/// or of whole seconds on some; a time with no nanoseconds is taken for the latter.
+/// File systems keep modification times in steps of the system's coarse clock (a few milliseconds),
+/// or of whole seconds on some; a time with no fraction of a second is taken for the latter.
 constexpr long long kNanosPerSecond = 1000000000LL;
 constexpr long long kWholeSecondStep = 3 * kNanosPerSecond; // two-second steps and a margin
 
 long long TimeStep() {
-    static const long long step = [] {
-        timespec res{};
-        const long long coarse = ::clock_getres(CLOCK_REALTIME_COARSE, &res) == 0
-                                     ? static_cast<long long>(res.tv_sec) * kNanosPerSecond + res.tv_nsec
-                                     : 10000000LL;
-        // Twice the step and at least 2 ms, for a file written at the edge of a step.
-        return std::max(2 * coarse, 2000000LL);
-    }();
-    return step;
-}
-
-long long NanosNow() {
-    timespec now{};
-    ::clock_gettime(CLOCK_REALTIME, &now);
-    return static_cast<long long>(now.tv_sec) * kNanosPerSecond + now.tv_nsec;
+    // Twice the step and at least 2 ms, for a file written at the edge of a step.
+    return std::max(2 * ModifiedTimeStep(), 2000000LL);
 }
 
 /// A file read at `readStart` whose modification time is `stamp`'s may still be changed within the
 /// same step of the file system's clock: the change would keep both time and size. Such a stamp is
 /// not trusted until a read starts after the step has passed.
 bool IsRacy(const Stamp& stamp, long long readStart) {
-    const long long modified = static_cast<long long>(stamp.seconds) * kNanosPerSecond + stamp.nanoseconds;
-    const long long step = stamp.nanoseconds == 0 ? kWholeSecondStep : TimeStep();
-    return readStart - modified < step;
+    const long long step = stamp.modifiedNanos % kNanosPerSecond == 0 ? kWholeSecondStep : TimeStep();
+    return readStart - stamp.modifiedNanos < step;
 }
 
-/// Reads the whole open file; false on a read error.
-bool ReadAll(int fd, std::size_t expected, std::string& bytes) {
-    bytes.clear();
-    bytes.reserve(expected);
-    char buffer[65536];
-    while (true) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        if (n == 0) {
-            return true;
-        }
-        if (bytes.size() + static_cast<std::size_t>(n) > kMaxFileBytes) {
-            return false;
-        }
-        bytes.append(buffer, static_cast<std::size_t>(n));
-    }
-}
-
-class FileHandle {
-public:
-    /// Never waits: a FIFO or device in the program folder is opened without blocking and then
-    /// refused by the caller's check that it is a regular file.
-    explicit FileHandle(const std::filesystem::path& file)
-        : fd_(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)) {}
-    ~FileHandle() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    int fd() const { return fd_; }
-
-private:
-    int fd_;
-};
-
-bool IsProfileFile(const struct stat& st) {
-    return S_ISREG(st.st_mode) && static_cast<std::size_t>(st.st_size) <= kMaxFileBytes;
+bool IsProfileFile(const FileStamp& stamp) {
+    return stamp.regular && stamp.size <= kMaxFileBytes;
 }
 
 /// The parsed file, from the cache when the file has not changed since it was parsed.
@@ -263,8 +192,8 @@ bool IsProfileFile(const struct stat& st) {
 /// can be trusted.
 std::shared_ptr<const ParsedFile> Load(const std::filesystem::path& file) {
     const std::string key = file.string();
-    struct stat st {};
-    if (::stat(file.c_str(), &st) != 0 || !IsProfileFile(st)) {
+    const std::optional<FileStamp> current = StampOfPath(file);
+    if (!current || !IsProfileFile(*current)) {
         Forget(file);
         return EmptyFile();
     }
@@ -273,7 +202,7 @@ std::shared_ptr<const ParsedFile> Load(const std::filesystem::path& file) {
     {
         const std::lock_guard lock(g_cacheMutex);
         const auto it = Cache().find(key);
-        if (it != Cache().end() && it->second.stamp == StampOf(st)) {
+        if (it != Cache().end() && it->second.stamp == *current) {
             if (!it->second.racyBytes) {
                 return it->second.parsed;
             }
@@ -283,15 +212,13 @@ std::shared_ptr<const ParsedFile> Load(const std::filesystem::path& file) {
     }
     // The stamp is taken from the open file before its bytes are read, so a change during the read
     // gives a newer stamp or is caught as racy at the next read.
-    const long long readStart = NanosNow();
-    const FileHandle handle(file);
+    const long long readStart = WallClockNanos();
     std::string bytes;
-    if (handle.fd() < 0 || ::fstat(handle.fd(), &st) != 0 || !IsProfileFile(st) ||
-        !ReadAll(handle.fd(), static_cast<std::size_t>(st.st_size), bytes)) {
+    Stamp stamp;
+    if (ReadStampedFile(file, kMaxFileBytes, bytes, stamp) != FileRead::Done) {
         Forget(file);
         return EmptyFile();
     }
-    const Stamp stamp = StampOf(st);
     const bool racy = IsRacy(stamp, readStart);
     if (racyBytes && bytes == *racyBytes) {
         const std::lock_guard lock(g_cacheMutex);
@@ -345,17 +272,9 @@ bool ValidSection(std::string_view section) {
 
 /// Reads the file's current bytes for an update; a missing file is empty, an unreadable one fails.
 bool ReadForUpdate(const std::filesystem::path& file, std::string& bytes) {
-    bytes.clear();
-    const FileHandle handle(file);
-    if (handle.fd() < 0) {
-        return errno == ENOENT;
-    }
-    struct stat st {};
-    if (::fstat(handle.fd(), &st) != 0 || !S_ISREG(st.st_mode) ||
-        static_cast<std::size_t>(st.st_size) > kMaxFileBytes) {
-        return false;
-    }
-    return ReadAll(handle.fd(), static_cast<std::size_t>(st.st_size), bytes);
+    FileStamp stamp;
+    const FileRead read = ReadStampedFile(file, kMaxFileBytes, bytes, stamp);
+    return read == FileRead::Done || read == FileRead::Missing;
 }
 
 /// Sets `key` in `section` within the file's lines.

@@ -5,7 +5,6 @@
 
 #include <functional>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace tav {
 namespace {
@@ -35,7 +34,7 @@ TEST(ProgramFolderCheck, BrokenFoldersAndLanguageFilesAreNamedWithWhy) {
         {"oversized",
          [&] {
              WriteText(lng, "[Setting]\n");
-             ASSERT_EQ(::truncate(lng.c_str(), (64 << 20) + 1), 0);
+             fs::resize_file(lng, (64 << 20) + 1);
          },
          dir.path(), "too large"},
     };

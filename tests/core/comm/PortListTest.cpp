@@ -32,6 +32,9 @@ TEST(PortList, StableNamesBecomeAdapterDescriptions) {
 }
 
 TEST(PortList, DescribesDevicesThroughTheirStableLinks) {
+#ifdef _WIN32
+    GTEST_SKIP() << "stable device links are a Linux feature";
+#endif
     test::TempDir dir;
     fs::create_directories(dir / "by-id");
     test::WriteText(dir / "ttyUSB0", "");
@@ -55,11 +58,11 @@ TEST(PortList, ListsEveryPortWithItsState) {
     const auto entries = ListPorts(table, probe, dir / "by-id");
     ASSERT_EQ(entries.size(), 16u);
     EXPECT_EQ(entries[0].number, 1);
-    EXPECT_EQ(entries[0].device, "/dev/ttyUSB0");
+    EXPECT_EQ(entries[0].device, PortTable::DefaultDevicePath(1));
     EXPECT_EQ(entries[0].state, PortError::NotPresent);
     EXPECT_EQ(entries[1].state, PortError::Busy);
     EXPECT_EQ(entries[2].state, PortError::None);
-    EXPECT_EQ(entries[15].device, "/dev/ttyS7");
+    EXPECT_EQ(entries[15].device, PortTable::DefaultDevicePath(16));
     EXPECT_EQ(probe.probed.size(), 16u);
 }
 
@@ -70,7 +73,7 @@ TEST(PortList, SettingsReplaceTableEntries) {
     settings.CancelExitWrite();
     const PortTable table = PortTable::LoadFromSettings(settings.SettingsFile());
     EXPECT_EQ(table.DevicePath(2), "/dev/serial/by-id/usb-cable");
-    EXPECT_EQ(table.DevicePath(3), "/dev/ttyUSB2");
+    EXPECT_EQ(table.DevicePath(3), PortTable::DefaultDevicePath(3));
 }
 
 TEST(PortList, ProbeOpensRealDevicesOnly) {

@@ -131,15 +131,19 @@ TEST(PrivateProfile, RefusesWritesThatWouldBreakTheFile) {
 
 TEST(PrivateProfile, AFifoOrFolderInItsPlaceReadsAsMissingAndIsNeverWaitedOn) {
     TempDir dir;
-    ASSERT_EQ(::mkfifo((dir / "fifo.ini").c_str(), 0644), 0);
-    std::filesystem::create_directory(dir / "folder.ini");
-    for (const auto& file : {dir / "fifo.ini", dir / "folder.ini"}) {
+    std::vector<std::filesystem::path> files{dir / "folder.ini"};
+    std::filesystem::create_directory(files.back());
+#ifndef _WIN32
+    files.push_back(dir / "fifo.ini");
+    ASSERT_EQ(::mkfifo(files.back().c_str(), 0644), 0);
+#endif
+    for (const auto& file : files) {
         EXPECT_EQ(PrivateProfile::ReadString(file, "Setting", "Key", "fallback"), "fallback");
         const Result written = PrivateProfile::WriteString(file, "Setting", "Key", "v");
         EXPECT_FALSE(written.ok()) << file;
         EXPECT_NE(written.detail().find(file.string()), std::string::npos) << written.detail();
     }
-    EXPECT_TRUE(std::filesystem::is_fifo(dir / "fifo.ini"));
+    EXPECT_TRUE(std::filesystem::is_fifo(files.back()) || files.size() == 1);
 }
 
 TEST(PrivateProfile, ReadSeesChangesAndParsesAnUnchangedFileOnce) {

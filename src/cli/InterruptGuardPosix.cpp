@@ -1,5 +1,7 @@
 #include "cli/InterruptGuard.h"
 
+#include <csignal>
+
 namespace tav::cli {
 namespace {
 
@@ -12,20 +14,25 @@ void OnSignal(int) {
 
 } // namespace
 
-InterruptGuard::InterruptGuard() {
+struct InterruptGuard::Previous {
+    struct sigaction onInt {};
+    struct sigaction onTerm {};
+};
+
+InterruptGuard::InterruptGuard() : previous_(std::make_unique<Previous>()) {
     interrupted.store(false);
     struct sigaction action {};
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);
     // No SA_RESTART: a read of the terminal returns at once instead of waiting for a line.
     action.sa_flags = 0;
-    ::sigaction(SIGINT, &action, &previousInt_);
-    ::sigaction(SIGTERM, &action, &previousTerm_);
+    ::sigaction(SIGINT, &action, &previous_->onInt);
+    ::sigaction(SIGTERM, &action, &previous_->onTerm);
 }
 
 InterruptGuard::~InterruptGuard() {
-    ::sigaction(SIGINT, &previousInt_, nullptr);
-    ::sigaction(SIGTERM, &previousTerm_, nullptr);
+    ::sigaction(SIGINT, &previous_->onInt, nullptr);
+    ::sigaction(SIGTERM, &previous_->onTerm, nullptr);
 }
 
 const std::atomic<bool>& InterruptGuard::Flag() const {

@@ -55,23 +55,6 @@ tcflag_t SizeFlag(std::uint8_t dataBits) {
 
 } // namespace
 
-PortError PortErrorOf(const Result& opened) {
-    switch (opened.messageId()) {
-    case 0:
-        return PortError::None;
-    case kMsgPortMissing:
-        return PortError::NotPresent;
-    case kMsgPortBusy:
-        return PortError::Busy;
-    case kMsgPortDenied:
-        return PortError::PermissionDenied;
-    case kMsgPortNotSerial:
-        return PortError::NotSerial;
-    default:
-        return PortError::Other;
-    }
-}
-
 CSerialPort::~CSerialPort() {
     Close();
 }
