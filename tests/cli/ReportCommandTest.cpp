@@ -57,21 +57,24 @@ TEST_F(ReportCommand, SectionsChooseThePartsPrinted) {
 TEST_F(ReportCommand, RefusesWhatWouldLoseOrMisplaceData) {
     const auto data = NewFile("a.dat");
     const std::string before = ReadText(data);
-    ASSERT_EQ(::mkfifo((dir / "pipe.html").c_str(), 0600), 0);
     std::filesystem::create_directory(dir / "folder.html");
-    const struct {
+    struct Case {
         std::vector<std::string> args;
         int status;
-    } cases[] = {
+    };
+    std::vector<Case> cases = {
         {{"report", data.string()}, 2},                                 // no output
         {{"report", data.string(), "-o", (dir / "a.txt").string()}, 2}, // unknown kind
         {{"report", data.string(), "-o", (dir / "b.html").string(), "--sections", "x"}, 2},
         {{"report", data.string(), "-o", data.string()}, 2}, // its own input
         {{"report", (dir / "missing.dat").string(), "-o", (dir / "b.html").string()}, 1},
-        {{"report", data.string(), "-o", (dir / "pipe.html").string()}, 1},
         {{"report", data.string(), "-o", (dir / "folder.html").string()}, 1},
         {{"report", data.string(), "-o", (dir / "nowhere" / "b.html").string()}, 1},
     };
+#ifndef _WIN32
+    ASSERT_EQ(::mkfifo((dir / "pipe.html").c_str(), 0600), 0);
+    cases.push_back({{"report", data.string(), "-o", (dir / "pipe.html").string()}, 1});
+#endif
     for (const auto& c : cases) {
         const ToolRun run = Tool(c.args);
         EXPECT_EQ(run.status, c.status) << c.args.back() << ": " << run.err;
