@@ -2,12 +2,23 @@
 
 #include "core/lang/TextLookup.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace tav {
+
+/// Where a field is stored in its record or block: `size` bytes from `offset` (counted from the
+/// record's or block's first byte), of which the bits in `mask` belong to the field (0xFF: whole
+/// bytes). A difference in these bits is explained by the field; any other differing bit is listed.
+struct FieldBytes {
+    std::size_t offset = 0;
+    std::size_t size = 1;
+    std::uint8_t mask = 0xFF;
+};
 
 /// One field of an editor as the compare names it: the label the editor shows beside it and the
 /// text its transfer structure holds for it.
@@ -22,6 +33,13 @@ template <class Ui> struct FieldRow {
     std::function<std::string(const Ui&)> text; ///< the value as the editor shows it
     int groupId = 0;                            ///< control text of the field's group (a decode); 0: none
     std::string groupFallback;                  ///< the group's name when the language file has no text
+    std::vector<FieldBytes> bytes;              ///< where the field is stored; empty: not yet declared
+
+    /// The row with its storage declared: `FieldRow{...}.StoredIn({{4, 4}})`.
+    FieldRow StoredIn(std::vector<FieldBytes> where) && {
+        bytes = std::move(where);
+        return std::move(*this);
+    }
 };
 
 template <class Ui> using FieldTable = std::vector<FieldRow<Ui>>;
