@@ -2,6 +2,8 @@
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
 #include "core/compare/ConfigCompare.h"
+#include "core/data/CDataFile.h"
+#include "core/util/PrintableText.h"
 
 #include <memory>
 #include <ostream>
@@ -37,10 +39,18 @@ ExitCode RunCompare(CliContext& context) {
         }
     }
     const CDataContainer& a = sessions[0]->container();
-    const std::vector<ConfigDifference> differences =
-        ConfigCompare(*a.Context().texts).Compare(a, sessions[1]->container());
+    const ConfigCompare compare(*a.Context().texts);
+    std::vector<ConfigDifference> differences = compare.Compare(a, sessions[1]->container());
+    // The comment lies in the file beside the data: read from both files.
+    std::string comments[2];
+    for (std::size_t k = 0; k < 2; ++k) {
+        (void)CDataFile::ReadComment(names[k], comments[k]);
+    }
+    for (ConfigDifference& difference : compare.CompareComments(comments[0], comments[1])) {
+        differences.push_back(std::move(difference));
+    }
     for (const ConfigDifference& difference : differences) {
-        context.out << difference.LineText() << '\n';
+        context.out << EscapeControls(difference.LineText()) << '\n';
     }
     return differences.empty() ? ExitCode::Success : ExitCode::Failure;
 }

@@ -2,14 +2,18 @@
 
 #include "core/app/CDataContainer.h"
 #include "core/app/ViewTable.h"
+#include "core/compare/DifferenceList.h"
+#include "core/compare/EditorFields.h"
 #include "core/compare/FieldTable.h"
 #include "core/data/FreqCodec.h"
+#include "core/data/FreqEntryRules.h"
 #include "core/data/ImageMap.h"
 #include "core/data/ToneCodec.h"
 
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdio>
 
 namespace tav {
 
@@ -18,7 +22,7 @@ namespace {
 constexpr std::uint32_t kNoScanChannel = ScanMembersUi::kNoSelection;
 
 std::string FreqValue(std::uint32_t bcd) {
-    return bcd == kNoFreq ? "none" : FormatFreq(BcdToFreq(bcd));
+    return bcd == kNoFreq ? "none" : ShownFreqText(bcd);
 }
 
 std::string OnOff(int checked) {
@@ -32,6 +36,16 @@ std::string ChoiceValue(const TwoToneChoiceList& list) {
                ? std::string("none")
                : list.texts[static_cast<std::size_t>(list.selected)];
 }
+
+/// The mask of one bit of a flags byte.
+constexpr std::uint8_t Bit(int bit) {
+    return static_cast<std::uint8_t>(1U << bit);
+}
+
+constexpr std::uint8_t kLowNibble = 0x0F;
+constexpr std::uint8_t kHighNibble = 0xF0;
+/// The programming date's bytes the editor shows: second, minute, hour, day, month, year.
+constexpr std::size_t kShownDateBytes = 6;
 
 std::string ChannelValue(std::uint32_t position) {
     return position == kNoScanChannel ? "none" : "Channel " + std::to_string(position + 1);
@@ -73,63 +87,91 @@ const FieldTable<ChannelUi>& ChannelFields() {
 
 const FieldTable<PersonalityUi>& PersonalityFields() {
     using P = PersonalityUi;
+    namespace L = PersonalityLayout;
     static const FieldTable<P> table = {
-        {2320, "Tx Admit", TextField<&P::txAdmit>()},
-        {2324, "TX Time out Time", TextField<&P::txTimeout>()},
-        {2326, "TOT Pre-Alert Time", TextField<&P::totPreAlert>()},
-        {2328, "TOT Re-key Time", TextField<&P::totRekey>()},
-        {2330, "TOT Reset Time", TextField<&P::totReset>()},
-        {2334, "Auto Reset Mode", TextField<&P::autoResetMode>()},
-        {2336, "Auto Reset Time", TextField<&P::autoResetTime>()},
-        {2341, "Busy Channel Lockout", SwitchField<&P::busyChannelLockout>()},
-        {2350, "Rx Squelch Mode", TextField<&P::rxSquelchMode>()},
-        {2560, "Primary ID", TextField<&P::primaryId>()},
-        {2564, "PTTID Type", TextField<&P::pttIdType>()},
-        {2566, "Pretime", TextField<&P::pttIdPretime>()},
-        {2568, "Preamble Bit Sync", TextField<&P::preambleBitSync>()},
-        {2570, "Side Tone", SwitchField<&P::sideTone>()},
-        {2571, "Short Beep", SwitchField<&P::shortBeep>()},
-        {2400, "RX Optional Signaling", TextField<&P::rxSignaling>()},
-        {2406, "TX Optional Signaling", TextField<&P::txSignaling>()},
-        {2412, "Signaling Decode Condition", TextField<&P::decodeCondition>()},
-        {2403, "RX 2-Tone System", [](const P& ui) { return ChoiceValue(ui.rxSystem); }},
-        {2408, "TX 2-Tone System", [](const P& ui) { return ChoiceValue(ui.txSystem); }},
+        FieldRow<P>{2320, "Tx Admit", TextField<&P::txAdmit>()}.StoredIn({{L::kTxAdmit}}),
+        FieldRow<P>{2324, "TX Time out Time", TextField<&P::txTimeout>()}.StoredIn({{L::kTxTimeout}}),
+        FieldRow<P>{2326, "TOT Pre-Alert Time", TextField<&P::totPreAlert>()}.StoredIn({{L::kTotPreAlert}}),
+        FieldRow<P>{2328, "TOT Re-key Time", TextField<&P::totRekey>()}.StoredIn({{L::kTotRekey}}),
+        FieldRow<P>{2330, "TOT Reset Time", TextField<&P::totReset>()}.StoredIn({{L::kTotReset}}),
+        FieldRow<P>{2334, "Auto Reset Mode", TextField<&P::autoResetMode>()}.StoredIn({{L::kAutoResetMode}}),
+        FieldRow<P>{2336, "Auto Reset Time", TextField<&P::autoResetTime>()}.StoredIn({{L::kAutoResetTime}}),
+        FieldRow<P>{2341, "Busy Channel Lockout", SwitchField<&P::busyChannelLockout>()}.StoredIn(
+            {{L::kBusyLockout, 1, L::kBusyLockoutBit}}),
+        FieldRow<P>{2350, "Rx Squelch Mode", TextField<&P::rxSquelchMode>()}.StoredIn({{L::kRxSquelchMode}}),
+        FieldRow<P>{2560, "Primary ID", TextField<&P::primaryId>()}.StoredIn({{L::kPrimaryId, 2}}),
+        FieldRow<P>{2564, "PTTID Type", TextField<&P::pttIdType>()}.StoredIn({{L::kPttIdType}}),
+        FieldRow<P>{2566, "Pretime", TextField<&P::pttIdPretime>()}.StoredIn({{L::kPttIdPretime}}),
+        FieldRow<P>{2568, "Preamble Bit Sync", TextField<&P::preambleBitSync>()}.StoredIn(
+            {{L::kPreambleBitSync}}),
+        FieldRow<P>{2570, "Side Tone", SwitchField<&P::sideTone>()}.StoredIn(
+            {{L::kPttIdFlags, 1, L::kSideToneOffBit}}),
+        FieldRow<P>{2571, "Short Beep", SwitchField<&P::shortBeep>()}.StoredIn(
+            {{L::kPttIdFlags, 1, L::kShortBeepOffBit}}),
+        FieldRow<P>{2400, "RX Optional Signaling", TextField<&P::rxSignaling>()}.StoredIn(
+            {{L::kRxSignaling, 1, L::kSignalTypeMask}}),
+        FieldRow<P>{2406, "TX Optional Signaling", TextField<&P::txSignaling>()}.StoredIn(
+            {{L::kTxSignaling, 1, L::kSignalTypeMask}}),
+        FieldRow<P>{2412, "Signaling Decode Condition", TextField<&P::decodeCondition>()}.StoredIn(
+            {{L::kRxSignaling, 1, L::kDecodeConditionMask}}),
+        FieldRow<P>{2403, "RX 2-Tone System", [](const P& ui) { return ChoiceValue(ui.rxSystem); }}.StoredIn(
+            {{L::kRxSignaling, 1, L::kSystemIndexMask}}),
+        FieldRow<P>{2408, "TX 2-Tone System", [](const P& ui) { return ChoiceValue(ui.txSystem); }}.StoredIn(
+            {{L::kTxSignaling, 1, L::kSystemIndexMask}}),
     };
     return table;
 }
 
 const FieldTable<ScanSettingsUi>& ScanSettingsFields() {
     using S = ScanSettingsUi;
+    using R = ScanListRecord;
     static const FieldTable<S> table = {
-        {3829, "Tone Scan Mode", TextField<&S::toneScanMode>()},
-        {3831, "Signal Scan Mode", TextField<&S::signalScanMode>()},
-        {3851, "Signal Hang Time", TextField<&S::signalHangTime>()},
-        {3845, "Transmit Mode", TextField<&S::transmitMode>()},
-        {3847, "Hang Time", TextField<&S::hangTime>()},
-        {3833, "Priority Mode", TextField<&S::priorityMode>()},
-        {3843, "Priority Sweep Time", TextField<&S::prioritySweepTime>()},
-        {3849, "Designated Channel", [](const S& ui) { return ChannelValue(ui.designatedChannel); }},
-        {3835, "Priority Channel", [](const S& ui) { return ChannelValue(ui.priorityChannel); }},
-        {3837, "Delete/Add", SwitchField<&S::priorityDeleteAdd>()},
-        {3855, "Scan Start Alert", SwitchField<&S::scanStartAlert>()},
-        {3856, "Scan End Alert", SwitchField<&S::scanEndAlert>()},
-        {3860, "Priority Scan Alert", SwitchField<&S::priorityScanAlert>()},
-        {3857, "Include Current Channel", SwitchField<&S::includeCurrentChannel>()},
-        {3861, "Talkback", SwitchField<&S::talkback>()},
-        {3858, "Priority Scan in Auto Reset Time", SwitchField<&S::priorityScanInAutoReset>()},
-        {3854, "Nuisance Delete", SwitchField<&S::nuisanceDelete>()},
-        {3853, "Nuisance Reset", SwitchField<&S::nuisanceReset>()},
+        FieldRow<S>{3829, "Tone Scan Mode", TextField<&S::toneScanMode>()}.StoredIn(
+            {{R::kModes, 1, R::kToneScanMask}}),
+        FieldRow<S>{3831, "Signal Scan Mode", TextField<&S::signalScanMode>()}.StoredIn(
+            {{R::kModes, 1, R::kSignalScanMask}}),
+        FieldRow<S>{3851, "Signal Hang Time", TextField<&S::signalHangTime>()}.StoredIn({{R::kSignalHang}}),
+        FieldRow<S>{3845, "Transmit Mode", TextField<&S::transmitMode>()}.StoredIn(
+            {{R::kTransmit, 1, R::kTransmitModeMask}}),
+        FieldRow<S>{3847, "Hang Time", TextField<&S::hangTime>()}.StoredIn({{R::kHangTime}}),
+        FieldRow<S>{3833, "Priority Mode", TextField<&S::priorityMode>()}.StoredIn(
+            {{R::kPriority, 1, R::kPriorityModeMask}}),
+        FieldRow<S>{3843, "Priority Sweep Time", TextField<&S::prioritySweepTime>()}.StoredIn({{R::kSweepTime}}),
+        FieldRow<S>{3849, "Designated Channel", [](const S& ui) { return ChannelValue(ui.designatedChannel); }}
+            .StoredIn({{R::kDesignated, 2}}),
+        FieldRow<S>{3835, "Priority Channel", [](const S& ui) { return ChannelValue(ui.priorityChannel); }}
+            .StoredIn({{R::kPriority1, 2}}),
+        FieldRow<S>{3837, "Delete/Add", SwitchField<&S::priorityDeleteAdd>()}.StoredIn(
+            {{R::kPriority, 1, R::kPriorityDeleteAddBit}}),
+        FieldRow<S>{3855, "Scan Start Alert", SwitchField<&S::scanStartAlert>()}.StoredIn(
+            {{R::kAlerts, 1, R::kScanStartAlertBit}}),
+        FieldRow<S>{3856, "Scan End Alert", SwitchField<&S::scanEndAlert>()}.StoredIn(
+            {{R::kAlerts, 1, R::kScanEndAlertBit}}),
+        FieldRow<S>{3860, "Priority Scan Alert", SwitchField<&S::priorityScanAlert>()}.StoredIn(
+            {{R::kAlerts, 1, R::kPriorityAlertBit}}),
+        FieldRow<S>{3857, "Include Current Channel", SwitchField<&S::includeCurrentChannel>()}.StoredIn(
+            {{R::kAlerts, 1, R::kIncludeCurrentBit}}),
+        FieldRow<S>{3861, "Talkback", SwitchField<&S::talkback>()}.StoredIn({{R::kTransmit, 1, R::kTalkbackBit}}),
+        FieldRow<S>{3858, "Priority Scan in Auto Reset Time", SwitchField<&S::priorityScanInAutoReset>()}.StoredIn(
+            {{R::kAlerts, 1, R::kPriorityInAutoResetBit}}),
+        FieldRow<S>{3854, "Nuisance Delete", SwitchField<&S::nuisanceDelete>()}.StoredIn(
+            {{R::kAlerts, 1, R::kNuisanceDeleteBit}}),
+        FieldRow<S>{3853, "Nuisance Reset", SwitchField<&S::nuisanceReset>()}.StoredIn(
+            {{R::kNuisance, 1, R::kNuisanceResetBit}}),
     };
     return table;
 }
 
 const FieldTable<ScanMembersUi>& ScanMemberFields() {
     static const FieldTable<ScanMembersUi> table = [] {
-        FieldTable<ScanMembersUi> rows = {{3942, "Entries", TextField<&ScanMembersUi::entries>()}};
+        FieldTable<ScanMembersUi> rows = {
+            FieldRow<ScanMembersUi>{3942, "Entries", TextField<&ScanMembersUi::entries>()}.StoredIn(
+                {{ScanListRecord::kEntries}})};
         for (std::size_t k = 0; k < ScanListRecord::kMemberCount; ++k) {
-            rows.push_back({ScanListData::kFirstMemberLabel + static_cast<int>(k),
-                            "Member " + std::to_string(k + 1),
-                            [k](const ScanMembersUi& ui) { return ChannelValue(ui.members[k]); }});
+            rows.push_back(FieldRow<ScanMembersUi>{ScanListData::kFirstMemberLabel + static_cast<int>(k),
+                                                   "Member " + std::to_string(k + 1),
+                                                   [k](const ScanMembersUi& ui) { return ChannelValue(ui.members[k]); }}
+                               .StoredIn({{ScanListRecord::kMembers + 2 * k, 2}}));
         }
         return rows;
     }();
@@ -143,54 +185,70 @@ const FieldTable<KeysUi>& KeysFields() {
                                                                "E1", "E2", "E3", "F1", "F2", "F3"};
         FieldTable<KeysUi> rows;
         for (std::size_t k = 0; k < kNames.size(); ++k) {
-            rows.push_back({KeysData::kFirstKeyListId - 1 + 2 * static_cast<int>(k), kNames[k],
-                            [k](const KeysUi& ui) { return ui.keys[k]; }});
+            rows.push_back(FieldRow<KeysUi>{KeysData::kFirstKeyListId - 1 + 2 * static_cast<int>(k), kNames[k],
+                                            [k](const KeysUi& ui) { return ui.keys[k]; }}
+                               .StoredIn({{k}}));
         }
-        rows.push_back({KeysData::kDefaultNumericKeyListId - 1, "Default Numeric Key",
-                        TextField<&KeysUi::defaultNumericKey>()});
+        rows.push_back(FieldRow<KeysUi>{KeysData::kDefaultNumericKeyListId - 1, "Default Numeric Key",
+                                        TextField<&KeysUi::defaultNumericKey>()}
+                           .StoredIn({{KeysData::kDefaultNumericKeyOffset}}));
         return rows;
     }();
     return table;
 }
 
 const FieldTable<MiscUi>& MiscFields() {
-    static const FieldTable<MiscUi> table = {
-        {1407, "VOX Delay", TextField<&MiscUi::voxDelay>()},
-        {1405, "VOX Gain", TextField<&MiscUi::voxGain>()},
-        {1401, "Tail Revert", TextField<&MiscUi::tailRevert>()},
-        {1403, "Squelch Level", TextField<&MiscUi::squelchLevel>()},
-        {1413, "Low Power Alert Gap", TextField<&MiscUi::lowPowerAlertGap>()},
-        {1411, "Battery Save Mode", TextField<&MiscUi::batterySaveMode>()},
-        {1410, "Battery Save", SwitchField<&MiscUi::batterySave>()},
-        {1409, "VOX Inhibit On Receive", SwitchField<&MiscUi::voxInhibit>()},
+    using M = MiscUi;
+    using D = MiscData;
+    static const FieldTable<M> table = {
+        FieldRow<M>{1407, "VOX Delay", TextField<&M::voxDelay>()}.StoredIn({{D::kVoxDelayOffset}}),
+        FieldRow<M>{1405, "VOX Gain", TextField<&M::voxGain>()}.StoredIn({{D::kVoxOffset, 1, D::kVoxGainMask}}),
+        FieldRow<M>{1401, "Tail Revert", TextField<&M::tailRevert>()}.StoredIn(
+            {{D::kBatteryOffset, 1, Bit(D::kTailRevertBit)}}),
+        FieldRow<M>{1403, "Squelch Level", TextField<&M::squelchLevel>()}.StoredIn({{D::kSquelchLevelOffset}}),
+        FieldRow<M>{1413, "Low Power Alert Gap", TextField<&M::lowPowerAlertGap>()}.StoredIn(
+            {{D::kLowPowerAlertGapOffset}}),
+        FieldRow<M>{1411, "Battery Save Mode", TextField<&M::batterySaveMode>()}.StoredIn(
+            {{D::kBatterySaveModeOffset, 1, D::kBatterySaveModeMask}}),
+        FieldRow<M>{1410, "Battery Save", SwitchField<&M::batterySave>()}.StoredIn(
+            {{D::kBatteryOffset, 1, Bit(D::kBatterySaveBit)}}),
+        FieldRow<M>{1409, "VOX Inhibit On Receive", SwitchField<&M::voxInhibit>()}.StoredIn(
+            {{D::kVoxOffset, 1, Bit(D::kVoxInhibitBit)}}),
     };
     return table;
 }
 
 const FieldTable<AtisUi>& AtisFields() {
     static const FieldTable<AtisUi> table = {
-        {4594, "ATIS Code", [](const AtisUi& ui) { return AtisCodeText(ui.code); }},
-        {4591, "Pretime [ms]", TextField<&AtisUi::pretime>()},
+        FieldRow<AtisUi>{4594, "ATIS Code", [](const AtisUi& ui) { return AtisCodeText(ui.code); }}.StoredIn(
+            {{AtisData::kCodeOffset, AtisData::kCodeSize}}),
+        FieldRow<AtisUi>{4591, "Pretime [ms]", TextField<&AtisUi::pretime>()}.StoredIn({{AtisData::kPretimeOffset}}),
     };
     return table;
 }
 
 const FieldTable<DosUi>& DosFields() {
     static const FieldTable<DosUi> table = {
-        {4666, "DOS ENABLE", SwitchField<&DosUi::enable>()},
-        {4669, "DOS Pre-Mute Duration[ms]", TextField<&DosUi::preMute>()},
+        FieldRow<DosUi>{4666, "DOS ENABLE", SwitchField<&DosUi::enable>()}.StoredIn(
+            {{DosData::kFlagsOffset, 1, Bit(DosData::kEnableBit)}}),
+        FieldRow<DosUi>{4669, "DOS Pre-Mute Duration[ms]", TextField<&DosUi::preMute>()}.StoredIn(
+            {{DosData::kPreMuteOffset}}),
     };
     return table;
 }
 
 const FieldTable<PttIdUi>& PttIdFields() {
     static const FieldTable<PttIdUi> table = {
-        {1660, "PRIMARY ID", TextField<&PttIdUi::primaryId>()},
-        {1664, "PTTID TYPE", TextField<&PttIdUi::type>()},
-        {1670, "SIDE TONE", SwitchField<&PttIdUi::sideTone>()},
-        {1671, "SHORT BEEP", SwitchField<&PttIdUi::shortBeep>()},
-        {1666, "PRETIME", TextField<&PttIdUi::pretime>()},
-        {1668, "Preamble Bit Sync", TextField<&PttIdUi::preamble>()},
+        FieldRow<PttIdUi>{1660, "PRIMARY ID", TextField<&PttIdUi::primaryId>()}.StoredIn(
+            {{PttIdData::kPrimaryIdOffset, 2}}),
+        FieldRow<PttIdUi>{1664, "PTTID TYPE", TextField<&PttIdUi::type>()}.StoredIn({{PttIdData::kTypeOffset}}),
+        FieldRow<PttIdUi>{1670, "SIDE TONE", SwitchField<&PttIdUi::sideTone>()}.StoredIn(
+            {{PttIdData::kFlagsOffset, 1, Bit(PttIdData::kSideToneOffBit)}}),
+        FieldRow<PttIdUi>{1671, "SHORT BEEP", SwitchField<&PttIdUi::shortBeep>()}.StoredIn(
+            {{PttIdData::kFlagsOffset, 1, Bit(PttIdData::kShortBeepOffBit)}}),
+        FieldRow<PttIdUi>{1666, "PRETIME", TextField<&PttIdUi::pretime>()}.StoredIn({{PttIdData::kPretimeOffset}}),
+        FieldRow<PttIdUi>{1668, "Preamble Bit Sync", TextField<&PttIdUi::preamble>()}.StoredIn(
+            {{PttIdData::kPreambleOffset}}),
     };
     return table;
 }
@@ -202,9 +260,12 @@ template <auto Member> auto PasswordField() {
 
 const FieldTable<PasswordsUi>& PasswordFields() {
     static const FieldTable<PasswordsUi> table = {
-        {6352, "Power-On Password", PasswordField<&PasswordsUi::powerOn>()},
-        {6354, "Write Password", PasswordField<&PasswordsUi::writeDealer>()},
-        {6356, "Read Password", PasswordField<&PasswordsUi::read>()},
+        FieldRow<PasswordsUi>{6352, "Power-On Password", PasswordField<&PasswordsUi::powerOn>()}.StoredIn(
+            {{PasswordsData::kPowerOnOffset, PasswordsData::kFieldSize}}),
+        FieldRow<PasswordsUi>{6354, "Write Password", PasswordField<&PasswordsUi::writeDealer>()}.StoredIn(
+            {{PasswordsData::kWriteDealerOffset, PasswordsData::kFieldSize}}),
+        FieldRow<PasswordsUi>{6356, "Read Password", PasswordField<&PasswordsUi::read>()}.StoredIn(
+            {{PasswordsData::kReadOffset, PasswordsData::kFieldSize}}),
     };
     return table;
 }
@@ -212,12 +273,14 @@ const FieldTable<PasswordsUi>& PasswordFields() {
 const FieldTable<RadioInfoUi>& RadioInfoFields() {
     using R = RadioInfoUi;
     static const FieldTable<R> table = {
-        {1110, "Model Name", TextField<&R::modelName>()},
-        {1112, "Frequency Range [MHz]", TextField<&R::frequencyRange>()},
-        {1114, "Serial Number", TextField<&R::serialNumber>()},
-        {1116, "Firmware Version", TextField<&R::firmwareVersion>()},
-        {1118, "Signaling Type", TextField<&R::signalingType>()},
-        {1120, "Last Programmed Date", TextField<&R::lastProgrammed>()},
+        FieldRow<R>{1110, "Model Name", TextField<&R::modelName>()}.InFileHeader(),
+        FieldRow<R>{1112, "Frequency Range [MHz]", TextField<&R::frequencyRange>()}.InFileHeader(),
+        FieldRow<R>{1114, "Serial Number", TextField<&R::serialNumber>()}.StoredIn(
+            {{RadioInfoData::kSerialNumberOffset, RadioInfoData::kSerialNumberSize}}),
+        FieldRow<R>{1116, "Firmware Version", TextField<&R::firmwareVersion>()}.InFileHeader(),
+        FieldRow<R>{1118, "Signaling Type", TextField<&R::signalingType>()}.InFileHeader(),
+        FieldRow<R>{1120, "Last Programmed Date", TextField<&R::lastProgrammed>()}.StoredIn(
+            {{RadioInfoData::kProgrammingDateOffset, kShownDateBytes}}),
     };
     return table;
 }
@@ -228,17 +291,22 @@ std::string Scaled(int raw, int factor, const char* unit) {
 
 const FieldTable<AlertToneUi>& AlertToneFields() {
     static const FieldTable<AlertToneUi> table = [] {
-        FieldTable<AlertToneUi> rows = {
-            {0, "Cycle", TextField<&AlertToneUi::cycle>()},
-            {0, "Beep Segments", [](const AlertToneUi& ui) { return std::to_string(ui.beepSegments); }}};
-        for (std::size_t k = 0; k < AlertToneLayout::kSegmentCount; ++k) {
+        using A = AlertToneUi;
+        namespace L = AlertToneLayout;
+        FieldTable<A> rows = {
+            FieldRow<A>{0, "Cycle", TextField<&A::cycle>()}.StoredIn({{L::kCycle}}),
+            FieldRow<A>{0, "Beep Segments", [](const A& ui) { return std::to_string(ui.beepSegments); }}.StoredIn(
+                {{L::kBeepSegments}})};
+        for (std::size_t k = 0; k < L::kSegmentCount; ++k) {
             const std::string n = std::to_string(k + 1);
-            rows.push_back({0, "Frequency " + n, [k](const AlertToneUi& ui) {
-                                return ui.frequency[k] == 0 ? std::string("Off")
-                                                            : Scaled(ui.frequency[k], 10, " Hz");
-                            }});
-            rows.push_back({0, "Duration " + n,
-                            [k](const AlertToneUi& ui) { return Scaled(ui.duration[k], 10, " ms"); }});
+            rows.push_back(FieldRow<A>{0, "Frequency " + n, [k](const A& ui) {
+                                           return ui.frequency[k] == 0 ? std::string("Off")
+                                                                       : Scaled(ui.frequency[k], 10, " Hz");
+                                       }}
+                               .StoredIn({{L::FrequencyOffset(k)}}));
+            rows.push_back(FieldRow<A>{0, "Duration " + n,
+                                       [k](const A& ui) { return Scaled(ui.duration[k], 10, " ms"); }}
+                               .StoredIn({{L::DurationOffset(k)}}));
         }
         return rows;
     }();
@@ -247,14 +315,16 @@ const FieldTable<AlertToneUi>& AlertToneFields() {
 
 const FieldTable<TwoToneSystemBasicUi>& TwoToneSystemFields() {
     using T = TwoToneSystemBasicUi;
+    namespace L = TwoToneSystemLayout;
     static const FieldTable<T> table = {
-        {0, "Pretime", TextField<&T::pretime>()},
-        {0, "First Tone Duration", TextField<&T::firstToneDuration>()},
-        {0, "Second Tone Duration", TextField<&T::secondToneDuration>()},
-        {0, "Long Tone Duration", TextField<&T::longToneDuration>()},
-        {0, "Gap Time", TextField<&T::gapTime>()},
-        {0, "Side Tone", SwitchField<&T::sidetone>()},
-        {0, "Short Beep", SwitchField<&T::shortBeep>()},
+        FieldRow<T>{0, "Pretime", TextField<&T::pretime>()}.StoredIn({{L::kPretime}}),
+        FieldRow<T>{0, "First Tone Duration", TextField<&T::firstToneDuration>()}.StoredIn({{L::kFirstToneDuration}}),
+        FieldRow<T>{0, "Second Tone Duration", TextField<&T::secondToneDuration>()}.StoredIn(
+            {{L::kSecondToneDuration}}),
+        FieldRow<T>{0, "Long Tone Duration", TextField<&T::longToneDuration>()}.StoredIn({{L::kLongToneDuration}}),
+        FieldRow<T>{0, "Gap Time", TextField<&T::gapTime>()}.StoredIn({{L::kGapTime}}),
+        FieldRow<T>{0, "Side Tone", SwitchField<&T::sidetone>()}.StoredIn({{L::kFlags, 1, L::kSidetoneBit}}),
+        FieldRow<T>{0, "Short Beep", SwitchField<&T::shortBeep>()}.StoredIn({{L::kFlags, 1, L::kShortBeepBit}}),
     };
     return table;
 }
@@ -275,19 +345,28 @@ void AddDecodeRows(FieldTable<TwoToneSystemAdvanceUi>& rows) {
     using T = TwoToneSystemAdvanceUi;
     namespace C = TwoToneSystemControls;
     namespace L = AdvanceLabels;
+    namespace B = TwoToneSystemLayout;
     for (std::size_t k = 0; k < T::kDecodes; ++k) {
         const int group = L::kFirstDecode + static_cast<int>(k);
         const int offset = static_cast<int>(k);
         const std::string name = "Decode " + std::to_string(k + 1);
+        const std::size_t format = B::DecodeFormatOffset(k);
+        const std::size_t alert = B::DecodeAlertOffset(k);
         rows.push_back(
-            {L::kCallFormat, "Call Format", [k](const T& ui) { return ui.callFormat[k]; }, group, name});
-        rows.push_back({L::kCallType, "Call Type", [k](const T& ui) { return ui.callType[k]; }, group, name});
-        rows.push_back({L::kAlertTone, "Alert Tone",
-                        [k](const T& ui) { return ChoiceValue(ui.alertTone[k]); }, group, name});
-        rows.push_back({C::kFirstTranspond + offset, "Transpond",
-                        [k](const T& ui) { return OnOff(ui.transpond[k]); }, group, name});
-        rows.push_back({C::kFirstRecord + offset, "Record", [k](const T& ui) { return OnOff(ui.record[k]); },
-                        group, name});
+            FieldRow<T>{L::kCallFormat, "Call Format", [k](const T& ui) { return ui.callFormat[k]; }, group, name}
+                .StoredIn({{format, 1, kLowNibble}}));
+        rows.push_back(
+            FieldRow<T>{L::kCallType, "Call Type", [k](const T& ui) { return ui.callType[k]; }, group, name}
+                .StoredIn({{format, 1, kHighNibble}}));
+        rows.push_back(FieldRow<T>{L::kAlertTone, "Alert Tone",
+                                   [k](const T& ui) { return ChoiceValue(ui.alertTone[k]); }, group, name}
+                           .StoredIn({{alert, 1, kLowNibble}}));
+        rows.push_back(FieldRow<T>{C::kFirstTranspond + offset, "Transpond",
+                                   [k](const T& ui) { return OnOff(ui.transpond[k]); }, group, name}
+                           .StoredIn({{alert, 1, B::kTranspondBit}}));
+        rows.push_back(FieldRow<T>{C::kFirstRecord + offset, "Record",
+                                   [k](const T& ui) { return OnOff(ui.record[k]); }, group, name}
+                           .StoredIn({{alert, 1, B::kRecordBit}}));
     }
 }
 
@@ -298,20 +377,29 @@ const FieldTable<TwoToneSystemAdvanceUi>& TwoToneAdvanceFields() {
     static const FieldTable<T> table = [] {
         FieldTable<T> rows;
         AddDecodeRows(rows);
-        for (std::size_t k = 0; k < TwoToneSystemLayout::kToneCount; ++k) {
+        namespace B = TwoToneSystemLayout;
+        for (std::size_t k = 0; k < B::kToneCount; ++k) {
             const std::string letter(1, static_cast<char>('A' + k));
-            rows.push_back({L::kFirstTone + static_cast<int>(k), "Tone " + letter + " [Hz]",
-                            [k](const T& ui) { return ui.tone[k]; }});
+            rows.push_back(FieldRow<T>{L::kFirstTone + static_cast<int>(k), "Tone " + letter + " [Hz]",
+                                       [k](const T& ui) { return ui.tone[k]; }}
+                               .StoredIn({{B::ToneOffset(k), 2}}));
         }
-        const FieldTable<T> options = {
-            {L::kTranspondDelay, "Transpond Delay [s]", TextField<&T::transpondDelay>()},
-            {C::kVibrate, "Vibrate", SwitchField<&T::vibrate>()},
-            {C::kLed, "LED", SwitchField<&T::led>()},
-            {C::kClearToTranspond, "Clear to Transpond", SwitchField<&T::clearToTranspond>()},
-            {C::kAlertToneAutoReset, "Alert Tone Auto Reset", SwitchField<&T::alertToneAutoReset>()},
-            {C::kVibrateAutoReset, "Vibrate Auto Reset", SwitchField<&T::vibrateAutoReset>()},
-            {C::kLedAutoReset, "LED Auto Reset", SwitchField<&T::ledAutoReset>()},
-            {L::kRespondMode, "Respond Mode", TextField<&T::respondMode>()},
+        const auto option = [](std::uint8_t mask) { return std::vector<FieldBytes>{{B::kOptions, 1, mask}}; };
+        FieldTable<T> options = {
+            FieldRow<T>{L::kTranspondDelay, "Transpond Delay [s]", TextField<&T::transpondDelay>()}.StoredIn(
+                {{B::kTranspondDelay}}),
+            FieldRow<T>{C::kVibrate, "Vibrate", SwitchField<&T::vibrate>()}.StoredIn(option(B::kVibrateBit)),
+            FieldRow<T>{C::kLed, "LED", SwitchField<&T::led>()}.StoredIn(option(B::kLedBit)),
+            FieldRow<T>{C::kClearToTranspond, "Clear to Transpond", SwitchField<&T::clearToTranspond>()}.StoredIn(
+                option(B::kClearToTranspondBit)),
+            FieldRow<T>{C::kAlertToneAutoReset, "Alert Tone Auto Reset", SwitchField<&T::alertToneAutoReset>()}
+                .StoredIn(option(B::kAlertToneAutoResetBit)),
+            FieldRow<T>{C::kVibrateAutoReset, "Vibrate Auto Reset", SwitchField<&T::vibrateAutoReset>()}.StoredIn(
+                option(B::kVibrateAutoResetBit)),
+            FieldRow<T>{C::kLedAutoReset, "LED Auto Reset", SwitchField<&T::ledAutoReset>()}.StoredIn(
+                option(B::kLedAutoResetBit)),
+            FieldRow<T>{L::kRespondMode, "Respond Mode", TextField<&T::respondMode>()}.StoredIn(
+                option(static_cast<std::uint8_t>(1U << B::kRespondModeShift))),
         };
         rows.insert(rows.end(), options.begin(), options.end());
         return rows;
@@ -321,101 +409,29 @@ const FieldTable<TwoToneSystemAdvanceUi>& TwoToneAdvanceFields() {
 
 const FieldTable<TwoToneCallUi>& TwoToneCallFields() {
     using T = TwoToneCallUi;
+    namespace L = TwoToneCallLayout;
     static const FieldTable<T> table = {
-        {5405, "Call Format",
-         [](const T& ui) { return ui.callFormat < 0 ? std::string("none") : std::to_string(ui.callFormat); }},
-        {0, "First Tone", TextField<&T::firstTone>()},
-        {0, "Second Tone", TextField<&T::secondTone>()},
-        {5407, "Strip CTCSS/CDCSS Enable", SwitchField<&T::strip>()},
+        FieldRow<T>{5405, "Call Format",
+                    [](const T& ui) {
+                        return ui.callFormat < 0 ? std::string("none") : std::to_string(ui.callFormat);
+                    }}
+            .StoredIn({{L::kSettings, 1, L::kCallFormatBit}}),
+        FieldRow<T>{0, "First Tone", TextField<&T::firstTone>()}.StoredIn({{L::kFirstTone, 2}}),
+        FieldRow<T>{0, "Second Tone", TextField<&T::secondTone>()}.StoredIn({{L::kSecondTone, 2}}),
+        FieldRow<T>{5407, "Strip CTCSS/CDCSS Enable", SwitchField<&T::strip>()}.StoredIn(
+            {{L::kSettings, 1, L::kStripBit}}),
+        // The editor's drop-downs of the system and the revert channel; the report leaves them out.
+        FieldRow<T>{5417, "2-Tone System", [](const T& ui) { return ChoiceValue(ui.system); }}
+            .StoredIn({{L::kSettings, 1, L::kSystemMask}})
+            .CompareOnly(),
+        FieldRow<T>{5413, "Revert Channel", [](const T& ui) { return ChoiceValue(ui.revertChannel); }}
+            .StoredIn({{L::kRevertChannel, 2}})
+            .CompareOnly(),
     };
     return table;
 }
 
 namespace {
-
-/// An image region owned by one block or record.
-struct Region {
-    std::size_t start = 0;
-    std::size_t size = 0;
-};
-
-/// Collects the differences and the image addresses they explain.
-class DifferenceList {
-public:
-    explicit DifferenceList(const TextLookup& texts) : texts_(texts), explained_(kImageSize, false) {}
-
-    /// The editor (and record in it) the differences named next are edited in.
-    void At(int viewId, std::size_t record = 0) {
-        viewId_ = viewId;
-        record_ = record;
-    }
-
-    template <class Ui>
-    void CompareFields(const FieldTable<Ui>& table, const Ui& a, const Ui& b, const std::string& subject,
-                       std::initializer_list<Region> regions) {
-        bool any = false;
-        for (const FieldRow<Ui>& row : table) {
-            std::string before = row.text(a);
-            std::string after = row.text(b);
-            if (before != after) {
-                Add({ConfigDifference::Kind::Field,
-                     subject,
-                     RowLabel(texts_, row),
-                     std::move(before),
-                     std::move(after),
-                     {},
-                     0,
-                     0});
-                any = true;
-            }
-        }
-        if (any) {
-            Explain(regions);
-        }
-    }
-
-    void OneSide(ConfigDifference::Kind kind, const std::string& subject, Region region) {
-        Add({kind, subject, {}, {}, {}, {}, 0, 0});
-        Explain({region});
-    }
-
-    std::vector<ConfigDifference> Finish(const Image& a, const Image& b) {
-        for (const ImageChange& change : CompareImages(a, b)) {
-            if (change.address >= explained_.size() || !explained_[change.address]) {
-                list_.push_back({ConfigDifference::Kind::Byte, {}, {}, {}, {}, change, 0, 0});
-            }
-        }
-        return std::move(list_);
-    }
-
-    /// A field whose value texts must not be shown (a password): named as changed.
-    void Changed(const std::string& subject, const std::string& field, Region region) {
-        Add({ConfigDifference::Kind::Field, subject, field, "set", "set (changed)", {}, 0, 0});
-        Explain({region});
-    }
-
-    const TextLookup& texts() const { return texts_; }
-
-    void Explain(std::initializer_list<Region> regions) {
-        for (const Region& region : regions) {
-            const std::size_t end = std::min(region.start + region.size, explained_.size());
-            std::fill(explained_.begin() + static_cast<long>(std::min(region.start, end)),
-                      explained_.begin() + static_cast<long>(end), true);
-        }
-    }
-
-    void Add(ConfigDifference difference) {
-        difference.viewId = viewId_;
-        difference.record = record_;
-        list_.push_back(std::move(difference));
-    }
-
-    const TextLookup& texts_;
-    std::vector<bool> explained_;
-    std::vector<ConfigDifference> list_;
-    int viewId_ = 0;
-    std::size_t record_ = 0;
-};
 
 std::string Subject(const TextLookup& texts, int textId, const std::string& fallback, std::size_t position) {
     return FieldLabel(texts, textId, fallback) + " " + std::to_string(position + 1);
@@ -532,25 +548,47 @@ void CompareBlock(DifferenceList& out, const FieldTable<Ui>& table, const Data& 
 }
 
 /// Passwords are named as set, not set or changed; their digits are never shown, not even as bytes.
+/// Every stored byte counts, those after a password's terminating 0 too: the write sends them.
 void ComparePasswords(DifferenceList& out, const PasswordsData& a, const PasswordsData& b) {
     PasswordsUi uiA;
     PasswordsUi uiB;
     a.LoadUi(uiA);
     b.LoadUi(uiB);
     const std::string subject = FieldLabel(out.texts(), PasswordsData::kTemplateId, "Password");
-    const Region region{ImageMap::kPasswords, ImageMap::kPasswordsSize};
-    out.CompareFields(PasswordFields(), uiA, uiB, subject, {region});
-    const std::array<std::string PasswordsUi::*, 3> members = {&PasswordsUi::powerOn,
-                                                               &PasswordsUi::writeDealer, &PasswordsUi::read};
-    for (std::size_t k = 0; k < members.size(); ++k) {
-        const std::string& before = uiA.*members[k];
-        const std::string& after = uiB.*members[k];
-        if (!before.empty() && !after.empty() && before != after) {
-            const FieldRow<PasswordsUi>& row = PasswordFields()[k];
-            out.Changed(subject, FieldLabel(out.texts(), row.labelId, row.fallback), region);
+    for (const FieldRow<PasswordsUi>& row : PasswordFields()) {
+        const FieldBytes& where = row.bytes.front();
+        const auto bytesA = a.Bytes().subspan(where.offset, where.size);
+        const auto bytesB = b.Bytes().subspan(where.offset, where.size);
+        if (std::equal(bytesA.begin(), bytesA.end(), bytesB.begin())) {
+            continue;
         }
+        const std::string before = row.text(uiA);
+        const std::string after = row.text(uiB);
+        out.Changed(subject, RowLabel(out.texts(), row), before, before == after ? after + " (changed)" : after,
+                    {ImageMap::kPasswords + where.offset, where.size});
     }
-    out.Explain({region});
+}
+
+std::string FlagsText(std::uint8_t flags) {
+    char text[8];
+    std::snprintf(text, sizeof text, "0x%02X", static_cast<unsigned>(flags));
+    return text;
+}
+
+/// Fields of the data files' headers that the radio information editor does not show: named
+/// beside it. The other header fields are shown by its rows (model name, range, firmware, signal).
+void CompareHeaders(DifferenceList& out, const DataContext& a, const DataContext& b) {
+    const TextLookup& texts = out.texts();
+    const std::string subject = FieldLabel(texts, RadioInfoData::kTemplateId, "Radio Information");
+    out.At(ViewIds::kRadio);
+    if (a.modelId != b.modelId) {
+        out.Named(subject, FieldLabel(texts, ConfigCompare::kModelIdLabel, "Model Identifier"), a.modelId,
+                  b.modelId);
+    }
+    if (a.rangeFlags != b.rangeFlags) {
+        out.Named(subject, FieldLabel(texts, ConfigCompare::kRangeFlagsLabel, "Range Flags"),
+                  FlagsText(a.rangeFlags), FlagsText(b.rangeFlags));
+    }
 }
 
 void CompareBlocks(DifferenceList& out, const CDataContainer& a, const CDataContainer& b) {
@@ -600,6 +638,22 @@ void CompareRecords(DifferenceList& out, int viewId, const FieldTable<Ui>& table
     }
 }
 
+/// The image addresses of the calls in chain order, as the calls are loaded.
+std::vector<std::size_t> CallSlots(const Image& image) {
+    namespace L = TwoToneCallLayout;
+    std::vector<std::size_t> slots;
+    std::size_t address = L::kHead;
+    while (slots.size() < ImageMap::kTwoToneCallCapacity && address + L::kNextLink + 1 < image.size()) {
+        slots.push_back(address);
+        const std::size_t next = image[address + L::kNextLink] | (image[address + L::kNextLink + 1] << 8);
+        if (next < L::kHead || next > L::kLastLinkTarget || next == L::kHead) {
+            break;
+        }
+        address = next;
+    }
+    return slots;
+}
+
 /// Both pages of each system: the basic page's timing and the advance page's decodes, tones and
 /// options (its alert tone choices name the alert tones by number).
 void CompareTwoToneSystems(DifferenceList& out, const CDataContainer& a, const CDataContainer& b) {
@@ -629,19 +683,22 @@ void CompareSignalLists(DifferenceList& out, const CDataContainer& a, const CDat
                    {ImageMap::kAlertTones, ImageMap::kAlertToneSize},
                    [&texts](const AlertToneData& data, AlertToneUi& ui) { data.LoadUi(ui, texts); });
     CompareTwoToneSystems(out, a, b);
-    // Calls are chained through their area: a changed call explains the whole area.
     const Region callArea{ImageMap::kTwoToneCalls, ImageMap::kTwoToneCallsEnd + 1 - ImageMap::kTwoToneCalls};
     const auto loadCall = [&texts](const CDataContainer& c) {
         return [&texts, &c](const TwoToneCallData& data, TwoToneCallUi& ui) { data.LoadUi(ui, texts, c); };
     };
+    const std::vector<std::size_t> slotsA = CallSlots(a.image());
+    const std::vector<std::size_t> slotsB = CallSlots(b.image());
     for (std::size_t k = 0; k < std::min(a.TwoToneCalls().Count(), b.TwoToneCalls().Count()); ++k) {
         TwoToneCallUi uiA;
         TwoToneCallUi uiB;
         loadCall(a)(a.TwoToneCalls().At(k), uiA);
         loadCall(b)(b.TwoToneCalls().At(k), uiB);
         out.At(ViewIds::kTwoToneCall, k + 1);
-        out.CompareFields(TwoToneCallFields(), uiA, uiB, "Two-Tone Call " + std::to_string(k + 1),
-                          {callArea});
+        // A call that lies in another slot in each image explains no byte: those are listed.
+        const bool sameSlot = k < slotsA.size() && k < slotsB.size() && slotsA[k] == slotsB[k];
+        const Region slot = sameSlot ? Region{slotsA[k], ImageMap::kTwoToneCallSize} : Region{};
+        out.CompareFields(TwoToneCallFields(), uiA, uiB, "Two-Tone Call " + std::to_string(k + 1), {slot});
     }
     CompareCounts(out, ViewIds::kAlertTone, a.AlertTones(), b.AlertTones(), "Alert Tone",
                   {ImageMap::kAlertTones, ImageMap::kAlertToneSize});
@@ -682,11 +739,21 @@ std::string ConfigDifference::LineText() const {
 std::vector<ConfigDifference> ConfigCompare::Compare(const CDataContainer& a, const CDataContainer& b) const {
     DifferenceList out(texts_);
     CompareBlocks(out, a, b);
+    CompareHeaders(out, a.Context(), b.Context());
     CompareChannels(out, a, b);
     CompareScanLists(out, a, b);
     ComparePersonalities(out, a, b);
     CompareSignalLists(out, a, b);
     return out.Finish(a.image(), b.image());
+}
+
+std::vector<ConfigDifference> ConfigCompare::CompareComments(const std::string& a, const std::string& b) const {
+    if (a == b) {
+        return {};
+    }
+    const std::string subject = FieldLabel(texts_, RadioInfoData::kTemplateId, "Radio Information");
+    return {{ConfigDifference::Kind::Field, subject, FieldLabel(texts_, kCommentLabel, "Comment"), a, b, {},
+             ViewIds::kRadio, 0}};
 }
 
 } // namespace tav

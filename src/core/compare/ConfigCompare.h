@@ -36,9 +36,18 @@ struct ConfigDifference {
 /// differ without any named field difference listed by address.
 class ConfigCompare {
 public:
+    /// Labels of the data file header's fields that no editor shows.
+    static constexpr int kModelIdLabel = 1122;
+    static constexpr int kRangeFlagsLabel = 1124;
+    static constexpr int kCommentLabel = 1126;
+
     explicit ConfigCompare(const TextLookup& texts) : texts_(texts) {}
 
+    /// The documents' data and the header fields their data context holds (model, range, flags).
     std::vector<ConfigDifference> Compare(const CDataContainer& a, const CDataContainer& b) const;
+
+    /// The comments of two data files, which no container holds: one difference when they differ.
+    std::vector<ConfigDifference> CompareComments(const std::string& a, const std::string& b) const;
 
 private:
     const TextLookup& texts_;

@@ -20,6 +20,22 @@ const FieldTable<PasswordsUi>& PasswordFields();
 const FieldTable<RadioInfoUi>& RadioInfoFields();
 const FieldTable<AlertToneUi>& AlertToneFields();
 const FieldTable<TwoToneSystemBasicUi>& TwoToneSystemFields();
+const FieldTable<TwoToneSystemAdvanceUi>& TwoToneAdvanceFields();
 const FieldTable<TwoToneCallUi>& TwoToneCallFields();
+
+// The bytes of each record or block that no field above holds (ReservedBytes). Together with the
+// fields' bytes they cover each record exactly once.
+const ReservedBytes& PersonalityReserved();
+const ReservedBytes& ScanListReserved();
+const ReservedBytes& KeysReserved();
+const ReservedBytes& MiscReserved();
+const ReservedBytes& AtisReserved();
+const ReservedBytes& DosReserved();
+const ReservedBytes& PttIdReserved();
+const ReservedBytes& PasswordsReserved();
+const ReservedBytes& RadioInfoReserved();
+const ReservedBytes& AlertToneReserved();
+const ReservedBytes& TwoToneSystemReserved();
+const ReservedBytes& TwoToneCallReserved();
 
 } // namespace tav

@@ -34,13 +34,29 @@ template <class Ui> struct FieldRow {
     int groupId = 0;                            ///< control text of the field's group (a decode); 0: none
     std::string groupFallback;                  ///< the group's name when the language file has no text
     std::vector<FieldBytes> bytes;              ///< where the field is stored; empty: not yet declared
+    bool inFileHeader = false;                  ///< the value comes from the file's header, not the image
+    bool inReport = true;                       ///< the configuration report lists the field
 
     /// The row with its storage declared: `FieldRow{...}.StoredIn({{4, 4}})`.
     FieldRow StoredIn(std::vector<FieldBytes> where) && {
         bytes = std::move(where);
         return std::move(*this);
     }
+    /// The row of a value the data file's header holds (model, range): it explains no image byte.
+    FieldRow InFileHeader() && {
+        inFileHeader = true;
+        return std::move(*this);
+    }
+    /// The row of a value the compare names but the configuration report leaves out.
+    FieldRow CompareOnly() && {
+        inReport = false;
+        return std::move(*this);
+    }
 };
+
+/// The bytes of a record kind that no field of its editor holds: kept as found, and listed byte
+/// by byte by the compare when they differ.
+using ReservedBytes = std::vector<FieldBytes>;
 
 template <class Ui> using FieldTable = std::vector<FieldRow<Ui>>;
 

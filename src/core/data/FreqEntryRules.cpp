@@ -1,6 +1,7 @@
 #include "core/data/FreqEntryRules.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <utility>
 
 namespace tav {
@@ -63,6 +64,22 @@ FreqEditState ShowFreqEditBcd(BcdFreq bcd, char separator) {
     }
     const StepClass snapped = ClassifyStep(BcdToFreq(bcd));
     return {FreqToBcd(snapped.count), snapped.code, FormatFreq(snapped.count, separator)};
+}
+
+std::string ShownFreqText(BcdFreq bcd, char separator) {
+    if (bcd == kNoFreq) {
+        return {};
+    }
+    const FreqEditState shown = ShowFreqEditBcd(bcd, separator);
+    if (!IsValidBcd(bcd)) {
+        char stored[16];
+        std::snprintf(stored, sizeof stored, "%08X", static_cast<unsigned>(bcd));
+        return shown.text + " (stored: " + stored + ")";
+    }
+    if (shown.bcd != bcd) {
+        return shown.text + " (off raster: " + FormatFreq(BcdToFreq(bcd), separator) + ")";
+    }
+    return shown.text;
 }
 
 FreqCellCommit CommitFreqCell(std::string_view text, bool allowEmpty, std::uint32_t minCount,

@@ -76,6 +76,12 @@ FreqEditCommit CommitFreqEdit(std::string_view text, bool allowEmpty, const Freq
 /// raster is shown (and later stored) rounded down to 12.5 kHz.
 FreqEditState ShowFreqEditBcd(BcdFreq bcd, char separator = kDefaultDecimalSeparator);
 
+/// A stored frequency as the editors, the report and the export show it (the edit's text), and
+/// what is actually stored where that differs, so that a compare hides nothing: a value on no
+/// raster is followed by " (off raster: 137.82581)", one that holds no decimal frequency by
+/// " (stored: 1A2B3C4D)". Empty for kNoFreq.
+std::string ShownFreqText(BcdFreq bcd, char separator = kDefaultDecimalSeparator);
+
 /// The outcome of a grid frequency cell's in-place edit losing the focus.
 struct FreqCellCommit {
     /// GridStepCode::Empty when the cell was left empty.

@@ -36,7 +36,9 @@ template <class Ui>
 std::vector<ReportField> Fields(const TextLookup& texts, const FieldTable<Ui>& table, const Ui& ui) {
     std::vector<ReportField> fields;
     for (const FieldRow<Ui>& row : table) {
-        fields.push_back({Label(texts, row.labelId, row.fallback), row.text(ui)});
+        if (row.inReport) {
+            fields.push_back({Label(texts, row.labelId, row.fallback), row.text(ui)});
+        }
     }
     return fields;
 }
@@ -54,6 +56,9 @@ ReportTable ByRecord(const TextLookup& texts, const FieldTable<Ui>& table, const
         return out;
     }
     for (const FieldRow<Ui>& row : table) {
+        if (!row.inReport) {
+            continue;
+        }
         std::vector<std::string> cells{Label(texts, row.labelId, row.fallback)};
         for (const Ui& ui : records) {
             cells.push_back(row.text(ui));
@@ -148,7 +153,9 @@ ReportSection TwoToneCallSection(const CDataContainer& c, const TextLookup& text
     section.table.headings = {Label(texts, kNumberHeading, "No."),
                               Label(texts, kSystemText, "Two-Tone System")};
     for (const FieldRow<TwoToneCallUi>& row : TwoToneCallFields()) {
-        section.table.headings.push_back(Label(texts, row.labelId, row.fallback));
+        if (row.inReport) {
+            section.table.headings.push_back(Label(texts, row.labelId, row.fallback));
+        }
     }
     for (std::size_t k = 0; k < c.TwoToneCalls().Count(); ++k) {
         TwoToneCallUi ui;
@@ -158,7 +165,9 @@ ReportSection TwoToneCallSection(const CDataContainer& c, const TextLookup& text
                                            ? ui.system.texts[static_cast<std::size_t>(ui.system.selected)]
                                            : std::string("none")};
         for (const FieldRow<TwoToneCallUi>& row : TwoToneCallFields()) {
-            cells.push_back(row.text(ui));
+            if (row.inReport) {
+                cells.push_back(row.text(ui));
+            }
         }
         section.table.rows.push_back(std::move(cells));
     }
