@@ -2,6 +2,7 @@
 
 #include "core/app/SideDocument.h"
 #include "core/compare/ConfigCompare.h"
+#include "core/compare/RadioVerify.h"
 #include "core/csv/ChannelCsv.h"
 #include "core/platform/AtomicFile.h"
 #include "gui/app/AppContext.h"
@@ -73,14 +74,23 @@ CompareWindow* ExchangeCommands::CompareWithRadio() {
     if (!report.ok()) {
         return nullptr; // the communication dialog told why
     }
-    return ShowDifferences(other.Container(),
-                           context_.Message(ExchangeTexts::kTheRadio, QStringLiteral("the radio")));
+    StoreEdits();
+    // As a verify after writing: the bytes a write does not send (the radio's identity, model,
+    // tuning and embedded data) are taken from the radio's side, so only what a write would
+    // change is listed.
+    std::vector<ConfigDifference> differences =
+        RadioVerify(context_.Language(), context_.Settings().IsFactoryLevel())
+            .Compare(context_.Container(), other.Container().image());
+    return ShowList(std::move(differences),
+                    context_.Message(ExchangeTexts::kTheRadio, QStringLiteral("the radio")));
 }
 
 CompareWindow* ExchangeCommands::ShowDifferences(const CDataContainer& other, const QString& otherName) {
     StoreEdits();
-    std::vector<ConfigDifference> differences =
-        ConfigCompare(context_.Language()).Compare(context_.Container(), other);
+    return ShowList(ConfigCompare(context_.Language()).Compare(context_.Container(), other), otherName);
+}
+
+CompareWindow* ExchangeCommands::ShowList(std::vector<ConfigDifference> differences, const QString& otherName) {
     if (window_) {
         window_->close();
         window_->deleteLater();

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "core/compare/ConfigCompare.h"
+
 #include <QPointer>
 #include <QString>
+#include <vector>
 
 namespace tav {
 class CDataContainer;
@@ -39,6 +42,7 @@ public:
 
 private:
     CompareWindow* ShowDifferences(const CDataContainer& other, const QString& otherName);
+    CompareWindow* ShowList(std::vector<ConfigDifference> differences, const QString& otherName);
     /// Opens the editor of a difference's field through the navigation tree's item of it.
     void OpenDifference(int viewId, int record);
     /// The edited document's data objects and image as its editors hold them now.

@@ -280,11 +280,110 @@ TEST_F(ConfigCompareTest, NamesRecordsOnOneSideAsAddedOrRemoved) {
 }
 
 TEST_F(ConfigCompareTest, ListsBytesNoFieldExplainsByAddress) {
-    b().image()[ImageMap::kTestFreqs] = 0x42;
-    const std::uint8_t before = a().image()[ImageMap::kTestFreqs];
+    constexpr std::size_t kUnowned = 0x1FF0; // beyond every block and factory region
+    b().image()[kUnowned] = 0x42;
+    const std::uint8_t before = a().image()[kUnowned];
     char line[32];
-    std::snprintf(line, sizeof line, "$E.0x%zX:%.2X->42", ImageMap::kTestFreqs, before);
+    std::snprintf(line, sizeof line, "$E.0x%zX:%.2X->42", kUnowned, before);
     EXPECT_EQ(Lines(a(), b()), std::vector<std::string>{line});
+}
+
+// A named field explains only its own bits: a reserved byte or bit of the same record that
+// differs too is still listed.
+TEST_F(ConfigCompareTest, ListsOtherDifferingBytesBesideANamedField) {
+    const std::size_t personality = ImageMap::kPersonalities;
+    Change([&](CDataContainer& c) {
+        PersonalityUi ui;
+        c.Personalities().At(0).LoadUi(ui, english, c);
+        ui.txAdmit = "Always";
+        c.Personalities().At(0).StoreUi(ui, english);
+    });
+    const std::uint8_t reserved = a().image()[personality + 18];
+    b().image()[personality + 18] = static_cast<std::uint8_t>(reserved ^ 0x05);
+    // A reserved bit beside a field's bit in the same byte (busy lockout keeps bit 1).
+    const std::uint8_t lockout = a().image()[personality + 13];
+    b().image()[personality + 13] = static_cast<std::uint8_t>(lockout ^ 0x80);
+    char byte18[32];
+    char byte13[32];
+    std::snprintf(byte18, sizeof byte18, "$E.0x%zX:%.2X->%.2X", personality + 18, reserved, reserved ^ 0x05);
+    std::snprintf(byte13, sizeof byte13, "$E.0x%zX:%.2X->%.2X", personality + 13, lockout, lockout ^ 0x80);
+    EXPECT_EQ(Lines(a(), b()), (std::vector<std::string>{"Personality 1 \u00B7 Tx Admit: Channel Free -> Always",
+                                                         byte13, byte18}));
+}
+
+// The bytes after a password's terminating 0 are sent to the radio: a change there is named,
+// without showing a digit, and whether a password is set or not.
+TEST_F(ConfigCompareTest, NamesPasswordBytesAfterTheTerminatingZeroWithoutDigits) {
+    struct Case {
+        const char* name;
+        const char* password; ///< stored before the change, in both documents
+        std::size_t offset;   ///< block byte changed in the second document
+        std::string line;
+    };
+    const std::vector<Case> cases = {
+        {"after a set password", "1234", 8 + 6, "Password \u00B7 Write Password: set -> set (changed)"},
+        {"in an empty password", "", 8 + 3, "Password \u00B7 Write Password: not set -> not set (changed)"},
+        {"last byte of the block", "", 23, "Password \u00B7 Read Password: not set -> not set (changed)"},
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        for (CDataContainer* doc : {first.get(), second.get()}) {
+            PasswordsUi ui;
+            doc->Passwords().LoadUi(ui);
+            ui.writeDealer = c.password;
+            doc->Passwords().StoreUi(ui);
+            doc->StoreAll();
+            doc->LoadAll();
+        }
+        b().image()[ImageMap::kPasswords + c.offset] ^= 0x37;
+        b().LoadAll();
+        const std::vector<std::string> lines = Lines(a(), b());
+        EXPECT_EQ(lines, std::vector<std::string>{c.line}) << c.name;
+    }
+}
+
+// Header fields the data context holds are named beside the radio information; the comment,
+// which only the files hold, through CompareComments.
+TEST_F(ConfigCompareTest, NamesDataFileHeaderFields) {
+    b().Context().modelId = "TAV-X9";
+    b().Context().rangeFlags = 0x81;
+    const std::string modelId = a().Context().modelId;
+    EXPECT_EQ(Lines(a(), b()),
+              (std::vector<std::string>{"Radio Information \u00B7 Model Identifier: " + modelId + " -> TAV-X9",
+                                        "Radio Information \u00B7 Range Flags: 0x80 -> 0x81"}));
+    const ConfigCompare compare(english);
+    EXPECT_TRUE(compare.CompareComments("same", "same").empty());
+    const std::vector<ConfigDifference> comments = compare.CompareComments("old", "new");
+    ASSERT_EQ(comments.size(), 1u);
+    EXPECT_EQ(comments[0].LineText(), "Radio Information \u00B7 Comment: old -> new");
+}
+
+// Regions of the factory editors are named by those editors, never as bare bytes.
+TEST_F(ConfigCompareTest, NamesFactoryRegionsByTheirEditors) {
+    struct Case {
+        std::size_t address;
+        const char* editor;
+        int viewId;
+    };
+    const std::vector<Case> cases = {
+        {ImageMap::kEmbedded, "Embedded Data", ViewIds::kEmbedded},
+        {ImageMap::kTestFreqs + 4, "Test Frequency", ViewIds::kTestFreq},
+        {ImageMap::kModelData, "Factory Mode", 0},
+        {ImageMap::kModelDataShared + 2, "Factory Mode", 0},
+        {ImageMap::kTuneData + ImageMap::kTuneDataSize - 1, "Tuning", 0},
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        const std::uint8_t before = a().image()[c.address];
+        b().image()[c.address] = static_cast<std::uint8_t>(before ^ 0x20);
+        const std::vector<ConfigDifference> found = ConfigCompare(english).Compare(a(), b());
+        ASSERT_EQ(found.size(), 1u) << c.editor;
+        char line[80];
+        std::snprintf(line, sizeof line, "%s \u00B7 Byte 0x%zX: %.2X -> %.2X", c.editor, c.address, before,
+                      before ^ 0x20);
+        EXPECT_EQ(found[0].LineText(), line);
+        EXPECT_EQ(found[0].viewId, c.viewId) << c.editor;
+    }
 }
 
 } // namespace

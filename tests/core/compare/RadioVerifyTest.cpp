@@ -1,5 +1,7 @@
 #include "core/compare/RadioVerify.h"
 
+#include "core/app/CDataContainer.h"
+#include "core/data/ImageMap.h"
 #include "core/lang/CLanguage.h"
 #include "support/TestSupport.h"
 
@@ -34,6 +36,38 @@ TEST(RadioVerifyTest, ExpectedTakesOnlyTheBytesAWriteSends) {
             EXPECT_EQ(expected[c.address], sent ? 0x11 : 0x22)
                 << std::hex << c.address << " factory " << factory;
         }
+    }
+}
+
+// What a write does not send (embedded data, identity, model and tuning data) is no difference;
+// every byte it sends is, the bytes after a password's terminating 0 too.
+TEST(RadioVerifyTest, CountsOnlyBytesAWriteSendsAndNamesThem) {
+    CLanguage english{test::ResourceDir() / "TAV_E.lng", [] { return std::string("TAV-V300"); }};
+    CDataContainer written;
+    written.Context().texts = &english;
+    written.CreateDefaults();
+    written.StoreAll();
+    struct Case {
+        const char* name;
+        std::size_t address;
+        std::vector<std::string> lines;
+    };
+    const std::vector<Case> cases = {
+        {"embedded data", ImageMap::kEmbedded + 16, {}},
+        {"tuning data", ImageMap::kTuneData, {}},
+        {"model data", ImageMap::kModelData + 1, {}},
+        {"radio identity", ImageMap::kRadioInfo + 60, {}},
+        {"password tail", ImageMap::kPasswords + 8 + 5,
+         {"Password \u00B7 Write Password: not set -> not set (changed)"}},
+    };
+    for (const Case& c : cases) {
+        Image radio = written.image();
+        radio[c.address] ^= 0x20;
+        std::vector<std::string> lines;
+        for (const ConfigDifference& d : RadioVerify(english, false).Compare(written, radio)) {
+            lines.push_back(d.LineText());
+        }
+        EXPECT_EQ(lines, c.lines) << c.name;
     }
 }
 

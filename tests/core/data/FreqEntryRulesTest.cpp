@@ -87,6 +87,31 @@ TEST(FreqEntryRulesTest, GridCellTextAndValue) {
     EXPECT_EQ(FreqCellBcdFromText(""), kNoFreq);
 }
 
+// The editors' text, and the stored value beside it wherever the editors would show another one.
+TEST(FreqEntryRulesTest, ShownTextTellsAnOffRasterOrDamagedValue) {
+    struct Case {
+        BcdFreq bcd;
+        char separator;
+        const char* text;
+    };
+    const Case cases[] = {
+        {0x40012500, '.', "400.12500"},
+        {0x13782500, '.', "137.82500"},
+        {0x13782581, '.', "137.82500 (off raster: 137.82581)"},
+        {0x13782581, ',', "137,82500 (off raster: 137,82581)"},
+        {0x00000000, '.', "0.00000"},
+        {0x99999999, '.', "999.98750 (off raster: 999.99999)"},
+        {0x1A2B3C4D, '.', "0.00000 (stored: 1A2B3C4D)"},
+        {kNoFreq, '.', ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ShownFreqText(c.bcd, c.separator), c.text) << std::hex << c.bcd;
+        if (IsValidBcd(c.bcd) && c.bcd != kNoFreq) {
+            EXPECT_EQ(ShownFreqText(c.bcd, c.separator).rfind(ShowFreqEditBcd(c.bcd, c.separator).text, 0), 0u);
+        }
+    }
+}
+
 TEST(FreqEntryRulesTest, AcceptedCharacters) {
     EXPECT_EQ(FreqEditAllowedChars(), "0123456789.");
     EXPECT_EQ(FreqEditAllowedChars(','), "0123456789,");

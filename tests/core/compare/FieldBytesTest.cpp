@@ -1,0 +1,248 @@
+#include "core/compare/ConfigCompare.h"
+#include "core/compare/EditorFields.h"
+
+#include "core/app/CDataContainer.h"
+#include "core/data/ImageMap.h"
+#include "core/lang/CLanguage.h"
+#include "support/TestSupport.h"
+
+#include <array>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tav {
+namespace {
+
+/// One field of a record kind: its label as the compare names it and where it is stored.
+struct DeclaredField {
+    std::string label;
+    std::vector<FieldBytes> bytes;
+};
+
+/// A record kind: its first record's image pieces, the subject the compare names it by, its
+/// fields (of every editor page) and its reserved bytes.
+struct RecordKindCase {
+    const char* name;
+    std::vector<std::pair<std::size_t, std::size_t>> pieces; ///< image address and size, in order
+    std::string subject;
+    std::vector<DeclaredField> fields;
+    ReservedBytes reserved;
+
+    std::size_t Size() const {
+        std::size_t size = 0;
+        for (const auto& piece : pieces) {
+            size += piece.second;
+        }
+        return size;
+    }
+    std::size_t Address(std::size_t offset) const {
+        for (const auto& [start, size] : pieces) {
+            if (offset < size) {
+                return start + offset;
+            }
+            offset -= size;
+        }
+        return kImageSize;
+    }
+};
+
+std::uint8_t LowestBit(std::uint8_t mask) {
+    for (unsigned bit = 0; bit < 8; ++bit) {
+        if ((mask >> bit) & 1U) {
+            return static_cast<std::uint8_t>(1U << bit);
+        }
+    }
+    return 0;
+}
+
+template <class Ui>
+void AddFields(const TextLookup& texts, const FieldTable<Ui>& table, std::vector<DeclaredField>& out) {
+    for (const FieldRow<Ui>& row : table) {
+        if (!row.inFileHeader) {
+            out.push_back({RowLabel(texts, row), row.bytes});
+        }
+    }
+}
+
+class FieldBytesTest : public ::testing::Test {
+protected:
+    CLanguage english{test::ResourceDir() / "TAV_E.lng", [] { return std::string("TAV-V300"); }};
+
+    std::vector<RecordKindCase> Kinds() const {
+        const TextLookup& t = english;
+        const auto fields = [&t](auto... tables) {
+            std::vector<DeclaredField> out;
+            (AddFields(t, tables, out), ...);
+            return out;
+        };
+        return {
+            {"personality", {{ImageMap::kPersonalities, ImageMap::kPersonalitySize}}, "Personality 1",
+             fields(PersonalityFields()), PersonalityReserved()},
+            {"scan list", {{ImageMap::kScanLists, ImageMap::kScanListSize}}, "Scan List 1",
+             fields(ScanSettingsFields(), ScanMemberFields()), ScanListReserved()},
+            {"keys", {{ImageMap::kKeys, ImageMap::kKeysSize}}, "Programmable Keys", fields(KeysFields()),
+             KeysReserved()},
+            {"miscellaneous",
+             {{ImageMap::kMiscFirst, ImageMap::kMiscFirstSize}, {ImageMap::kMiscSecond, ImageMap::kMiscSecondSize}},
+             "Miscellaneous", fields(MiscFields()), MiscReserved()},
+            {"ATIS", {{ImageMap::kAtis, ImageMap::kAtisSize}}, "ATIS", fields(AtisFields()), AtisReserved()},
+            {"DOS", {{ImageMap::kDos, ImageMap::kDosSize}}, "DOS", fields(DosFields()), DosReserved()},
+            {"PTT-ID", {{ImageMap::kPttId, ImageMap::kPttIdSize}}, "PTT-ID", fields(PttIdFields()), PttIdReserved()},
+            {"passwords", {{ImageMap::kPasswords, ImageMap::kPasswordsSize}}, "Password", fields(PasswordFields()),
+             PasswordsReserved()},
+            {"radio information", {{ImageMap::kRadioInfo, ImageMap::kRadioInfoSize}}, "Radio Information",
+             fields(RadioInfoFields()), RadioInfoReserved()},
+            {"alert tone", {{ImageMap::kAlertTones, ImageMap::kAlertToneSize}}, "Alert Tone 1",
+             fields(AlertToneFields()), AlertToneReserved()},
+            {"two-tone system", {{ImageMap::kTwoToneSystems, ImageMap::kTwoToneSystemSize}}, "Two-Tone System 1",
+             fields(TwoToneSystemFields(), TwoToneAdvanceFields()), TwoToneSystemReserved()},
+            {"two-tone call", {{ImageMap::kTwoToneCalls, ImageMap::kTwoToneCallSize}}, "Two-Tone Call 1",
+             fields(TwoToneCallFields()), TwoToneCallReserved()},
+        };
+    }
+
+    /// A document whose first personality decodes and encodes two-tone with the first of two
+    /// systems, so that every field of every record kind is shown.
+    std::unique_ptr<CDataContainer> Base() const {
+        auto c = std::make_unique<CDataContainer>();
+        c->Context().texts = &english;
+        c->CreateDefaults();
+        c->TwoToneSystems().Append(c->MakeTwoToneSystem(1));
+        c->AlertTones().Append(c->MakeAlertTone(1));
+        PersonalityUi ui;
+        c->Personalities().At(0).LoadUi(ui, english, *c);
+        ui.rxSignaling = "2-Tone";
+        ui.txSignaling = "2-Tone";
+        c->Personalities().At(0).StoreUi(ui, english);
+        c->Personalities().At(0).LoadUi(ui, english, *c);
+        ui.rxSystem.selected = 0;
+        ui.txSystem.selected = 0;
+        c->Personalities().At(0).StoreUi(ui, english);
+        c->StoreAll();
+        c->LoadAll();
+        return c;
+    }
+
+    std::unique_ptr<CDataContainer> Loaded(const CDataContainer& like, const Image& image) const {
+        auto c = std::make_unique<CDataContainer>();
+        c->Context() = like.Context();
+        c->image() = image;
+        c->LoadAll();
+        return c;
+    }
+};
+
+// Every bit of every record kind is held by exactly one field or declared reserved.
+TEST_F(FieldBytesTest, EachBitOfEachRecordBelongsToExactlyOneFieldOrIsReserved) {
+    for (const RecordKindCase& kind : Kinds()) {
+        std::vector<std::array<int, 8>> owners(kind.Size(), std::array<int, 8>{});
+        const auto mark = [&](const FieldBytes& where, const std::string& what) {
+            ASSERT_LE(where.offset + where.size, kind.Size()) << kind.name << ": " << what;
+            for (std::size_t k = 0; k < where.size; ++k) {
+                for (int bit = 0; bit < 8; ++bit) {
+                    owners[where.offset + k][static_cast<std::size_t>(bit)] += (where.mask >> bit) & 1;
+                }
+            }
+        };
+        for (const DeclaredField& field : kind.fields) {
+            EXPECT_FALSE(field.bytes.empty()) << kind.name << ": " << field.label << " declares no bytes";
+            for (const FieldBytes& where : field.bytes) {
+                mark(where, field.label);
+            }
+        }
+        for (const FieldBytes& where : kind.reserved) {
+            mark(where, "reserved");
+        }
+        for (std::size_t offset = 0; offset < kind.Size(); ++offset) {
+            for (int bit = 0; bit < 8; ++bit) {
+                EXPECT_EQ(owners[offset][static_cast<std::size_t>(bit)], 1)
+                    << kind.name << " byte " << offset << " bit " << bit;
+            }
+        }
+    }
+}
+
+/// Bits whose change a compare of the base with the flipped image names by the field.
+struct FlipCount {
+    int setNamed = 0;
+    int clearedNamed = 0;
+};
+
+// Flipping any bit of a field is never passed over: the field is named or the byte listed; and
+// for each field, some bit set and some bit cleared are named by that field.
+TEST_F(FieldBytesTest, FlippingAFieldsBitsIsNamedByThatField) {
+    const std::unique_ptr<CDataContainer> base = Base();
+    // A second starting point where each one-bit field has the other state and a field of only
+    // clear or only set bits has its lowest bit the other way.
+    Image other = base->image();
+    for (const RecordKindCase& kind : Kinds()) {
+        for (const DeclaredField& field : kind.fields) {
+            const FieldBytes& first = field.bytes.front();
+            other[kind.Address(first.offset)] ^= LowestBit(first.mask);
+        }
+    }
+    const std::unique_ptr<CDataContainer> second = Loaded(*base, other);
+    const ConfigCompare compare(english);
+    for (const RecordKindCase& kind : Kinds()) {
+        for (const DeclaredField& field : kind.fields) {
+            FlipCount count;
+            for (const CDataContainer* start : {base.get(), second.get()}) {
+                for (const FieldBytes& where : field.bytes) {
+                    for (std::size_t k = 0; k < where.size; ++k) {
+                        const std::size_t address = kind.Address(where.offset + k);
+                        for (int bit = 0; bit < 8; ++bit) {
+                            const auto mask = static_cast<std::uint8_t>(1U << bit);
+                            if ((where.mask & mask) == 0) {
+                                continue;
+                            }
+                            Image flipped = start->image();
+                            flipped[address] ^= mask;
+                            const auto changed = Loaded(*base, flipped);
+                            const std::vector<ConfigDifference> found = compare.Compare(*start, *changed);
+                            bool named = false;
+                            bool listed = false;
+                            for (const ConfigDifference& d : found) {
+                                named = named || (d.kind == ConfigDifference::Kind::Field &&
+                                                  d.subject == kind.subject && d.field == field.label);
+                                listed = listed ||
+                                         (d.kind == ConfigDifference::Kind::Byte && d.byte.address == address);
+                            }
+                            EXPECT_TRUE(named || listed) << kind.name << ": " << field.label << " byte " << k
+                                                         << " bit " << bit << " passed over";
+                            const bool set = (start->image()[address] & mask) == 0;
+                            (set ? count.setNamed : count.clearedNamed) += named ? 1 : 0;
+                        }
+                    }
+                }
+            }
+            EXPECT_GT(count.setNamed, 0) << kind.name << ": " << field.label << " never named for a bit set";
+            EXPECT_GT(count.clearedNamed, 0) << kind.name << ": " << field.label << " never named for a bit cleared";
+        }
+    }
+}
+
+// Reserved bits that differ are listed byte by byte, also beside a named field change in the
+// same byte.
+TEST_F(FieldBytesTest, ReservedBitsThatDifferAreListed) {
+    const std::unique_ptr<CDataContainer> base = Base();
+    const ConfigCompare compare(english);
+    for (const RecordKindCase& kind : Kinds()) {
+        for (const FieldBytes& where : kind.reserved) {
+            const std::size_t address = kind.Address(where.offset);
+            Image flipped = base->image();
+            flipped[address] ^= LowestBit(where.mask);
+            const std::vector<ConfigDifference> found = compare.Compare(*base, *Loaded(*base, flipped));
+            bool listed = false;
+            for (const ConfigDifference& d : found) {
+                listed = listed || d.byte.address == address;
+            }
+            EXPECT_TRUE(listed) << kind.name << " reserved byte " << where.offset;
+        }
+    }
+}
+
+} // namespace
+} // namespace tav
