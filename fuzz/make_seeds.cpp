@@ -93,6 +93,21 @@ void ContainerSeeds(const Image& image) {
     Put("fuzz_container", "erased.img", Bytes(16, 0xFF));
 }
 
+/// The compare's input: edits (count, then address and value each), then the first image.
+void CompareSeeds(const Image& image) {
+    const auto seed = [&image](const Bytes& edits, std::size_t imageBytes) {
+        Bytes bytes{static_cast<std::uint8_t>(edits.size() / 3)};
+        Append(bytes, edits);
+        bytes.insert(bytes.end(), image.begin(), image.begin() + static_cast<long>(imageBytes));
+        return bytes;
+    };
+    Put("fuzz_compare", "equal.bin", seed({}, kImageSize));
+    // A channel's frequency, a personality's flags byte, a password's tail and embedded data.
+    Put("fuzz_compare", "fields.bin",
+        seed({0x89, 0x02, 0x13, 0xE1, 0x0B, 0x80, 0x77, 0x02, 0x31, 0x30, 0x14, 0x00}, kImageSize));
+    Put("fuzz_compare", "mapped-part.bin", seed({0x10, 0x00, 0x41, 0x9B, 0x11, 0x03}, 0x1200));
+}
+
 void ProfileSeeds() {
     Put("fuzz_private_profile", "language.ini", "\x01" + Resource("TAV_E.lng").substr(0, 3000));
     Put("fuzz_private_profile", "model.ini", "\x13" + Resource("Model.dat"));
@@ -200,6 +215,7 @@ int main(int argc, char** argv) {
     const Image image = DefaultImage();
     DataFileSeeds(image);
     ContainerSeeds(image);
+    CompareSeeds(image);
     ProfileSeeds();
     ListTextSeeds();
     LinkSeeds();
