@@ -41,12 +41,16 @@ ExitCode RunCompare(CliContext& context) {
     const CDataContainer& a = sessions[0]->container();
     const ConfigCompare compare(*a.Context().texts);
     std::vector<ConfigDifference> differences = compare.Compare(a, sessions[1]->container());
-    // The comment lies in the file beside the data: read from both files.
-    std::string comments[2];
+    // The header's range flags and the comment lie in the files beside the documents.
+    DataFileExtras extras[2];
     for (std::size_t k = 0; k < 2; ++k) {
-        (void)CDataFile::ReadComment(names[k], comments[k]);
+        DataFileHeader::Bytes header{};
+        if (CDataFile::ReadHeader(names[k], header)) {
+            extras[k].rangeFlags = DataFileHeader::FromBytes(header).rangeFlags;
+        }
+        (void)CDataFile::ReadComment(names[k], extras[k].comment);
     }
-    for (ConfigDifference& difference : compare.CompareComments(comments[0], comments[1])) {
+    for (ConfigDifference& difference : compare.CompareFileExtras(extras[0], extras[1])) {
         differences.push_back(std::move(difference));
     }
     for (const ConfigDifference& difference : differences) {

@@ -569,25 +569,15 @@ void ComparePasswords(DifferenceList& out, const PasswordsData& a, const Passwor
     }
 }
 
-std::string FlagsText(std::uint8_t flags) {
-    char text[8];
-    std::snprintf(text, sizeof text, "0x%02X", static_cast<unsigned>(flags));
-    return text;
-}
-
-/// Fields of the data files' headers that the radio information editor does not show: named
-/// beside it. The other header fields are shown by its rows (model name, range, firmware, signal).
+/// The model identifier of the data files' headers, which the radio information editor does not
+/// show, named beside it. The header's other fields are its rows (model name, range, firmware,
+/// signalling).
 void CompareHeaders(DifferenceList& out, const DataContext& a, const DataContext& b) {
-    const TextLookup& texts = out.texts();
-    const std::string subject = FieldLabel(texts, RadioInfoData::kTemplateId, "Radio Information");
-    out.At(ViewIds::kRadio);
     if (a.modelId != b.modelId) {
-        out.Named(subject, FieldLabel(texts, ConfigCompare::kModelIdLabel, "Model Identifier"), a.modelId,
-                  b.modelId);
-    }
-    if (a.rangeFlags != b.rangeFlags) {
-        out.Named(subject, FieldLabel(texts, ConfigCompare::kRangeFlagsLabel, "Range Flags"),
-                  FlagsText(a.rangeFlags), FlagsText(b.rangeFlags));
+        const TextLookup& texts = out.texts();
+        out.At(ViewIds::kRadio);
+        out.Named(FieldLabel(texts, RadioInfoData::kTemplateId, "Radio Information"),
+                  FieldLabel(texts, ConfigCompare::kModelIdLabel, "Model Identifier"), a.modelId, b.modelId);
     }
 }
 
@@ -747,13 +737,24 @@ std::vector<ConfigDifference> ConfigCompare::Compare(const CDataContainer& a, co
     return out.Finish(a.image(), b.image());
 }
 
-std::vector<ConfigDifference> ConfigCompare::CompareComments(const std::string& a, const std::string& b) const {
-    if (a == b) {
-        return {};
-    }
+std::vector<ConfigDifference> ConfigCompare::CompareFileExtras(const DataFileExtras& a,
+                                                               const DataFileExtras& b) const {
     const std::string subject = FieldLabel(texts_, RadioInfoData::kTemplateId, "Radio Information");
-    return {{ConfigDifference::Kind::Field, subject, FieldLabel(texts_, kCommentLabel, "Comment"), a, b, {},
-             ViewIds::kRadio, 0}};
+    const auto flags = [](std::uint8_t value) {
+        char text[8];
+        std::snprintf(text, sizeof text, "0x%02X", static_cast<unsigned>(value));
+        return std::string(text);
+    };
+    std::vector<ConfigDifference> out;
+    if (a.rangeFlags != b.rangeFlags) {
+        out.push_back({ConfigDifference::Kind::Field, subject, FieldLabel(texts_, kRangeFlagsLabel, "Range Flags"),
+                       flags(a.rangeFlags), flags(b.rangeFlags), {}, ViewIds::kRadio, 0});
+    }
+    if (a.comment != b.comment) {
+        out.push_back({ConfigDifference::Kind::Field, subject, FieldLabel(texts_, kCommentLabel, "Comment"),
+                       a.comment, b.comment, {}, ViewIds::kRadio, 0});
+    }
+    return out;
 }
 
 } // namespace tav

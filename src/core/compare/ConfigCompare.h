@@ -3,6 +3,7 @@
 #include "core/factory/ImageChangeLog.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,14 @@ struct ConfigDifference {
     std::string LineText() const;
 };
 
+/// What a data file holds that neither its image nor its data context keeps: the range flags as
+/// its header has them (an open takes the model's own) and its comment. Read by the caller, which
+/// knows the files.
+struct DataFileExtras {
+    std::uint8_t rangeFlags = 0;
+    std::string comment;
+};
+
 /// Compares two documents field by field through their data objects (both loaded from their
 /// images): single blocks field by field, record lists position by position with the records past
 /// the shorter list named as added or removed, and the image bytes of every block or record that
@@ -43,11 +52,12 @@ public:
 
     explicit ConfigCompare(const TextLookup& texts) : texts_(texts) {}
 
-    /// The documents' data and the header fields their data context holds (model, range, flags).
+    /// The documents' data and the header fields their data context holds (model identifier,
+    /// and through the radio information's rows model name, range, firmware and signalling).
     std::vector<ConfigDifference> Compare(const CDataContainer& a, const CDataContainer& b) const;
 
-    /// The comments of two data files, which no container holds: one difference when they differ.
-    std::vector<ConfigDifference> CompareComments(const std::string& a, const std::string& b) const;
+    /// What two data files hold beside their documents: one difference per field that differs.
+    std::vector<ConfigDifference> CompareFileExtras(const DataFileExtras& a, const DataFileExtras& b) const;
 
 private:
     const TextLookup& texts_;

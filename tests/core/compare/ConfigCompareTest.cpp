@@ -342,20 +342,24 @@ TEST_F(ConfigCompareTest, NamesPasswordBytesAfterTheTerminatingZeroWithoutDigits
     }
 }
 
-// Header fields the data context holds are named beside the radio information; the comment,
-// which only the files hold, through CompareComments.
+// The model identifier the data context holds is named beside the radio information; the range
+// flags and the comment, which only the files hold, through CompareFileExtras.
 TEST_F(ConfigCompareTest, NamesDataFileHeaderFields) {
     b().Context().modelId = "TAV-X9";
-    b().Context().rangeFlags = 0x81;
     const std::string modelId = a().Context().modelId;
-    EXPECT_EQ(Lines(a(), b()),
-              (std::vector<std::string>{"Radio Information \u00B7 Model Identifier: " + modelId + " -> TAV-X9",
-                                        "Radio Information \u00B7 Range Flags: 0x80 -> 0x81"}));
+    const std::vector<ConfigDifference> found = ConfigCompare(english).Compare(a(), b());
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].LineText(), "Radio Information \u00B7 Model Identifier: " + modelId + " -> TAV-X9");
+    EXPECT_EQ(found[0].viewId, ViewIds::kRadio);
+
     const ConfigCompare compare(english);
-    EXPECT_TRUE(compare.CompareComments("same", "same").empty());
-    const std::vector<ConfigDifference> comments = compare.CompareComments("old", "new");
-    ASSERT_EQ(comments.size(), 1u);
-    EXPECT_EQ(comments[0].LineText(), "Radio Information \u00B7 Comment: old -> new");
+    EXPECT_TRUE(compare.CompareFileExtras({0x80, "same"}, {0x80, "same"}).empty());
+    std::vector<std::string> lines;
+    for (const ConfigDifference& d : compare.CompareFileExtras({0x80, "old"}, {0x81, "new"})) {
+        lines.push_back(d.LineText());
+    }
+    EXPECT_EQ(lines, (std::vector<std::string>{"Radio Information \u00B7 Range Flags: 0x80 -> 0x81",
+                                               "Radio Information \u00B7 Comment: old -> new"}));
 }
 
 // Regions of the factory editors are named by those editors, never as bare bytes.
