@@ -53,7 +53,7 @@ TEST_F(CompareCommand, NamesPasswordTailsAndHeaderFields) {
     const std::string text = "hi\x1B[2J";
     const std::vector<Edited> cases = {
         {"password tail", [](auto& bytes) { bytes[kImageInFile + 0x026D + 8 + 4] ^= 0x31; },
-         "Password \u00B7 Write Password: not set -> not set (changed)\n"},
+         "Password \u00B7 Write/Tune/Dealer Password: not set -> not set (changed)\n"},
         {"model identifier",
          [](auto& bytes) {
              const char* id = "TAV-U600";

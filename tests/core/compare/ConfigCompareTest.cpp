@@ -321,8 +321,8 @@ TEST_F(ConfigCompareTest, NamesPasswordBytesAfterTheTerminatingZeroWithoutDigits
         std::string line;
     };
     const std::vector<Case> cases = {
-        {"after a set password", "1234", 8 + 6, "Password \u00B7 Write Password: set -> set (changed)"},
-        {"in an empty password", "", 8 + 3, "Password \u00B7 Write Password: not set -> not set (changed)"},
+        {"after a set password", "1234", 8 + 6, "Password \u00B7 Write/Tune/Dealer Password: set -> set (changed)"},
+        {"in an empty password", "", 8 + 3, "Password \u00B7 Write/Tune/Dealer Password: not set -> not set (changed)"},
         {"last byte of the block", "", 23, "Password \u00B7 Read Password: not set -> not set (changed)"},
     };
     for (const Case& c : cases) {

@@ -58,7 +58,7 @@ TEST(RadioVerifyTest, CountsOnlyBytesAWriteSendsAndNamesThem) {
         {"model data", ImageMap::kModelData + 1, {}},
         {"radio identity", ImageMap::kRadioInfo + 60, {}},
         {"password tail", ImageMap::kPasswords + 8 + 5,
-         {"Password \u00B7 Write Password: not set -> not set (changed)"}},
+         {"Password \u00B7 Write/Tune/Dealer Password: not set -> not set (changed)"}},
     };
     for (const Case& c : cases) {
         Image radio = written.image();
