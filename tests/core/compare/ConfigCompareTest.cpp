@@ -2,10 +2,12 @@
 
 #include "core/app/CDataContainer.h"
 #include "core/app/ViewTable.h"
+#include "core/data/FreqCodec.h"
 #include "core/data/ImageMap.h"
 #include "core/lang/CLanguage.h"
 #include "support/TestSupport.h"
 
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -360,6 +362,20 @@ TEST_F(ConfigCompareTest, NamesDataFileHeaderFields) {
     }
     EXPECT_EQ(lines, (std::vector<std::string>{"Radio Information \u00B7 Range Flags: 0x80 -> 0x81",
                                                "Radio Information \u00B7 Comment: old -> new"}));
+}
+
+// A frequency on no raster is shown as the editors show it, with the stored value beside it.
+TEST_F(ConfigCompareTest, ShowsAnOffRasterFrequencyAsTheEditorsDoWithTheStoredValue) {
+    ChannelUi before;
+    a().Channels().At(0).LoadUi(before, english);
+    const std::size_t rx = ImageMap::kChannels + 4;
+    const std::uint8_t stored[] = {0x13, 0x78, 0x25, 0x81};
+    std::copy(std::begin(stored), std::end(stored), b().image().begin() + static_cast<long>(rx));
+    b().LoadAll();
+    const std::vector<std::string> lines = Lines(a(), b());
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines[0], "Channel 1 \u00B7 RX Frequency (MHz): " + FormatFreq(BcdToFreq(before.rxFreq)) +
+                            " -> 137.82500 (off raster: 137.82581)");
 }
 
 // Regions of the factory editors are named by those editors, never as bare bytes.
