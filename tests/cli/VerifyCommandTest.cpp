@@ -75,7 +75,14 @@ TEST_F(VerifyCommand, ComparesTheRadioWithTheFileLeavingOutWhatAWriteDoesNotSend
          {{ImageMap::kChannels + 5, 0x64}},
          cli::ExitCode::Failure,
          "Channel 1 \u00B7 RX Frequency (MHz): 136.32500 -> 136.42500\n"},
-        {"a written byte no field explains", {{0x13F0, 0x5A}}, cli::ExitCode::Failure, "$E.0x13F0:00->5A\n"},
+        {"a written byte of the test frequencies, named by their editor",
+         {{0x13F0, 0x5A}},
+         cli::ExitCode::Failure,
+         "Test Frequency \u00B7 Byte 0x13F0: 00 -> 5A\n"},
+        {"a password's byte after its terminating 0, without its digits",
+         {{ImageMap::kPasswords + 8 + 5, '7'}},
+         cli::ExitCode::Failure,
+         "Password \u00B7 Write/Tune/Dealer Password: not set -> not set (changed)\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -41,8 +41,9 @@ struct DataFileExtras {
 
 /// Compares two documents field by field through their data objects (both loaded from their
 /// images): single blocks field by field, record lists position by position with the records past
-/// the shorter list named as added or removed, and the image bytes of every block or record that
-/// differ without any named field difference listed by address.
+/// the shorter list named as added or removed. A named field explains only the bits it is stored
+/// in; every other differing byte is named by the factory editor whose region holds it (model,
+/// test frequency, embedded and tuning data) or listed by address.
 class ConfigCompare {
 public:
     /// Labels of the data file header's fields that no editor shows.
