@@ -136,8 +136,10 @@ const FieldTable<ScanSettingsUi>& ScanSettingsFields() {
         FieldRow<S>{3847, "Hang Time", TextField<&S::hangTime>()}.StoredIn({{R::kHangTime}}),
         FieldRow<S>{3833, "Priority Mode", TextField<&S::priorityMode>()}.StoredIn(
             {{R::kPriority, 1, R::kPriorityModeMask}}),
-        FieldRow<S>{3843, "Priority Sweep Time", TextField<&S::prioritySweepTime>()}.StoredIn({{R::kSweepTime}}),
-        FieldRow<S>{3849, "Designated Channel", [](const S& ui) { return ChannelValue(ui.designatedChannel); }}
+        FieldRow<S>{3843, "Priority Sweep Time", TextField<&S::prioritySweepTime>()}.StoredIn(
+            {{R::kSweepTime}}),
+        FieldRow<S>{3849, "Designated Channel",
+                    [](const S& ui) { return ChannelValue(ui.designatedChannel); }}
             .StoredIn({{R::kDesignated, 2}}),
         FieldRow<S>{3835, "Priority Channel", [](const S& ui) { return ChannelValue(ui.priorityChannel); }}
             .StoredIn({{R::kPriority1, 2}}),
@@ -151,9 +153,10 @@ const FieldTable<ScanSettingsUi>& ScanSettingsFields() {
             {{R::kAlerts, 1, R::kPriorityAlertBit}}),
         FieldRow<S>{3857, "Include Current Channel", SwitchField<&S::includeCurrentChannel>()}.StoredIn(
             {{R::kAlerts, 1, R::kIncludeCurrentBit}}),
-        FieldRow<S>{3861, "Talkback", SwitchField<&S::talkback>()}.StoredIn({{R::kTransmit, 1, R::kTalkbackBit}}),
-        FieldRow<S>{3858, "Priority Scan in Auto Reset Time", SwitchField<&S::priorityScanInAutoReset>()}.StoredIn(
-            {{R::kAlerts, 1, R::kPriorityInAutoResetBit}}),
+        FieldRow<S>{3861, "Talkback", SwitchField<&S::talkback>()}.StoredIn(
+            {{R::kTransmit, 1, R::kTalkbackBit}}),
+        FieldRow<S>{3858, "Priority Scan in Auto Reset Time", SwitchField<&S::priorityScanInAutoReset>()}
+            .StoredIn({{R::kAlerts, 1, R::kPriorityInAutoResetBit}}),
         FieldRow<S>{3854, "Nuisance Delete", SwitchField<&S::nuisanceDelete>()}.StoredIn(
             {{R::kAlerts, 1, R::kNuisanceDeleteBit}}),
         FieldRow<S>{3853, "Nuisance Reset", SwitchField<&S::nuisanceReset>()}.StoredIn(
@@ -168,10 +171,11 @@ const FieldTable<ScanMembersUi>& ScanMemberFields() {
             FieldRow<ScanMembersUi>{3942, "Entries", TextField<&ScanMembersUi::entries>()}.StoredIn(
                 {{ScanListRecord::kEntries}})};
         for (std::size_t k = 0; k < ScanListRecord::kMemberCount; ++k) {
-            rows.push_back(FieldRow<ScanMembersUi>{ScanListData::kFirstMemberLabel + static_cast<int>(k),
-                                                   "Member " + std::to_string(k + 1),
-                                                   [k](const ScanMembersUi& ui) { return ChannelValue(ui.members[k]); }}
-                               .StoredIn({{ScanListRecord::kMembers + 2 * k, 2}}));
+            rows.push_back(FieldRow<ScanMembersUi>{
+                ScanListData::kFirstMemberLabel + static_cast<int>(k), "Member " + std::to_string(k + 1),
+                [k](const ScanMembersUi& ui) {
+                    return ChannelValue(ui.members[k]);
+                }}.StoredIn({{ScanListRecord::kMembers + 2 * k, 2}}));
         }
         return rows;
     }();
@@ -185,9 +189,10 @@ const FieldTable<KeysUi>& KeysFields() {
                                                                "E1", "E2", "E3", "F1", "F2", "F3"};
         FieldTable<KeysUi> rows;
         for (std::size_t k = 0; k < kNames.size(); ++k) {
-            rows.push_back(FieldRow<KeysUi>{KeysData::kFirstKeyListId - 1 + 2 * static_cast<int>(k), kNames[k],
-                                            [k](const KeysUi& ui) { return ui.keys[k]; }}
-                               .StoredIn({{k}}));
+            rows.push_back(FieldRow<KeysUi>{
+                KeysData::kFirstKeyListId - 1 + 2 * static_cast<int>(k), kNames[k], [k](const KeysUi& ui) {
+                    return ui.keys[k];
+                }}.StoredIn({{k}}));
         }
         rows.push_back(FieldRow<KeysUi>{KeysData::kDefaultNumericKeyListId - 1, "Default Numeric Key",
                                         TextField<&KeysUi::defaultNumericKey>()}
@@ -202,10 +207,12 @@ const FieldTable<MiscUi>& MiscFields() {
     using D = MiscData;
     static const FieldTable<M> table = {
         FieldRow<M>{1407, "VOX Delay", TextField<&M::voxDelay>()}.StoredIn({{D::kVoxDelayOffset}}),
-        FieldRow<M>{1405, "VOX Gain", TextField<&M::voxGain>()}.StoredIn({{D::kVoxOffset, 1, D::kVoxGainMask}}),
+        FieldRow<M>{1405, "VOX Gain", TextField<&M::voxGain>()}.StoredIn(
+            {{D::kVoxOffset, 1, D::kVoxGainMask}}),
         FieldRow<M>{1401, "Tail Revert", TextField<&M::tailRevert>()}.StoredIn(
             {{D::kBatteryOffset, 1, Bit(D::kTailRevertBit)}}),
-        FieldRow<M>{1403, "Squelch Level", TextField<&M::squelchLevel>()}.StoredIn({{D::kSquelchLevelOffset}}),
+        FieldRow<M>{1403, "Squelch Level", TextField<&M::squelchLevel>()}.StoredIn(
+            {{D::kSquelchLevelOffset}}),
         FieldRow<M>{1413, "Low Power Alert Gap", TextField<&M::lowPowerAlertGap>()}.StoredIn(
             {{D::kLowPowerAlertGapOffset}}),
         FieldRow<M>{1411, "Battery Save Mode", TextField<&M::batterySaveMode>()}.StoredIn(
@@ -222,7 +229,8 @@ const FieldTable<AtisUi>& AtisFields() {
     static const FieldTable<AtisUi> table = {
         FieldRow<AtisUi>{4594, "ATIS Code", [](const AtisUi& ui) { return AtisCodeText(ui.code); }}.StoredIn(
             {{AtisData::kCodeOffset, AtisData::kCodeSize}}),
-        FieldRow<AtisUi>{4591, "Pretime [ms]", TextField<&AtisUi::pretime>()}.StoredIn({{AtisData::kPretimeOffset}}),
+        FieldRow<AtisUi>{4591, "Pretime [ms]", TextField<&AtisUi::pretime>()}.StoredIn(
+            {{AtisData::kPretimeOffset}}),
     };
     return table;
 }
@@ -241,12 +249,14 @@ const FieldTable<PttIdUi>& PttIdFields() {
     static const FieldTable<PttIdUi> table = {
         FieldRow<PttIdUi>{1660, "PRIMARY ID", TextField<&PttIdUi::primaryId>()}.StoredIn(
             {{PttIdData::kPrimaryIdOffset, 2}}),
-        FieldRow<PttIdUi>{1664, "PTTID TYPE", TextField<&PttIdUi::type>()}.StoredIn({{PttIdData::kTypeOffset}}),
+        FieldRow<PttIdUi>{1664, "PTTID TYPE", TextField<&PttIdUi::type>()}.StoredIn(
+            {{PttIdData::kTypeOffset}}),
         FieldRow<PttIdUi>{1670, "SIDE TONE", SwitchField<&PttIdUi::sideTone>()}.StoredIn(
             {{PttIdData::kFlagsOffset, 1, Bit(PttIdData::kSideToneOffBit)}}),
         FieldRow<PttIdUi>{1671, "SHORT BEEP", SwitchField<&PttIdUi::shortBeep>()}.StoredIn(
             {{PttIdData::kFlagsOffset, 1, Bit(PttIdData::kShortBeepOffBit)}}),
-        FieldRow<PttIdUi>{1666, "PRETIME", TextField<&PttIdUi::pretime>()}.StoredIn({{PttIdData::kPretimeOffset}}),
+        FieldRow<PttIdUi>{1666, "PRETIME", TextField<&PttIdUi::pretime>()}.StoredIn(
+            {{PttIdData::kPretimeOffset}}),
         FieldRow<PttIdUi>{1668, "Preamble Bit Sync", TextField<&PttIdUi::preamble>()}.StoredIn(
             {{PttIdData::kPreambleOffset}}),
     };
@@ -295,18 +305,18 @@ const FieldTable<AlertToneUi>& AlertToneFields() {
         namespace L = AlertToneLayout;
         FieldTable<A> rows = {
             FieldRow<A>{0, "Cycle", TextField<&A::cycle>()}.StoredIn({{L::kCycle}}),
-            FieldRow<A>{0, "Beep Segments", [](const A& ui) { return std::to_string(ui.beepSegments); }}.StoredIn(
-                {{L::kBeepSegments}})};
+            FieldRow<A>{0, "Beep Segments", [](const A& ui) { return std::to_string(ui.beepSegments); }}
+                .StoredIn({{L::kBeepSegments}})};
         for (std::size_t k = 0; k < L::kSegmentCount; ++k) {
             const std::string n = std::to_string(k + 1);
-            rows.push_back(FieldRow<A>{0, "Frequency " + n, [k](const A& ui) {
-                                           return ui.frequency[k] == 0 ? std::string("Off")
-                                                                       : Scaled(ui.frequency[k], 10, " Hz");
-                                       }}
-                               .StoredIn({{L::FrequencyOffset(k)}}));
-            rows.push_back(FieldRow<A>{0, "Duration " + n,
-                                       [k](const A& ui) { return Scaled(ui.duration[k], 10, " ms"); }}
-                               .StoredIn({{L::DurationOffset(k)}}));
+            rows.push_back(FieldRow<A>{
+                0, "Frequency " + n, [k](const A& ui) {
+                    return ui.frequency[k] == 0 ? std::string("Off") : Scaled(ui.frequency[k], 10, " Hz");
+                }}.StoredIn({{L::FrequencyOffset(k)}}));
+            rows.push_back(FieldRow<A>{
+                0, "Duration " + n, [k](const A& ui) {
+                    return Scaled(ui.duration[k], 10, " ms");
+                }}.StoredIn({{L::DurationOffset(k)}}));
         }
         return rows;
     }();
@@ -318,13 +328,16 @@ const FieldTable<TwoToneSystemBasicUi>& TwoToneSystemFields() {
     namespace L = TwoToneSystemLayout;
     static const FieldTable<T> table = {
         FieldRow<T>{0, "Pretime", TextField<&T::pretime>()}.StoredIn({{L::kPretime}}),
-        FieldRow<T>{0, "First Tone Duration", TextField<&T::firstToneDuration>()}.StoredIn({{L::kFirstToneDuration}}),
+        FieldRow<T>{0, "First Tone Duration", TextField<&T::firstToneDuration>()}.StoredIn(
+            {{L::kFirstToneDuration}}),
         FieldRow<T>{0, "Second Tone Duration", TextField<&T::secondToneDuration>()}.StoredIn(
             {{L::kSecondToneDuration}}),
-        FieldRow<T>{0, "Long Tone Duration", TextField<&T::longToneDuration>()}.StoredIn({{L::kLongToneDuration}}),
+        FieldRow<T>{0, "Long Tone Duration", TextField<&T::longToneDuration>()}.StoredIn(
+            {{L::kLongToneDuration}}),
         FieldRow<T>{0, "Gap Time", TextField<&T::gapTime>()}.StoredIn({{L::kGapTime}}),
         FieldRow<T>{0, "Side Tone", SwitchField<&T::sidetone>()}.StoredIn({{L::kFlags, 1, L::kSidetoneBit}}),
-        FieldRow<T>{0, "Short Beep", SwitchField<&T::shortBeep>()}.StoredIn({{L::kFlags, 1, L::kShortBeepBit}}),
+        FieldRow<T>{0, "Short Beep", SwitchField<&T::shortBeep>()}.StoredIn(
+            {{L::kFlags, 1, L::kShortBeepBit}}),
     };
     return table;
 }
@@ -352,9 +365,9 @@ void AddDecodeRows(FieldTable<TwoToneSystemAdvanceUi>& rows) {
         const std::string name = "Decode " + std::to_string(k + 1);
         const std::size_t format = B::DecodeFormatOffset(k);
         const std::size_t alert = B::DecodeAlertOffset(k);
-        rows.push_back(
-            FieldRow<T>{L::kCallFormat, "Call Format", [k](const T& ui) { return ui.callFormat[k]; }, group, name}
-                .StoredIn({{format, 1, kLowNibble}}));
+        rows.push_back(FieldRow<T>{L::kCallFormat, "Call Format",
+                                   [k](const T& ui) { return ui.callFormat[k]; }, group, name}
+                           .StoredIn({{format, 1, kLowNibble}}));
         rows.push_back(
             FieldRow<T>{L::kCallType, "Call Type", [k](const T& ui) { return ui.callType[k]; }, group, name}
                 .StoredIn({{format, 1, kHighNibble}}));
@@ -380,9 +393,10 @@ const FieldTable<TwoToneSystemAdvanceUi>& TwoToneAdvanceFields() {
         namespace B = TwoToneSystemLayout;
         for (std::size_t k = 0; k < B::kToneCount; ++k) {
             const std::string letter(1, static_cast<char>('A' + k));
-            rows.push_back(FieldRow<T>{L::kFirstTone + static_cast<int>(k), "Tone " + letter + " [Hz]",
-                                       [k](const T& ui) { return ui.tone[k]; }}
-                               .StoredIn({{B::ToneOffset(k), 2}}));
+            rows.push_back(FieldRow<T>{
+                L::kFirstTone + static_cast<int>(k), "Tone " + letter + " [Hz]", [k](const T& ui) {
+                    return ui.tone[k];
+                }}.StoredIn({{B::ToneOffset(k), 2}}));
         }
         const auto option = [](std::uint8_t mask) { return std::vector<FieldBytes>{{B::kOptions, 1, mask}}; };
         FieldTable<T> options = {
@@ -390,12 +404,13 @@ const FieldTable<TwoToneSystemAdvanceUi>& TwoToneAdvanceFields() {
                 {{B::kTranspondDelay}}),
             FieldRow<T>{C::kVibrate, "Vibrate", SwitchField<&T::vibrate>()}.StoredIn(option(B::kVibrateBit)),
             FieldRow<T>{C::kLed, "LED", SwitchField<&T::led>()}.StoredIn(option(B::kLedBit)),
-            FieldRow<T>{C::kClearToTranspond, "Clear to Transpond", SwitchField<&T::clearToTranspond>()}.StoredIn(
-                option(B::kClearToTranspondBit)),
-            FieldRow<T>{C::kAlertToneAutoReset, "Alert Tone Auto Reset", SwitchField<&T::alertToneAutoReset>()}
+            FieldRow<T>{C::kClearToTranspond, "Clear to Transpond", SwitchField<&T::clearToTranspond>()}
+                .StoredIn(option(B::kClearToTranspondBit)),
+            FieldRow<T>{C::kAlertToneAutoReset, "Alert Tone Auto Reset",
+                        SwitchField<&T::alertToneAutoReset>()}
                 .StoredIn(option(B::kAlertToneAutoResetBit)),
-            FieldRow<T>{C::kVibrateAutoReset, "Vibrate Auto Reset", SwitchField<&T::vibrateAutoReset>()}.StoredIn(
-                option(B::kVibrateAutoResetBit)),
+            FieldRow<T>{C::kVibrateAutoReset, "Vibrate Auto Reset", SwitchField<&T::vibrateAutoReset>()}
+                .StoredIn(option(B::kVibrateAutoResetBit)),
             FieldRow<T>{C::kLedAutoReset, "LED Auto Reset", SwitchField<&T::ledAutoReset>()}.StoredIn(
                 option(B::kLedAutoResetBit)),
             FieldRow<T>{L::kRespondMode, "Respond Mode", TextField<&T::respondMode>()}.StoredIn(
@@ -564,7 +579,8 @@ void ComparePasswords(DifferenceList& out, const PasswordsData& a, const Passwor
         }
         const std::string before = row.text(uiA);
         const std::string after = row.text(uiB);
-        out.Changed(subject, RowLabel(out.texts(), row), before, before == after ? after + " (changed)" : after,
+        out.Changed(subject, RowLabel(out.texts(), row), before,
+                    before == after ? after + " (changed)" : after,
                     {ImageMap::kPasswords + where.offset, where.size});
     }
 }
@@ -747,12 +763,24 @@ std::vector<ConfigDifference> ConfigCompare::CompareFileExtras(const DataFileExt
     };
     std::vector<ConfigDifference> out;
     if (a.rangeFlags != b.rangeFlags) {
-        out.push_back({ConfigDifference::Kind::Field, subject, FieldLabel(texts_, kRangeFlagsLabel, "Range Flags"),
-                       flags(a.rangeFlags), flags(b.rangeFlags), {}, ViewIds::kRadio, 0});
+        out.push_back({ConfigDifference::Kind::Field,
+                       subject,
+                       FieldLabel(texts_, kRangeFlagsLabel, "Range Flags"),
+                       flags(a.rangeFlags),
+                       flags(b.rangeFlags),
+                       {},
+                       ViewIds::kRadio,
+                       0});
     }
     if (a.comment != b.comment) {
-        out.push_back({ConfigDifference::Kind::Field, subject, FieldLabel(texts_, kCommentLabel, "Comment"),
-                       a.comment, b.comment, {}, ViewIds::kRadio, 0});
+        out.push_back({ConfigDifference::Kind::Field,
+                       subject,
+                       FieldLabel(texts_, kCommentLabel, "Comment"),
+                       a.comment,
+                       b.comment,
+                       {},
+                       ViewIds::kRadio,
+                       0});
     }
     return out;
 }

@@ -42,8 +42,14 @@ public:
             std::string before = row.text(a);
             std::string after = row.text(b);
             if (before != after) {
-                Add({ConfigDifference::Kind::Field, subject, RowLabel(texts_, row), std::move(before),
-                     std::move(after), {}, 0, 0});
+                Add({ConfigDifference::Kind::Field,
+                     subject,
+                     RowLabel(texts_, row),
+                     std::move(before),
+                     std::move(after),
+                     {},
+                     0,
+                     0});
                 ExplainRow(row.bytes, row.inFileHeader, pieces);
             }
         }
@@ -71,7 +77,8 @@ public:
 private:
     /// Marks the bits of a differing field. A row whose storage is not declared explains its
     /// whole record, as before the rows named their bytes.
-    void ExplainRow(const std::vector<FieldBytes>& bytes, bool inFileHeader, const std::vector<Region>& pieces);
+    void ExplainRow(const std::vector<FieldBytes>& bytes, bool inFileHeader,
+                    const std::vector<Region>& pieces);
     void ExplainBits(std::size_t address, std::uint8_t mask);
     void Add(ConfigDifference difference);
     /// A differing byte in a region a factory editor owns, named by that editor.

@@ -1,5 +1,4 @@
 #include "core/compare/EditorFields.h"
-
 #include "core/data/ScanListRecord.h"
 
 namespace tav {
@@ -33,7 +32,8 @@ const ReservedBytes& ScanListReserved() {
         {R::kTransmit, 1, static_cast<std::uint8_t>(~(R::kTransmitModeMask | R::kTalkbackBit))},
         {R::kAlerts, 1,
          static_cast<std::uint8_t>(~(R::kScanStartAlertBit | R::kScanEndAlertBit | R::kPriorityAlertBit |
-                                     R::kIncludeCurrentBit | R::kPriorityInAutoResetBit | R::kNuisanceDeleteBit))},
+                                     R::kIncludeCurrentBit | R::kPriorityInAutoResetBit |
+                                     R::kNuisanceDeleteBit))},
         {R::kNuisance, 1, static_cast<std::uint8_t>(~R::kNuisanceResetBit)},
         {R::kReserved19, R::kMembers - R::kReserved19},
     };
@@ -76,7 +76,8 @@ const ReservedBytes& DosReserved() {
 const ReservedBytes& PttIdReserved() {
     static const ReservedBytes reserved = {
         {PttIdData::kFlagsOffset, 1,
-         static_cast<std::uint8_t>(~((1U << PttIdData::kSideToneOffBit) | (1U << PttIdData::kShortBeepOffBit)))}};
+         static_cast<std::uint8_t>(
+             ~((1U << PttIdData::kSideToneOffBit) | (1U << PttIdData::kShortBeepOffBit)))}};
     return reserved;
 }
 

@@ -90,7 +90,8 @@ CompareWindow* ExchangeCommands::ShowDifferences(const CDataContainer& other, co
     return ShowList(ConfigCompare(context_.Language()).Compare(context_.Container(), other), otherName);
 }
 
-CompareWindow* ExchangeCommands::ShowList(std::vector<ConfigDifference> differences, const QString& otherName) {
+CompareWindow* ExchangeCommands::ShowList(std::vector<ConfigDifference> differences,
+                                          const QString& otherName) {
     if (window_) {
         window_->close();
         window_->deleteLater();

@@ -309,8 +309,8 @@ TEST_F(ConfigCompareTest, ListsOtherDifferingBytesBesideANamedField) {
     char byte13[32];
     std::snprintf(byte18, sizeof byte18, "$E.0x%zX:%.2X->%.2X", personality + 18, reserved, reserved ^ 0x05);
     std::snprintf(byte13, sizeof byte13, "$E.0x%zX:%.2X->%.2X", personality + 13, lockout, lockout ^ 0x80);
-    EXPECT_EQ(Lines(a(), b()), (std::vector<std::string>{"Personality 1 \u00B7 Tx Admit: Channel Free -> Always",
-                                                         byte13, byte18}));
+    EXPECT_EQ(Lines(a(), b()), (std::vector<std::string>{
+                                   "Personality 1 \u00B7 Tx Admit: Channel Free -> Always", byte13, byte18}));
 }
 
 // The bytes after a password's terminating 0 are sent to the radio: a change there is named,
@@ -323,8 +323,10 @@ TEST_F(ConfigCompareTest, NamesPasswordBytesAfterTheTerminatingZeroWithoutDigits
         std::string line;
     };
     const std::vector<Case> cases = {
-        {"after a set password", "1234", 8 + 6, "Password \u00B7 Write/Tune/Dealer Password: set -> set (changed)"},
-        {"in an empty password", "", 8 + 3, "Password \u00B7 Write/Tune/Dealer Password: not set -> not set (changed)"},
+        {"after a set password", "1234", 8 + 6,
+         "Password \u00B7 Write/Tune/Dealer Password: set -> set (changed)"},
+        {"in an empty password", "", 8 + 3,
+         "Password \u00B7 Write/Tune/Dealer Password: not set -> not set (changed)"},
         {"last byte of the block", "", 23, "Password \u00B7 Read Password: not set -> not set (changed)"},
     };
     for (const Case& c : cases) {

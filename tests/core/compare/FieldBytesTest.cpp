@@ -1,7 +1,6 @@
+#include "core/app/CDataContainer.h"
 #include "core/compare/ConfigCompare.h"
 #include "core/compare/EditorFields.h"
-
-#include "core/app/CDataContainer.h"
 #include "core/data/ImageMap.h"
 #include "core/lang/CLanguage.h"
 #include "support/TestSupport.h"
@@ -80,28 +79,59 @@ protected:
             return out;
         };
         return {
-            {"personality", {{ImageMap::kPersonalities, ImageMap::kPersonalitySize}}, "Personality 1",
-             fields(PersonalityFields()), PersonalityReserved()},
-            {"scan list", {{ImageMap::kScanLists, ImageMap::kScanListSize}}, "Scan List 1",
-             fields(ScanSettingsFields(), ScanMemberFields()), ScanListReserved()},
-            {"keys", {{ImageMap::kKeys, ImageMap::kKeysSize}}, "Programmable Keys", fields(KeysFields()),
+            {"personality",
+             {{ImageMap::kPersonalities, ImageMap::kPersonalitySize}},
+             "Personality 1",
+             fields(PersonalityFields()),
+             PersonalityReserved()},
+            {"scan list",
+             {{ImageMap::kScanLists, ImageMap::kScanListSize}},
+             "Scan List 1",
+             fields(ScanSettingsFields(), ScanMemberFields()),
+             ScanListReserved()},
+            {"keys",
+             {{ImageMap::kKeys, ImageMap::kKeysSize}},
+             "Programmable Keys",
+             fields(KeysFields()),
              KeysReserved()},
             {"miscellaneous",
-             {{ImageMap::kMiscFirst, ImageMap::kMiscFirstSize}, {ImageMap::kMiscSecond, ImageMap::kMiscSecondSize}},
-             "Miscellaneous", fields(MiscFields()), MiscReserved()},
+             {{ImageMap::kMiscFirst, ImageMap::kMiscFirstSize},
+              {ImageMap::kMiscSecond, ImageMap::kMiscSecondSize}},
+             "Miscellaneous",
+             fields(MiscFields()),
+             MiscReserved()},
             {"ATIS", {{ImageMap::kAtis, ImageMap::kAtisSize}}, "ATIS", fields(AtisFields()), AtisReserved()},
             {"DOS", {{ImageMap::kDos, ImageMap::kDosSize}}, "DOS", fields(DosFields()), DosReserved()},
-            {"PTT-ID", {{ImageMap::kPttId, ImageMap::kPttIdSize}}, "PTT-ID", fields(PttIdFields()), PttIdReserved()},
-            {"passwords", {{ImageMap::kPasswords, ImageMap::kPasswordsSize}}, "Password", fields(PasswordFields()),
+            {"PTT-ID",
+             {{ImageMap::kPttId, ImageMap::kPttIdSize}},
+             "PTT-ID",
+             fields(PttIdFields()),
+             PttIdReserved()},
+            {"passwords",
+             {{ImageMap::kPasswords, ImageMap::kPasswordsSize}},
+             "Password",
+             fields(PasswordFields()),
              PasswordsReserved()},
-            {"radio information", {{ImageMap::kRadioInfo, ImageMap::kRadioInfoSize}}, "Radio Information",
-             fields(RadioInfoFields()), RadioInfoReserved()},
-            {"alert tone", {{ImageMap::kAlertTones, ImageMap::kAlertToneSize}}, "Alert Tone 1",
-             fields(AlertToneFields()), AlertToneReserved()},
-            {"two-tone system", {{ImageMap::kTwoToneSystems, ImageMap::kTwoToneSystemSize}}, "Two-Tone System 1",
-             fields(TwoToneSystemFields(), TwoToneAdvanceFields()), TwoToneSystemReserved()},
-            {"two-tone call", {{ImageMap::kTwoToneCalls, ImageMap::kTwoToneCallSize}}, "Two-Tone Call 1",
-             fields(TwoToneCallFields()), TwoToneCallReserved()},
+            {"radio information",
+             {{ImageMap::kRadioInfo, ImageMap::kRadioInfoSize}},
+             "Radio Information",
+             fields(RadioInfoFields()),
+             RadioInfoReserved()},
+            {"alert tone",
+             {{ImageMap::kAlertTones, ImageMap::kAlertToneSize}},
+             "Alert Tone 1",
+             fields(AlertToneFields()),
+             AlertToneReserved()},
+            {"two-tone system",
+             {{ImageMap::kTwoToneSystems, ImageMap::kTwoToneSystemSize}},
+             "Two-Tone System 1",
+             fields(TwoToneSystemFields(), TwoToneAdvanceFields()),
+             TwoToneSystemReserved()},
+            {"two-tone call",
+             {{ImageMap::kTwoToneCalls, ImageMap::kTwoToneCallSize}},
+             "Two-Tone Call 1",
+             fields(TwoToneCallFields()),
+             TwoToneCallReserved()},
         };
     }
 
@@ -170,8 +200,8 @@ TEST_F(FieldBytesTest, EachBitOfEachRecordBelongsToExactlyOneFieldOrIsReserved) 
 /// The image with one bit of a record's field flipped, loaded and compared with `start`.
 struct Flip {
     Image image;
-    bool set = false;   ///< the flip sets the bit
-    bool named = false; ///< the field is named
+    bool set = false;    ///< the flip sets the bit
+    bool named = false;  ///< the field is named
     bool listed = false; ///< the byte is listed
 };
 
@@ -180,7 +210,8 @@ struct Flip {
 TEST_F(FieldBytesTest, FlippingAFieldsBitsIsNamedByThatField) {
     const std::unique_ptr<CDataContainer> base = Base();
     const ConfigCompare compare(english);
-    const auto flips = [&](const RecordKindCase& kind, const DeclaredField& field, const CDataContainer& start) {
+    const auto flips = [&](const RecordKindCase& kind, const DeclaredField& field,
+                           const CDataContainer& start) {
         std::vector<Flip> out;
         for (const FieldBytes& where : field.bytes) {
             for (std::size_t k = 0; k < where.size; ++k) {
@@ -198,8 +229,8 @@ TEST_F(FieldBytesTest, FlippingAFieldsBitsIsNamedByThatField) {
                         flip.listed = flip.listed ||
                                       (d.kind == ConfigDifference::Kind::Byte && d.byte.address == address);
                     }
-                    EXPECT_TRUE(flip.named || flip.listed)
-                        << kind.name << ": " << field.label << " byte " << k << " bit " << bit << " passed over";
+                    EXPECT_TRUE(flip.named || flip.listed) << kind.name << ": " << field.label << " byte "
+                                                           << k << " bit " << bit << " passed over";
                     out.push_back(std::move(flip));
                 }
             }
@@ -217,10 +248,12 @@ TEST_F(FieldBytesTest, FlippingAFieldsBitsIsNamedByThatField) {
                 all.push_back(std::move(flip));
             }
             const auto namedWhen = [&all](bool set) {
-                return std::any_of(all.begin(), all.end(), [set](const Flip& f) { return f.named && f.set == set; });
+                return std::any_of(all.begin(), all.end(),
+                                   [set](const Flip& f) { return f.named && f.set == set; });
             };
             EXPECT_TRUE(namedWhen(true)) << kind.name << ": " << field.label << " never named for a bit set";
-            EXPECT_TRUE(namedWhen(false)) << kind.name << ": " << field.label << " never named for a bit cleared";
+            EXPECT_TRUE(namedWhen(false))
+                << kind.name << ": " << field.label << " never named for a bit cleared";
         }
     }
 }

@@ -57,7 +57,8 @@ TEST(RadioVerifyTest, CountsOnlyBytesAWriteSendsAndNamesThem) {
         {"tuning data", ImageMap::kTuneData, {}},
         {"model data", ImageMap::kModelData + 1, {}},
         {"radio identity", ImageMap::kRadioInfo + 60, {}},
-        {"password tail", ImageMap::kPasswords + 8 + 5,
+        {"password tail",
+         ImageMap::kPasswords + 8 + 5,
          {"Password \u00B7 Write/Tune/Dealer Password: not set -> not set (changed)"}},
     };
     for (const Case& c : cases) {

@@ -107,7 +107,8 @@ TEST(FreqEntryRulesTest, ShownTextTellsAnOffRasterOrDamagedValue) {
     for (const Case& c : cases) {
         EXPECT_EQ(ShownFreqText(c.bcd, c.separator), c.text) << std::hex << c.bcd;
         if (IsValidBcd(c.bcd) && c.bcd != kNoFreq) {
-            EXPECT_EQ(ShownFreqText(c.bcd, c.separator).rfind(ShowFreqEditBcd(c.bcd, c.separator).text, 0), 0u);
+            EXPECT_EQ(ShownFreqText(c.bcd, c.separator).rfind(ShowFreqEditBcd(c.bcd, c.separator).text, 0),
+                      0u);
         }
     }
 }
