@@ -2,6 +2,7 @@
 
 #include "core/app/CDataContainer.h"
 #include "core/app/ViewTable.h"
+#include "core/compare/EditorFields.h"
 #include "core/data/FreqCodec.h"
 #include "core/data/ImageMap.h"
 #include "core/lang/CLanguage.h"
@@ -364,6 +365,32 @@ TEST_F(ConfigCompareTest, NamesDataFileHeaderFields) {
     }
     EXPECT_EQ(lines, (std::vector<std::string>{"Radio Information \u00B7 Range Flags: 0x80 -> 0x81",
                                                "Radio Information \u00B7 Comment: old -> new"}));
+}
+
+// A channel byte beside a named spacing change is not dropped: it is listed, or named by a field
+// of its own. Needs the channel rows' bytes.
+TEST_F(ConfigCompareTest, KeepsAChannelByteBesideANamedChannelField) {
+    if (ChannelFields().front().bytes.empty()) {
+        GTEST_SKIP() << "the channel rows do not name their bytes yet";
+    }
+    const std::size_t byte22 = ImageMap::kChannels + 2 * ImageMap::kChannelSize + 22;
+    Change([&](CDataContainer& c) {
+        ChannelUi ui;
+        c.Channels().At(2).LoadUi(ui, english);
+        ui.spacing = ui.spacing == "25 kHz" ? "12.5 kHz" : "25 kHz";
+        c.Channels().At(2).StoreUi(ui, english, c.Context());
+    });
+    b().image()[byte22] = static_cast<std::uint8_t>(a().image()[byte22] ^ 0x05);
+    b().LoadAll();
+    const std::vector<ConfigDifference> found = ConfigCompare(english).Compare(a(), b());
+    const auto has = [&found](const std::function<bool(const ConfigDifference&)>& match) {
+        return std::any_of(found.begin(), found.end(), match);
+    };
+    EXPECT_TRUE(has([](const ConfigDifference& d) { return d.field == "Channel Spacing"; }));
+    EXPECT_TRUE(has([&](const ConfigDifference& d) {
+        return (d.kind == ConfigDifference::Kind::Byte && d.byte.address == byte22) ||
+               (d.kind == ConfigDifference::Kind::Field && d.subject == "Channel 3" && d.field != "Channel Spacing");
+    }));
 }
 
 // A frequency on no raster is shown as the editors show it, with the stored value beside it.
