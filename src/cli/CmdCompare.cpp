@@ -15,7 +15,9 @@ const char* const kCompareUsage =
     "\n"
     "Opens both data files and lists every difference field by field, one line each, named with the\n"
     "editors' labels, e.g. 'Channel 3 \u00B7 RX Frequency (MHz): 400.32500 -> 400.25000'. Records in\n"
-    "one file only are named as added or removed; bytes no field explains as $E.0x<address>:<A>-><B>.\n"
+    "one file only are named as added or removed; bytes no field explains as $E.0x<address>:<A>-><B>,\n"
+    "or by the factory editor whose data holds them. The headers' model identifier, range flags and\n"
+    "comments are compared too. Texts from the files are printed with control characters escaped.\n"
     "Exit status: 0 the files are equal, 1 they differ, 2 usage error or a file could not be read.\n";
 
 ExitCode RunCompare(CliContext& context) {
