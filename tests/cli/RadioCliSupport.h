@@ -87,11 +87,12 @@ protected:
 
     /// A data file with the defaults of the TAV-V300 for a range, made as `tavctl new` makes it and
     /// opened and saved once more, so that opening it and rebuilding its image changes no byte.
-    fs::path NewDataFile(const std::string& name, const std::string& range = "136-174") {
+    fs::path NewDataFile(const std::string& name, const std::string& range = "136-174",
+                         const std::string& modelId = "TAV-V300", const std::string& modelName = "TAV 310") {
         const fs::path made = work / ("new-" + name);
         const fs::path file = work / name;
-        EXPECT_EQ(RunTool(cli::RunNew, {"-o", made.string(), "--model-id", "TAV-V300", "--model-name",
-                                        "TAV 310", "--range", range}),
+        EXPECT_EQ(RunTool(cli::RunNew, {"-o", made.string(), "--model-id", modelId, "--model-name", modelName,
+                                        "--range", range}),
                   "");
         EXPECT_EQ(RunTool(cli::RunNormalize, {made.string(), "-o", file.string()}), "");
         fs::remove(made);

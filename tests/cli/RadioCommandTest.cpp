@@ -116,7 +116,7 @@ TEST_F(RadioCommand, ReadRefusesOtherModelsAndNewerFirmware) {
         std::string message;
     };
     for (const Case& c :
-         {Case{"TAV-U600", "1.04.01", "model does not match the data. (radio model TAV-U600)"},
+         {Case{"TAV-X900", "1.04.01", "model does not match the data. (radio model TAV-X900)"},
           Case{"TAV-V300", "1.05.00", "newer firmware version"}}) {
         sim::SimulatorConfig config = V300Radio(test::PatternMemory(0));
         config.modelId = c.modelId;
@@ -307,7 +307,7 @@ TEST_F(RadioCommand, PortsComeFromTheSettingsTable) {
     EXPECT_EQ(request.ports.DevicePath(1), (work / "none1").string());
     EXPECT_EQ(request.rememberedPort, 12);
     EXPECT_TRUE(request.factoryLevel);
-    EXPECT_EQ(request.rules.acceptedModelId, "TAV-V300");
+    EXPECT_EQ(request.rules.acceptedModelIds, (std::vector<std::string>{"TAV-V300", "TAV-U600"}));
     EXPECT_EQ(commands.MakeRequest(TransferDirection::Read, {}).rememberedPort, 1);
 }
 
