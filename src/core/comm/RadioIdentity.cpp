@@ -97,11 +97,11 @@ std::string FieldText(std::span<const std::uint8_t> bytes) {
 
 Outcome<FrequencyBand> CheckRadioIdentity(TransferDirection direction, const RadioIdentity& radio,
                                           const IdentityRules& rules) {
-    const bool accepted =
-        direction == TransferDirection::Write
-            ? radio.modelId == rules.currentModelId
-            : !radio.modelId.empty() && std::find(rules.acceptedModelIds.begin(), rules.acceptedModelIds.end(),
-                                                  radio.modelId) != rules.acceptedModelIds.end();
+    const bool accepted = direction == TransferDirection::Write
+                              ? radio.modelId == rules.currentModelId
+                              : !radio.modelId.empty() &&
+                                    std::find(rules.acceptedModelIds.begin(), rules.acceptedModelIds.end(),
+                                              radio.modelId) != rules.acceptedModelIds.end();
     if (!accepted) {
         return Result::Fail(kMsgModelRefused, radio.modelId);
     }

@@ -14,7 +14,8 @@ static_assert(PttIdData::kSize == ImageMap::kPttIdSize);
 static_assert(PttIdData::kSize == PersonalityLayout::kPttIdFieldsSize);
 // Type, flags, pretime and preamble follow the ID in the same order in both records.
 static_assert(PersonalityLayout::kPttIdType - PersonalityLayout::kPrimaryId == PttIdData::kTypeOffset);
-static_assert(PersonalityLayout::kPreambleBitSync - PersonalityLayout::kPrimaryId == PttIdData::kPreambleOffset);
+static_assert(PersonalityLayout::kPreambleBitSync - PersonalityLayout::kPrimaryId ==
+              PttIdData::kPreambleOffset);
 
 namespace {
 

@@ -116,7 +116,8 @@ TEST_F(PttIdAgreement, AnEditOfEitherSideShowsEverywhereBeforeAndAfterASave) {
         for (const ConfigDifference& d : ConfigCompare(english).Compare(*Fresh(), *edited)) {
             lines.push_back(d.LineText());
         }
-        EXPECT_NE(std::find(lines.begin(), lines.end(), "PTT-ID \u00B7 PRIMARY ID: 0001 -> 4321"), lines.end());
+        EXPECT_NE(std::find(lines.begin(), lines.end(), "PTT-ID \u00B7 PRIMARY ID: 0001 -> 4321"),
+                  lines.end());
         EXPECT_NE(std::find(lines.begin(), lines.end(), "Personality 1 \u00B7 PRIMARY ID: 0001 -> 4321"),
                   lines.end());
     }
