@@ -2,6 +2,7 @@
 #include "core/report/ReportHtml.h"
 
 #include <gtest/gtest.h>
+#include <cstdint>
 #include <string>
 
 namespace tav {
