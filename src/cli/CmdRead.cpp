@@ -40,6 +40,9 @@ ExitCode RunRead(CliContext& context, CliSession& session, Clock& clock) {
         context.out << kReadUsage;
         return ExitCode::Success;
     }
+    if (const std::string error = RadioCli::CheckRepeatedRadios(args, session.settings()); !error.empty()) {
+        return UsageError(context, "read", error, kReadUsage);
+    }
     const auto output = args.Get("-o") ? args.Get("-o") : args.Get("--output");
     if (!output || output->empty()) {
         return UsageError(context, "read", "missing -o OUT", kReadUsage);

@@ -38,6 +38,9 @@ ExitCode RunVerify(CliContext& context, CliSession& session, Clock& clock) {
         context.out << kVerifyUsage;
         return ExitCode::Success;
     }
+    if (const std::string error = RadioCli::CheckRepeatedRadios(args, session.settings()); !error.empty()) {
+        return UsageError(context, "verify", error, kVerifyUsage);
+    }
     if (const std::string error = RadioCli::CheckOptions(args); !error.empty()) {
         return UsageError(context, "verify", error, kVerifyUsage);
     }

@@ -168,6 +168,9 @@ ExitCode RunWrite(CliContext& context, CliSession& session, Clock& clock) {
         context.out << kWriteUsage;
         return ExitCode::Success;
     }
+    if (const std::string error = RadioCli::CheckRepeatedRadios(args, session.settings()); !error.empty()) {
+        return UsageError(context, "write", error, kWriteUsage);
+    }
     const std::size_t radioCount = args.GetAll({"--port", "--device"}).size();
     const bool fleet = radioCount > 1 || args.Has("--repeat");
     if (const std::string error = RadioCli::CheckOptions(args, fleet); !error.empty()) {

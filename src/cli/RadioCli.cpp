@@ -2,6 +2,8 @@
 
 #include "cli/CliSession.h"
 #include "cli/EchoOff.h"
+#include "cli/RepeatedRadio.h"
+#include "core/app/CSettings.h"
 #include "core/comm/LinkMessages.h"
 #include "core/comm/TransferText.h"
 #include "core/compare/RadioVerify.h"
@@ -57,6 +59,14 @@ std::string RadioCli::CheckOptions(const ArgList& args, bool manyRadios) {
     }
     if (const auto trace = args.Get("--trace"); trace && trace->empty()) {
         return "--trace takes a file name";
+    }
+    return {};
+}
+
+std::string RadioCli::CheckRepeatedRadios(const ArgList& args, const CSettings& settings) {
+    const PortTable ports = PortTable::LoadFromSettings(settings.SettingsFile());
+    if (const auto repeated = RepeatedRadio(ports).Find(args.GetAll({"--port", "--device"}))) {
+        return *repeated + " names a radio given before; give each radio once";
     }
     return {};
 }

@@ -10,6 +10,10 @@
 #include <memory>
 #include <string>
 
+namespace tav {
+class CSettings;
+}
+
 namespace tav::cli {
 
 class CliSession;
@@ -30,6 +34,9 @@ public:
     /// any number of them, at least one; a port 1-16 or COMn, 1 to 8 password digits); empty when
     /// they are fine.
     static std::string CheckOptions(const ArgList& args, bool manyRadios = false);
+    /// The usage error of a radio named twice (the same port, path or device, see RepeatedRadio),
+    /// naming the repeated option; empty when each radio is named once.
+    static std::string CheckRepeatedRadios(const ArgList& args, const CSettings& settings);
 
     RadioTarget Target() const;
     /// Opens the --trace file; false (the message printed) when it cannot be written or names
