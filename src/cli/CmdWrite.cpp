@@ -1,6 +1,6 @@
 // tavctl write: a data file written to a radio, or to many radios in turn.
 #include "cli/ArgList.h"
-#include "cli/CliSession.h"
+#include "cli/CliMessages.h"
 #include "cli/Commands.h"
 #include "cli/InterruptGuard.h"
 #include "cli/RadioCli.h"
@@ -157,7 +157,7 @@ private:
 
 } // namespace
 
-ExitCode RunWrite(CliContext& context, CliSession& session, Clock& clock) {
+ExitCode RunWrite(CliContext& context, DocumentSession& session, Clock& clock) {
     ArgList args;
     args.Positional("IN").Flag("--verify").Flag("--repeat");
     RadioCli::DeclareOptions(args);
@@ -168,7 +168,7 @@ ExitCode RunWrite(CliContext& context, CliSession& session, Clock& clock) {
         context.out << kWriteUsage;
         return ExitCode::Success;
     }
-    if (const std::string error = RadioCli::CheckRepeatedRadios(args, session.settings()); !error.empty()) {
+    if (const std::string error = RadioCli::CheckRepeatedRadios(args, session.Settings()); !error.empty()) {
         return UsageError(context, "write", error, kWriteUsage);
     }
     const std::size_t radioCount = args.GetAll({"--port", "--device"}).size();
@@ -180,8 +180,8 @@ ExitCode RunWrite(CliContext& context, CliSession& session, Clock& clock) {
         return UsageError(context, "write", "--repeat waits on one port: give one --port or --device",
                           kWriteUsage);
     }
-    if (Result opened = session.document().Open(*args.Get("IN"), session.views()); !opened) {
-        return session.Fail(context, opened);
+    if (Result opened = session.Doc().Open(*args.Get("IN"), session.Views()); !opened) {
+        return Fail(context, session, opened);
     }
 
     RadioCli radio(context, session, args);
@@ -196,7 +196,7 @@ ExitCode RunWrite(CliContext& context, CliSession& session, Clock& clock) {
         code = writer.Write(radio.Target()).code;
     } else {
         FleetRun run(context, writer, clock, interrupts);
-        const auto radios = FleetRadios(args, PortTable::LoadFromSettings(session.settings().SettingsFile()));
+        const auto radios = FleetRadios(args, PortTable::LoadFromSettings(session.Settings().SettingsFile()));
         code = args.Has("--repeat") ? run.Repeat(radios.front()) : run.WriteEach(radios);
     }
     if (!radio.FinishTrace()) {
@@ -206,7 +206,7 @@ ExitCode RunWrite(CliContext& context, CliSession& session, Clock& clock) {
 }
 
 ExitCode RunWrite(CliContext& context) {
-    CliSession session(context.home);
+    DocumentSession session(context.home);
     return RunWrite(context, session, SystemClock::Instance());
 }
 

@@ -12,18 +12,17 @@
 
 namespace tav {
 class CSettings;
-}
+class DocumentSession;
+} // namespace tav
 
 namespace tav::cli {
-
-class CliSession;
 
 /// What `tavctl read` and `tavctl write` share: the options naming the radio, the password and the
 /// trace; the answers to the questions the desktop program would ask (No unless --yes; the firmware
 /// note and the password may also be answered at a terminal); progress on a terminal; the messages.
 class RadioCli {
 public:
-    RadioCli(CliContext& context, CliSession& session, const ArgList& args);
+    RadioCli(CliContext& context, DocumentSession& session, const ArgList& args);
     ~RadioCli();
     RadioCli(const RadioCli&) = delete;
     RadioCli& operator=(const RadioCli&) = delete;
@@ -67,7 +66,7 @@ private:
     void EndProgressLine();
 
     CliContext& context_;
-    CliSession& session_;
+    DocumentSession& session_;
     const ArgList& args_;
     TraceFile traceFile_;
     std::unique_ptr<StreamFrameTracer> tracer_;
@@ -76,8 +75,8 @@ private:
 };
 
 /// The commands with their session and clock given (tests use a clock that skips the pauses).
-ExitCode RunRead(CliContext& context, CliSession& session, Clock& clock);
-ExitCode RunWrite(CliContext& context, CliSession& session, Clock& clock);
-ExitCode RunVerify(CliContext& context, CliSession& session, Clock& clock);
+ExitCode RunRead(CliContext& context, DocumentSession& session, Clock& clock);
+ExitCode RunWrite(CliContext& context, DocumentSession& session, Clock& clock);
+ExitCode RunVerify(CliContext& context, DocumentSession& session, Clock& clock);
 
 } // namespace tav::cli

@@ -3,7 +3,7 @@
 // Helpers for running tavctl's radio commands in-process against a simulated radio, with a clock
 // that skips the link's fixed pauses (the read time-outs stay real).
 
-#include "cli/CliSession.h"
+#include "cli/CliMessages.h"
 #include "cli/Commands.h"
 #include "cli/RadioCli.h"
 #include "core/comm/Clock.h"
@@ -61,7 +61,7 @@ protected:
 
     /// Runs a command with a session of its own, or with the given one.
     template <class Command>
-    CliRun Run(Command command, std::vector<std::string> args, cli::CliSession* session = nullptr) {
+    CliRun Run(Command command, std::vector<std::string> args, DocumentSession* session = nullptr) {
         std::ostringstream out;
         std::ostringstream err;
         std::istringstream in(input);
@@ -70,17 +70,17 @@ protected:
         if (session != nullptr) {
             run.code = command(context, *session, clock);
         } else {
-            cli::CliSession own(context.home);
+            DocumentSession own(context.home);
             run.code = command(context, own, clock);
         }
         run.out = out.str();
         run.err = err.str();
         return run;
     }
-    CliRun Read(std::vector<std::string> args, cli::CliSession* session = nullptr) {
+    CliRun Read(std::vector<std::string> args, DocumentSession* session = nullptr) {
         return Run([](auto& c, auto& s, auto& k) { return cli::RunRead(c, s, k); }, std::move(args), session);
     }
-    CliRun Write(std::vector<std::string> args, cli::CliSession* session = nullptr) {
+    CliRun Write(std::vector<std::string> args, DocumentSession* session = nullptr) {
         return Run([](auto& c, auto& s, auto& k) { return cli::RunWrite(c, s, k); }, std::move(args),
                    session);
     }
