@@ -16,6 +16,24 @@ std::string RepeatedRadio::DeviceOf(const std::pair<std::string, std::string>& r
     return radio.second;
 }
 
+namespace {
+
+/// A path with links and dots resolved as far as the file system has it, without a trailing
+/// separator ("/dev/x/." and "/dev/x" are one path).
+fs::path Resolved(const std::string& path) {
+    std::error_code error;
+    fs::path resolved = fs::weakly_canonical(path, error);
+    if (error) {
+        resolved = fs::path(path).lexically_normal();
+    }
+    if (!resolved.has_filename() && resolved.has_relative_path()) {
+        resolved = resolved.parent_path();
+    }
+    return resolved;
+}
+
+} // namespace
+
 bool RepeatedRadio::SameDevice(const std::string& a, const std::string& b) {
     if (a == b) {
         return true;
@@ -24,15 +42,8 @@ bool RepeatedRadio::SameDevice(const std::string& a, const std::string& b) {
     if (fs::equivalent(a, b, error) && !error) {
         return true;
     }
-    // Devices not there (yet): compare the paths with links and dots resolved as far as they go.
-    std::error_code errorA;
-    std::error_code errorB;
-    const fs::path canonicalA = fs::weakly_canonical(a, errorA);
-    const fs::path canonicalB = fs::weakly_canonical(b, errorB);
-    if (!errorA && !errorB) {
-        return canonicalA == canonicalB;
-    }
-    return fs::path(a).lexically_normal() == fs::path(b).lexically_normal();
+    // Devices not there (yet): compare the paths.
+    return Resolved(a) == Resolved(b);
 }
 
 std::optional<std::string>
