@@ -1,8 +1,8 @@
 // The report page is declared UTF-8: whatever bytes a file's texts hold, the page is valid UTF-8.
 #include "core/report/ReportHtml.h"
 
-#include <gtest/gtest.h>
 #include <cstdint>
+#include <gtest/gtest.h>
 #include <string>
 
 namespace tav {
