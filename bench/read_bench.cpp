@@ -63,7 +63,7 @@ void Transfer(benchmark::State& state, TransferDirection direction) {
         TransferRequest request;
         request.direction = direction;
         request.device = simulator.DevicePath();
-        request.rules = {config.modelId, config.modelId};
+        request.rules = {config.modelId, {config.modelId}};
         request.documentRange = "400-470";
         TransferQuestions questions;
         questions.confirmNote = [](int) { return true; };

@@ -172,7 +172,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     clock.SetLocalNow({2024, 3, 9, 14, 5, 59});
     TransferRequest request;
     request.device = TamperedLine::kDevice;
-    request.rules = {"TAV100", "TAV100"};
+    request.rules = {"TAV100", {"TAV100"}};
     request.documentRange = "400-470";
     request.factoryLevel = (procedure & 0x40) != 0;
     TransferQuestions questions;

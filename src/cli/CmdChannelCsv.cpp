@@ -1,5 +1,5 @@
 #include "cli/ArgList.h"
-#include "cli/CliSession.h"
+#include "cli/CliMessages.h"
 #include "cli/Commands.h"
 #include "core/csv/ChannelCsv.h"
 #include "core/data/CDataFile.h"
@@ -57,11 +57,11 @@ ExitCode RunExportCsv(CliContext& context) {
     if (!output) {
         return UsageError(context, "export-csv", "missing -o OUT.csv", kExportCsvUsage);
     }
-    CliSession session(context.home);
-    if (Result opened = session.document().Open(*args.Get("FILE"), session.views()); !opened) {
-        return session.Fail(context, opened);
+    DocumentSession session(context.home);
+    if (Result opened = session.Doc().Open(*args.Get("FILE"), session.Views()); !opened) {
+        return Fail(context, session, opened);
     }
-    const CDataContainer& container = session.container();
+    const CDataContainer& container = session.Container();
     if (!WriteFileAtomically(*output, ExportChannelCsv(container, *container.Context().texts))) {
         return Trouble(context, *output + ": " + std::strerror(errno));
     }
@@ -83,15 +83,15 @@ ExitCode RunImportCsv(CliContext& context) {
         return UsageError(context, "import-csv", "missing -o OUT", kImportCsvUsage);
     }
     const std::string input = *args.Get("FILE");
-    CliSession session(context.home);
-    if (Result opened = session.document().Open(input, session.views()); !opened) {
-        return session.Fail(context, opened);
+    DocumentSession session(context.home);
+    if (Result opened = session.Doc().Open(input, session.Views()); !opened) {
+        return Fail(context, session, opened);
     }
     const Outcome<std::string> csv = ReadChannelCsvFile(*args.Get("IN.csv"));
     if (!csv) {
         return Trouble(context, csv.result().detail());
     }
-    CDataContainer& container = session.container();
+    CDataContainer& container = session.Container();
     const ChannelImportReport report =
         ImportChannelCsv(*csv, container, *container.Context().texts, args.Has("--skip-bad"));
     for (const CsvRefusal& refusal : report.refused) {
@@ -104,8 +104,8 @@ ExitCode RunImportCsv(CliContext& context) {
     }
     std::string comment;
     CDataFile::ReadComment(input, comment);
-    if (Result saved = session.document().SaveAsWithComment(*output, comment, session.views()); !saved) {
-        return session.Fail(context, saved);
+    if (Result saved = session.Doc().SaveAsWithComment(*output, comment, session.Views()); !saved) {
+        return Fail(context, session, saved);
     }
     return ExitCode::Success;
 }

@@ -1,5 +1,5 @@
 #include "cli/ArgList.h"
-#include "cli/CliSession.h"
+#include "cli/CliMessages.h"
 #include "cli/Commands.h"
 #include "core/compare/ConfigCompare.h"
 #include "core/data/CDataFile.h"
@@ -30,19 +30,19 @@ ExitCode RunCompare(CliContext& context) {
         context.out << kCompareUsage;
         return ExitCode::Success;
     }
-    std::unique_ptr<CliSession> sessions[] = {std::make_unique<CliSession>(context.home),
-                                              std::make_unique<CliSession>(context.home)};
+    std::unique_ptr<DocumentSession> sessions[] = {std::make_unique<DocumentSession>(context.home),
+                                                   std::make_unique<DocumentSession>(context.home)};
     const std::string names[] = {*args.Get("A"), *args.Get("B")};
     for (std::size_t k = 0; k < 2; ++k) {
-        if (Result opened = sessions[k]->document().Open(names[k], sessions[k]->views()); !opened) {
+        if (Result opened = sessions[k]->Doc().Open(names[k], sessions[k]->Views()); !opened) {
             // Like cmp and diff: trouble with an input is told apart from a difference.
-            (void)sessions[k]->Fail(context, opened);
+            (void)Fail(context, *sessions[k], opened);
             return ExitCode::Usage;
         }
     }
-    const CDataContainer& a = sessions[0]->container();
+    const CDataContainer& a = sessions[0]->Container();
     const ConfigCompare compare(*a.Context().texts);
-    std::vector<ConfigDifference> differences = compare.Compare(a, sessions[1]->container());
+    std::vector<ConfigDifference> differences = compare.Compare(a, sessions[1]->Container());
     // The header's range flags and the comment lie in the files beside the documents.
     DataFileExtras extras[2];
     for (std::size_t k = 0; k < 2; ++k) {

@@ -1,5 +1,5 @@
 #include "cli/ArgList.h"
-#include "cli/CliSession.h"
+#include "cli/CliMessages.h"
 #include "cli/Commands.h"
 #include "core/data/CDataFile.h"
 #include "core/factory/ImageChangeLog.h"
@@ -28,8 +28,8 @@ ExitCode RunDiff(CliContext& context) {
     DataFileContent b;
     for (auto [name, content] : {std::pair{*args.Get("A"), &a}, std::pair{*args.Get("B"), &b}}) {
         if (Result loaded = CDataFile::Load(name, *content); !loaded) {
-            CliSession session(context.home);
-            return session.Fail(context, loaded);
+            DocumentSession session(context.home);
+            return Fail(context, session, loaded);
         }
     }
     for (const ImageChange& change : CompareImages(a.image, b.image)) {

@@ -1,5 +1,5 @@
 #include "cli/ArgList.h"
-#include "cli/CliSession.h"
+#include "cli/CliMessages.h"
 #include "cli/Commands.h"
 #include "core/data/CDataFile.h"
 #include "core/util/PrintableText.h"
@@ -28,8 +28,8 @@ ExitCode RunInfo(CliContext& context) {
     const std::string path = *args.Get("FILE");
     DataFileContent content;
     if (Result loaded = CDataFile::Load(path, content); !loaded) {
-        CliSession session(context.home);
-        return session.Fail(context, loaded);
+        DocumentSession session(context.home);
+        return Fail(context, session, loaded);
     }
     const DataFileHeader header = DataFileHeader::FromBytes(content.header);
     char flags[8];

@@ -1,5 +1,5 @@
 #include "cli/ArgList.h"
-#include "cli/CliSession.h"
+#include "cli/CliMessages.h"
 #include "cli/Commands.h"
 #include "core/app/CModelList.h"
 #include "core/app/FreqRangeTable.h"
@@ -108,22 +108,22 @@ ExitCode RunNew(CliContext& context) {
         return UsageError(context, "new", "--signal takes a number from 0 to 255", kNewUsage);
     }
 
-    CliSession session(context.home);
+    DocumentSession session(context.home);
     if (Result writable = CheckSaveTarget(*output); !writable) {
-        return session.Fail(context, writable);
+        return Fail(context, session, writable);
     }
-    CSettings& settings = session.settings();
+    CSettings& settings = session.Settings();
     TakeIdentity(args, low, high, signal, settings);
-    if (!session.document().IsAcceptedModel(settings.ModelId())) {
-        return session.Fail(context, Result::Fail(Document::kModelNotListed,
-                                                  "model identifier '" + settings.ModelId() + "'"));
+    if (!session.Doc().IsAcceptedModel(settings.ModelId())) {
+        return Fail(context, session,
+                    Result::Fail(Document::kModelNotListed, "model identifier '" + settings.ModelId() + "'"));
     }
-    Document& document = session.document();
-    if (Result made = document.New(session.views()); !made) {
-        return session.Fail(context, made);
+    Document& document = session.Doc();
+    if (Result made = document.New(session.Views()); !made) {
+        return Fail(context, session, made);
     }
-    if (Result saved = document.SaveAs(*output, args.GetOr("--comment", ""), session.views()); !saved) {
-        return session.Fail(context, saved);
+    if (Result saved = document.SaveAs(*output, args.GetOr("--comment", ""), session.Views()); !saved) {
+        return Fail(context, session, saved);
     }
     return ExitCode::Success;
 }

@@ -1,5 +1,5 @@
 #include "cli/ArgList.h"
-#include "cli/CliSession.h"
+#include "cli/CliMessages.h"
 #include "cli/Commands.h"
 #include "core/data/CDataFile.h"
 #include "core/platform/FileAccess.h"
@@ -29,17 +29,17 @@ ExitCode RunNormalize(CliContext& context) {
         return UsageError(context, "normalize", "missing -o OUT", kNormalizeUsage);
     }
     const std::string input = *args.Get("IN");
-    CliSession session(context.home);
+    DocumentSession session(context.home);
     if (Result writable = CheckSaveTarget(*output); !writable) {
-        return session.Fail(context, writable);
+        return Fail(context, session, writable);
     }
-    if (Result opened = session.document().Open(input, session.views()); !opened) {
-        return session.Fail(context, opened);
+    if (Result opened = session.Doc().Open(input, session.Views()); !opened) {
+        return Fail(context, session, opened);
     }
     std::string comment;
     CDataFile::ReadComment(input, comment);
-    if (Result saved = session.document().SaveAsWithComment(*output, comment, session.views()); !saved) {
-        return session.Fail(context, saved);
+    if (Result saved = session.Doc().SaveAsWithComment(*output, comment, session.Views()); !saved) {
+        return Fail(context, session, saved);
     }
     return ExitCode::Success;
 }

@@ -1,10 +1,10 @@
 // tavctl read: the full read of a radio into a data file.
 #include "cli/ArgList.h"
-#include "cli/CliSession.h"
+#include "cli/CliMessages.h"
 #include "cli/Commands.h"
 #include "cli/InterruptGuard.h"
 #include "cli/RadioCli.h"
-#include "core/comm/CSerialPort.h"
+#include "cli/RadioTransfer.h"
 #include "core/data/CDataFile.h"
 #include "core/platform/FileAccess.h"
 
@@ -18,8 +18,8 @@ const char* const kReadUsage =
     "\n"
     "Reads the radio's whole memory, as Read from Radio does, into the data file OUT: the image\n"
     "exactly as read, and a header with the radio's identity (model identifier, model name, range,\n"
-    "firmware, signalling) and the range flags of the model list. Only a radio of the model the\n"
-    "language file accepts is read. A failed read writes no file.\n"
+    "firmware, signalling) and the range flags of the model list. Only a radio of a model the\n"
+    "language file lists is read. A failed read writes no file.\n"
     "\n"
     "  --port N           port 1-16 (or COM1-COM16) of the port table in Settings.ini, tried first;\n"
     "                     the other ports are searched after it\n"
@@ -29,7 +29,7 @@ const char* const kReadUsage =
     "  --yes              add a frequency range the model list does not know yet\n"
     "  --trace FILE       record every frame sent and received, with timestamps, in hex\n";
 
-ExitCode RunRead(CliContext& context, CliSession& session, Clock& clock) {
+ExitCode RunRead(CliContext& context, DocumentSession& session, Clock& clock) {
     ArgList args;
     args.Option("-o").Option("--output");
     RadioCli::DeclareOptions(args);
@@ -39,6 +39,9 @@ ExitCode RunRead(CliContext& context, CliSession& session, Clock& clock) {
     if (args.HelpRequested()) {
         context.out << kReadUsage;
         return ExitCode::Success;
+    }
+    if (const std::string error = RadioCli::CheckRepeatedRadios(args, session.Settings()); !error.empty()) {
+        return UsageError(context, "read", error, kReadUsage);
     }
     const auto output = args.Get("-o") ? args.Get("-o") : args.Get("--output");
     if (!output || output->empty()) {
@@ -50,7 +53,7 @@ ExitCode RunRead(CliContext& context, CliSession& session, Clock& clock) {
     // A file that cannot be saved is found before the radio is read, not after.
     const std::filesystem::path out(*output);
     if (Result writable = CheckSaveTarget(out); !writable) {
-        return session.Fail(context, writable);
+        return Fail(context, session, writable);
     }
 
     RadioCli radio(context, session, args);
@@ -59,15 +62,10 @@ ExitCode RunRead(CliContext& context, CliSession& session, Clock& clock) {
     }
     // Ctrl+C or a termination request stops the transfer after its current exchange.
     const InterruptGuard interrupts;
-    CSerialPort port;
-    TransferSession transfer(port, clock, radio.Tracer());
-    transfer.link().SetStopFlag(&interrupts.Flag());
-    const RadioCommandUi ui = radio.Ui();
-    RadioCommands commands(session.settings(), session.document(), session.container(), session.ranges(),
-                           session.views());
+    RadioTransfer transfer(radio, session, clock, interrupts.Flag());
     RadioImage received{};
     const TransferReport report =
-        commands.Read(RunOnThisThread(transfer, ui), radio.Target(), ui.askYesNo, received);
+        transfer.Commands().Read(transfer.Runner(), radio.Target(), transfer.AskYesNo(), received);
     if (!report.ok()) {
         return radio.Fail(report);
     }
@@ -76,19 +74,19 @@ ExitCode RunRead(CliContext& context, CliSession& session, Clock& clock) {
     }
     // The file carries the bytes as the radio gave them, not the data objects' rebuild of them.
     CDataFile file;
-    if (Result kept = file.SetHeader(session.document().BuildHeader().ToBytes()); !kept) {
-        return session.Fail(context, kept);
+    if (Result kept = file.SetHeader(session.Doc().BuildHeader().ToBytes()); !kept) {
+        return Fail(context, session, kept);
     }
     if (Result written = file.WriteDataFile(out, {}, received, {}, CDataFile::EmptyComment::Write);
         !written) {
-        return session.Fail(context, written);
+        return Fail(context, session, written);
     }
     radio.Completed(report);
     return ExitCode::Success;
 }
 
 ExitCode RunRead(CliContext& context) {
-    CliSession session(context.home);
+    DocumentSession session(context.home);
     return RunRead(context, session, SystemClock::Instance());
 }
 

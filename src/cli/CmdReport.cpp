@@ -1,5 +1,5 @@
 #include "cli/ArgList.h"
-#include "cli/CliSession.h"
+#include "cli/CliMessages.h"
 #include "cli/Commands.h"
 #include "core/platform/AtomicFile.h"
 #include "core/platform/FileAccess.h"
@@ -82,11 +82,11 @@ ExitCode RunReport(CliContext& context) {
     if (Result target = CheckSaveTarget(*output); !target) {
         return Trouble(context, target.detail());
     }
-    CliSession session(context.home);
-    if (Result opened = session.document().Open(input, session.views()); !opened) {
-        return session.Fail(context, opened);
+    DocumentSession session(context.home);
+    if (Result opened = session.Doc().Open(input, session.Views()); !opened) {
+        return Fail(context, session, opened);
     }
-    const CDataContainer& container = session.container();
+    const CDataContainer& container = session.Container();
     const TextLookup& texts = *container.Context().texts;
     const std::string html = ReportHtml::Write(
         ConfigReport::Build(container, texts, ReportSource::Describe(input, SystemWallClock()), selection));

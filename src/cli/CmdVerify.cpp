@@ -1,10 +1,10 @@
 // tavctl verify: whether a radio holds a data file.
 #include "cli/ArgList.h"
-#include "cli/CliSession.h"
+#include "cli/CliMessages.h"
 #include "cli/Commands.h"
 #include "cli/InterruptGuard.h"
 #include "cli/RadioCli.h"
-#include "core/comm/CSerialPort.h"
+#include "cli/RadioTransfer.h"
 #include "core/util/PrintableText.h"
 
 #include <ostream>
@@ -27,7 +27,7 @@ const char* const kVerifyUsage =
     "  --password DIGITS  the radio's password, if it asks for one (at a terminal it is asked for)\n"
     "  --trace FILE       record every frame sent and received, with timestamps, in hex\n";
 
-ExitCode RunVerify(CliContext& context, CliSession& session, Clock& clock) {
+ExitCode RunVerify(CliContext& context, DocumentSession& session, Clock& clock) {
     ArgList args;
     args.Positional("IN");
     RadioCli::DeclareOptions(args);
@@ -38,12 +38,15 @@ ExitCode RunVerify(CliContext& context, CliSession& session, Clock& clock) {
         context.out << kVerifyUsage;
         return ExitCode::Success;
     }
+    if (const std::string error = RadioCli::CheckRepeatedRadios(args, session.Settings()); !error.empty()) {
+        return UsageError(context, "verify", error, kVerifyUsage);
+    }
     if (const std::string error = RadioCli::CheckOptions(args); !error.empty()) {
         return UsageError(context, "verify", error, kVerifyUsage);
     }
-    if (Result opened = session.document().Open(*args.Get("IN"), session.views()); !opened) {
+    if (Result opened = session.Doc().Open(*args.Get("IN"), session.Views()); !opened) {
         // As compare does: trouble with the file is told apart from a difference.
-        (void)session.Fail(context, opened);
+        (void)Fail(context, session, opened);
         return ExitCode::Usage;
     }
 
@@ -52,14 +55,9 @@ ExitCode RunVerify(CliContext& context, CliSession& session, Clock& clock) {
         return ExitCode::Failure;
     }
     const InterruptGuard interrupts;
-    CSerialPort port;
-    TransferSession transfer(port, clock, radio.Tracer());
-    transfer.link().SetStopFlag(&interrupts.Flag());
-    const RadioCommandUi ui = radio.Ui();
-    RadioCommands commands(session.settings(), session.document(), session.container(), session.ranges(),
-                           session.views());
+    RadioTransfer transfer(radio, session, clock, interrupts.Flag());
     std::vector<ConfigDifference> differences;
-    const TransferReport report = commands.Verify(RunOnThisThread(transfer, ui), radio.Target(), differences);
+    const TransferReport report = transfer.Commands().Verify(transfer.Runner(), radio.Target(), differences);
     if (!report.ok()) {
         return radio.Fail(report);
     }
@@ -74,7 +72,7 @@ ExitCode RunVerify(CliContext& context, CliSession& session, Clock& clock) {
 }
 
 ExitCode RunVerify(CliContext& context) {
-    CliSession session(context.home);
+    DocumentSession session(context.home);
     return RunVerify(context, session, SystemClock::Instance());
 }
 

@@ -1,6 +1,6 @@
 // tavctl write: a data file written to a radio, or to many radios in turn.
 #include "cli/ArgList.h"
-#include "cli/CliSession.h"
+#include "cli/CliMessages.h"
 #include "cli/Commands.h"
 #include "cli/InterruptGuard.h"
 #include "cli/RadioCli.h"
@@ -26,7 +26,8 @@ const char* const kWriteUsage =
     "Given more than one --port or --device, IN is written to each radio in turn, and a summary\n"
     "line per radio goes to stdout: port, serial number, result, seconds. A radio of another model\n"
     "or band stops the run; after any other failure the run goes on with the next radio, and the\n"
-    "exit status is 1 at the end.\n"
+    "exit status is 1 at the end. Each radio is named once: the same port or device given twice (a\n"
+    "port and its device path, a link to a device) is a usage error.\n"
     "\n"
     "  --port N           port 1-16 (or COM1-COM16) of the port table in Settings.ini; with one\n"
     "                     radio it is tried first and the other ports are searched after it\n"
@@ -157,7 +158,7 @@ private:
 
 } // namespace
 
-ExitCode RunWrite(CliContext& context, CliSession& session, Clock& clock) {
+ExitCode RunWrite(CliContext& context, DocumentSession& session, Clock& clock) {
     ArgList args;
     args.Positional("IN").Flag("--verify").Flag("--repeat");
     RadioCli::DeclareOptions(args);
@@ -168,6 +169,9 @@ ExitCode RunWrite(CliContext& context, CliSession& session, Clock& clock) {
         context.out << kWriteUsage;
         return ExitCode::Success;
     }
+    if (const std::string error = RadioCli::CheckRepeatedRadios(args, session.Settings()); !error.empty()) {
+        return UsageError(context, "write", error, kWriteUsage);
+    }
     const std::size_t radioCount = args.GetAll({"--port", "--device"}).size();
     const bool fleet = radioCount > 1 || args.Has("--repeat");
     if (const std::string error = RadioCli::CheckOptions(args, fleet); !error.empty()) {
@@ -177,8 +181,8 @@ ExitCode RunWrite(CliContext& context, CliSession& session, Clock& clock) {
         return UsageError(context, "write", "--repeat waits on one port: give one --port or --device",
                           kWriteUsage);
     }
-    if (Result opened = session.document().Open(*args.Get("IN"), session.views()); !opened) {
-        return session.Fail(context, opened);
+    if (Result opened = session.Doc().Open(*args.Get("IN"), session.Views()); !opened) {
+        return Fail(context, session, opened);
     }
 
     RadioCli radio(context, session, args);
@@ -193,7 +197,7 @@ ExitCode RunWrite(CliContext& context, CliSession& session, Clock& clock) {
         code = writer.Write(radio.Target()).code;
     } else {
         FleetRun run(context, writer, clock, interrupts);
-        const auto radios = FleetRadios(args, PortTable::LoadFromSettings(session.settings().SettingsFile()));
+        const auto radios = FleetRadios(args, PortTable::LoadFromSettings(session.Settings().SettingsFile()));
         code = args.Has("--repeat") ? run.Repeat(radios.front()) : run.WriteEach(radios);
     }
     if (!radio.FinishTrace()) {
@@ -203,7 +207,7 @@ ExitCode RunWrite(CliContext& context, CliSession& session, Clock& clock) {
 }
 
 ExitCode RunWrite(CliContext& context) {
-    CliSession session(context.home);
+    DocumentSession session(context.home);
     return RunWrite(context, session, SystemClock::Instance());
 }
 

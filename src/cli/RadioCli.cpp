@@ -1,7 +1,9 @@
 #include "cli/RadioCli.h"
 
-#include "cli/CliSession.h"
+#include "cli/CliMessages.h"
 #include "cli/EchoOff.h"
+#include "cli/RepeatedRadio.h"
+#include "core/app/CSettings.h"
 #include "core/comm/LinkMessages.h"
 #include "core/comm/TransferText.h"
 #include "core/compare/RadioVerify.h"
@@ -28,7 +30,7 @@ bool AllDigits(const std::string& text) {
 
 } // namespace
 
-RadioCli::RadioCli(CliContext& context, CliSession& session, const ArgList& args)
+RadioCli::RadioCli(CliContext& context, DocumentSession& session, const ArgList& args)
     : context_(context), session_(session), args_(args) {}
 
 RadioCli::~RadioCli() = default;
@@ -57,6 +59,14 @@ std::string RadioCli::CheckOptions(const ArgList& args, bool manyRadios) {
     }
     if (const auto trace = args.Get("--trace"); trace && trace->empty()) {
         return "--trace takes a file name";
+    }
+    return {};
+}
+
+std::string RadioCli::CheckRepeatedRadios(const ArgList& args, const CSettings& settings) {
+    const PortTable ports = PortTable::LoadFromSettings(settings.SettingsFile());
+    if (const auto repeated = RepeatedRadio(ports).Find(args.GetAll({"--port", "--device"}))) {
+        return *repeated + " names a radio given before; give each radio once";
     }
     return {};
 }
@@ -192,7 +202,7 @@ void RadioCli::Progress(const TransferEvent& event) {
     }
     const bool reading = event.messageId == kMsgReadProgress;
     std::string label =
-        session_.settings().Language().GetControlText(reading ? kReadingLabel : kWritingLabel);
+        session_.Settings().Language().GetControlText(reading ? kReadingLabel : kWritingLabel);
     if (label.empty()) {
         label = reading ? "Reading: %d" : "Writing: %d";
     }
@@ -211,7 +221,7 @@ ExitCode RadioCli::Fail(const TransferReport& report) {
     EndProgressLine();
     switch (report.status) {
     case TransferStatus::Interrupted:
-        context_.err << "tavctl: " << TransferReportText(session_.settings().Language(), report) << '\n';
+        context_.err << "tavctl: " << TransferReportText(session_.Settings().Language(), report) << '\n';
         return ExitCode::Interrupted;
     case TransferStatus::PasswordCancelled:
         if (refusals_ > 0) {
@@ -227,7 +237,7 @@ ExitCode RadioCli::Fail(const TransferReport& report) {
     default:
         break;
     }
-    context_.err << "tavctl: " << TransferReportText(session_.settings().Language(), report);
+    context_.err << "tavctl: " << TransferReportText(session_.Settings().Language(), report);
     if (report.status == TransferStatus::IdentityRefused && !report.detail.empty()) {
         context_.err << (report.messageId == kMsgModelRefused ? " (radio model " : " (radio firmware ")
                      << EscapeControls(report.detail) << ")";
@@ -261,9 +271,9 @@ ExitCode RadioCli::FailVerify(const std::vector<ConfigDifference>& differences) 
 
 void RadioCli::Completed(const TransferReport& report) {
     EndProgressLine();
-    if (session_.ranges().OfferWriteFailed()) {
+    if (session_.Ranges().OfferWriteFailed()) {
         context_.err << "tavctl: " << session_.MessageText(FreqRangeTable::kRangeNotSavedMessage) << " ("
-                     << session_.settings().Home().UserFile(CSettings::kModelFileName).string() << ")\n";
+                     << session_.Settings().Home().UserFile(CSettings::kModelFileName).string() << ")\n";
     }
     if (context_.errorIsTerminal) {
         context_.err << session_.MessageText(report.messageId) << '\n';

@@ -10,16 +10,19 @@
 #include <memory>
 #include <string>
 
-namespace tav::cli {
+namespace tav {
+class CSettings;
+class DocumentSession;
+} // namespace tav
 
-class CliSession;
+namespace tav::cli {
 
 /// What `tavctl read` and `tavctl write` share: the options naming the radio, the password and the
 /// trace; the answers to the questions the desktop program would ask (No unless --yes; the firmware
 /// note and the password may also be answered at a terminal); progress on a terminal; the messages.
 class RadioCli {
 public:
-    RadioCli(CliContext& context, CliSession& session, const ArgList& args);
+    RadioCli(CliContext& context, DocumentSession& session, const ArgList& args);
     ~RadioCli();
     RadioCli(const RadioCli&) = delete;
     RadioCli& operator=(const RadioCli&) = delete;
@@ -30,6 +33,9 @@ public:
     /// any number of them, at least one; a port 1-16 or COMn, 1 to 8 password digits); empty when
     /// they are fine.
     static std::string CheckOptions(const ArgList& args, bool manyRadios = false);
+    /// The usage error of a radio named twice (the same port, path or device, see RepeatedRadio),
+    /// naming the repeated option; empty when each radio is named once.
+    static std::string CheckRepeatedRadios(const ArgList& args, const CSettings& settings);
 
     RadioTarget Target() const;
     /// Opens the --trace file; false (the message printed) when it cannot be written or names
@@ -60,7 +66,7 @@ private:
     void EndProgressLine();
 
     CliContext& context_;
-    CliSession& session_;
+    DocumentSession& session_;
     const ArgList& args_;
     TraceFile traceFile_;
     std::unique_ptr<StreamFrameTracer> tracer_;
@@ -69,8 +75,8 @@ private:
 };
 
 /// The commands with their session and clock given (tests use a clock that skips the pauses).
-ExitCode RunRead(CliContext& context, CliSession& session, Clock& clock);
-ExitCode RunWrite(CliContext& context, CliSession& session, Clock& clock);
-ExitCode RunVerify(CliContext& context, CliSession& session, Clock& clock);
+ExitCode RunRead(CliContext& context, DocumentSession& session, Clock& clock);
+ExitCode RunWrite(CliContext& context, DocumentSession& session, Clock& clock);
+ExitCode RunVerify(CliContext& context, DocumentSession& session, Clock& clock);
 
 } // namespace tav::cli

@@ -1,7 +1,9 @@
 #include "cli/RadioWriter.h"
 
-#include "cli/CliSession.h"
+#include "cli/CliMessages.h"
 #include "cli/RadioCli.h"
+#include "cli/RadioTransfer.h"
+#include "core/app/DocumentSession.h"
 #include "core/app/RadioSerialNumber.h"
 #include "core/comm/CSerialPort.h"
 
@@ -33,7 +35,7 @@ std::string FailureWord(TransferStatus status) {
 
 } // namespace
 
-RadioWriter::RadioWriter(CliContext& context, CliSession& session, Clock& clock, RadioCli& radio,
+RadioWriter::RadioWriter(CliContext& context, DocumentSession& session, Clock& clock, RadioCli& radio,
                          const std::atomic<bool>& stop, bool verify)
     : context_(context), session_(session), clock_(clock), radio_(radio), stop_(stop), verify_(verify) {}
 
@@ -42,16 +44,11 @@ RadioWriteOutcome RadioWriter::Failed(ExitCode code, TransferStatus status, cons
 }
 
 RadioWriteOutcome RadioWriter::Write(const RadioTarget& target) {
-    CSerialPort port;
-    TransferSession transfer(port, clock_, radio_.Tracer());
-    transfer.link().SetStopFlag(&stop_);
-    const RadioCommandUi ui = radio_.Ui();
-    RadioCommands commands(session_.settings(), session_.document(), session_.container(), session_.ranges(),
-                           session_.views());
+    RadioTransfer transfer(radio_, session_, clock_, stop_);
     const Outcome<TransferReport> written =
-        commands.Write(RunOnThisThread(transfer, ui), target, ui.askYesNo);
+        transfer.Commands().Write(transfer.Runner(), target, transfer.AskYesNo());
     if (!written) {
-        return Failed(session_.Fail(context_, written.result()), TransferStatus::Cancelled, "data refused");
+        return Failed(Fail(context_, session_, written.result()), TransferStatus::Cancelled, "data refused");
     }
     if (!written->ok()) {
         return Failed(radio_.Fail(*written), written->status, FailureWord(written->status));
@@ -63,7 +60,7 @@ RadioWriteOutcome RadioWriter::Write(const RadioTarget& target) {
     // The read-back goes to the radio that took the write, not to another found by a port search.
     const RadioTarget same{written->connection.device, std::nullopt};
     std::vector<ConfigDifference> differences;
-    const TransferReport check = commands.Verify(RunOnThisThread(transfer, ui), same, differences);
+    const TransferReport check = transfer.Commands().Verify(transfer.Runner(), same, differences);
     if (!check.ok()) {
         return Failed(radio_.Fail(check), check.status, "written, read-back " + FailureWord(check.status));
     }
@@ -82,7 +79,7 @@ TransferReport RadioWriter::SerialNumber(const RadioTarget& target, std::string&
     RadioLink link(port, clock_, radio_.Tracer());
     link.SetStopFlag(&stop_);
     const RadioCommandUi ui = radio_.Ui();
-    return ReadSerialNumber(link, MakeTransferRequest(session_.settings(), TransferDirection::Read, target),
+    return ReadSerialNumber(link, MakeTransferRequest(session_.Settings(), TransferDirection::Read, target),
                             ui.questions, serial);
 }
 

@@ -7,9 +7,12 @@
 #include <atomic>
 #include <string>
 
+namespace tav {
+class DocumentSession;
+} // namespace tav
+
 namespace tav::cli {
 
-class CliSession;
 class RadioCli;
 
 /// How the write of one radio ended: the exit status it stands for, the transfer's status and a
@@ -25,7 +28,7 @@ struct RadioWriteOutcome {
 /// radio is on a port by its serial number, for the runs that write many radios.
 class RadioWriter {
 public:
-    RadioWriter(CliContext& context, CliSession& session, Clock& clock, RadioCli& radio,
+    RadioWriter(CliContext& context, DocumentSession& session, Clock& clock, RadioCli& radio,
                 const std::atomic<bool>& stop, bool verify);
 
     RadioWriteOutcome Write(const RadioTarget& target);
@@ -36,7 +39,7 @@ private:
     RadioWriteOutcome Failed(ExitCode code, TransferStatus status, const std::string& result) const;
 
     CliContext& context_;
-    CliSession& session_;
+    DocumentSession& session_;
     Clock& clock_;
     RadioCli& radio_;
     const std::atomic<bool>& stop_;

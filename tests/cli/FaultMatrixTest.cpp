@@ -30,26 +30,26 @@ std::string Hex4(std::uint32_t address) {
 class FaultMatrix : public test::RadioCliTest {
 protected:
     fs::path document;
-    std::unique_ptr<cli::CliSession> session;
+    std::unique_ptr<DocumentSession> session;
 
     void SetUp() override {
         RadioCliTest::SetUp();
         document = NewDataFile("document.dat");
         WriteSettings("[Setting]\nComPort=1\n");
-        session = std::make_unique<cli::CliSession>(ProgramHome(home));
-        ASSERT_TRUE(session->document().Open(document, session->views()));
+        session = std::make_unique<DocumentSession>(ProgramHome(home));
+        ASSERT_TRUE(session->Doc().Open(document, session->Views()));
     }
 
     /// A read into OUT that must fail with `message`, changing neither the image nor any file.
     void ExpectReadFails(std::vector<std::string> args, const std::string& message) {
         const fs::path out = work / "out.dat";
         args.insert(args.end(), {"-o", out.string()});
-        const Image image = session->container().image();
+        const Image image = session->Container().image();
         const auto files = Files();
         const CliRun run = Read(args, session.get());
         EXPECT_EQ(run.code, cli::ExitCode::Failure);
         EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
-        EXPECT_EQ(session->container().image(), image);
+        EXPECT_EQ(session->Container().image(), image);
         EXPECT_FALSE(fs::exists(out));
         EXPECT_EQ(Files(), files);
     }
@@ -63,7 +63,7 @@ protected:
         const CliRun run = Write(args, session.get());
         EXPECT_EQ(run.code, cli::ExitCode::Failure);
         EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
-        EXPECT_EQ(session->container().image(), LoadData(document).image);
+        EXPECT_EQ(session->Container().image(), LoadData(document).image);
         EXPECT_EQ(Files(), files);
     }
 };

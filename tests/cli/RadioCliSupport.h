@@ -3,7 +3,7 @@
 // Helpers for running tavctl's radio commands in-process against a simulated radio, with a clock
 // that skips the link's fixed pauses (the read time-outs stay real).
 
-#include "cli/CliSession.h"
+#include "cli/CliMessages.h"
 #include "cli/Commands.h"
 #include "cli/RadioCli.h"
 #include "core/comm/Clock.h"
@@ -61,7 +61,7 @@ protected:
 
     /// Runs a command with a session of its own, or with the given one.
     template <class Command>
-    CliRun Run(Command command, std::vector<std::string> args, cli::CliSession* session = nullptr) {
+    CliRun Run(Command command, std::vector<std::string> args, DocumentSession* session = nullptr) {
         std::ostringstream out;
         std::ostringstream err;
         std::istringstream in(input);
@@ -70,28 +70,29 @@ protected:
         if (session != nullptr) {
             run.code = command(context, *session, clock);
         } else {
-            cli::CliSession own(context.home);
+            DocumentSession own(context.home);
             run.code = command(context, own, clock);
         }
         run.out = out.str();
         run.err = err.str();
         return run;
     }
-    CliRun Read(std::vector<std::string> args, cli::CliSession* session = nullptr) {
+    CliRun Read(std::vector<std::string> args, DocumentSession* session = nullptr) {
         return Run([](auto& c, auto& s, auto& k) { return cli::RunRead(c, s, k); }, std::move(args), session);
     }
-    CliRun Write(std::vector<std::string> args, cli::CliSession* session = nullptr) {
+    CliRun Write(std::vector<std::string> args, DocumentSession* session = nullptr) {
         return Run([](auto& c, auto& s, auto& k) { return cli::RunWrite(c, s, k); }, std::move(args),
                    session);
     }
 
     /// A data file with the defaults of the TAV-V300 for a range, made as `tavctl new` makes it and
     /// opened and saved once more, so that opening it and rebuilding its image changes no byte.
-    fs::path NewDataFile(const std::string& name, const std::string& range = "136-174") {
+    fs::path NewDataFile(const std::string& name, const std::string& range = "136-174",
+                         const std::string& modelId = "TAV-V300", const std::string& modelName = "TAV 310") {
         const fs::path made = work / ("new-" + name);
         const fs::path file = work / name;
-        EXPECT_EQ(RunTool(cli::RunNew, {"-o", made.string(), "--model-id", "TAV-V300", "--model-name",
-                                        "TAV 310", "--range", range}),
+        EXPECT_EQ(RunTool(cli::RunNew, {"-o", made.string(), "--model-id", modelId, "--model-name", modelName,
+                                        "--range", range}),
                   "");
         EXPECT_EQ(RunTool(cli::RunNormalize, {made.string(), "-o", file.string()}), "");
         fs::remove(made);

@@ -87,20 +87,20 @@ TEST_F(RadioCommand, ReadReplacesTheDocumentAndOffersANewRange) {
     const auto modelList = test::ReadBytes(home / "Model.dat");
 
     // Without --yes the range is not added: no flags, the model list as it was.
-    cli::CliSession session{ProgramHome(home)};
-    ASSERT_TRUE(session.document().Open(NewDataFile("opened.dat"), session.views()));
+    DocumentSession session{ProgramHome(home)};
+    ASSERT_TRUE(session.Doc().Open(NewDataFile("opened.dat"), session.Views()));
     CliRun run = Read({"--device", radio->DevicePath(), "-o", (work / "a.dat").string()}, &session);
     ASSERT_EQ(run.code, cli::ExitCode::Success) << run.err;
-    EXPECT_TRUE(session.document().Path().empty()); // the data is the radio's now, not the file's
+    EXPECT_TRUE(session.Doc().Path().empty()); // the data is the radio's now, not the file's
     EXPECT_NE(run.err.find("Find a new Frequency Range: 144-148 MHz,do you want to add? No"),
               std::string::npos)
         << run.err;
     EXPECT_EQ(DataFileHeader::FromBytes(LoadData(work / "a.dat").header).rangeFlags, 0);
     EXPECT_EQ(test::ReadBytes(home / "Model.dat"), modelList);
-    EXPECT_EQ(session.container().image(), config.memory);
-    EXPECT_EQ(session.settings().FreqRange(), "144-148");
-    EXPECT_EQ(session.settings().PrevFreqRange(), "136-174"); // the opened file's range
-    EXPECT_EQ(session.settings().NewRangeAnswer(), CSettings::kAnswerNo);
+    EXPECT_EQ(session.Container().image(), config.memory);
+    EXPECT_EQ(session.Settings().FreqRange(), "144-148");
+    EXPECT_EQ(session.Settings().PrevFreqRange(), "136-174"); // the opened file's range
+    EXPECT_EQ(session.Settings().NewRangeAnswer(), CSettings::kAnswerNo);
 
     // With --yes it joins the model's ranges and its flags go into the header.
     run = Read({"--device", radio->DevicePath(), "-o", (work / "b.dat").string(), "--yes"});
@@ -116,7 +116,7 @@ TEST_F(RadioCommand, ReadRefusesOtherModelsAndNewerFirmware) {
         std::string message;
     };
     for (const Case& c :
-         {Case{"TAV-U600", "1.04.01", "model does not match the data. (radio model TAV-U600)"},
+         {Case{"TAV-X900", "1.04.01", "model does not match the data. (radio model TAV-X900)"},
           Case{"TAV-V300", "1.05.00", "newer firmware version"}}) {
         sim::SimulatorConfig config = V300Radio(test::PatternMemory(0));
         config.modelId = c.modelId;
@@ -292,22 +292,21 @@ TEST_F(RadioCommand, PortsComeFromTheSettingsTable) {
         ports += "Port" + std::to_string(p) + "=" + device.string() + "\n";
     }
     WriteSettings("[Setting]\nComPort=2\n" + ports);
-    cli::CliSession session{ProgramHome(home)};
+    DocumentSession session{ProgramHome(home)};
     const CliRun run = Read({"--port", "COM5", "-o", (work / "r.dat").string()}, &session);
     ASSERT_EQ(run.code, cli::ExitCode::Success) << run.err;
-    EXPECT_EQ(session.settings().ComPort(), 7); // remembered for next time
+    EXPECT_EQ(session.Settings().ComPort(), 7); // remembered for next time
 
     // The request carries the table, the port given and the user level.
     WriteSettings(ports + "[User Mode]\nLevel=9\n");
-    cli::CliSession other{ProgramHome(home)};
-    RadioCommands commands(other.settings(), other.document(), other.container(), other.ranges(),
-                           other.views());
+    DocumentSession other{ProgramHome(home)};
+    RadioCommands commands = other.Radio();
     const TransferRequest request = commands.MakeRequest(TransferDirection::Write, {std::nullopt, 12});
     EXPECT_EQ(request.ports.DevicePath(7), radio->DevicePath());
     EXPECT_EQ(request.ports.DevicePath(1), (work / "none1").string());
     EXPECT_EQ(request.rememberedPort, 12);
     EXPECT_TRUE(request.factoryLevel);
-    EXPECT_EQ(request.rules.acceptedModelId, "TAV-V300");
+    EXPECT_EQ(request.rules.acceptedModelIds, (std::vector<std::string>{"TAV-V300", "TAV-U600"}));
     EXPECT_EQ(commands.MakeRequest(TransferDirection::Read, {}).rememberedPort, 1);
 }
 

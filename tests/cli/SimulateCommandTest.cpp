@@ -28,7 +28,7 @@ TEST(SimulateCommand, ServesAWriteAndDumpsItsMemoryAtExit) {
     TransferRequest request;
     request.direction = TransferDirection::Write;
     request.device = device;
-    request.rules = {"TAV200", "TAV200"};
+    request.rules = {"TAV200", {"TAV200"}};
     request.documentRange = "136-174";
     TransferQuestions questions;
     questions.confirmNote = [](int) { return true; };

@@ -92,7 +92,7 @@ struct Bench {
         request.direction = direction;
         request.device = device;
         request.rules.currentModelId = settings->ModelId();
-        request.rules.acceptedModelId = "TAV-V300";
+        request.rules.acceptedModelIds = {"TAV-V300"};
         request.documentRange = settings->FreqRange();
         return dialogs->Transfer(nullptr, request, image);
     }
@@ -368,7 +368,7 @@ void CommDialogTest::verifyOptionIsRememberedAndTheReadBackStartsAtOnce() {
     TransferRequest request;
     request.direction = TransferDirection::Read;
     request.device = bench.device;
-    request.rules.acceptedModelId = "TAV-V300";
+    request.rules.acceptedModelIds = {"TAV-V300"};
     RadioImage back{};
     QVERIFY(bench.dialogs->ReadBack(nullptr, request, back).ok());
     QVERIFY(back == bench.radio->Memory());

@@ -30,7 +30,7 @@ struct SimBench {
         EXPECT_TRUE(started) << start.detail();
         clock.SetLocalNow({2024, 3, 9, 14, 5, 59});
         request.device = simulator.DevicePath();
-        request.rules = {"TAV100", "TAV100"};
+        request.rules = {"TAV100", {"TAV100"}};
         request.documentRange = "400-470";
         questions.confirmNote = [this](int id) {
             notes.push_back(id);

@@ -31,6 +31,8 @@ CDataContainer::CDataContainer() {
     callIds_ = ObjectIdCounter(NextObjectIdBase());
     // The model data block shows and edits bytes of the radio information and miscellaneous blocks.
     modelData_.Attach(radioInfo_, misc_);
+    // The PTT-ID block is the first personality's PTT-ID fields, which a store writes over it.
+    pttId_.Attach(personalities_);
 }
 
 CDataContainer::~CDataContainer() = default;
@@ -72,7 +74,8 @@ void CDataContainer::StoreAll() {
     pttId_.StoreToImage(image_);
     dos_.StoreToImage(image_);
     StoreChannels(channels_, image_);
-    // Also writes the first personality's PTT-ID fields over the PTT-ID block just stored.
+    // Also writes the first personality's PTT-ID fields over the PTT-ID block just stored (the
+    // same bytes: the block shows that personality's fields).
     StorePersonalities(personalities_, image_);
     StoreScanLists(scanLists_, image_);
     testFreqs_.StoreToImage(image_);

@@ -6,6 +6,9 @@
 #include "core/data/CDataFile.h"
 #include "core/data/ImageMap.h"
 #include "core/data/ProblemList.h"
+#include "core/lang/CLanguage.h"
+
+#include <algorithm>
 
 namespace tav {
 namespace {
@@ -125,10 +128,19 @@ Result Document::OpenFile(const std::filesystem::path& path, DocumentViews& view
     return Result::Ok();
 }
 
+std::vector<std::string> Document::AcceptedModelIds(const CLanguage& language) {
+    std::vector<std::string> ids;
+    for (const int text : {kAcceptedModelText1, kAcceptedModelText2}) {
+        if (std::string id = language.GetModelText(text); !id.empty()) {
+            ids.push_back(std::move(id));
+        }
+    }
+    return ids;
+}
+
 bool Document::IsAcceptedModel(const std::string& modelId) const {
-    const CLanguage& language = settings_.Language();
-    return !modelId.empty() && (modelId == language.GetModelText(kAcceptedModelText1) ||
-                                modelId == language.GetModelText(kAcceptedModelText2));
+    const std::vector<std::string> ids = AcceptedModelIds(settings_.Language());
+    return !modelId.empty() && std::find(ids.begin(), ids.end(), modelId) != ids.end();
 }
 
 void Document::TakeRadioImage(const Image& image, DocumentViews& views) {

@@ -8,10 +8,12 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace tav {
 
 class CDataContainer;
+class CLanguage;
 class CSettings;
 class FreqRangeTable;
 class ProblemList;
@@ -87,6 +89,9 @@ public:
 
     /// Whether the language file lists `modelId` as a model whose data files the program takes.
     bool IsAcceptedModel(const std::string& modelId) const;
+    /// The model identifiers the language file lists (texts 450 and 460; those it leaves empty are
+    /// left out): the models whose files are opened and whose radios are read.
+    static std::vector<std::string> AcceptedModelIds(const CLanguage& language);
 
     /// The header a save writes for the current identity.
     DataFileHeader BuildHeader() const;

@@ -24,7 +24,7 @@ TransferRequest MakeTransferRequest(const CSettings& settings, TransferDirection
     request.rememberedPort = target.port.value_or(settings.ComPort());
     request.factoryLevel = settings.IsFactoryLevel();
     request.rules.currentModelId = settings.ModelId();
-    request.rules.acceptedModelId = settings.Language().GetModelText(Document::kAcceptedModelText1);
+    request.rules.acceptedModelIds = Document::AcceptedModelIds(settings.Language());
     request.documentRange = settings.FreqRange();
     return request;
 }

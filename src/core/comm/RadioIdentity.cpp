@@ -97,9 +97,12 @@ std::string FieldText(std::span<const std::uint8_t> bytes) {
 
 Outcome<FrequencyBand> CheckRadioIdentity(TransferDirection direction, const RadioIdentity& radio,
                                           const IdentityRules& rules) {
-    const std::string& wanted =
-        direction == TransferDirection::Write ? rules.currentModelId : rules.acceptedModelId;
-    if (radio.modelId != wanted) {
+    const bool accepted = direction == TransferDirection::Write
+                              ? radio.modelId == rules.currentModelId
+                              : !radio.modelId.empty() &&
+                                    std::find(rules.acceptedModelIds.begin(), rules.acceptedModelIds.end(),
+                                              radio.modelId) != rules.acceptedModelIds.end();
+    if (!accepted) {
         return Result::Fail(kMsgModelRefused, radio.modelId);
     }
     if (radio.versionComparison > 0) {

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace tav {
 
@@ -67,8 +68,9 @@ enum class TransferDirection { Read, Write };
 struct IdentityRules {
     /// Write: the radio's model identifier must equal the current data's identifier.
     std::string currentModelId;
-    /// Read: the model identifier that the language file accepts (S03 text 450).
-    std::string acceptedModelId;
+    /// Read: the model identifiers that the language file accepts (S03 texts 450 and 460); a
+    /// radio of any of them may be read.
+    std::vector<std::string> acceptedModelIds;
 };
 
 /// The verdict on a radio's identity: its decoded band when it may be used; otherwise language

@@ -2,6 +2,8 @@
 
 #include "core/data/FieldCodec.h"
 #include "core/data/ImageMap.h"
+#include "core/data/PersonalityData.h"
+#include "core/data/RecordList.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -9,6 +11,11 @@
 namespace tav {
 
 static_assert(PttIdData::kSize == ImageMap::kPttIdSize);
+static_assert(PttIdData::kSize == PersonalityLayout::kPttIdFieldsSize);
+// Type, flags, pretime and preamble follow the ID in the same order in both records.
+static_assert(PersonalityLayout::kPttIdType - PersonalityLayout::kPrimaryId == PttIdData::kTypeOffset);
+static_assert(PersonalityLayout::kPreambleBitSync - PersonalityLayout::kPrimaryId ==
+              PttIdData::kPreambleOffset);
 
 namespace {
 
@@ -51,6 +58,35 @@ std::string Hex(unsigned value, int digits) {
 
 PttIdData::PttIdData() : FeatureData(kSize) {}
 
+void PttIdData::Attach(RecordList<PersonalityData>& personalities) {
+    personalities_ = &personalities;
+}
+
+PttIdData::Fields PttIdData::Current() const {
+    Fields fields{};
+    const PersonalityData* first = personalities_ != nullptr ? personalities_->Find(0) : nullptr;
+    if (first == nullptr) {
+        std::copy(Bytes().begin(), Bytes().end(), fields.begin());
+        return fields;
+    }
+    // The personality holds its ID least significant byte first; the block big-endian.
+    WriteBe16(fields, kPrimaryIdOffset, first->PrimaryId());
+    const auto rest = first->Bytes().subspan(PersonalityLayout::kPttIdType, kSize - kTypeOffset);
+    std::copy(rest.begin(), rest.end(), fields.begin() + kTypeOffset);
+    return fields;
+}
+
+void PttIdData::Set(const Fields& fields) {
+    std::copy(fields.begin(), fields.end(), Bytes().begin());
+    PersonalityData* first = personalities_ != nullptr ? personalities_->Find(0) : nullptr;
+    if (first == nullptr) {
+        return;
+    }
+    first->SetPrimaryId(ReadBe16(fields, kPrimaryIdOffset));
+    std::copy(fields.begin() + kTypeOffset, fields.end(),
+              first->Bytes().begin() + static_cast<std::ptrdiff_t>(PersonalityLayout::kPttIdType));
+}
+
 void PttIdData::SetDefaults(const DataContext&) {
     auto bytes = Bytes();
     std::fill(bytes.begin(), bytes.end(), 0xFF);
@@ -67,46 +103,49 @@ void PttIdData::LoadFromImage(const Image& image) {
 }
 
 void PttIdData::StoreToImage(Image& image) const {
-    CopyToImage(image, ImageMap::kPttId, Bytes());
+    CopyToImage(image, ImageMap::kPttId, Current());
 }
 
 std::uint16_t PttIdData::PrimaryId() const {
-    return ReadBe16(Bytes(), kPrimaryIdOffset);
+    return ReadBe16(Current(), kPrimaryIdOffset);
 }
 
 void PttIdData::SetPrimaryId(std::uint16_t id) {
-    WriteBe16(Bytes(), kPrimaryIdOffset, id);
+    Fields fields = Current();
+    WriteBe16(fields, kPrimaryIdOffset, id);
+    Set(fields);
 }
 
 bool PttIdData::SideToneOff() const {
-    return GetBit(Bytes()[kFlagsOffset], kSideToneOffBit);
+    return GetBit(Current()[kFlagsOffset], kSideToneOffBit);
 }
 
 bool PttIdData::ShortBeepOff() const {
-    return GetBit(Bytes()[kFlagsOffset], kShortBeepOffBit);
+    return GetBit(Current()[kFlagsOffset], kShortBeepOffBit);
 }
 
 void PttIdData::LoadUi(PttIdUi& ui, const TextLookup& texts) const {
-    const auto bytes = Bytes();
-    ui.primaryId = PrimaryIdDisplayText(PrimaryId());
+    const Fields bytes = Current();
+    ui.primaryId = PrimaryIdDisplayText(ReadBe16(bytes, kPrimaryIdOffset));
     ui.type = ListText(texts, kTypeListId, bytes[kTypeOffset]);
-    ui.sideTone = SideToneOff() ? 0 : 1;
-    ui.shortBeep = ShortBeepOff() ? 0 : 1;
+    ui.sideTone = GetBit(bytes[kFlagsOffset], kSideToneOffBit) ? 0 : 1;
+    ui.shortBeep = GetBit(bytes[kFlagsOffset], kShortBeepOffBit) ? 0 : 1;
     ui.pretime = ListText(texts, kPretimeListId, bytes[kPretimeOffset]);
     ui.preamble = ListText(texts, kPreambleListId, bytes[kPreambleOffset]);
 }
 
 void PttIdData::StoreUi(const PttIdUi& ui, const TextLookup& texts) {
-    auto bytes = Bytes();
-    SetPrimaryId(PrimaryIdFromText(ui.primaryId));
+    Fields bytes = Current();
+    WriteBe16(bytes, kPrimaryIdOffset, PrimaryIdFromText(ui.primaryId));
     bytes[kTypeOffset] =
         static_cast<std::uint8_t>(ListValueOr(texts, kTypeListId, ui.type, bytes[kTypeOffset]));
     bytes[kPretimeOffset] =
         static_cast<std::uint8_t>(ListValueOr(texts, kPretimeListId, ui.pretime, bytes[kPretimeOffset]));
     bytes[kPreambleOffset] =
         static_cast<std::uint8_t>(ListValueOr(texts, kPreambleListId, ui.preamble, bytes[kPreambleOffset]));
-    std::uint8_t flags = SetBit(bytes[kFlagsOffset], kSideToneOffBit, ui.sideTone == 0);
+    const std::uint8_t flags = SetBit(bytes[kFlagsOffset], kSideToneOffBit, ui.sideTone == 0);
     bytes[kFlagsOffset] = SetBit(flags, kShortBeepOffBit, ui.shortBeep == 0);
+    Set(bytes);
 }
 
 std::uint16_t ClampPttIdDigits(std::uint16_t id) {

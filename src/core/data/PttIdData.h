@@ -2,6 +2,7 @@
 
 #include "core/data/FeatureData.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -9,7 +10,9 @@
 
 namespace tav {
 
+class PersonalityData;
 class TextLookup;
+template <class Record> class RecordList;
 
 /// What the data-signalling PTT-ID editor shows.
 struct PttIdUi {
@@ -23,6 +26,11 @@ struct PttIdUi {
 
 /// The data-signalling PTT-ID block; the same layout as bytes 21-26 of a personality. The bytes
 /// are held in image order (the primary ID big-endian).
+///
+/// The radio takes its PTT-ID from the first personality, and storing the image writes that
+/// personality's fields over the block. Once attached to the personality list, the block is that
+/// personality's fields: every reading below shows them, every setter writes them too. Its own
+/// bytes stand in only while the list is empty.
 class PttIdData : public FeatureData {
 public:
     static constexpr std::size_t kSize = 6;
@@ -48,8 +56,18 @@ public:
     static constexpr std::uint8_t kDefaultPretime = 25;
     static constexpr std::uint8_t kDefaultPreamble = 5;
 
+    using Fields = std::array<std::uint8_t, kSize>;
+
     PttIdData();
 
+    /// Makes the block the first personality's PTT-ID fields (see the class); the list must
+    /// outlive the block.
+    void Attach(RecordList<PersonalityData>& personalities);
+
+    /// The six bytes in image order: the first personality's fields when there is one.
+    Fields Current() const;
+
+    /// The block's own defaults; the personalities keep theirs.
     void SetDefaults(const DataContext& context) override;
     void LoadFromImage(const Image& image) override;
     void StoreToImage(Image& image) const override;
@@ -61,6 +79,12 @@ public:
     void SetPrimaryId(std::uint16_t id);
     bool SideToneOff() const;
     bool ShortBeepOff() const;
+
+private:
+    /// Writes `fields` into the own bytes and into the first personality.
+    void Set(const Fields& fields);
+
+    RecordList<PersonalityData>* personalities_ = nullptr;
 };
 
 /// The allowed digits of a primary or group ID: a first digit E or F becomes D, any other digit F

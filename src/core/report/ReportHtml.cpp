@@ -76,12 +76,65 @@ void SectionHtml(std::string& out, const ReportSection& section) {
     }
 }
 
+/// The length of the well-formed UTF-8 sequence at the start of `text` (1 to 4), or 0 when it is
+/// not one; `bad` is then the number of bytes that one U+FFFD replaces (the longest start of a
+/// sequence that could have been valid, at least one byte).
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t& bad) {
+    const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    bad = 1;
+    if (lead < 0x80) {
+        return 1;
+    }
+    std::size_t length = 0;
+    unsigned char low = 0x80; // the range of the second byte; the others are always 80-BF
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;  // no overlong forms
+        high = lead == 0xED ? 0x9F : 0xBF; // no surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;  // no overlong forms
+        high = lead == 0xF4 ? 0x8F : 0xBF; // nothing above U+10FFFF
+    } else {
+        return 0;
+    }
+    for (std::size_t i = 1; i < length; ++i) {
+        const bool inRange =
+            i < text.size() && byte(i) >= (i == 1 ? low : 0x80) && byte(i) <= (i == 1 ? high : 0xBF);
+        if (!inRange) {
+            bad = i;
+            return 0;
+        }
+    }
+    return length;
+}
+
 } // namespace
 
 std::string ReportHtml::Escape(std::string_view text) {
+    // The page is declared UTF-8: a byte sequence that is not UTF-8 (a file's comment in another
+    // encoding, a damaged text) becomes U+FFFD instead of making the page invalid.
+    constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
     std::string out;
     out.reserve(text.size());
-    for (const char c : text) {
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t bad = 1;
+        const std::size_t length = Utf8SequenceLength(text.substr(i), bad);
+        if (length == 0) {
+            out += kReplacement;
+            i += bad;
+            continue;
+        }
+        if (length > 1) {
+            out += text.substr(i, length);
+            i += length;
+            continue;
+        }
+        const char c = text[i++];
         switch (c) {
         case '&':
             out += "&amp;";

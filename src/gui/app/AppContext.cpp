@@ -42,12 +42,8 @@ QString FillIn(QString format, const QStringList& values) {
 }
 
 AppContext::AppContext(ProgramHome home, AppEffects effects)
-    : settings_(std::make_unique<CSettings>(std::move(home))), container_(std::make_unique<CDataContainer>()),
-      ranges_(std::make_unique<FreqRangeTable>()), effects_(std::move(effects)) {
-    CSettings* settings = settings_.get();
-    problems_ = std::make_unique<ProblemList>(
-        [settings](int controlId) { return settings->Language().IsControlDisabled(controlId) != 0; });
-    document_ = std::make_unique<Document>(*settings_, *container_, *ranges_, *problems_);
+    : session_(std::make_unique<DocumentSession>(std::move(home), DocumentSession::SettingsOnExit::Write)),
+      effects_(std::move(effects)) {
     // Whatever was not given is the real thing.
     if (!effects_.runner) {
         screenRunner_ = std::make_unique<ExecDialogRunner>();
@@ -58,10 +54,10 @@ AppContext::AppContext(ProgramHome home, AppEffects effects)
             [this](int id, const QString& fallback) { return ControlText(id, fallback); });
     }
     if (!effects_.files) {
-        effects_.files = std::make_unique<DlgFileChooser>(settings_->Language());
+        effects_.files = std::make_unique<DlgFileChooser>(Language());
     }
     if (!effects_.radio) {
-        effects_.radio = std::make_unique<CommRadioDialogs>(*settings_, *effects_.prompts, effects_.runner);
+        effects_.radio = std::make_unique<CommRadioDialogs>(Settings(), *effects_.prompts, effects_.runner);
     }
     if (!effects_.dialogs) {
         effects_.dialogs = std::make_unique<DefaultShellDialogs>();

@@ -1,10 +1,6 @@
 #pragma once
 
-#include "core/app/CDataContainer.h"
-#include "core/app/CSettings.h"
-#include "core/app/Document.h"
-#include "core/app/FreqRangeTable.h"
-#include "core/data/ProblemList.h"
+#include "core/app/DocumentSession.h"
 #include "core/util/Result.h"
 #include "gui/app/RecentFileList.h"
 #include "gui/app/ShellDialogs.h"
@@ -39,10 +35,11 @@ struct AppEffects {
     DialogRunner* runner = nullptr;
 };
 
-/// What the desktop program's windows share for the whole run: the settings (with the language),
-/// the data container, the frequency-range table, the problem list and the document, and the
-/// outside effects the windows go through (questions, file dialogs, the radio and settings dialogs,
-/// the recent-file list, help), given when it is built.
+/// What the desktop program's windows share for the whole run: the document session (the settings
+/// with the language, the data container, the frequency-range table, the problem list and the
+/// document, whose settings are written back at the end), and the outside effects the windows go through
+/// (questions, file dialogs, the radio and settings dialogs, the recent-file list, help), given when it is
+/// built.
 class AppContext {
 public:
     /// Title of the program (control text 128) and the caption of every message box.
@@ -54,13 +51,14 @@ public:
     AppContext(const AppContext&) = delete;
     AppContext& operator=(const AppContext&) = delete;
 
-    CSettings& Settings() { return *settings_; }
-    CLanguage& Language() { return settings_->Language(); }
-    const CLanguage& Language() const { return settings_->Language(); }
-    CDataContainer& Container() { return *container_; }
-    FreqRangeTable& Ranges() { return *ranges_; }
-    ProblemList& Problems() { return *problems_; }
-    Document& Doc() { return *document_; }
+    DocumentSession& Session() { return *session_; }
+    CSettings& Settings() { return session_->Settings(); }
+    CLanguage& Language() { return session_->Language(); }
+    const CLanguage& Language() const { return session_->Language(); }
+    CDataContainer& Container() { return session_->Container(); }
+    FreqRangeTable& Ranges() { return session_->Ranges(); }
+    ProblemList& Problems() { return session_->Problems(); }
+    Document& Doc() { return session_->Doc(); }
 
     UserPrompts& Prompts() { return *effects_.prompts; }
     /// Runs the modal dialogs of the settings and radio commands.
@@ -93,11 +91,7 @@ public:
                      const QString& fallback = {});
 
 private:
-    std::unique_ptr<CSettings> settings_;
-    std::unique_ptr<CDataContainer> container_;
-    std::unique_ptr<FreqRangeTable> ranges_;
-    std::unique_ptr<ProblemList> problems_;
-    std::unique_ptr<Document> document_;
+    std::unique_ptr<DocumentSession> session_;
     std::unique_ptr<DialogRunner> screenRunner_;
     AppEffects effects_;
     std::optional<std::string> radioDevice_;

@@ -818,7 +818,7 @@ bool CMainFrame::OpenEditorCommand(int commandId) {
 }
 
 RadioCommands CMainFrame::MakeRadioCommands() {
-    return RadioCommands(context_.Settings(), context_.Doc(), context_.Container(), context_.Ranges(), *this);
+    return context_.Session().Radio(*this);
 }
 
 TransferRunner CMainFrame::DialogTransfer() {

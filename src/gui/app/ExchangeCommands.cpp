@@ -1,6 +1,6 @@
 #include "gui/app/ExchangeCommands.h"
 
-#include "core/app/SideDocument.h"
+#include "core/app/DocumentSession.h"
 #include "core/compare/ConfigCompare.h"
 #include "core/compare/RadioVerify.h"
 #include "core/csv/ChannelCsv.h"
@@ -56,7 +56,7 @@ CompareWindow* ExchangeCommands::CompareWithFile() {
     if (!path || path->isEmpty()) {
         return nullptr;
     }
-    SideDocument other(context_.Settings().Home());
+    DocumentSession other(context_.Settings().Home());
     if (const Result opened = other.Open(PathOf(*path)); !opened) {
         context_.TellFailure(&frame_, opened);
         return nullptr;
@@ -65,12 +65,13 @@ CompareWindow* ExchangeCommands::CompareWithFile() {
 }
 
 CompareWindow* ExchangeCommands::CompareWithRadio() {
-    SideDocument other(context_.Settings().Home());
+    DocumentSession other(context_.Settings().Home());
     other.Settings().SetComPort(context_.Settings().ComPort());
-    const TransferReport report =
-        other.Read([this](const TransferRequest& request,
-                          RadioImage& image) { return context_.Radio().Transfer(&frame_, request, image); },
-                   RadioTarget{context_.RadioDevice(), std::nullopt});
+    const TransferReport report = other.ReadKeepingRanges(
+        [this](const TransferRequest& request, RadioImage& image) {
+            return context_.Radio().Transfer(&frame_, request, image);
+        },
+        RadioTarget{context_.RadioDevice(), std::nullopt});
     if (!report.ok()) {
         return nullptr; // the communication dialog told why
     }

@@ -1,6 +1,5 @@
 #include "gui/views/CViewKDS12PTTID.h"
 
-#include "core/data/PersonalityData.h"
 #include "core/data/PttIdData.h"
 #include "gui/app/AppContext.h"
 #include "gui/controls/FilterEdit.h"
@@ -9,7 +8,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
-#include <algorithm>
 
 namespace tav::gui {
 namespace {
@@ -41,23 +39,6 @@ QWidget* MakeIdEdit(const ControlSpec& declared, QWidget* owner) {
     return edit;
 }
 
-// The radio sends the PTT-ID of its first personality: the block is written from that
-// personality whenever the image is stored, so the editor shows and edits those fields.
-// Type, flags, pretime and preamble follow the ID in the same order in both records.
-constexpr std::size_t kFieldsAfterId = P::kSize - P::kTypeOffset;
-
-void TakeFromPersonality(const PersonalityData& personality, PttIdData& block) {
-    block.SetPrimaryId(personality.PrimaryId());
-    const auto from = personality.Bytes().subspan(PersonalityLayout::kPttIdType, kFieldsAfterId);
-    std::copy(from.begin(), from.end(), block.Bytes().begin() + P::kTypeOffset);
-}
-
-void GiveToPersonality(const PttIdData& block, PersonalityData& personality) {
-    personality.SetPrimaryId(block.PrimaryId());
-    const auto from = block.Bytes().subspan(P::kTypeOffset, kFieldsAfterId);
-    std::copy(from.begin(), from.end(), personality.Bytes().begin() + PersonalityLayout::kPttIdType);
-}
-
 } // namespace
 
 CViewKDS12PTTID::CViewKDS12PTTID(AppContext& context, EditorHost* host, QWidget* parent)
@@ -72,12 +53,9 @@ CViewKDS12PTTID::CViewKDS12PTTID(AppContext& context, EditorHost* host, QWidget*
 }
 
 void CViewKDS12PTTID::LoadView() {
-    CDataContainer& container = Context().Container();
-    if (const PersonalityData* first = container.Personalities().Find(0)) {
-        TakeFromPersonality(*first, container.PttId());
-    }
+    // The block shows the first personality's PTT-ID fields, which the radio sends.
     PttIdUi ui;
-    container.PttId().LoadUi(ui, Context().Language());
+    Context().Container().PttId().LoadUi(ui, Context().Language());
     FormFields::SetText(qobject_cast<QLineEdit*>(Control(P::kPrimaryIdEditId)), ui.primaryId);
     FormFields::SelectText(qobject_cast<QComboBox*>(Control(P::kTypeListId)), ui.type);
     FormFields::SelectText(qobject_cast<QComboBox*>(Control(P::kPretimeListId)), ui.pretime);
@@ -98,11 +76,8 @@ void CViewKDS12PTTID::StoreView() {
     ui.preamble = FormFields::SelectedText(qobject_cast<QComboBox*>(Control(P::kPreambleListId)));
     ui.sideTone = FormFields::IsChecked(qobject_cast<QCheckBox*>(Control(P::kSideToneCheckId)));
     ui.shortBeep = FormFields::IsChecked(qobject_cast<QCheckBox*>(Control(P::kShortBeepCheckId)));
-    CDataContainer& container = Context().Container();
-    container.PttId().StoreUi(ui, Context().Language());
-    if (PersonalityData* first = container.Personalities().Find(0)) {
-        GiveToPersonality(container.PttId(), *first);
-    }
+    // Stores into the first personality's fields as well.
+    Context().Container().PttId().StoreUi(ui, Context().Language());
 }
 
 void CViewKDS12PTTID::DataChanged(std::uint32_t /*wParam*/, const RecordListNotice* /*notice*/) {

@@ -137,20 +137,39 @@ TEST(RadioIdentity, CheckRulesPerDirection) {
     RadioIdentity radio;
     radio.modelId = "TAV100";
     radio.band = {0, 0x40, 0, 0, 0, 0x47, 0, 0, 0};
-    const IdentityRules rules{"TAV100", "TAV100"};
+    const IdentityRules rules{"TAV100", {"TAV100"}};
     const Outcome<FrequencyBand> ok = CheckRadioIdentity(TransferDirection::Write, radio, rules);
     ASSERT_TRUE(ok.ok());
     EXPECT_EQ(ok->RangeText(), "400-470");
 
-    // Reading checks against the accepted identifier, writing against the current data's.
-    EXPECT_TRUE(CheckRadioIdentity(TransferDirection::Read, radio, {"OTHER", "TAV100"}).ok());
-    const Outcome<FrequencyBand> wrongModel =
-        CheckRadioIdentity(TransferDirection::Write, radio, {"OTHER", "TAV100"});
-    EXPECT_EQ(wrongModel.messageId(), kMsgModelRefused);
-    EXPECT_EQ(wrongModel.result().detail(), "TAV100");
-    EXPECT_EQ(CheckRadioIdentity(TransferDirection::Read, radio, {"TAV100", "OTHER"}).messageId(),
-              kMsgModelRefused);
+    // Reading checks against every accepted identifier, writing against the current data's.
+    struct Case {
+        TransferDirection direction;
+        std::string radioModel;
+        IdentityRules rules;
+        bool accepted;
+    };
+    const std::vector<Case> cases{
+        {TransferDirection::Read, "TAV100", {"OTHER", {"TAV100"}}, true},
+        {TransferDirection::Read, "TAV100", {"OTHER", {"TAV200", "TAV100"}}, true},
+        {TransferDirection::Read, "TAV200", {"TAV100", {"TAV200", "TAV100"}}, true},
+        {TransferDirection::Read, "TAV100", {"TAV100", {"OTHER"}}, false},
+        {TransferDirection::Read, "TAV100", {"TAV100", {}}, false},
+        {TransferDirection::Read, "", {"", {"", "TAV100"}}, false},
+        {TransferDirection::Write, "TAV100", {"OTHER", {"TAV100"}}, false},
+        {TransferDirection::Write, "TAV200", {"TAV100", {"TAV200", "TAV100"}}, false},
+    };
+    for (const Case& c : cases) {
+        radio.modelId = c.radioModel;
+        const Outcome<FrequencyBand> checked = CheckRadioIdentity(c.direction, radio, c.rules);
+        EXPECT_EQ(checked.ok(), c.accepted) << c.radioModel;
+        if (!c.accepted) {
+            EXPECT_EQ(checked.messageId(), kMsgModelRefused);
+            EXPECT_EQ(checked.result().detail(), c.radioModel);
+        }
+    }
 
+    radio.modelId = "TAV100";
     radio.versionComparison = 1;
     radio.firmware = "1.05.00";
     const Outcome<FrequencyBand> newer = CheckRadioIdentity(TransferDirection::Read, radio, rules);

@@ -1,0 +1,28 @@
+#include "cli/CliMessages.h"
+
+#include "core/util/PrintableText.h"
+
+#include <ostream>
+
+namespace tav::cli {
+
+ExitCode Fail(CliContext& context, const DocumentSession& session, const Result& result) {
+    context.err << "tavctl: " << session.MessageText(result.messageId());
+    if (!result.detail().empty()) {
+        // The detail may quote a file's or a radio's text.
+        context.err << " (" << EscapeControls(result.detail()) << ")";
+    }
+    context.err << '\n';
+    for (const auto& problem : session.Problems().Entries()) {
+        context.err << "  " << problem.where << ": " << problem.what << '\n';
+    }
+    return ExitCode::Failure;
+}
+
+ExitCode UsageError(CliContext& context, const std::string& command, const std::string& error,
+                    const char* usage) {
+    context.err << "tavctl " << command << ": " << error << "\n" << usage;
+    return ExitCode::Usage;
+}
+
+} // namespace tav::cli

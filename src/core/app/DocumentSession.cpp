@@ -1,0 +1,46 @@
+#include "core/app/DocumentSession.h"
+
+#include "core/lang/BuiltInMessages.h"
+#include "core/lang/CLanguage.h"
+
+namespace tav {
+
+DocumentSession::DocumentSession(ProgramHome home, SettingsOnExit onExit)
+    : settings_(std::move(home)),
+      problems_([this](int controlId) { return settings_.Language().IsControlDisabled(controlId) != 0; }),
+      document_(settings_, container_, ranges_, problems_) {
+    if (onExit == SettingsOnExit::Discard) {
+        settings_.CancelExitWrite();
+    }
+}
+
+CLanguage& DocumentSession::Language() {
+    return settings_.Language();
+}
+
+const CLanguage& DocumentSession::Language() const {
+    return settings_.Language();
+}
+
+RadioCommands DocumentSession::Radio(DocumentViews& views) {
+    return RadioCommands(settings_, document_, container_, ranges_, views);
+}
+
+Result DocumentSession::Open(const std::filesystem::path& path) {
+    return document_.Open(path, views_);
+}
+
+TransferReport DocumentSession::ReadKeepingRanges(const TransferRunner& transfer, const RadioTarget& target) {
+    RadioImage received{};
+    return Radio().Read(transfer, target, YesNoQuestion(), received);
+}
+
+std::string DocumentSession::MessageText(int messageId) const {
+    std::string text = settings_.Language().GetMessageText(messageId);
+    if (text.empty()) {
+        text = BuiltInMessageText(messageId);
+    }
+    return text;
+}
+
+} // namespace tav
