@@ -488,7 +488,7 @@ void MainFrameTest::verifyAfterWritingTellsWhetherTheRadioHoldsTheData() {
          "The radio holds what was written: reading it back found no difference.", PromptIcon::Information},
         {"one byte differs", TransferStatus::Completed, changed,
          "The radio does not hold what was written.\n\nDifferences found by reading the radio back: 1\n"
-         "$E.0x13F0:",
+         "Test Frequency \u00B7 Byte 0x13F0:",
          PromptIcon::Warning},
         {"read-back fails", TransferStatus::NoRadio, sent,
          "Reading the radio back failed, so it is not known whether the radio holds what was written.",

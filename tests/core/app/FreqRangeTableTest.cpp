@@ -105,6 +105,10 @@ TEST_F(ModelListTest, CurrentRangeLimitsAndFlags) {
     EXPECT_EQ(table.CurrentRangeFlags("400-470"), 1);
     EXPECT_FALSE(table.CurrentRangeUvBand("400-470"));
     EXPECT_EQ(table.CurrentRangeFlags("350-390"), 0);
+    // A range matches by both edges: one shared edge is another range.
+    for (const char* other : {"136-160", "140-174", "400-480", "380-470"}) {
+        EXPECT_EQ(table.CurrentRangeFlags(other), 0) << other;
+    }
 }
 
 /// Settings over the program directory of the fixture, identity TAV-U600 400-470.

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <random>
+#include <tuple>
 #include <vector>
 
 namespace tav {
@@ -412,6 +413,15 @@ TEST_F(ChannelReferenceTest, MiscPositionsAndFlags) {
     channel->StoreMisc(ui, directory);
     EXPECT_EQ(channel->Bytes()[18], 2);
     EXPECT_EQ(channel->ScanListId(), 21u);
+
+    // Each switch cleared clears only its own bit.
+    const std::tuple<int, int, int> cases[] = {{0, 1, 0x95}, {1, 0, 0x55}, {0, 0, 0x15}};
+    for (const auto& [autoStartScan, atis, flags] : cases) {
+        ui.autoStartScan = autoStartScan;
+        ui.atis = atis;
+        channel->StoreMisc(ui, directory);
+        EXPECT_EQ(channel->Bytes()[20], flags) << autoStartScan << atis;
+    }
 
     directory.ids[RecordKind::Personality] = {11};
     channel->LoadMisc(ui, directory);
