@@ -2,7 +2,7 @@
 #include "cli/CliMessages.h"
 #include "cli/Commands.h"
 #include "core/compare/ConfigCompare.h"
-#include "core/data/CDataFile.h"
+#include "core/data/DataFileExtras.h"
 #include "core/util/PrintableText.h"
 
 #include <memory>
@@ -44,14 +44,7 @@ ExitCode RunCompare(CliContext& context) {
     const ConfigCompare compare(*a.Context().texts);
     std::vector<ConfigDifference> differences = compare.Compare(a, sessions[1]->Container());
     // The header's range flags and the comment lie in the files beside the documents.
-    DataFileExtras extras[2];
-    for (std::size_t k = 0; k < 2; ++k) {
-        DataFileHeader::Bytes header{};
-        if (CDataFile::ReadHeader(names[k], header)) {
-            extras[k].rangeFlags = DataFileHeader::FromBytes(header).rangeFlags;
-        }
-        (void)CDataFile::ReadComment(names[k], extras[k].comment);
-    }
+    const DataFileExtras extras[] = {DataFileExtras::Read(names[0]), DataFileExtras::Read(names[1])};
     for (ConfigDifference& difference : compare.CompareFileExtras(extras[0], extras[1])) {
         differences.push_back(std::move(difference));
     }

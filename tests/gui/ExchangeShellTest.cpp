@@ -100,6 +100,21 @@ private slots:
         QCOMPARE(channel->Position()->current, 3);
     }
 
+    void compareWithAFileNamesItsComment() {
+        DocumentViews none;
+        QVERIFY(ctx_->context->Doc().SaveAs(ctx_->home / "master.dat", "Fleet A", none));
+        QVERIFY(ctx_->context->Doc().SaveAs(ctx_->home / "mine.dat", "Mine", none));
+        ctx_->files->QueueOpen(ctx_->Path("master.dat"));
+        QVERIFY(frame_->RunCommand(Commands::kCompareFile));
+        CompareWindow* window = frame_->Exchange().Window();
+        QVERIFY(window);
+        const std::vector<ConfigDifference>& found = window->Differences();
+        QCOMPARE(found.size(), std::size_t{1});
+        QCOMPARE(found[0].field, std::string("Comment"));
+        QCOMPARE(found[0].before, std::string("Mine"));
+        QCOMPARE(found[0].after, std::string("Fleet A"));
+    }
+
     void compareWithTheRadioLeavesTheDocumentAlone() {
         Data().StoreAll();
         RadioImage radio = Data().image();

@@ -35,6 +35,15 @@ TransferReport DocumentSession::ReadKeepingRanges(const TransferRunner& transfer
     return Radio().Read(transfer, target, YesNoQuestion(), received);
 }
 
+DataFileExtras DocumentSession::SaveExtras() const {
+    DataFileExtras extras;
+    extras.rangeFlags = ranges_.CurrentRangeFlags(settings_.FreqRange());
+    if (!document_.Path().empty()) {
+        extras.comment = DataFileExtras::Read(document_.Path()).comment;
+    }
+    return extras;
+}
+
 std::string DocumentSession::MessageText(int messageId) const {
     std::string text = settings_.Language().GetMessageText(messageId);
     if (text.empty()) {

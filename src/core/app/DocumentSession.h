@@ -5,6 +5,7 @@
 #include "core/app/Document.h"
 #include "core/app/FreqRangeTable.h"
 #include "core/app/RadioCommands.h"
+#include "core/data/DataFileExtras.h"
 #include "core/data/ProblemList.h"
 #include "core/util/Result.h"
 
@@ -53,6 +54,10 @@ public:
     /// Read from Radio into this document with the new-range question answered No, so that the
     /// model list stays as it is (the compare's side document).
     TransferReport ReadKeepingRanges(const TransferRunner& transfer, const RadioTarget& target);
+
+    /// What a save of this document writes beside the image: the range flags of its frequency
+    /// range and the comment its file holds (a save keeps that comment).
+    DataFileExtras SaveExtras() const;
 
     /// The language text of a message, or its built-in English wording.
     std::string MessageText(int messageId) const;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/data/DataFileExtras.h"
 #include "core/factory/ImageChangeLog.h"
 
 #include <cstddef>
@@ -29,14 +30,6 @@ struct ConfigDifference {
     /// "Channel 3 · RX Frequency (MHz): 400.32500 -> 400.25000", "Channel 5: added",
     /// "$E.0x1A3:0C->C8".
     std::string LineText() const;
-};
-
-/// What a data file holds that neither its image nor its data context keeps: the range flags as
-/// its header has them (an open takes the model's own) and its comment. Read by the caller, which
-/// knows the files.
-struct DataFileExtras {
-    std::uint8_t rangeFlags = 0;
-    std::string comment;
 };
 
 /// Compares two documents field by field through their data objects (both loaded from their

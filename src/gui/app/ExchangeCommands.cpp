@@ -61,7 +61,8 @@ CompareWindow* ExchangeCommands::CompareWithFile() {
         context_.TellFailure(&frame_, opened);
         return nullptr;
     }
-    return ShowDifferences(other.Container(), QFileInfo(*path).fileName());
+    return ShowDifferences(other.Container(), DataFileExtras::Read(PathOf(*path)),
+                           QFileInfo(*path).fileName());
 }
 
 CompareWindow* ExchangeCommands::CompareWithRadio() {
@@ -86,9 +87,17 @@ CompareWindow* ExchangeCommands::CompareWithRadio() {
                     context_.Message(ExchangeTexts::kTheRadio, QStringLiteral("the radio")));
 }
 
-CompareWindow* ExchangeCommands::ShowDifferences(const CDataContainer& other, const QString& otherName) {
+CompareWindow* ExchangeCommands::ShowDifferences(const CDataContainer& other,
+                                                 const DataFileExtras& otherExtras,
+                                                 const QString& otherName) {
     StoreEdits();
-    return ShowList(ConfigCompare(context_.Language()).Compare(context_.Container(), other), otherName);
+    const ConfigCompare compare(context_.Language());
+    std::vector<ConfigDifference> differences = compare.Compare(context_.Container(), other);
+    for (ConfigDifference& difference :
+         compare.CompareFileExtras(context_.Session().SaveExtras(), otherExtras)) {
+        differences.push_back(std::move(difference));
+    }
+    return ShowList(std::move(differences), otherName);
 }
 
 CompareWindow* ExchangeCommands::ShowList(std::vector<ConfigDifference> differences,

@@ -8,6 +8,7 @@
 
 namespace tav {
 class CDataContainer;
+struct DataFileExtras;
 struct ChannelImportReport;
 } // namespace tav
 
@@ -41,7 +42,10 @@ public:
     bool ImportChannels();
 
 private:
-    CompareWindow* ShowDifferences(const CDataContainer& other, const QString& otherName);
+    /// The differences between the edited document and a data file opened beside it, the file's
+    /// range flags and comment included.
+    CompareWindow* ShowDifferences(const CDataContainer& other, const DataFileExtras& otherExtras,
+                                   const QString& otherName);
     CompareWindow* ShowList(std::vector<ConfigDifference> differences, const QString& otherName);
     /// Opens the editor of a difference's field through the navigation tree's item of it.
     void OpenDifference(int viewId, int record);
