@@ -479,23 +479,20 @@ int CViewChannelList::PasteText(const QString& text, int row) {
     int refused = 0;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const std::size_t target = static_cast<std::size_t>(std::max(row, 0)) + i;
-        const auto refuse = [&](int messageId, const std::string& detail) {
+        const auto refuse = [&](const QString& reason) {
             ++refused;
-            QString reason = Context().Message(messageId);
-            if (!detail.empty()) {
-                reason += QStringLiteral(" (%1)").arg(ToQt(detail));
-            }
             Note(FillIn(Context().Message(PasteText::kRowPrefix, QStringLiteral("Row %d: %s")),
                         {QString::number(i + 1), reason}));
         };
         if (target >= ImageMap::kChannelCapacity) {
-            refuse(PasteText::kNoRoom, {});
+            refuse(Context().Message(PasteText::kNoRoom));
             continue;
         }
         const auto pasted = ReadChannelRowFields(rows[i], Context().Language(), container.Context(),
                                                  container, LocaleDecimalSeparator());
         if (!pasted) {
-            refuse(pasted.messageId(), pasted.result().detail());
+            // The row check's detail is the whole reason, in the program's language.
+            refuse(ToQt(pasted.result().detail()));
             continue;
         }
         while (channels.Count() <= target) {

@@ -2,6 +2,7 @@
 
 #include "ChanFixtures.h"
 #include "core/data/ChannelListHistory.h"
+#include "core/data/ChannelRowCheck.h"
 
 #include <gtest/gtest.h>
 
@@ -73,11 +74,11 @@ TEST_F(ChannelPasteTest, ARowThatCannotBeTakenIsRefusedWithItsReason) {
         const char* value;
         int message;
     } cases[] = {
-        {0, "abc", PasteText::kBadRxFreq},   {4, "4O1", PasteText::kBadTxFreq},
-        {0, "1000", PasteText::kOutOfRange}, {5, "Tone", PasteText::kBadType},
-        {2, "", PasteText::kBadCtcss},       {7, "758", PasteText::kBadCdcss},
-        {9, "Max", PasteText::kBadChoice},   {12, "Yes", PasteText::kBadChoice},
-        {10, "3", PasteText::kBadReference}, {11, "2", PasteText::kBadReference},
+        {0, "abc", RowCheckText::kNotFrequency},  {4, "4O1", RowCheckText::kNotFrequency},
+        {0, "1000", RowCheckText::kOutsideRange}, {5, "Tone", RowCheckText::kNotChoice},
+        {2, "", RowCheckText::kNotTone},          {7, "758", RowCheckText::kNotCode},
+        {9, "Max", RowCheckText::kNotChoice},     {12, "Yes", RowCheckText::kNotChoice},
+        {10, "3", RowCheckText::kNoPersonality},  {11, "2", RowCheckText::kNoScanList},
     };
     for (const auto& c : cases) {
         std::vector<std::string> fields = Good();
