@@ -5,7 +5,6 @@
 #include "core/csv/ChannelCsv.h"
 #include "core/data/CDataFile.h"
 #include "core/data/ChannelFields.h"
-#include "core/data/ToneCodec.h"
 #include "core/platform/WallClock.h"
 
 #include <cstddef>
