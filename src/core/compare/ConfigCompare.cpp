@@ -449,29 +449,13 @@ void CompareCounts(DifferenceList& out, int viewId, const List& a, const List& b
     }
 }
 
-/// A tone drop-down that the signal type leaves disabled shows a default, not the channel's tone:
-/// it is left empty.
-void HideUnusedTones(const ChannelData& channel, ChannelUi& ui) {
-    for (const ChannelField& field : ChannelFieldTable()) {
-        if (!ChannelFieldUsed(field, channel)) {
-            (ui.*std::get<std::string ChannelUi::*>(field.slot)).clear();
-        }
-    }
-}
-
 void CompareChannels(DifferenceList& out, const CDataContainer& a, const CDataContainer& b) {
     const std::size_t common = std::min(a.Channels().Count(), b.Channels().Count());
     for (std::size_t k = 0; k < common; ++k) {
-        const auto load = [&](const CDataContainer& c) {
-            ChannelUi ui;
-            c.Channels().At(k).LoadUi(ui, out.texts());
-            c.Channels().At(k).LoadMisc(ui, c);
-            HideUnusedTones(c.Channels().At(k), ui);
-            return ui;
-        };
-        ChannelUi uiA = load(a);
-        ChannelUi uiB = load(b);
-        // A change of signal type is named by its own field; the tones count where both use them.
+        ChannelUi uiA = LoadChannelValues(a.Channels().At(k), out.texts(), a);
+        ChannelUi uiB = LoadChannelValues(b.Channels().At(k), out.texts(), b);
+        // A tone drop-down that the signal type leaves disabled shows a default, not the channel's
+        // tone; a change of signal type is named by its own field: the tones count where both use them.
         for (const ChannelField& field : ChannelFieldTable()) {
             if (!ChannelFieldUsed(field, a.Channels().At(k)) ||
                 !ChannelFieldUsed(field, b.Channels().At(k))) {

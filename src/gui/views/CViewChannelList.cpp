@@ -122,9 +122,7 @@ void CViewChannelList::SetUpGrid() {
     const CLanguage& language = Context().Language();
     const std::vector<const ChannelField*> columns = ChannelGridFields();
     for (const ChannelField* field : columns) {
-        const bool list = field->codec == ChannelCodec::ToneType || field->codec == ChannelCodec::ListItem ||
-                          field->codec == ChannelCodec::Switch;
-        if (!list) {
+        if (field->listId == 0) {
             continue;
         }
         auto& items = lists_[field->gridColumn];
