@@ -311,11 +311,10 @@ void CViewChannelList::StoreRowCells(int row, int column) {
     channel.LoadUi(ui, Context().Language(), LocaleDecimalSeparator());
     ui.rxFreq = grid_->Cell(row, kRxFreq)->GetValue();
     ui.txFreq = grid_->Cell(row, kTxFreq)->GetValue();
-    const std::pair<int, std::string*> texts[] = {
-        {kRxType, &ui.rxType},   {kRxCtcss, &ui.rxCtcss}, {kRxCdcss, &ui.rxCdcss}, {kTxType, &ui.txType},
-        {kTxCtcss, &ui.txCtcss}, {kTxCdcss, &ui.txCdcss}, {kSpacing, &ui.spacing}, {kPower, &ui.power}};
-    for (const auto& [cell, text] : texts) {
-        *text = ToStd(CellText(grid_, row, cell));
+    for (const ChannelField* field : ChannelGridFields()) {
+        if (const auto* text = std::get_if<std::string ChannelUi::*>(&field->slot)) {
+            ui.** text = ToStd(CellText(grid_, row, field->gridColumn));
+        }
     }
     edited.row.autoStartScan = static_cast<int>(grid_->Cell(row, kAutoStartScan)->GetValue());
     const QString personality = CellText(grid_, row, kPersonality);
