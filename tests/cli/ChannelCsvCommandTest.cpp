@@ -30,7 +30,8 @@ TEST_F(ChannelCsvCommand, RefusedRowsStopTheImportUnlessSkipped) {
     const auto out = dir / "out.dat";
     const ToolRun strict = Tool({"import-csv", a.string(), csv.string(), "-o", out.string()});
     EXPECT_EQ(strict.status, 1);
-    EXPECT_EQ(strict.err.rfind("row 3: RX Frequency (MHz) 446.00000 is outside 136-174 MHz\n", 0), 0u)
+    EXPECT_EQ(strict.err.rfind("row 3: Channel 2: RX Frequency (MHz) 446.00000 is outside 136-174 MHz\n", 0),
+              0u)
         << strict.err;
     EXPECT_FALSE(std::filesystem::exists(out));
 
@@ -41,7 +42,9 @@ TEST_F(ChannelCsvCommand, RefusedRowsStopTheImportUnlessSkipped) {
     EXPECT_EQ(changes.status, 1);
     EXPECT_NE(changes.out.find("Channel 1 \u00B7 TX CTCSS (Hz): 131.8 -> 88.5\n"), std::string::npos)
         << changes.out;
-    EXPECT_NE(changes.out.find("Channel 2: removed\n"), std::string::npos) << changes.out;
+    // Location 1 names channel 2: refused, it stays as it was; the list ends with it.
+    EXPECT_EQ(changes.out.find("Channel 2 \u00B7"), std::string::npos) << changes.out;
+    EXPECT_NE(changes.out.find("Channel 3: removed\n"), std::string::npos) << changes.out;
 
     EXPECT_EQ(Tool({"import-csv", a.string(), (dir / "none.csv").string(), "-o", out.string()}).status, 1);
     EXPECT_EQ(Tool({"import-csv", a.string(), csv.string()}).status, 2);

@@ -193,6 +193,29 @@ private slots:
         QCOMPARE(ChannelBytes(**ctx_, 0, 0, 24 * 4), before);
     }
 
+    // A pasted value the editors would move is refused with its reason, never moved.
+    void pasteRefusesWhatTheEditorsWouldMoveWithTheReason() {
+        const struct {
+            const char* shown;
+            const char* pasted;
+            const char* reason;
+        } cases[] = {
+            {"137.32500", "137.32600", "Row 1: RX Frequency (MHz) 137.32600 is on no channel raster"},
+            {"137.32500", "137.3250001", "Row 1: RX Frequency (MHz) '137.3250001' is finer than 10 Hz"},
+            {"141.3", "300.04", "Row 1: RX CTCSS (Hz) '300.04' is not a tone of 40.0-300.0 Hz"},
+        };
+        for (const auto& c : cases) {
+            const QByteArray before = ChannelBytes(**ctx_, 2, 0, 24);
+            QString row = view_->RowsText({2});
+            QVERIFY2(row.contains(QLatin1String(c.shown)), qPrintable(row));
+            row.replace(QLatin1String(c.shown), QLatin1String(c.pasted));
+            QCOMPARE(view_->PasteText(row, 2), 0);
+            QCOMPARE(ChannelBytes(**ctx_, 2, 0, 24), before);
+            const QString log = view_->Log()->toPlainText();
+            QVERIFY2(log.contains(QLatin1String(c.reason)), qPrintable(log));
+        }
+    }
+
     void pastedRowsPastTheEndBecomeChannelsUpToSixteen() {
         const QString row = view_->RowsText({0});
         QString rows;

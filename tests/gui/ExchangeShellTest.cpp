@@ -178,19 +178,21 @@ private slots:
         QVERIFY(asked.contains(QStringLiteral("999.00000")));
         QVERIFY(StoredImage() == before);
 
-        // Yes takes the good rows; the tree follows the shorter list.
+        // Yes takes the good rows; the refused row's channel stays as it was.
+        const std::uint32_t refusedRx = Data().Channels().At(1).RxFreq();
         frame_->Tree()->OpenItem(frame_->Tree()->RecordItem(ViewIds::kChannel, 1));
         ctx_->files->QueueCsv(ctx_->Path("edited.csv"));
         ctx_->prompts->Queue(PromptAnswer::Yes);
         QVERIFY(frame_->RunCommand(Commands::kImportChannels));
-        QCOMPARE(Data().Channels().Count(), count - 1);
-        QCOMPARE(frame_->Tree()->RecordItemCount(ViewIds::kChannel), static_cast<int>(count - 1));
+        QCOMPARE(Data().Channels().Count(), count);
+        QCOMPARE(Data().Channels().At(1).RxFreq(), refusedRx);
+        QCOMPARE(frame_->Tree()->RecordItemCount(ViewIds::kChannel), static_cast<int>(count));
 
         // A file that cannot be read is told, and changes nothing.
         ctx_->files->QueueCsv(ctx_->Path("missing.csv"));
         QVERIFY(frame_->RunCommand(Commands::kImportChannels));
         QVERIFY(ctx_->prompts->Last()->text.contains(QStringLiteral("missing.csv")));
-        QCOMPARE(Data().Channels().Count(), count - 1);
+        QCOMPARE(Data().Channels().Count(), count);
     }
 
     void exportThenImportGivesTheSameImage() {

@@ -5,6 +5,7 @@
 #include "core/compare/DifferenceList.h"
 #include "core/compare/EditorFields.h"
 #include "core/compare/FieldTable.h"
+#include "core/data/ChannelFields.h"
 #include "core/data/FreqCodec.h"
 #include "core/data/FreqEntryRules.h"
 #include "core/data/ImageMap.h"
@@ -20,10 +21,6 @@ namespace tav {
 namespace {
 
 constexpr std::uint32_t kNoScanChannel = ScanMembersUi::kNoSelection;
-
-std::string FreqValue(std::uint32_t bcd) {
-    return bcd == kNoFreq ? "none" : ShownFreqText(bcd);
-}
 
 std::string OnOff(int checked) {
     return checked != 0 ? "On" : "Off";
@@ -56,32 +53,16 @@ std::string ChannelValue(std::uint32_t position) {
 // The editors' field tables below are shared with the configuration report (EditorFields.h).
 
 const FieldTable<ChannelUi>& ChannelFields() {
-    static const FieldTable<ChannelUi> table = {
-        {3665, "RX Frequency (MHz)", [](const ChannelUi& ui) { return FreqValue(ui.rxFreq); }},
-        {3667, "RX Signal Type", TextField<&ChannelUi::rxType>()},
-        {3669, "RX CTCSS (Hz)", TextField<&ChannelUi::rxCtcss>()},
-        {3671, "RX CDCSS", TextField<&ChannelUi::rxCdcss>()},
-        {3674, "TX Frequency (MHz)", [](const ChannelUi& ui) { return FreqValue(ui.txFreq); }},
-        {3676, "TX Signal Type", TextField<&ChannelUi::txType>()},
-        {3678, "TX CTCSS (Hz)", TextField<&ChannelUi::txCtcss>()},
-        {3680, "TX CDCSS", TextField<&ChannelUi::txCdcss>()},
-        {3660, "Channel Spacing", TextField<&ChannelUi::spacing>()},
-        {3662, "Power Level", TextField<&ChannelUi::power>()},
-        {3702, "Personality",
-         [](const ChannelUi& ui) {
-             return ui.personalityPosition == ChannelUi::kNoSelection
-                        ? std::string("none")
-                        : "Personality " + std::to_string(ui.personalityPosition + 1);
-         }},
-        {3705, "Scan List",
-         [](const ChannelUi& ui) {
-             return ui.scanListPosition == 0 || ui.scanListPosition == ChannelUi::kNoSelection
-                        ? std::string("none")
-                        : "Scan List " + std::to_string(ui.scanListPosition);
-         }},
-        {3707, "Auto Start Scan", SwitchField<&ChannelUi::autoStartScan>()},
-        {4590, "ATIS", SwitchField<&ChannelUi::atis>()},
-    };
+    static const FieldTable<ChannelUi> table = [] {
+        FieldTable<ChannelUi> rows;
+        for (const ChannelField& field : ChannelFieldTable()) {
+            rows.push_back(FieldRow<ChannelUi>{
+                field.labelId, field.fallback, [&field](const ChannelUi& ui) {
+                    return ChannelCompareText(field, ui);
+                }}.StoredIn(field.bytes));
+        }
+        return rows;
+    }();
     return table;
 }
 
@@ -468,36 +449,18 @@ void CompareCounts(DifferenceList& out, int viewId, const List& a, const List& b
     }
 }
 
-/// A tone drop-down that the signal type leaves disabled shows a default, not the channel's tone:
-/// it is left empty.
-void HideUnusedTones(const ChannelData& channel, ChannelUi& ui) {
-    const auto hide = [](std::uint16_t word, std::string& ctcss, std::string& cdcss) {
-        const ToneFieldState used = ChannelData::ToneFields(static_cast<int>(ToneTypeOf(word)));
-        ctcss = used.ctcss ? ctcss : std::string();
-        cdcss = used.cdcss ? cdcss : std::string();
-    };
-    hide(channel.RxTone(), ui.rxCtcss, ui.rxCdcss);
-    hide(channel.TxTone(), ui.txCtcss, ui.txCdcss);
-}
-
 void CompareChannels(DifferenceList& out, const CDataContainer& a, const CDataContainer& b) {
     const std::size_t common = std::min(a.Channels().Count(), b.Channels().Count());
     for (std::size_t k = 0; k < common; ++k) {
-        const auto load = [&](const CDataContainer& c) {
-            ChannelUi ui;
-            c.Channels().At(k).LoadUi(ui, out.texts());
-            c.Channels().At(k).LoadMisc(ui, c);
-            HideUnusedTones(c.Channels().At(k), ui);
-            return ui;
-        };
-        ChannelUi uiA = load(a);
-        ChannelUi uiB = load(b);
-        // A change of signal type is named by its own field; the tones count where both use them.
-        for (std::string ChannelUi::*tone :
-             {&ChannelUi::rxCtcss, &ChannelUi::rxCdcss, &ChannelUi::txCtcss, &ChannelUi::txCdcss}) {
-            if ((uiA.*tone).empty() || (uiB.*tone).empty()) {
-                (uiA.*tone).clear();
-                (uiB.*tone).clear();
+        ChannelUi uiA = LoadChannelValues(a.Channels().At(k), out.texts(), a);
+        ChannelUi uiB = LoadChannelValues(b.Channels().At(k), out.texts(), b);
+        // A tone drop-down that the signal type leaves disabled shows a default, not the channel's
+        // tone; a change of signal type is named by its own field: the tones count where both use them.
+        for (const ChannelField& field : ChannelFieldTable()) {
+            if (!ChannelFieldUsed(field, a.Channels().At(k)) ||
+                !ChannelFieldUsed(field, b.Channels().At(k))) {
+                (uiA.*std::get<std::string ChannelUi::*>(field.slot)).clear();
+                (uiB.*std::get<std::string ChannelUi::*>(field.slot)).clear();
             }
         }
         out.At(ViewIds::kChannel, k + 1);

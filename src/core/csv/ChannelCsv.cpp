@@ -1,20 +1,15 @@
 #include "core/csv/ChannelCsv.h"
 
 #include "core/app/CDataContainer.h"
-#include "core/compare/FieldTable.h"
 #include "core/csv/CsvTable.h"
-#include "core/data/ChannelListEdit.h"
-#include "core/data/FreqEntryRules.h"
+#include "core/data/ChannelFields.h"
+#include "core/data/ChannelRowCheck.h"
 #include "core/data/ImageMap.h"
-#include "core/data/ToneCodec.h"
-#include "core/data/ToneEntryRules.h"
+#include "core/lang/TextLookup.h"
 
 #include <algorithm>
-#include <array>
 #include <cctype>
 #include <cerrno>
-#include <charconv>
-#include <cmath>
 #include <cstring>
 #include <fstream>
 #include <map>
@@ -25,34 +20,15 @@ namespace tav {
 
 namespace {
 
-/// The channel list's columns after its number column, in order.
-enum Column : std::size_t {
-    kRxFreq,
-    kRxType,
-    kRxCtcss,
-    kRxCdcss,
-    kTxFreq,
-    kTxType,
-    kTxCtcss,
-    kTxCdcss,
-    kSpacing,
-    kPower,
-    kPersonality,
-    kScanList,
-    kAutoStart,
-    kColumnCount
-};
+using F = ChannelFieldId;
 
-/// Message texts of the reasons a row is refused; each "%s" takes a value in order.
-namespace RefusalText {
-constexpr int kNotFrequency = 3800;      ///< column, text
-constexpr int kOutsideRange = 3801;      ///< column, frequency, low MHz, high MHz
-constexpr int kOffRaster = 3802;         ///< column, frequency
-constexpr int kNotChoice = 3803;         ///< column, text
-constexpr int kNotTone = 3804;           ///< column, text
-constexpr int kNotCode = 3805;           ///< column, text
-constexpr int kNoPersonality = 3806;     ///< column, text, number of personalities
-constexpr int kNoScanList = 3807;        ///< column, text
+/// Message texts of the reasons a file or a row is refused; each "%s" takes a value in order. The
+/// reasons of the row's values are the row check's (RowCheckText).
+namespace CsvText {
+constexpr int kOnChannel = 3792;         ///< channel number, reason
+constexpr int kColumnTwice = 3793;       ///< heading
+constexpr int kNoSuchChannel = 3796;     ///< heading, text
+constexpr int kChannelTwice = 3797;      ///< heading, text
 constexpr int kBadPolarity = 3808;       ///< text
 constexpr int kBadToneMode = 3809;       ///< text
 constexpr int kBadOffset = 3810;         ///< frequency text, offset text
@@ -61,69 +37,23 @@ constexpr int kBadMode = 3812;           ///< text
 constexpr int kNoHeader = 3813;          ///< -
 constexpr int kNoFrequencyColumn = 3814; ///< heading
 constexpr int kTooManyChannels = 3789;   ///< - (shared with the channel list's paste)
-} // namespace RefusalText
-
-/// Language text `id` (`english` when the language file lacks it) with its "%s" places filled in
-/// order by `values`, in one pass: a value holding "%s" is never filled in again.
-std::string Say(const TextLookup& texts, int id, const char* english,
-                std::initializer_list<std::string> values) {
-    std::string format = texts.GetMessageText(id);
-    if (format.empty()) {
-        format = english;
-    }
-    std::string text;
-    auto next = values.begin();
-    for (std::size_t k = 0; k < format.size(); ++k) {
-        if (format[k] == '%' && k + 1 < format.size() && format[k + 1] == '%') {
-            text += '%';
-            ++k;
-        } else if (format[k] == '%' && k + 1 < format.size() && format[k + 1] == 's' &&
-                   next != values.end()) {
-            text += *next++;
-            ++k;
-        } else {
-            text += format[k];
-        }
-    }
-    return text;
-}
-
-struct ColumnInfo {
-    int heading;
-    const char* fallback;
-};
-
-constexpr std::array<ColumnInfo, kColumnCount> kColumns = {{
-    {3665, "RX Frequency (MHz)"},
-    {3667, "RX Signal Type"},
-    {3669, "RX CTCSS (Hz)"},
-    {3671, "RX CDCSS"},
-    {3674, "TX Frequency (MHz)"},
-    {3676, "TX Signal Type"},
-    {3678, "TX CTCSS (Hz)"},
-    {3680, "TX CDCSS"},
-    {3660, "Channel Spacing"},
-    {3662, "Power Level"},
-    {3702, "Personality"},
-    {3705, "Scan List"},
-    {3707, "Auto Start Scan"},
-}};
+} // namespace CsvText
 
 constexpr const char* kNumberHeading = "No.";
-constexpr int kAutoStartList = 3708;
+constexpr const char* kLocationHeading = "Location";
+/// The common layout's columns.
+constexpr const char* kCommonColumns[] = {"Location",     "Frequency", "Duplex",    "Offset",
+                                          "Tone",         "rToneFreq", "cToneFreq", "DtcsCode",
+                                          "DtcsPolarity", "Mode",      "Power"};
 constexpr int kToneNone = 0;
 constexpr int kToneCtcss = 1;
 constexpr int kToneCdcss = 2;
 constexpr int kToneCdcssInverted = 3;
+/// The common layout's Mode FM is the 25 kHz channel, NFM the 12.5 kHz one.
+constexpr int kWideSpacing = 2;
+constexpr int kNarrowSpacing = 0;
 
-/// The scan list drop-down's first item, the channel without a scan list.
-std::string NoScanListText(const TextLookup& texts) {
-    return FieldLabel(texts, ChannelData::kScanListControl, "None");
-}
-
-std::string Heading(const TextLookup& texts, std::size_t column) {
-    return FieldLabel(texts, kColumns[column].heading, kColumns[column].fallback);
-}
+using Reason = std::string;
 
 std::string Trim(std::string_view text) {
     while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front()))) {
@@ -140,16 +70,19 @@ std::string Lower(std::string text) {
     return text;
 }
 
-/// A row's values by the channel list's columns; an absent column leaves that part of the channel.
-using Cells = std::array<std::optional<std::string>, kColumnCount>;
-using Reason = std::string;
+std::string Heading(const TextLookup& texts, F id) {
+    return ChannelFieldLabel(ChannelFieldOf(id), texts);
+}
 
 /// Column positions of a header row by lower-case name.
 class Header {
 public:
     explicit Header(const std::vector<std::string>& names) {
         for (std::size_t k = 0; k < names.size(); ++k) {
-            index_.emplace(Lower(Trim(names[k])), k);
+            const std::string name = Lower(Trim(names[k]));
+            if (!index_.emplace(name, k).second && !name.empty()) {
+                twice_.push_back(Trim(names[k]));
+            }
         }
     }
     std::optional<std::string> Cell(const std::vector<std::string>& row, const std::string& name) const {
@@ -160,9 +93,20 @@ public:
         return found->second < row.size() ? Trim(row[found->second]) : std::string();
     }
     bool Has(const std::string& name) const { return index_.count(Lower(name)) != 0; }
+    /// The first of `names` that the header names more than once.
+    std::optional<std::string> Twice(const std::vector<std::string>& names) const {
+        for (const std::string& name : twice_) {
+            const auto same = [&name](const std::string& known) { return Lower(known) == Lower(name); };
+            if (std::any_of(names.begin(), names.end(), same)) {
+                return name;
+            }
+        }
+        return std::nullopt;
+    }
 
 private:
     std::map<std::string, std::size_t> index_;
+    std::vector<std::string> twice_;
 };
 
 bool IsDecimal(const std::string& text) {
@@ -175,245 +119,120 @@ bool IsDecimal(const std::string& text) {
     return digits > 0 && digits + points == text.size() && points <= 1;
 }
 
-std::string Dotted(std::string text) {
-    std::replace(text.begin(), text.end(), ',', '.');
-    return text;
+/// A count of 10 Hz units that may lie beyond 32 bits, as megahertz with five decimals.
+std::string WideFreqText(std::int64_t count) {
+    const std::string sign = count < 0 ? "-" : "";
+    const std::uint64_t magnitude =
+        count < 0 ? static_cast<std::uint64_t>(-count) : static_cast<std::uint64_t>(count);
+    std::string decimals = std::to_string(magnitude % kCountsPerMHz);
+    decimals.insert(0, 5 - decimals.size(), '0');
+    return sign + std::to_string(magnitude / kCountsPerMHz) + "." + decimals;
 }
 
-/// One checked row: the list row and the references the file gave.
-struct ChannelPlan {
-    ChannelRow row;
-    std::optional<std::uint32_t> personality; ///< 0-based position
-    std::optional<std::uint32_t> scanList;    ///< 0 none, k the k-th scan list
-    bool hasAutoStart = false;
+/// The file's layout: the channel list's own columns, or the common layout's.
+struct Layout {
+    bool native = true;
+    const char* numberColumn = kNumberHeading;
+    std::size_t firstNumber = 1; ///< the number column's value of the first channel
+
+    std::vector<std::string> Columns(const TextLookup& texts) const {
+        std::vector<std::string> names;
+        if (native) {
+            names.push_back(kNumberHeading);
+            for (const ChannelField* field : ChannelCsvFields()) {
+                names.push_back(ChannelFieldLabel(*field, texts));
+            }
+        } else {
+            names.assign(std::begin(kCommonColumns), std::end(kCommonColumns));
+        }
+        return names;
+    }
 };
 
-/// Checks rows against the document: its range, its lists and its record counts.
-class RowChecker {
-public:
-    RowChecker(const CDataContainer& container, const TextLookup& texts)
-        : container_(container), texts_(texts) {}
-
-    std::variant<ChannelPlan, Reason> Check(const Cells& cells, const ChannelRow& current) const {
-        ChannelPlan plan{current, {}, {}, false};
-        ChannelUi& ui = plan.row.ui;
-        for (const auto& [column, target, allowEmpty] :
-             {std::tuple{kRxFreq, &ui.rxFreq, false}, std::tuple{kTxFreq, &ui.txFreq, true}}) {
-            if (cells[column]) {
-                if (auto reason = Frequency(column, *cells[column], allowEmpty, *target)) {
-                    return *reason;
-                }
-            }
-        }
-        for (const auto& [column, list, target] :
-             {std::tuple{kRxType, ChannelData::kRxTypeList, &ui.rxType},
-              std::tuple{kTxType, ChannelData::kTxTypeList, &ui.txType},
-              std::tuple{kSpacing, ChannelData::kSpacingList, &ui.spacing},
-              std::tuple{kPower, ChannelData::kPowerList, &ui.power}}) {
-            if (cells[column]) {
-                if (auto reason = ListItem(column, list, *cells[column], *target)) {
-                    return *reason;
-                }
-            }
-        }
-        if (auto reason =
-                Tones(cells, kRxType, ChannelData::kRxTypeList, kRxCtcss, kRxCdcss, ui.rxCtcss, ui.rxCdcss)) {
-            return *reason;
-        }
-        if (auto reason =
-                Tones(cells, kTxType, ChannelData::kTxTypeList, kTxCtcss, kTxCdcss, ui.txCtcss, ui.txCdcss)) {
-            return *reason;
-        }
-        if (auto reason = References(cells, plan)) {
-            return *reason;
-        }
-        return plan;
-    }
-
-private:
-    std::optional<Reason> Frequency(std::size_t column, const std::string& text, bool allowEmpty,
-                                    std::uint32_t& target) const {
-        if (text.empty() && allowEmpty) {
-            target = kNoFreq;
-            return std::nullopt;
-        }
-        if (!IsDecimal(text)) {
-            return Say(texts_, RefusalText::kNotFrequency, "%s '%s' is not a frequency",
-                       {Heading(texts_, column), text});
-        }
-        const DataContext& range = container_.Context();
-        const std::uint32_t count = ParseFreq(text, ',');
-        const std::uint32_t low = MHzToCount(range.rangeLowMHz);
-        const std::uint32_t high = MHzToCount(range.rangeHighMHz);
-        if (count < low || count > high) {
-            return Say(texts_, RefusalText::kOutsideRange, "%s %s is outside %s-%s MHz",
-                       {Heading(texts_, column), FormatFreq(count), std::to_string(range.rangeLowMHz),
-                        std::to_string(range.rangeHighMHz)});
-        }
-        if (CommitFreqCell(text, false, low, high, ',').count != count) {
-            return Say(texts_, RefusalText::kOffRaster, "%s %s is on no channel raster",
-                       {Heading(texts_, column), FormatFreq(count)});
-        }
-        target = FreqToBcd(count);
-        return std::nullopt;
-    }
-
-    std::optional<Reason> ListItem(std::size_t column, int list, const std::string& text,
-                                   std::string& target) const {
-        if (texts_.ListTextToValue(list, text) < 0) {
-            return Say(texts_, RefusalText::kNotChoice, "%s '%s' is not one of its choices",
-                       {Heading(texts_, column), text});
-        }
-        target = texts_.ListValueToText(list, texts_.ListTextToValue(list, text));
-        return std::nullopt;
-    }
-
-    std::optional<Reason> Tones(const Cells& cells, std::size_t typeColumn, int list, std::size_t ctcssColumn,
-                                std::size_t cdcssColumn, std::string& ctcss, std::string& cdcss) const {
-        const std::string typeText = cells[typeColumn].value_or("");
-        const int type = cells[typeColumn] ? texts_.ListTextToValue(list, typeText) : -1;
-        if (type == kToneCtcss) {
-            const std::string text = cells[ctcssColumn].value_or("");
-            // Read unclamped: the tone edit would move a tone out of range silently.
-            double hertz = 0.0;
-            if (IsDecimal(text)) {
-                const std::string dotted = Dotted(text);
-                std::from_chars(dotted.data(), dotted.data() + dotted.size(), hertz);
-            }
-            const long value = std::lround(hertz * 10.0);
-            if (value < kCtcssMinValue || value > kCtcssMaxValue) {
-                return Say(texts_, RefusalText::kNotTone, "%s '%s' is not a tone of 40.0-300.0 Hz",
-                           {Heading(texts_, ctcssColumn), text});
-            }
-            ctcss = FormatTone(static_cast<std::uint16_t>(value));
-        } else if (type == kToneCdcss || type == kToneCdcssInverted) {
-            const std::string text = cells[cdcssColumn].value_or("");
-            const bool octal = !text.empty() && text.size() <= 3 &&
-                               text.find_first_not_of(kCdcssEditAllowedChars) == std::string::npos;
-            if (!octal) {
-                return Say(texts_, RefusalText::kNotCode, "%s '%s' is not a code of three octal digits",
-                           {Heading(texts_, cdcssColumn), text});
-            }
-            cdcss = std::string(3 - text.size(), '0') + text;
-        }
-        return std::nullopt;
-    }
-
-    std::optional<Reason> References(const Cells& cells, ChannelPlan& plan) const {
-        if (const auto& text = cells[kPersonality]; text && !text->empty()) {
-            const std::size_t count = container_.Personalities().Count();
-            const auto number = WholeNumber(*text);
-            if (!number || *number < 1 || *number > count) {
-                return Say(texts_, RefusalText::kNoPersonality, "%s '%s' names none of the %s personalities",
-                           {Heading(texts_, kPersonality), *text, std::to_string(count)});
-            }
-            plan.personality = static_cast<std::uint32_t>(*number - 1);
-        }
-        if (const auto& text = cells[kScanList]; text && !text->empty()) {
-            const std::size_t count = container_.ScanLists().Count();
-            const auto number = Lower(*text) == Lower(NoScanListText(texts_)) ? std::optional<std::size_t>(0)
-                                                                              : WholeNumber(*text);
-            if (!number || *number > count) {
-                return Say(texts_, RefusalText::kNoScanList, "%s '%s' names no scan list",
-                           {Heading(texts_, kScanList), *text});
-            }
-            plan.scanList = static_cast<std::uint32_t>(*number);
-        }
-        if (const auto& text = cells[kAutoStart]; text && !text->empty()) {
-            const int value = texts_.ListTextToValue(kAutoStartList, *text);
-            const auto number = WholeNumber(*text);
-            if (value < 0 && (!number || *number > 1)) {
-                return Say(texts_, RefusalText::kNotChoice, "%s '%s' is not one of its choices",
-                           {Heading(texts_, kAutoStart), *text});
-            }
-            plan.row.autoStartScan = value >= 0 ? value : static_cast<int>(*number);
-            plan.hasAutoStart = true;
-        }
-        return std::nullopt;
-    }
-
-    static std::optional<std::size_t> WholeNumber(const std::string& text) {
-        if (text.empty() || text.size() > 4 || text.find_first_not_of("0123456789") != std::string::npos) {
-            return std::nullopt;
-        }
-        return static_cast<std::size_t>(std::stoul(text));
-    }
-
-    const CDataContainer& container_;
-    const TextLookup& texts_;
-};
-
-Cells NativeCells(const Header& header, const std::vector<std::string>& row, const TextLookup& texts) {
-    Cells cells;
-    for (std::size_t k = 0; k < kColumnCount; ++k) {
-        cells[k] = header.Cell(row, Heading(texts, k));
+ChannelRowTexts NativeTexts(const Header& header, const std::vector<std::string>& row,
+                            const TextLookup& texts) {
+    ChannelRowTexts cells;
+    for (const ChannelField* field : ChannelCsvFields()) {
+        cells[static_cast<std::size_t>(field->id)] = header.Cell(row, ChannelFieldLabel(*field, texts));
     }
     return cells;
 }
 
+std::optional<std::string>& Cell(ChannelRowTexts& cells, F id) {
+    return cells[static_cast<std::size_t>(id)];
+}
+
 /// The common layout's tone columns into the list's type and tone columns.
 std::optional<Reason> CommonLayoutTones(const Header& header, const std::vector<std::string>& row,
-                                        const TextLookup& texts, Cells& cells) {
+                                        const TextLookup& texts, ChannelRowTexts& cells) {
     const auto typeText = [&](int type) { return texts.ListValueToText(ChannelData::kRxTypeList, type); };
     const std::string mode = header.Cell(row, "Tone").value_or("");
-    cells[kRxType] = typeText(kToneNone);
-    cells[kTxType] = typeText(kToneNone);
+    Cell(cells, F::RxType) = typeText(kToneNone);
+    Cell(cells, F::TxType) = typeText(kToneNone);
     if (mode == "Tone") {
-        cells[kTxType] = typeText(kToneCtcss);
-        cells[kTxCtcss] = header.Cell(row, "rToneFreq");
+        Cell(cells, F::TxType) = typeText(kToneCtcss);
+        Cell(cells, F::TxCtcss) = header.Cell(row, "rToneFreq");
     } else if (mode == "TSQL") {
-        cells[kRxType] = typeText(kToneCtcss);
-        cells[kTxType] = typeText(kToneCtcss);
-        cells[kRxCtcss] = header.Cell(row, "cToneFreq");
-        cells[kTxCtcss] = cells[kRxCtcss];
+        Cell(cells, F::RxType) = typeText(kToneCtcss);
+        Cell(cells, F::TxType) = typeText(kToneCtcss);
+        Cell(cells, F::RxCtcss) = header.Cell(row, "cToneFreq");
+        Cell(cells, F::TxCtcss) = Cell(cells, F::RxCtcss);
     } else if (mode == "DTCS") {
         const std::string polarity = header.Cell(row, "DtcsPolarity").value_or("NN");
         if (polarity.size() != 2 || polarity.find_first_not_of("NR") != std::string::npos) {
-            return Say(texts, RefusalText::kBadPolarity, "DtcsPolarity '%s' is not NN, NR, RN or RR",
-                       {polarity});
+            return FillReason(texts, CsvText::kBadPolarity, "DtcsPolarity '%s' is not NN, NR, RN or RR",
+                              {polarity});
         }
-        cells[kTxType] = typeText(polarity[0] == 'R' ? kToneCdcssInverted : kToneCdcss);
-        cells[kRxType] = typeText(polarity[1] == 'R' ? kToneCdcssInverted : kToneCdcss);
-        cells[kRxCdcss] = header.Cell(row, "DtcsCode");
-        cells[kTxCdcss] = cells[kRxCdcss];
+        Cell(cells, F::TxType) = typeText(polarity[0] == 'R' ? kToneCdcssInverted : kToneCdcss);
+        Cell(cells, F::RxType) = typeText(polarity[1] == 'R' ? kToneCdcssInverted : kToneCdcss);
+        Cell(cells, F::RxCdcss) = header.Cell(row, "DtcsCode");
+        Cell(cells, F::TxCdcss) = Cell(cells, F::RxCdcss);
     } else if (!mode.empty()) {
-        return Say(texts, RefusalText::kBadToneMode, "Tone mode '%s' is not supported", {mode});
+        return FillReason(texts, CsvText::kBadToneMode, "Tone mode '%s' is not supported", {mode});
     }
     return std::nullopt;
 }
 
-/// The common layout's frequency, duplex and offset into the list's two frequencies.
+/// The common layout's frequency, duplex and offset into the list's two frequencies. The TX
+/// frequency an offset gives is worked out without wrapping: one beyond any frequency is refused.
 std::optional<Reason> CommonLayoutFrequencies(const Header& header, const std::vector<std::string>& row,
-                                              const TextLookup& texts, Cells& cells) {
+                                              const TextLookup& texts, const DataContext& range,
+                                              ChannelRowTexts& cells) {
     const std::string rx = header.Cell(row, "Frequency").value_or("");
     const std::string duplex = header.Cell(row, "Duplex").value_or("");
     const std::string offset = header.Cell(row, "Offset").value_or("");
-    cells[kRxFreq] = rx;
+    Cell(cells, F::RxFreq) = rx;
     if (duplex.empty()) {
-        cells[kTxFreq] = rx;
+        Cell(cells, F::TxFreq) = rx;
     } else if (duplex == "off") {
-        cells[kTxFreq] = std::string();
+        Cell(cells, F::TxFreq) = std::string();
     } else if (duplex == "split") {
-        cells[kTxFreq] = offset;
+        Cell(cells, F::TxFreq) = offset;
     } else if (duplex == "+" || duplex == "-") {
         if (!IsDecimal(rx) || !IsDecimal(offset)) {
-            return Say(texts, RefusalText::kBadOffset, "Frequency '%s' or Offset '%s' is not a frequency",
-                       {rx, offset});
+            return FillReason(texts, CsvText::kBadOffset, "Frequency '%s' or Offset '%s' is not a frequency",
+                              {rx, offset});
         }
         const std::int64_t shift =
             static_cast<std::int64_t>(ParseFreq(offset, ',')) * (duplex == "+" ? 1 : -1);
         const std::int64_t tx = static_cast<std::int64_t>(ParseFreq(rx, ',')) + shift;
-        cells[kTxFreq] = tx > 0 ? FormatFreq(static_cast<std::uint32_t>(tx)) : std::string("0");
+        if (tx <= 0 || tx > kMaxFreqCount) {
+            return FillReason(texts, RowCheckText::kOutsideRange, "%s %s is outside %s-%s MHz",
+                              {Heading(texts, F::TxFreq), WideFreqText(tx), std::to_string(range.rangeLowMHz),
+                               std::to_string(range.rangeHighMHz)});
+        }
+        Cell(cells, F::TxFreq) = FormatFreq(static_cast<std::uint32_t>(tx));
     } else {
-        return Say(texts, RefusalText::kBadDuplex, "Duplex '%s' is not +, -, split or off", {duplex});
+        return FillReason(texts, CsvText::kBadDuplex, "Duplex '%s' is not +, -, split or off", {duplex});
     }
     return std::nullopt;
 }
 
-std::variant<Cells, Reason> CommonLayoutCells(const Header& header, const std::vector<std::string>& row,
-                                              const TextLookup& texts) {
-    Cells cells;
-    if (auto reason = CommonLayoutFrequencies(header, row, texts, cells)) {
+std::variant<ChannelRowTexts, Reason> CommonLayoutTexts(const Header& header,
+                                                        const std::vector<std::string>& row,
+                                                        const TextLookup& texts, const DataContext& range) {
+    ChannelRowTexts cells;
+    if (auto reason = CommonLayoutFrequencies(header, row, texts, range, cells)) {
         return *reason;
     }
     if (auto reason = CommonLayoutTones(header, row, texts, cells)) {
@@ -421,13 +240,13 @@ std::variant<Cells, Reason> CommonLayoutCells(const Header& header, const std::v
     }
     if (const auto mode = header.Cell(row, "Mode"); mode && !mode->empty()) {
         if (*mode != "FM" && *mode != "NFM") {
-            return Say(texts, RefusalText::kBadMode, "Mode '%s' is not FM or NFM", {*mode});
+            return FillReason(texts, CsvText::kBadMode, "Mode '%s' is not FM or NFM", {*mode});
         }
-        // Wide FM is the 25 kHz channel, narrow FM the 12.5 kHz one.
-        cells[kSpacing] = texts.ListValueToText(ChannelData::kSpacingList, *mode == "FM" ? 2 : 0);
+        Cell(cells, F::Spacing) =
+            texts.ListValueToText(ChannelData::kSpacingList, *mode == "FM" ? kWideSpacing : kNarrowSpacing);
     }
     if (const auto power = header.Cell(row, "Power"); power && !power->empty()) {
-        cells[kPower] = power;
+        Cell(cells, F::Power) = power;
     }
     return cells;
 }
@@ -473,51 +292,181 @@ void ForgetChannelsFrom(std::size_t count, CDataContainer& container, const Text
     }
 }
 
-void Apply(const std::vector<ChannelPlan>& plans, CDataContainer& container, const TextLookup& texts) {
+/// One checked row: the channel it goes to (0-based) and the values it gives.
+struct ChannelPlan {
+    std::size_t channel;
+    ChannelUi values;
+};
+
+/// What an import does: the rows taken, and how many channels the list keeps.
+struct ImportPlan {
+    std::vector<ChannelPlan> plans;
+    std::size_t count = 0;
+};
+
+void Apply(const ImportPlan& plan, CDataContainer& container, const TextLookup& texts) {
     auto& channels = container.Channels();
-    if (channels.Count() > plans.size()) {
-        ForgetChannelsFrom(plans.size(), container, texts);
+    if (channels.Count() > plan.count) {
+        ForgetChannelsFrom(plan.count, container, texts);
     }
-    while (channels.Count() < plans.size()) {
+    while (channels.Count() < plan.count) {
         channels.Append(container.MakeChannel(channels.Count()));
     }
     container.FixUpReferences();
-    for (std::size_t k = 0; k < plans.size(); ++k) {
-        ChannelData& channel = channels.At(k);
-        StoreChannelRow(channel, plans[k].row, texts, container.Context());
-        ChannelUi misc;
-        channel.LoadMisc(misc, container);
-        misc.personalityPosition = plans[k].personality.value_or(ChannelUi::kNoSelection);
-        misc.scanListPosition = plans[k].scanList.value_or(ChannelUi::kNoSelection);
-        channel.StoreMisc(misc, container);
+    for (const ChannelPlan& row : plan.plans) {
+        StoreChannelValues(channels.At(row.channel), row.values, texts, container.Context(), container);
     }
     container.FixUpReferences();
+}
+
+/// Reads a file's rows one by one into plans or refusals.
+class ImportPlanner {
+public:
+    ImportPlanner(CDataContainer& container, const TextLookup& texts, ChannelImportReport& report)
+        : container_(container), texts_(texts), report_(report),
+          check_(texts, container.Context(), container, ',') {}
+
+    ImportPlan Plan(std::string_view text) {
+        const CsvTable table = ParseCsv(text);
+        if (table.rows.empty()) {
+            Refuse(1, 0, FillReason(texts_, CsvText::kNoHeader, "the file holds no header row", {}));
+            return {};
+        }
+        const Header header(table.rows.front());
+        if (!header.Has(Heading(texts_, F::RxFreq)) && !header.Has("Frequency")) {
+            Refuse(1, 0,
+                   FillReason(texts_, CsvText::kNoFrequencyColumn, "no column named '%s' or 'Frequency'",
+                              {Heading(texts_, F::RxFreq)}));
+            return {};
+        }
+        const Layout layout =
+            header.Has(Heading(texts_, F::RxFreq)) ? Layout{} : Layout{false, kLocationHeading, 0};
+        if (const auto twice = header.Twice(layout.Columns(texts_))) {
+            Refuse(1, 0,
+                   FillReason(texts_, CsvText::kColumnTwice, "the column '%s' is named twice", {*twice}));
+            return {};
+        }
+        const bool numbered = header.Has(layout.numberColumn);
+        for (std::size_t r = 1; r < table.rows.size(); ++r) {
+            const std::optional<std::size_t> target =
+                numbered ? NamedChannel(header, table.rows[r], layout, table.lines[r]) : plan_.plans.size();
+            if (target) {
+                PlanRow(header, table.rows[r], layout, table.lines[r], *target, numbered);
+            }
+        }
+        plan_.count = std::max(plan_.count, numbered ? std::size_t{0} : plan_.plans.size());
+        report_.taken = plan_.plans.size();
+        return plan_;
+    }
+
+private:
+    /// The channel a numbered row names, or nothing when the row is refused for its number.
+    std::optional<std::size_t> NamedChannel(const Header& header, const std::vector<std::string>& row,
+                                            const Layout& layout, std::size_t line) {
+        const std::string text = header.Cell(row, layout.numberColumn).value_or("");
+        const bool digits =
+            !text.empty() && text.size() <= 3 && text.find_first_not_of("0123456789") == std::string::npos;
+        const std::size_t number = digits ? std::stoul(text) + 1 - layout.firstNumber : 0;
+        if (number < 1 || number > ImageMap::kChannelCapacity) {
+            Refuse(line, 0,
+                   FillReason(texts_, CsvText::kNoSuchChannel, "%s '%s' names no channel of the radio",
+                              {layout.numberColumn, text}));
+            return std::nullopt;
+        }
+        if (named_[number - 1]) {
+            Refuse(line, number,
+                   OnChannel(number, FillReason(texts_, CsvText::kChannelTwice,
+                                                "%s '%s' names a channel an earlier row names",
+                                                {layout.numberColumn, text})));
+            return std::nullopt;
+        }
+        named_[number - 1] = true;
+        return number - 1;
+    }
+
+    void PlanRow(const Header& header, const std::vector<std::string>& row, const Layout& layout,
+                 std::size_t line, std::size_t target, bool numbered) {
+        if (target >= ImageMap::kChannelCapacity) {
+            Refuse(line, 0,
+                   FillReason(texts_, CsvText::kTooManyChannels, "the radio holds at most 16 channels", {}));
+            return;
+        }
+        const auto refuse = [&](const std::string& reason) {
+            Refuse(line, target + 1, OnChannel(target + 1, reason));
+            // A refused row leaves its channel as it was; it never adds one.
+            const std::size_t existing = container_.Channels().Count();
+            plan_.count = std::max(plan_.count, numbered ? std::min(target + 1, existing) : 0);
+        };
+        std::variant<ChannelRowTexts, Reason> cells =
+            layout.native ? NativeTexts(header, row, texts_)
+                          : CommonLayoutTexts(header, row, texts_, container_.Context());
+        if (const Reason* reason = std::get_if<Reason>(&cells)) {
+            refuse(*reason);
+            return;
+        }
+        const auto& channels = container_.Channels();
+        const ChannelUi current =
+            target < channels.Count()
+                ? LoadChannelValues(channels.At(target), texts_, container_)
+                : LoadChannelValues(*container_.MakeChannel(target), texts_, container_);
+        const Outcome<ChannelUi> checked = check_.Check(std::get<ChannelRowTexts>(cells), current);
+        if (!checked) {
+            refuse(checked.result().detail());
+            return;
+        }
+        plan_.plans.push_back({target, *checked});
+        plan_.count = std::max(plan_.count, numbered ? target + 1 : 0);
+    }
+
+    std::string OnChannel(std::size_t number, const std::string& reason) const {
+        return FillReason(texts_, CsvText::kOnChannel, "Channel %s: %s", {std::to_string(number), reason});
+    }
+
+    void Refuse(std::size_t line, std::size_t channel, std::string reason) {
+        report_.refused.push_back({line, std::move(reason), channel});
+    }
+
+    CDataContainer& container_;
+    const TextLookup& texts_;
+    ChannelImportReport& report_;
+    const ChannelRowCheck check_;
+    ImportPlan plan_;
+    std::array<bool, ImageMap::kChannelCapacity> named_{};
+};
+
+std::vector<std::string> NumberedRow(std::size_t position, const std::vector<const ChannelField*>& fields,
+                                     const ChannelUi& values, const TextLookup& texts,
+                                     ChannelTextStyle style) {
+    std::vector<std::string> row{std::to_string(position + 1)};
+    for (const ChannelField* field : fields) {
+        row.push_back(ChannelFieldText(*field, values, texts, style));
+    }
+    return row;
+}
+
+ChannelListTable ChannelTable(const CDataContainer& container, const TextLookup& texts,
+                              const std::vector<const ChannelField*>& fields, ChannelTextStyle style) {
+    ChannelListTable table;
+    table.headings.push_back(kNumberHeading);
+    for (const ChannelField* field : fields) {
+        table.headings.push_back(ChannelFieldLabel(*field, texts));
+    }
+    for (std::size_t position = 0; position < container.Channels().Count(); ++position) {
+        const ChannelUi values = LoadChannelValues(container.Channels().At(position), texts, container);
+        table.rows.push_back(NumberedRow(position, fields, values, texts, style));
+    }
+    return table;
 }
 
 } // namespace
 
 ChannelListTable ChannelListCells(const CDataContainer& container, const TextLookup& texts) {
-    ChannelListTable table;
-    table.headings.push_back(kNumberHeading);
-    for (std::size_t k = 0; k < kColumnCount; ++k) {
-        table.headings.push_back(Heading(texts, k));
-    }
-    for (std::size_t position = 0; position < container.Channels().Count(); ++position) {
-        const ChannelData& channel = container.Channels().At(position);
-        const ChannelRow row = LoadChannelRow(channel, texts);
-        const ChannelUi& ui = row.ui;
-        const std::uint8_t scanList = channel.ScanListNumber();
-        table.rows.push_back({std::to_string(position + 1), FreqCellTextFromBcd(ui.rxFreq), ui.rxType,
-                              ui.rxCtcss, ui.rxCdcss, FreqCellTextFromBcd(ui.txFreq), ui.txType, ui.txCtcss,
-                              ui.txCdcss, ui.spacing, ui.power, std::to_string(channel.PersonalityPosition() + 1),
-                              scanList == 0 ? NoScanListText(texts) : std::to_string(scanList),
-                              texts.ListValueToText(kAutoStartList, row.autoStartScan)});
-    }
-    return table;
+    return ChannelTable(container, texts, ChannelGridFields(), ChannelTextStyle::Grid);
 }
 
 std::string ExportChannelCsv(const CDataContainer& container, const TextLookup& texts) {
-    const ChannelListTable table = ChannelListCells(container, texts);
+    const ChannelListTable table =
+        ChannelTable(container, texts, ChannelCsvFields(), ChannelTextStyle::Exchange);
     std::string text = CsvLine(table.headings);
     for (const std::vector<std::string>& row : table.rows) {
         text += CsvLine(row);
@@ -525,70 +474,21 @@ std::string ExportChannelCsv(const CDataContainer& container, const TextLookup& 
     return text;
 }
 
-namespace {
-
-/// Checks every row; the rows taken become plans, the others refusals in `report`.
-std::vector<ChannelPlan> PlanImport(std::string_view text, CDataContainer& container, const TextLookup& texts,
-                                    ChannelImportReport& report) {
-    const CsvTable table = ParseCsv(text);
-    if (table.rows.empty()) {
-        report.refused.push_back({1, Say(texts, RefusalText::kNoHeader, "the file holds no header row", {})});
-        return {};
-    }
-    const Header header(table.rows.front());
-    const bool native = header.Has(Heading(texts, kRxFreq));
-    if (!native && !header.Has("Frequency")) {
-        report.refused.push_back({1, Say(texts, RefusalText::kNoFrequencyColumn,
-                                         "no column named '%s' or 'Frequency'", {Heading(texts, kRxFreq)})});
-        return {};
-    }
-    const RowChecker checker(container, texts);
-    std::vector<ChannelPlan> plans;
-    for (std::size_t r = 1; r < table.rows.size(); ++r) {
-        const std::vector<std::string>& row = table.rows[r];
-        std::variant<Cells, Reason> cells =
-            native ? NativeCells(header, row, texts) : CommonLayoutCells(header, row, texts);
-        if (const Reason* reason = std::get_if<Reason>(&cells)) {
-            report.refused.push_back({table.lines[r], *reason});
-            continue;
-        }
-        if (plans.size() == ImageMap::kChannelCapacity) {
-            report.refused.push_back({table.lines[r], Say(texts, RefusalText::kTooManyChannels,
-                                                          "the radio holds at most 16 channels", {})});
-            continue;
-        }
-        const std::size_t position = plans.size();
-        const ChannelRow current = position < container.Channels().Count()
-                                       ? LoadChannelRow(container.Channels().At(position), texts)
-                                       : LoadChannelRow(*container.MakeChannel(position), texts);
-        auto checked = checker.Check(std::get<Cells>(cells), current);
-        if (const Reason* reason = std::get_if<Reason>(&checked)) {
-            report.refused.push_back({table.lines[r], *reason});
-            continue;
-        }
-        plans.push_back(std::get<ChannelPlan>(std::move(checked)));
-    }
-    report.taken = plans.size();
-    return plans;
-}
-
-} // namespace
-
 ChannelImportReport CheckChannelCsv(std::string_view text, CDataContainer& container,
                                     const TextLookup& texts) {
     ChannelImportReport report;
-    (void)PlanImport(text, container, texts, report);
+    (void)ImportPlanner(container, texts, report).Plan(text);
     return report;
 }
 
 ChannelImportReport ImportChannelCsv(std::string_view text, CDataContainer& container,
                                      const TextLookup& texts, bool skipBad) {
     ChannelImportReport report;
-    const std::vector<ChannelPlan> plans = PlanImport(text, container, texts, report);
-    if (plans.empty() || (!report.refused.empty() && !skipBad)) {
+    const ImportPlan plan = ImportPlanner(container, texts, report).Plan(text);
+    if (plan.plans.empty() || (!report.refused.empty() && !skipBad)) {
         return report;
     }
-    Apply(plans, container, texts);
+    Apply(plan, container, texts);
     report.applied = true;
     return report;
 }

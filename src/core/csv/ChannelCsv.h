@@ -18,6 +18,7 @@ class TextLookup;
 struct CsvRefusal {
     std::size_t row = 0;
     std::string reason;
+    std::size_t channel = 0; ///< the channel (1-based) the row names or would fill; 0: none
 };
 
 /// What an import did.
@@ -36,17 +37,23 @@ struct ChannelListTable {
 
 ChannelListTable ChannelListCells(const CDataContainer& container, const TextLookup& texts);
 
-/// The channel list as CSV: a header row of the channel list's column headings and one row per
-/// channel with the values as the list shows them.
+/// The channel list as CSV: a header row of the "No." column and the headings of every field of the
+/// channel form, and one row per channel with the values exact (frequencies as stored, so that a
+/// frequency on no raster is not moved, and no frequency as an empty cell), so that importing the
+/// file again gives the same channels.
 std::string ExportChannelCsv(const CDataContainer& container, const TextLookup& texts);
 
-/// Reads channels from CSV by column name (unknown columns are ignored), either in the channel
-/// list's own layout or in the common layout with Location, Frequency, Duplex, Offset, Tone,
-/// rToneFreq, cToneFreq, DtcsCode, DtcsPolarity, Mode and Power columns. Each row is checked as a
-/// row typed into the channel list would be, and more strictly: a value the list would silently
-/// move (off the range or the raster) is refused. The rows taken replace the document's channels
-/// in order, keeping what the file does not say of an existing channel; nothing changes when a row
-/// is refused unless `skipBad` is set, or when no row is taken at all.
+/// Reads channels from CSV by column name (unknown columns are ignored; a column the import reads
+/// that the header names twice refuses the file), either in the channel list's own layout or in the
+/// common layout with Location, Frequency, Duplex, Offset, Tone, rToneFreq, cToneFreq, DtcsCode,
+/// DtcsPolarity, Mode and Power columns. Each row is checked by the channel row check: a value the
+/// editors would silently move (off the range or the raster, a tone outside its limits) is refused.
+/// Without a number column the rows taken replace the document's channels in order; with the "No."
+/// column (or the common layout's 0-based Location) each row goes to the channel it names, the list
+/// then ends with the last channel named, and a channel no row names is kept. What the file does not
+/// say of an existing channel is kept. Nothing changes when a row is refused unless `skipBad` is
+/// set (a refused row then leaves its channel as it was), or when no row is taken at all. Each
+/// refusal names the file line and the channel.
 ChannelImportReport ImportChannelCsv(std::string_view text, CDataContainer& container,
                                      const TextLookup& texts, bool skipBad);
 

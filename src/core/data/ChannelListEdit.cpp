@@ -16,8 +16,10 @@ ChannelRow LoadChannelRow(const ChannelData& channel, const TextLookup& texts) {
 void StoreChannelRow(ChannelData& channel, const ChannelRow& row, const TextLookup& texts,
                      const DataContext& context) {
     ChannelUi ui = row.ui;
-    ui.rxStep = ChannelData::StepOf(ui.rxFreq);
-    ui.txStep = ChannelData::StepOf(ui.rxFreq == kNoFreq ? kNoFreq : ui.txFreq);
+    // The step code of a frequency the row leaves as it is stays as found.
+    const BcdFreq tx = ui.rxFreq == kNoFreq ? kNoFreq : ui.txFreq;
+    ui.rxStep = ui.rxFreq == channel.RxFreq() ? channel.RxStep() : ChannelData::StepOf(ui.rxFreq);
+    ui.txStep = tx == channel.TxFreq() ? channel.TxStep() : ChannelData::StepOf(tx);
     channel.StoreUi(ui, texts, context);
     channel.SetAutoStartScan(row.autoStartScan != 0);
 }

@@ -27,9 +27,9 @@ struct ChannelRow {
 /// Fills a row from a channel.
 ChannelRow LoadChannelRow(const ChannelData& channel, const TextLookup& texts);
 
-/// Stores a row edited in the grid. The grid has no step codes of its own: they are derived from the
-/// row's frequencies (15 for none). Only the auto start scan bit of the flags byte changes; the
-/// personality, the scan list and ATIS are left as they are.
+/// Stores a row edited in the grid. The grid has no step codes of its own: a frequency that changes
+/// gets the step code derived from it (15 for none); one that stays keeps its step code. Only the auto start
+/// scan bit of the flags byte changes; the personality, the scan list and ATIS are left as they are.
 void StoreChannelRow(ChannelData& channel, const ChannelRow& row, const TextLookup& texts,
                      const DataContext& context);
 

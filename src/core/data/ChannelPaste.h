@@ -20,19 +20,12 @@ using TabRows = std::vector<std::vector<std::string>>;
 TabRows ParseTabText(std::string_view text);
 std::string ToTabText(const TabRows& rows);
 
-/// Message texts of the channel list's copy and paste.
+/// Message texts of the channel list's copy and paste; the reasons a row's values are refused are
+/// the channel row check's (RowCheckText).
 namespace PasteText {
 inline constexpr int kRowPrefix = 3780;     ///< "Row %d: %s"
-inline constexpr int kBadRxFreq = 3781;     ///< receive frequency not a frequency
-inline constexpr int kBadTxFreq = 3782;     ///< transmit frequency not a frequency
-inline constexpr int kOutOfRange = 3783;    ///< frequency outside the radio's range
-inline constexpr int kBadType = 3784;       ///< signal type not in its list
-inline constexpr int kBadCtcss = 3785;      ///< CTCSS tone not a number
-inline constexpr int kBadCdcss = 3786;      ///< CDCSS code not octal digits
-inline constexpr int kBadChoice = 3787;     ///< spacing, power or auto start scan not in its list
 inline constexpr int kTooFewColumns = 3788; ///< fewer columns than the grid shows
 inline constexpr int kNoRoom = 3789;        ///< the radio holds 16 channels
-inline constexpr int kBadReference = 3790;  ///< personality or scan list that does not exist
 inline constexpr int kSummary = 3791;       ///< "%d rows pasted, %d refused."
 } // namespace PasteText
 
@@ -44,14 +37,14 @@ struct PastedChannelRow {
     std::uint32_t scanListPosition = ChannelUi::kNoSelection;
 };
 
-/// The thirteen fields the grid shows of a channel after its number, in column order: receive
-/// frequency, type, CTCSS, CDCSS, transmit frequency, type, CTCSS, CDCSS, spacing, power,
-/// personality, scan list, auto start scan.
+/// The fields the grid shows of a channel after its number, in column order (ChannelGridFields).
 std::vector<std::string> ChannelRowFields(const ChannelData& channel, const TextLookup& texts,
                                           const RecordDirectory& directory, char separator);
 
-/// Reads one pasted row (13 fields, or 14 with the channel number first). A row is refused, with
-/// the message naming why, when a field is not what its column takes: nothing of it is stored.
+/// Reads one pasted row (the grid's columns, or with the channel number first) by the channel row
+/// check. A row is refused when it has too few columns or a field is not what its column takes, or
+/// holds a value the editors would move: nothing of it is stored, and the failure's detail is the
+/// whole reason.
 Outcome<PastedChannelRow> ReadChannelRowFields(const std::vector<std::string>& fields,
                                                const TextLookup& texts, const DataContext& context,
                                                const RecordDirectory& directory, char separator);

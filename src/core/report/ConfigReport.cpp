@@ -4,7 +4,7 @@
 #include "core/compare/EditorFields.h"
 #include "core/csv/ChannelCsv.h"
 #include "core/data/CDataFile.h"
-#include "core/data/ToneCodec.h"
+#include "core/data/ChannelFields.h"
 #include "core/platform/WallClock.h"
 
 #include <cstddef>
@@ -95,19 +95,14 @@ ReportSection RadioInfoSection(const CDataContainer& c, const TextLookup& texts)
 ReportSection ChannelSection(const CDataContainer& c, const TextLookup& texts) {
     ReportSection section;
     ChannelListTable list = ChannelListCells(c, texts);
-    constexpr std::size_t kRxCtcss = 3;
-    constexpr std::size_t kTxCtcss = 7;
+    const std::vector<const ChannelField*> columns = ChannelGridFields();
     for (std::size_t k = 0; k < list.rows.size() && k < c.Channels().Count(); ++k) {
         std::vector<std::string>& row = list.rows[k];
-        const auto blank = [&row](std::uint16_t word, std::size_t ctcss) {
-            const ToneFieldState used = ChannelData::ToneFields(static_cast<int>(ToneTypeOf(word)));
-            if (ctcss + 1 < row.size()) {
-                row[ctcss] = used.ctcss ? row[ctcss] : std::string();
-                row[ctcss + 1] = used.cdcss ? row[ctcss + 1] : std::string();
+        for (std::size_t column = 0; column < columns.size() && column + 1 < row.size(); ++column) {
+            if (!ChannelFieldUsed(*columns[column], c.Channels().At(k))) {
+                row[column + 1].clear();
             }
-        };
-        blank(c.Channels().At(k).RxTone(), kRxCtcss);
-        blank(c.Channels().At(k).TxTone(), kTxCtcss);
+        }
     }
     section.table = {std::move(list.headings), std::move(list.rows)};
     return section;

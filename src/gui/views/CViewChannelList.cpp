@@ -1,5 +1,6 @@
 #include "gui/views/CViewChannelList.h"
 
+#include "core/data/ChannelFields.h"
 #include "core/data/ChannelPaste.h"
 #include "core/data/ImageMap.h"
 #include "core/data/ToneTables.h"
@@ -24,23 +25,10 @@
 namespace tav::gui {
 namespace {
 
-constexpr int kAutoStartScanList = 3708;
 constexpr int kCtcssLimit = 5;
 constexpr int kCdcssLimit = 3;
 constexpr int kToneVisibleItems = 9;
-
-/// Heading text number and width of each column after the number column.
-struct ColumnDecl {
-    int heading;
-    int width;
-};
-constexpr ColumnDecl kColumnDecls[] = {{3665, 100}, {3667, 100}, {3669, 50}, {3671, 50},  {3674, 100},
-                                       {3676, 100}, {3678, 50},  {3680, 50}, {3660, 100}, {3662, 60},
-                                       {3702, 60},  {3705, 100}, {3707, 100}};
-/// Drop-down columns whose items are the language list numbered after their heading.
-constexpr int kListColumns[] = {CViewChannelList::kRxType, CViewChannelList::kTxType,
-                                CViewChannelList::kSpacing, CViewChannelList::kPower,
-                                CViewChannelList::kAutoStartScan};
+constexpr int kNumberWidth = 30;
 
 struct ButtonDecl {
     int id;
@@ -132,9 +120,13 @@ void CViewChannelList::MakeButtons() {
 
 void CViewChannelList::SetUpGrid() {
     const CLanguage& language = Context().Language();
-    for (const int column : kListColumns) {
-        auto& items = lists_[column];
-        for (const ListItem& item : language.ListItems(kColumnDecls[column - 1].heading + 1)) {
+    const std::vector<const ChannelField*> columns = ChannelGridFields();
+    for (const ChannelField* field : columns) {
+        if (field->listId == 0) {
+            continue;
+        }
+        auto& items = lists_[field->gridColumn];
+        for (const ListItem& item : language.ListItems(field->listId)) {
             items.emplace_back(item.value, ToQt(item.text));
         }
     }
@@ -148,14 +140,16 @@ void CViewChannelList::SetUpGrid() {
     grid_->setColumnCount(kColumns);
     grid_->verticalHeader()->hide();
     QStringList headings{Context().ControlText(kNumberHeading, QStringLiteral("No."))};
-    for (const ColumnDecl& declared : kColumnDecls) {
-        headings << Context().ControlText(declared.heading);
+    std::vector<int> widths{kNumberWidth};
+    for (const ChannelField* field : columns) {
+        headings << Context().ControlText(field->labelId, QString::fromLatin1(field->fallback));
+        widths.push_back(field->gridWidth);
     }
     grid_->setHorizontalHeaderLabels(headings);
     const QFontMetrics metrics(grid_->horizontalHeader()->font());
     int total = 0;
     for (int column = 0; column < kColumns; ++column) {
-        const int declared = column == 0 ? 30 : kColumnDecls[column - 1].width;
+        const int declared = widths[static_cast<std::size_t>(column)];
         const int width = std::max(declared, metrics.horizontalAdvance(headings[column]) + 16);
         grid_->setColumnWidth(column, width);
         total += width;
@@ -214,9 +208,9 @@ void CViewChannelList::FillRow(int row) {
         cell->SetValue(column == kRxFreq ? channel.RxFreq() : channel.TxFreq());
         grid_->SetCell(row, column, std::move(cell));
     }
-    for (const int column : kListColumns) {
+    for (const auto& [column, items] : lists_) {
         auto cell = std::make_unique<CGridComboCell>();
-        cell->SetValueItems(lists_[column]);
+        cell->SetValueItems(items);
         cell->setText(text(column));
         if (column == kAutoStartScan) {
             cell->SetValue(channel.AutoStartScan() ? 1 : 0);
@@ -317,11 +311,10 @@ void CViewChannelList::StoreRowCells(int row, int column) {
     channel.LoadUi(ui, Context().Language(), LocaleDecimalSeparator());
     ui.rxFreq = grid_->Cell(row, kRxFreq)->GetValue();
     ui.txFreq = grid_->Cell(row, kTxFreq)->GetValue();
-    const std::pair<int, std::string*> texts[] = {
-        {kRxType, &ui.rxType},   {kRxCtcss, &ui.rxCtcss}, {kRxCdcss, &ui.rxCdcss}, {kTxType, &ui.txType},
-        {kTxCtcss, &ui.txCtcss}, {kTxCdcss, &ui.txCdcss}, {kSpacing, &ui.spacing}, {kPower, &ui.power}};
-    for (const auto& [cell, text] : texts) {
-        *text = ToStd(CellText(grid_, row, cell));
+    for (const ChannelField* field : ChannelGridFields()) {
+        if (const auto* text = std::get_if<std::string ChannelUi::*>(&field->slot)) {
+            ui.** text = ToStd(CellText(grid_, row, field->gridColumn));
+        }
     }
     edited.row.autoStartScan = static_cast<int>(grid_->Cell(row, kAutoStartScan)->GetValue());
     const QString personality = CellText(grid_, row, kPersonality);
@@ -483,23 +476,20 @@ int CViewChannelList::PasteText(const QString& text, int row) {
     int refused = 0;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const std::size_t target = static_cast<std::size_t>(std::max(row, 0)) + i;
-        const auto refuse = [&](int messageId, const std::string& detail) {
+        const auto refuse = [&](const QString& reason) {
             ++refused;
-            QString reason = Context().Message(messageId);
-            if (!detail.empty()) {
-                reason += QStringLiteral(" (%1)").arg(ToQt(detail));
-            }
             Note(FillIn(Context().Message(PasteText::kRowPrefix, QStringLiteral("Row %d: %s")),
                         {QString::number(i + 1), reason}));
         };
         if (target >= ImageMap::kChannelCapacity) {
-            refuse(PasteText::kNoRoom, {});
+            refuse(Context().Message(PasteText::kNoRoom));
             continue;
         }
         const auto pasted = ReadChannelRowFields(rows[i], Context().Language(), container.Context(),
                                                  container, LocaleDecimalSeparator());
         if (!pasted) {
-            refuse(pasted.messageId(), pasted.result().detail());
+            // The row check's detail is the whole reason, in the program's language.
+            refuse(ToQt(pasted.result().detail()));
             continue;
         }
         while (channels.Count() <= target) {

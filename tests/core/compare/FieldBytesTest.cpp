@@ -1,12 +1,14 @@
 #include "core/app/CDataContainer.h"
 #include "core/compare/ConfigCompare.h"
 #include "core/compare/EditorFields.h"
+#include "core/data/ChannelFields.h"
 #include "core/data/ImageMap.h"
 #include "core/lang/CLanguage.h"
 #include "support/TestSupport.h"
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -284,6 +286,96 @@ TEST_F(FieldBytesTest, ReservedBitsThatDifferAreListed) {
                 listed = listed || d.byte.address == address;
             }
             EXPECT_TRUE(listed) << kind.name << " reserved byte " << where.offset;
+        }
+    }
+}
+
+// Every bit of the channel record is held by exactly one field or declared reserved. A CDCSS field
+// holds the same bits as the CTCSS field of its direction (the tone word's value, read by its type)
+// and is counted once, through that field.
+TEST_F(FieldBytesTest, EachBitOfTheChannelRecordBelongsToExactlyOneFieldOrIsReserved) {
+    std::vector<std::array<int, 8>> owners(ChannelRecord::kSize, std::array<int, 8>{});
+    const auto mark = [&](const FieldBytes& where, const std::string& what) {
+        ASSERT_LE(where.offset + where.size, ChannelRecord::kSize) << what;
+        for (std::size_t k = 0; k < where.size; ++k) {
+            for (int bit = 0; bit < 8; ++bit) {
+                owners[where.offset + k][static_cast<std::size_t>(bit)] += (where.mask >> bit) & 1;
+            }
+        }
+    };
+    for (const ChannelField& field : ChannelFieldTable()) {
+        EXPECT_FALSE(field.bytes.empty()) << field.key << " declares no bytes";
+        if (field.sameBytesAs) {
+            EXPECT_EQ(field.bytes, ChannelFieldOf(*field.sameBytesAs).bytes) << field.key;
+            continue;
+        }
+        for (const FieldBytes& where : field.bytes) {
+            mark(where, field.key);
+        }
+    }
+    for (const FieldBytes& where : ChannelReservedBytes()) {
+        mark(where, "reserved");
+    }
+    for (std::size_t offset = 0; offset < ChannelRecord::kSize; ++offset) {
+        for (int bit = 0; bit < 8; ++bit) {
+            EXPECT_EQ(owners[offset][static_cast<std::size_t>(bit)], 1)
+                << "channel byte " << offset << " bit " << bit;
+        }
+    }
+}
+
+// Flipping any bit of a channel field is named by that field or listed as its byte, never named by
+// another field; a reserved bit is listed. The first channel uses CTCSS both ways, the second CDCSS,
+// so that every tone field is in use somewhere.
+TEST_F(FieldBytesTest, FlippingAChannelBitIsNamedByItsFieldOrListed) {
+    const std::unique_ptr<CDataContainer> base = Base();
+    ChannelUi ui;
+    base->Channels().At(1).LoadUi(ui, english);
+    ui.rxType = ui.txType = "CDCSS";
+    base->Channels().At(1).StoreUi(ui, english, base->Context());
+    base->StoreAll();
+    base->LoadAll();
+    const ConfigCompare compare(english);
+    const auto outcome = [&](std::size_t channel, std::size_t offset, unsigned bit) {
+        const std::size_t address = ImageMap::kChannels + channel * ImageMap::kChannelSize + offset;
+        Image flipped = base->image();
+        flipped[address] ^= static_cast<std::uint8_t>(1U << bit);
+        std::vector<std::string> named;
+        bool listed = false;
+        for (const ConfigDifference& d : compare.Compare(*base, *Loaded(*base, flipped))) {
+            if (d.kind == ConfigDifference::Kind::Field) {
+                named.push_back(d.field);
+            }
+            listed = listed || (d.kind == ConfigDifference::Kind::Byte && d.byte.address == address);
+        }
+        return std::pair{named, listed};
+    };
+    for (const ChannelField& field : ChannelFieldTable()) {
+        const std::string label = ChannelFieldLabel(field, english);
+        const std::string shared =
+            ChannelFieldLabel(ChannelFieldOf(field.sameBytesAs.value_or(field.id)), english);
+        const std::size_t channel = field.codec == ChannelCodec::Cdcss ? 1 : 0;
+        for (const FieldBytes& where : field.bytes) {
+            for (unsigned bit = 0; bit < 8; ++bit) {
+                if (((where.mask >> bit) & 1U) == 0) {
+                    continue;
+                }
+                for (std::size_t k = 0; k < where.size; ++k) {
+                    const auto [named, listed] = outcome(channel, where.offset + k, bit);
+                    const bool byItself = std::all_of(named.begin(), named.end(), [&](const std::string& n) {
+                        return n == label || n == shared;
+                    });
+                    EXPECT_TRUE((!named.empty() || listed) && byItself)
+                        << field.key << " byte " << where.offset + k << " bit " << bit;
+                }
+            }
+        }
+    }
+    for (const FieldBytes& where : ChannelReservedBytes()) {
+        for (std::size_t k = 0; k < where.size; ++k) {
+            const unsigned bit = static_cast<unsigned>(std::countr_zero(where.mask));
+            const auto [named, listed] = outcome(0, where.offset + k, bit);
+            EXPECT_TRUE(named.empty() && listed) << "reserved channel byte " << where.offset + k;
         }
     }
 }

@@ -2,6 +2,7 @@
 
 #include "ChanFixtures.h"
 #include "core/data/ChannelListHistory.h"
+#include "core/data/ChannelRowCheck.h"
 
 #include <gtest/gtest.h>
 
@@ -73,11 +74,21 @@ TEST_F(ChannelPasteTest, ARowThatCannotBeTakenIsRefusedWithItsReason) {
         const char* value;
         int message;
     } cases[] = {
-        {0, "abc", PasteText::kBadRxFreq},   {4, "4O1", PasteText::kBadTxFreq},
-        {0, "1000", PasteText::kOutOfRange}, {5, "Tone", PasteText::kBadType},
-        {2, "", PasteText::kBadCtcss},       {7, "758", PasteText::kBadCdcss},
-        {9, "Max", PasteText::kBadChoice},   {12, "Yes", PasteText::kBadChoice},
-        {10, "3", PasteText::kBadReference}, {11, "2", PasteText::kBadReference},
+        {0, "abc", RowCheckText::kNotFrequency},
+        {4, "4O1", RowCheckText::kNotFrequency},
+        {0, "1000", RowCheckText::kOutsideRange},
+        {5, "Tone", RowCheckText::kNotChoice},
+        {2, "", RowCheckText::kNotTone},
+        {7, "758", RowCheckText::kNotCode},
+        {9, "Max", RowCheckText::kNotChoice},
+        {12, "Yes", RowCheckText::kNotChoice},
+        {10, "3", RowCheckText::kNoPersonality},
+        {11, "2", RowCheckText::kNoScanList},
+        // What the editors would move is refused, never moved silently.
+        {0, "400.00100", RowCheckText::kOffRaster},
+        {2, "300.04", RowCheckText::kNotTone},
+        {2, "39.95", RowCheckText::kNotTone},
+        {4, "401.000001", RowCheckText::kFinerThan10Hz},
     };
     for (const auto& c : cases) {
         std::vector<std::string> fields = Good();
