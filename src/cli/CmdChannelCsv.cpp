@@ -1,12 +1,11 @@
 #include "cli/ArgList.h"
 #include "cli/CliMessages.h"
 #include "cli/Commands.h"
+#include "cli/OutputTarget.h"
 #include "core/csv/ChannelCsv.h"
 #include "core/data/CDataFile.h"
 #include "core/platform/AtomicFile.h"
 
-#include <cerrno>
-#include <cstring>
 #include <optional>
 #include <ostream>
 
@@ -57,13 +56,20 @@ ExitCode RunExportCsv(CliContext& context) {
     if (!output) {
         return UsageError(context, "export-csv", "missing -o OUT.csv", kExportCsvUsage);
     }
+    const std::string input = *args.Get("FILE");
+    if (const auto refused =
+            RefuseOutput(context, "export-csv", kExportCsvUsage, {{input, "the data file"}}, *output)) {
+        return *refused;
+    }
     DocumentSession session(context.home);
-    if (Result opened = session.Doc().Open(*args.Get("FILE"), session.Views()); !opened) {
+    if (Result opened = session.Doc().Open(input, session.Views()); !opened) {
         return Fail(context, session, opened);
     }
     const CDataContainer& container = session.Container();
-    if (!WriteFileAtomically(*output, ExportChannelCsv(container, *container.Context().texts))) {
-        return Trouble(context, *output + ": " + std::strerror(errno));
+    if (Result written =
+            WriteFileAtomically(*output, ExportChannelCsv(container, *container.Context().texts));
+        !written) {
+        return Trouble(context, written.detail());
     }
     return ExitCode::Success;
 }
@@ -83,11 +89,17 @@ ExitCode RunImportCsv(CliContext& context) {
         return UsageError(context, "import-csv", "missing -o OUT", kImportCsvUsage);
     }
     const std::string input = *args.Get("FILE");
+    const std::string csvFile = *args.Get("IN.csv");
+    // The data file itself may be the output (its channels replaced in place); the CSV file may not.
+    if (const auto refused =
+            RefuseOutput(context, "import-csv", kImportCsvUsage, {{csvFile, "the CSV file"}}, *output)) {
+        return *refused;
+    }
     DocumentSession session(context.home);
     if (Result opened = session.Doc().Open(input, session.Views()); !opened) {
         return Fail(context, session, opened);
     }
-    const Outcome<std::string> csv = ReadChannelCsvFile(*args.Get("IN.csv"));
+    const Outcome<std::string> csv = ReadChannelCsvFile(csvFile);
     if (!csv) {
         return Trouble(context, csv.result().detail());
     }

@@ -178,6 +178,21 @@ private slots:
         QCOMPARE(Data().Channels().Count(), count - 1);
     }
 
+    void exportNeverReplacesTheOpenDataFile() {
+        QVERIFY(!SaveCopy("open.dat").isEmpty());
+        std::filesystem::create_hard_link(ctx_->home / "open.dat", ctx_->home / "other.csv");
+        const std::vector<std::uint8_t> bytes = tav::test::ReadBytes(ctx_->home / "open.dat");
+        for (const char* name : {"open.dat", "other.csv"}) {
+            ctx_->files->QueueCsv(ctx_->Path(name));
+            QVERIFY(frame_->RunCommand(Commands::kExportChannels));
+            QVERIFY(ctx_->prompts->Last());
+            const QString told = ctx_->prompts->Last()->text;
+            QVERIFY2(told.contains(QStringLiteral("the open data file")), qPrintable(told));
+            QVERIFY(tav::test::ReadBytes(ctx_->home / "open.dat") == bytes);
+        }
+        QVERIFY(!Export("channels.csv").isEmpty());
+    }
+
     void exportThenImportGivesTheSameImage() {
         SetRx(1, 0x15512500);
         const Image before = StoredImage();

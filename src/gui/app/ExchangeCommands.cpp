@@ -5,6 +5,7 @@
 #include "core/compare/RadioVerify.h"
 #include "core/csv/ChannelCsv.h"
 #include "core/platform/AtomicFile.h"
+#include "core/platform/FileAccess.h"
 #include "gui/app/AppContext.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CompareWindow.h"
@@ -116,14 +117,22 @@ void ExchangeCommands::OpenDifference(int viewId, int record) {
     frame_.activateWindow();
 }
 
+Result ExchangeCommands::WriteChannels(const std::filesystem::path& file) {
+    // A CSV written over the open data file (by its path or a link to it) would lose the document's
+    // file, as a report written there would.
+    if (const std::filesystem::path& open = context_.Doc().Path(); !open.empty() && SameFile(file, open)) {
+        return Result::Fail(ExchangeTexts::kExportFailed, file.string() + ": the open data file");
+    }
+    return WriteFileAtomically(file, ExportChannelCsv(context_.Container(), context_.Language()));
+}
+
 bool ExchangeCommands::ExportChannels() {
     const std::optional<QString> path = context_.Files().ChooseCsv(&frame_, true, {});
     if (!path || path->isEmpty()) {
         return false;
     }
     StoreEdits();
-    const std::string text = ExportChannelCsv(context_.Container(), context_.Language());
-    if (const Result written = WriteFileAtomically(PathOf(*path), text); !written) {
+    if (const Result written = WriteChannels(PathOf(*path)); !written) {
         const QString reason =
             FillIn(context_.Message(ExchangeTexts::kExportFailed,
                                     QStringLiteral("The channels could not be written to %s.")),
