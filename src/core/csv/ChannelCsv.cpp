@@ -8,15 +8,14 @@
 #include "core/data/ImageMap.h"
 #include "core/data/ToneCodec.h"
 #include "core/data/ToneEntryRules.h"
+#include "core/platform/FileAccess.h"
 
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstring>
-#include <fstream>
 #include <map>
 #include <optional>
 #include <variant>
@@ -597,22 +596,12 @@ Outcome<std::string> ReadChannelCsvFile(const std::filesystem::path& path) {
     constexpr int kCannotRead = 9490;
     // A CSV of channels is small; anything far larger is not one.
     constexpr std::size_t kMaxCsvBytes = 4 * 1024 * 1024;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return Result::Fail(kCannotRead, path.string() + ": " + std::strerror(errno));
+    // Only a regular file is read, as a data file is: a FIFO or a device would never end.
+    const Outcome<std::vector<std::uint8_t>> bytes = ReadRegularFile(path, kMaxCsvBytes, kCannotRead);
+    if (!bytes) {
+        return bytes.result();
     }
-    std::string text;
-    char buffer[65536];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        text.append(buffer, static_cast<std::size_t>(in.gcount()));
-        if (text.size() > kMaxCsvBytes) {
-            return Result::Fail(kCannotRead, path.string() + ": too large for a channel list");
-        }
-    }
-    if (in.bad()) {
-        return Result::Fail(kCannotRead, path.string() + ": " + std::strerror(errno));
-    }
-    return text;
+    return std::string(bytes->begin(), bytes->end());
 }
 
 } // namespace tav
