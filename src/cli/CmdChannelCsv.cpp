@@ -4,6 +4,7 @@
 #include "cli/OutputTarget.h"
 #include "core/csv/ChannelCsv.h"
 #include "core/data/CDataFile.h"
+#include "core/lang/CachedTextLookup.h"
 #include "core/platform/AtomicFile.h"
 
 #include <optional>
@@ -104,8 +105,9 @@ ExitCode RunImportCsv(CliContext& context) {
         return Trouble(context, csv.result().detail());
     }
     CDataContainer& container = session.Container();
-    const ChannelImportReport report =
-        ImportChannelCsv(*csv, container, *container.Context().texts, args.Has("--skip-bad"));
+    // Every row is checked with the same few texts: they are read from the language file once.
+    const CachedTextLookup texts(*container.Context().texts);
+    const ChannelImportReport report = ImportChannelCsv(*csv, container, texts, args.Has("--skip-bad"));
     for (const CsvRefusal& refusal : report.refused) {
         context.err << "row " << refusal.row << ": " << refusal.reason << '\n';
     }

@@ -4,6 +4,7 @@
 #include "core/compare/ConfigCompare.h"
 #include "core/compare/RadioVerify.h"
 #include "core/csv/ChannelCsv.h"
+#include "core/lang/CachedTextLookup.h"
 #include "core/platform/AtomicFile.h"
 #include "core/platform/FileAccess.h"
 #include "gui/app/AppContext.h"
@@ -180,7 +181,9 @@ bool ExchangeCommands::ImportChannels() {
     StoreEdits();
     CDataContainer& container = context_.Container();
     const std::size_t before = container.Channels().Count();
-    const ChannelImportReport check = CheckChannelCsv(*csv, container, context_.Language());
+    // Every row is checked with the same few texts: they are read from the language file once.
+    const CachedTextLookup texts(context_.Language());
+    const ChannelImportReport check = CheckChannelCsv(*csv, container, texts);
     const QString summary = ImportSummary(check);
     if (check.taken == 0) {
         context_.Prompts().Tell(
@@ -211,7 +214,7 @@ bool ExchangeCommands::ImportChannels() {
     if (answer != PromptAnswer::Yes) {
         return false;
     }
-    if (!ImportChannelCsv(*csv, container, context_.Language(), true).applied) {
+    if (!ImportChannelCsv(*csv, container, texts, true).applied) {
         return false;
     }
     // The open editors and the tree follow the new list as after any change of the channel list.
