@@ -596,12 +596,21 @@ Outcome<std::string> ReadChannelCsvFile(const std::filesystem::path& path) {
     constexpr int kCannotRead = 9490;
     // A CSV of channels is small; anything far larger is not one.
     constexpr std::size_t kMaxCsvBytes = 4 * 1024 * 1024;
+    // The channel list's CSV has 17 rows of 14 cells; other programs' files list up to about a
+    // thousand channels in a few dozen columns. More cells than this make no channel list, and
+    // every cell kept and every row refused costs memory and time.
+    constexpr std::size_t kMaxCsvCells = 65536;
     // Only a regular file is read, as a data file is: a FIFO or a device would never end.
     const Outcome<std::vector<std::uint8_t>> bytes = ReadRegularFile(path, kMaxCsvBytes, kCannotRead);
     if (!bytes) {
         return bytes.result();
     }
-    return std::string(bytes->begin(), bytes->end());
+    std::string text(bytes->begin(), bytes->end());
+    if (CsvCellCount(text) > kMaxCsvCells) {
+        return Result::Fail(kCannotRead, path.string() + ": too many cells for a channel list (more than " +
+                                             std::to_string(kMaxCsvCells) + ")");
+    }
+    return text;
 }
 
 } // namespace tav

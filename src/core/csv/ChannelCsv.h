@@ -56,8 +56,8 @@ ChannelImportReport CheckChannelCsv(std::string_view text, CDataContainer& conta
                                     const TextLookup& texts);
 
 /// Reads a CSV file of channels whole. Only a regular file is read: a FIFO, a device or a folder,
-/// a file that cannot be read, or one far larger than any channel list fails at once (never
-/// waiting for a writer) with message 9490 and "<path>: <reason>" as detail.
+/// a file that cannot be read, or one far larger than any channel list (in bytes or in cells)
+/// fails at once (never waiting for a writer) with message 9490 and "<path>: <reason>" as detail.
 Outcome<std::string> ReadChannelCsvFile(const std::filesystem::path& path);
 
 } // namespace tav
