@@ -6,6 +6,7 @@
 #include "core/data/CDataFile.h"
 #include "core/lang/CachedTextLookup.h"
 #include "core/platform/AtomicFile.h"
+#include "core/util/PrintableText.h"
 
 #include <optional>
 #include <ostream>
@@ -39,7 +40,8 @@ std::optional<std::string> OutputOf(const ArgList& args) {
 }
 
 ExitCode Trouble(CliContext& context, const std::string& message) {
-    context.err << "tavctl: " << message << '\n';
+    // A message may quote a path as given, which may hold any byte.
+    context.err << "tavctl: " << EscapeControls(message) << '\n';
     return ExitCode::Failure;
 }
 
@@ -49,7 +51,8 @@ void TellRefusals(CliContext& context, const std::vector<CsvRefusal>& refused) {
     constexpr std::size_t kBlockBytes = 64 * 1024;
     std::string block;
     for (const CsvRefusal& refusal : refused) {
-        block += "row " + std::to_string(refusal.row) + ": " + refusal.reason + '\n';
+        // A reason quotes the file's cells, which may hold any byte.
+        block += "row " + std::to_string(refusal.row) + ": " + EscapeControls(refusal.reason) + '\n';
         if (block.size() >= kBlockBytes) {
             context.err << block;
             block.clear();

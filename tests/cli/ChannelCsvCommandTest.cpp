@@ -92,5 +92,33 @@ TEST_F(ChannelCsvCommand, OutputsThatWouldReplaceAnInputAreRefusedUntouched) {
     EXPECT_EQ(inPlace.status, 0) << inPlace.err;
 }
 
+TEST_F(ChannelCsvCommand, CellsQuotedInReasonsCannotSteerTheTerminal) {
+    const auto data = NewFile("a.dat");
+    const auto csv = dir / "hostile.csv";
+    WriteText(csv, "Location,Frequency,Duplex,Offset,Tone,Mode\n"
+                   "0,146\x1B[2J\x1B[H,,0,,FM\n"
+                   "1,\"146.52\nrow 9: forged\",,0,,FM\n"
+                   "2,146.52,,0,Caf\xE9\x9B,FM\n"
+                   "3,146.52,\xC2\x9B"
+                   "31m,0,,FM\n");
+    const ToolRun run = Tool({"import-csv", data.string(), csv.string(), "-o", (dir / "b.dat").string()});
+    EXPECT_EQ(run.status, 1);
+    // Each refused cell is quoted with its controls and stray bytes escaped.
+    const char* const shown[] = {
+        "'146\\x1B[2J\\x1B[H'",
+        "'146.52\\nrow 9: forged'",
+        "'Caf\\xE9\\x9B'",
+        "'\\u009B31m'",
+    };
+    for (const char* cell : shown) {
+        EXPECT_NE(run.err.find(cell), std::string::npos) << cell << "\n" << run.err;
+    }
+    // Nothing reaches the terminal that it could take as a control or a broken character.
+    EXPECT_EQ(run.err.find('\x1B'), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("\xC2\x9B"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find('\xE9'), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("\nrow 9"), std::string::npos) << run.err;
+}
+
 } // namespace
 } // namespace tav::test
