@@ -43,7 +43,7 @@ TEST(CsvCellCount, CountsTheCellsTheParseKeeps) {
     EXPECT_EQ(ParseCsv("a\n" + std::string(100000, ',') + "\n").rows.size(), 1u);
 }
 
-class ChannelCsvFile : public ::testing::Test {
+class ChannelCsvFileRead : public ::testing::Test {
 protected:
     test::TempDir dir;
 
@@ -53,7 +53,7 @@ protected:
     }
 };
 
-TEST_F(ChannelCsvFile, ReadsUpToTheLimitsAndNoFurther) {
+TEST_F(ChannelCsvFileRead, ReadsUpToTheLimitsAndNoFurther) {
     const std::string header = "No.,RX Frequency (MHz)\n";
     // The most cells: one per row after the header.
     std::string mostCells = header;
@@ -89,7 +89,7 @@ TEST_F(ChannelCsvFile, ReadsUpToTheLimitsAndNoFurther) {
     }
 }
 
-TEST_F(ChannelCsvFile, WhatIsNoRegularFileIsRefusedAtOnce) {
+TEST_F(ChannelCsvFileRead, WhatIsNoRegularFileIsRefusedAtOnce) {
     std::filesystem::create_directory(dir / "folder.csv");
     std::vector<std::pair<std::filesystem::path, std::string>> cases = {
         {dir / "folder.csv", "Is a directory"},
