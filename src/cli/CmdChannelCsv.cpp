@@ -19,7 +19,8 @@ const char* const kExportCsvUsage =
     "Usage: tavctl export-csv FILE -o OUT.csv\n"
     "\n"
     "Writes the channels of a data file as CSV: a header row of the channel list's column headings,\n"
-    "then one row per channel with the values as the channel list shows them.\n";
+    "then one row per channel with the values as the channel list shows them. OUT.csv may not be the\n"
+    "data file (by any path or link).\n";
 
 const char* const kImportCsvUsage =
     "Usage: tavctl import-csv FILE IN.csv -o OUT [--skip-bad]\n"
@@ -30,7 +31,8 @@ const char* const kImportCsvUsage =
     "Power columns; other columns are ignored, ',' or ';' separates, a UTF-8 BOM is accepted. Each\n"
     "row is checked as a row typed into the channel list; every refused row is told on stderr as\n"
     "'row N: reason'. When any row is refused nothing is written and the exit status is 1, unless\n"
-    "--skip-bad is given, which takes the good rows.\n";
+    "--skip-bad is given, which takes the good rows. IN.csv must be a regular file of at most 4 MiB\n"
+    "and 65536 cells; OUT may be FILE but not IN.csv.\n";
 
 namespace {
 
