@@ -3,6 +3,7 @@
 // Run by fuzz/run.sh --seeds; the output is kept in the repository.
 #include "core/app/CDataContainer.h"
 #include "core/comm/LinkFrame.h"
+#include "core/csv/ChannelCsv.h"
 #include "core/data/CDataFile.h"
 #include "core/lang/CLanguage.h"
 #include "core/platform/PrivateProfile.h"
@@ -204,6 +205,35 @@ void SimSeeds() {
     Put("fuzz_sim_request", "chopped.bin", chopped);
 }
 
+/// Channel CSV files: the channel list's own export, the common layout, and files that are refused
+/// in every way a row can be.
+void ChannelCsvSeeds() {
+    const CLanguage language(fs::path(TAV_RESOURCE_DIR) / "TAV_E.lng",
+                             [] { return std::string("TAV-V300"); });
+    CDataContainer container;
+    container.Context().texts = &language;
+    container.CreateDefaults();
+    container.StoreAll();
+    container.LoadAll();
+    Put("fuzz_channel_csv", "export.csv", ExportChannelCsv(container, language));
+    Put("fuzz_channel_csv", "common.csv",
+        std::string("\xEF\xBB\xBFLocation;Frequency;Duplex;Offset;Tone;rToneFreq;cToneFreq;DtcsCode;"
+                    "DtcsPolarity;Mode;Power\n"
+                    "0;146.520000;;0.000000;Tone;88.5;88.5;023;NN;FM;High\n"
+                    "1;147.000000;+;0.600000;TSQL;88.5;100.0;023;NN;NFM;Low\n"
+                    "2;145.500000;-;0.600000;DTCS;88.5;88.5;754;RN;FM;High\n"
+                    "3;146.000000;split;146.600000;;88.5;88.5;023;NN;FM;High\n"
+                    "4;446.000000;off;0;Cross;88.5;88.5;023;XX;AM;High\n"));
+    Put("fuzz_channel_csv", "refused.csv",
+        std::string("No.,RX Frequency (MHz),RX Signal Type,RX CTCSS (Hz),RX CDCSS,TX Frequency (MHz),"
+                    "Channel Spacing,Personality,Scan List,Auto Start Scan\n"
+                    "1,146.52,CTCSS,39.9,,146.52,12.5 kHz,1,None,Off\n"
+                    "2,146.5213,CDCSS,,8,,25 kHz,9,3,2\n"
+                    "3,\"146,52\",Tone,,,\"a \"\"b\"\"\nc\",x,1,1,On\n"
+                    "4,146\x1B[2J,,,,\xC3\x28,,,,\n\n\n"
+                    "5,174.00000,CTCSS,300.0,,136.00000,12.5 kHz,1,None,1\n"));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -220,5 +250,6 @@ int main(int argc, char** argv) {
     ListTextSeeds();
     LinkSeeds();
     SimSeeds();
+    ChannelCsvSeeds();
     return 0;
 }

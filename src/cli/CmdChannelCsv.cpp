@@ -1,14 +1,17 @@
 #include "cli/ArgList.h"
 #include "cli/CliMessages.h"
 #include "cli/Commands.h"
+#include "cli/OutputTarget.h"
 #include "core/csv/ChannelCsv.h"
 #include "core/data/CDataFile.h"
+#include "core/lang/CachedTextLookup.h"
 #include "core/platform/AtomicFile.h"
+#include "core/util/PrintableText.h"
 
-#include <cerrno>
-#include <cstring>
 #include <optional>
 #include <ostream>
+#include <string>
+#include <vector>
 
 namespace tav::cli {
 
@@ -16,7 +19,8 @@ const char* const kExportCsvUsage =
     "Usage: tavctl export-csv FILE -o OUT.csv\n"
     "\n"
     "Writes the channels of a data file as CSV: a header row of the channel list's column headings,\n"
-    "then one row per channel with the values as the channel list shows them.\n";
+    "then one row per channel with the values as the channel list shows them. OUT.csv may not be the\n"
+    "data file (by any path or link).\n";
 
 const char* const kImportCsvUsage =
     "Usage: tavctl import-csv FILE IN.csv -o OUT [--skip-bad]\n"
@@ -27,7 +31,8 @@ const char* const kImportCsvUsage =
     "Power columns; other columns are ignored, ',' or ';' separates, a UTF-8 BOM is accepted. Each\n"
     "row is checked as a row typed into the channel list; every refused row is told on stderr as\n"
     "'row N: reason'. When any row is refused nothing is written and the exit status is 1, unless\n"
-    "--skip-bad is given, which takes the good rows.\n";
+    "--skip-bad is given, which takes the good rows. IN.csv must be a regular file of at most 4 MiB\n"
+    "and 65536 cells; OUT may be FILE but not IN.csv.\n";
 
 namespace {
 
@@ -37,8 +42,25 @@ std::optional<std::string> OutputOf(const ArgList& args) {
 }
 
 ExitCode Trouble(CliContext& context, const std::string& message) {
-    context.err << "tavctl: " << message << '\n';
+    // A message may quote a path as given, which may hold any byte.
+    context.err << "tavctl: " << EscapeControls(message) << '\n';
     return ExitCode::Failure;
+}
+
+/// Tells each refused row on stderr as "row N: reason", a block of lines at a time: the error
+/// stream writes every insertion at once, which for thousands of rows costs more than the check.
+void TellRefusals(CliContext& context, const std::vector<CsvRefusal>& refused) {
+    constexpr std::size_t kBlockBytes = 64 * 1024;
+    std::string block;
+    for (const CsvRefusal& refusal : refused) {
+        // A reason quotes the file's cells, which may hold any byte.
+        block += "row " + std::to_string(refusal.row) + ": " + EscapeControls(refusal.reason) + '\n';
+        if (block.size() >= kBlockBytes) {
+            context.err << block;
+            block.clear();
+        }
+    }
+    context.err << block;
 }
 
 } // namespace
@@ -57,13 +79,20 @@ ExitCode RunExportCsv(CliContext& context) {
     if (!output) {
         return UsageError(context, "export-csv", "missing -o OUT.csv", kExportCsvUsage);
     }
+    const std::string input = *args.Get("FILE");
+    if (const auto refused =
+            RefuseOutput(context, "export-csv", kExportCsvUsage, {{input, "the data file"}}, *output)) {
+        return *refused;
+    }
     DocumentSession session(context.home);
-    if (Result opened = session.Doc().Open(*args.Get("FILE"), session.Views()); !opened) {
+    if (Result opened = session.Doc().Open(input, session.Views()); !opened) {
         return Fail(context, session, opened);
     }
     const CDataContainer& container = session.Container();
-    if (!WriteFileAtomically(*output, ExportChannelCsv(container, *container.Context().texts))) {
-        return Trouble(context, *output + ": " + std::strerror(errno));
+    if (Result written =
+            WriteFileAtomically(*output, ExportChannelCsv(container, *container.Context().texts));
+        !written) {
+        return Trouble(context, written.detail());
     }
     return ExitCode::Success;
 }
@@ -83,20 +112,25 @@ ExitCode RunImportCsv(CliContext& context) {
         return UsageError(context, "import-csv", "missing -o OUT", kImportCsvUsage);
     }
     const std::string input = *args.Get("FILE");
+    const std::string csvFile = *args.Get("IN.csv");
+    // The data file itself may be the output (its channels replaced in place); the CSV file may not.
+    if (const auto refused =
+            RefuseOutput(context, "import-csv", kImportCsvUsage, {{csvFile, "the CSV file"}}, *output)) {
+        return *refused;
+    }
     DocumentSession session(context.home);
     if (Result opened = session.Doc().Open(input, session.Views()); !opened) {
         return Fail(context, session, opened);
     }
-    const Outcome<std::string> csv = ReadChannelCsvFile(*args.Get("IN.csv"));
+    const Outcome<std::string> csv = ReadChannelCsvFile(csvFile);
     if (!csv) {
         return Trouble(context, csv.result().detail());
     }
     CDataContainer& container = session.Container();
-    const ChannelImportReport report =
-        ImportChannelCsv(*csv, container, *container.Context().texts, args.Has("--skip-bad"));
-    for (const CsvRefusal& refusal : report.refused) {
-        context.err << "row " << refusal.row << ": " << refusal.reason << '\n';
-    }
+    // Every row is checked with the same few texts: they are read from the language file once.
+    const CachedTextLookup texts(*container.Context().texts);
+    const ChannelImportReport report = ImportChannelCsv(*csv, container, texts, args.Has("--skip-bad"));
+    TellRefusals(context, report.refused);
     if (!report.applied) {
         return Trouble(context, report.taken == 0
                                     ? "no channel taken; nothing written"

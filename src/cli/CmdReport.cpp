@@ -1,8 +1,8 @@
 #include "cli/ArgList.h"
 #include "cli/CliMessages.h"
 #include "cli/Commands.h"
+#include "cli/OutputTarget.h"
 #include "core/platform/AtomicFile.h"
-#include "core/platform/FileAccess.h"
 #include "core/platform/WallClock.h"
 #include "core/report/ConfigReport.h"
 #include "core/report/ReportHtml.h"
@@ -73,14 +73,12 @@ ExitCode RunReport(CliContext& context) {
         selection = *parsed;
     }
     const std::string input = *args.Get("FILE");
-    if (SameFile(input, *output)) {
-        return UsageError(context, "report", "the output may not replace the data file", kReportUsage);
+    if (const auto refused =
+            RefuseOutput(context, "report", kReportUsage, {{input, "the data file"}}, *output)) {
+        return *refused;
     }
     if (format == ReportFormat::Pdf && !context.pdf) {
         return Trouble(context, "this build of tavctl cannot write PDF; write .html instead");
-    }
-    if (Result target = CheckSaveTarget(*output); !target) {
-        return Trouble(context, target.detail());
     }
     DocumentSession session(context.home);
     if (Result opened = session.Doc().Open(input, session.Views()); !opened) {

@@ -59,6 +59,13 @@ TEST_F(FilesAndFolder, PathsThatCannotBeUsedAreRefusedAtOnceAndLeftAlone) {
         {{"read", "--device", radio, "-o", (dir / "folder").string()}, false, "Is a directory"},
         {{"simulate", "--dump", f}, false, "a FIFO"},
         {{"simulate", "--image", f}, false, "a FIFO"},
+        {{"export-csv", g, "-o", f}, false, "a FIFO"},
+        {{"export-csv", g, "-o", "/dev/null"}, false, "a device"},
+        {{"import-csv", g, f, "-o", (dir / "out.dat").string()}, false, "a FIFO"},
+        {{"import-csv", g, "/dev/zero", "-o", (dir / "out.dat").string()}, false, "a device"},
+        {{"import-csv", g, (dir / "folder").string(), "-o", (dir / "out.dat").string()},
+         false,
+         "Is a directory"},
         {{"write", g, "--device", radio, "--trace", g}, false, "overwrite"},
         {{"read", "--device", radio, "-o", (dir / "out.dat").string(), "--trace", (dir / "out.dat").string()},
          false,
@@ -70,6 +77,8 @@ TEST_F(FilesAndFolder, PathsThatCannotBeUsedAreRefusedAtOnceAndLeftAlone) {
         {{"new", "-o", protectedFile.string()}, true, "Permission denied"},
         {{"normalize", g, "-o", protectedFile.string()}, true, "Permission denied"},
         {{"simulate", "--dump", protectedFile.string()}, true, "Permission denied"},
+        {{"export-csv", g, "-o", protectedFile.string()}, true, "Permission denied"},
+        {{"export-csv", g, "-o", (shut / "c.csv").string()}, true, "Permission denied"},
         {{"read", "--device", radio, "-o", (dir / "out.dat").string(), "--trace", protectedFile.string()},
          true,
          "Permission denied"},
@@ -89,6 +98,35 @@ TEST_F(FilesAndFolder, PathsThatCannotBeUsedAreRefusedAtOnceAndLeftAlone) {
     struct stat null {};
     ASSERT_EQ(::stat("/dev/null", &null), 0);
     EXPECT_TRUE(S_ISCHR(null.st_mode));
+}
+
+TEST_F(FilesAndFolder, ChannelCsvOutputsNamingAnInputThroughALinkAreRefused) {
+    const fs::path csv = dir / "channels.csv";
+    ASSERT_EQ(Tool({"export-csv", good.string(), "-o", csv.string()}).status, 0);
+    const std::string csvBefore = ReadText(csv);
+    fs::create_symlink(good, dir / "data-link.csv");
+    fs::create_symlink(csv, dir / "csv-link.dat");
+    fs::create_symlink("good.dat", dir / "relative-link.csv");
+    const struct {
+        std::vector<std::string> args;
+        const char* message;
+    } cases[] = {
+        {{"export-csv", good.string(), "-o", (dir / "data-link.csv").string()}, "the data file"},
+        {{"export-csv", good.string(), "-o", (dir / "relative-link.csv").string()}, "the data file"},
+        {{"export-csv", (dir / "data-link.csv").string(), "-o", good.string()}, "the data file"},
+        {{"import-csv", good.string(), csv.string(), "-o", (dir / "csv-link.dat").string()}, "the CSV file"},
+        {{"import-csv", good.string(), (dir / "csv-link.dat").string(), "-o", csv.string()}, "the CSV file"},
+    };
+    for (const auto& c : cases) {
+        const ToolRun run = Tool(c.args);
+        const std::string what = c.args[0] + " -o " + c.args.back();
+        EXPECT_EQ(run.status, 2) << what << ": " << run.err;
+        EXPECT_NE(run.err.find(std::string("may not replace ") + c.message), std::string::npos)
+            << what << ": " << run.err;
+        EXPECT_EQ(ReadBytes(good), goodBytes) << what;
+        EXPECT_EQ(ReadText(csv), csvBefore) << what;
+        EXPECT_TRUE(fs::is_symlink(dir / "data-link.csv")) << what;
+    }
 }
 
 TEST_F(FilesAndFolder, SavesKeepModeAndLinksAndClearStaleTemporaries) {

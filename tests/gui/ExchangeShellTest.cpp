@@ -16,6 +16,9 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <algorithm>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 using namespace tav;
 using namespace tav::gui;
@@ -193,6 +196,41 @@ private slots:
         QVERIFY(frame_->RunCommand(Commands::kImportChannels));
         QVERIFY(ctx_->prompts->Last()->text.contains(QStringLiteral("missing.csv")));
         QCOMPARE(Data().Channels().Count(), count);
+    }
+
+    void importOfWhatIsNoFileIsRefusedAtOnce() {
+        const Image before = StoredImage();
+        std::filesystem::create_directory(ctx_->home / "folder.csv");
+        std::vector<std::pair<std::string, QString>> cases = {
+            {"folder.csv", QStringLiteral("Is a directory")}};
+#ifndef _WIN32
+        // A FIFO with no writer would hold the window until one came.
+        QCOMPARE(::mkfifo((ctx_->home / "pipe.csv").c_str(), 0600), 0);
+        cases.emplace_back("pipe.csv", QStringLiteral("a FIFO"));
+#endif
+        for (const auto& [name, reason] : cases) {
+            ctx_->files->QueueCsv(ctx_->Path(name));
+            QVERIFY(frame_->RunCommand(Commands::kImportChannels));
+            QVERIFY(ctx_->prompts->Last());
+            const QString told = ctx_->prompts->Last()->text;
+            QVERIFY2(told.contains(reason) && told.contains(QString::fromStdString(name)), qPrintable(told));
+            QVERIFY(StoredImage() == before);
+        }
+    }
+
+    void exportNeverReplacesTheOpenDataFile() {
+        QVERIFY(!SaveCopy("open.dat").isEmpty());
+        std::filesystem::create_hard_link(ctx_->home / "open.dat", ctx_->home / "other.csv");
+        const std::vector<std::uint8_t> bytes = tav::test::ReadBytes(ctx_->home / "open.dat");
+        for (const char* name : {"open.dat", "other.csv"}) {
+            ctx_->files->QueueCsv(ctx_->Path(name));
+            QVERIFY(frame_->RunCommand(Commands::kExportChannels));
+            QVERIFY(ctx_->prompts->Last());
+            const QString told = ctx_->prompts->Last()->text;
+            QVERIFY2(told.contains(QStringLiteral("the open data file")), qPrintable(told));
+            QVERIFY(tav::test::ReadBytes(ctx_->home / "open.dat") == bytes);
+        }
+        QVERIFY(!Export("channels.csv").isEmpty());
     }
 
     void exportThenImportGivesTheSameImage() {

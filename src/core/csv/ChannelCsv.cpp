@@ -6,12 +6,11 @@
 #include "core/data/ChannelRowCheck.h"
 #include "core/data/ImageMap.h"
 #include "core/lang/TextLookup.h"
+#include "core/platform/FileAccess.h"
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
 #include <cstring>
-#include <fstream>
 #include <map>
 #include <optional>
 #include <variant>
@@ -497,20 +496,19 @@ Outcome<std::string> ReadChannelCsvFile(const std::filesystem::path& path) {
     constexpr int kCannotRead = 9490;
     // A CSV of channels is small; anything far larger is not one.
     constexpr std::size_t kMaxCsvBytes = 4 * 1024 * 1024;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return Result::Fail(kCannotRead, path.string() + ": " + std::strerror(errno));
+    // The channel list's CSV has 17 rows of 14 cells; other programs' files list up to about a
+    // thousand channels in a few dozen columns. More cells than this make no channel list, and
+    // every cell kept and every row refused costs memory and time.
+    constexpr std::size_t kMaxCsvCells = 65536;
+    // Only a regular file is read, as a data file is: a FIFO or a device would never end.
+    const Outcome<std::vector<std::uint8_t>> bytes = ReadRegularFile(path, kMaxCsvBytes, kCannotRead);
+    if (!bytes) {
+        return bytes.result();
     }
-    std::string text;
-    char buffer[65536];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        text.append(buffer, static_cast<std::size_t>(in.gcount()));
-        if (text.size() > kMaxCsvBytes) {
-            return Result::Fail(kCannotRead, path.string() + ": too large for a channel list");
-        }
-    }
-    if (in.bad()) {
-        return Result::Fail(kCannotRead, path.string() + ": " + std::strerror(errno));
+    std::string text(bytes->begin(), bytes->end());
+    if (CsvCellCount(text) > kMaxCsvCells) {
+        return Result::Fail(kCannotRead, path.string() + ": too many cells for a channel list (more than " +
+                                             std::to_string(kMaxCsvCells) + ")");
     }
     return text;
 }

@@ -62,8 +62,9 @@ ChannelImportReport ImportChannelCsv(std::string_view text, CDataContainer& cont
 ChannelImportReport CheckChannelCsv(std::string_view text, CDataContainer& container,
                                     const TextLookup& texts);
 
-/// Reads a CSV file of channels whole; a file that cannot be read, or is far larger than any
-/// channel list, fails with message 9490 and "<path>: <reason>" as detail.
+/// Reads a CSV file of channels whole. Only a regular file is read: a FIFO, a device or a folder,
+/// a file that cannot be read, or one far larger than any channel list (in bytes or in cells)
+/// fails at once (never waiting for a writer) with message 9490 and "<path>: <reason>" as detail.
 Outcome<std::string> ReadChannelCsvFile(const std::filesystem::path& path);
 
 } // namespace tav

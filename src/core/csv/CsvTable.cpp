@@ -1,7 +1,5 @@
 #include "core/csv/CsvTable.h"
 
-#include <algorithm>
-
 namespace tav {
 
 namespace {
@@ -25,31 +23,23 @@ char DetectDelimiter(std::string_view text) {
     return semicolons > commas ? ';' : ',';
 }
 
-bool IsBlank(const std::vector<std::string>& row) {
-    return std::all_of(row.begin(), row.end(), [](const std::string& cell) { return cell.empty(); });
+std::string_view WithoutBom(std::string_view text) {
+    return text.substr(0, kBom.size()) == kBom ? text.substr(kBom.size()) : text;
 }
 
-} // namespace
-
-CsvTable ParseCsv(std::string_view text) {
-    if (text.substr(0, kBom.size()) == kBom) {
-        text.remove_prefix(kBom.size());
-    }
-    CsvTable table;
-    table.delimiter = DetectDelimiter(text);
-    std::vector<std::string> row;
+/// Walks a CSV text (without its byte order mark) cell by cell: `sink.Cell(text)` for every cell,
+/// then `sink.RowEnd(line)` at the end of each row, with the line the row starts on.
+template <class Sink> void Scan(std::string_view text, char delimiter, Sink& sink) {
     std::string cell;
     bool quoted = false;
+    bool rowOpen = false; ///< a delimiter was seen in the current row
     std::size_t line = 1;
     std::size_t rowLine = 1;
     const auto endRow = [&] {
-        row.push_back(std::move(cell));
+        sink.Cell(std::move(cell));
         cell.clear();
-        if (!IsBlank(row)) {
-            table.rows.push_back(std::move(row));
-            table.lines.push_back(rowLine);
-        }
-        row.clear();
+        sink.RowEnd(rowLine);
+        rowOpen = false;
     };
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
@@ -65,9 +55,10 @@ CsvTable ParseCsv(std::string_view text) {
             }
         } else if (c == '"') {
             quoted = true;
-        } else if (c == table.delimiter) {
-            row.push_back(std::move(cell));
+        } else if (c == delimiter) {
+            sink.Cell(std::move(cell));
             cell.clear();
+            rowOpen = true;
         } else if (c == '\n') {
             endRow();
             rowLine = line;
@@ -75,10 +66,77 @@ CsvTable ParseCsv(std::string_view text) {
             cell += c;
         }
     }
-    if (!cell.empty() || !row.empty()) {
+    if (!cell.empty() || rowOpen) {
         endRow();
     }
+}
+
+/// Keeps the rows that are not blank. The empty cells that begin a row are only counted until a
+/// cell with text comes, so that a blank row of any length costs nothing.
+class TableSink {
+public:
+    explicit TableSink(CsvTable& table) : table_(table) {}
+    void Cell(std::string&& cell) {
+        if (row_.empty() && cell.empty()) {
+            ++leadingEmpty_;
+            return;
+        }
+        if (row_.empty()) {
+            row_.resize(leadingEmpty_);
+        }
+        row_.push_back(std::move(cell));
+    }
+    void RowEnd(std::size_t line) {
+        if (!row_.empty()) {
+            table_.rows.push_back(std::move(row_));
+            table_.lines.push_back(line);
+        }
+        row_.clear();
+        leadingEmpty_ = 0;
+    }
+
+private:
+    CsvTable& table_;
+    std::vector<std::string> row_; ///< empty while every cell of the row so far is empty
+    std::size_t leadingEmpty_ = 0;
+};
+
+/// Counts the cells of the rows that are not blank.
+class CountSink {
+public:
+    void Cell(std::string&& cell) {
+        ++inRow_;
+        blank_ = blank_ && cell.empty();
+    }
+    void RowEnd(std::size_t) {
+        count_ += blank_ ? 0 : inRow_;
+        inRow_ = 0;
+        blank_ = true;
+    }
+    std::size_t count() const { return count_; }
+
+private:
+    std::size_t count_ = 0;
+    std::size_t inRow_ = 0;
+    bool blank_ = true;
+};
+
+} // namespace
+
+CsvTable ParseCsv(std::string_view text) {
+    text = WithoutBom(text);
+    CsvTable table;
+    table.delimiter = DetectDelimiter(text);
+    TableSink sink(table);
+    Scan(text, table.delimiter, sink);
     return table;
+}
+
+std::size_t CsvCellCount(std::string_view text) {
+    text = WithoutBom(text);
+    CountSink sink;
+    Scan(text, DetectDelimiter(text), sink);
+    return sink.count();
 }
 
 std::string CsvLine(const std::vector<std::string>& cells, char delimiter) {

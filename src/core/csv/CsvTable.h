@@ -19,6 +19,10 @@ struct CsvTable {
 /// delimiter, doubled quotes and line breaks; CR LF and LF both end a row; empty lines are skipped.
 CsvTable ParseCsv(std::string_view text);
 
+/// The number of cells in the rows ParseCsv would give, counted without keeping them (so that a
+/// text can be judged before it is parsed).
+std::size_t CsvCellCount(std::string_view text);
+
 /// One row as a CSV line with its line end: cells holding the delimiter, a quote or a line break are
 /// quoted.
 std::string CsvLine(const std::vector<std::string>& cells, char delimiter = ',');

@@ -4,7 +4,9 @@
 #include "core/compare/ConfigCompare.h"
 #include "core/compare/RadioVerify.h"
 #include "core/csv/ChannelCsv.h"
+#include "core/lang/CachedTextLookup.h"
 #include "core/platform/AtomicFile.h"
+#include "core/platform/FileAccess.h"
 #include "gui/app/AppContext.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CompareWindow.h"
@@ -125,14 +127,22 @@ void ExchangeCommands::OpenDifference(int viewId, int record) {
     frame_.activateWindow();
 }
 
+Result ExchangeCommands::WriteChannels(const std::filesystem::path& file) {
+    // A CSV written over the open data file (by its path or a link to it) would lose the document's
+    // file, as a report written there would.
+    if (const std::filesystem::path& open = context_.Doc().Path(); !open.empty() && SameFile(file, open)) {
+        return Result::Fail(ExchangeTexts::kExportFailed, file.string() + ": the open data file");
+    }
+    return WriteFileAtomically(file, ExportChannelCsv(context_.Container(), context_.Language()));
+}
+
 bool ExchangeCommands::ExportChannels() {
     const std::optional<QString> path = context_.Files().ChooseCsv(&frame_, true, {});
     if (!path || path->isEmpty()) {
         return false;
     }
     StoreEdits();
-    const std::string text = ExportChannelCsv(context_.Container(), context_.Language());
-    if (const Result written = WriteFileAtomically(PathOf(*path), text); !written) {
+    if (const Result written = WriteChannels(PathOf(*path)); !written) {
         const QString reason =
             FillIn(context_.Message(ExchangeTexts::kExportFailed,
                                     QStringLiteral("The channels could not be written to %s.")),
@@ -180,7 +190,9 @@ bool ExchangeCommands::ImportChannels() {
     StoreEdits();
     CDataContainer& container = context_.Container();
     const std::size_t before = container.Channels().Count();
-    const ChannelImportReport check = CheckChannelCsv(*csv, container, context_.Language());
+    // Every row is checked with the same few texts: they are read from the language file once.
+    const CachedTextLookup texts(context_.Language());
+    const ChannelImportReport check = CheckChannelCsv(*csv, container, texts);
     const QString summary = ImportSummary(check);
     if (check.taken == 0) {
         context_.Prompts().Tell(
@@ -211,7 +223,7 @@ bool ExchangeCommands::ImportChannels() {
     if (answer != PromptAnswer::Yes) {
         return false;
     }
-    if (!ImportChannelCsv(*csv, container, context_.Language(), true).applied) {
+    if (!ImportChannelCsv(*csv, container, texts, true).applied) {
         return false;
     }
     // The open editors and the tree follow the new list as after any change of the channel list.

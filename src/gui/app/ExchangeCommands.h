@@ -1,9 +1,11 @@
 #pragma once
 
 #include "core/compare/ConfigCompare.h"
+#include "core/util/Result.h"
 
 #include <QPointer>
 #include <QString>
+#include <filesystem>
 #include <vector>
 
 namespace tav {
@@ -52,6 +54,8 @@ private:
     /// The edited document's data objects and image as its editors hold them now.
     void StoreEdits();
     QString ImportSummary(const ChannelImportReport& report) const;
+    /// The channel list as CSV into `file`, which may not be the open data file.
+    Result WriteChannels(const std::filesystem::path& file);
 
     AppContext& context_;
     CMainFrame& frame_;
