@@ -28,11 +28,16 @@ const char* const kImportCsvUsage =
     "Replaces the channels of FILE by the rows of IN.csv and saves the result to OUT. Columns are read\n"
     "by name, in the channel list's layout (as export-csv writes it) or in the common layout with\n"
     "Location, Frequency, Duplex, Offset, Tone, rToneFreq, cToneFreq, DtcsCode, DtcsPolarity, Mode and\n"
-    "Power columns; other columns are ignored, ',' or ';' separates, a UTF-8 BOM is accepted. Each\n"
-    "row is checked as a row typed into the channel list; every refused row is told on stderr as\n"
-    "'row N: reason'. When any row is refused nothing is written and the exit status is 1, unless\n"
-    "--skip-bad is given, which takes the good rows. IN.csv must be a regular file of at most 4 MiB\n"
-    "and 65536 cells; OUT may be FILE but not IN.csv.\n";
+    "Power columns; other columns are ignored, ',' or ';' separates, a UTF-8 BOM is accepted. A\n"
+    "column the file lacks (or a column named twice, which is refused) keeps nothing of the file: the\n"
+    "channel keeps its own value there. When the file has the No. column (or Location, counted from\n"
+    "0) each row goes to the channel it names; otherwise rows are taken in file order. Each row is\n"
+    "checked as a row typed into the channel list, and a value the editors would move (off the band,\n"
+    "off the raster, a tone outside the standard list's limits) is refused; every refused row is\n"
+    "told on stderr as 'row N: Channel C: reason'. When any row is refused nothing is written and\n"
+    "the exit status is 1, unless --skip-bad is given, which takes the good rows and leaves a\n"
+    "refused row's channel as it was. IN.csv must be a regular file of at most 4 MiB and 65536\n"
+    "cells; OUT may be FILE but not IN.csv.\n";
 
 namespace {
 

@@ -5,6 +5,7 @@
 #include "core/data/ImageMap.h"
 #include "core/lang/CLanguage.h"
 #include "core/report/ConfigReport.h"
+#include "support/FreshContainer.h"
 #include "support/TestSupport.h"
 
 #include <algorithm>
@@ -19,14 +20,7 @@ class PttIdAgreement : public ::testing::Test {
 protected:
     CLanguage english{test::ResourceDir() / "TAV_E.lng", [] { return std::string("TAV-V300"); }};
 
-    std::unique_ptr<CDataContainer> Fresh() const {
-        auto c = std::make_unique<CDataContainer>();
-        c->Context().texts = &english;
-        c->CreateDefaults();
-        c->StoreAll();
-        c->LoadAll();
-        return c;
-    }
+    std::unique_ptr<CDataContainer> Fresh() const { return test::FreshContainer(english); }
 
     /// The document as a save writes it and an open reads it back.
     std::unique_ptr<CDataContainer> SavedAndReopened(CDataContainer& edited) const {

@@ -6,6 +6,7 @@
 #include "core/data/FreqCodec.h"
 #include "core/data/ImageMap.h"
 #include "core/lang/CLanguage.h"
+#include "support/FreshContainer.h"
 #include "support/TestSupport.h"
 
 #include <algorithm>
@@ -30,14 +31,7 @@ protected:
         second = Fresh();
     }
 
-    std::unique_ptr<CDataContainer> Fresh() const {
-        auto c = std::make_unique<CDataContainer>();
-        c->Context().texts = &english;
-        c->CreateDefaults();
-        c->StoreAll();
-        c->LoadAll();
-        return c;
-    }
+    std::unique_ptr<CDataContainer> Fresh() const { return test::FreshContainer(english); }
 
     /// Changes the second document through its data objects; both are stored and reloaded, as a
     /// save and an open do.
@@ -387,7 +381,8 @@ TEST_F(ConfigCompareTest, KeepsAChannelByteBesideANamedChannelField) {
     EXPECT_TRUE(has([](const ConfigDifference& d) { return d.field == "Channel Spacing"; }));
     EXPECT_TRUE(has([&](const ConfigDifference& d) {
         return (d.kind == ConfigDifference::Kind::Byte && d.byte.address == byte22) ||
-               (d.kind == ConfigDifference::Kind::Field && d.subject == "Channel 3" && d.field != "Channel Spacing");
+               (d.kind == ConfigDifference::Kind::Field && d.subject == "Channel 3" &&
+                d.field != "Channel Spacing");
     }));
 }
 

@@ -5,6 +5,7 @@
 #include "core/data/ChannelListEdit.h"
 #include "core/data/ProblemList.h"
 #include "core/lang/CLanguage.h"
+#include "support/FreshContainer.h"
 #include "support/TestSupport.h"
 
 #include <functional>
@@ -38,14 +39,7 @@ class ChannelCsvTest : public ::testing::Test {
 protected:
     CLanguage english{test::ResourceDir() / "TAV_E.lng", [] { return std::string("TAV-V300"); }};
 
-    std::unique_ptr<CDataContainer> Fresh() const {
-        auto c = std::make_unique<CDataContainer>();
-        c->Context().texts = &english;
-        c->CreateDefaults();
-        c->StoreAll();
-        c->LoadAll();
-        return c;
-    }
+    std::unique_ptr<CDataContainer> Fresh() const { return test::FreshContainer(english); }
 
     static constexpr const char* kHeader =
         "No.,RX Frequency (MHz),RX Signal Type,RX CTCSS (Hz),RX CDCSS,TX Frequency (MHz),TX Signal Type,"
