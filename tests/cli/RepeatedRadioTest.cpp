@@ -6,6 +6,7 @@
 #include "cli/RadioCli.h"
 #include "support/TestSupport.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -23,11 +24,19 @@ protected:
     fs::path other = dir / "ttyOTHER";
     fs::path link = dir / "radio-link";
     PortTable ports;
+    bool hasLink = false; ///< the file system makes symbolic links (Windows may refuse them)
+
+    /// Whether a case needs the link the file system could not make.
+    bool LacksLink(const std::vector<std::string>& words) const {
+        return !hasLink && std::find(words.begin(), words.end(), link.string()) != words.end();
+    }
 
     void SetUp() override {
         test::WriteText(device, "");
         test::WriteText(other, "");
-        fs::create_symlink(device, link);
+        std::error_code error;
+        fs::create_symlink(device, link, error);
+        hasLink = !error;
         ports.SetDevicePath(3, device.string());
         ports.SetDevicePath(4, other.string());
     }
@@ -65,6 +74,13 @@ TEST_F(RepeatedRadioTest, FindsTheSecondNamingOfOneRadio) {
          "--device " + link.string()},
     };
     for (const auto& c : cases) {
+        std::vector<std::string> words;
+        for (const auto& radio : c.radios) {
+            words.push_back(radio.second);
+        }
+        if (LacksLink(words)) {
+            continue;
+        }
         EXPECT_EQ(cli::RepeatedRadio(ports).Find(c.radios), c.repeated) << c.name;
     }
 }
@@ -87,6 +103,9 @@ TEST_F(RepeatedRadioTest, RadioCommandsRefuseItAsAUsageError) {
          {"-o", (dir / "out.dat").string(), "--device", link.string(), "--device", device.string()}},
     };
     for (const auto& c : cases) {
+        if (LacksLink(c.args)) {
+            continue;
+        }
         std::ostringstream out;
         std::ostringstream err;
         std::istringstream in;

@@ -4,6 +4,7 @@
 #include "core/data/ChannelFields.h"
 #include "core/data/ImageMap.h"
 #include "core/lang/CLanguage.h"
+#include "core/lang/CachedTextLookup.h"
 #include "support/TestSupport.h"
 
 #include <algorithm>
@@ -74,7 +75,10 @@ void AddFields(const TextLookup& texts, const FieldTable<Ui>& table, std::vector
 
 class FieldBytesTest : public ::testing::Test {
 protected:
-    CLanguage english{test::ResourceDir() / "TAV_E.lng", [] { return std::string("TAV-V300"); }};
+    CLanguage language{test::ResourceDir() / "TAV_E.lng", [] { return std::string("TAV-V300"); }};
+    // The tests compare thousands of documents: the language file is asked once per text (asking
+    // it each time reads the file's status again, which is slow on some systems).
+    CachedTextLookup english{language};
 
     std::vector<RecordKindCase> Kinds() const {
         const TextLookup& t = english;
