@@ -164,22 +164,7 @@ const FieldTable<ScanMembersUi>& ScanMemberFields() {
 }
 
 const FieldTable<KeysUi>& KeysFields() {
-    static const FieldTable<KeysUi> table = [] {
-        static constexpr std::array<const char*, 18> kNames = {"A1", "A2", "A3", "B1", "B2", "B3",
-                                                               "C1", "C2", "C3", "D1", "D2", "D3",
-                                                               "E1", "E2", "E3", "F1", "F2", "F3"};
-        FieldTable<KeysUi> rows;
-        for (std::size_t k = 0; k < kNames.size(); ++k) {
-            rows.push_back(FieldRow<KeysUi>{
-                KeysData::kFirstKeyListId - 1 + 2 * static_cast<int>(k), kNames[k], [k](const KeysUi& ui) {
-                    return ui.keys[k];
-                }}.StoredIn({{k}}));
-        }
-        rows.push_back(FieldRow<KeysUi>{KeysData::kDefaultNumericKeyListId - 1, "Default Numeric Key",
-                                        TextField<&KeysUi::defaultNumericKey>()}
-                           .StoredIn({{KeysData::kDefaultNumericKeyOffset}}));
-        return rows;
-    }();
+    static const FieldTable<KeysUi> table = BlockFieldRows(KeysData::EditorFields());
     return table;
 }
 
@@ -207,40 +192,17 @@ const FieldTable<MiscUi>& MiscFields() {
 }
 
 const FieldTable<AtisUi>& AtisFields() {
-    static const FieldTable<AtisUi> table = {
-        FieldRow<AtisUi>{4594, "ATIS Code", [](const AtisUi& ui) { return AtisCodeText(ui.code); }}.StoredIn(
-            {{AtisData::kCodeOffset, AtisData::kCodeSize}}),
-        FieldRow<AtisUi>{4591, "Pretime [ms]", TextField<&AtisUi::pretime>()}.StoredIn(
-            {{AtisData::kPretimeOffset}}),
-    };
+    static const FieldTable<AtisUi> table = BlockFieldRows(AtisData::EditorFields());
     return table;
 }
 
 const FieldTable<DosUi>& DosFields() {
-    static const FieldTable<DosUi> table = {
-        FieldRow<DosUi>{4666, "DOS ENABLE", SwitchField<&DosUi::enable>()}.StoredIn(
-            {{DosData::kFlagsOffset, 1, Bit(DosData::kEnableBit)}}),
-        FieldRow<DosUi>{4669, "DOS Pre-Mute Duration[ms]", TextField<&DosUi::preMute>()}.StoredIn(
-            {{DosData::kPreMuteOffset}}),
-    };
+    static const FieldTable<DosUi> table = BlockFieldRows(DosData::EditorFields());
     return table;
 }
 
 const FieldTable<PttIdUi>& PttIdFields() {
-    static const FieldTable<PttIdUi> table = {
-        FieldRow<PttIdUi>{1660, "PRIMARY ID", TextField<&PttIdUi::primaryId>()}.StoredIn(
-            {{PttIdData::kPrimaryIdOffset, 2}}),
-        FieldRow<PttIdUi>{1664, "PTTID TYPE", TextField<&PttIdUi::type>()}.StoredIn(
-            {{PttIdData::kTypeOffset}}),
-        FieldRow<PttIdUi>{1670, "SIDE TONE", SwitchField<&PttIdUi::sideTone>()}.StoredIn(
-            {{PttIdData::kFlagsOffset, 1, Bit(PttIdData::kSideToneOffBit)}}),
-        FieldRow<PttIdUi>{1671, "SHORT BEEP", SwitchField<&PttIdUi::shortBeep>()}.StoredIn(
-            {{PttIdData::kFlagsOffset, 1, Bit(PttIdData::kShortBeepOffBit)}}),
-        FieldRow<PttIdUi>{1666, "PRETIME", TextField<&PttIdUi::pretime>()}.StoredIn(
-            {{PttIdData::kPretimeOffset}}),
-        FieldRow<PttIdUi>{1668, "Preamble Bit Sync", TextField<&PttIdUi::preamble>()}.StoredIn(
-            {{PttIdData::kPreambleOffset}}),
-    };
+    static const FieldTable<PttIdUi> table = BlockFieldRows(PttIdData::EditorFields());
     return table;
 }
 
