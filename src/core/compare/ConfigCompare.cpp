@@ -34,11 +34,6 @@ std::string ChoiceValue(const TwoToneChoiceList& list) {
                : list.texts[static_cast<std::size_t>(list.selected)];
 }
 
-/// The mask of one bit of a flags byte.
-constexpr std::uint8_t Bit(int bit) {
-    return static_cast<std::uint8_t>(1U << bit);
-}
-
 constexpr std::uint8_t kLowNibble = 0x0F;
 constexpr std::uint8_t kHighNibble = 0xF0;
 /// The programming date's bytes the editor shows: second, minute, hour, day, month, year.
@@ -169,25 +164,7 @@ const FieldTable<KeysUi>& KeysFields() {
 }
 
 const FieldTable<MiscUi>& MiscFields() {
-    using M = MiscUi;
-    using D = MiscData;
-    static const FieldTable<M> table = {
-        FieldRow<M>{1407, "VOX Delay", TextField<&M::voxDelay>()}.StoredIn({{D::kVoxDelayOffset}}),
-        FieldRow<M>{1405, "VOX Gain", TextField<&M::voxGain>()}.StoredIn(
-            {{D::kVoxOffset, 1, D::kVoxGainMask}}),
-        FieldRow<M>{1401, "Tail Revert", TextField<&M::tailRevert>()}.StoredIn(
-            {{D::kBatteryOffset, 1, Bit(D::kTailRevertBit)}}),
-        FieldRow<M>{1403, "Squelch Level", TextField<&M::squelchLevel>()}.StoredIn(
-            {{D::kSquelchLevelOffset}}),
-        FieldRow<M>{1413, "Low Power Alert Gap", TextField<&M::lowPowerAlertGap>()}.StoredIn(
-            {{D::kLowPowerAlertGapOffset}}),
-        FieldRow<M>{1411, "Battery Save Mode", TextField<&M::batterySaveMode>()}.StoredIn(
-            {{D::kBatterySaveModeOffset, 1, D::kBatterySaveModeMask}}),
-        FieldRow<M>{1410, "Battery Save", SwitchField<&M::batterySave>()}.StoredIn(
-            {{D::kBatteryOffset, 1, Bit(D::kBatterySaveBit)}}),
-        FieldRow<M>{1409, "VOX Inhibit On Receive", SwitchField<&M::voxInhibit>()}.StoredIn(
-            {{D::kVoxOffset, 1, Bit(D::kVoxInhibitBit)}}),
-    };
+    static const FieldTable<MiscUi> table = BlockFieldRows(MiscData::EditorFields());
     return table;
 }
 

@@ -5,6 +5,7 @@
 #include "core/data/DosData.h"
 #include "core/data/FieldCodec.h"
 #include "core/data/KeysData.h"
+#include "core/data/MiscData.h"
 #include "core/data/PttIdData.h"
 #include "support/FakeTextLookup.h"
 
@@ -71,7 +72,7 @@ BlockValue OtherValue(const BlockFieldInfo& field, const BlockValue& now) {
     case BlockCodec::CheckOff:
         return std::get<int>(now) != 0 ? 0 : 1;
     case BlockCodec::ListItem:
-        return std::get<std::string>(now) == "one" ? "highest" : "one";
+        return std::get<std::string>(now) == "lowest" ? "highest" : "lowest";
     case BlockCodec::HexId:
         return std::get<std::string>(now) == "0ABC" ? "0DEF" : "0ABC";
     case BlockCodec::Digits:
@@ -177,6 +178,7 @@ TEST(BlockFields, ImageToUiToImageIsTheIdentityForEveryFieldAtItsLimits) {
     ExpectRoundTrips<PttIdData>(PttIdData::EditorFields());
     ExpectRoundTrips<AtisData>(AtisData::EditorFields());
     ExpectRoundTrips<KeysData>(KeysData::EditorFields());
+    ExpectRoundTrips<MiscData>(MiscData::EditorFields());
 }
 
 TEST(BlockFields, AStoredFieldChangesOnlyItsOwnBits) {
@@ -184,6 +186,7 @@ TEST(BlockFields, AStoredFieldChangesOnlyItsOwnBits) {
     ExpectOwnBitsOnly<PttIdData>(PttIdData::EditorFields());
     ExpectOwnBitsOnly<AtisData>(AtisData::EditorFields());
     ExpectOwnBitsOnly<KeysData>(KeysData::EditorFields());
+    ExpectOwnBitsOnly<MiscData>(MiscData::EditorFields());
 }
 
 TEST(BlockFields, TablesAreWellFormed) {
@@ -191,6 +194,7 @@ TEST(BlockFields, TablesAreWellFormed) {
     ExpectWellFormed(PttIdData::EditorFields(), PttIdData::kSize);
     ExpectWellFormed(AtisData::EditorFields(), AtisData::kSize);
     ExpectWellFormed(KeysData::EditorFields(), KeysData::kSize);
+    ExpectWellFormed(MiscData::EditorFields(), MiscData::kSize);
 }
 
 TEST(BlockFields, OnlyTheEditedKeysAreStored) {
