@@ -34,11 +34,6 @@ std::string ChoiceValue(const TwoToneChoiceList& list) {
                : list.texts[static_cast<std::size_t>(list.selected)];
 }
 
-/// The mask of one bit of a flags byte.
-constexpr std::uint8_t Bit(int bit) {
-    return static_cast<std::uint8_t>(1U << bit);
-}
-
 constexpr std::uint8_t kLowNibble = 0x0F;
 constexpr std::uint8_t kHighNibble = 0xF0;
 /// The programming date's bytes the editor shows: second, minute, hour, day, month, year.
@@ -164,83 +159,27 @@ const FieldTable<ScanMembersUi>& ScanMemberFields() {
 }
 
 const FieldTable<KeysUi>& KeysFields() {
-    static const FieldTable<KeysUi> table = [] {
-        static constexpr std::array<const char*, 18> kNames = {"A1", "A2", "A3", "B1", "B2", "B3",
-                                                               "C1", "C2", "C3", "D1", "D2", "D3",
-                                                               "E1", "E2", "E3", "F1", "F2", "F3"};
-        FieldTable<KeysUi> rows;
-        for (std::size_t k = 0; k < kNames.size(); ++k) {
-            rows.push_back(FieldRow<KeysUi>{
-                KeysData::kFirstKeyListId - 1 + 2 * static_cast<int>(k), kNames[k], [k](const KeysUi& ui) {
-                    return ui.keys[k];
-                }}.StoredIn({{k}}));
-        }
-        rows.push_back(FieldRow<KeysUi>{KeysData::kDefaultNumericKeyListId - 1, "Default Numeric Key",
-                                        TextField<&KeysUi::defaultNumericKey>()}
-                           .StoredIn({{KeysData::kDefaultNumericKeyOffset}}));
-        return rows;
-    }();
+    static const FieldTable<KeysUi> table = BlockFieldRows(KeysData::EditorFields());
     return table;
 }
 
 const FieldTable<MiscUi>& MiscFields() {
-    using M = MiscUi;
-    using D = MiscData;
-    static const FieldTable<M> table = {
-        FieldRow<M>{1407, "VOX Delay", TextField<&M::voxDelay>()}.StoredIn({{D::kVoxDelayOffset}}),
-        FieldRow<M>{1405, "VOX Gain", TextField<&M::voxGain>()}.StoredIn(
-            {{D::kVoxOffset, 1, D::kVoxGainMask}}),
-        FieldRow<M>{1401, "Tail Revert", TextField<&M::tailRevert>()}.StoredIn(
-            {{D::kBatteryOffset, 1, Bit(D::kTailRevertBit)}}),
-        FieldRow<M>{1403, "Squelch Level", TextField<&M::squelchLevel>()}.StoredIn(
-            {{D::kSquelchLevelOffset}}),
-        FieldRow<M>{1413, "Low Power Alert Gap", TextField<&M::lowPowerAlertGap>()}.StoredIn(
-            {{D::kLowPowerAlertGapOffset}}),
-        FieldRow<M>{1411, "Battery Save Mode", TextField<&M::batterySaveMode>()}.StoredIn(
-            {{D::kBatterySaveModeOffset, 1, D::kBatterySaveModeMask}}),
-        FieldRow<M>{1410, "Battery Save", SwitchField<&M::batterySave>()}.StoredIn(
-            {{D::kBatteryOffset, 1, Bit(D::kBatterySaveBit)}}),
-        FieldRow<M>{1409, "VOX Inhibit On Receive", SwitchField<&M::voxInhibit>()}.StoredIn(
-            {{D::kVoxOffset, 1, Bit(D::kVoxInhibitBit)}}),
-    };
+    static const FieldTable<MiscUi> table = BlockFieldRows(MiscData::EditorFields());
     return table;
 }
 
 const FieldTable<AtisUi>& AtisFields() {
-    static const FieldTable<AtisUi> table = {
-        FieldRow<AtisUi>{4594, "ATIS Code", [](const AtisUi& ui) { return AtisCodeText(ui.code); }}.StoredIn(
-            {{AtisData::kCodeOffset, AtisData::kCodeSize}}),
-        FieldRow<AtisUi>{4591, "Pretime [ms]", TextField<&AtisUi::pretime>()}.StoredIn(
-            {{AtisData::kPretimeOffset}}),
-    };
+    static const FieldTable<AtisUi> table = BlockFieldRows(AtisData::EditorFields());
     return table;
 }
 
 const FieldTable<DosUi>& DosFields() {
-    static const FieldTable<DosUi> table = {
-        FieldRow<DosUi>{4666, "DOS ENABLE", SwitchField<&DosUi::enable>()}.StoredIn(
-            {{DosData::kFlagsOffset, 1, Bit(DosData::kEnableBit)}}),
-        FieldRow<DosUi>{4669, "DOS Pre-Mute Duration[ms]", TextField<&DosUi::preMute>()}.StoredIn(
-            {{DosData::kPreMuteOffset}}),
-    };
+    static const FieldTable<DosUi> table = BlockFieldRows(DosData::EditorFields());
     return table;
 }
 
 const FieldTable<PttIdUi>& PttIdFields() {
-    static const FieldTable<PttIdUi> table = {
-        FieldRow<PttIdUi>{1660, "PRIMARY ID", TextField<&PttIdUi::primaryId>()}.StoredIn(
-            {{PttIdData::kPrimaryIdOffset, 2}}),
-        FieldRow<PttIdUi>{1664, "PTTID TYPE", TextField<&PttIdUi::type>()}.StoredIn(
-            {{PttIdData::kTypeOffset}}),
-        FieldRow<PttIdUi>{1670, "SIDE TONE", SwitchField<&PttIdUi::sideTone>()}.StoredIn(
-            {{PttIdData::kFlagsOffset, 1, Bit(PttIdData::kSideToneOffBit)}}),
-        FieldRow<PttIdUi>{1671, "SHORT BEEP", SwitchField<&PttIdUi::shortBeep>()}.StoredIn(
-            {{PttIdData::kFlagsOffset, 1, Bit(PttIdData::kShortBeepOffBit)}}),
-        FieldRow<PttIdUi>{1666, "PRETIME", TextField<&PttIdUi::pretime>()}.StoredIn(
-            {{PttIdData::kPretimeOffset}}),
-        FieldRow<PttIdUi>{1668, "Preamble Bit Sync", TextField<&PttIdUi::preamble>()}.StoredIn(
-            {{PttIdData::kPreambleOffset}}),
-    };
+    static const FieldTable<PttIdUi> table = BlockFieldRows(PttIdData::EditorFields());
     return table;
 }
 

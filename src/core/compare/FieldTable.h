@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/data/BlockFields.h"
 #include "core/data/FieldBytes.h"
 #include "core/lang/TextLookup.h"
 
@@ -71,6 +72,18 @@ template <auto Member> auto TextField() {
 /// A check box of a transfer structure.
 template <auto Member> auto SwitchField() {
     return [](const auto& ui) { return std::string((ui.*Member) != 0 ? "On" : "Off"); };
+}
+
+/// The compare's rows of a single-block record: one per field of its table, in the table's order.
+template <class Ui> FieldTable<Ui> BlockFieldRows(const BlockFieldTable<Ui>& fields) {
+    FieldTable<Ui> rows;
+    for (const BlockField<Ui>& field : fields) {
+        rows.push_back(FieldRow<Ui>{
+            field.labelId, field.fallback, [&field](const Ui& ui) {
+                return BlockFieldText(field, field.slot.get(ui));
+            }}.StoredIn({field.bytes}));
+    }
+    return rows;
 }
 
 } // namespace tav

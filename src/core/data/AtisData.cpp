@@ -37,15 +37,26 @@ void AtisData::SetCode(const AtisCode& code) {
     std::copy(code.begin(), code.end(), Bytes().begin() + kCodeOffset);
 }
 
+const BlockFieldTable<AtisUi>& AtisData::EditorFields() {
+    static_assert(2 * kCodeSize == kCodeDigits);
+    using C = BlockCodec;
+    static const BlockFieldTable<AtisUi> table = {
+        BlockRow<AtisUi>("code", kCodeLabel, "ATIS Code", C::Digits, kCodeEditId, Member(&AtisUi::code))
+            .At({kCodeOffset, kCodeSize}),
+        BlockRow<AtisUi>("pretime", kPretimeLabel, "Pretime [ms]", C::ListItem, kPretimeListId,
+                         Member(&AtisUi::pretime))
+            .At({kPretimeOffset})
+            .List(kPretimeListId),
+    };
+    return table;
+}
+
 void AtisData::LoadUi(AtisUi& ui, const TextLookup& texts) const {
-    ui.code = Code();
-    ui.pretime = ListText(texts, kPretimeListId, Pretime());
+    LoadBlockFields(EditorFields(), Bytes(), ui, texts);
 }
 
 void AtisData::StoreUi(const AtisUi& ui, const TextLookup& texts) {
-    SetCode(ui.code);
-    Bytes()[kPretimeOffset] =
-        static_cast<std::uint8_t>(ListValueOr(texts, kPretimeListId, ui.pretime, Pretime()));
+    StoreBlockFields(EditorFields(), ui, Bytes(), texts);
 }
 
 std::string AtisCodeText(const AtisCode& code) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/data/BlockFields.h"
 #include "core/data/FeatureData.h"
 
 #include <array>
@@ -13,7 +14,7 @@ namespace tav {
 class TextLookup;
 
 /// The 12 digits of an ATIS code, packed two per byte, high nibble first.
-using AtisCode = std::array<std::uint8_t, 6>;
+using AtisCode = PackedDigits;
 
 /// What the ATIS editor shows: the packed code (its digit-string edit) and the pretime text.
 struct AtisUi {
@@ -32,6 +33,8 @@ public:
     static constexpr std::size_t kCodeDigits = 12;
 
     static constexpr int kTemplateId = 4590;
+    static constexpr int kCodeLabel = 4594;
+    static constexpr int kPretimeLabel = 4591;
     static constexpr int kCodeEditId = 4595;
     static constexpr int kPretimeListId = 4592;
 
@@ -43,6 +46,9 @@ public:
     void SetDefaults(const DataContext& context) override;
     void LoadFromImage(const Image& image) override;
     void StoreToImage(Image& image) const override;
+
+    /// The fields the ATIS editor shows, the compare and the report name.
+    static const BlockFieldTable<AtisUi>& EditorFields();
 
     void LoadUi(AtisUi& ui, const TextLookup& texts) const;
     void StoreUi(const AtisUi& ui, const TextLookup& texts);

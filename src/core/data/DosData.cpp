@@ -31,16 +31,26 @@ bool DosData::Enabled() const {
     return GetBit(Bytes()[kFlagsOffset], kEnableBit);
 }
 
+const BlockFieldTable<DosUi>& DosData::EditorFields() {
+    using C = BlockCodec;
+    static const BlockFieldTable<DosUi> table = {
+        BlockRow<DosUi>("enable", kEnableCheckId, "DOS ENABLE", C::Check, kEnableCheckId,
+                        Member(&DosUi::enable))
+            .At({kFlagsOffset, 1, SetBit(0, kEnableBit, true)}),
+        BlockRow<DosUi>("pre_mute", kPreMuteLabel, "DOS Pre-Mute Duration[ms]", C::ListItem, kPreMuteListId,
+                        Member(&DosUi::preMute))
+            .At({kPreMuteOffset})
+            .List(kPreMuteListId),
+    };
+    return table;
+}
+
 void DosData::LoadUi(DosUi& ui, const TextLookup& texts) const {
-    ui.enable = Enabled() ? 1 : 0;
-    ui.preMute = ListText(texts, kPreMuteListId, PreMute());
+    LoadBlockFields(EditorFields(), Bytes(), ui, texts);
 }
 
 void DosData::StoreUi(const DosUi& ui, const TextLookup& texts) {
-    auto bytes = Bytes();
-    bytes[kFlagsOffset] = SetBit(bytes[kFlagsOffset], kEnableBit, ui.enable != 0);
-    bytes[kPreMuteOffset] =
-        static_cast<std::uint8_t>(ListValueOr(texts, kPreMuteListId, ui.preMute, PreMute()));
+    StoreBlockFields(EditorFields(), ui, Bytes(), texts);
 }
 
 } // namespace tav

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/data/BlockFields.h"
 #include "core/data/FeatureData.h"
 
 #include <cstddef>
@@ -28,6 +29,7 @@ public:
 
     static constexpr int kTemplateId = 4660;
     static constexpr int kEnableCheckId = 4666;
+    static constexpr int kPreMuteLabel = 4669;
     static constexpr int kPostMuteListId = 4668;
     static constexpr int kPreMuteListId = 4670;
 
@@ -40,6 +42,9 @@ public:
     void SetDefaults(const DataContext& context) override;
     void LoadFromImage(const Image& image) override;
     void StoreToImage(Image& image) const override;
+
+    /// The fields the DOS editor shows, the compare and the report name.
+    static const BlockFieldTable<DosUi>& EditorFields();
 
     void LoadUi(DosUi& ui, const TextLookup& texts) const;
     void StoreUi(const DosUi& ui, const TextLookup& texts);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/data/BlockFields.h"
 #include "core/data/FeatureData.h"
 
 #include <array>
@@ -31,6 +32,7 @@ public:
     static constexpr int kTemplateId = 6601;
     static constexpr int kFunctionListId = 6605;
     static constexpr int kDefaultNumericKeyListId = 6649;
+    static constexpr int kDefaultNumericKeyLabel = 6648;
     static constexpr int kFirstKeyListId = 6612; ///< A1; the key lists follow in steps of 2 up to 6646 (F3)
 
     /// The keys the editor shows and stores (A2, A3, B2, B3).
@@ -41,6 +43,8 @@ public:
     }
     /// The control (and list) id of key k's own drop-down.
     static constexpr int KeyListId(std::size_t key) { return kFirstKeyListId + 2 * static_cast<int>(key); }
+    /// The label of key k's drop-down: the number before the drop-down's.
+    static constexpr int KeyLabelId(std::size_t key) { return KeyListId(key) - 1; }
 
     static constexpr std::uint8_t kDefaultA3 = 24;
     static constexpr std::uint8_t kDefaultB3 = 17;
@@ -51,6 +55,10 @@ public:
     void SetDefaults(const DataContext& context) override;
     void LoadFromImage(const Image& image) override;
     void StoreToImage(Image& image) const override;
+
+    /// The fields the editor shows, the compare and the report name: keys A1 … F3, then the
+    /// default numeric key. Only the edited keys are stored.
+    static const BlockFieldTable<KeysUi>& EditorFields();
 
     void LoadUi(KeysUi& ui, const TextLookup& texts) const;
     /// Writes the four edited keys (A2, A3, B2, B3) as values of list 6605; nothing else.

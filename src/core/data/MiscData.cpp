@@ -84,38 +84,41 @@ void MiscData::StoreToImage(Image& image) const {
     CopyToImage(image, ImageMap::kMiscSecond, b.subspan(kSecondPieceOffset));
 }
 
+const BlockFieldTable<MiscUi>& MiscData::EditorFields() {
+    using C = BlockCodec;
+    using M = MiscUi;
+    const auto list = [](const char* key, int listId, const char* fallback, std::string M::*text) {
+        return BlockRow<M>(key, LabelOf(listId), fallback, C::ListItem, listId, Member(text)).List(listId);
+    };
+    static const BlockFieldTable<M> table = {
+        list("vox_delay", kVoxDelayListId, "VOX Delay Time", &M::voxDelay).At({kVoxDelayOffset}),
+        list("vox_gain", kVoxGainListId, "VOX Gain Level", &M::voxGain).At({kVoxOffset, 1, kVoxGainMask}),
+        // The list's two items are the values of one bit.
+        list("tail_revert", kTailRevertListId, "CTCSS tail revert option", &M::tailRevert)
+            .At({kBatteryOffset, 1, SetBit(0, kTailRevertBit, true)}),
+        list("squelch_level", kSquelchLevelListId, "Carrier Squelch Level", &M::squelchLevel)
+            .At({kSquelchLevelOffset}),
+        list("low_power_alert_gap", kLowPowerAlertGapListId, "Low Power Alert  Gap Time[s]",
+             &M::lowPowerAlertGap)
+            .At({kLowPowerAlertGapOffset}),
+        list("battery_save_mode", kBatterySaveModeListId, "Battery Save Mode", &M::batterySaveMode)
+            .At({kBatterySaveModeOffset, 1, kBatterySaveModeMask}),
+        BlockRow<M>("battery_save", kBatterySaveCheckId, "Battery Save", C::Check, kBatterySaveCheckId,
+                    Member(&M::batterySave))
+            .At({kBatteryOffset, 1, SetBit(0, kBatterySaveBit, true)}),
+        BlockRow<M>("vox_inhibit", kVoxInhibitCheckId, "VOX Inhibit On Receive", C::Check, kVoxInhibitCheckId,
+                    Member(&M::voxInhibit))
+            .At({kVoxOffset, 1, SetBit(0, kVoxInhibitBit, true)}),
+    };
+    return table;
+}
+
 void MiscData::LoadUi(MiscUi& ui, const TextLookup& texts) const {
-    const auto b = Bytes();
-    ui.voxDelay = ListText(texts, kVoxDelayListId, b[kVoxDelayOffset]);
-    ui.voxGain = ListText(texts, kVoxGainListId, GetBits(b[kVoxOffset], kVoxGainMask));
-    ui.tailRevert = ListText(texts, kTailRevertListId, GetBit(b[kBatteryOffset], kTailRevertBit) ? 1 : 0);
-    ui.squelchLevel = ListText(texts, kSquelchLevelListId, b[kSquelchLevelOffset]);
-    ui.lowPowerAlertGap = ListText(texts, kLowPowerAlertGapListId, b[kLowPowerAlertGapOffset]);
-    ui.batterySaveMode =
-        ListText(texts, kBatterySaveModeListId, GetBits(b[kBatterySaveModeOffset], kBatterySaveModeMask));
-    ui.batterySave = GetBit(b[kBatteryOffset], kBatterySaveBit) ? 1 : 0;
-    ui.voxInhibit = GetBit(b[kVoxOffset], kVoxInhibitBit) ? 1 : 0;
+    LoadBlockFields(EditorFields(), Bytes(), ui, texts);
 }
 
 void MiscData::StoreUi(const MiscUi& ui, const TextLookup& texts) {
-    auto b = Bytes();
-    const int voxGain = ListValueOr(texts, kVoxGainListId, ui.voxGain, GetBits(b[kVoxOffset], kVoxGainMask));
-    b[kVoxOffset] = SetBits(b[kVoxOffset], kVoxGainMask, static_cast<unsigned>(voxGain));
-    b[kVoxOffset] = SetBit(b[kVoxOffset], kVoxInhibitBit, ui.voxInhibit != 0);
-    b[kVoxDelayOffset] =
-        static_cast<std::uint8_t>(ListValueOr(texts, kVoxDelayListId, ui.voxDelay, b[kVoxDelayOffset]));
-    b[kSquelchLevelOffset] = static_cast<std::uint8_t>(
-        ListValueOr(texts, kSquelchLevelListId, ui.squelchLevel, b[kSquelchLevelOffset]));
-    b[kBatteryOffset] = SetBit(b[kBatteryOffset], kBatterySaveBit, ui.batterySave != 0);
-    const int tailRevert = ListValueOr(texts, kTailRevertListId, ui.tailRevert,
-                                       GetBit(b[kBatteryOffset], kTailRevertBit) ? 1 : 0);
-    b[kBatteryOffset] = SetBit(b[kBatteryOffset], kTailRevertBit, (tailRevert & 1) != 0);
-    const int mode = ListValueOr(texts, kBatterySaveModeListId, ui.batterySaveMode,
-                                 GetBits(b[kBatterySaveModeOffset], kBatterySaveModeMask));
-    b[kBatterySaveModeOffset] =
-        SetBits(b[kBatterySaveModeOffset], kBatterySaveModeMask, static_cast<unsigned>(mode));
-    b[kLowPowerAlertGapOffset] = static_cast<std::uint8_t>(
-        ListValueOr(texts, kLowPowerAlertGapListId, ui.lowPowerAlertGap, b[kLowPowerAlertGapOffset]));
+    StoreBlockFields(EditorFields(), ui, Bytes(), texts);
 }
 
 } // namespace tav

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/data/BlockFields.h"
 #include "core/data/FeatureData.h"
 
 #include <cstddef>
@@ -71,6 +72,11 @@ public:
     void SetDefaults(const DataContext& context) override;
     void LoadFromImage(const Image& image) override;
     void StoreToImage(Image& image) const override;
+
+    /// The fields the editor shows, the compare and the report name, in the compare's order.
+    static const BlockFieldTable<MiscUi>& EditorFields();
+    /// The label of a drop-down: the number before the drop-down's.
+    static constexpr int LabelOf(int listId) { return listId - 1; }
 
     void LoadUi(MiscUi& ui, const TextLookup& texts) const;
     void StoreUi(const MiscUi& ui, const TextLookup& texts);

@@ -124,27 +124,41 @@ bool PttIdData::ShortBeepOff() const {
     return GetBit(Current()[kFlagsOffset], kShortBeepOffBit);
 }
 
+const BlockFieldTable<PttIdUi>& PttIdData::EditorFields() {
+    using C = BlockCodec;
+    using U = PttIdUi;
+    static const BlockFieldTable<U> table = {
+        BlockRow<U>("primary_id", kPrimaryIdLabel, "PRIMARY ID", C::HexId, kPrimaryIdEditId,
+                    Member(&U::primaryId))
+            .At({kPrimaryIdOffset, 2}),
+        BlockRow<U>("type", kTypeLabel, "PTTID TYPE", C::ListItem, kTypeListId, Member(&U::type))
+            .At({kTypeOffset})
+            .List(kTypeListId),
+        BlockRow<U>("side_tone", kSideToneCheckId, "SIDE TONE", C::CheckOff, kSideToneCheckId,
+                    Member(&U::sideTone))
+            .At({kFlagsOffset, 1, SetBit(0, kSideToneOffBit, true)}),
+        BlockRow<U>("short_beep", kShortBeepCheckId, "SHORT BEEP", C::CheckOff, kShortBeepCheckId,
+                    Member(&U::shortBeep))
+            .At({kFlagsOffset, 1, SetBit(0, kShortBeepOffBit, true)}),
+        BlockRow<U>("pretime", kPretimeLabel, "PRETIME", C::ListItem, kPretimeListId, Member(&U::pretime))
+            .At({kPretimeOffset})
+            .List(kPretimeListId),
+        BlockRow<U>("preamble", kPreambleLabel, "Preamble Bit Sync", C::ListItem, kPreambleListId,
+                    Member(&U::preamble))
+            .At({kPreambleOffset})
+            .List(kPreambleListId),
+    };
+    return table;
+}
+
 void PttIdData::LoadUi(PttIdUi& ui, const TextLookup& texts) const {
-    const Fields bytes = Current();
-    ui.primaryId = PrimaryIdDisplayText(ReadBe16(bytes, kPrimaryIdOffset));
-    ui.type = ListText(texts, kTypeListId, bytes[kTypeOffset]);
-    ui.sideTone = GetBit(bytes[kFlagsOffset], kSideToneOffBit) ? 0 : 1;
-    ui.shortBeep = GetBit(bytes[kFlagsOffset], kShortBeepOffBit) ? 0 : 1;
-    ui.pretime = ListText(texts, kPretimeListId, bytes[kPretimeOffset]);
-    ui.preamble = ListText(texts, kPreambleListId, bytes[kPreambleOffset]);
+    LoadBlockFields(EditorFields(), Current(), ui, texts);
 }
 
 void PttIdData::StoreUi(const PttIdUi& ui, const TextLookup& texts) {
+    // The first personality's fields, so that what the editor does not show stays as it is there.
     Fields bytes = Current();
-    WriteBe16(bytes, kPrimaryIdOffset, PrimaryIdFromText(ui.primaryId));
-    bytes[kTypeOffset] =
-        static_cast<std::uint8_t>(ListValueOr(texts, kTypeListId, ui.type, bytes[kTypeOffset]));
-    bytes[kPretimeOffset] =
-        static_cast<std::uint8_t>(ListValueOr(texts, kPretimeListId, ui.pretime, bytes[kPretimeOffset]));
-    bytes[kPreambleOffset] =
-        static_cast<std::uint8_t>(ListValueOr(texts, kPreambleListId, ui.preamble, bytes[kPreambleOffset]));
-    const std::uint8_t flags = SetBit(bytes[kFlagsOffset], kSideToneOffBit, ui.sideTone == 0);
-    bytes[kFlagsOffset] = SetBit(flags, kShortBeepOffBit, ui.shortBeep == 0);
+    StoreBlockFields(EditorFields(), ui, bytes, texts);
     Set(bytes);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/data/BlockFields.h"
 #include "core/data/FeatureData.h"
 
 #include <array>
@@ -43,6 +44,10 @@ public:
     static constexpr std::size_t kPreambleOffset = 5;
 
     static constexpr int kTemplateId = 1655;
+    static constexpr int kPrimaryIdLabel = 1660;
+    static constexpr int kTypeLabel = 1664;
+    static constexpr int kPretimeLabel = 1666;
+    static constexpr int kPreambleLabel = 1668;
     static constexpr int kPrimaryIdEditId = 1661;
     static constexpr int kGroupIdEditId = 1663;
     static constexpr int kTypeListId = 1665;
@@ -71,6 +76,9 @@ public:
     void SetDefaults(const DataContext& context) override;
     void LoadFromImage(const Image& image) override;
     void StoreToImage(Image& image) const override;
+
+    /// The fields the PTT-ID editor shows, the compare and the report name, in their order.
+    static const BlockFieldTable<PttIdUi>& EditorFields();
 
     void LoadUi(PttIdUi& ui, const TextLookup& texts) const;
     void StoreUi(const PttIdUi& ui, const TextLookup& texts);

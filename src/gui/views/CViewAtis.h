@@ -9,9 +9,6 @@ namespace tav::gui {
 class CViewAtis : public CCustomFormView {
     Q_OBJECT
 public:
-    static constexpr int kCodeLabel = 4594;
-    static constexpr int kPretimeLabel = 4591;
-
     CViewAtis(AppContext& context, EditorHost* host, QWidget* parent = nullptr);
 
     void LoadView() override;

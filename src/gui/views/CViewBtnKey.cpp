@@ -1,44 +1,30 @@
 #include "gui/views/CViewBtnKey.h"
 
 #include "core/data/KeysData.h"
-#include "gui/views/ComboText.h"
+#include "gui/app/AppContext.h"
+#include "gui/views/BlockFieldControls.h"
 #include "gui/views/FieldNames.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 
 namespace tav::gui {
 namespace {
 
-// Each shown key's label carries the number before its drop-down's.
-constexpr int kLabelOffset = 1;
+namespace B = BlockFieldControls;
 
-/// The label caption of key k ("A1" … "F3").
-QString KeyName(std::size_t key) {
-    const char letter = static_cast<char>('A' + key / KeysData::kKeysPerLetter);
-    return QStringLiteral("Key %1%2").arg(QLatin1Char(letter)).arg(key % KeysData::kKeysPerLetter + 1);
-}
-
-bool IsShown(std::size_t key) {
-    return std::find(KeysData::kEditedKeys.begin(), KeysData::kEditedKeys.end(), key) !=
-           KeysData::kEditedKeys.end();
-}
-
+/// One row per stored key; the lists of the other keys and of the default numeric key exist
+/// hidden (a language file may show them for another model).
 DialogTemplate KeysTemplate() {
     DialogTemplate dialog{KeysData::kTemplateId, QStringLiteral("Programmable Keys"), {}};
     int row = 0;
-    for (std::size_t key = 0; key < KeysData::kKeyCount; ++key) {
-        const int id = KeysData::KeyListId(key);
-        const bool shown = IsShown(key);
-        dialog.controls.push_back(
-            {id - kLabelOffset, ControlKind::Label, KeyName(key), row, 0, 1, 1, !shown});
-        dialog.controls.push_back({id, ControlKind::ComboBox, {}, row, 1, 1, 1, !shown});
-        row += shown ? 1 : 0;
+    for (const BlockFieldInfo& field : KeysData::EditorFields()) {
+        const bool hidden = !field.stored;
+        dialog.controls.push_back(B::LabelSpec(field, row, 0, 1, hidden));
+        dialog.controls.push_back(B::ControlSpecOf(field, row, 1, hidden));
+        row += hidden ? 0 : 1;
     }
     dialog.controls.push_back({KeysData::kFunctionListId, ControlKind::ComboBox, {}, row, 1, 1, 1, true});
-    dialog.controls.push_back({KeysData::kDefaultNumericKeyListId - kLabelOffset, ControlKind::Label,
-                               QStringLiteral("Default Numeric Key Selection"), row, 0, 1, 1, true});
-    dialog.controls.push_back(
-        {KeysData::kDefaultNumericKeyListId, ControlKind::ComboBox, {}, row, 1, 1, 1, true});
     return dialog;
 }
 
@@ -47,15 +33,14 @@ DialogTemplate KeysTemplate() {
 CViewBtnKey::CViewBtnKey(AppContext& context, EditorHost* host, QWidget* parent)
     : CCustomFormView(context, host, KeysData::kTemplateId, parent) {
     const ControlMap controls = BuildForm(KeysTemplate());
+    for (const auto& [label, field] : B::LabelPairs(KeysData::EditorFields())) {
+        NameFieldsByLabels(controls, {{label, field}});
+    }
     for (std::size_t key = 0; key < KeysData::kKeyCount; ++key) {
-        const int id = KeysData::KeyListId(key);
-        NameFieldsByLabels(controls, {{id - kLabelOffset, id}});
         if (QComboBox* list = KeyList(key)) {
             list->setMinimumWidth(240);
         }
     }
-    NameFieldsByLabels(
-        controls, {{KeysData::kDefaultNumericKeyListId - kLabelOffset, KeysData::kDefaultNumericKeyListId}});
     FormLayout()->setColumnMinimumWidth(0, 120);
     FormLayout()->setVerticalSpacing(10);
 }
@@ -67,20 +52,14 @@ QComboBox* CViewBtnKey::KeyList(std::size_t key) const {
 void CViewBtnKey::LoadView() {
     KeysUi ui;
     Context().Container().Keys().LoadUi(ui, Context().Language());
-    for (std::size_t key = 0; key < KeysData::kKeyCount; ++key) {
-        SelectComboText(KeyList(key), ui.keys[key]);
-    }
-    SelectComboText(qobject_cast<QComboBox*>(Control(KeysData::kDefaultNumericKeyListId)),
-                    ui.defaultNumericKey);
+    B::ShowAll(KeysData::EditorFields(), ui, *this);
 }
 
 void CViewBtnKey::StoreView() {
     KeysData& keys = Context().Container().Keys();
     KeysUi ui;
     keys.LoadUi(ui, Context().Language());
-    for (const std::size_t key : KeysData::kEditedKeys) {
-        ui.keys[key] = ComboText(KeyList(key));
-    }
+    B::TakeAll(KeysData::EditorFields(), ui, *this);
     keys.StoreUi(ui, Context().Language());
 }
 

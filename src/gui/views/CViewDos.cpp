@@ -2,20 +2,25 @@
 
 #include "core/data/DosData.h"
 #include "gui/app/AppContext.h"
+#include "gui/views/BlockFieldControls.h"
 #include "gui/views/FormFields.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 
 namespace tav::gui {
 namespace {
 
+namespace B = BlockFieldControls;
+
 DialogTemplate DosTemplate() {
+    const auto& enable = BlockFieldAt(DosData::EditorFields(), DosData::kEnableCheckId);
+    const auto& preMute = BlockFieldAt(DosData::EditorFields(), DosData::kPreMuteListId);
+    // The post-mute list is no field of the editor: kept hidden, its bits are kept as found.
     return {DosData::kTemplateId,
             QStringLiteral("DOS"),
-            {{DosData::kEnableCheckId, ControlKind::CheckBox, QStringLiteral("DOS ENABLE"), 0, 0, 1, 2},
-             {CViewDos::kPreMuteLabel, ControlKind::Label, QStringLiteral("DOS Pre-Mute Duration[ms]"), 1, 0},
-             {DosData::kPreMuteListId, ControlKind::ComboBox, {}, 1, 1},
+            {B::LabelSpec(enable, 0, 0, 2),
+             B::LabelSpec(preMute, 1, 0),
+             B::ControlSpecOf(preMute, 1, 1),
              {CViewDos::kPostMuteLabel, ControlKind::Label, QStringLiteral("DOS Post-Mute Duration[ms]"), 2,
               0, 1, 1, true},
              {DosData::kPostMuteListId, ControlKind::ComboBox, {}, 2, 1, 1, 1, true}}};
@@ -26,31 +31,23 @@ DialogTemplate DosTemplate() {
 CViewDos::CViewDos(AppContext& context, EditorHost* host, QWidget* parent)
     : CCustomFormView(context, host, DosData::kTemplateId, parent) {
     const ControlMap controls = BuildForm(DosTemplate());
-    FormFields::NameFields(
-        controls, {{kPreMuteLabel, DosData::kPreMuteListId}, {kPostMuteLabel, DosData::kPostMuteListId}});
+    auto pairs = B::LabelPairs(DosData::EditorFields());
+    pairs.emplace_back(kPostMuteLabel, DosData::kPostMuteListId);
+    FormFields::NameFields(controls, pairs);
 }
 
 void CViewDos::LoadView() {
     DosUi ui;
     Context().Container().Dos().LoadUi(ui, Context().Language());
-    FormFields::SetChecked(qobject_cast<QCheckBox*>(Control(DosData::kEnableCheckId)), ui.enable);
-    FormFields::SelectText(qobject_cast<QComboBox*>(Control(DosData::kPreMuteListId)), ui.preMute);
+    B::ShowAll(DosData::EditorFields(), ui, *this);
     EnablePreMute();
 }
 
 void CViewDos::StoreView() {
-    auto* enable = qobject_cast<QCheckBox*>(Control(DosData::kEnableCheckId));
-    auto* preMute = qobject_cast<QComboBox*>(Control(DosData::kPreMuteListId));
-    if (!enable || !preMute) {
-        return;
-    }
     DosData& dos = Context().Container().Dos();
     DosUi ui;
     dos.LoadUi(ui, Context().Language());
-    ui.enable = FormFields::IsChecked(enable);
-    if (preMute->currentIndex() >= 0) {
-        ui.preMute = FormFields::SelectedText(preMute);
-    }
+    B::TakeAll(DosData::EditorFields(), ui, *this);
     dos.StoreUi(ui, Context().Language());
 }
 

@@ -9,7 +9,6 @@ namespace tav::gui {
 class CViewDos : public CCustomFormView {
     Q_OBJECT
 public:
-    static constexpr int kPreMuteLabel = 4669;
     static constexpr int kPostMuteLabel = 4667;
 
     CViewDos(AppContext& context, EditorHost* host, QWidget* parent = nullptr);

@@ -11,11 +11,7 @@ namespace tav::gui {
 class CViewKDS12PTTID : public CCustomFormView {
     Q_OBJECT
 public:
-    static constexpr int kPrimaryIdLabel = 1660;
     static constexpr int kGroupIdLabel = 1662;
-    static constexpr int kTypeLabel = 1664;
-    static constexpr int kPretimeLabel = 1666;
-    static constexpr int kPreambleLabel = 1668;
     /// The characters an ID edit takes.
     static constexpr const char* kIdCharacters = "0123456789abcdeABCDE";
 

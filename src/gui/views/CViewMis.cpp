@@ -1,47 +1,38 @@
 #include "gui/views/CViewMis.h"
 
 #include "core/data/MiscData.h"
-#include "gui/views/ComboText.h"
+#include "gui/app/AppContext.h"
+#include "gui/views/BlockFieldControls.h"
 #include "gui/views/FieldNames.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 
 namespace tav::gui {
 namespace {
 
-// Each drop-down's label carries the number before the drop-down's.
-constexpr int kLabelOffset = 1;
+namespace B = BlockFieldControls;
 
-struct ListField {
-    int id;
-    const char* label;
-    std::string MiscUi::*text;
-};
-
-constexpr ListField kLists[] = {
-    {MiscData::kVoxDelayListId, "VOX Delay Time", &MiscUi::voxDelay},
-    {MiscData::kVoxGainListId, "VOX Gain Level", &MiscUi::voxGain},
-    {MiscData::kTailRevertListId, "CTCSS tail revert option", &MiscUi::tailRevert},
-    {MiscData::kSquelchLevelListId, "Carrier Squelch Level", &MiscUi::squelchLevel},
-    {MiscData::kLowPowerAlertGapListId, "Low Power Alert  Gap Time[s]", &MiscUi::lowPowerAlertGap},
-    {MiscData::kBatterySaveModeListId, "Battery Save Mode", &MiscUi::batterySaveMode},
+/// The editor's rows from the top: the Battery Save box stands above the list it switches.
+constexpr int kRows[] = {
+    MiscData::kVoxDelayListId,        MiscData::kVoxGainListId,          MiscData::kTailRevertListId,
+    MiscData::kSquelchLevelListId,    MiscData::kLowPowerAlertGapListId, MiscData::kBatterySaveCheckId,
+    MiscData::kBatterySaveModeListId, MiscData::kVoxInhibitCheckId,
 };
 
 DialogTemplate MiscTemplate() {
     DialogTemplate dialog{MiscData::kTemplateId, QStringLiteral("Miscellaneous"), {}};
     int row = 0;
-    for (const ListField& field : kLists) {
-        if (field.id == MiscData::kBatterySaveModeListId) {
-            dialog.controls.push_back({MiscData::kBatterySaveCheckId, ControlKind::CheckBox,
-                                       QStringLiteral("Battery Save"), row++, 1});
+    for (const int controlId : kRows) {
+        const BlockFieldInfo& field = BlockFieldAt(MiscData::EditorFields(), controlId);
+        if (field.labelId == field.controlId) {
+            dialog.controls.push_back(B::LabelSpec(field, row++, 1));
+            continue;
         }
-        dialog.controls.push_back(
-            {field.id - kLabelOffset, ControlKind::Label, QString::fromLatin1(field.label), row, 0});
-        dialog.controls.push_back({field.id, ControlKind::ComboBox, {}, row++, 1});
+        dialog.controls.push_back(B::LabelSpec(field, row, 0));
+        dialog.controls.push_back(B::ControlSpecOf(field, row++, 1));
     }
-    dialog.controls.push_back({MiscData::kVoxInhibitCheckId, ControlKind::CheckBox,
-                               QStringLiteral("VOX Inhibit On Receive"), row, 1});
     return dialog;
 }
 
@@ -50,9 +41,9 @@ DialogTemplate MiscTemplate() {
 CViewMis::CViewMis(AppContext& context, EditorHost* host, QWidget* parent)
     : CCustomFormView(context, host, MiscData::kTemplateId, parent) {
     const ControlMap controls = BuildForm(MiscTemplate());
-    for (const ListField& field : kLists) {
-        NameFieldsByLabels(controls, {{field.id - kLabelOffset, field.id}});
-        if (QComboBox* list = List(field.id)) {
+    for (const auto& [label, field] : B::LabelPairs(MiscData::EditorFields())) {
+        NameFieldsByLabels(controls, {{label, field}});
+        if (QComboBox* list = List(field)) {
             list->setMinimumWidth(200);
         }
     }
@@ -71,15 +62,7 @@ QCheckBox* CViewMis::Check(int checkId) const {
 void CViewMis::LoadView() {
     MiscUi ui;
     Context().Container().Misc().LoadUi(ui, Context().Language());
-    for (const ListField& field : kLists) {
-        SelectComboText(List(field.id), ui.*field.text);
-    }
-    if (QCheckBox* check = Check(MiscData::kBatterySaveCheckId)) {
-        check->setChecked(ui.batterySave != 0);
-    }
-    if (QCheckBox* check = Check(MiscData::kVoxInhibitCheckId)) {
-        check->setChecked(ui.voxInhibit != 0);
-    }
+    B::ShowAll(MiscData::EditorFields(), ui, *this);
     EnableDependents();
 }
 
@@ -87,15 +70,7 @@ void CViewMis::StoreView() {
     MiscData& misc = Context().Container().Misc();
     MiscUi ui;
     misc.LoadUi(ui, Context().Language());
-    for (const ListField& field : kLists) {
-        ui.*field.text = ComboText(List(field.id));
-    }
-    if (const QCheckBox* check = Check(MiscData::kBatterySaveCheckId)) {
-        ui.batterySave = check->isChecked() ? 1 : 0;
-    }
-    if (const QCheckBox* check = Check(MiscData::kVoxInhibitCheckId)) {
-        ui.voxInhibit = check->isChecked() ? 1 : 0;
-    }
+    B::TakeAll(MiscData::EditorFields(), ui, *this);
     misc.StoreUi(ui, Context().Language());
 }
 

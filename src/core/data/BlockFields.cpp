@@ -1,0 +1,96 @@
+#include "core/data/BlockFields.h"
+
+#include "core/controls/DigitString.h"
+#include "core/data/FieldCodec.h"
+#include "core/data/Image.h"
+#include "core/data/PttIdData.h"
+
+#include <algorithm>
+
+namespace tav {
+
+namespace {
+
+int DigitCount(const BlockFieldInfo& field) {
+    return static_cast<int>(2 * field.bytes.size);
+}
+
+std::span<const std::uint8_t> FieldSpan(const BlockFieldInfo& field, std::span<const std::uint8_t> bytes) {
+    return bytes.subspan(field.bytes.offset, field.bytes.size);
+}
+
+} // namespace
+
+BlockValue DecodeBlockField(const BlockFieldInfo& field, std::span<const std::uint8_t> bytes,
+                            const TextLookup& texts) {
+    const std::uint8_t first = bytes[field.bytes.offset];
+    switch (field.codec) {
+    case BlockCodec::Check:
+        return (first & field.bytes.mask) != 0 ? 1 : 0;
+    case BlockCodec::CheckOff:
+        return (first & field.bytes.mask) != 0 ? 0 : 1;
+    case BlockCodec::ListItem:
+        return ListText(texts, field.listId, GetBits(first, field.bytes.mask));
+    case BlockCodec::HexId:
+        return PrimaryIdDisplayText(ReadBe16(bytes, field.bytes.offset));
+    case BlockCodec::Digits: {
+        PackedDigits digits{};
+        const auto stored = FieldSpan(field, bytes);
+        std::copy_n(stored.begin(), std::min(stored.size(), digits.size()), digits.begin());
+        return digits;
+    }
+    }
+    return 0;
+}
+
+void EncodeBlockField(const BlockFieldInfo& field, const BlockValue& value, std::span<std::uint8_t> bytes,
+                      const TextLookup& texts) {
+    std::uint8_t& first = bytes[field.bytes.offset];
+    switch (field.codec) {
+    case BlockCodec::Check:
+        SetMaskBits(first, field.bytes.mask, std::get<int>(value) != 0);
+        break;
+    case BlockCodec::CheckOff:
+        SetMaskBits(first, field.bytes.mask, std::get<int>(value) == 0);
+        break;
+    case BlockCodec::ListItem: {
+        // A value wider than the field's bits would spill into its neighbours: the field keeps its own.
+        const int kept = GetBits(first, field.bytes.mask);
+        const int raw = ListValueOr(texts, field.listId, std::get<std::string>(value), kept);
+        if (raw >= 0 && raw <= GetBits(0xFF, field.bytes.mask)) {
+            first = SetBits(first, field.bytes.mask, static_cast<unsigned>(raw));
+        }
+        break;
+    }
+    case BlockCodec::HexId:
+        WriteBe16(bytes, field.bytes.offset, PrimaryIdFromText(std::get<std::string>(value)));
+        break;
+    case BlockCodec::Digits: {
+        const PackedDigits& digits = std::get<PackedDigits>(value);
+        std::copy_n(digits.begin(), std::min(field.bytes.size, digits.size()),
+                    bytes.begin() + static_cast<std::ptrdiff_t>(field.bytes.offset));
+        break;
+    }
+    }
+}
+
+PackedDigits PackedDigitsFromText(const BlockFieldInfo& field, std::string_view text) {
+    const DigitStringEntry entry = DigitStringFromText(text, DigitCount(field));
+    PackedDigits digits{};
+    std::copy_n(entry.bytes.begin(), std::min(entry.bytes.size(), digits.size()), digits.begin());
+    return digits;
+}
+
+std::string BlockFieldText(const BlockFieldInfo& field, const BlockValue& value) {
+    switch (field.codec) {
+    case BlockCodec::Check:
+    case BlockCodec::CheckOff:
+        return std::get<int>(value) != 0 ? "On" : "Off";
+    case BlockCodec::Digits:
+        return DigitStringFromBytes(std::get<PackedDigits>(value), DigitCount(field)).text;
+    default:
+        return std::get<std::string>(value);
+    }
+}
+
+} // namespace tav
