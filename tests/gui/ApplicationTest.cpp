@@ -114,7 +114,7 @@ void ApplicationTest::aNamedFileOpensAndABadOneLeavesTheNewDocument() {
         TavApplication program(Options(home, {QString::fromStdString((home / "mine.dat").string())}));
         program.SetEffects(stand.Effects(home));
         QVERIFY(program.Start());
-        QVERIFY(program.MainFrame()->windowTitle().endsWith(QStringLiteral("mine.dat ]")));
+        QVERIFY(program.MainFrame()->windowTitle().endsWith(QStringLiteral("mine.dat ][*]")));
         QVERIFY(program.Context().Container().Channels().At(0).AutoStartScan());
         program.MainFrame()->SetNoQuestion(true);
     }

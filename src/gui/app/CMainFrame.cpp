@@ -635,7 +635,14 @@ void CMainFrame::RefreshStatusBar() {
 
 void CMainFrame::SetDocumentTitle(const QString& path) {
     const QString title = context_.Title();
-    setWindowTitle(path.isEmpty() ? title : QStringLiteral("%1 [ %2 ]").arg(title, path));
+    // "[*]" shows as the mark of unsaved changes while the window is modified.
+    setWindowTitle((path.isEmpty() ? title : QStringLiteral("%1 [ %2 ]").arg(title, path)) +
+                   QStringLiteral("[*]"));
+    RefreshModified();
+}
+
+void CMainFrame::RefreshModified() {
+    setWindowModified(context_.Doc().HasUnsavedChanges());
 }
 
 void CMainFrame::Log(const QString& line) {
@@ -686,7 +693,8 @@ void CMainFrame::AddFileCommands() {
 }
 
 void CMainFrame::AddReportCommands() {
-    reports_ = std::make_unique<ReportCommands>(context_, context_.Reports(), this, [this] { StoreAllEditors(); });
+    reports_ =
+        std::make_unique<ReportCommands>(context_, context_.Reports(), this, [this] { StoreAllEditors(); });
     MakeAction(ReportCommands::kPrint, QStringLiteral("&Print..."), QKeySequence::Print);
     MakeAction(ReportCommands::kPrintPreview, QStringLiteral("Print Pre&view..."));
     MakeAction(ReportCommands::kExportReport, QStringLiteral("&Export Report..."));
@@ -1202,6 +1210,7 @@ void CMainFrame::DataReloaded() {
     tree_->SetRootText(FromLanguage(context_.Settings().ModelName()));
     tree_->RefreshRecordItems();
     RefreshStatusBar();
+    RefreshModified();
 }
 
 void CMainFrame::DataChanged(std::uint32_t wParam, const RecordListNotice* notice) {
@@ -1221,6 +1230,7 @@ void CMainFrame::DataChanged(std::uint32_t wParam, const RecordListNotice* notic
         tree_->RefreshRecordItems();
         RefreshRecordBars();
     }
+    RefreshModified();
 }
 
 void CMainFrame::RefreshRecordBars() {

@@ -140,7 +140,10 @@ public:
     void CommitPendingEdit();
 
     // Frame
+    /// The title names the document's file; it is marked while the data has unsaved changes.
     void SetDocumentTitle(const QString& path);
+    /// Marks the title when the data differs from what was last opened, saved or made new.
+    void RefreshModified();
     void RefreshStatusBar();
     /// Every open record editor's bar shows its editor's place in its list as it is now.
     void RefreshRecordBars();
