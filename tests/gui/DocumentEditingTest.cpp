@@ -4,16 +4,22 @@
 // channel deleted in the grid leaving nothing that stops a save.
 #include "ShellTestSupport.h"
 #include "core/data/CDataFile.h"
+#include "core/data/ProblemList.h"
 #include "core/data/ScanListData.h"
 #include "core/data/TwoToneCallData.h"
 #include "gui/app/CChildFrame.h"
 #include "gui/app/CMainFrame.h"
+#include "gui/app/ProblemListBar.h"
 #include "gui/app/ShellTexts.h"
 #include "gui/grid/CGridCtrl.h"
+#include "gui/ui/ControlIds.h"
 #include "gui/views/CViewChannelList.h"
 
 #include <QAction>
+#include <QMdiArea>
+#include <QTreeWidget>
 #include <QtTest>
+#include <set>
 
 using namespace tav;
 using namespace tav::gui;
@@ -287,6 +293,58 @@ private slots:
         QVERIFY(ctx_->prompts->asked().empty());
         QVERIFY(!ctx_->context->Problems().HasEntries());
         QVERIFY(!Frame().isWindowModified());
+    }
+    // Opening a problem entry (a double-click in the problem list) opens the editor of its record
+    // at that record, its page shown and the control that shows the reference focused.
+    void problemEntriesOpenTheirRecordAtTheField() {
+        // References left dangling as records go behind the editors' backs.
+        Container().Channels().Remove(1);
+        Container().Personalities().Remove(0);
+        QVERIFY(!ctx_->context->Doc().CheckReferences());
+        const std::vector<ProblemEntry> entries = ctx_->context->Problems().Entries();
+        std::set<RecordKind> kinds;
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            const auto record = ProblemList::RecordOf(entries[i], Container());
+            QVERIFY(record);
+            kinds.insert(record->kind);
+            QVERIFY2(Frame().OpenProblem(static_cast<int>(i)), entries[i].where.c_str());
+            QWidget* focus = QApplication::focusWidget();
+            QVERIFY(focus);
+            QWidget* control = focus;
+            while (control && ControlId(control) != entries[i].controlId) {
+                control = control->parentWidget();
+            }
+            QVERIFY2(control, entries[i].where.c_str());
+            QVERIFY(control->isVisible());
+            auto* child = qobject_cast<CChildFrame*>(Frame().MdiArea()->activeSubWindow());
+            QVERIFY(child && child->isAncestorOf(control));
+            if (const auto position = child->View()->Position()) {
+                QCOMPARE(std::size_t(position->current), record->position + 1);
+            }
+        }
+        QVERIFY(kinds.count(RecordKind::Channel) && kinds.count(RecordKind::ScanList));
+
+        // As a user does it: a double-click on the last entry.
+        Frame().CloseAllEditors();
+        Frame().ShowProblemsIfAny();
+        QTreeWidget* list = Frame().ProblemBar()->List();
+        QTreeWidgetItem* last = list->topLevelItem(list->topLevelItemCount() - 1);
+        list->scrollToItem(last);
+        QApplication::processEvents();
+        QSignalSpy opened(Frame().ProblemBar(), &ProblemListBar::entryOpened);
+        const QPoint at = list->visualItemRect(last).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::qWait(1);
+        QCOMPARE(opened.size(), 1);
+        QCOMPARE(opened.front().front().toInt(), list->topLevelItemCount() - 1);
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY(focus && Frame().MdiArea()->activeSubWindow() &&
+                Frame().MdiArea()->activeSubWindow()->isAncestorOf(focus));
+        while (focus && ControlId(focus) != entries.back().controlId) {
+            focus = focus->parentWidget();
+        }
+        QVERIFY(focus);
     }
 };
 

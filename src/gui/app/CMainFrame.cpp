@@ -4,6 +4,7 @@
 #include "core/app/TreeTemplate.h"
 #include "core/app/ViewTable.h"
 #include "core/compare/RadioVerify.h"
+#include "core/data/ProblemList.h"
 #include "gui/app/AppContext.h"
 #include "gui/app/CChildFrame.h"
 #include "gui/app/CViewManager.h"
@@ -35,6 +36,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -349,6 +351,7 @@ void CMainFrame::CreateLogBars() {
     problems_ = new ProblemListBar(context_, {}, this);
     problems_->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
     addDockWidget(Qt::BottomDockWidgetArea, problems_);
+    connect(problems_, &ProblemListBar::entryOpened, this, &CMainFrame::OpenProblem);
     logBar_ = new QDockWidget(this);
     logBar_->setObjectName(QStringLiteral("logBar"));
     logBar_->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
@@ -656,6 +659,47 @@ void CMainFrame::ShowProblemsIfAny() {
         Log(FillIn(context_.Message(ShellTexts::kLogProblems, QStringLiteral("%d problems found")),
                    {QString::number(context_.Problems().Entries().size())}));
     }
+}
+
+namespace {
+
+/// The editor of a record list.
+int EditorOfRecords(RecordKind kind) {
+    switch (kind) {
+    case RecordKind::Channel:
+        return ViewIds::kChannel;
+    case RecordKind::Personality:
+        return ViewIds::kPersonality;
+    case RecordKind::ScanList:
+        return ViewIds::kScan;
+    case RecordKind::AlertTone:
+        return ViewIds::kAlertTone;
+    case RecordKind::TwoToneSystem:
+        return ViewIds::kTwoToneSystem;
+    case RecordKind::TwoToneCall:
+        return ViewIds::kTwoToneCall;
+    }
+    return 0;
+}
+
+} // namespace
+
+bool CMainFrame::OpenProblem(int index) {
+    const std::vector<ProblemEntry>& entries = context_.Problems().Entries();
+    if (index < 0 || static_cast<std::size_t>(index) >= entries.size()) {
+        return false;
+    }
+    const ProblemEntry entry = entries[static_cast<std::size_t>(index)];
+    const std::optional<ProblemRecord> record = ProblemList::RecordOf(entry, context_.Container());
+    if (!record) {
+        return false;
+    }
+    // The record opens as its tree item does, then the control that shows the reference takes the focus.
+    const int viewId = EditorOfRecords(record->kind);
+    QTreeWidgetItem* item = tree_->RecordItem(viewId, static_cast<int>(record->position) + 1);
+    tree_->OpenItem(item ? item : tree_->FindItem(viewId));
+    CChildFrame* frame = EditorFrame(viewId);
+    return frame && frame->View() && frame->View()->FocusControl(entry.controlId);
 }
 
 void CMainFrame::ToggleBar(QWidget* bar, int commandId) {

@@ -154,6 +154,9 @@ public:
     void RebuildTree();
     /// Shows the problem list bar when it holds entries.
     void ShowProblemsIfAny();
+    /// Opens the editor of a problem entry's record (by its place in the list) at the control that
+    /// shows the reference; false when the record or the control is not there.
+    bool OpenProblem(int index);
     void Log(const QString& line);
     /// Closing asks nothing while this is set.
     void SetNoQuestion(bool on) { noQuestion_ = on; }
