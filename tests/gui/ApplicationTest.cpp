@@ -91,7 +91,7 @@ void ApplicationTest::startsWithANewDocumentOfTheSettingsModel() {
     CMainFrame* frame = program.MainFrame();
     QVERIFY(frame->isVisible());
     // The maximized editor's title is added to the program's.
-    QCOMPARE(frame->windowTitle(), QStringLiteral("TAV Programmer - [Radio Information]"));
+    QCOMPARE(frame->windowTitle(), QStringLiteral("TAV Programmer[*] - [Radio Information]"));
     QCOMPARE(program.Context().Container().Channels().Count(), std::size_t(16));
     QCOMPARE(frame->PaneText(Panes::kModelName), QStringLiteral("TAV 310"));
     QVERIFY(stand.prompts->asked().empty());      // the first New asks nothing
