@@ -91,7 +91,7 @@ void ApplicationTest::startsWithANewDocumentOfTheSettingsModel() {
     CMainFrame* frame = program.MainFrame();
     QVERIFY(frame->isVisible());
     // The maximized editor's title is added to the program's.
-    QCOMPARE(frame->windowTitle(), QStringLiteral("TAV Programmer - [Radio Information]"));
+    QCOMPARE(frame->windowTitle(), QStringLiteral("TAV Programmer[*] - [Radio Information]"));
     QCOMPARE(program.Context().Container().Channels().Count(), std::size_t(16));
     QCOMPARE(frame->PaneText(Panes::kModelName), QStringLiteral("TAV 310"));
     QVERIFY(stand.prompts->asked().empty());      // the first New asks nothing
@@ -114,7 +114,7 @@ void ApplicationTest::aNamedFileOpensAndABadOneLeavesTheNewDocument() {
         TavApplication program(Options(home, {QString::fromStdString((home / "mine.dat").string())}));
         program.SetEffects(stand.Effects(home));
         QVERIFY(program.Start());
-        QVERIFY(program.MainFrame()->windowTitle().endsWith(QStringLiteral("mine.dat ]")));
+        QVERIFY(program.MainFrame()->windowTitle().endsWith(QStringLiteral("mine.dat ][*]")));
         QVERIFY(program.Context().Container().Channels().At(0).AutoStartScan());
         program.MainFrame()->SetNoQuestion(true);
     }

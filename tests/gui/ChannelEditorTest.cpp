@@ -4,6 +4,7 @@
 #include "ShellTestSupport.h"
 #include "core/data/ImageMap.h"
 #include "gui/controls/CFreqEdit.h"
+#include "gui/controls/FilterEdit.h"
 #include "gui/views/CChanSheet.h"
 #include "gui/views/CPageChanBasic.h"
 #include "gui/views/CPageChanMisc.h"
@@ -154,6 +155,44 @@ private slots:
         if (!toneBytes.isEmpty()) {
             QCOMPARE(saved.toHex(), toneBytes.toHex());
         }
+    }
+
+    // After a signal type change the four tone drop-downs show what the channel holds, greyed or
+    // not, as the channel list shows it: never a tone left over from before the change.
+    void toneFieldsShowWhatIsStoredAfterATypeChange_data() {
+        QTest::addColumn<int>("typeId");
+        QTest::addColumn<int>("ctcssId");
+        QTest::addColumn<QString>("tone");
+        QTest::addColumn<int>("to");
+        QTest::newRow("TX CTCSS to CDCSS")
+            << int(CPageChanBasic::kTxType) << int(CPageChanBasic::kTxCtcss) << "131.8" << 2;
+        QTest::newRow("TX CTCSS to inverted CDCSS")
+            << int(CPageChanBasic::kTxType) << int(CPageChanBasic::kTxCtcss) << "131.8" << 3;
+        QTest::newRow("TX CTCSS to none")
+            << int(CPageChanBasic::kTxType) << int(CPageChanBasic::kTxCtcss) << "151.4" << 0;
+        QTest::newRow("RX CTCSS to CDCSS")
+            << int(CPageChanBasic::kRxType) << int(CPageChanBasic::kRxCtcss) << "131.8" << 2;
+    }
+    void toneFieldsShowWhatIsStoredAfterATypeChange() {
+        QFETCH(int, typeId);
+        QFETCH(int, ctcssId);
+        QFETCH(QString, tone);
+        QFETCH(int, to);
+        ChooseType(typeId, 1);
+        TypeAndLeave(Basic()->Combo(ctcssId), tone, Basic()->Combo(CPageChanBasic::kPower));
+        QCOMPARE(Basic()->Combo(ctcssId)->currentText(), tone);
+        ChooseType(typeId, to);
+        ChannelUi stored;
+        ctx_->context->Container().Channels().At(0).LoadUi(stored, ctx_->context->Language(),
+                                                           LocaleDecimalSeparator());
+        const std::pair<int, const std::string*> shown[] = {{CPageChanBasic::kRxCtcss, &stored.rxCtcss},
+                                                            {CPageChanBasic::kRxCdcss, &stored.rxCdcss},
+                                                            {CPageChanBasic::kTxCtcss, &stored.txCtcss},
+                                                            {CPageChanBasic::kTxCdcss, &stored.txCdcss}};
+        for (const auto& [id, text] : shown) {
+            QCOMPARE(Basic()->Combo(id)->currentText(), QString::fromStdString(*text));
+        }
+        QVERIFY(!Basic()->Combo(ctcssId)->isEnabled());
     }
 
     void copyButtonCopiesReceiveToTransmit() {

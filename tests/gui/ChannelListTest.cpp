@@ -234,7 +234,7 @@ private slots:
         QTest::addColumn<QList<int>>("members");
         QTest::addColumn<int>("count");
         QTest::newRow("insert before 2") << "insert" << 1 << QList<int>{1, 3, 4, 5} << 5;
-        QTest::newRow("delete 2") << "delete" << 1 << QList<int>{1, 255, 2, 3} << 3;
+        QTest::newRow("delete 2") << "delete" << 1 << QList<int>{1, 2, 3, 255} << 3;
         QTest::newRow("move 1 down") << "down" << 0 << QList<int>{2, 1, 3, 4} << 4;
         QTest::newRow("move 4 up") << "up" << 3 << QList<int>{1, 2, 4, 3} << 4;
         QTest::newRow("move 1 up stays") << "up" << 0 << QList<int>{1, 2, 3, 4} << 4;

@@ -170,8 +170,8 @@ void ChineseFrameTest::languageCommandRelabelsTheFrameAndBack() {
     QVERIFY(fs::is_regular_file(Chinese()));
     SwitchTo(1);
     QVERIFY(ctx_->prompts->asked().empty());
-    QCOMPARE(Frame().windowTitle(), FileText(Chinese(), 128));
-    QCOMPARE(Frame().windowTitle(), QStringLiteral("TAV 写频软件"));
+    QCOMPARE(Frame().windowTitle(), FileText(Chinese(), 128) + QStringLiteral("[*]"));
+    QCOMPARE(Frame().windowTitle(), QStringLiteral("TAV 写频软件[*]"));
     const QList<QAction*> tops = Frame().menuBar()->actions();
     QCOMPARE(tops.size(), 7);
     for (int position = 0; position < tops.size(); ++position) {
@@ -191,7 +191,7 @@ void ChineseFrameTest::languageCommandRelabelsTheFrameAndBack() {
     QVERIFY(tav::test::ReadText(ctx_->home / "Settings.ini").find("Language=1") != std::string::npos);
 
     SwitchTo(0);
-    QCOMPARE(Frame().windowTitle(), QStringLiteral("TAV Programmer"));
+    QCOMPARE(Frame().windowTitle(), QStringLiteral("TAV Programmer[*]"));
     QCOMPARE(Frame().menuBar()->actions().front()->text(), QStringLiteral("&File"));
     QCOMPARE(Frame().Tree()->FindItem(kChannelsItem)->text(0), QStringLiteral("Channels"));
 }

@@ -261,10 +261,11 @@ void MainFrameTest::nothingIsLostWhenClosedWhileAnEditIsTyped() {
 void MainFrameTest::fileCommandsWithBadFilesTellWhyAndChangeNothing() {
     CDataContainer& container = ctx_->context->Container();
     container.Channels().At(0).SetAutoStartScan(true);
+    ctx_->context->Doc().MarkUnchanged(); // as if opened so
     const std::uint32_t rx = container.Channels().At(0).RxFreq();
     auto unchanged = [&] {
         return container.Channels().At(0).AutoStartScan() && container.Channels().At(0).RxFreq() == rx &&
-               Frame().windowTitle() == ctx_->context->Title();
+               Frame().windowTitle() == ctx_->context->Title() + QStringLiteral("[*]");
     };
 
     tav::test::WriteText(ctx_->home / "garbage.dat", "this is not a data file at all");
@@ -298,12 +299,14 @@ void MainFrameTest::fileCommandsWithBadFilesTellWhyAndChangeNothing() {
     QVERIFY(Frame().RunCommand(Commands::kOpen));
     QCOMPARE(ctx_->prompts->asked().size(), asked);
 
-    // New asks first; Cancel keeps the data, OK replaces it.
+    // With unsaved changes New asks first; Cancel keeps the data, No discards the changes.
+    container.Channels().At(1).SetAutoStartScan(true);
     ctx_->prompts->Queue(PromptAnswer::Cancel);
     QVERIFY(Frame().RunCommand(Commands::kNew));
-    QCOMPARE(ctx_->prompts->Last()->text, MessageText(**ctx_, Document::kReplaceQuestion));
+    QCOMPARE(ctx_->prompts->Last()->text, MessageText(**ctx_, ShellTexts::kUnsavedQuestion));
+    QCOMPARE(ctx_->prompts->Last()->buttons, PromptButtons::YesNoCancel);
     QVERIFY(unchanged());
-    ctx_->prompts->Queue(PromptAnswer::Ok);
+    ctx_->prompts->Queue(PromptAnswer::No);
     QVERIFY(Frame().RunCommand(Commands::kNew));
     QVERIFY(!container.Channels().At(0).AutoStartScan());
 }
@@ -312,20 +315,21 @@ void MainFrameTest::recentFilesAndTheTitleFollowTheDocument() {
     const QString good = ctx_->Path("good.dat");
     ctx_->files->QueueSave(SaveChoice{good, QStringLiteral("first")});
     QVERIFY(Frame().RunCommand(Commands::kSaveAs));
-    QCOMPARE(Frame().windowTitle(), QStringLiteral("%1 [ %2 ]").arg(ctx_->context->Title(), good));
+    QCOMPARE(Frame().windowTitle(), QStringLiteral("%1 [ %2 ][*]").arg(ctx_->context->Title(), good));
     QCOMPARE(ctx_->context->Recent().Entries().front(), good);
     QAction* firstRecent = Frame().Action(Commands::kRecentFirst);
     QVERIFY(firstRecent->isVisible());
     QVERIFY(firstRecent->text().contains(QStringLiteral("good.dat")));
 
-    // New leaves no path in the title.
-    ctx_->prompts->Queue(PromptAnswer::Ok);
+    // New leaves no path in the title; with nothing unsaved it asks nothing.
+    const std::size_t asked = ctx_->prompts->asked().size();
     QVERIFY(Frame().RunCommand(Commands::kNew));
-    QCOMPARE(Frame().windowTitle(), ctx_->context->Title());
+    QCOMPARE(ctx_->prompts->asked().size(), asked);
+    QCOMPARE(Frame().windowTitle(), ctx_->context->Title() + QStringLiteral("[*]"));
 
     // The recent entry opens again.
     QVERIFY(Frame().RunCommand(Commands::kRecentFirst));
-    QCOMPARE(Frame().windowTitle(), QStringLiteral("%1 [ %2 ]").arg(ctx_->context->Title(), good));
+    QCOMPARE(Frame().windowTitle(), QStringLiteral("%1 [ %2 ][*]").arg(ctx_->context->Title(), good));
 
     // An entry that is no data file any more is told about and leaves the list.
     tav::test::WriteText(ctx_->home / "good.dat", "spoilt");
@@ -333,7 +337,7 @@ void MainFrameTest::recentFilesAndTheTitleFollowTheDocument() {
     QVERIFY(ctx_->prompts->Last()->text.startsWith(MessageText(**ctx_, Document::kRecentNotDataFile)));
     QVERIFY(ctx_->context->Recent().Entries().isEmpty());
     QVERIFY(!Frame().Action(Commands::kRecentFirst)->isVisible());
-    QCOMPARE(Frame().windowTitle(), ctx_->context->Title());
+    QCOMPARE(Frame().windowTitle(), ctx_->context->Title() + QStringLiteral("[*]"));
 
     // At most four entries, the newest first.
     for (int i = 0; i < 6; ++i) {
@@ -371,7 +375,7 @@ void MainFrameTest::readAndWriteGoThroughTheRadioCommands() {
     QVERIFY(Frame().EditorFrames().empty()); // the editors showed the old data
     QCOMPARE(Frame().Tree()->Root()->text(0), QStringLiteral("TAV 610"));
     QCOMPARE(Frame().PaneText(Panes::kFreqRange), QStringLiteral("400-470 MHz"));
-    QCOMPARE(Frame().windowTitle(), ctx_->context->Title());
+    QCOMPARE(Frame().windowTitle(), ctx_->context->Title() + QStringLiteral("[*]"));
     QVERIFY(ctx_->prompts->asked().empty()); // a known range is not offered
 
     // A radio of a band the model list does not know offers it; No leaves the list alone.
@@ -530,8 +534,8 @@ void MainFrameTest::problemsStopASaveAndShowInTheirBar() {
     QVERIFY(Frame().RunCommand(Commands::kWrite));
     QCOMPARE(ctx_->radio->writeCount, 0);
 
-    // New empties the list.
-    ctx_->prompts->Queue(PromptAnswer::Ok);
+    // New (the changes discarded) empties the list.
+    ctx_->prompts->Queue(PromptAnswer::No);
     QVERIFY(Frame().RunCommand(Commands::kNew));
     QCOMPARE(Frame().ProblemBar()->List()->topLevelItemCount(), 0);
 }
@@ -561,7 +565,7 @@ void MainFrameTest::languageChangeRenewsTheFrame() {
     QVERIFY(!container.Channels().At(0).AutoStartScan());
     QVERIFY(Frame().EditorFrames().empty());
     QVERIFY(ctx_->context->Problems().Contains(77));
-    QCOMPARE(Frame().windowTitle(), ctx_->context->Title());
+    QCOMPARE(Frame().windowTitle(), ctx_->context->Title() + QStringLiteral("[*]"));
     QCOMPARE(Frame().TopMenu(CMainFrame::kFileMenu)->title(), QStringLiteral("&File"));
     QCOMPARE(Frame().Tree()->RecordItemCount(ViewIds::kChannel), 16);
     QVERIFY(tav::test::ReadText(ctx_->home / "Settings.ini").find("Language=0") != std::string::npos);

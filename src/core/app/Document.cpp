@@ -74,6 +74,7 @@ Result Document::New(DocumentViews& views) {
         CopyToImage(container_.image(), ImageMap::kProgrammingDate, date);
         container_.LoadAll();
     }
+    MarkUnchanged();
     views.DataReloaded();
     return Result::Ok();
 }
@@ -124,6 +125,7 @@ Result Document::OpenFile(const std::filesystem::path& path, DocumentViews& view
         ranges_.LoadFor(settings_)); // a model list that cannot be read leaves the fallback range
     UpdateDataContext();
     container_.LoadAll();
+    MarkUnchanged();
     views.DataReloaded();
     return Result::Ok();
 }
@@ -149,7 +151,25 @@ void Document::TakeRadioImage(const Image& image, DocumentViews& views) {
     container_.image() = image;
     UpdateDataContext();
     container_.LoadAll();
+    MarkUnchanged();
     views.DataReloaded();
+}
+
+Image Document::StoredImage() {
+    // The image itself stays as it is: bytes no data object maps must survive until a save.
+    const Image kept = container_.image();
+    container_.StoreAll();
+    Image stored = container_.image();
+    container_.image() = kept;
+    return stored;
+}
+
+bool Document::HasUnsavedChanges() {
+    return StoredImage() != saved_;
+}
+
+void Document::MarkUnchanged() {
+    saved_ = StoredImage();
 }
 
 Result Document::CheckReferences() {
@@ -171,7 +191,11 @@ Result Document::Save(DocumentViews& views, bool& needsSaveAs) {
     }
     views.StoreAllEditors();
     container_.StoreAll();
-    return Write(path_, {}, true);
+    Result written = Write(path_, {}, true);
+    if (written) {
+        saved_ = container_.image();
+    }
+    return written;
 }
 
 Result Document::SaveAs(const std::filesystem::path& path, const std::string& comment, DocumentViews& views) {
@@ -194,6 +218,7 @@ Result Document::SaveAsImpl(const std::filesystem::path& path, const std::string
         return written;
     }
     path_ = path;
+    saved_ = container_.image();
     return Result::Ok();
 }
 

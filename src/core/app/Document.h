@@ -84,6 +84,12 @@ public:
     /// document has no file any more, the editors close and every data object is rebuilt.
     void TakeRadioImage(const Image& image, DocumentViews& views);
 
+    /// Whether the data differs from what was last opened, saved, made new or read from a radio
+    /// (the data objects are stored into the image to compare it).
+    bool HasUnsavedChanges();
+    /// The data as it is now counts as saved (after a read from a radio, which leaves no file).
+    void MarkUnchanged();
+
     /// The reference check that gates saving and writing (814 when problems were listed).
     Result CheckReferences();
 
@@ -101,6 +107,8 @@ public:
     void UpdateDataContext();
 
 private:
+    /// The image a save would write now.
+    Image StoredImage();
     Result OpenFile(const std::filesystem::path& path, DocumentViews& views, bool recent);
     Result SaveAsImpl(const std::filesystem::path& path, const std::string& comment, DocumentViews& views,
                       bool keepOldComment);
@@ -113,6 +121,8 @@ private:
     FileSink& sink_;
     const WallClock* clock_;
     std::filesystem::path path_;
+    /// The image as it was last opened, saved, made new or read.
+    Image saved_ = BlankImage();
 };
 
 } // namespace tav

@@ -80,6 +80,7 @@ TransferReport RadioCommands::Read(const TransferRunner& transfer, const RadioTa
     container_.image() = buffer;
     document_.UpdateDataContext();
     container_.LoadAll();
+    document_.MarkUnchanged();
     views_.DataReloaded();
     return report;
 }

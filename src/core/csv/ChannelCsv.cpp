@@ -1,6 +1,7 @@
 #include "core/csv/ChannelCsv.h"
 
 #include "core/app/CDataContainer.h"
+#include "core/app/ChannelReferences.h"
 #include "core/csv/CsvTable.h"
 #include "core/data/ChannelFields.h"
 #include "core/data/ChannelRowCheck.h"
@@ -250,47 +251,6 @@ std::variant<ChannelRowTexts, Reason> CommonLayoutTexts(const Header& header,
     return cells;
 }
 
-/// The members in use that still name one of the first `count` channels move up, in their order,
-/// and the number of entries shrinks to them: the scan list keeps scanning the channels that stay.
-void CompactMembers(ScanMembersUi& ui, std::size_t count) {
-    const std::size_t inUse = std::min(ScanListData::EnabledMembers(ui.entries), ui.members.size());
-    std::vector<std::uint32_t> kept;
-    for (std::size_t k = 0; k < inUse; ++k) {
-        if (ui.members[k] < count) {
-            kept.push_back(ui.members[k]);
-        }
-    }
-    ui.members.fill(ScanMembersUi::kNoSelection);
-    std::copy(kept.begin(), kept.end(), ui.members.begin());
-    ui.entries = std::to_string(kept.size());
-}
-
-/// Channels past `count` are about to go: the scan lists stop naming them (as members, designated
-/// or priority channel), so that the document stays free of dangling references and can be saved.
-void ForgetChannelsFrom(std::size_t count, CDataContainer& container, const TextLookup& texts) {
-    const auto gone = [count](std::uint32_t& position) {
-        if (position != ScanMembersUi::kNoSelection && position >= count) {
-            position = ScanMembersUi::kNoSelection;
-        }
-    };
-    std::vector<std::pair<ScanSettingsUi, ScanMembersUi>> kept;
-    for (const auto& scanList : container.ScanLists()) {
-        auto& [settings, members] = kept.emplace_back();
-        scanList->LoadSettings(settings, texts, container);
-        scanList->LoadMembers(members, texts, container);
-        gone(settings.designatedChannel);
-        gone(settings.priorityChannel);
-        CompactMembers(members, count);
-    }
-    while (container.Channels().Count() > count) {
-        container.Channels().Remove(container.Channels().Count() - 1);
-    }
-    for (std::size_t k = 0; k < kept.size(); ++k) {
-        container.ScanLists().At(k).StoreSettings(kept[k].first, texts, container);
-        container.ScanLists().At(k).StoreMembers(kept[k].second, texts, container);
-    }
-}
-
 /// One checked row: the channel it goes to (0-based) and the values it gives.
 struct ChannelPlan {
     std::size_t channel;
@@ -306,7 +266,9 @@ struct ImportPlan {
 void Apply(const ImportPlan& plan, CDataContainer& container, const TextLookup& texts) {
     auto& channels = container.Channels();
     if (channels.Count() > plan.count) {
-        ForgetChannelsFrom(plan.count, container, texts);
+        // Channels past the count go; whatever named them stops naming them.
+        ChannelReferences::Remove(
+            container, [count = plan.count](std::size_t position) { return position >= count; }, texts);
     }
     while (channels.Count() < plan.count) {
         channels.Append(container.MakeChannel(channels.Count()));

@@ -25,7 +25,8 @@ void StoreChannelRow(ChannelData& channel, const ChannelRow& row, const TextLook
 }
 
 std::optional<std::size_t> DeleteChannelRow(RecordList<ChannelData>& channels,
-                                            std::optional<std::size_t> current, ProblemList& problems) {
+                                            std::optional<std::size_t> current, ProblemList& problems,
+                                            const std::function<void(std::size_t)>& remove) {
     if (!current || *current >= channels.Count()) {
         return std::nullopt;
     }
@@ -33,7 +34,11 @@ std::optional<std::size_t> DeleteChannelRow(RecordList<ChannelData>& channels,
     if (channels.Count() < 2) {
         return std::nullopt;
     }
-    channels.Remove(*current);
+    if (remove) {
+        remove(*current);
+    } else {
+        channels.Remove(*current);
+    }
     return *current < channels.Count() ? *current : channels.Count() - 1;
 }
 

@@ -6,6 +6,7 @@
 #include "core/data/RecordList.h"
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 
 namespace tav {
@@ -36,8 +37,11 @@ void StoreChannelRow(ChannelData& channel, const ChannelRow& row, const TextLook
 /// Delete in the grid: with no current channel nothing happens. Otherwise the current channel's
 /// problem entries are withdrawn, and with at least two channels it is removed; the channel after
 /// it (or the new last one) becomes current. A single channel stays, and then no channel is current.
+/// `remove` takes the channel out of the list (the document's removal, with what names it
+/// following); without it the channel is only taken out of the list.
 std::optional<std::size_t> DeleteChannelRow(RecordList<ChannelData>& channels,
-                                            std::optional<std::size_t> current, ProblemList& problems);
+                                            std::optional<std::size_t> current, ProblemList& problems,
+                                            const std::function<void(std::size_t)>& remove = {});
 
 /// Inserts a new channel with defaults before `position` (at the end when past it); its defaults are
 /// those of a channel added as number count + 1, and its references are resolved. Returns the new

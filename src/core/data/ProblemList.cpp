@@ -45,4 +45,17 @@ void ProblemList::NotifyChanged() {
     }
 }
 
+std::optional<ProblemRecord> ProblemList::RecordOf(const ProblemEntry& entry,
+                                                   const RecordDirectory& directory) {
+    const ObjectId id = entry.key - static_cast<std::uint32_t>(entry.controlId) - 65535u;
+    for (const RecordKind kind :
+         {RecordKind::Channel, RecordKind::Personality, RecordKind::ScanList, RecordKind::AlertTone,
+          RecordKind::TwoToneSystem, RecordKind::TwoToneCall}) {
+        if (const auto position = directory.PositionOf(kind, id)) {
+            return ProblemRecord{kind, *position};
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace tav

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "core/data/ObjectId.h"
+#include "core/data/RecordKind.h"
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +17,13 @@ struct ProblemEntry {
     std::string where; ///< first column: which record
     std::string what;  ///< second column: what is wrong
     std::uint32_t key = 0;
+};
+
+/// The record a problem entry belongs to: its list and 0-based position.
+struct ProblemRecord {
+    RecordKind kind = RecordKind::Channel;
+    std::size_t position = 0;
+    bool operator==(const ProblemRecord&) const = default;
 };
 
 /// The list of invalid references that stops a save or a write until the user mends them.
@@ -29,6 +38,10 @@ public:
     static std::uint32_t MakeKey(ObjectId id, int controlId) {
         return id + static_cast<std::uint32_t>(controlId) + 65535u;
     }
+
+    /// The record whose entry this is (the key names the record's ObjectId with the control), found
+    /// among the record lists as they are now; nothing when the record is gone.
+    static std::optional<ProblemRecord> RecordOf(const ProblemEntry& entry, const RecordDirectory& directory);
 
     /// Appends an entry unless one with the same key is listed or the control is disabled.
     /// Returns whether it was appended.

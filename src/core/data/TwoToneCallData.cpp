@@ -126,6 +126,11 @@ void TwoToneCallData::ResolveReferences(const RecordDirectory& directory) {
     }
 }
 
+void TwoToneCallData::ForgetRevertChannel() {
+    revertChannel_ = kNoObject;
+    WriteLe16(Bytes(), L::kRevertChannel, 0);
+}
+
 void TwoToneCallData::CheckReferences(ReferenceCheck& check) const {
     const std::string where = check.texts.GetControlText(C::kView) + " - " +
                               std::to_string(Number1Based(check.directory, RecordKind::TwoToneCall, Id()));

@@ -82,6 +82,8 @@ public:
     /// exists is followed to its current position; without a reference the stored position is
     /// resolved; a reference to a deleted record is kept so that the check reports it.
     void ResolveReferences(const RecordDirectory& directory);
+    /// The revert channel is about to leave the channel list: the call reverts to none.
+    void ForgetRevertChannel();
     /// Reports a system or a revert channel that no longer exists (controls 5414 and 5412).
     void CheckReferences(ReferenceCheck& check) const;
     /// Withdraws the call's two problem entries (before it is deleted).

@@ -4,6 +4,7 @@
 #include "core/app/TreeTemplate.h"
 #include "core/app/ViewTable.h"
 #include "core/compare/RadioVerify.h"
+#include "core/data/ProblemList.h"
 #include "gui/app/AppContext.h"
 #include "gui/app/CChildFrame.h"
 #include "gui/app/CViewManager.h"
@@ -35,6 +36,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -349,6 +351,7 @@ void CMainFrame::CreateLogBars() {
     problems_ = new ProblemListBar(context_, {}, this);
     problems_->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
     addDockWidget(Qt::BottomDockWidgetArea, problems_);
+    connect(problems_, &ProblemListBar::entryOpened, this, &CMainFrame::OpenProblem);
     logBar_ = new QDockWidget(this);
     logBar_->setObjectName(QStringLiteral("logBar"));
     logBar_->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
@@ -635,7 +638,14 @@ void CMainFrame::RefreshStatusBar() {
 
 void CMainFrame::SetDocumentTitle(const QString& path) {
     const QString title = context_.Title();
-    setWindowTitle(path.isEmpty() ? title : QStringLiteral("%1 [ %2 ]").arg(title, path));
+    // "[*]" shows as the mark of unsaved changes while the window is modified.
+    setWindowTitle((path.isEmpty() ? title : QStringLiteral("%1 [ %2 ]").arg(title, path)) +
+                   QStringLiteral("[*]"));
+    RefreshModified();
+}
+
+void CMainFrame::RefreshModified() {
+    setWindowModified(context_.Doc().HasUnsavedChanges());
 }
 
 void CMainFrame::Log(const QString& line) {
@@ -649,6 +659,47 @@ void CMainFrame::ShowProblemsIfAny() {
         Log(FillIn(context_.Message(ShellTexts::kLogProblems, QStringLiteral("%d problems found")),
                    {QString::number(context_.Problems().Entries().size())}));
     }
+}
+
+namespace {
+
+/// The editor of a record list.
+int EditorOfRecords(RecordKind kind) {
+    switch (kind) {
+    case RecordKind::Channel:
+        return ViewIds::kChannel;
+    case RecordKind::Personality:
+        return ViewIds::kPersonality;
+    case RecordKind::ScanList:
+        return ViewIds::kScan;
+    case RecordKind::AlertTone:
+        return ViewIds::kAlertTone;
+    case RecordKind::TwoToneSystem:
+        return ViewIds::kTwoToneSystem;
+    case RecordKind::TwoToneCall:
+        return ViewIds::kTwoToneCall;
+    }
+    return 0;
+}
+
+} // namespace
+
+bool CMainFrame::OpenProblem(int index) {
+    const std::vector<ProblemEntry>& entries = context_.Problems().Entries();
+    if (index < 0 || static_cast<std::size_t>(index) >= entries.size()) {
+        return false;
+    }
+    const ProblemEntry entry = entries[static_cast<std::size_t>(index)];
+    const std::optional<ProblemRecord> record = ProblemList::RecordOf(entry, context_.Container());
+    if (!record) {
+        return false;
+    }
+    // The record opens as its tree item does, then the control that shows the reference takes the focus.
+    const int viewId = EditorOfRecords(record->kind);
+    QTreeWidgetItem* item = tree_->RecordItem(viewId, static_cast<int>(record->position) + 1);
+    tree_->OpenItem(item ? item : tree_->FindItem(viewId));
+    CChildFrame* frame = EditorFrame(viewId);
+    return frame && frame->View() && frame->View()->FocusControl(entry.controlId);
 }
 
 void CMainFrame::ToggleBar(QWidget* bar, int commandId) {
@@ -686,7 +737,8 @@ void CMainFrame::AddFileCommands() {
 }
 
 void CMainFrame::AddReportCommands() {
-    reports_ = std::make_unique<ReportCommands>(context_, context_.Reports(), this, [this] { StoreAllEditors(); });
+    reports_ =
+        std::make_unique<ReportCommands>(context_, context_.Reports(), this, [this] { StoreAllEditors(); });
     MakeAction(ReportCommands::kPrint, QStringLiteral("&Print..."), QKeySequence::Print);
     MakeAction(ReportCommands::kPrintPreview, QStringLiteral("Print Pre&view..."));
     MakeAction(ReportCommands::kExportReport, QStringLiteral("&Export Report..."));
@@ -1202,6 +1254,7 @@ void CMainFrame::DataReloaded() {
     tree_->SetRootText(FromLanguage(context_.Settings().ModelName()));
     tree_->RefreshRecordItems();
     RefreshStatusBar();
+    RefreshModified();
 }
 
 void CMainFrame::DataChanged(std::uint32_t wParam, const RecordListNotice* notice) {
@@ -1221,6 +1274,7 @@ void CMainFrame::DataChanged(std::uint32_t wParam, const RecordListNotice* notic
         tree_->RefreshRecordItems();
         RefreshRecordBars();
     }
+    RefreshModified();
 }
 
 void CMainFrame::RefreshRecordBars() {

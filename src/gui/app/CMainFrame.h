@@ -140,7 +140,10 @@ public:
     void CommitPendingEdit();
 
     // Frame
+    /// The title names the document's file; it is marked while the data has unsaved changes.
     void SetDocumentTitle(const QString& path);
+    /// Marks the title when the data differs from what was last opened, saved or made new.
+    void RefreshModified();
     void RefreshStatusBar();
     /// Every open record editor's bar shows its editor's place in its list as it is now.
     void RefreshRecordBars();
@@ -151,6 +154,9 @@ public:
     void RebuildTree();
     /// Shows the problem list bar when it holds entries.
     void ShowProblemsIfAny();
+    /// Opens the editor of a problem entry's record (by its place in the list) at the control that
+    /// shows the reference; false when the record or the control is not there.
+    bool OpenProblem(int index);
     void Log(const QString& line);
     /// Closing asks nothing while this is set.
     void SetNoQuestion(bool on) { noQuestion_ = on; }

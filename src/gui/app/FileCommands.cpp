@@ -17,10 +17,28 @@ QString PathText(const std::filesystem::path& path) {
 
 FileCommands::FileCommands(AppContext& context, CMainFrame& frame) : context_(context), frame_(frame) {}
 
+bool FileCommands::MayReplaceData() {
+    frame_.CommitPendingEdit();
+    frame_.StoreAllEditors();
+    if (!context_.Doc().HasUnsavedChanges()) {
+        return true;
+    }
+    const PromptAnswer answer =
+        context_.Ask(&frame_, ShellTexts::kUnsavedQuestion, PromptButtons::YesNoCancel, PromptIcon::Warning,
+                     QStringLiteral("The current data has changes that were not saved. Do you want to save "
+                                    "them before it is replaced?"));
+    switch (answer) {
+    case PromptAnswer::Yes:
+        return Save();
+    case PromptAnswer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool FileCommands::New(NewKind kind) {
-    if (kind == NewKind::Command &&
-        context_.Ask(&frame_, Document::kReplaceQuestion, PromptButtons::OkCancel, PromptIcon::Warning,
-                     QStringLiteral("The current data will be replaced. Continue?")) != PromptAnswer::Ok) {
+    if (kind == NewKind::Command && !MayReplaceData()) {
         return false;
     }
     const Result made = context_.Doc().New(frame_);
@@ -39,14 +57,21 @@ bool FileCommands::New(NewKind kind) {
 }
 
 bool FileCommands::Open() {
+    if (!MayReplaceData()) {
+        return false;
+    }
     const std::optional<QString> path = context_.Files().ChooseOpen(&frame_, PathText(context_.Doc().Path()));
     if (!path || path->isEmpty()) {
         return false;
     }
-    return OpenPath(*path);
+    return OpenChecked(*path);
 }
 
 bool FileCommands::OpenPath(const QString& path) {
+    return MayReplaceData() && OpenChecked(path);
+}
+
+bool FileCommands::OpenChecked(const QString& path) {
     const Result opened = context_.Doc().Open(std::filesystem::path(path.toStdString()), frame_);
     frame_.SetDocumentTitle(PathText(context_.Doc().Path()));
     if (!opened) {
@@ -59,7 +84,7 @@ bool FileCommands::OpenPath(const QString& path) {
 
 bool FileCommands::OpenRecent(int commandId) {
     const QString path = context_.Recent().EntryFor(commandId);
-    if (path.isEmpty()) {
+    if (path.isEmpty() || !MayReplaceData()) {
         return false;
     }
     const Result opened = context_.Doc().OpenRecent(std::filesystem::path(path.toStdString()), frame_);
@@ -96,6 +121,7 @@ bool FileCommands::Save() {
     if (needsSaveAs) {
         return SaveAs();
     }
+    frame_.RefreshModified();
     frame_.Log(FillIn(context_.Message(ShellTexts::kLogSaved, QStringLiteral("Saved %s")),
                       {PathText(context_.Doc().Path())}));
     return true;

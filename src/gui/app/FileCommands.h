@@ -34,10 +34,16 @@ public:
     /// Save As through the file dialog. True when the data was written.
     bool SaveAs();
 
+    /// The one question before the data is replaced (New, Open, Open recent, a dropped file): with
+    /// changes not saved yet, Yes saves them first, No discards them and Cancel keeps the data.
+    /// True when the data may be replaced.
+    bool MayReplaceData();
+
     /// Whether the last New failed for want of the range table (the program must end).
     bool Fatal() const { return fatal_; }
 
 private:
+    bool OpenChecked(const QString& path);
     void Opened(const QString& path, bool addToRecent);
 
     AppContext& context_;

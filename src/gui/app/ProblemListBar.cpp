@@ -1,8 +1,8 @@
 #include "gui/app/ProblemListBar.h"
 
+#include "core/data/ProblemList.h"
 #include "gui/app/AppContext.h"
 #include "gui/app/ShellTexts.h"
-#include "core/data/ProblemList.h"
 #include "gui/ui/ControlIds.h"
 
 #include <QHeaderView>
@@ -21,6 +21,8 @@ ProblemListBar::ProblemListBar(AppContext& context, const QString& caption, QWid
     list_->setColumnCount(2);
     list_->header()->setStretchLastSection(true);
     setWidget(list_);
+    connect(list_, &QTreeWidget::itemActivated, this,
+            [this](QTreeWidgetItem* item) { emit entryOpened(list_->indexOfTopLevelItem(item)); });
     Translate();
     context_.Problems().SetChangedHandler([this] { Refresh(); });
     Refresh();

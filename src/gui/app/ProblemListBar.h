@@ -13,7 +13,8 @@ namespace tav::gui {
 class AppContext;
 
 /// The problem-log bar: the problem list's entries in a two-column list (control 911, columns
-/// headed by texts 915 and 916), refreshed whenever the list changes.
+/// headed by texts 915 and 916), refreshed whenever the list changes. Opening an entry asks for the
+/// editor of its record, at the control that shows the reference.
 class ProblemListBar : public QDockWidget {
     Q_OBJECT
 public:
@@ -28,6 +29,10 @@ public:
     /// The column headings from the language file.
     void Translate();
     QTreeWidget* List() const { return list_; }
+
+signals:
+    /// An entry was double-clicked (or chosen with Return): its place in the problem list.
+    void entryOpened(int index);
 
 private:
     AppContext& context_;

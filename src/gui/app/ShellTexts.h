@@ -4,6 +4,7 @@ namespace tav::gui::ShellTexts {
 
 // Message texts (group S01) of the program's frame.
 inline constexpr int kCloseQuestion = 816;
+inline constexpr int kUnsavedQuestion = 3870; ///< save the changes before the data is replaced?
 inline constexpr int kMenuTextFailed = 1152;
 inline constexpr int kPortPane = 2231;        ///< "COM%d"
 inline constexpr int kIdlePrompt = 57345;     ///< the status bar's prompt when nothing is asked

@@ -1,11 +1,13 @@
 #include "gui/views/CCustomFormView.h"
 
+#include "gui/ui/ControlIds.h"
 #include "gui/views/CTAVPropertyPage.h"
 #include "gui/views/CTAVPropertySheet.h"
 
 #include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace tav::gui {
@@ -80,6 +82,33 @@ void CCustomFormView::RestoreFocus() {
             return;
         }
     }
+}
+
+bool CCustomFormView::FocusControl(int controlId) {
+    QWidget* control = FindControl(this, controlId);
+    if (!control) {
+        return false;
+    }
+    // Every tab page on the way to the control becomes the current one, outermost first.
+    std::vector<QTabWidget*> sheets;
+    for (QWidget* above = control->parentWidget(); above && above != this; above = above->parentWidget()) {
+        if (auto* tabs = qobject_cast<QTabWidget*>(above)) {
+            sheets.push_back(tabs);
+        }
+    }
+    for (auto sheet = sheets.rbegin(); sheet != sheets.rend(); ++sheet) {
+        for (int page = 0; page < (*sheet)->count(); ++page) {
+            if ((*sheet)->widget(page)->isAncestorOf(control)) {
+                (*sheet)->setCurrentIndex(page);
+                break;
+            }
+        }
+    }
+    ensureWidgetVisible(control);
+    // Kept as the view's focus too, so that the window's activation gives the focus back to it.
+    lastFocus_ = control;
+    control->setFocus(Qt::OtherFocusReason);
+    return true;
 }
 
 } // namespace tav::gui

@@ -56,6 +56,9 @@ public:
     /// Gives the focus back to the remembered control, or to the first control when it is gone.
     void RestoreFocus();
     QWidget* RememberedFocus() const { return lastFocus_; }
+    /// Shows the control of a template id (its sheet page made current) and gives it the focus;
+    /// false when the view has no such control.
+    bool FocusControl(int controlId);
 
     QWidget* FormWidget() const override { return form_; }
 

@@ -198,10 +198,10 @@ void CPageChanBasic::OnControlChanged(int controlId, int /*notifyCode*/) {
         EnableTransmitFrequency();
         break;
     case kRxType:
-        EnableTones(kRxType, kRxCtcss, kRxCdcss);
-        break;
     case kTxType:
-        EnableTones(kTxType, kTxCtcss, kTxCdcss);
+        // The type was stored first: the tone drop-downs show what the channel now holds (a tone
+        // the new type does not use reads back as the channel keeps it, greyed), as the list does.
+        LoadView();
         break;
     case kCopyButton:
         if (channel_) {

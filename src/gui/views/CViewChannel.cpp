@@ -1,5 +1,6 @@
 #include "gui/views/CViewChannel.h"
 
+#include "core/app/ChannelReferences.h"
 #include "core/app/ViewTable.h"
 #include "gui/app/AppContext.h"
 #include "gui/views/CChanSheet.h"
@@ -68,14 +69,15 @@ void CViewChannel::NavigateRecord(int recordNumber, NavigateCommand command) {
             channel->ResolveReferences(container);
             return channel;
         },
-        [this](ChannelData& gone) { gone.WithdrawProblems(Context().Problems()); });
+        [this, &container, &channels](ChannelData& gone) {
+            gone.WithdrawProblems(Context().Problems());
+            const std::optional<std::size_t> leaving = channels.PositionOf(gone.Id());
+            ChannelReferences::Forget(
+                container, [leaving](std::size_t at) { return at == leaving; }, Context().Language());
+        });
     current_ = after ? channels.IdAt(*after) : kNoObject;
-    if (command == NavigateCommand::Delete) {
-        // Scan list members keep naming the same channels, not the same numbers.
-        for (auto& scanList : container.ScanLists()) {
-            scanList->RenumberChannels(container);
-        }
-    }
+    // What names a channel keeps naming the same channel, not the same number.
+    ChannelReferences::Follow(container);
     Bind();
     SendRecordListChanged(command);
 }

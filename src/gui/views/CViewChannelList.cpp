@@ -1,5 +1,6 @@
 #include "gui/views/CViewChannelList.h"
 
+#include "core/app/ChannelReferences.h"
 #include "core/data/ChannelFields.h"
 #include "core/data/ChannelPaste.h"
 #include "core/data/ImageMap.h"
@@ -347,7 +348,9 @@ void CViewChannelList::NavigateRecord(int recordNumber, NavigateCommand command)
             return;
         }
         history_.BeforeChange(channels);
-        after = DeleteChannelRow(channels, before, Context().Problems());
+        after = DeleteChannelRow(channels, before, Context().Problems(), [this, &container](std::size_t at) {
+            ChannelReferences::RemoveAt(container, at, Context().Language());
+        });
         if (!after) {
             history_.DropLast();
         }
@@ -367,10 +370,7 @@ void CViewChannelList::NavigateRecord(int recordNumber, NavigateCommand command)
 }
 
 void CViewChannelList::ListChanged(NavigateCommand command) {
-    CDataContainer& container = Context().Container();
-    for (auto& scanList : container.ScanLists()) {
-        scanList->RenumberChannels(container);
-    }
+    ChannelReferences::Follow(Context().Container());
     FillGrid();
     SendRecordListChanged(command);
 }
