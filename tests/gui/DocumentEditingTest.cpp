@@ -27,18 +27,6 @@ using namespace tav::gui::test;
 
 namespace {
 
-/// The receive frequency of channel `k` of a data file (0 when it cannot be read).
-std::uint32_t ChannelRxInFile(const std::filesystem::path& file, std::size_t k) {
-    DataFileContent content;
-    if (!CDataFile::Load(file, content)) {
-        return 0;
-    }
-    CDataContainer container;
-    container.image() = content.image;
-    container.LoadAll();
-    return k < container.Channels().Count() ? container.Channels().At(k).RxFreq() : 0;
-}
-
 const std::uint32_t kTyped = FreqToBcd(ParseFreq("150.5"));
 
 } // namespace

@@ -32,18 +32,6 @@ using namespace tav::gui::test;
 
 namespace {
 
-/// The receive frequency of the first channel of a data file.
-std::uint32_t FirstChannelRxInFile(const std::filesystem::path& file) {
-    DataFileContent content;
-    if (!CDataFile::Load(file, content)) {
-        return 0;
-    }
-    CDataContainer container;
-    container.image() = content.image;
-    container.LoadAll();
-    return container.Channels().Empty() ? 0 : container.Channels().At(0).RxFreq();
-}
-
 QString MessageText(AppContext& context, int id) {
     return context.Message(id);
 }
@@ -255,7 +243,7 @@ void MainFrameTest::nothingIsLostWhenClosedWhileAnEditIsTyped() {
     ctx_->prompts->Queue(PromptAnswer::Yes);
     ctx_->files->QueueSave(SaveChoice{file, {}});
     QVERIFY(Frame().close());
-    QCOMPARE(FirstChannelRxInFile(ctx_->home / "typed.dat"), FreqToBcd(ParseFreq("151.625")));
+    QCOMPARE(ChannelRxInFile(ctx_->home / "typed.dat", 0), FreqToBcd(ParseFreq("151.625")));
 }
 
 void MainFrameTest::fileCommandsWithBadFilesTellWhyAndChangeNothing() {

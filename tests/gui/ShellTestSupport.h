@@ -3,7 +3,9 @@
 // Shared pieces of the desktop program's tests: a private program folder, a context whose outside
 // effects are all stand-ins answered in advance, and small editors bound to real data.
 
+#include "core/app/CDataContainer.h"
 #include "core/app/ViewTable.h"
+#include "core/data/CDataFile.h"
 #include "core/data/ChannelData.h"
 #include "core/data/FreqCodec.h"
 #include "core/data/RecordNavigator.h"
@@ -277,6 +279,18 @@ public:
 };
 
 /// Shows a window and waits until it is active, so that focus moves as it does for a user.
+/// The receive frequency of channel `k` of a data file (0 when it cannot be read).
+inline std::uint32_t ChannelRxInFile(const std::filesystem::path& file, std::size_t k) {
+    DataFileContent content;
+    if (!CDataFile::Load(file, content)) {
+        return 0;
+    }
+    CDataContainer container;
+    container.image() = content.image;
+    container.LoadAll();
+    return k < container.Channels().Count() ? container.Channels().At(k).RxFreq() : 0;
+}
+
 inline bool ShowActive(QWidget* window) {
     window->show();
     window->activateWindow();
