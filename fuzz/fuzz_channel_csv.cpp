@@ -9,6 +9,7 @@
 // - every refusal names a line of the file and a reason that prints as one clean line.
 //
 // Input: the CSV file's bytes.
+#include "FuzzLanguage.h"
 #include "FuzzSupport.h"
 #include "core/app/CDataContainer.h"
 #include "core/csv/ChannelCsv.h"
@@ -27,9 +28,7 @@ namespace {
 using namespace tav;
 
 const CLanguage& Language() {
-    static const CLanguage language(std::filesystem::path(TAV_RESOURCE_DIR) / "TAV_E.lng",
-                                    [] { return std::string("TAV-V300"); });
-    return language;
+    return fuzz::EnglishLanguage();
 }
 
 const Image& DefaultImage() {

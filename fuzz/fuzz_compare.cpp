@@ -6,6 +6,7 @@
 // Input: one byte N, then N edits of three bytes (address, least significant byte first, and the
 // new value), then the first image (padded with 0xFF, the radio's erased state). The second image
 // is the first with the edits applied.
+#include "FuzzLanguage.h"
 #include "FuzzSupport.h"
 #include "core/app/CDataContainer.h"
 #include "core/compare/ConfigCompare.h"
@@ -21,9 +22,7 @@ namespace {
 using namespace tav;
 
 const CLanguage& Language() {
-    static const CLanguage language(std::filesystem::path(TAV_RESOURCE_DIR) / "TAV_E.lng",
-                                    [] { return std::string("TAV-V300"); });
-    return language;
+    return fuzz::EnglishLanguage();
 }
 
 std::unique_ptr<CDataContainer> Loaded(const Image& image) {

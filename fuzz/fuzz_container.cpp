@@ -3,6 +3,7 @@
 // and saving what was loaded from a stored image must change nothing.
 //
 // Input: the image (shorter inputs are padded with 0xFF, the radio's erased state).
+#include "FuzzLanguage.h"
 #include "FuzzSupport.h"
 #include "core/app/CDataContainer.h"
 #include "core/data/ImageMap.h"
@@ -48,9 +49,7 @@ std::vector<bool> MappedBytes() {
 }
 
 const CLanguage& Language() {
-    static const CLanguage language(std::filesystem::path(TAV_RESOURCE_DIR) / "TAV_E.lng",
-                                    [] { return std::string("TAV-V300"); });
-    return language;
+    return fuzz::EnglishLanguage();
 }
 
 } // namespace
