@@ -38,6 +38,7 @@ BlockValue ControlShows(QWidget* control, const BlockFieldInfo& field) {
         return list->currentIndex() < 0 ? std::string() : list->currentText().toStdString();
     }
     case BlockCodec::HexId:
+    case BlockCodec::HexIdLe:
         return qobject_cast<QLineEdit*>(control)->text().toStdString();
     case BlockCodec::Digits:
         return AtisCodeFromText(qobject_cast<QLineEdit*>(control)->text().toStdString());
@@ -62,6 +63,7 @@ void ChangeControl(QWidget* control, const BlockFieldInfo& field) {
         break;
     }
     case BlockCodec::HexId:
+    case BlockCodec::HexIdLe:
         qobject_cast<QLineEdit*>(control)->setText(QStringLiteral("0ABC"));
         break;
     case BlockCodec::Digits:

@@ -64,37 +64,19 @@ const FieldTable<ChannelUi>& ChannelFields() {
 const FieldTable<PersonalityUi>& PersonalityFields() {
     using P = PersonalityUi;
     namespace L = PersonalityLayout;
-    static const FieldTable<P> table = {
-        FieldRow<P>{2320, "Tx Admit", TextField<&P::txAdmit>()}.StoredIn({{L::kTxAdmit}}),
-        FieldRow<P>{2324, "TX Time out Time", TextField<&P::txTimeout>()}.StoredIn({{L::kTxTimeout}}),
-        FieldRow<P>{2326, "TOT Pre-Alert Time", TextField<&P::totPreAlert>()}.StoredIn({{L::kTotPreAlert}}),
-        FieldRow<P>{2328, "TOT Re-key Time", TextField<&P::totRekey>()}.StoredIn({{L::kTotRekey}}),
-        FieldRow<P>{2330, "TOT Reset Time", TextField<&P::totReset>()}.StoredIn({{L::kTotReset}}),
-        FieldRow<P>{2334, "Auto Reset Mode", TextField<&P::autoResetMode>()}.StoredIn({{L::kAutoResetMode}}),
-        FieldRow<P>{2336, "Auto Reset Time", TextField<&P::autoResetTime>()}.StoredIn({{L::kAutoResetTime}}),
-        FieldRow<P>{2341, "Busy Channel Lockout", SwitchField<&P::busyChannelLockout>()}.StoredIn(
-            {{L::kBusyLockout, 1, L::kBusyLockoutBit}}),
-        FieldRow<P>{2350, "Rx Squelch Mode", TextField<&P::rxSquelchMode>()}.StoredIn({{L::kRxSquelchMode}}),
-        FieldRow<P>{2560, "Primary ID", TextField<&P::primaryId>()}.StoredIn({{L::kPrimaryId, 2}}),
-        FieldRow<P>{2564, "PTTID Type", TextField<&P::pttIdType>()}.StoredIn({{L::kPttIdType}}),
-        FieldRow<P>{2566, "Pretime", TextField<&P::pttIdPretime>()}.StoredIn({{L::kPttIdPretime}}),
-        FieldRow<P>{2568, "Preamble Bit Sync", TextField<&P::preambleBitSync>()}.StoredIn(
-            {{L::kPreambleBitSync}}),
-        FieldRow<P>{2570, "Side Tone", SwitchField<&P::sideTone>()}.StoredIn(
-            {{L::kPttIdFlags, 1, L::kSideToneOffBit}}),
-        FieldRow<P>{2571, "Short Beep", SwitchField<&P::shortBeep>()}.StoredIn(
-            {{L::kPttIdFlags, 1, L::kShortBeepOffBit}}),
-        FieldRow<P>{2400, "RX Optional Signaling", TextField<&P::rxSignaling>()}.StoredIn(
-            {{L::kRxSignaling, 1, L::kSignalTypeMask}}),
-        FieldRow<P>{2406, "TX Optional Signaling", TextField<&P::txSignaling>()}.StoredIn(
-            {{L::kTxSignaling, 1, L::kSignalTypeMask}}),
-        FieldRow<P>{2412, "Signaling Decode Condition", TextField<&P::decodeCondition>()}.StoredIn(
-            {{L::kRxSignaling, 1, L::kDecodeConditionMask}}),
-        FieldRow<P>{2403, "RX 2-Tone System", [](const P& ui) { return ChoiceValue(ui.rxSystem); }}.StoredIn(
-            {{L::kRxSignaling, 1, L::kSystemIndexMask}}),
-        FieldRow<P>{2408, "TX 2-Tone System", [](const P& ui) { return ChoiceValue(ui.txSystem); }}.StoredIn(
-            {{L::kTxSignaling, 1, L::kSystemIndexMask}}),
-    };
+    static const FieldTable<P> table = [] {
+        FieldTable<P> rows = BlockFieldRows(PersonalityData::EditorFields());
+        // The two-tone system choices refer to the system records, so they are named here.
+        rows.push_back(FieldRow<P>{
+            2403, "RX 2-Tone System", [](const P& ui) {
+                return ChoiceValue(ui.rxSystem);
+            }}.StoredIn({{L::kRxSignaling, 1, L::kSystemIndexMask}}));
+        rows.push_back(FieldRow<P>{
+            2408, "TX 2-Tone System", [](const P& ui) {
+                return ChoiceValue(ui.txSystem);
+            }}.StoredIn({{L::kTxSignaling, 1, L::kSystemIndexMask}}));
+        return rows;
+    }();
     return table;
 }
 

@@ -33,6 +33,8 @@ BlockValue DecodeBlockField(const BlockFieldInfo& field, std::span<const std::ui
         return ListText(texts, field.listId, GetBits(first, field.bytes.mask));
     case BlockCodec::HexId:
         return PrimaryIdDisplayText(ReadBe16(bytes, field.bytes.offset));
+    case BlockCodec::HexIdLe:
+        return PrimaryIdDisplayText(ReadLe16(bytes, field.bytes.offset));
     case BlockCodec::Digits: {
         PackedDigits digits{};
         const auto stored = FieldSpan(field, bytes);
@@ -64,6 +66,9 @@ void EncodeBlockField(const BlockFieldInfo& field, const BlockValue& value, std:
     }
     case BlockCodec::HexId:
         WriteBe16(bytes, field.bytes.offset, PrimaryIdFromText(std::get<std::string>(value)));
+        break;
+    case BlockCodec::HexIdLe:
+        WriteLe16(bytes, field.bytes.offset, PrimaryIdFromText(std::get<std::string>(value)));
         break;
     case BlockCodec::Digits: {
         const PackedDigits& digits = std::get<PackedDigits>(value);

@@ -29,6 +29,7 @@ enum class BlockCodec : std::uint8_t {
               ///< lacks (no selection, an older language file) keeps them
     HexId,    ///< a 16-bit big-endian ID as four hexadecimal digits, clamped as the radio takes them
     Digits,   ///< packed decimal digits, two per byte
+    HexIdLe,  ///< HexId held least significant byte first (a record that turns it round when saved)
 };
 
 /// A field's value as its editor control holds it: a check box's state, a text, packed digits.

@@ -122,56 +122,129 @@ int PersonalityData::TxSignalingType() const {
     return Bytes()[L::kTxSignaling] & L::kSignalTypeMask;
 }
 
+const BlockFieldTable<PersonalityUi>& PersonalityData::RxTxFields() {
+    using P = PersonalityUi;
+    using R = BlockRow<P>;
+    constexpr BlockCodec kList = BlockCodec::ListItem;
+    static const BlockFieldTable<P> table = {
+        R("tx_admit", 2320, "Tx Admit", kList, C::kTxAdmit, Member(&P::txAdmit))
+            .At({L::kTxAdmit})
+            .List(C::kTxAdmit),
+        R("tx_timeout", 2324, "TX Time out Time", kList, C::kTxTimeout, Member(&P::txTimeout))
+            .At({L::kTxTimeout})
+            .List(C::kTxTimeout),
+        R("tot_pre_alert", 2326, "TOT Pre-Alert Time", kList, C::kTotPreAlert, Member(&P::totPreAlert))
+            .At({L::kTotPreAlert})
+            .List(C::kTotPreAlert),
+        R("tot_rekey", 2328, "TOT Re-key Time", kList, C::kTotRekey, Member(&P::totRekey))
+            .At({L::kTotRekey})
+            .List(C::kTotRekey),
+        R("tot_reset", 2330, "TOT Reset Time", kList, C::kTotReset, Member(&P::totReset))
+            .At({L::kTotReset})
+            .List(C::kTotReset),
+        R("auto_reset_mode", 2334, "Auto Reset Mode", kList, C::kAutoResetMode, Member(&P::autoResetMode))
+            .At({L::kAutoResetMode})
+            .List(C::kAutoResetMode),
+        R("auto_reset_time", 2336, "Auto Reset Time", kList, C::kAutoResetTime, Member(&P::autoResetTime))
+            .At({L::kAutoResetTime})
+            .List(C::kAutoResetTime),
+        R("busy_lockout", C::kBusyLockout, "Busy Channel Lockout", BlockCodec::Check, C::kBusyLockout,
+          Member(&P::busyChannelLockout))
+            .At({L::kBusyLockout, 1, L::kBusyLockoutBit}),
+    };
+    return table;
+}
+
+const BlockFieldTable<PersonalityUi>& PersonalityData::SquelchFields() {
+    using P = PersonalityUi;
+    static const BlockFieldTable<P> table = {
+        BlockRow<P>("rx_squelch_mode", 2350, "Rx Squelch Mode", BlockCodec::ListItem, C::kRxSquelchMode,
+                    Member(&P::rxSquelchMode))
+            .At({L::kRxSquelchMode})
+            .List(C::kRxSquelchMode),
+    };
+    return table;
+}
+
+const BlockFieldTable<PersonalityUi>& PersonalityData::PttIdFields() {
+    using P = PersonalityUi;
+    using R = BlockRow<P>;
+    constexpr BlockCodec kList = BlockCodec::ListItem;
+    // The primary ID is held least significant byte first until the personalities are saved.
+    static const BlockFieldTable<P> table = {
+        R("primary_id", 2560, "Primary ID", BlockCodec::HexIdLe, C::kPrimaryId, Member(&P::primaryId))
+            .At({L::kPrimaryId, 2}),
+        R("ptt_id_type", 2564, "PTTID Type", kList, C::kPttIdType, Member(&P::pttIdType))
+            .At({L::kPttIdType})
+            .List(C::kPttIdType),
+        R("ptt_id_pretime", 2566, "Pretime", kList, C::kPttIdPretime, Member(&P::pttIdPretime))
+            .At({L::kPttIdPretime})
+            .List(C::kPttIdPretime),
+        R("preamble_bit_sync", 2568, "Preamble Bit Sync", kList, C::kPreambleBitSync,
+          Member(&P::preambleBitSync))
+            .At({L::kPreambleBitSync})
+            .List(C::kPreambleBitSync),
+        R("side_tone", C::kSideTone, "Side Tone", BlockCodec::CheckOff, C::kSideTone, Member(&P::sideTone))
+            .At({L::kPttIdFlags, 1, L::kSideToneOffBit}),
+        R("short_beep", C::kShortBeep, "Short Beep", BlockCodec::CheckOff, C::kShortBeep,
+          Member(&P::shortBeep))
+            .At({L::kPttIdFlags, 1, L::kShortBeepOffBit}),
+    };
+    return table;
+}
+
+const BlockFieldTable<PersonalityUi>& PersonalityData::SignalFields() {
+    using P = PersonalityUi;
+    using R = BlockRow<P>;
+    constexpr BlockCodec kList = BlockCodec::ListItem;
+    static const BlockFieldTable<P> table = {
+        R("rx_signaling", 2400, "RX Optional Signaling", kList, C::kRxSignaling, Member(&P::rxSignaling))
+            .At({L::kRxSignaling, 1, L::kSignalTypeMask})
+            .List(C::kRxSignaling),
+        R("tx_signaling", 2406, "TX Optional Signaling", kList, C::kTxSignaling, Member(&P::txSignaling))
+            .At({L::kTxSignaling, 1, L::kSignalTypeMask})
+            .List(C::kTxSignaling),
+        R("decode_condition", 2412, "Signaling Decode Condition", kList, C::kDecodeCondition,
+          Member(&P::decodeCondition))
+            .At({L::kRxSignaling, 1, L::kDecodeConditionMask})
+            .List(C::kDecodeCondition),
+    };
+    return table;
+}
+
+const BlockFieldTable<PersonalityUi>& PersonalityData::EditorFields() {
+    static const BlockFieldTable<PersonalityUi> table = [] {
+        BlockFieldTable<PersonalityUi> all;
+        for (const auto* page : {&RxTxFields(), &SquelchFields(), &PttIdFields(), &SignalFields()}) {
+            all.insert(all.end(), page->begin(), page->end());
+        }
+        return all;
+    }();
+    return table;
+}
+
 void PersonalityData::LoadRxTxUi(PersonalityUi& ui, const TextLookup& texts) const {
-    const auto b = Bytes();
-    ui.txAdmit = texts.ListValueToText(C::kTxAdmit, b[L::kTxAdmit]);
-    ui.txTimeout = texts.ListValueToText(C::kTxTimeout, b[L::kTxTimeout]);
-    ui.totPreAlert = texts.ListValueToText(C::kTotPreAlert, b[L::kTotPreAlert]);
-    ui.totRekey = texts.ListValueToText(C::kTotRekey, b[L::kTotRekey]);
-    ui.totReset = texts.ListValueToText(C::kTotReset, b[L::kTotReset]);
-    ui.autoResetMode = texts.ListValueToText(C::kAutoResetMode, b[L::kAutoResetMode]);
-    ui.autoResetTime = texts.ListValueToText(C::kAutoResetTime, b[L::kAutoResetTime]);
-    ui.busyChannelLockout = (b[L::kBusyLockout] & L::kBusyLockoutBit) ? 1 : 0;
+    LoadBlockFields(RxTxFields(), Bytes(), ui, texts);
 }
 
 void PersonalityData::StoreRxTxUi(const PersonalityUi& ui, const TextLookup& texts) {
-    auto b = Bytes();
-    StoreListValue(b[L::kTxAdmit], texts, C::kTxAdmit, ui.txAdmit);
-    StoreListValue(b[L::kTxTimeout], texts, C::kTxTimeout, ui.txTimeout);
-    StoreListValue(b[L::kTotPreAlert], texts, C::kTotPreAlert, ui.totPreAlert);
-    StoreListValue(b[L::kTotRekey], texts, C::kTotRekey, ui.totRekey);
-    StoreListValue(b[L::kTotReset], texts, C::kTotReset, ui.totReset);
-    StoreListValue(b[L::kAutoResetMode], texts, C::kAutoResetMode, ui.autoResetMode);
-    StoreListValue(b[L::kAutoResetTime], texts, C::kAutoResetTime, ui.autoResetTime);
-    SetMaskBits(b[L::kBusyLockout], L::kBusyLockoutBit, ui.busyChannelLockout != 0);
+    StoreBlockFields(RxTxFields(), ui, Bytes(), texts);
 }
 
 void PersonalityData::LoadSquelchUi(PersonalityUi& ui, const TextLookup& texts) const {
-    ui.rxSquelchMode = texts.ListValueToText(C::kRxSquelchMode, Bytes()[L::kRxSquelchMode]);
+    LoadBlockFields(SquelchFields(), Bytes(), ui, texts);
 }
 
 void PersonalityData::StoreSquelchUi(const PersonalityUi& ui, const TextLookup& texts) {
-    StoreListValue(Bytes()[L::kRxSquelchMode], texts, C::kRxSquelchMode, ui.rxSquelchMode);
+    StoreBlockFields(SquelchFields(), ui, Bytes(), texts);
 }
 
 void PersonalityData::LoadPttIdUi(PersonalityUi& ui, const TextLookup& texts) const {
-    const auto b = Bytes();
-    ui.primaryId = PrimaryIdText(PrimaryId());
-    ui.pttIdType = texts.ListValueToText(C::kPttIdType, b[L::kPttIdType]);
-    ui.pttIdPretime = texts.ListValueToText(C::kPttIdPretime, b[L::kPttIdPretime]);
-    ui.preambleBitSync = texts.ListValueToText(C::kPreambleBitSync, b[L::kPreambleBitSync]);
-    ui.sideTone = (b[L::kPttIdFlags] & L::kSideToneOffBit) ? 0 : 1;
-    ui.shortBeep = (b[L::kPttIdFlags] & L::kShortBeepOffBit) ? 0 : 1;
+    LoadBlockFields(PttIdFields(), Bytes(), ui, texts);
 }
 
 void PersonalityData::StorePttIdUi(const PersonalityUi& ui, const TextLookup& texts) {
-    auto b = Bytes();
-    SetPrimaryId(ParsePrimaryId(ui.primaryId));
-    StoreListValue(b[L::kPttIdType], texts, C::kPttIdType, ui.pttIdType);
-    StoreListValue(b[L::kPttIdPretime], texts, C::kPttIdPretime, ui.pttIdPretime);
-    StoreListValue(b[L::kPreambleBitSync], texts, C::kPreambleBitSync, ui.preambleBitSync);
-    SetMaskBits(b[L::kPttIdFlags], L::kSideToneOffBit, ui.sideTone == 0);
-    SetMaskBits(b[L::kPttIdFlags], L::kShortBeepOffBit, ui.shortBeep == 0);
+    StoreBlockFields(PttIdFields(), ui, Bytes(), texts);
 }
 
 TwoToneChoiceList PersonalityData::SystemChoices(int signalingType, ObjectId reference, int prefixTextId,
@@ -198,21 +271,14 @@ TwoToneChoiceList PersonalityData::SystemChoices(int signalingType, ObjectId ref
 
 void PersonalityData::LoadSignalUi(PersonalityUi& ui, const TextLookup& texts,
                                    const RecordDirectory& directory) const {
-    const auto b = Bytes();
-    ui.rxSignaling = texts.ListValueToText(C::kRxSignaling, RxSignalingType());
-    ui.txSignaling = texts.ListValueToText(C::kTxSignaling, TxSignalingType());
-    ui.decodeCondition = texts.ListValueToText(
-        C::kDecodeCondition, (b[L::kRxSignaling] & L::kDecodeConditionMask) >> L::kDecodeConditionShift);
+    LoadBlockFields(SignalFields(), Bytes(), ui, texts);
     ui.rxSystem = SystemChoices(RxSignalingType(), rxSystem_, C::kRxSystem, texts, directory);
     ui.txSystem = SystemChoices(TxSignalingType(), txSystem_, C::kTxSystem, texts, directory);
 }
 
 void PersonalityData::StoreSignalUi(const PersonalityUi& ui, const TextLookup& texts) {
+    StoreBlockFields(SignalFields(), ui, Bytes(), texts);
     auto b = Bytes();
-    StoreListValue(b[L::kRxSignaling], texts, C::kRxSignaling, ui.rxSignaling, L::kSignalTypeMask);
-    StoreListValue(b[L::kTxSignaling], texts, C::kTxSignaling, ui.txSignaling, L::kSignalTypeMask);
-    StoreListValue(b[L::kRxSignaling], texts, C::kDecodeCondition, ui.decodeCondition,
-                   L::kDecodeConditionMask, L::kDecodeConditionShift);
     StoreSystemChoice(ui.rxSystem, rxSystem_, b[L::kRxSignaling]);
     StoreSystemChoice(ui.txSystem, txSystem_, b[L::kTxSignaling]);
 }

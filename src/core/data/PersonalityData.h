@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/data/BlockFields.h"
 #include "core/data/DataContext.h"
 #include "core/data/FeatureRecord.h"
 #include "core/data/Image.h"
@@ -125,6 +126,15 @@ public:
     explicit PersonalityData(ObjectId id) : FeatureRecord(ImageMap::kPersonalitySize, id) {}
 
     void SetDefaults();
+
+    /// The fields of each editor page, in the order the pages show them. The signal page's two-tone
+    /// system choices refer to other records and are not in its table (see LoadSignalUi).
+    static const BlockFieldTable<PersonalityUi>& RxTxFields();
+    static const BlockFieldTable<PersonalityUi>& SquelchFields();
+    static const BlockFieldTable<PersonalityUi>& PttIdFields();
+    static const BlockFieldTable<PersonalityUi>& SignalFields();
+    /// Every field of the four pages: RX/TX, squelch, PTT-ID, signal.
+    static const BlockFieldTable<PersonalityUi>& EditorFields();
 
     std::uint16_t PrimaryId() const;
     void SetPrimaryId(std::uint16_t id);

@@ -38,6 +38,7 @@ void Show(QWidget* control, const BlockFieldInfo& field, const BlockValue& value
         FormFields::SelectText(qobject_cast<QComboBox*>(control), std::get<std::string>(value));
         break;
     case BlockCodec::HexId:
+    case BlockCodec::HexIdLe:
         FormFields::SetText(qobject_cast<QLineEdit*>(control), std::get<std::string>(value));
         break;
     case BlockCodec::Digits:
@@ -64,6 +65,7 @@ std::optional<BlockValue> Shown(const QWidget* control, const BlockFieldInfo& fi
         return FormFields::SelectedText(list);
     }
     case BlockCodec::HexId:
+    case BlockCodec::HexIdLe:
         return FormFields::Text(qobject_cast<const QLineEdit*>(control));
     case BlockCodec::Digits:
         // The text is read as the edit packs it when it loses the focus, so a store while it is

@@ -3,6 +3,7 @@
 #include "core/data/PersonalityData.h"
 #include "core/data/ProblemList.h"
 #include "gui/app/AppContext.h"
+#include "gui/views/BlockFieldControls.h"
 #include "gui/views/FormFields.h"
 
 #include <QComboBox>
@@ -13,20 +14,25 @@ namespace {
 namespace C = PersonalityControls;
 using Page = CPersonalitySignalPage;
 
+// Each system choice follows the signalling type it belongs to; the decode condition comes last.
 DialogTemplate SignalTemplate() {
+    namespace B = BlockFieldControls;
+    const auto& fields = PersonalityData::SignalFields();
+    const auto field = [&fields](int controlId) -> const BlockFieldInfo& {
+        return BlockFieldAt(fields, controlId);
+    };
     return {C::kSignalPage,
             QStringLiteral("Signaling"),
-            {{Page::kRxSignalingLabel, ControlKind::Label, QStringLiteral("RX Optional Signaling"), 0, 0},
-             {C::kRxSignaling, ControlKind::ComboBox, {}, 0, 1},
+            {B::LabelSpec(field(C::kRxSignaling), 0, 0),
+             B::ControlSpecOf(field(C::kRxSignaling), 0, 1),
              {Page::kRxSystemLabel, ControlKind::Label, QStringLiteral("RX 2-Tone System"), 1, 0},
              {C::kRxSystem, ControlKind::ComboBox, {}, 1, 1},
-             {Page::kTxSignalingLabel, ControlKind::Label, QStringLiteral("TX Optional Signaling"), 2, 0},
-             {C::kTxSignaling, ControlKind::ComboBox, {}, 2, 1},
+             B::LabelSpec(field(C::kTxSignaling), 2, 0),
+             B::ControlSpecOf(field(C::kTxSignaling), 2, 1),
              {Page::kTxSystemLabel, ControlKind::Label, QStringLiteral("TX 2-Tone System"), 3, 0},
              {C::kTxSystem, ControlKind::ComboBox, {}, 3, 1},
-             {Page::kDecodeConditionLabel, ControlKind::Label, QStringLiteral("Signaling Decode Condition"),
-              4, 0},
-             {C::kDecodeCondition, ControlKind::ComboBox, {}, 4, 1}}};
+             B::LabelSpec(field(C::kDecodeCondition), 4, 0),
+             B::ControlSpecOf(field(C::kDecodeCondition), 4, 1)}};
 }
 
 } // namespace
@@ -55,9 +61,7 @@ void CPersonalitySignalPage::LoadView() {
     }
     PersonalityUi ui;
     personality->LoadSignalUi(ui, Context().Language(), Context().Container());
-    FormFields::SelectText(qobject_cast<QComboBox*>(Control(C::kRxSignaling)), ui.rxSignaling);
-    FormFields::SelectText(qobject_cast<QComboBox*>(Control(C::kTxSignaling)), ui.txSignaling);
-    FormFields::SelectText(qobject_cast<QComboBox*>(Control(C::kDecodeCondition)), ui.decodeCondition);
+    ShowFields(PersonalityData::SignalFields(), ui);
     FormFields::ShowChoices(qobject_cast<QComboBox*>(Control(C::kRxSystem)), ui.rxSystem);
     FormFields::ShowChoices(qobject_cast<QComboBox*>(Control(C::kTxSystem)), ui.txSystem);
     Control(C::kTxSystem)->setEnabled(false);
@@ -71,9 +75,7 @@ void CPersonalitySignalPage::StoreView() {
     // The choice lists are read back against the systems they were filled with.
     PersonalityUi ui;
     personality->LoadSignalUi(ui, Context().Language(), Context().Container());
-    ui.rxSignaling = FormFields::SelectedText(qobject_cast<QComboBox*>(Control(C::kRxSignaling)));
-    ui.txSignaling = FormFields::SelectedText(qobject_cast<QComboBox*>(Control(C::kTxSignaling)));
-    ui.decodeCondition = FormFields::SelectedText(qobject_cast<QComboBox*>(Control(C::kDecodeCondition)));
+    TakeFields(PersonalityData::SignalFields(), ui);
     ui.rxSystem = FormFields::ChoicesShown(qobject_cast<QComboBox*>(Control(C::kRxSystem)));
     ui.txSystem = FormFields::ChoicesShown(qobject_cast<QComboBox*>(Control(C::kTxSystem)));
     personality->StoreSignalUi(ui, Context().Language());

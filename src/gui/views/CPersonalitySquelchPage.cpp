@@ -2,36 +2,29 @@
 
 #include "core/data/PersonalityData.h"
 #include "gui/app/AppContext.h"
-#include "gui/views/FormFields.h"
-
-#include <QComboBox>
 
 namespace tav::gui {
 
 CPersonalitySquelchPage::CPersonalitySquelchPage(AppContext& context, EditorHost* host, QWidget* parent)
     : CPersonalityPage(context, host, PersonalityControls::kSquelchPage, parent) {
-    const ControlMap controls =
-        BuildPage({PersonalityControls::kSquelchPage,
-                   QStringLiteral("Squelch"),
-                   {{kSquelchLabel, ControlKind::Label, QStringLiteral("Rx Squelch Mode"), 0, 0},
-                    {PersonalityControls::kRxSquelchMode, ControlKind::ComboBox, {}, 0, 1}}});
-    FormFields::NameFields(controls, {{kSquelchLabel, PersonalityControls::kRxSquelchMode}});
+    const auto& fields = PersonalityData::SquelchFields();
+    BuildFieldPage(FieldTemplate(PersonalityControls::kSquelchPage, QStringLiteral("Squelch"), fields),
+                   fields);
 }
 
 void CPersonalitySquelchPage::LoadView() {
     if (const PersonalityData* personality = Personality()) {
         PersonalityUi ui;
         personality->LoadSquelchUi(ui, Context().Language());
-        FormFields::SelectText(qobject_cast<QComboBox*>(Control(PersonalityControls::kRxSquelchMode)),
-                               ui.rxSquelchMode);
+        ShowFields(PersonalityData::SquelchFields(), ui);
     }
 }
 
 void CPersonalitySquelchPage::StoreView() {
     if (PersonalityData* personality = Personality()) {
         PersonalityUi ui;
-        ui.rxSquelchMode =
-            FormFields::SelectedText(qobject_cast<QComboBox*>(Control(PersonalityControls::kRxSquelchMode)));
+        personality->LoadSquelchUi(ui, Context().Language());
+        TakeFields(PersonalityData::SquelchFields(), ui);
         personality->StoreSquelchUi(ui, Context().Language());
     }
 }

@@ -49,6 +49,8 @@ std::vector<Bytes> Limits(const BlockFieldInfo& field) {
         return {raw(0), raw(1), raw(MaxRaw(field)), raw(MaxRaw(field) - 1)};
     case BlockCodec::HexId:
         return {{0x00, 0x01}, {0xDE, 0xEE}, {0x12, 0x3D}};
+    case BlockCodec::HexIdLe:
+        return {{0x01, 0x00}, {0xEE, 0xDE}, {0x3D, 0x12}};
     case BlockCodec::Digits:
         return {Bytes(field.bytes.size, 0x00),
                 Bytes(field.bytes.size, 0x99),
@@ -74,6 +76,7 @@ BlockValue OtherValue(const BlockFieldInfo& field, const BlockValue& now) {
     case BlockCodec::ListItem:
         return std::get<std::string>(now) == "lowest" ? "highest" : "lowest";
     case BlockCodec::HexId:
+    case BlockCodec::HexIdLe:
         return std::get<std::string>(now) == "0ABC" ? "0DEF" : "0ABC";
     case BlockCodec::Digits:
         return PackedDigits{0x12, 0x34, 0x56, 0x78, 0x90, 0x12};
@@ -234,6 +237,8 @@ TEST(BlockFields, CodecsShowAndNameTheirValues) {
         {"list value unknown", info(BlockCodec::ListItem, {0, 1}, 9), {0x30}, "", ""},
         {"id clamped", info(BlockCodec::HexId, {0, 2}), {0xFF, 0xFF}, "DEEE", "DEEE"},
         {"id zero shows 1", info(BlockCodec::HexId, {0, 2}), {0x00, 0x00}, "0001", "0001"},
+        {"id held low byte first", info(BlockCodec::HexIdLe, {0, 2}), {0x3D, 0x12}, "123D", "123D"},
+        {"id held low byte first clamped", info(BlockCodec::HexIdLe, {0, 2}), {0xFF, 0xEF}, "DEEE", "DEEE"},
         {"digits",
          info(BlockCodec::Digits, {1, 6}),
          {0, 0x12, 0x34, 0x56, 0x78, 0x90, 0xAB},
