@@ -1,6 +1,5 @@
 #include "gui/views/CPersonalityRXTXPage.h"
 
-#include "core/data/FieldCodec.h"
 #include "core/data/PersonalityData.h"
 #include "gui/app/AppContext.h"
 #include "gui/controls/QtText.h"
@@ -40,8 +39,7 @@ void CPersonalityRXTXPage::LoadView() {
     PersonalityUi ui;
     personality->LoadRxTxUi(ui, Context().Language());
     // The pre-alert list offers what suits the stored time-out before the pre-alert is shown.
-    const BlockField<PersonalityUi>& timeout = BlockFieldAt(PersonalityData::RxTxFields(), C::kTxTimeout);
-    RebuildPreAlert(GetBits(personality->Bytes()[timeout.bytes.offset], timeout.bytes.mask));
+    RebuildPreAlert(personality->Bytes()[PersonalityLayout::kTxTimeout]);
     ShowFields(PersonalityData::RxTxFields(), ui);
     EnableDependents();
 }
