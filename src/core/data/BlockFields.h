@@ -29,7 +29,18 @@ enum class BlockCodec : std::uint8_t {
               ///< lacks (no selection, an older language file) keeps them
     HexId,    ///< a 16-bit big-endian ID as four hexadecimal digits, clamped as the radio takes them
     Digits,   ///< packed decimal digits, two per byte
+    ChannelNumber, ///< a 16-bit big-endian 1-based channel number, 255 = none; the value is the
+                   ///< channel's 0-based position, kNoChannelPosition for none
+    ZeroEndedText, ///< a text filling the bytes, ended by a 0 when shorter; storing the text the bytes
+                   ///< already hold keeps whatever follows its 0
+    SecretText,    ///< stored as ZeroEndedText, but named only as set or not set, never in clear
+    DateTime,      ///< second, minute, hour, day, month and year bytes shown as "YYYY-MM-DD hh:mm:ss"
+                   ///< (each part clamped); stamped by a write, never stored from the text
+    FileHeader,    ///< a value the data file's header holds, not the block; its owner fills it in
 };
+
+/// The ChannelNumber value of "no channel".
+inline constexpr int kNoChannelPosition = 254;
 
 /// A field's value as its editor control holds it: a check box's state, a text, packed digits.
 using BlockValue = std::variant<int, std::string, PackedDigits>;
