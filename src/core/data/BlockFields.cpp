@@ -112,7 +112,8 @@ void EncodeBlockField(const BlockFieldInfo& field, const BlockValue& value, std:
         break;
     case BlockCodec::ZeroEndedText:
     case BlockCodec::SecretText:
-        EncodeZeroEndedText(bytes.subspan(field.bytes.offset, field.bytes.size), std::get<std::string>(value));
+        EncodeZeroEndedText(bytes.subspan(field.bytes.offset, field.bytes.size),
+                            std::get<std::string>(value));
         break;
     case BlockCodec::DateTime:
     case BlockCodec::FileHeader:

@@ -29,14 +29,19 @@ enum class BlockCodec : std::uint8_t {
               ///< lacks (no selection, an older language file) keeps them
     HexId,    ///< a 16-bit big-endian ID as four hexadecimal digits, clamped as the radio takes them
     Digits,   ///< packed decimal digits, two per byte
-    ChannelNumber, ///< a 16-bit big-endian 1-based channel number, 255 = none; the value is the
-                   ///< channel's 0-based position, kNoChannelPosition for none
-    ZeroEndedText, ///< a text filling the bytes, ended by a 0 when shorter; storing the text the bytes
-                   ///< already hold keeps whatever follows its 0
-    SecretText,    ///< stored as ZeroEndedText, but named only as set or not set, never in clear
-    DateTime,      ///< second, minute, hour, day, month and year bytes shown as "YYYY-MM-DD hh:mm:ss"
-                   ///< (each part clamped); stamped by a write, never stored from the text
-    FileHeader,    ///< a value the data file's header holds, not the block; its owner fills it in
+    /// A 16-bit big-endian 1-based channel number, 255 = none; the value is the channel's 0-based
+    /// position, kNoChannelPosition for none.
+    ChannelNumber,
+    /// A text filling the bytes, ended by a 0 when shorter; storing the text the bytes already hold
+    /// keeps whatever follows its 0.
+    ZeroEndedText,
+    /// Stored as ZeroEndedText, but named only as set or not set, never in clear.
+    SecretText,
+    /// Second, minute, hour, day, month and year bytes shown as "YYYY-MM-DD hh:mm:ss" (each part
+    /// clamped); stamped by a write, never stored from the text.
+    DateTime,
+    /// A value the data file's header holds, not the block; its owner fills it in.
+    FileHeader,
 };
 
 /// The ChannelNumber value of "no channel".

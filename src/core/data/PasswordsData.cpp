@@ -49,9 +49,10 @@ std::string PasswordsData::Field(std::size_t offset) const {
 }
 
 const BlockFieldTable<PasswordsUi>& PasswordsData::EditorFields() {
-    const auto password = [](const char* key, int editId, const char* fallback, std::string PasswordsUi::*member,
-                             std::size_t offset) {
-        return BlockRow<PasswordsUi>(key, editId - 1, fallback, BlockCodec::SecretText, editId, Member(member))
+    const auto password = [](const char* key, int editId, const char* fallback,
+                             std::string PasswordsUi::*member, std::size_t offset) {
+        return BlockRow<PasswordsUi>(key, editId - 1, fallback, BlockCodec::SecretText, editId,
+                                     Member(member))
             .At({offset, kFieldSize});
     };
     static const BlockFieldTable<PasswordsUi> table = {

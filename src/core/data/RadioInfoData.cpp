@@ -69,7 +69,8 @@ const BlockFieldTable<RadioInfoUi>& RadioInfoData::EditorFields() {
             &U::frequencyRange),
         row("serial_number", kSerialNumberEditId, "Serial Number", C::ZeroEndedText, &U::serialNumber)
             .At({kSerialNumberOffset, kSerialNumberSize}),
-        row("firmware_version", kFirmwareVersionEditId, "Firmware Version", C::FileHeader, &U::firmwareVersion),
+        row("firmware_version", kFirmwareVersionEditId, "Firmware Version", C::FileHeader,
+            &U::firmwareVersion),
         row("signaling_type", kSignalingTypeEditId, "Signaling Type", C::FileHeader, &U::signalingType),
         row("last_programmed", kLastProgrammedEditId, "Last Programmed Date", C::DateTime, &U::lastProgrammed)
             .At({kProgrammingDateOffset, kShownDateSize}),
@@ -99,8 +100,9 @@ std::string HeaderText(const BlockFieldInfo& field, const TextLookup& texts, con
 
 void RadioInfoData::LoadUi(RadioInfoUi& ui, const TextLookup& texts, const DataContext& context) const {
     for (const BlockField<RadioInfoUi>& field : EditorFields()) {
-        field.slot.set(ui, field.codec == BlockCodec::FileHeader ? BlockValue(HeaderText(field, texts, context))
-                                                                 : DecodeBlockField(field, Bytes(), texts));
+        field.slot.set(ui, field.codec == BlockCodec::FileHeader
+                               ? BlockValue(HeaderText(field, texts, context))
+                               : DecodeBlockField(field, Bytes(), texts));
     }
 }
 

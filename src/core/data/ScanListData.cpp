@@ -157,11 +157,14 @@ const BlockFieldTable<ScanSettingsUi>& ScanListData::SettingsFields() {
     using S = ScanSettingsUi;
     const auto list = [](const char* key, int listId, const char* fallback, std::string S::*member,
                          FieldBytes bytes) {
-        return BlockRow<S>(key, listId - 1, fallback, C::ListItem, listId, Member(member)).At(bytes).List(listId);
+        return BlockRow<S>(key, listId - 1, fallback, C::ListItem, listId, Member(member))
+            .At(bytes)
+            .List(listId);
     };
     const auto check = [](const char* key, int controlId, const char* fallback, int S::*member,
                           std::size_t offset, std::uint8_t bit) {
-        return BlockRow<S>(key, controlId, fallback, C::Check, controlId, Member(member)).At({offset, 1, bit});
+        return BlockRow<S>(key, controlId, fallback, C::Check, controlId, Member(member))
+            .At({offset, 1, bit});
     };
     const auto channel = [](const char* key, int controlId, const char* fallback, std::uint32_t S::*member,
                             std::size_t offset) {
@@ -185,8 +188,8 @@ const BlockFieldTable<ScanSettingsUi>& ScanListData::SettingsFields() {
         channel("designated_channel", kDesignatedControl, "Designated Channel", &S::designatedChannel,
                 R::kDesignated),
         channel("priority_channel", kPriorityControl, "Priority Channel", &S::priorityChannel, R::kPriority1),
-        check("priority_delete_add", kPriorityDeleteAddCheck, "Delete/Add", &S::priorityDeleteAdd, R::kPriority,
-              R::kPriorityDeleteAddBit),
+        check("priority_delete_add", kPriorityDeleteAddCheck, "Delete/Add", &S::priorityDeleteAdd,
+              R::kPriority, R::kPriorityDeleteAddBit),
         check("scan_start_alert", kScanStartAlertCheck, "Scan Start Alert", &S::scanStartAlert, R::kAlerts,
               R::kScanStartAlertBit),
         check("scan_end_alert", kScanEndAlertCheck, "Scan End Alert", &S::scanEndAlert, R::kAlerts,
