@@ -20,8 +20,6 @@ namespace tav {
 
 namespace {
 
-constexpr std::uint32_t kNoScanChannel = ScanMembersUi::kNoSelection;
-
 std::string OnOff(int checked) {
     return checked != 0 ? "On" : "Off";
 }
@@ -36,12 +34,6 @@ std::string ChoiceValue(const TwoToneChoiceList& list) {
 
 constexpr std::uint8_t kLowNibble = 0x0F;
 constexpr std::uint8_t kHighNibble = 0xF0;
-/// The programming date's bytes the editor shows: second, minute, hour, day, month, year.
-constexpr std::size_t kShownDateBytes = 6;
-
-std::string ChannelValue(std::uint32_t position) {
-    return position == kNoScanChannel ? "none" : "Channel " + std::to_string(position + 1);
-}
 
 } // namespace
 
@@ -81,62 +73,12 @@ const FieldTable<PersonalityUi>& PersonalityFields() {
 }
 
 const FieldTable<ScanSettingsUi>& ScanSettingsFields() {
-    using S = ScanSettingsUi;
-    using R = ScanListRecord;
-    static const FieldTable<S> table = {
-        FieldRow<S>{3829, "Tone Scan Mode", TextField<&S::toneScanMode>()}.StoredIn(
-            {{R::kModes, 1, R::kToneScanMask}}),
-        FieldRow<S>{3831, "Signal Scan Mode", TextField<&S::signalScanMode>()}.StoredIn(
-            {{R::kModes, 1, R::kSignalScanMask}}),
-        FieldRow<S>{3851, "Signal Hang Time", TextField<&S::signalHangTime>()}.StoredIn({{R::kSignalHang}}),
-        FieldRow<S>{3845, "Transmit Mode", TextField<&S::transmitMode>()}.StoredIn(
-            {{R::kTransmit, 1, R::kTransmitModeMask}}),
-        FieldRow<S>{3847, "Hang Time", TextField<&S::hangTime>()}.StoredIn({{R::kHangTime}}),
-        FieldRow<S>{3833, "Priority Mode", TextField<&S::priorityMode>()}.StoredIn(
-            {{R::kPriority, 1, R::kPriorityModeMask}}),
-        FieldRow<S>{3843, "Priority Sweep Time", TextField<&S::prioritySweepTime>()}.StoredIn(
-            {{R::kSweepTime}}),
-        FieldRow<S>{3849, "Designated Channel",
-                    [](const S& ui) { return ChannelValue(ui.designatedChannel); }}
-            .StoredIn({{R::kDesignated, 2}}),
-        FieldRow<S>{3835, "Priority Channel", [](const S& ui) { return ChannelValue(ui.priorityChannel); }}
-            .StoredIn({{R::kPriority1, 2}}),
-        FieldRow<S>{3837, "Delete/Add", SwitchField<&S::priorityDeleteAdd>()}.StoredIn(
-            {{R::kPriority, 1, R::kPriorityDeleteAddBit}}),
-        FieldRow<S>{3855, "Scan Start Alert", SwitchField<&S::scanStartAlert>()}.StoredIn(
-            {{R::kAlerts, 1, R::kScanStartAlertBit}}),
-        FieldRow<S>{3856, "Scan End Alert", SwitchField<&S::scanEndAlert>()}.StoredIn(
-            {{R::kAlerts, 1, R::kScanEndAlertBit}}),
-        FieldRow<S>{3860, "Priority Scan Alert", SwitchField<&S::priorityScanAlert>()}.StoredIn(
-            {{R::kAlerts, 1, R::kPriorityAlertBit}}),
-        FieldRow<S>{3857, "Include Current Channel", SwitchField<&S::includeCurrentChannel>()}.StoredIn(
-            {{R::kAlerts, 1, R::kIncludeCurrentBit}}),
-        FieldRow<S>{3861, "Talkback", SwitchField<&S::talkback>()}.StoredIn(
-            {{R::kTransmit, 1, R::kTalkbackBit}}),
-        FieldRow<S>{3858, "Priority Scan in Auto Reset Time", SwitchField<&S::priorityScanInAutoReset>()}
-            .StoredIn({{R::kAlerts, 1, R::kPriorityInAutoResetBit}}),
-        FieldRow<S>{3854, "Nuisance Delete", SwitchField<&S::nuisanceDelete>()}.StoredIn(
-            {{R::kAlerts, 1, R::kNuisanceDeleteBit}}),
-        FieldRow<S>{3853, "Nuisance Reset", SwitchField<&S::nuisanceReset>()}.StoredIn(
-            {{R::kNuisance, 1, R::kNuisanceResetBit}}),
-    };
+    static const FieldTable<ScanSettingsUi> table = BlockFieldRows(ScanListData::SettingsFields());
     return table;
 }
 
 const FieldTable<ScanMembersUi>& ScanMemberFields() {
-    static const FieldTable<ScanMembersUi> table = [] {
-        FieldTable<ScanMembersUi> rows = {
-            FieldRow<ScanMembersUi>{3942, "Entries", TextField<&ScanMembersUi::entries>()}.StoredIn(
-                {{ScanListRecord::kEntries}})};
-        for (std::size_t k = 0; k < ScanListRecord::kMemberCount; ++k) {
-            rows.push_back(FieldRow<ScanMembersUi>{
-                ScanListData::kFirstMemberLabel + static_cast<int>(k), "Member " + std::to_string(k + 1),
-                [k](const ScanMembersUi& ui) {
-                    return ChannelValue(ui.members[k]);
-                }}.StoredIn({{ScanListRecord::kMembers + 2 * k, 2}}));
-        }
-        return rows;
-    }();
+    static const FieldTable<ScanMembersUi> table = BlockFieldRows(ScanListData::MemberFields());
     return table;
 }
 
@@ -165,35 +107,13 @@ const FieldTable<PttIdUi>& PttIdFields() {
     return table;
 }
 
-/// Passwords are never shown in clear: only whether one is set.
-template <auto Member> auto PasswordField() {
-    return [](const PasswordsUi& ui) { return std::string((ui.*Member).empty() ? "not set" : "set"); };
-}
-
 const FieldTable<PasswordsUi>& PasswordFields() {
-    static const FieldTable<PasswordsUi> table = {
-        FieldRow<PasswordsUi>{6352, "Power-On Password", PasswordField<&PasswordsUi::powerOn>()}.StoredIn(
-            {{PasswordsData::kPowerOnOffset, PasswordsData::kFieldSize}}),
-        FieldRow<PasswordsUi>{6354, "Write Password", PasswordField<&PasswordsUi::writeDealer>()}.StoredIn(
-            {{PasswordsData::kWriteDealerOffset, PasswordsData::kFieldSize}}),
-        FieldRow<PasswordsUi>{6356, "Read Password", PasswordField<&PasswordsUi::read>()}.StoredIn(
-            {{PasswordsData::kReadOffset, PasswordsData::kFieldSize}}),
-    };
+    static const FieldTable<PasswordsUi> table = BlockFieldRows(PasswordsData::EditorFields());
     return table;
 }
 
 const FieldTable<RadioInfoUi>& RadioInfoFields() {
-    using R = RadioInfoUi;
-    static const FieldTable<R> table = {
-        FieldRow<R>{1110, "Model Name", TextField<&R::modelName>()}.InFileHeader(),
-        FieldRow<R>{1112, "Frequency Range [MHz]", TextField<&R::frequencyRange>()}.InFileHeader(),
-        FieldRow<R>{1114, "Serial Number", TextField<&R::serialNumber>()}.StoredIn(
-            {{RadioInfoData::kSerialNumberOffset, RadioInfoData::kSerialNumberSize}}),
-        FieldRow<R>{1116, "Firmware Version", TextField<&R::firmwareVersion>()}.InFileHeader(),
-        FieldRow<R>{1118, "Signaling Type", TextField<&R::signalingType>()}.InFileHeader(),
-        FieldRow<R>{1120, "Last Programmed Date", TextField<&R::lastProgrammed>()}.StoredIn(
-            {{RadioInfoData::kProgrammingDateOffset, kShownDateBytes}}),
-    };
+    static const FieldTable<RadioInfoUi> table = BlockFieldRows(RadioInfoData::EditorFields());
     return table;
 }
 

@@ -78,10 +78,10 @@ template <auto Member> auto SwitchField() {
 template <class Ui> FieldTable<Ui> BlockFieldRows(const BlockFieldTable<Ui>& fields) {
     FieldTable<Ui> rows;
     for (const BlockField<Ui>& field : fields) {
-        rows.push_back(FieldRow<Ui>{
-            field.labelId, field.fallback, [&field](const Ui& ui) {
-                return BlockFieldText(field, field.slot.get(ui));
-            }}.StoredIn({field.bytes}));
+        FieldRow<Ui> row{field.labelId, field.fallback,
+                         [&field](const Ui& ui) { return BlockFieldText(field, field.slot.get(ui)); }};
+        rows.push_back(field.codec == BlockCodec::FileHeader ? std::move(row).InFileHeader()
+                                                             : std::move(row).StoredIn({field.bytes}));
     }
     return rows;
 }

@@ -4,6 +4,7 @@
 #include "core/data/FieldCodec.h"
 #include "core/data/Image.h"
 #include "core/data/PttIdData.h"
+#include "core/data/RadioInfoData.h"
 
 #include <algorithm>
 
@@ -17,6 +18,32 @@ int DigitCount(const BlockFieldInfo& field) {
 
 std::span<const std::uint8_t> FieldSpan(const BlockFieldInfo& field, std::span<const std::uint8_t> bytes) {
     return bytes.subspan(field.bytes.offset, field.bytes.size);
+}
+
+constexpr std::uint16_t kNoChannelNumber = 255;
+
+/// A stored channel number as a position: numbers 1-254 name channels 1-254, any other none.
+int ChannelPosition(std::uint16_t number) {
+    return number >= 1 && number <= kNoChannelPosition ? number - 1 : kNoChannelPosition;
+}
+
+std::uint16_t ChannelNumberOf(int position) {
+    return position >= 0 && position < kNoChannelPosition ? static_cast<std::uint16_t>(position + 1)
+                                                          : kNoChannelNumber;
+}
+
+/// Writes the text with its terminating 0 unless the bytes already hold it, so that an unchanged
+/// text keeps the bytes after its 0 as found.
+void EncodeZeroEndedText(std::span<std::uint8_t> stored, const std::string& text) {
+    if (ReadZeroEndedText(stored) != text) {
+        WritePaddedText(stored, text, 0);
+    }
+}
+
+std::string DateTimeText(std::span<const std::uint8_t> stored) {
+    ProgrammingDate date{};
+    std::copy_n(stored.begin(), std::min(stored.size(), date.size()), date.begin());
+    return FormatLastProgrammed(date);
 }
 
 } // namespace
@@ -41,6 +68,15 @@ BlockValue DecodeBlockField(const BlockFieldInfo& field, std::span<const std::ui
         std::copy_n(stored.begin(), std::min(stored.size(), digits.size()), digits.begin());
         return digits;
     }
+    case BlockCodec::ChannelNumber:
+        return ChannelPosition(ReadBe16(bytes, field.bytes.offset));
+    case BlockCodec::ZeroEndedText:
+    case BlockCodec::SecretText:
+        return ReadZeroEndedText(FieldSpan(field, bytes));
+    case BlockCodec::DateTime:
+        return DateTimeText(FieldSpan(field, bytes));
+    case BlockCodec::FileHeader:
+        return std::string();
     }
     return 0;
 }
@@ -76,6 +112,17 @@ void EncodeBlockField(const BlockFieldInfo& field, const BlockValue& value, std:
                     bytes.begin() + static_cast<std::ptrdiff_t>(field.bytes.offset));
         break;
     }
+    case BlockCodec::ChannelNumber:
+        WriteBe16(bytes, field.bytes.offset, ChannelNumberOf(std::get<int>(value)));
+        break;
+    case BlockCodec::ZeroEndedText:
+    case BlockCodec::SecretText:
+        EncodeZeroEndedText(bytes.subspan(field.bytes.offset, field.bytes.size),
+                            std::get<std::string>(value));
+        break;
+    case BlockCodec::DateTime:
+    case BlockCodec::FileHeader:
+        break;
     }
 }
 
@@ -93,6 +140,12 @@ std::string BlockFieldText(const BlockFieldInfo& field, const BlockValue& value)
         return std::get<int>(value) != 0 ? "On" : "Off";
     case BlockCodec::Digits:
         return DigitStringFromBytes(std::get<PackedDigits>(value), DigitCount(field)).text;
+    case BlockCodec::ChannelNumber: {
+        const int position = std::get<int>(value);
+        return position == kNoChannelPosition ? "none" : "Channel " + std::to_string(position + 1);
+    }
+    case BlockCodec::SecretText:
+        return std::get<std::string>(value).empty() ? "not set" : "set";
     default:
         return std::get<std::string>(value);
     }

@@ -30,7 +30,23 @@ enum class BlockCodec : std::uint8_t {
     HexId,    ///< a 16-bit big-endian ID as four hexadecimal digits, clamped as the radio takes them
     Digits,   ///< packed decimal digits, two per byte
     HexIdLe,  ///< HexId held least significant byte first (a record that turns it round when saved)
+    /// A 16-bit big-endian 1-based channel number, 255 = none; the value is the channel's 0-based
+    /// position, kNoChannelPosition for none.
+    ChannelNumber,
+    /// A text filling the bytes, ended by a 0 when shorter; storing the text the bytes already hold
+    /// keeps whatever follows its 0.
+    ZeroEndedText,
+    /// Stored as ZeroEndedText, but named only as set or not set, never in clear.
+    SecretText,
+    /// Second, minute, hour, day, month and year bytes shown as "YYYY-MM-DD hh:mm:ss" (each part
+    /// clamped); stamped by a write, never stored from the text.
+    DateTime,
+    /// A value the data file's header holds, not the block; its owner fills it in.
+    FileHeader,
 };
+
+/// The ChannelNumber value of "no channel".
+inline constexpr int kNoChannelPosition = 254;
 
 /// A field's value as its editor control holds it: a check box's state, a text, packed digits.
 using BlockValue = std::variant<int, std::string, PackedDigits>;

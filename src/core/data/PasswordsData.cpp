@@ -2,12 +2,32 @@
 
 #include "core/data/FieldCodec.h"
 #include "core/data/ImageMap.h"
+#include "core/lang/TextLookup.h"
 
 #include <algorithm>
 
 namespace tav {
 
 static_assert(PasswordsData::kSize == ImageMap::kPasswordsSize);
+
+namespace {
+
+/// The passwords name no language list: their fields need no texts.
+class NoTextLookup : public TextLookup {
+public:
+    std::string GetMessageText(int) const override { return {}; }
+    std::string GetControlText(int) const override { return {}; }
+    std::string ListValueToText(int, int) const override { return {}; }
+    int ListTextToValue(int, const std::string&) const override { return -1; }
+    int IsControlDisabled(int) const override { return 0; }
+};
+
+const TextLookup& NoTexts() {
+    static const NoTextLookup none;
+    return none;
+}
+
+} // namespace
 
 PasswordsData::PasswordsData() : FeatureData(kSize) {}
 
@@ -28,22 +48,28 @@ std::string PasswordsData::Field(std::size_t offset) const {
     return ReadZeroEndedText(Bytes().subspan(offset, kFieldSize));
 }
 
-void PasswordsData::SetField(std::size_t offset, std::string_view text) {
-    auto field = Bytes().subspan(offset, kFieldSize);
-    std::fill(field.begin(), field.end(), 0);
-    std::copy_n(text.begin(), std::min(text.size(), kFieldSize), field.begin());
+const BlockFieldTable<PasswordsUi>& PasswordsData::EditorFields() {
+    const auto password = [](const char* key, int editId, const char* fallback,
+                             std::string PasswordsUi::*member, std::size_t offset) {
+        return BlockRow<PasswordsUi>(key, editId - 1, fallback, BlockCodec::SecretText, editId,
+                                     Member(member))
+            .At({offset, kFieldSize});
+    };
+    static const BlockFieldTable<PasswordsUi> table = {
+        password("power_on", kPowerOnEditId, "Power-On Password", &PasswordsUi::powerOn, kPowerOnOffset),
+        password("write_dealer", kWriteDealerEditId, "Write/Tune/Dealer Password", &PasswordsUi::writeDealer,
+                 kWriteDealerOffset),
+        password("read", kReadEditId, "Read Password", &PasswordsUi::read, kReadOffset),
+    };
+    return table;
 }
 
 void PasswordsData::LoadUi(PasswordsUi& ui) const {
-    ui.powerOn = PowerOn();
-    ui.writeDealer = WriteDealer();
-    ui.read = Read();
+    LoadBlockFields(EditorFields(), Bytes(), ui, NoTexts());
 }
 
 void PasswordsData::StoreUi(const PasswordsUi& ui) {
-    SetField(kPowerOnOffset, ui.powerOn);
-    SetField(kWriteDealerOffset, ui.writeDealer);
-    SetField(kReadOffset, ui.read);
+    StoreBlockFields(EditorFields(), ui, Bytes(), NoTexts());
 }
 
 std::string NormalizePasswordText(std::string_view text) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/data/BlockFields.h"
 #include "core/data/FeatureData.h"
 
 #include <cstddef>
@@ -38,8 +39,13 @@ public:
     void LoadFromImage(const Image& image) override;
     void StoreToImage(Image& image) const override;
 
+    /// The three passwords: texts with a terminating 0, named by the compare and the report only as
+    /// set or not set.
+    static const BlockFieldTable<PasswordsUi>& EditorFields();
+
     void LoadUi(PasswordsUi& ui) const;
-    /// Writes each text into its field: its first 8 characters, then 0 bytes.
+    /// Writes each changed text into its field: its first 8 characters, then 0 bytes. A field whose
+    /// text is unchanged keeps its bytes, those after the terminating 0 too.
     void StoreUi(const PasswordsUi& ui);
 
     std::string PowerOn() const { return Field(kPowerOnOffset); }
@@ -48,7 +54,6 @@ public:
 
 private:
     std::string Field(std::size_t offset) const;
-    void SetField(std::size_t offset, std::string_view text);
 };
 
 /// A password as its edit accepts it: digits only, at most 8.

@@ -56,13 +56,54 @@ void RadioInfoData::StoreToImage(Image& image) const {
     CopyToImage(image, ImageMap::kRadioInfo, Bytes());
 }
 
+const BlockFieldTable<RadioInfoUi>& RadioInfoData::EditorFields() {
+    using C = BlockCodec;
+    using U = RadioInfoUi;
+    // Labels carry the number before their edit's.
+    const auto row = [](const char* key, int editId, const char* fallback, C codec, std::string U::*member) {
+        return BlockRow<U>(key, editId - 1, fallback, codec, editId, Member(member)).ShownOnly();
+    };
+    static const BlockFieldTable<U> table = {
+        row("model_name", kModelNameEditId, "Model Name", C::FileHeader, &U::modelName),
+        row("frequency_range", kFrequencyRangeEditId, "Frequency Range [MHz]", C::FileHeader,
+            &U::frequencyRange),
+        row("serial_number", kSerialNumberEditId, "Serial Number", C::ZeroEndedText, &U::serialNumber)
+            .At({kSerialNumberOffset, kSerialNumberSize}),
+        row("firmware_version", kFirmwareVersionEditId, "Firmware Version", C::FileHeader,
+            &U::firmwareVersion),
+        row("signaling_type", kSignalingTypeEditId, "Signaling Type", C::FileHeader, &U::signalingType),
+        row("last_programmed", kLastProgrammedEditId, "Last Programmed Date", C::DateTime, &U::lastProgrammed)
+            .At({kProgrammingDateOffset, kShownDateSize}),
+    };
+    return table;
+}
+
+namespace {
+
+/// A value the data file's header holds, as the view shows it.
+std::string HeaderText(const BlockFieldInfo& field, const TextLookup& texts, const DataContext& context) {
+    switch (field.controlId) {
+    case RadioInfoData::kModelNameEditId:
+        return context.modelName;
+    case RadioInfoData::kFrequencyRangeEditId:
+        return FormatRange(context.rangeLowMHz, context.rangeHighMHz);
+    case RadioInfoData::kFirmwareVersionEditId:
+        return "V" + context.firmwareVersion.substr(0, 7);
+    case RadioInfoData::kSignalingTypeEditId:
+        return ListText(texts, RadioInfoData::kSignalingTypeListId, context.signalType);
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
 void RadioInfoData::LoadUi(RadioInfoUi& ui, const TextLookup& texts, const DataContext& context) const {
-    ui.modelName = context.modelName;
-    ui.frequencyRange = FormatRange(context.rangeLowMHz, context.rangeHighMHz);
-    ui.serialNumber = SerialNumber();
-    ui.firmwareVersion = "V" + context.firmwareVersion.substr(0, 7);
-    ui.signalingType = ListText(texts, kSignalingTypeListId, context.signalType);
-    ui.lastProgrammed = FormatLastProgrammed(ProgrammingDateBytes());
+    for (const BlockField<RadioInfoUi>& field : EditorFields()) {
+        field.slot.set(ui, field.codec == BlockCodec::FileHeader
+                               ? BlockValue(HeaderText(field, texts, context))
+                               : DecodeBlockField(field, Bytes(), texts));
+    }
 }
 
 ProgrammingDate RadioInfoData::ProgrammingDateBytes() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/data/BlockFields.h"
 #include "core/data/FeatureData.h"
 #include "core/data/FreqCodec.h"
 #include "core/platform/WallClock.h"
@@ -54,6 +55,8 @@ public:
     static constexpr int kSignalingTypeEditId = 1119;
     static constexpr int kLastProgrammedEditId = 1121;
     static constexpr int kSignalingTypeListId = 1076;
+    /// The date bytes the view shows: second, minute, hour, day, month, year.
+    static constexpr std::size_t kShownDateSize = 6;
 
     static constexpr char kDefaultSerialChar = '-';
 
@@ -71,8 +74,11 @@ public:
     /// The clock must outlive this block.
     void SetClock(const WallClock& clock) { clock_ = &clock; }
 
-    /// Fills the view's texts. The model name, range, firmware version and signalling type come
-    /// from the document's identity, the serial number and the date from the block.
+    /// The fields the view shows, all read-only: the model name, range, firmware version and
+    /// signalling type come from the data file's header, the serial number and the date from the block.
+    static const BlockFieldTable<RadioInfoUi>& EditorFields();
+
+    /// Fills the view's texts field by field.
     void LoadUi(RadioInfoUi& ui, const TextLookup& texts, const DataContext& context) const;
 
     /// The last programming time (block bytes 16-23 = image 0x0020-0x0027).

@@ -16,11 +16,6 @@ namespace {
 
 using R = ScanListRecord;
 
-std::optional<int> ListValue(const TextLookup& texts, int listId, const std::string& text) {
-    const int value = texts.ListTextToValue(listId, text);
-    return value < 0 ? std::nullopt : std::optional<int>(value);
-}
-
 bool NamesChannel(const RecordDirectory& directory, ObjectId id) {
     return id != kNoObject && directory.PositionOf(RecordKind::Channel, id).has_value();
 }
@@ -85,16 +80,6 @@ std::uint16_t ScanListData::MemberNumber(std::size_t k) const {
     return k < R::kMemberCount ? ReadBe16(Bytes(), R::kMembers + 2 * k) : R::kNoChannel;
 }
 
-void ScanListData::SetField(std::size_t offset, std::uint8_t mask, int shift, int value) {
-    auto b = Bytes();
-    b[offset] = static_cast<std::uint8_t>((b[offset] & ~mask) | ((value << shift) & mask));
-}
-
-void ScanListData::SetBit(std::size_t offset, std::uint8_t bit, bool on) {
-    auto b = Bytes();
-    b[offset] = static_cast<std::uint8_t>(on ? (b[offset] | bit) : (b[offset] & ~bit));
-}
-
 void ScanListData::SetNumber(std::size_t offset, std::uint16_t number) {
     WriteBe16(Bytes(), offset, number);
 }
@@ -108,104 +93,197 @@ std::uint16_t ScanListData::NumberOf(ObjectId channel, const RecordDirectory& di
 
 namespace {
 
+static_assert(ScanSettingsUi::kNoSelection == static_cast<std::uint32_t>(kNoChannelPosition));
+static_assert(ScanMembersUi::kNoSelection == static_cast<std::uint32_t>(kNoChannelPosition));
+
 /// Drop-down position of a referenced channel, or the "nothing selected" position.
-std::uint32_t PositionOf(const RecordDirectory& directory, ObjectId channel, std::uint32_t none) {
+int PositionOf(const RecordDirectory& directory, ObjectId channel) {
     const auto position =
         channel == kNoObject ? std::nullopt : directory.PositionOf(RecordKind::Channel, channel);
-    return position ? static_cast<std::uint32_t>(*position) : none;
+    return position ? static_cast<int>(*position) : kNoChannelPosition;
 }
 
-/// A selected drop-down position becomes a channel reference and its 1-based number; a position that
-/// is "nothing selected" (or names no channel) becomes no reference and number 255.
-std::uint16_t TakeChannel(const RecordDirectory& directory, std::uint32_t position, ObjectId& id) {
-    if (position >= ScanSettingsUi::kNoSelection || position >= directory.Count(RecordKind::Channel)) {
+/// A selected drop-down position becomes a channel reference; a position that is "nothing
+/// selected" (or names no channel) becomes no reference. Returns the position the reference has.
+int TakeChannel(const RecordDirectory& directory, int position, ObjectId& id) {
+    if (position < 0 || position >= kNoChannelPosition ||
+        static_cast<std::size_t>(position) >= directory.Count(RecordKind::Channel)) {
         id = kNoObject;
-        return R::kNoChannel;
+        return kNoChannelPosition;
     }
-    id = directory.IdAt(RecordKind::Channel, position);
-    return static_cast<std::uint16_t>(position + 1);
+    id = directory.IdAt(RecordKind::Channel, static_cast<std::size_t>(position));
+    return position;
+}
+
+/// The slot of a channel drop-down's position.
+template <class Ui> BlockSlot<Ui> ChannelSlot(std::uint32_t Ui::*member) {
+    return {[member](const Ui& ui) { return BlockValue(static_cast<int>(ui.*member)); },
+            [member](Ui& ui, const BlockValue& value) {
+                ui.*member = static_cast<std::uint32_t>(std::get<int>(value));
+            }};
+}
+
+BlockSlot<ScanMembersUi> MemberSlot(std::size_t k) {
+    return {[k](const ScanMembersUi& ui) { return BlockValue(static_cast<int>(ui.members[k])); },
+            [k](ScanMembersUi& ui, const BlockValue& value) {
+                ui.members[k] = static_cast<std::uint32_t>(std::get<int>(value));
+            }};
+}
+
+constexpr std::uint8_t kWholeByte = 0xFF;
+
+/// Keys and labels of the members: "member_1", "Member 1", ...
+struct MemberNames {
+    std::array<std::string, R::kMemberCount> keys;
+    std::array<std::string, R::kMemberCount> labels;
+};
+
+const MemberNames& Members() {
+    static const MemberNames names = [] {
+        MemberNames made;
+        for (std::size_t k = 0; k < R::kMemberCount; ++k) {
+            made.keys[k] = "member_" + std::to_string(k + 1);
+            made.labels[k] = "Member " + std::to_string(k + 1);
+        }
+        return made;
+    }();
+    return names;
 }
 
 } // namespace
 
+const BlockFieldTable<ScanSettingsUi>& ScanListData::SettingsFields() {
+    using C = BlockCodec;
+    using S = ScanSettingsUi;
+    const auto list = [](const char* key, int listId, const char* fallback, std::string S::*member,
+                         FieldBytes bytes) {
+        return BlockRow<S>(key, listId - 1, fallback, C::ListItem, listId, Member(member))
+            .At(bytes)
+            .List(listId);
+    };
+    const auto check = [](const char* key, int controlId, const char* fallback, int S::*member,
+                          std::size_t offset, std::uint8_t bit) {
+        return BlockRow<S>(key, controlId, fallback, C::Check, controlId, Member(member))
+            .At({offset, 1, bit});
+    };
+    const auto channel = [](const char* key, int controlId, const char* fallback, std::uint32_t S::*member,
+                            std::size_t offset) {
+        return BlockRow<S>(key, controlId - 1, fallback, C::ChannelNumber, controlId, ChannelSlot(member))
+            .At({offset, 2});
+    };
+    static const BlockFieldTable<S> table = {
+        list("tone_scan_mode", kToneScanModeList, "CTCSS/CDCSS Scan Mode", &S::toneScanMode,
+             {R::kModes, 1, R::kToneScanMask}),
+        list("signal_scan_mode", kSignalScanModeList, "Signal Scan Mode", &S::signalScanMode,
+             {R::kModes, 1, R::kSignalScanMask}),
+        list("signal_hang_time", kSignalHangTimeList, "Signal Hang Time", &S::signalHangTime,
+             {R::kSignalHang, 1, kWholeByte}),
+        list("transmit_mode", kTransmitModeList, "TX Mode", &S::transmitMode,
+             {R::kTransmit, 1, R::kTransmitModeMask}),
+        list("hang_time", kHangTimeList, "Hang Time (s)", &S::hangTime, {R::kHangTime, 1, kWholeByte}),
+        list("priority_mode", kPriorityModeList, "Priority Mode", &S::priorityMode,
+             {R::kPriority, 1, R::kPriorityModeMask}),
+        list("priority_sweep_time", kSweepTimeList, "Priority Sweep Time (ms)", &S::prioritySweepTime,
+             {R::kSweepTime, 1, kWholeByte}),
+        channel("designated_channel", kDesignatedControl, "Designated Channel", &S::designatedChannel,
+                R::kDesignated),
+        channel("priority_channel", kPriorityControl, "Priority Channel", &S::priorityChannel, R::kPriority1),
+        check("priority_delete_add", kPriorityDeleteAddCheck, "Delete/Add", &S::priorityDeleteAdd,
+              R::kPriority, R::kPriorityDeleteAddBit),
+        check("scan_start_alert", kScanStartAlertCheck, "Scan Start Alert", &S::scanStartAlert, R::kAlerts,
+              R::kScanStartAlertBit),
+        check("scan_end_alert", kScanEndAlertCheck, "Scan End Alert", &S::scanEndAlert, R::kAlerts,
+              R::kScanEndAlertBit),
+        check("priority_scan_alert", kPriorityScanAlertCheck, "Priority Scan Alert", &S::priorityScanAlert,
+              R::kAlerts, R::kPriorityAlertBit),
+        check("include_current_channel", kIncludeCurrentCheck, "Include Current Channel",
+              &S::includeCurrentChannel, R::kAlerts, R::kIncludeCurrentBit),
+        check("talkback", kTalkbackCheck, "Talkback", &S::talkback, R::kTransmit, R::kTalkbackBit),
+        check("priority_scan_in_auto_reset", kPriorityInAutoResetCheck, "Priority Scan in Auto Reset Time",
+              &S::priorityScanInAutoReset, R::kAlerts, R::kPriorityInAutoResetBit),
+        check("nuisance_delete", kNuisanceDeleteCheck, "Nuisance Delete", &S::nuisanceDelete, R::kAlerts,
+              R::kNuisanceDeleteBit),
+        check("nuisance_reset", kNuisanceResetCheck, "Nuisance Reset", &S::nuisanceReset, R::kNuisance,
+              R::kNuisanceResetBit),
+    };
+    return table;
+}
+
+const BlockFieldTable<ScanMembersUi>& ScanListData::MemberFields() {
+    static const BlockFieldTable<ScanMembersUi> table = [] {
+        BlockFieldTable<ScanMembersUi> fields = {
+            BlockRow<ScanMembersUi>("entries", kEntriesLabel, "Number of Entries in Scan List",
+                                    BlockCodec::ListItem, kEntriesList, Member(&ScanMembersUi::entries))
+                .At({R::kEntries, 1, kWholeByte})
+                .List(kEntriesList)};
+        for (std::size_t k = 0; k < R::kMemberCount; ++k) {
+            const int offset = static_cast<int>(k);
+            fields.push_back(BlockRow<ScanMembersUi>(Members().keys[k].c_str(), kFirstMemberLabel + offset,
+                                                     Members().labels[k].c_str(), BlockCodec::ChannelNumber,
+                                                     kFirstMemberControl + offset, MemberSlot(k))
+                                 .At({R::kMembers + 2 * k, 2}));
+        }
+        return fields;
+    }();
+    return table;
+}
+
+ObjectId ScanListData::ReferenceAt(std::size_t offset) const {
+    return offset == R::kDesignated  ? designatedId_
+           : offset == R::kPriority1 ? priority1Id_
+                                     : memberIds_.at((offset - R::kMembers) / 2);
+}
+
+ObjectId& ScanListData::ReferenceAt(std::size_t offset) {
+    if (offset == R::kDesignated) {
+        return designatedId_;
+    }
+    if (offset == R::kPriority1) {
+        return priority1Id_;
+    }
+    return memberIds_.at((offset - R::kMembers) / 2);
+}
+
+template <class Ui>
+void ScanListData::LoadFields(const BlockFieldTable<Ui>& table, Ui& ui, const TextLookup& texts,
+                              const RecordDirectory& directory) const {
+    for (const BlockField<Ui>& field : table) {
+        field.slot.set(ui, field.codec == BlockCodec::ChannelNumber
+                               ? BlockValue(PositionOf(directory, ReferenceAt(field.bytes.offset)))
+                               : DecodeBlockField(field, Bytes(), texts));
+    }
+}
+
+template <class Ui>
+void ScanListData::StoreFields(const BlockFieldTable<Ui>& table, const Ui& ui, const TextLookup& texts,
+                               const RecordDirectory& directory) {
+    for (const BlockField<Ui>& field : table) {
+        BlockValue value = field.slot.get(ui);
+        if (field.codec == BlockCodec::ChannelNumber) {
+            value = TakeChannel(directory, std::get<int>(value), ReferenceAt(field.bytes.offset));
+        }
+        EncodeBlockField(field, value, Bytes(), texts);
+    }
+}
+
 void ScanListData::LoadSettings(ScanSettingsUi& ui, const TextLookup& texts,
                                 const RecordDirectory& directory) const {
-    const auto b = Bytes();
-    ui.toneScanMode = texts.ListValueToText(kToneScanModeList, ToneScanMode());
-    ui.signalScanMode = texts.ListValueToText(kSignalScanModeList, SignalScanMode());
-    ui.signalHangTime = texts.ListValueToText(kSignalHangTimeList, b[R::kSignalHang]);
-    ui.transmitMode = texts.ListValueToText(kTransmitModeList, TransmitMode());
-    ui.hangTime = texts.ListValueToText(kHangTimeList, b[R::kHangTime]);
-    ui.priorityMode = texts.ListValueToText(kPriorityModeList, PriorityMode());
-    ui.prioritySweepTime = texts.ListValueToText(kSweepTimeList, b[R::kSweepTime]);
-    ui.designatedChannel = PositionOf(directory, designatedId_, ScanSettingsUi::kNoSelection);
-    ui.priorityChannel = PositionOf(directory, priority1Id_, ScanSettingsUi::kNoSelection);
-    const auto bit = [&](std::size_t offset, std::uint8_t mask) { return (b[offset] & mask) ? 1 : 0; };
-    ui.priorityDeleteAdd = bit(R::kPriority, R::kPriorityDeleteAddBit);
-    ui.scanStartAlert = bit(R::kAlerts, R::kScanStartAlertBit);
-    ui.scanEndAlert = bit(R::kAlerts, R::kScanEndAlertBit);
-    ui.priorityScanAlert = bit(R::kAlerts, R::kPriorityAlertBit);
-    ui.includeCurrentChannel = bit(R::kAlerts, R::kIncludeCurrentBit);
-    ui.talkback = bit(R::kTransmit, R::kTalkbackBit);
-    ui.priorityScanInAutoReset = bit(R::kAlerts, R::kPriorityInAutoResetBit);
-    ui.nuisanceDelete = bit(R::kAlerts, R::kNuisanceDeleteBit);
-    ui.nuisanceReset = bit(R::kNuisance, R::kNuisanceResetBit);
+    LoadFields(SettingsFields(), ui, texts, directory);
 }
 
 void ScanListData::StoreSettings(const ScanSettingsUi& ui, const TextLookup& texts,
                                  const RecordDirectory& directory) {
-    auto b = Bytes();
-    if (const auto v = ListValue(texts, kToneScanModeList, ui.toneScanMode)) {
-        SetField(R::kModes, R::kToneScanMask, R::kToneScanShift, *v);
-    }
-    if (const auto v = ListValue(texts, kSignalScanModeList, ui.signalScanMode)) {
-        SetField(R::kModes, R::kSignalScanMask, R::kSignalScanShift, *v);
-    }
-    if (const auto v = ListValue(texts, kSignalHangTimeList, ui.signalHangTime)) {
-        b[R::kSignalHang] = static_cast<std::uint8_t>(*v);
-    }
-    if (const auto v = ListValue(texts, kPriorityModeList, ui.priorityMode)) {
-        SetField(R::kPriority, R::kPriorityModeMask, 0, *v);
-    }
-    if (const auto v = ListValue(texts, kSweepTimeList, ui.prioritySweepTime)) {
-        b[R::kSweepTime] = static_cast<std::uint8_t>(*v);
-    }
-    if (const auto v = ListValue(texts, kTransmitModeList, ui.transmitMode)) {
-        SetField(R::kTransmit, R::kTransmitModeMask, 0, *v);
-    }
-    if (const auto v = ListValue(texts, kHangTimeList, ui.hangTime)) {
-        b[R::kHangTime] = static_cast<std::uint8_t>(*v);
-    }
-    SetNumber(R::kDesignated, TakeChannel(directory, ui.designatedChannel, designatedId_));
-    SetNumber(R::kPriority1, TakeChannel(directory, ui.priorityChannel, priority1Id_));
-
-    SetBit(R::kPriority, R::kPriorityDeleteAddBit, ui.priorityDeleteAdd != 0);
-    SetBit(R::kTransmit, R::kTalkbackBit, ui.talkback != 0);
-    SetBit(R::kAlerts, R::kScanStartAlertBit, ui.scanStartAlert != 0);
-    SetBit(R::kAlerts, R::kScanEndAlertBit, ui.scanEndAlert != 0);
-    SetBit(R::kAlerts, R::kPriorityAlertBit, ui.priorityScanAlert != 0);
-    SetBit(R::kAlerts, R::kIncludeCurrentBit, ui.includeCurrentChannel != 0);
-    SetBit(R::kAlerts, R::kPriorityInAutoResetBit, ui.priorityScanInAutoReset != 0);
-    SetBit(R::kAlerts, R::kNuisanceDeleteBit, ui.nuisanceDelete != 0);
-    SetBit(R::kNuisance, R::kNuisanceResetBit, ui.nuisanceReset != 0);
+    StoreFields(SettingsFields(), ui, texts, directory);
 }
 
 void ScanListData::LoadMembers(ScanMembersUi& ui, const TextLookup& texts,
                                const RecordDirectory& directory) const {
-    ui.entries = texts.ListValueToText(kEntriesList, Entries());
-    for (std::size_t k = 0; k < R::kMemberCount; ++k) {
-        ui.members[k] = PositionOf(directory, memberIds_[k], ScanMembersUi::kNoSelection);
-    }
+    LoadFields(MemberFields(), ui, texts, directory);
 }
 
 void ScanListData::StoreMembers(const ScanMembersUi& ui, const TextLookup& texts,
                                 const RecordDirectory& directory) {
-    if (const auto v = ListValue(texts, kEntriesList, ui.entries)) {
-        Bytes()[R::kEntries] = static_cast<std::uint8_t>(*v);
-    }
-    for (std::size_t k = 0; k < R::kMemberCount; ++k) {
-        SetNumber(R::kMembers + 2 * k, TakeChannel(directory, ui.members[k], memberIds_[k]));
-    }
+    StoreFields(MemberFields(), ui, texts, directory);
 }
 
 void ScanListData::ResolveReferences(const RecordDirectory& directory) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/data/BlockFields.h"
 #include "core/data/DataContext.h"
 #include "core/data/FeatureRecord.h"
 #include "core/data/Image.h"
@@ -84,8 +85,23 @@ public:
     static constexpr int kDesignatedControl = 3850;
     static constexpr int kFirstMemberControl = 3873;
     static constexpr int kFirstMemberLabel = 3905;
+    static constexpr int kEntriesLabel = 3942;
+    static constexpr int kPriorityDeleteAddCheck = 3837;
+    static constexpr int kScanStartAlertCheck = 3855;
+    static constexpr int kScanEndAlertCheck = 3856;
+    static constexpr int kPriorityScanAlertCheck = 3860;
+    static constexpr int kIncludeCurrentCheck = 3857;
+    static constexpr int kTalkbackCheck = 3861;
+    static constexpr int kPriorityInAutoResetCheck = 3858;
+    static constexpr int kNuisanceDeleteCheck = 3854;
+    static constexpr int kNuisanceResetCheck = 3853;
 
     explicit ScanListData(ObjectId id);
+
+    /// The fields of the configuration page, as the compare and the report name them too.
+    static const BlockFieldTable<ScanSettingsUi>& SettingsFields();
+    /// The fields of the member page: the number of entries, then the 16 members.
+    static const BlockFieldTable<ScanMembersUi>& MemberFields();
 
     /// Puts the defaults of a new scan list.
     void SetDefaults();
@@ -144,10 +160,21 @@ public:
 
 private:
     std::uint8_t Byte(std::size_t offset) const { return Bytes()[offset]; }
-    void SetField(std::size_t offset, std::uint8_t mask, int shift, int value);
-    void SetBit(std::size_t offset, std::uint8_t bit, bool on);
     void SetNumber(std::size_t offset, std::uint16_t number);
     std::uint16_t NumberOf(ObjectId channel, const RecordDirectory& directory) const;
+    /// The kept reference of the channel number stored at `offset` (designated, priority 1, a member).
+    ObjectId ReferenceAt(std::size_t offset) const;
+    ObjectId& ReferenceAt(std::size_t offset);
+
+    /// Fills a page's structure field by field; a channel field shows its kept reference.
+    template <class Ui>
+    void LoadFields(const BlockFieldTable<Ui>& table, Ui& ui, const TextLookup& texts,
+                    const RecordDirectory& directory) const;
+    /// Stores a page's structure field by field; a channel field takes the chosen channel as its
+    /// reference first.
+    template <class Ui>
+    void StoreFields(const BlockFieldTable<Ui>& table, const Ui& ui, const TextLookup& texts,
+                     const RecordDirectory& directory);
 
     std::array<ObjectId, ScanListRecord::kMemberCount> memberIds_{};
     ObjectId designatedId_ = kNoObject;

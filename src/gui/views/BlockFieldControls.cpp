@@ -15,6 +15,32 @@ bool IsCheck(const BlockFieldInfo& field) {
     return field.codec == BlockCodec::Check || field.codec == BlockCodec::CheckOff;
 }
 
+ControlKind ControlKindOf(const BlockFieldInfo& field) {
+    switch (field.codec) {
+    case BlockCodec::ListItem:
+    case BlockCodec::ChannelNumber:
+        return ControlKind::ComboBox;
+    case BlockCodec::ZeroEndedText:
+    case BlockCodec::SecretText:
+    case BlockCodec::DateTime:
+    case BlockCodec::FileHeader:
+        return field.stored ? ControlKind::Custom : ControlKind::ReadOnlyEdit;
+    default:
+        return ControlKind::Custom;
+    }
+}
+
+/// A channel drop-down lists the channels by number in their order: its index is the position.
+void ShowPosition(QComboBox* list, int position) {
+    if (list != nullptr) {
+        list->setCurrentIndex(position >= 0 && position < list->count() ? position : -1);
+    }
+}
+
+int ShownPosition(const QComboBox* list) {
+    return list == nullptr || list->currentIndex() < 0 ? kNoChannelPosition : list->currentIndex();
+}
+
 } // namespace
 
 ControlSpec LabelSpec(const BlockFieldInfo& field, int row, int column, int columnSpan, bool hidden) {
@@ -23,9 +49,7 @@ ControlSpec LabelSpec(const BlockFieldInfo& field, int row, int column, int colu
 }
 
 ControlSpec ControlSpecOf(const BlockFieldInfo& field, int row, int column, bool hidden) {
-    const ControlKind kind =
-        field.codec == BlockCodec::ListItem ? ControlKind::ComboBox : ControlKind::Custom;
-    return {field.controlId, kind, {}, row, column, 1, 1, hidden};
+    return {field.controlId, ControlKindOf(field), {}, row, column, 1, 1, hidden};
 }
 
 void Show(QWidget* control, const BlockFieldInfo& field, const BlockValue& value) {
@@ -45,6 +69,15 @@ void Show(QWidget* control, const BlockFieldInfo& field, const BlockValue& value
         if (auto* edit = qobject_cast<DigitStringEdit*>(control)) {
             edit->SetBytes(std::get<PackedDigits>(value), static_cast<int>(2 * field.bytes.size));
         }
+        break;
+    case BlockCodec::ChannelNumber:
+        ShowPosition(qobject_cast<QComboBox*>(control), std::get<int>(value));
+        break;
+    case BlockCodec::ZeroEndedText:
+    case BlockCodec::SecretText:
+    case BlockCodec::DateTime:
+    case BlockCodec::FileHeader:
+        FormFields::SetText(qobject_cast<QLineEdit*>(control), std::get<std::string>(value));
         break;
     }
 }
@@ -71,6 +104,14 @@ std::optional<BlockValue> Shown(const QWidget* control, const BlockFieldInfo& fi
         // The text is read as the edit packs it when it loses the focus, so a store while it is
         // still being typed in keeps what is shown.
         return PackedDigitsFromText(field, FormFields::Text(qobject_cast<const QLineEdit*>(control)));
+    case BlockCodec::ChannelNumber:
+        // No selection is a value of its own: no channel.
+        return ShownPosition(qobject_cast<const QComboBox*>(control));
+    case BlockCodec::ZeroEndedText:
+    case BlockCodec::SecretText:
+    case BlockCodec::DateTime:
+    case BlockCodec::FileHeader:
+        return FormFields::Text(qobject_cast<const QLineEdit*>(control));
     }
     return std::nullopt;
 }

@@ -3,31 +3,32 @@
 #include "core/data/ScanListData.h"
 #include "gui/app/AppContext.h"
 #include "gui/controls/NamedComboAccessible.h"
-#include "gui/controls/QtText.h"
-#include "gui/views/FieldNames.h"
+#include "gui/views/BlockFieldControls.h"
+#include "gui/views/FormFields.h"
 
 #include <QComboBox>
-#include <QLabel>
 
 namespace tav::gui {
 namespace {
 
-constexpr int kEntriesLabel = 3942;
+namespace B = BlockFieldControls;
+
 constexpr int kMembersPerColumn = 8;
+constexpr int kMemberMinimumWidth = 80;
 
 DialogTemplate MembersTemplate() {
     using P = CChinnelListPage;
-    DialogTemplate dialog{
-        P::kTemplateId,
-        QStringLiteral("Channel List"),
-        {{kEntriesLabel, ControlKind::Label, QStringLiteral("Number of Entries in Scan List"), 0, 0},
-         {P::kEntries, ControlKind::ComboBox, {}, 0, 1}}};
+    const BlockFieldTable<ScanMembersUi>& fields = ScanListData::MemberFields();
+    const BlockFieldInfo& entries = BlockFieldAt(fields, P::kEntries);
+    DialogTemplate dialog{P::kTemplateId,
+                          QStringLiteral("Channel List"),
+                          {B::LabelSpec(entries, 0, 0), B::ControlSpecOf(entries, 0, 1)}};
     for (int k = 0; k < P::kMembers; ++k) {
+        const BlockFieldInfo& member = BlockFieldAt(fields, P::kFirstMember + k);
         const int row = 1 + k % kMembersPerColumn;
         const int column = 2 * (k / kMembersPerColumn);
-        dialog.controls.push_back({P::kFirstMemberLabel + k, ControlKind::Label,
-                                   QStringLiteral("Member %1").arg(k + 1), row, column});
-        dialog.controls.push_back({P::kFirstMember + k, ControlKind::ComboBox, {}, row, column + 1});
+        dialog.controls.push_back(B::LabelSpec(member, row, column));
+        dialog.controls.push_back(B::ControlSpecOf(member, row, column + 1));
     }
     return dialog;
 }
@@ -38,14 +39,9 @@ CChinnelListPage::CChinnelListPage(AppContext& context, EditorHost* host, QWidge
     : CTAVPropertyPage(context, host, kTemplateId, parent) {
     UseNamedComboAccessibility();
     const ControlMap controls = BuildPage(MembersTemplate());
-    NameFieldsByLabels(controls);
-    // The member labels are numbered apart from their drop-downs.
+    FormFields::NameFields(controls, B::LabelPairs(ScanListData::MemberFields()));
     for (int k = 0; k < kMembers; ++k) {
-        auto* label = qobject_cast<QLabel*>(controls.at(kFirstMemberLabel + k));
-        QWidget* member = controls.at(kFirstMember + k);
-        label->setBuddy(member);
-        member->setAccessibleName(NameFromLabel(label->text()));
-        member->setMinimumWidth(80);
+        controls.at(kFirstMember + k)->setMinimumWidth(kMemberMinimumWidth);
     }
 }
 
@@ -67,12 +63,7 @@ void CChinnelListPage::LoadView() {
     }
     ScanMembersUi ui;
     scanList_->LoadMembers(ui, Context().Language(), Context().Container());
-    Combo(kEntries)->setCurrentIndex(Combo(kEntries)->findText(ToQt(ui.entries)));
-    for (int k = 0; k < kMembers; ++k) {
-        const std::uint32_t position = ui.members[static_cast<std::size_t>(k)];
-        Combo(kFirstMember + k)
-            ->setCurrentIndex(position == ScanMembersUi::kNoSelection ? -1 : static_cast<int>(position));
-    }
+    B::ShowAll(ScanListData::MemberFields(), ui, *this);
     EnableMembers();
 }
 
@@ -81,17 +72,15 @@ void CChinnelListPage::StoreView() {
         return;
     }
     ScanMembersUi ui;
-    ui.entries = ToStd(Combo(kEntries)->currentText());
-    for (int k = 0; k < kMembers; ++k) {
-        const int index = Combo(kFirstMember + k)->currentIndex();
-        ui.members[static_cast<std::size_t>(k)] =
-            index < 0 ? ScanMembersUi::kNoSelection : static_cast<std::uint32_t>(index);
-    }
+    scanList_->LoadMembers(ui, Context().Language(), Context().Container());
+    B::TakeAll(ScanListData::MemberFields(), ui, *this);
     scanList_->StoreMembers(ui, Context().Language(), Context().Container());
 }
 
 void CChinnelListPage::EnableMembers() {
-    const std::size_t enabled = ScanListData::EnabledMembers(ToStd(Combo(kEntries)->currentText()));
+    const auto& entries = BlockFieldAt(ScanListData::MemberFields(), kEntries);
+    const std::optional<BlockValue> shown = B::Shown(Combo(kEntries), entries);
+    const std::size_t enabled = ScanListData::EnabledMembers(shown ? std::get<std::string>(*shown) : "");
     for (int k = 0; k < kMembers; ++k) {
         Combo(kFirstMember + k)->setEnabled(static_cast<std::size_t>(k) < enabled);
     }

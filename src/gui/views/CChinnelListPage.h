@@ -1,12 +1,9 @@
 #pragma once
 
+#include "core/data/ScanListData.h"
 #include "gui/views/CTAVPropertyPage.h"
 
 class QComboBox;
-
-namespace tav {
-class ScanListData;
-}
 
 namespace tav::gui {
 
@@ -15,11 +12,11 @@ namespace tav::gui {
 class CChinnelListPage : public CTAVPropertyPage {
     Q_OBJECT
 public:
-    static constexpr int kTemplateId = 3803;
-    static constexpr int kEntries = 3943;
-    static constexpr int kFirstMember = 3873;
-    static constexpr int kFirstMemberLabel = 3905;
-    static constexpr int kMembers = 16;
+    static constexpr int kTemplateId = ScanListData::kMembersPageText;
+    static constexpr int kEntries = ScanListData::kEntriesList;
+    static constexpr int kFirstMember = ScanListData::kFirstMemberControl;
+    static constexpr int kFirstMemberLabel = ScanListData::kFirstMemberLabel;
+    static constexpr int kMembers = static_cast<int>(ScanListRecord::kMemberCount);
 
     CChinnelListPage(AppContext& context, EditorHost* host, QWidget* parent = nullptr);
 

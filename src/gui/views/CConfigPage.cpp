@@ -3,8 +3,8 @@
 #include "core/data/ScanListData.h"
 #include "gui/app/AppContext.h"
 #include "gui/controls/NamedComboAccessible.h"
-#include "gui/controls/QtText.h"
-#include "gui/views/FieldNames.h"
+#include "gui/views/BlockFieldControls.h"
+#include "gui/views/FormFields.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,86 +12,48 @@
 namespace tav::gui {
 namespace {
 
+namespace B = BlockFieldControls;
+
+/// Where a field sits on the page: its label's cell (a check box's own cell); a list's or a
+/// channel's drop-down follows in the next column.
+struct Place {
+    int controlId;
+    int row;
+    int column;
+    bool hidden = false;
+};
+
 DialogTemplate ConfigTemplate() {
-    using K = ControlKind;
     using P = CConfigPage;
-    const struct {
-        int id;
-        K kind;
-        const char* text;
-        int row;
-        int column;
-        bool hidden;
-    } controls[] = {
-        {3829, K::Label, "CTCSS/CDCSS Scan Mode", 0, 0, false},
-        {P::kToneScanMode, K::ComboBox, "", 0, 1, false},
-        {3831, K::Label, "Signal Scan Mode", 0, 2, false},
-        {P::kSignalScanMode, K::ComboBox, "", 0, 3, false},
-        {3851, K::Label, "Signal Hang Time", 1, 0, false},
-        {P::kSignalHangTime, K::ComboBox, "", 1, 1, false},
-        {3847, K::Label, "Hang Time (s)", 1, 2, false},
-        {P::kHangTime, K::ComboBox, "", 1, 3, false},
-        {3845, K::Label, "TX Mode", 2, 0, false},
-        {P::kTransmitMode, K::ComboBox, "", 2, 1, false},
-        {3849, K::Label, "Designated Channel", 2, 2, false},
-        {P::kDesignatedChannel, K::ComboBox, "", 2, 3, false},
-        {3833, K::Label, "Priority Mode", 3, 0, false},
-        {P::kPriorityMode, K::ComboBox, "", 3, 1, false},
-        {3835, K::Label, "Priority Channel", 3, 2, false},
-        {P::kPriorityChannel, K::ComboBox, "", 3, 3, false},
-        {3843, K::Label, "Priority Sweep Time (ms)", 4, 0, false},
-        {P::kSweepTime, K::ComboBox, "", 4, 1, false},
-        {P::kPriorityDeleteAdd, K::CheckBox, "Delete/Add", 4, 3, true},
-        {P::kScanStartAlert, K::CheckBox, "Scan Start Alert", 5, 1, false},
-        {P::kScanEndAlert, K::CheckBox, "Scan End Alert", 5, 3, false},
-        {P::kPriorityScanAlert, K::CheckBox, "Priority Scan Alert", 6, 1, false},
-        {P::kIncludeCurrent, K::CheckBox, "Include Current Channel", 6, 3, false},
-        {P::kTalkback, K::CheckBox, "Talkback", 7, 1, false},
-        {P::kPriorityInAutoReset, K::CheckBox, "Priority Scan in Auto Reset Time", 7, 3, false},
-        {P::kNuisanceDelete, K::CheckBox, "Nuisance Delete", 8, 1, true},
-        {P::kNuisanceReset, K::CheckBox, "Nuisance Reset", 8, 3, true},
+    const Place places[] = {
+        {P::kToneScanMode, 0, 0},
+        {P::kSignalScanMode, 0, 2},
+        {P::kSignalHangTime, 1, 0},
+        {P::kHangTime, 1, 2},
+        {P::kTransmitMode, 2, 0},
+        {P::kDesignatedChannel, 2, 2},
+        {P::kPriorityMode, 3, 0},
+        {P::kPriorityChannel, 3, 2},
+        {P::kSweepTime, 4, 0},
+        {P::kPriorityDeleteAdd, 4, 3, true},
+        {P::kScanStartAlert, 5, 1},
+        {P::kScanEndAlert, 5, 3},
+        {P::kPriorityScanAlert, 6, 1},
+        {P::kIncludeCurrent, 6, 3},
+        {P::kTalkback, 7, 1},
+        {P::kPriorityInAutoReset, 7, 3},
+        {P::kNuisanceDelete, 8, 1, true},
+        {P::kNuisanceReset, 8, 3, true},
     };
     DialogTemplate dialog{P::kTemplateId, QStringLiteral("Scan Configuration"), {}};
-    for (const auto& c : controls) {
-        ControlSpec declared{c.id, c.kind, QString::fromLatin1(c.text), c.row, c.column};
-        declared.hidden = c.hidden;
-        dialog.controls.push_back(declared);
+    for (const Place& place : places) {
+        const BlockFieldInfo& field = BlockFieldAt(ScanListData::SettingsFields(), place.controlId);
+        dialog.controls.push_back(B::LabelSpec(field, place.row, place.column, 1, place.hidden));
+        if (field.labelId != field.controlId) {
+            dialog.controls.push_back(B::ControlSpecOf(field, place.row, place.column + 1, place.hidden));
+        }
     }
     return dialog;
-}
-
-/// The list drop-downs and where their texts travel in the page's structure.
-std::pair<int, std::string ScanSettingsUi::*> const kListFields[] = {
-    {CConfigPage::kToneScanMode, &ScanSettingsUi::toneScanMode},
-    {CConfigPage::kSignalScanMode, &ScanSettingsUi::signalScanMode},
-    {CConfigPage::kSignalHangTime, &ScanSettingsUi::signalHangTime},
-    {CConfigPage::kTransmitMode, &ScanSettingsUi::transmitMode},
-    {CConfigPage::kHangTime, &ScanSettingsUi::hangTime},
-    {CConfigPage::kPriorityMode, &ScanSettingsUi::priorityMode},
-    {CConfigPage::kSweepTime, &ScanSettingsUi::prioritySweepTime}};
-
-std::pair<int, int ScanSettingsUi::*> const kCheckFields[] = {
-    {CConfigPage::kPriorityDeleteAdd, &ScanSettingsUi::priorityDeleteAdd},
-    {CConfigPage::kScanStartAlert, &ScanSettingsUi::scanStartAlert},
-    {CConfigPage::kScanEndAlert, &ScanSettingsUi::scanEndAlert},
-    {CConfigPage::kPriorityScanAlert, &ScanSettingsUi::priorityScanAlert},
-    {CConfigPage::kIncludeCurrent, &ScanSettingsUi::includeCurrentChannel},
-    {CConfigPage::kTalkback, &ScanSettingsUi::talkback},
-    {CConfigPage::kPriorityInAutoReset, &ScanSettingsUi::priorityScanInAutoReset},
-    {CConfigPage::kNuisanceDelete, &ScanSettingsUi::nuisanceDelete},
-    {CConfigPage::kNuisanceReset, &ScanSettingsUi::nuisanceReset}};
-
-int SelectedValue(const QComboBox* combo) {
-    return combo && combo->currentIndex() >= 0 ? combo->currentData().toInt() : -1;
-}
-
-std::uint32_t SelectedPosition(const QComboBox* combo) {
-    return combo->currentIndex() < 0 ? ScanSettingsUi::kNoSelection
-                                     : static_cast<std::uint32_t>(combo->currentIndex());
-}
-
-void SelectPosition(QComboBox* combo, std::uint32_t position) {
-    combo->setCurrentIndex(position == ScanSettingsUi::kNoSelection ? -1 : static_cast<int>(position));
 }
 
 } // namespace
@@ -99,7 +61,7 @@ void SelectPosition(QComboBox* combo, std::uint32_t position) {
 CConfigPage::CConfigPage(AppContext& context, EditorHost* host, QWidget* parent)
     : CTAVPropertyPage(context, host, kTemplateId, parent) {
     UseNamedComboAccessibility();
-    NameFieldsByLabels(BuildPage(ConfigTemplate()));
+    FormFields::NameFields(BuildPage(ConfigTemplate()), B::LabelPairs(ScanListData::SettingsFields()));
 }
 
 QComboBox* CConfigPage::Combo(int id) const {
@@ -128,14 +90,7 @@ void CConfigPage::LoadView() {
     }
     ScanSettingsUi ui;
     scanList_->LoadSettings(ui, Context().Language(), Context().Container());
-    for (const auto& [id, field] : kListFields) {
-        Combo(id)->setCurrentIndex(Combo(id)->findText(ToQt(ui.*field)));
-    }
-    for (const auto& [id, field] : kCheckFields) {
-        Check(id)->setChecked(ui.*field != 0);
-    }
-    SelectPosition(Combo(kDesignatedChannel), ui.designatedChannel);
-    SelectPosition(Combo(kPriorityChannel), ui.priorityChannel);
+    B::ShowAll(ScanListData::SettingsFields(), ui, *this);
     EnableDependents();
 }
 
@@ -144,21 +99,21 @@ void CConfigPage::StoreView() {
         return;
     }
     ScanSettingsUi ui;
-    for (const auto& [id, field] : kListFields) {
-        ui.*field = ToStd(Combo(id)->currentText());
-    }
-    for (const auto& [id, field] : kCheckFields) {
-        ui.*field = Check(id)->isChecked() ? 1 : 0;
-    }
-    ui.designatedChannel = SelectedPosition(Combo(kDesignatedChannel));
-    ui.priorityChannel = SelectedPosition(Combo(kPriorityChannel));
+    scanList_->LoadSettings(ui, Context().Language(), Context().Container());
+    B::TakeAll(ScanListData::SettingsFields(), ui, *this);
     scanList_->StoreSettings(ui, Context().Language(), Context().Container());
+}
+
+int CConfigPage::ShownListValue(int controlId) const {
+    const auto& field = BlockFieldAt(ScanListData::SettingsFields(), controlId);
+    const std::optional<BlockValue> shown = B::Shown(Control(controlId), field);
+    return shown ? Context().Language().ListTextToValue(field.listId, std::get<std::string>(*shown)) : -1;
 }
 
 void CConfigPage::EnableDependents() {
     Combo(kDesignatedChannel)
-        ->setEnabled(ScanListData::DesignatedChannelEnabled(SelectedValue(Combo(kTransmitMode))));
-    const PriorityControlState priority = ScanListData::PriorityControls(SelectedValue(Combo(kPriorityMode)));
+        ->setEnabled(ScanListData::DesignatedChannelEnabled(ShownListValue(kTransmitMode)));
+    const PriorityControlState priority = ScanListData::PriorityControls(ShownListValue(kPriorityMode));
     Combo(kPriorityChannel)->setEnabled(priority.channel);
     Check(kPriorityDeleteAdd)->setEnabled(priority.deleteAdd);
     Combo(kSweepTime)->setEnabled(priority.sweepTime);

@@ -1,13 +1,10 @@
 #pragma once
 
+#include "core/data/ScanListData.h"
 #include "gui/views/CTAVPropertyPage.h"
 
 class QComboBox;
 class QCheckBox;
-
-namespace tav {
-class ScanListData;
-}
 
 namespace tav::gui {
 
@@ -18,25 +15,26 @@ namespace tav::gui {
 class CConfigPage : public CTAVPropertyPage {
     Q_OBJECT
 public:
-    static constexpr int kTemplateId = 3800;
-    static constexpr int kToneScanMode = 3830;
-    static constexpr int kSignalScanMode = 3832;
-    static constexpr int kSignalHangTime = 3852;
-    static constexpr int kTransmitMode = 3846;
-    static constexpr int kHangTime = 3848;
-    static constexpr int kDesignatedChannel = 3850;
-    static constexpr int kPriorityMode = 3834;
-    static constexpr int kPriorityChannel = 3836;
-    static constexpr int kPriorityDeleteAdd = 3837;
-    static constexpr int kSweepTime = 3844;
-    static constexpr int kScanStartAlert = 3855;
-    static constexpr int kScanEndAlert = 3856;
-    static constexpr int kPriorityScanAlert = 3860;
-    static constexpr int kIncludeCurrent = 3857;
-    static constexpr int kTalkback = 3861;
-    static constexpr int kPriorityInAutoReset = 3858;
-    static constexpr int kNuisanceDelete = 3854;
-    static constexpr int kNuisanceReset = 3853;
+    using D = ScanListData;
+    static constexpr int kTemplateId = D::kConfigPageText;
+    static constexpr int kToneScanMode = D::kToneScanModeList;
+    static constexpr int kSignalScanMode = D::kSignalScanModeList;
+    static constexpr int kSignalHangTime = D::kSignalHangTimeList;
+    static constexpr int kTransmitMode = D::kTransmitModeList;
+    static constexpr int kHangTime = D::kHangTimeList;
+    static constexpr int kDesignatedChannel = D::kDesignatedControl;
+    static constexpr int kPriorityMode = D::kPriorityModeList;
+    static constexpr int kPriorityChannel = D::kPriorityControl;
+    static constexpr int kPriorityDeleteAdd = D::kPriorityDeleteAddCheck;
+    static constexpr int kSweepTime = D::kSweepTimeList;
+    static constexpr int kScanStartAlert = D::kScanStartAlertCheck;
+    static constexpr int kScanEndAlert = D::kScanEndAlertCheck;
+    static constexpr int kPriorityScanAlert = D::kPriorityScanAlertCheck;
+    static constexpr int kIncludeCurrent = D::kIncludeCurrentCheck;
+    static constexpr int kTalkback = D::kTalkbackCheck;
+    static constexpr int kPriorityInAutoReset = D::kPriorityInAutoResetCheck;
+    static constexpr int kNuisanceDelete = D::kNuisanceDeleteCheck;
+    static constexpr int kNuisanceReset = D::kNuisanceResetCheck;
 
     CConfigPage(AppContext& context, EditorHost* host, QWidget* parent = nullptr);
 
@@ -53,6 +51,8 @@ protected:
 
 private:
     void FillChannels();
+    /// The language value of the item a list field's drop-down shows; -1 without a selection.
+    int ShownListValue(int controlId) const;
     void EnableDependents();
 
     ScanListData* scanList_ = nullptr;

@@ -4,7 +4,8 @@
 #include "gui/app/AppContext.h"
 #include "gui/controls/FilterEdit.h"
 #include "gui/ui/ControlIds.h"
-#include "gui/views/FieldNames.h"
+#include "gui/views/BlockFieldControls.h"
+#include "gui/views/FormFields.h"
 #include "gui/views/PasswordEntry.h"
 
 #include <QGridLayout>
@@ -13,32 +14,35 @@
 namespace tav::gui {
 namespace {
 
-// Each edit's label carries the number before the edit's.
-constexpr int kLabelOffset = 1;
+namespace B = BlockFieldControls;
+
+constexpr int kEditMinimumWidth = 160;
 
 DialogTemplate PasswordTemplate() {
     using P = PasswordsData;
-    return DialogTemplate{
-        P::kTemplateId,
-        QStringLiteral("Password"),
-        {
-            {P::kPowerOnEditId - kLabelOffset, ControlKind::Label, QStringLiteral("Power-On Password"), 0, 0,
-             1, 1, true},
-            {P::kPowerOnEditId, ControlKind::Custom, {}, 0, 1, 1, 1, true},
-            {P::kWriteDealerEditId - kLabelOffset, ControlKind::Label,
-             QStringLiteral("Write/Tune/Dealer Password"), 1, 0},
-            {P::kWriteDealerEditId, ControlKind::Custom, {}, 1, 1},
-            {P::kChangeButtonId, ControlKind::PushButton, QStringLiteral("..."), 1, 2},
-            {P::kReadEditId - kLabelOffset, ControlKind::Label, QStringLiteral("Read Password"), 2, 0},
-            {P::kReadEditId, ControlKind::Custom, {}, 2, 1},
-        }};
+    const auto& fields = P::EditorFields();
+    const auto& powerOn = BlockFieldAt(fields, P::kPowerOnEditId);
+    const auto& writeDealer = BlockFieldAt(fields, P::kWriteDealerEditId);
+    const auto& read = BlockFieldAt(fields, P::kReadEditId);
+    // The power-on / keylock password is kept as it is: its row is hidden.
+    return DialogTemplate{P::kTemplateId,
+                          QStringLiteral("Password"),
+                          {
+                              B::LabelSpec(powerOn, 0, 0, 1, true),
+                              B::ControlSpecOf(powerOn, 0, 1, true),
+                              B::LabelSpec(writeDealer, 1, 0),
+                              B::ControlSpecOf(writeDealer, 1, 1),
+                              {P::kChangeButtonId, ControlKind::PushButton, QStringLiteral("..."), 1, 2},
+                              B::LabelSpec(read, 2, 0),
+                              B::ControlSpecOf(read, 2, 1),
+                          }};
 }
 
 QWidget* MakeDigitEdit(const ControlSpec&, QWidget* parent) {
     auto* edit = new FilterEdit(parent);
     edit->SetAllowed("0123456789");
     edit->setMaxLength(CViewPassword::kMaxDigits);
-    edit->setMinimumWidth(160);
+    edit->setMinimumWidth(kEditMinimumWidth);
     return edit;
 }
 
@@ -47,16 +51,13 @@ QWidget* MakeDigitEdit(const ControlSpec&, QWidget* parent) {
 CViewPassword::CViewPassword(AppContext& context, EditorHost* host, std::shared_ptr<PasswordEntry> entry,
                              QWidget* parent)
     : CCustomFormView(context, host, PasswordsData::kTemplateId, parent), entry_(std::move(entry)) {
-    using P = PasswordsData;
     const ControlMap controls = BuildForm(PasswordTemplate(), MakeDigitEdit);
-    NameFieldsByLabels(controls, {{P::kPowerOnEditId - kLabelOffset, P::kPowerOnEditId},
-                                  {P::kWriteDealerEditId - kLabelOffset, P::kWriteDealerEditId},
-                                  {P::kReadEditId - kLabelOffset, P::kReadEditId}});
-    if (QLineEdit* write = Edit(P::kWriteDealerEditId)) {
+    FormFields::NameFields(controls, B::LabelPairs(PasswordsData::EditorFields()));
+    if (QLineEdit* write = Edit(PasswordsData::kWriteDealerEditId)) {
         write->setEchoMode(QLineEdit::Password);
         write->setReadOnly(true);
     }
-    if (auto* button = qobject_cast<QPushButton*>(Control(P::kChangeButtonId))) {
+    if (auto* button = qobject_cast<QPushButton*>(Control(PasswordsData::kChangeButtonId))) {
         button->setAutoDefault(false);
         button->setMaximumWidth(40);
     }
@@ -69,36 +70,29 @@ QLineEdit* CViewPassword::Edit(int editId) const {
 }
 
 void CViewPassword::LoadView() {
-    using P = PasswordsData;
     PasswordsUi ui;
     Context().Container().Passwords().LoadUi(ui);
-    writeDealer_ = ui.writeDealer;
-    const std::pair<int, const std::string*> texts[] = {{P::kPowerOnEditId, &ui.powerOn},
-                                                        {P::kWriteDealerEditId, &ui.writeDealer},
-                                                        {P::kReadEditId, &ui.read}};
-    for (const auto& [id, text] : texts) {
-        if (QLineEdit* edit = Edit(id)) {
-            edit->setText(FromLanguage(NormalizePasswordText(*text)));
-        }
+    for (const BlockField<PasswordsUi>& field : PasswordsData::EditorFields()) {
+        B::Show(Control(field.controlId), field,
+                NormalizePasswordText(std::get<std::string>(field.slot.get(ui))));
     }
 }
 
 void CViewPassword::StoreView() {
-    using P = PasswordsData;
-    PasswordsUi ui;
     PasswordsData& passwords = Context().Container().Passwords();
+    PasswordsUi ui;
     passwords.LoadUi(ui);
     // A stored text the edit cannot show whole (bytes that are no digits) is kept until changed.
-    const auto take = [this](int id, std::string& stored) {
-        const QLineEdit* edit = Edit(id);
-        const std::string typed = edit ? NormalizePasswordText(ToCore(edit->text())) : stored;
-        if (typed != NormalizePasswordText(stored)) {
-            stored = typed;
+    for (const BlockField<PasswordsUi>& field : PasswordsData::EditorFields()) {
+        const std::optional<BlockValue> shown = B::Shown(Control(field.controlId), field);
+        const std::string stored = std::get<std::string>(field.slot.get(ui));
+        if (shown) {
+            const std::string typed = NormalizePasswordText(std::get<std::string>(*shown));
+            if (typed != NormalizePasswordText(stored)) {
+                field.slot.set(ui, typed);
+            }
         }
-    };
-    take(P::kPowerOnEditId, ui.powerOn);
-    take(P::kReadEditId, ui.read);
-    ui.writeDealer = writeDealer_;
+    }
     passwords.StoreUi(ui);
 }
 
@@ -128,9 +122,9 @@ void CViewPassword::ChangeWritePassword() {
                        QStringLiteral("The two entries differ. The password was not changed."));
         return;
     }
-    writeDealer_ = NormalizePasswordText(ToCore(*first));
+    // The edit holds the new password until the next store.
     if (QLineEdit* edit = Edit(PasswordsData::kWriteDealerEditId)) {
-        edit->setText(FromLanguage(writeDealer_));
+        edit->setText(FromLanguage(NormalizePasswordText(ToCore(*first))));
     }
 }
 

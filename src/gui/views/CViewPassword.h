@@ -3,7 +3,6 @@
 #include "gui/views/CCustomFormView.h"
 
 #include <memory>
-#include <string>
 
 class QLineEdit;
 
@@ -39,7 +38,6 @@ private:
     void ChangeWritePassword();
 
     std::shared_ptr<PasswordEntry> entry_;
-    std::string writeDealer_;
 };
 
 } // namespace tav::gui

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/data/RadioInfoData.h"
 #include "gui/views/CCustomFormView.h"
 
 namespace tav::gui {
@@ -10,13 +11,13 @@ namespace tav::gui {
 class CViewRadio : public CCustomFormView {
     Q_OBJECT
 public:
-    static constexpr int kTemplateId = 1109;
-    static constexpr int kModelNameEdit = 1111;
-    static constexpr int kFrequencyRangeEdit = 1113;
-    static constexpr int kSerialNumberEdit = 1115;
-    static constexpr int kFirmwareVersionEdit = 1117;
-    static constexpr int kSignalingTypeEdit = 1119;
-    static constexpr int kLastProgrammedEdit = 1121;
+    static constexpr int kTemplateId = RadioInfoData::kTemplateId;
+    static constexpr int kModelNameEdit = RadioInfoData::kModelNameEditId;
+    static constexpr int kFrequencyRangeEdit = RadioInfoData::kFrequencyRangeEditId;
+    static constexpr int kSerialNumberEdit = RadioInfoData::kSerialNumberEditId;
+    static constexpr int kFirmwareVersionEdit = RadioInfoData::kFirmwareVersionEditId;
+    static constexpr int kSignalingTypeEdit = RadioInfoData::kSignalingTypeEditId;
+    static constexpr int kLastProgrammedEdit = RadioInfoData::kLastProgrammedEditId;
 
     CViewRadio(AppContext& context, EditorHost* host, QWidget* parent = nullptr);
 

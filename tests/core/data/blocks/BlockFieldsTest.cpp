@@ -55,6 +55,15 @@ std::vector<Bytes> Limits(const BlockFieldInfo& field) {
         return {Bytes(field.bytes.size, 0x00),
                 Bytes(field.bytes.size, 0x99),
                 {0xAB, 0x0F, 0x00, 0x00, 0x00, 0x10}};
+    case BlockCodec::ChannelNumber:
+        return {{0x00, 0x01}, {0x00, 0xFE}, {0x00, 0xFF}};
+    case BlockCodec::ZeroEndedText:
+    case BlockCodec::SecretText:
+        return {Bytes(field.bytes.size, 0x00), Bytes(field.bytes.size, '9')};
+    case BlockCodec::DateTime:
+        return {Bytes(field.bytes.size, 0x00)};
+    case BlockCodec::FileHeader:
+        return {Bytes{}};
     }
     return {};
 }
@@ -80,6 +89,14 @@ BlockValue OtherValue(const BlockFieldInfo& field, const BlockValue& now) {
         return std::get<std::string>(now) == "0ABC" ? "0DEF" : "0ABC";
     case BlockCodec::Digits:
         return PackedDigits{0x12, 0x34, 0x56, 0x78, 0x90, 0x12};
+    case BlockCodec::ChannelNumber:
+        return std::get<int>(now) == 0 ? 1 : 0;
+    case BlockCodec::ZeroEndedText:
+    case BlockCodec::SecretText:
+        return std::get<std::string>(now) == "1234" ? "5678" : "1234";
+    case BlockCodec::DateTime:
+    case BlockCodec::FileHeader:
+        break;
     }
     return now;
 }
