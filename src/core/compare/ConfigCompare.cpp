@@ -221,7 +221,8 @@ const FieldTable<TwoToneSystemBasicUi>& TwoToneSystemFields() {
 }
 
 const FieldTable<TwoToneSystemAdvanceUi>& TwoToneAdvanceFields() {
-    static const FieldTable<TwoToneSystemAdvanceUi> table = RecordFieldRows(TwoToneSystemData::AdvanceFields());
+    static const FieldTable<TwoToneSystemAdvanceUi> table =
+        RecordFieldRows(TwoToneSystemData::AdvanceFields());
     return table;
 }
 
