@@ -135,7 +135,7 @@ template <class Data, class Ui> void CheckEditor(const Binding<Data, Ui>& b, con
     for (const RecordField<Data, Ui>& field : b.table) {
         QWidget* control = b.form.Control(field.controlId);
         QVERIFY2(control, field.key.c_str());
-        QVERIFY2(Shows(ControlShows(control, field.control), field.get(loaded)), field.key.c_str());
+        QVERIFY2(Shows(ControlShows(control, field.control), field.slot.get(loaded)), field.key.c_str());
     }
     const std::vector<std::uint8_t> before(b.data.Bytes().begin(), b.data.Bytes().end());
     for (const RecordField<Data, Ui>& field : b.table) {
@@ -144,7 +144,7 @@ template <class Data, class Ui> void CheckEditor(const Binding<Data, Ui>& b, con
     b.storeView();
     Ui expected = loaded;
     for (const RecordField<Data, Ui>& field : b.table) {
-        field.set(expected, ControlShows(b.form.Control(field.controlId), field.control));
+        field.slot.set(expected, ControlShows(b.form.Control(field.controlId), field.control));
     }
     const std::vector<std::uint8_t> stored(b.data.Bytes().begin(), b.data.Bytes().end());
     QVERIFY(stored != before);

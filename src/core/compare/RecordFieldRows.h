@@ -11,10 +11,11 @@ namespace tav {
 template <class Data, class Ui> FieldTable<Ui> RecordFieldRows(const RecordFieldTable<Data, Ui>& fields) {
     FieldTable<Ui> rows;
     for (const RecordField<Data, Ui>& field : fields) {
-        FieldRow<Ui> row = FieldRow<Ui>{field.compared.textId, field.compared.fallback,
-                                        [&field](const Ui& ui) { return field.rule.text(field.get(ui)); },
-                                        field.group.textId, field.group.fallback}
-                               .StoredIn(field.rule.bytes);
+        FieldRow<Ui> row =
+            FieldRow<Ui>{field.compared.textId, field.compared.fallback,
+                         [&field](const Ui& ui) { return field.rule.text(field.slot.get(ui)); },
+                         field.group.textId, field.group.fallback}
+                .StoredIn(field.rule.bytes);
         row.inReport = field.inReport;
         rows.push_back(std::move(row));
     }

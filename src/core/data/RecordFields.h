@@ -58,6 +58,12 @@ struct FieldName {
     std::string fallback;
 };
 
+/// Where an editor structure keeps a field's value.
+template <class Ui> struct RecordSlot {
+    std::function<RecordValue(const Ui&)> get;
+    std::function<void(Ui&, const RecordValue&)> set;
+};
+
 /// One field of a list record: its names, its rule and where its editor structure keeps it.
 template <class Data, class Ui> struct RecordField {
     std::string key;    ///< stable name (tests, tools)
@@ -68,24 +74,20 @@ template <class Data, class Ui> struct RecordField {
     int controlId = 0;    ///< the editor control that shows it
     bool inReport = true; ///< false: the compare names it, the configuration report leaves it out
     FieldRule<Data> rule;
-    std::function<RecordValue(const Ui&)> get;
-    std::function<void(Ui&, const RecordValue&)> set;
+    RecordSlot<Ui> slot;
 };
 
 template <class Data, class Ui> using RecordFieldTable = std::vector<RecordField<Data, Ui>>;
 
 /// Where an editor structure keeps a field: a member `FieldMember(&AlertToneUi::cycle)`.
-template <class Ui, class T>
-std::pair<std::function<RecordValue(const Ui&)>, std::function<void(Ui&, const RecordValue&)>>
-FieldMember(T Ui::*member) {
+template <class Ui, class T> RecordSlot<Ui> FieldMember(T Ui::*member) {
     return {[member](const Ui& ui) { return RecordValue(ui.*member); },
             [member](Ui& ui, const RecordValue& value) { ui.*member = std::get<T>(value); }};
 }
 
 /// Element `k` of an array member: `FieldElement(&AlertToneUi::duration, 3)`.
 template <class Ui, class T, std::size_t N>
-std::pair<std::function<RecordValue(const Ui&)>, std::function<void(Ui&, const RecordValue&)>>
-FieldElement(std::array<T, N> Ui::*member, std::size_t k) {
+RecordSlot<Ui> FieldElement(std::array<T, N> Ui::*member, std::size_t k) {
     return {[member, k](const Ui& ui) { return RecordValue((ui.*member)[k]); },
             [member, k](Ui& ui, const RecordValue& value) { (ui.*member)[k] = std::get<T>(value); }};
 }
@@ -95,15 +97,13 @@ FieldElement(std::array<T, N> Ui::*member, std::size_t k) {
 /// Without Compared the compare uses the label.
 template <class Data, class Ui> class RecordRow {
 public:
-    RecordRow(
-        std::string key, FieldControl control, int controlId, FieldRule<Data> rule,
-        std::pair<std::function<RecordValue(const Ui&)>, std::function<void(Ui&, const RecordValue&)>> slot) {
+    RecordRow(std::string key, FieldControl control, int controlId, FieldRule<Data> rule,
+              RecordSlot<Ui> slot) {
         field_.key = std::move(key);
         field_.control = control;
         field_.controlId = controlId;
         field_.rule = std::move(rule);
-        field_.get = std::move(slot.first);
-        field_.set = std::move(slot.second);
+        field_.slot = std::move(slot);
     }
     RecordRow Label(int textId, std::string fallback) && {
         field_.label = {textId, fallback};
@@ -138,7 +138,7 @@ template <class Data, class Ui>
 void LoadRecordFields(const RecordFieldTable<Data, Ui>& table, const Data& data, Ui& ui,
                       const FieldContext& context) {
     for (const RecordField<Data, Ui>& field : table) {
-        field.set(ui, field.rule.decode(data, context));
+        field.slot.set(ui, field.rule.decode(data, context));
     }
 }
 
@@ -147,7 +147,7 @@ template <class Data, class Ui>
 void StoreRecordFields(const RecordFieldTable<Data, Ui>& table, const Ui& ui, Data& data,
                        const TextLookup& texts) {
     for (const RecordField<Data, Ui>& field : table) {
-        field.rule.encode(data, field.get(ui), texts);
+        field.rule.encode(data, field.slot.get(ui), texts);
     }
 }
 

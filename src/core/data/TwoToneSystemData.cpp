@@ -190,10 +190,13 @@ const RecordFieldTable<TwoToneSystemData, TwoToneSystemAdvanceUi>& TwoToneSystem
         rows.push_back(OptionRow("led", C::kLed, "LED", L::kLedBit, &A::led));
         rows.push_back(OptionRow("clear_to_transpond", C::kClearToTranspond, "Clear to Transpond",
                                  L::kClearToTranspondBit, &A::clearToTranspond));
-        rows.push_back(OptionRow("alert_tone_auto_reset", C::kAlertToneAutoReset, "Alert Tone Auto Reset",
-                                 L::kAlertToneAutoResetBit, &A::alertToneAutoReset));
-        rows.push_back(OptionRow("vibrate_auto_reset", C::kVibrateAutoReset, "Vibrate Auto Reset",
-                                 L::kVibrateAutoResetBit, &A::vibrateAutoReset));
+        // The two auto-reset boxes' own captions read "Rest" where the language file has no text.
+        rows.push_back(OptionRow("alert_tone_auto_reset", C::kAlertToneAutoReset, "Alert Tone Auto Rest",
+                                 L::kAlertToneAutoResetBit, &A::alertToneAutoReset)
+                           .Compared(C::kAlertToneAutoReset, "Alert Tone Auto Reset"));
+        rows.push_back(OptionRow("vibrate_auto_reset", C::kVibrateAutoReset, "Vibrate Auto Rest",
+                                 L::kVibrateAutoResetBit, &A::vibrateAutoReset)
+                           .Compared(C::kVibrateAutoReset, "Vibrate Auto Reset"));
         rows.push_back(OptionRow("led_auto_reset", C::kLedAutoReset, "LED Auto Reset", L::kLedAutoResetBit,
                                  &A::ledAutoReset));
         rows.push_back(Row("respond_mode", F::ListText, C::kRespondMode,

@@ -32,7 +32,7 @@ std::optional<RecordValue> Shown(QWidget* control, FieldControl kind);
 template <class Data, class Ui>
 void ShowAll(const RecordFieldTable<Data, Ui>& table, const Ui& ui, const EditorForm& form) {
     for (const RecordField<Data, Ui>& field : table) {
-        Show(form.Control(field.controlId), field.control, field.get(ui));
+        Show(form.Control(field.controlId), field.control, field.slot.get(ui));
     }
 }
 
@@ -41,7 +41,7 @@ template <class Data, class Ui>
 void TakeAll(const RecordFieldTable<Data, Ui>& table, Ui& ui, const EditorForm& form) {
     for (const RecordField<Data, Ui>& field : table) {
         if (const std::optional<RecordValue> value = Shown(form.Control(field.controlId), field.control)) {
-            field.set(ui, *value);
+            field.slot.set(ui, *value);
         }
     }
 }

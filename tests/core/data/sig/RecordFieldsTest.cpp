@@ -177,7 +177,7 @@ template <class Data, class Ui> void ExpectOwnBitsOnly(const RecordFieldTable<Da
         Data data = RecordOf<Data>(before, directory);
         Ui ui;
         LoadRecordFields(table, data, ui, context);
-        field.set(ui, OtherValue(field.control, field.get(ui)));
+        field.slot.set(ui, OtherValue(field.control, field.slot.get(ui)));
         StoreRecordFields(table, ui, data, texts);
         const Bytes after = test::ToVector(data.Bytes());
         EXPECT_TRUE(OnlyFieldDiffers(before, after, field.rule.bytes));
