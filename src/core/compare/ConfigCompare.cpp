@@ -5,6 +5,7 @@
 #include "core/compare/DifferenceList.h"
 #include "core/compare/EditorFields.h"
 #include "core/compare/FieldTable.h"
+#include "core/compare/RecordFieldRows.h"
 #include "core/data/ChannelFields.h"
 #include "core/data/FreqCodec.h"
 #include "core/data/FreqEntryRules.h"
@@ -20,10 +21,6 @@ namespace tav {
 
 namespace {
 
-std::string OnOff(int checked) {
-    return checked != 0 ? "On" : "Off";
-}
-
 /// A drop-down that picks another record: the chosen item's text, "none" for the none item, no
 /// selection or a list the editor leaves disabled.
 std::string ChoiceValue(const TwoToneChoiceList& list) {
@@ -31,9 +28,6 @@ std::string ChoiceValue(const TwoToneChoiceList& list) {
                ? std::string("none")
                : list.texts[static_cast<std::size_t>(list.selected)];
 }
-
-constexpr std::uint8_t kLowNibble = 0x0F;
-constexpr std::uint8_t kHighNibble = 0xF0;
 
 } // namespace
 
@@ -117,154 +111,24 @@ const FieldTable<RadioInfoUi>& RadioInfoFields() {
     return table;
 }
 
-std::string Scaled(int raw, int factor, const char* unit) {
-    return std::to_string(raw * factor) + unit;
-}
-
 const FieldTable<AlertToneUi>& AlertToneFields() {
-    static const FieldTable<AlertToneUi> table = [] {
-        using A = AlertToneUi;
-        namespace L = AlertToneLayout;
-        FieldTable<A> rows = {
-            FieldRow<A>{0, "Cycle", TextField<&A::cycle>()}.StoredIn({{L::kCycle}}),
-            FieldRow<A>{0, "Beep Segments", [](const A& ui) { return std::to_string(ui.beepSegments); }}
-                .StoredIn({{L::kBeepSegments}})};
-        for (std::size_t k = 0; k < L::kSegmentCount; ++k) {
-            const std::string n = std::to_string(k + 1);
-            rows.push_back(FieldRow<A>{
-                0, "Frequency " + n, [k](const A& ui) {
-                    return ui.frequency[k] == 0 ? std::string("Off") : Scaled(ui.frequency[k], 10, " Hz");
-                }}.StoredIn({{L::FrequencyOffset(k)}}));
-            rows.push_back(FieldRow<A>{
-                0, "Duration " + n, [k](const A& ui) {
-                    return Scaled(ui.duration[k], 10, " ms");
-                }}.StoredIn({{L::DurationOffset(k)}}));
-        }
-        return rows;
-    }();
+    static const FieldTable<AlertToneUi> table = RecordFieldRows(AlertToneData::EditorFields());
     return table;
 }
 
 const FieldTable<TwoToneSystemBasicUi>& TwoToneSystemFields() {
-    using T = TwoToneSystemBasicUi;
-    namespace L = TwoToneSystemLayout;
-    static const FieldTable<T> table = {
-        FieldRow<T>{0, "Pretime", TextField<&T::pretime>()}.StoredIn({{L::kPretime}}),
-        FieldRow<T>{0, "First Tone Duration", TextField<&T::firstToneDuration>()}.StoredIn(
-            {{L::kFirstToneDuration}}),
-        FieldRow<T>{0, "Second Tone Duration", TextField<&T::secondToneDuration>()}.StoredIn(
-            {{L::kSecondToneDuration}}),
-        FieldRow<T>{0, "Long Tone Duration", TextField<&T::longToneDuration>()}.StoredIn(
-            {{L::kLongToneDuration}}),
-        FieldRow<T>{0, "Gap Time", TextField<&T::gapTime>()}.StoredIn({{L::kGapTime}}),
-        FieldRow<T>{0, "Side Tone", SwitchField<&T::sidetone>()}.StoredIn({{L::kFlags, 1, L::kSidetoneBit}}),
-        FieldRow<T>{0, "Short Beep", SwitchField<&T::shortBeep>()}.StoredIn(
-            {{L::kFlags, 1, L::kShortBeepBit}}),
-    };
+    static const FieldTable<TwoToneSystemBasicUi> table = RecordFieldRows(TwoToneSystemData::BasicFields());
     return table;
 }
 
-/// Labels of the two-tone system's advance page.
-namespace AdvanceLabels {
-constexpr int kCallFormat = 5487;
-constexpr int kCallType = 5488;
-constexpr int kAlertTone = 5489;
-constexpr int kFirstDecode = 5491; ///< "Decode 1" to "Decode 4"
-constexpr int kFirstTone = 5515;   ///< "Tone A [Hz]" to "Tone D [Hz]"
-constexpr int kTranspondDelay = 5527;
-constexpr int kRespondMode = 5536;
-} // namespace AdvanceLabels
-
-/// The four decodes' rows: call format, call type, alert tone, transpond and record.
-void AddDecodeRows(FieldTable<TwoToneSystemAdvanceUi>& rows) {
-    using T = TwoToneSystemAdvanceUi;
-    namespace C = TwoToneSystemControls;
-    namespace L = AdvanceLabels;
-    namespace B = TwoToneSystemLayout;
-    for (std::size_t k = 0; k < T::kDecodes; ++k) {
-        const int group = L::kFirstDecode + static_cast<int>(k);
-        const int offset = static_cast<int>(k);
-        const std::string name = "Decode " + std::to_string(k + 1);
-        const std::size_t format = B::DecodeFormatOffset(k);
-        const std::size_t alert = B::DecodeAlertOffset(k);
-        rows.push_back(FieldRow<T>{L::kCallFormat, "Call Format",
-                                   [k](const T& ui) { return ui.callFormat[k]; }, group, name}
-                           .StoredIn({{format, 1, kLowNibble}}));
-        rows.push_back(
-            FieldRow<T>{L::kCallType, "Call Type", [k](const T& ui) { return ui.callType[k]; }, group, name}
-                .StoredIn({{format, 1, kHighNibble}}));
-        rows.push_back(FieldRow<T>{L::kAlertTone, "Alert Tone",
-                                   [k](const T& ui) { return ChoiceValue(ui.alertTone[k]); }, group, name}
-                           .StoredIn({{alert, 1, kLowNibble}}));
-        rows.push_back(FieldRow<T>{C::kFirstTranspond + offset, "Transpond",
-                                   [k](const T& ui) { return OnOff(ui.transpond[k]); }, group, name}
-                           .StoredIn({{alert, 1, B::kTranspondBit}}));
-        rows.push_back(FieldRow<T>{C::kFirstRecord + offset, "Record",
-                                   [k](const T& ui) { return OnOff(ui.record[k]); }, group, name}
-                           .StoredIn({{alert, 1, B::kRecordBit}}));
-    }
-}
-
 const FieldTable<TwoToneSystemAdvanceUi>& TwoToneAdvanceFields() {
-    using T = TwoToneSystemAdvanceUi;
-    namespace C = TwoToneSystemControls;
-    namespace L = AdvanceLabels;
-    static const FieldTable<T> table = [] {
-        FieldTable<T> rows;
-        AddDecodeRows(rows);
-        namespace B = TwoToneSystemLayout;
-        for (std::size_t k = 0; k < B::kToneCount; ++k) {
-            const std::string letter(1, static_cast<char>('A' + k));
-            rows.push_back(FieldRow<T>{
-                L::kFirstTone + static_cast<int>(k), "Tone " + letter + " [Hz]", [k](const T& ui) {
-                    return ui.tone[k];
-                }}.StoredIn({{B::ToneOffset(k), 2}}));
-        }
-        const auto option = [](std::uint8_t mask) { return std::vector<FieldBytes>{{B::kOptions, 1, mask}}; };
-        FieldTable<T> options = {
-            FieldRow<T>{L::kTranspondDelay, "Transpond Delay [s]", TextField<&T::transpondDelay>()}.StoredIn(
-                {{B::kTranspondDelay}}),
-            FieldRow<T>{C::kVibrate, "Vibrate", SwitchField<&T::vibrate>()}.StoredIn(option(B::kVibrateBit)),
-            FieldRow<T>{C::kLed, "LED", SwitchField<&T::led>()}.StoredIn(option(B::kLedBit)),
-            FieldRow<T>{C::kClearToTranspond, "Clear to Transpond", SwitchField<&T::clearToTranspond>()}
-                .StoredIn(option(B::kClearToTranspondBit)),
-            FieldRow<T>{C::kAlertToneAutoReset, "Alert Tone Auto Reset",
-                        SwitchField<&T::alertToneAutoReset>()}
-                .StoredIn(option(B::kAlertToneAutoResetBit)),
-            FieldRow<T>{C::kVibrateAutoReset, "Vibrate Auto Reset", SwitchField<&T::vibrateAutoReset>()}
-                .StoredIn(option(B::kVibrateAutoResetBit)),
-            FieldRow<T>{C::kLedAutoReset, "LED Auto Reset", SwitchField<&T::ledAutoReset>()}.StoredIn(
-                option(B::kLedAutoResetBit)),
-            FieldRow<T>{L::kRespondMode, "Respond Mode", TextField<&T::respondMode>()}.StoredIn(
-                option(static_cast<std::uint8_t>(1U << B::kRespondModeShift))),
-        };
-        rows.insert(rows.end(), options.begin(), options.end());
-        return rows;
-    }();
+    static const FieldTable<TwoToneSystemAdvanceUi> table =
+        RecordFieldRows(TwoToneSystemData::AdvanceFields());
     return table;
 }
 
 const FieldTable<TwoToneCallUi>& TwoToneCallFields() {
-    using T = TwoToneCallUi;
-    namespace L = TwoToneCallLayout;
-    static const FieldTable<T> table = {
-        FieldRow<T>{5405, "Call Format",
-                    [](const T& ui) {
-                        return ui.callFormat < 0 ? std::string("none") : std::to_string(ui.callFormat);
-                    }}
-            .StoredIn({{L::kSettings, 1, L::kCallFormatBit}}),
-        FieldRow<T>{0, "First Tone", TextField<&T::firstTone>()}.StoredIn({{L::kFirstTone, 2}}),
-        FieldRow<T>{0, "Second Tone", TextField<&T::secondTone>()}.StoredIn({{L::kSecondTone, 2}}),
-        FieldRow<T>{5407, "Strip CTCSS/CDCSS Enable", SwitchField<&T::strip>()}.StoredIn(
-            {{L::kSettings, 1, L::kStripBit}}),
-        // The editor's drop-downs of the system and the revert channel; the report leaves them out.
-        FieldRow<T>{5417, "2-Tone System", [](const T& ui) { return ChoiceValue(ui.system); }}
-            .StoredIn({{L::kSettings, 1, L::kSystemMask}})
-            .CompareOnly(),
-        FieldRow<T>{5413, "Revert Channel", [](const T& ui) { return ChoiceValue(ui.revertChannel); }}
-            .StoredIn({{L::kRevertChannel, 2}})
-            .CompareOnly(),
-    };
+    static const FieldTable<TwoToneCallUi> table = RecordFieldRows(TwoToneCallData::EditorFields());
     return table;
 }
 

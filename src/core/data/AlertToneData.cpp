@@ -54,35 +54,73 @@ void AlertToneData::SetDefaults(std::size_t existingCount) {
     }
 }
 
+namespace {
+
+/// A segment's frequency in tens of hertz. Raw values below the lowest tone read as 0, Off; Off is
+/// written back as 1, as the radio's own tones have it.
+FieldRule<AlertToneData> FrequencyRule(std::size_t segment) {
+    const std::size_t offset = L::FrequencyOffset(segment);
+    return {{{offset}},
+            [offset](const AlertToneData& tone, const FieldContext&) {
+                const std::uint8_t raw = tone.Bytes()[offset];
+                return RecordValue(raw < L::kLowestTone ? 0 : static_cast<int>(raw));
+            },
+            [offset](AlertToneData& tone, const RecordValue& value, const TextLookup&) {
+                const int raw = std::get<int>(value) == 0 ? L::kNoToneStored : std::get<int>(value);
+                if (FitsByte(raw)) {
+                    tone.Bytes()[offset] = static_cast<std::uint8_t>(raw);
+                }
+            },
+            [](const RecordValue& value) {
+                const int raw = std::get<int>(value);
+                return raw == 0 ? std::string("Off") : std::to_string(raw * 10) + " Hz";
+            }};
+}
+
+} // namespace
+
+const RecordFieldTable<AlertToneData, AlertToneUi>& AlertToneData::EditorFields() {
+    using A = AlertToneUi;
+    using Row = RecordRow<AlertToneData, A>;
+    using F = FieldControl;
+    static const RecordFieldTable<AlertToneData, A> table = [] {
+        static const char* const kOrdinals[L::kSegmentCount] = {"1st", "2nd", "3rd", "4th",
+                                                                "5th", "6th", "7th", "8th"};
+        RecordFieldTable<AlertToneData, A> rows = {
+            Row("cycle", F::ListText, C::kCycle, ListRule<AlertToneData>({L::kCycle}, C::kCycle),
+                FieldMember(&A::cycle))
+                .Label(C::kCycleLabel, "Cycle")
+                .Compared(0, "Cycle"),
+            Row("beep_segments", F::RangeNumber, C::kBeepSegments,
+                NumberRule<AlertToneData>({L::kBeepSegments}), FieldMember(&A::beepSegments))
+                .Label(C::kBeepSegmentsLabel, "Beep Segment Num")
+                .Compared(0, "Beep Segments"),
+        };
+        for (std::size_t k = 0; k < L::kSegmentCount; ++k) {
+            const int id = static_cast<int>(k);
+            const std::string n = std::to_string(k + 1);
+            const std::string segment = std::string(kOrdinals[k]) + " Tone";
+            rows.push_back(Row("frequency_" + n, F::RangeNumberOff, C::kFirstFrequency + id, FrequencyRule(k),
+                               FieldElement(&A::frequency, k))
+                               .Label(C::kFirstSegmentLabel + id, segment)
+                               .Compared(0, "Frequency " + n));
+            rows.push_back(Row("duration_" + n, F::RangeNumber, C::kFirstDuration + id,
+                               NumberRule<AlertToneData>({L::DurationOffset(k)}, 10, " ms"),
+                               FieldElement(&A::duration, k))
+                               .Label(C::kFirstSegmentLabel + id, segment)
+                               .Compared(0, "Duration " + n));
+        }
+        return rows;
+    }();
+    return table;
+}
+
 void AlertToneData::LoadUi(AlertToneUi& ui, const TextLookup& texts) const {
-    const auto bytes = Bytes();
-    ui.cycle = texts.ListValueToText(C::kCycle, bytes[L::kCycle]);
-    ui.beepSegments = bytes[L::kBeepSegments];
-    for (std::size_t k = 0; k < L::kSegmentCount; ++k) {
-        const std::uint8_t frequency = bytes[L::FrequencyOffset(k)];
-        ui.frequency[k] = frequency < L::kLowestTone ? 0 : frequency;
-        ui.duration[k] = bytes[L::DurationOffset(k)];
-    }
+    LoadRecordFields(EditorFields(), *this, ui, {texts});
 }
 
 void AlertToneData::StoreUi(const AlertToneUi& ui, const TextLookup& texts) {
-    auto bytes = Bytes();
-    const int cycle = texts.ListTextToValue(C::kCycle, ui.cycle);
-    if (FitsByte(cycle)) {
-        bytes[L::kCycle] = static_cast<std::uint8_t>(cycle);
-    }
-    if (FitsByte(ui.beepSegments)) {
-        bytes[L::kBeepSegments] = static_cast<std::uint8_t>(ui.beepSegments);
-    }
-    for (std::size_t k = 0; k < L::kSegmentCount; ++k) {
-        const int frequency = ui.frequency[k] == 0 ? L::kNoToneStored : ui.frequency[k];
-        if (FitsByte(frequency)) {
-            bytes[L::FrequencyOffset(k)] = static_cast<std::uint8_t>(frequency);
-        }
-        if (FitsByte(ui.duration[k])) {
-            bytes[L::DurationOffset(k)] = static_cast<std::uint8_t>(ui.duration[k]);
-        }
-    }
+    StoreRecordFields(EditorFields(), ui, *this, texts);
 }
 
 void LoadAlertTones(const Image& image, RecordList<AlertToneData>& list, ObjectIdCounter& ids) {

@@ -4,6 +4,7 @@
 #include "core/data/FeatureRecord.h"
 #include "core/data/Image.h"
 #include "core/data/ImageMap.h"
+#include "core/data/RecordFields.h"
 #include "core/data/RecordList.h"
 
 #include <array>
@@ -47,6 +48,9 @@ inline constexpr int kFirstFrequency = 5004; ///< numeric range edits with Off, 
 inline constexpr int kBeepSegments = 5018;   ///< numeric range edit
 inline constexpr int kFirstDuration = 5019;  ///< numeric range edits, 5019-5026
 inline constexpr int kOffMessage = 1174;     ///< message text shown for "no tone"
+inline constexpr int kCycleLabel = 5060;
+inline constexpr int kBeepSegmentsLabel = 5061;
+inline constexpr int kFirstSegmentLabel = 5064; ///< the segment rows' labels, 5064-5071
 } // namespace AlertToneControls
 
 /// What the alert tone editor shows: the cycle list text and the raw values of the edits.
@@ -66,6 +70,10 @@ public:
     /// The defaults of a new alert tone depend on how many exist when it is made: the first five
     /// carry five different patterns, any later one is silent.
     void SetDefaults(std::size_t existingCount);
+
+    /// The fields the alert tone editor shows, the compare and the report name: the cycle, the
+    /// pause, then each segment's frequency and duration.
+    static const RecordFieldTable<AlertToneData, AlertToneUi>& EditorFields();
 
     void LoadUi(AlertToneUi& ui, const TextLookup& texts) const;
     /// Writes the transfer structure back; a cycle text that names no list item, and values that do

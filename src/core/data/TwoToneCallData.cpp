@@ -54,50 +54,54 @@ int TwoToneCallData::RevertChannelNumber() const {
     return ReadLe16(Bytes(), L::kRevertChannel);
 }
 
+const RecordFieldTable<TwoToneCallData, TwoToneCallUi>& TwoToneCallData::EditorFields() {
+    using T = TwoToneCallUi;
+    using D = TwoToneCallData;
+    using Row = RecordRow<D, T>;
+    using F = FieldControl;
+    const ReferenceSlot<D> system{[](const D& call) { return call.system_; },
+                                  [](D& call, ObjectId id) { call.system_ = id; }};
+    const ReferenceSlot<D> revert{[](const D& call) { return call.revertChannel_; },
+                                  [](D& call, ObjectId id) { call.revertChannel_ = id; }};
+    static const RecordFieldTable<D, T> table = {
+        Row("call_format", F::ListIndex, C::kCallFormat, NumberRule<D>({L::kSettings, 1, L::kCallFormatBit}),
+            FieldMember(&T::callFormat))
+            .Label(C::kCallFormatLabel, "Call Format"),
+        Row("first_tone", F::RangeText, C::kFirstTone, ToneFrequencyRule<D>(L::kFirstTone, C::kFirstTone),
+            FieldMember(&T::firstTone))
+            .Label(C::kFirstToneLabel, "1st Tone [Hz]")
+            .Compared(0, "First Tone"),
+        Row("second_tone", F::RangeText, C::kSecondTone, ToneFrequencyRule<D>(L::kSecondTone, C::kSecondTone),
+            FieldMember(&T::secondTone))
+            .Label(C::kSecondToneLabel, "2nd Tone [Hz]")
+            .Compared(0, "Second Tone"),
+        Row("strip", F::Check, C::kStrip, CheckRule<D>({L::kSettings, 1, L::kStripBit}),
+            FieldMember(&T::strip))
+            .Label(C::kStrip, "Strip CTCSS/CDCSS Enable"),
+        // The report lists the calls by their system already and leaves the revert channel out.
+        Row("system", F::Choice, C::kSystem,
+            ReferenceRule<D>({L::kSettings, 1, L::kSystemMask},
+                             {RecordKind::TwoToneSystem, C::kSystem, false}, system),
+            FieldMember(&T::system))
+            .Label(C::kSystemLabel, "2 Tone System")
+            .Compared(C::kSystemLabel, "2-Tone System")
+            .CompareOnly(),
+        Row("revert_channel", F::Choice, C::kRevertChannel,
+            ReferenceRule<D>({L::kRevertChannel, 2}, {RecordKind::Channel, C::kRevertChannel, true}, revert),
+            FieldMember(&T::revertChannel))
+            .Label(C::kRevertChannelLabel, "Revert Channel")
+            .CompareOnly(),
+    };
+    return table;
+}
+
 void TwoToneCallData::LoadUi(TwoToneCallUi& ui, const TextLookup& texts,
                              const RecordDirectory& directory) const {
-    const auto b = Bytes();
-    ui.callFormat = (b[L::kSettings] & L::kCallFormatBit) ? 1 : 0;
-
-    ui.revertChannel = {};
-    const std::string channelPrefix = texts.GetControlText(C::kRevertChannel);
-    ui.revertChannel.Add(channelPrefix, kNoObject);
-    ui.revertChannel.AddNumbered(channelPrefix, RecordKind::Channel, directory);
-    ui.revertChannel.selected = ui.revertChannel.IndexOf(revertChannel_);
-
-    ui.system = {};
-    ui.system.AddNumbered(texts.GetControlText(C::kSystem), RecordKind::TwoToneSystem, directory);
-    ui.system.selected = system_ == kNoObject ? -1 : ui.system.IndexOf(system_);
-
-    ui.firstTone = texts.ListValueToText(C::kFirstTone, ReadLe16(b, L::kFirstTone));
-    ui.secondTone = texts.ListValueToText(C::kSecondTone, ReadLe16(b, L::kSecondTone));
-    ui.strip = (b[L::kSettings] & L::kStripBit) ? 1 : 0;
+    LoadRecordFields(EditorFields(), *this, ui, {texts, &directory});
 }
 
 void TwoToneCallData::StoreUi(const TwoToneCallUi& ui, const TextLookup& texts) {
-    auto b = Bytes();
-    std::uint8_t& settings = b[L::kSettings];
-    if (ui.callFormat == 0 || ui.callFormat == 1) {
-        settings = static_cast<std::uint8_t>(ui.callFormat ? (settings | L::kCallFormatBit)
-                                                           : (settings & ~L::kCallFormatBit));
-    }
-    if (ui.revertChannel.HasSelection()) {
-        revertChannel_ = ui.revertChannel.SelectedValue();
-        WriteLe16(b, L::kRevertChannel, static_cast<std::uint16_t>(ui.revertChannel.selected));
-    }
-    if (ui.system.HasSelection() && ui.system.selected <= L::kSystemMask) {
-        system_ = ui.system.SelectedValue();
-        settings = static_cast<std::uint8_t>((settings & ~L::kSystemMask) | ui.system.selected);
-    }
-    const int first = texts.ListTextToValue(C::kFirstTone, ui.firstTone);
-    if (first >= 0 && first <= 0xFFFF) {
-        WriteLe16(b, L::kFirstTone, static_cast<std::uint16_t>(first));
-    }
-    const int second = texts.ListTextToValue(C::kSecondTone, ui.secondTone);
-    if (second >= 0 && second <= 0xFFFF) {
-        WriteLe16(b, L::kSecondTone, static_cast<std::uint16_t>(second));
-    }
-    settings = static_cast<std::uint8_t>(ui.strip ? (settings | L::kStripBit) : (settings & ~L::kStripBit));
+    StoreRecordFields(EditorFields(), ui, *this, texts);
 }
 
 void TwoToneCallData::ResolveReferences(const RecordDirectory& directory) {

@@ -4,6 +4,7 @@
 #include "core/data/FeatureRecord.h"
 #include "core/data/Image.h"
 #include "core/data/ImageMap.h"
+#include "core/data/RecordFields.h"
 #include "core/data/RecordKind.h"
 #include "core/data/RecordList.h"
 #include "core/data/TwoToneChoiceList.h"
@@ -46,6 +47,11 @@ inline constexpr int kRevertChannel = 5412;
 inline constexpr int kSystem = 5414;
 inline constexpr int kMissingRevertChannelText = 5418;
 inline constexpr int kMissingSystemText = 5419;
+inline constexpr int kCallFormatLabel = 5405;
+inline constexpr int kFirstToneLabel = 5410;
+inline constexpr int kSecondToneLabel = 5411;
+inline constexpr int kRevertChannelLabel = 5413;
+inline constexpr int kSystemLabel = 5417;
 /// Position in the call format list that sends a single tone (the 2nd tone edit is disabled).
 inline constexpr int kSingleToneFormat = 1;
 } // namespace TwoToneCallControls
@@ -72,6 +78,9 @@ public:
     int RevertChannelNumber() const;
     ObjectId SystemRef() const { return system_; }
     ObjectId RevertChannelRef() const { return revertChannel_; }
+
+    /// The fields the call editor shows, the compare and the report name.
+    static const RecordFieldTable<TwoToneCallData, TwoToneCallUi>& EditorFields();
 
     void LoadUi(TwoToneCallUi& ui, const TextLookup& texts, const RecordDirectory& directory) const;
     /// Writes the transfer structure back; a choice list without a selection leaves its reference

@@ -15,6 +15,8 @@ namespace {
 
 constexpr std::uint8_t kLowNibble = 0x0F;
 constexpr unsigned kHighNibbleShift = 4;
+constexpr std::uint8_t kHighNibble = 0xF0;
+constexpr auto kRespondModeMask = static_cast<std::uint8_t>(1U << L::kRespondModeShift);
 
 struct DecodeDefault {
     std::uint8_t format;
@@ -77,92 +79,150 @@ void TwoToneSystemData::SetSystemCount(std::size_t count) {
     flags = static_cast<std::uint8_t>((flags & ~L::kSystemCountMask) | (bits << L::kSystemCountShift));
 }
 
+const RecordFieldTable<TwoToneSystemData, TwoToneSystemBasicUi>& TwoToneSystemData::BasicFields() {
+    using B = TwoToneSystemBasicUi;
+    using Row = RecordRow<TwoToneSystemData, B>;
+    using F = FieldControl;
+    const auto timing = [](const char* key, int controlId, std::size_t offset, std::string B::*member) {
+        return Row(key, F::RangeText, controlId, ListRule<TwoToneSystemData>({offset}, controlId),
+                   FieldMember(member));
+    };
+    const auto flag = [](const char* key, int controlId, std::uint8_t bit, int B::*member) {
+        return Row(key, F::Check, controlId, CheckRule<TwoToneSystemData>({L::kFlags, 1, bit}),
+                   FieldMember(member));
+    };
+    static const RecordFieldTable<TwoToneSystemData, B> table = {
+        timing("pretime", C::kPretime, L::kPretime, &B::pretime)
+            .Label(C::kPretimeLabel, "Pretime [ms]")
+            .Compared(0, "Pretime"),
+        timing("first_tone_duration", C::kFirstToneDuration, L::kFirstToneDuration, &B::firstToneDuration)
+            .Label(C::kFirstToneDurationLabel, "1st Tone Duration [s]")
+            .Compared(0, "First Tone Duration"),
+        timing("second_tone_duration", C::kSecondToneDuration, L::kSecondToneDuration, &B::secondToneDuration)
+            .Label(C::kSecondToneDurationLabel, "2nd Tone Duration [s]")
+            .Compared(0, "Second Tone Duration"),
+        timing("long_tone_duration", C::kLongToneDuration, L::kLongToneDuration, &B::longToneDuration)
+            .Label(C::kLongToneDurationLabel, "Long Tone Duration [s]")
+            .Compared(0, "Long Tone Duration"),
+        timing("gap_time", C::kGapTime, L::kGapTime, &B::gapTime)
+            .Label(C::kGapTimeLabel, "Gap Time [s]")
+            .Compared(0, "Gap Time"),
+        flag("sidetone", C::kSidetone, L::kSidetoneBit, &B::sidetone)
+            .Label(C::kSidetone, "Sidetone")
+            .Compared(0, "Side Tone"),
+        flag("short_beep", C::kShortBeep, L::kShortBeepBit, &B::shortBeep)
+            .Label(C::kShortBeep, "Short Beep")
+            .Compared(0, "Short Beep"),
+    };
+    return table;
+}
+
+namespace {
+
+using AdvanceRow = RecordRow<TwoToneSystemData, TwoToneSystemAdvanceUi>;
+
+/// A box of the options byte.
+AdvanceRow OptionRow(const char* key, int controlId, const char* caption, std::uint8_t bit,
+                     int TwoToneSystemAdvanceUi::*member) {
+    return AdvanceRow(key, FieldControl::Check, controlId,
+                      CheckRule<TwoToneSystemData>({L::kOptions, 1, bit}), FieldMember(member))
+        .Label(controlId, caption);
+}
+
+} // namespace
+
+const RecordFieldTable<TwoToneSystemData, TwoToneSystemAdvanceUi>& TwoToneSystemData::AdvanceFields() {
+    using A = TwoToneSystemAdvanceUi;
+    using Row = AdvanceRow;
+    using F = FieldControl;
+    static const RecordFieldTable<TwoToneSystemData, A> table = [] {
+        RecordFieldTable<TwoToneSystemData, A> rows;
+        for (std::size_t k = 0; k < kDecodes; ++k) {
+            const int id = static_cast<int>(k);
+            const std::string n = std::to_string(k + 1);
+            const std::string decode = "Decode " + n;
+            const std::size_t format = L::DecodeFormatOffset(k);
+            const std::size_t alert = L::DecodeAlertOffset(k);
+            const ReferenceSlot<TwoToneSystemData> alertTone{
+                [k](const TwoToneSystemData& system) { return system.alertTones_[k]; },
+                [k](TwoToneSystemData& system, ObjectId tone) { system.alertTones_[k] = tone; }};
+            rows.push_back(Row("call_format_" + n, F::ListText, C::kFirstCallFormat + id,
+                               ListRule<TwoToneSystemData>({format, 1, kLowNibble}, C::kFirstCallFormat + id),
+                               FieldElement(&A::callFormat, k))
+                               .Label(C::kCallFormatHeading, "Call Format")
+                               .Group(C::kFirstDecodeLabel + id, decode));
+            rows.push_back(Row("call_type_" + n, F::ListText, C::kFirstCallType + id,
+                               ListRule<TwoToneSystemData>({format, 1, kHighNibble}, C::kFirstCallType + id),
+                               FieldElement(&A::callType, k))
+                               .Label(C::kCallTypeHeading, "Call Type")
+                               .Group(C::kFirstDecodeLabel + id, decode));
+            rows.push_back(Row("alert_tone_" + n, F::Choice, C::kFirstAlertTone + id,
+                               ReferenceRule<TwoToneSystemData>(
+                                   {alert, 1, kLowNibble},
+                                   {RecordKind::AlertTone, C::kFirstAlertTone + id, true}, alertTone),
+                               FieldElement(&A::alertTone, k))
+                               .Label(C::kAlertToneHeading, "Alert Tone")
+                               .Group(C::kFirstDecodeLabel + id, decode));
+            rows.push_back(Row("transpond_" + n, F::Check, C::kFirstTranspond + id,
+                               CheckRule<TwoToneSystemData>({alert, 1, L::kTranspondBit}),
+                               FieldElement(&A::transpond, k))
+                               .Label(C::kFirstTranspond + id, "Transpond")
+                               .Group(C::kFirstDecodeLabel + id, decode));
+            rows.push_back(Row("record_" + n, F::Check, C::kFirstRecord + id,
+                               CheckRule<TwoToneSystemData>({alert, 1, L::kRecordBit}),
+                               FieldElement(&A::record, k))
+                               .Label(C::kFirstRecord + id, "Record")
+                               .Group(C::kFirstDecodeLabel + id, decode));
+        }
+        for (std::size_t t = 0; t < L::kToneCount; ++t) {
+            const int id = static_cast<int>(t);
+            const std::string letter(1, static_cast<char>('A' + t));
+            rows.push_back(Row("tone_" + letter, F::RangeText, C::kFirstTone + id,
+                               ToneFrequencyRule<TwoToneSystemData>(L::ToneOffset(t), C::kFirstTone + id),
+                               FieldElement(&A::tone, t))
+                               .Label(C::kFirstToneLabel + id, "Tone " + letter + " [Hz]"));
+        }
+        rows.push_back(Row("transpond_delay", F::RangeText, C::kTranspondDelay,
+                           ListRule<TwoToneSystemData>({L::kTranspondDelay}, C::kTranspondDelay),
+                           FieldMember(&A::transpondDelay))
+                           .Label(C::kTranspondDelayLabel, "Transpond Delay [s]"));
+        rows.push_back(OptionRow("vibrate", C::kVibrate, "Vibrate", L::kVibrateBit, &A::vibrate));
+        rows.push_back(OptionRow("led", C::kLed, "LED", L::kLedBit, &A::led));
+        rows.push_back(OptionRow("clear_to_transpond", C::kClearToTranspond, "Clear to Transpond",
+                                 L::kClearToTranspondBit, &A::clearToTranspond));
+        // The two auto-reset boxes' own captions read "Rest" where the language file has no text.
+        rows.push_back(OptionRow("alert_tone_auto_reset", C::kAlertToneAutoReset, "Alert Tone Auto Rest",
+                                 L::kAlertToneAutoResetBit, &A::alertToneAutoReset)
+                           .Compared(C::kAlertToneAutoReset, "Alert Tone Auto Reset"));
+        rows.push_back(OptionRow("vibrate_auto_reset", C::kVibrateAutoReset, "Vibrate Auto Rest",
+                                 L::kVibrateAutoResetBit, &A::vibrateAutoReset)
+                           .Compared(C::kVibrateAutoReset, "Vibrate Auto Reset"));
+        rows.push_back(OptionRow("led_auto_reset", C::kLedAutoReset, "LED Auto Reset", L::kLedAutoResetBit,
+                                 &A::ledAutoReset));
+        rows.push_back(Row("respond_mode", F::ListText, C::kRespondMode,
+                           ListRule<TwoToneSystemData>({L::kOptions, 1, kRespondModeMask}, C::kRespondMode),
+                           FieldMember(&A::respondMode))
+                           .Label(C::kRespondModeLabel, "Respond Mode"));
+        return rows;
+    }();
+    return table;
+}
+
 void TwoToneSystemData::LoadBasicUi(TwoToneSystemBasicUi& ui, const TextLookup& texts) const {
-    const auto b = Bytes();
-    ui.pretime = texts.ListValueToText(C::kPretime, b[L::kPretime]);
-    ui.firstToneDuration = texts.ListValueToText(C::kFirstToneDuration, b[L::kFirstToneDuration]);
-    ui.secondToneDuration = texts.ListValueToText(C::kSecondToneDuration, b[L::kSecondToneDuration]);
-    ui.longToneDuration = texts.ListValueToText(C::kLongToneDuration, b[L::kLongToneDuration]);
-    ui.gapTime = texts.ListValueToText(C::kGapTime, b[L::kGapTime]);
-    ui.sidetone = (b[L::kFlags] & L::kSidetoneBit) ? 1 : 0;
-    ui.shortBeep = (b[L::kFlags] & L::kShortBeepBit) ? 1 : 0;
+    LoadRecordFields(BasicFields(), *this, ui, {texts});
 }
 
 void TwoToneSystemData::StoreBasicUi(const TwoToneSystemBasicUi& ui, const TextLookup& texts) {
-    auto b = Bytes();
-    StoreListValue(b[L::kPretime], texts, C::kPretime, ui.pretime);
-    StoreListValue(b[L::kFirstToneDuration], texts, C::kFirstToneDuration, ui.firstToneDuration);
-    StoreListValue(b[L::kSecondToneDuration], texts, C::kSecondToneDuration, ui.secondToneDuration);
-    StoreListValue(b[L::kLongToneDuration], texts, C::kLongToneDuration, ui.longToneDuration);
-    StoreListValue(b[L::kGapTime], texts, C::kGapTime, ui.gapTime);
-    SetMaskBits(b[L::kFlags], L::kSidetoneBit, ui.sidetone != 0);
-    SetMaskBits(b[L::kFlags], L::kShortBeepBit, ui.shortBeep != 0);
+    StoreRecordFields(BasicFields(), ui, *this, texts);
 }
 
 void TwoToneSystemData::LoadAdvanceUi(TwoToneSystemAdvanceUi& ui, const TextLookup& texts,
                                       const RecordDirectory& directory) const {
-    const auto b = Bytes();
-    for (std::size_t k = 0; k < kDecodes; ++k) {
-        const int id = static_cast<int>(k);
-        const std::uint8_t formatType = b[L::DecodeFormatOffset(k)];
-        const std::uint8_t alert = b[L::DecodeAlertOffset(k)];
-        ui.callFormat[k] = texts.ListValueToText(C::kFirstCallFormat + id, formatType & kLowNibble);
-        ui.callType[k] = texts.ListValueToText(C::kFirstCallType + id, formatType >> kHighNibbleShift);
-        ui.transpond[k] = (alert & L::kTranspondBit) ? 1 : 0;
-        ui.record[k] = (alert & L::kRecordBit) ? 1 : 0;
-
-        TwoToneChoiceList& list = ui.alertTone[k];
-        list = {};
-        const std::string prefix = texts.GetControlText(C::kFirstAlertTone + id);
-        list.Add(prefix, kNoObject);
-        list.AddNumbered(prefix, RecordKind::AlertTone, directory);
-        list.selected = list.IndexOf(alertTones_[k]);
-    }
-    for (std::size_t t = 0; t < L::kToneCount; ++t) {
-        ui.tone[t] = texts.ListValueToText(C::kFirstTone + static_cast<int>(t), Tone(t));
-    }
-    ui.transpondDelay = texts.ListValueToText(C::kTranspondDelay, b[L::kTranspondDelay]);
-    const std::uint8_t options = b[L::kOptions];
-    ui.vibrate = (options & L::kVibrateBit) ? 1 : 0;
-    ui.led = (options & L::kLedBit) ? 1 : 0;
-    ui.clearToTranspond = (options & L::kClearToTranspondBit) ? 1 : 0;
-    ui.alertToneAutoReset = (options & L::kAlertToneAutoResetBit) ? 1 : 0;
-    ui.vibrateAutoReset = (options & L::kVibrateAutoResetBit) ? 1 : 0;
-    ui.ledAutoReset = (options & L::kLedAutoResetBit) ? 1 : 0;
-    ui.respondMode = texts.ListValueToText(C::kRespondMode, options >> L::kRespondModeShift);
+    LoadRecordFields(AdvanceFields(), *this, ui, {texts, &directory});
 }
 
 void TwoToneSystemData::StoreAdvanceUi(const TwoToneSystemAdvanceUi& ui, const TextLookup& texts) {
-    auto b = Bytes();
-    std::uint8_t& options = b[L::kOptions];
-    SetMaskBits(options, L::kVibrateBit, ui.vibrate != 0);
-    SetMaskBits(options, L::kLedBit, ui.led != 0);
-    SetMaskBits(options, L::kClearToTranspondBit, ui.clearToTranspond != 0);
-    SetMaskBits(options, L::kAlertToneAutoResetBit, ui.alertToneAutoReset != 0);
-    SetMaskBits(options, L::kVibrateAutoResetBit, ui.vibrateAutoReset != 0);
-    SetMaskBits(options, L::kLedAutoResetBit, ui.ledAutoReset != 0);
-    StoreListValue(options, texts, C::kRespondMode, ui.respondMode, 0x80, L::kRespondModeShift);
-    StoreListValue(b[L::kTranspondDelay], texts, C::kTranspondDelay, ui.transpondDelay);
-    for (std::size_t t = 0; t < L::kToneCount; ++t) {
-        const int value = texts.ListTextToValue(C::kFirstTone + static_cast<int>(t), ui.tone[t]);
-        if (value >= 0 && value <= 0xFFFF) {
-            SetTone(t, static_cast<std::uint16_t>(value));
-        }
-    }
-    for (std::size_t k = 0; k < kDecodes; ++k) {
-        const int id = static_cast<int>(k);
-        std::uint8_t& formatType = b[L::DecodeFormatOffset(k)];
-        std::uint8_t& alert = b[L::DecodeAlertOffset(k)];
-        StoreListValue(formatType, texts, C::kFirstCallFormat + id, ui.callFormat[k], kLowNibble);
-        StoreListValue(formatType, texts, C::kFirstCallType + id, ui.callType[k], 0xF0, kHighNibbleShift);
-        SetMaskBits(alert, L::kTranspondBit, ui.transpond[k] != 0);
-        SetMaskBits(alert, L::kRecordBit, ui.record[k] != 0);
-        const TwoToneChoiceList& list = ui.alertTone[k];
-        if (list.HasSelection() && list.selected <= kLowNibble) {
-            alertTones_[k] = list.SelectedValue();
-            alert = static_cast<std::uint8_t>((alert & ~kLowNibble) | list.selected);
-        }
-    }
+    StoreRecordFields(AdvanceFields(), ui, *this, texts);
 }
 
 void TwoToneSystemData::ResolveReferences(const RecordDirectory& directory) {

@@ -4,6 +4,7 @@
 #include "core/data/FeatureRecord.h"
 #include "core/data/Image.h"
 #include "core/data/ImageMap.h"
+#include "core/data/RecordFields.h"
 #include "core/data/RecordKind.h"
 #include "core/data/RecordList.h"
 #include "core/data/TwoToneChoiceList.h"
@@ -92,6 +93,20 @@ inline constexpr int kAlertToneAutoReset = 5533;
 inline constexpr int kVibrateAutoReset = 5534;
 inline constexpr int kLedAutoReset = 5535;
 inline constexpr int kRespondMode = 5537;
+// Labels of the basic page.
+inline constexpr int kPretimeLabel = 5453;
+inline constexpr int kFirstToneDurationLabel = 5456;
+inline constexpr int kSecondToneDurationLabel = 5459;
+inline constexpr int kLongToneDurationLabel = 5462;
+inline constexpr int kGapTimeLabel = 5465;
+// Labels of the advance page.
+inline constexpr int kCallFormatHeading = 5487;
+inline constexpr int kCallTypeHeading = 5488;
+inline constexpr int kAlertToneHeading = 5489;
+inline constexpr int kFirstDecodeLabel = 5491; ///< "Decode 1" to "Decode 4"
+inline constexpr int kFirstToneLabel = 5515;   ///< "Tone A [Hz]" to "Tone D [Hz]"
+inline constexpr int kTranspondDelayLabel = 5527;
+inline constexpr int kRespondModeLabel = 5536;
 } // namespace TwoToneSystemControls
 
 /// What the basic page shows: the five timing texts and the two check boxes.
@@ -156,6 +171,12 @@ public:
     ObjectId AlertToneRef(std::size_t decode) const { return alertTones_.at(decode); }
     /// Sets the number of systems into the count bits.
     void SetSystemCount(std::size_t count);
+
+    /// The fields of the basic page: the timing and the two boxes.
+    static const RecordFieldTable<TwoToneSystemData, TwoToneSystemBasicUi>& BasicFields();
+    /// The fields of the advance page: the four decodes (each led by its name in the compare), the
+    /// reference tones, the transpond delay, the option boxes and the respond mode.
+    static const RecordFieldTable<TwoToneSystemData, TwoToneSystemAdvanceUi>& AdvanceFields();
 
     void LoadBasicUi(TwoToneSystemBasicUi& ui, const TextLookup& texts) const;
     void StoreBasicUi(const TwoToneSystemBasicUi& ui, const TextLookup& texts);

@@ -6,17 +6,18 @@
 #include "gui/app/AppContext.h"
 #include "gui/views/FormFields.h"
 #include "gui/views/RangeEditFactory.h"
+#include "gui/views/RecordFieldControls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QSignalBlocker>
 
 namespace tav::gui {
 namespace {
 
 namespace C = TwoToneSystemControls;
+namespace R = RecordFieldControls;
 using Page = CTTSystemAdvancePage;
 constexpr int kDecodes = 4;
 constexpr int kTones = 4;
@@ -32,54 +33,56 @@ std::vector<RangeEditDecl> AdvanceEdits() {
     return edits;
 }
 
+const RecordField<TwoToneSystemData, TwoToneSystemAdvanceUi>& FieldOf(int controlId) {
+    return RecordFieldAt(TwoToneSystemData::AdvanceFields(), controlId);
+}
+
+ControlSpec LabelOf(const FieldName& name, int row, int column, bool hidden = false) {
+    return R::LabelSpec(FieldControl::ListText, name, row, column, hidden);
+}
+
+/// A decode per row: its name, then its lists under their headings and its boxes.
 void AddDecodeRows(DialogTemplate& dialog) {
-    dialog.controls.push_back(
-        {Page::kFormatHeading, ControlKind::Label, QStringLiteral("Call Format"), 0, 1});
-    dialog.controls.push_back({Page::kTypeHeading, ControlKind::Label, QStringLiteral("Call Type"), 0, 2});
-    dialog.controls.push_back({Page::kAlertHeading, ControlKind::Label, QStringLiteral("Alert Tone"), 0, 3});
+    constexpr int kLists[] = {C::kFirstCallFormat, C::kFirstCallType, C::kFirstAlertTone};
+    for (int column = 0; column < 3; ++column) {
+        dialog.controls.push_back(LabelOf(FieldOf(kLists[column]).label, 0, column + 1));
+    }
     for (int k = 0; k < kDecodes; ++k) {
         const int row = k + 1;
-        dialog.controls.push_back({Page::kFirstDecodeLabel + k, ControlKind::Label,
-                                   QStringLiteral("Decode %1").arg(k + 1), row, 0});
-        dialog.controls.push_back({C::kFirstCallFormat + k, ControlKind::ComboBox, {}, row, 1});
-        dialog.controls.push_back({C::kFirstCallType + k, ControlKind::ComboBox, {}, row, 2});
-        dialog.controls.push_back({C::kFirstAlertTone + k, ControlKind::ComboBox, {}, row, 3});
-        dialog.controls.push_back(
-            {C::kFirstTranspond + k, ControlKind::CheckBox, QStringLiteral("Transpond"), row, 4});
-        dialog.controls.push_back(
-            {C::kFirstRecord + k, ControlKind::CheckBox, QStringLiteral("Record"), row, 5, 1, 1, true});
+        dialog.controls.push_back(LabelOf(FieldOf(C::kFirstCallFormat + k).group, row, 0));
+        for (int column = 0; column < 3; ++column) {
+            dialog.controls.push_back({kLists[column] + k, ControlKind::ComboBox, {}, row, column + 1});
+        }
+        const auto& transpond = FieldOf(C::kFirstTranspond + k);
+        const auto& record = FieldOf(C::kFirstRecord + k);
+        dialog.controls.push_back(R::LabelSpec(transpond.control, transpond.label, row, 4));
+        dialog.controls.push_back(R::LabelSpec(record.control, record.label, row, 5, true));
     }
 }
 
 void AddToneRows(DialogTemplate& dialog) {
     for (int t = 0; t < kTones; ++t) {
         const int row = 5 + t;
-        dialog.controls.push_back({Page::kFirstToneLabel + t, ControlKind::Label,
-                                   QStringLiteral("Tone %1 [Hz]").arg(QChar('A' + t)), row, 0});
+        dialog.controls.push_back(LabelOf(FieldOf(C::kFirstTone + t).label, row, 0));
         dialog.controls.push_back({C::kFirstTone + t, ControlKind::Custom, {}, row, 1});
         dialog.controls.push_back({Page::kFirstToneSpin + t, ControlKind::Custom, {}, row, 2});
     }
-    dialog.controls.push_back({Page::kTranspondDelayLabel, ControlKind::Label,
-                               QStringLiteral("Transpond Delay [s]"), 9, 0, 1, 1, true});
+    dialog.controls.push_back(LabelOf(FieldOf(C::kTranspondDelay).label, 9, 0, true));
     dialog.controls.push_back({C::kTranspondDelay, ControlKind::Custom, {}, 9, 1, 1, 1, true});
     dialog.controls.push_back({Page::kTranspondDelaySpin, ControlKind::Custom, {}, 9, 2, 1, 1, true});
 }
 
 void AddOptionRows(DialogTemplate& dialog) {
-    const std::pair<int, const char*> boxes[] = {{C::kVibrate, "Vibrate"},
-                                                 {C::kLed, "LED"},
-                                                 {C::kClearToTranspond, "Clear to Transpond"},
-                                                 {C::kAlertToneAutoReset, "Alert Tone Auto Rest"},
-                                                 {C::kVibrateAutoReset, "Vibrate Auto Rest"},
-                                                 {C::kLedAutoReset, "LED Auto Reset"}};
+    constexpr int kBoxes[] = {C::kVibrate,          C::kLed,
+                              C::kClearToTranspond, C::kAlertToneAutoReset,
+                              C::kVibrateAutoReset, C::kLedAutoReset};
     int i = 0;
-    for (const auto& [id, caption] : boxes) {
-        dialog.controls.push_back(
-            {id, ControlKind::CheckBox, QString::fromLatin1(caption), 5 + i / 2, 3 + i % 2});
+    for (const int id : kBoxes) {
+        const auto& box = FieldOf(id);
+        dialog.controls.push_back(R::LabelSpec(box.control, box.label, 5 + i / 2, 3 + i % 2));
         ++i;
     }
-    dialog.controls.push_back(
-        {Page::kRespondModeLabel, ControlKind::Label, QStringLiteral("Respond Mode"), 10, 0});
+    dialog.controls.push_back(LabelOf(FieldOf(C::kRespondMode).label, 10, 0));
     dialog.controls.push_back({C::kRespondMode, ControlKind::ComboBox, {}, 10, 1});
 }
 
@@ -110,12 +113,7 @@ CTTSystemAdvancePage::CTTSystemAdvancePage(AppContext& context, EditorHost* host
     : CTToneSystemPage(context, host, C::kAdvancePage, parent) {
     const ControlMap controls =
         BuildPage(AdvanceTemplate(), RangeEditFactory(context.Language(), AdvanceEdits()));
-    std::vector<std::pair<int, int>> names{{kTranspondDelayLabel, C::kTranspondDelay},
-                                           {kRespondModeLabel, C::kRespondMode}};
-    for (int t = 0; t < kTones; ++t) {
-        names.emplace_back(kFirstToneLabel + t, C::kFirstTone + t);
-    }
-    FormFields::NameFields(controls, names);
+    FormFields::NameFields(controls, R::LabelPairs(TwoToneSystemData::AdvanceFields()));
     NameDecodeFields();
     if (const QComboBox* full = Combo(*this, kFullFormatList)) {
         for (int i = 0; i < full->count(); ++i) {
@@ -125,21 +123,20 @@ CTTSystemAdvancePage::CTTSystemAdvancePage(AppContext& context, EditorHost* host
 }
 
 void CTTSystemAdvancePage::NameDecodeFields() {
-    // The fields of a decode row are named by their column and the decode's number.
-    const std::pair<int, int> columns[] = {{kFormatHeading, C::kFirstCallFormat},
-                                           {kTypeHeading, C::kFirstCallType},
-                                           {kAlertHeading, C::kFirstAlertTone},
-                                           {0, C::kFirstTranspond},
-                                           {0, C::kFirstRecord}};
-    for (const auto& [heading, first] : columns) {
-        const auto* label = qobject_cast<QLabel*>(Control(heading));
-        for (int k = 0; k < kDecodes; ++k) {
-            QWidget* field = Control(first + k);
-            const auto* box = qobject_cast<QCheckBox*>(field);
-            const QString name = label ? label->text() : box ? box->text() : QString();
-            if (field && !name.isEmpty()) {
-                field->setAccessibleName(QStringLiteral("%1 %2").arg(name).arg(k + 1));
-            }
+    // The fields of a decode row are named by their column (a list's heading, a box's caption)
+    // and the decode's number.
+    for (const auto& field : TwoToneSystemData::AdvanceFields()) {
+        if (field.group.textId == 0) {
+            continue;
+        }
+        const QWidget* column = Control(field.label.textId);
+        const auto* heading = qobject_cast<const QLabel*>(column);
+        const auto* box = qobject_cast<const QCheckBox*>(column);
+        const QString name = heading ? heading->text() : box ? box->text() : QString();
+        QWidget* control = Control(field.controlId);
+        if (control && !name.isEmpty()) {
+            const int decode = field.group.textId - C::kFirstDecodeLabel + 1;
+            control->setAccessibleName(QStringLiteral("%1 %2").arg(name).arg(decode));
         }
     }
 }
@@ -151,28 +148,11 @@ void CTTSystemAdvancePage::LoadView() {
     }
     TwoToneSystemAdvanceUi ui;
     system->LoadAdvanceUi(ui, Context().Language(), Context().Container());
+    R::ShowAll(TwoToneSystemData::AdvanceFields(), ui, *this);
     std::array<int, kDecodes> formats{};
     for (int k = 0; k < kDecodes; ++k) {
-        FormFields::ShowChoices(Combo(*this, C::kFirstAlertTone + k), ui.alertTone[k]);
-        FormFields::SelectText(Combo(*this, C::kFirstCallType + k), ui.callType[k]);
-        FormFields::SetChecked(Box(*this, C::kFirstTranspond + k), ui.transpond[k]);
-        FormFields::SetChecked(Box(*this, C::kFirstRecord + k), ui.record[k]);
         formats[k] = Context().Language().ListTextToValue(C::kFirstCallFormat + k, ui.callFormat[k]);
     }
-    for (int t = 0; t < kTones; ++t) {
-        FormFields::SetText(qobject_cast<QLineEdit*>(Control(C::kFirstTone + t)), ui.tone[t]);
-    }
-    FormFields::SetText(qobject_cast<QLineEdit*>(Control(C::kTranspondDelay)), ui.transpondDelay);
-    const std::pair<int, int> boxes[] = {{C::kVibrate, ui.vibrate},
-                                         {C::kLed, ui.led},
-                                         {C::kClearToTranspond, ui.clearToTranspond},
-                                         {C::kAlertToneAutoReset, ui.alertToneAutoReset},
-                                         {C::kVibrateAutoReset, ui.vibrateAutoReset},
-                                         {C::kLedAutoReset, ui.ledAutoReset}};
-    for (const auto& [id, checked] : boxes) {
-        FormFields::SetChecked(Box(*this, id), checked);
-    }
-    FormFields::SelectText(Combo(*this, C::kRespondMode), ui.respondMode);
     OfferFormats(formats);
     EnableToneEdits();
     ReactToCallTypes();
@@ -184,24 +164,8 @@ void CTTSystemAdvancePage::StoreView() {
         return;
     }
     TwoToneSystemAdvanceUi ui;
-    for (int k = 0; k < kDecodes; ++k) {
-        ui.callFormat[k] = FormFields::SelectedText(Combo(*this, C::kFirstCallFormat + k));
-        ui.callType[k] = FormFields::SelectedText(Combo(*this, C::kFirstCallType + k));
-        ui.alertTone[k] = FormFields::ChoicesShown(Combo(*this, C::kFirstAlertTone + k));
-        ui.transpond[k] = FormFields::IsChecked(Box(*this, C::kFirstTranspond + k));
-        ui.record[k] = FormFields::IsChecked(Box(*this, C::kFirstRecord + k));
-    }
-    for (int t = 0; t < kTones; ++t) {
-        ui.tone[t] = FormFields::Text(qobject_cast<QLineEdit*>(Control(C::kFirstTone + t)));
-    }
-    ui.transpondDelay = FormFields::Text(qobject_cast<QLineEdit*>(Control(C::kTranspondDelay)));
-    ui.vibrate = FormFields::IsChecked(Box(*this, C::kVibrate));
-    ui.led = FormFields::IsChecked(Box(*this, C::kLed));
-    ui.clearToTranspond = FormFields::IsChecked(Box(*this, C::kClearToTranspond));
-    ui.alertToneAutoReset = FormFields::IsChecked(Box(*this, C::kAlertToneAutoReset));
-    ui.vibrateAutoReset = FormFields::IsChecked(Box(*this, C::kVibrateAutoReset));
-    ui.ledAutoReset = FormFields::IsChecked(Box(*this, C::kLedAutoReset));
-    ui.respondMode = FormFields::SelectedText(Combo(*this, C::kRespondMode));
+    system->LoadAdvanceUi(ui, Context().Language(), Context().Container());
+    R::TakeAll(TwoToneSystemData::AdvanceFields(), ui, *this);
     system->StoreAdvanceUi(ui, Context().Language());
 }
 

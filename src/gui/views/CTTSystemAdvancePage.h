@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/data/TwoToneSystemData.h"
 #include "gui/views/CTToneSystemPage.h"
 
 #include <QString>
@@ -22,15 +23,15 @@ namespace tav::gui {
 class CTTSystemAdvancePage : public CTToneSystemPage {
     Q_OBJECT
 public:
-    static constexpr int kFormatHeading = 5487;
-    static constexpr int kTypeHeading = 5488;
-    static constexpr int kAlertHeading = 5489;
-    static constexpr int kFirstDecodeLabel = 5491; ///< 5491-5494
-    static constexpr int kFirstToneLabel = 5515;   ///< 5515-5518
-    static constexpr int kFirstToneSpin = 5523;    ///< 5523-5526
-    static constexpr int kTranspondDelayLabel = 5527;
+    static constexpr int kFormatHeading = TwoToneSystemControls::kCallFormatHeading;
+    static constexpr int kTypeHeading = TwoToneSystemControls::kCallTypeHeading;
+    static constexpr int kAlertHeading = TwoToneSystemControls::kAlertToneHeading;
+    static constexpr int kFirstDecodeLabel = TwoToneSystemControls::kFirstDecodeLabel; ///< 5491-5494
+    static constexpr int kFirstToneLabel = TwoToneSystemControls::kFirstToneLabel;     ///< 5515-5518
+    static constexpr int kFirstToneSpin = 5523;                                        ///< 5523-5526
+    static constexpr int kTranspondDelayLabel = TwoToneSystemControls::kTranspondDelayLabel;
     static constexpr int kTranspondDelaySpin = 5529;
-    static constexpr int kRespondModeLabel = 5536;
+    static constexpr int kRespondModeLabel = TwoToneSystemControls::kRespondModeLabel;
 
     explicit CTTSystemAdvancePage(AppContext& context, EditorHost* host, QWidget* parent = nullptr);
 

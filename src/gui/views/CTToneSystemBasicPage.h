@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/data/TwoToneSystemData.h"
 #include "gui/views/CTToneSystemPage.h"
 
 namespace tav::gui {
@@ -10,11 +11,11 @@ namespace tav::gui {
 class CTToneSystemBasicPage : public CTToneSystemPage {
     Q_OBJECT
 public:
-    static constexpr int kPretimeLabel = 5453;
-    static constexpr int kFirstToneLabel = 5456;
-    static constexpr int kSecondToneLabel = 5459;
-    static constexpr int kLongToneLabel = 5462;
-    static constexpr int kGapLabel = 5465;
+    static constexpr int kPretimeLabel = TwoToneSystemControls::kPretimeLabel;
+    static constexpr int kFirstToneLabel = TwoToneSystemControls::kFirstToneDurationLabel;
+    static constexpr int kSecondToneLabel = TwoToneSystemControls::kSecondToneDurationLabel;
+    static constexpr int kLongToneLabel = TwoToneSystemControls::kLongToneDurationLabel;
+    static constexpr int kGapLabel = TwoToneSystemControls::kGapTimeLabel;
 
     explicit CTToneSystemBasicPage(AppContext& context, EditorHost* host, QWidget* parent = nullptr);
 

@@ -13,6 +13,7 @@
 #include "gui/views/AlertToneChart.h"
 #include "gui/views/ComboText.h"
 #include "gui/views/FieldNames.h"
+#include "gui/views/RecordFieldControls.h"
 
 #include <QDir>
 #include <QFile>
@@ -48,23 +49,29 @@ int SpinId(int editId) {
     return editId + (frequency ? kFrequencySpinOffset : kOtherSpinOffset);
 }
 
+const RecordField<AlertToneData, AlertToneUi>& FieldOf(int controlId) {
+    return RecordFieldAt(AlertToneData::EditorFields(), controlId);
+}
+
 DialogTemplate AlertToneTemplate() {
     using V = CViewAlertTone;
-    static const char* const kOrdinals[kSegments] = {"1st", "2nd", "3rd", "4th", "5th", "6th", "7th", "8th"};
-    DialogTemplate dialog{
-        C::kView,
-        QStringLiteral("Alert Tone"),
-        {{V::kCycleLabel, ControlKind::Label, QStringLiteral("Cycle"), 0, 0},
-         {C::kCycle, ControlKind::ComboBox, {}, 0, 1},
-         {V::kBeepSegmentsLabel, ControlKind::Label, QStringLiteral("Beep Segment Num"), 1, 0},
-         {C::kBeepSegments, ControlKind::Custom, {}, 1, 1},
-         {SpinId(C::kBeepSegments), ControlKind::Custom, {}, 1, 2},
-         {V::kFrequencyHeading, ControlKind::Label, QStringLiteral("Frequency[Hz]"), 2, 1},
-         {V::kDurationHeading, ControlKind::Label, QStringLiteral("Duration[ms]"), 2, 3}}};
+    namespace R = RecordFieldControls;
+    const auto& cycle = FieldOf(C::kCycle);
+    const auto& beepSegments = FieldOf(C::kBeepSegments);
+    DialogTemplate dialog{C::kView,
+                          QStringLiteral("Alert Tone"),
+                          {R::LabelSpec(cycle.control, cycle.label, 0, 0),
+                           {C::kCycle, ControlKind::ComboBox, {}, 0, 1},
+                           R::LabelSpec(beepSegments.control, beepSegments.label, 1, 0),
+                           {C::kBeepSegments, ControlKind::Custom, {}, 1, 1},
+                           {SpinId(C::kBeepSegments), ControlKind::Custom, {}, 1, 2},
+                           {V::kFrequencyHeading, ControlKind::Label, QStringLiteral("Frequency[Hz]"), 2, 1},
+                           {V::kDurationHeading, ControlKind::Label, QStringLiteral("Duration[ms]"), 2, 3}}};
     for (std::size_t k = 0; k < kSegments; ++k) {
         const int row = kFirstSegmentRow + static_cast<int>(k);
-        dialog.controls.push_back({V::kFirstSegmentLabel + static_cast<int>(k), ControlKind::Label,
-                                   QStringLiteral("%1 Tone").arg(QLatin1String(kOrdinals[k])), row, 0});
+        // A segment's row is named by the label its frequency and duration share.
+        const auto& frequency = FieldOf(FrequencyId(k));
+        dialog.controls.push_back(R::LabelSpec(frequency.control, frequency.label, row, 0));
         dialog.controls.push_back({FrequencyId(k), ControlKind::Custom, {}, row, 1});
         dialog.controls.push_back({SpinId(FrequencyId(k)), ControlKind::Custom, {}, row, 2});
         dialog.controls.push_back({DurationId(k), ControlKind::Custom, {}, row, 3});
@@ -108,7 +115,8 @@ CViewAlertTone::CViewAlertTone(AppContext& context, EditorHost* host, std::share
         return edit;
     };
     const ControlMap controls = BuildForm(AlertToneTemplate(), make);
-    NameFieldsByLabels(controls, {{kCycleLabel, C::kCycle}, {kBeepSegmentsLabel, C::kBeepSegments}});
+    NameFieldsByLabels(controls, {{FieldOf(C::kCycle).label.textId, C::kCycle},
+                                  {FieldOf(C::kBeepSegments).label.textId, C::kBeepSegments}});
     NameSegmentEdits();
     for (NumericRangeEdit* edit : Edits()) {
         ConnectArrows(edit);
@@ -233,12 +241,7 @@ void CViewAlertTone::LoadView() {
     if (tone) {
         AlertToneUi ui;
         tone->LoadUi(ui, Context().Language());
-        SelectComboText(CycleList(), ui.cycle);
-        BeepSegmentsEdit()->SetRaw(ui.beepSegments);
-        for (std::size_t k = 0; k < kSegments; ++k) {
-            FrequencyEdit(k)->SetRaw(ui.frequency[k]);
-            DurationEdit(k)->SetRaw(ui.duration[k]);
-        }
+        RecordFieldControls::ShowAll(AlertToneData::EditorFields(), ui, *this);
     }
     Recompute();
 }
@@ -250,13 +253,7 @@ void CViewAlertTone::StoreView() {
     }
     AlertToneUi ui;
     tone->LoadUi(ui, Context().Language());
-    ui.cycle = ComboText(CycleList());
-    ui.beepSegments = BeepSegmentsEdit()->ReadValue();
-    for (std::size_t k = 0; k < kSegments; ++k) {
-        FrequencyEdit(k)->Commit(); // takes the typed text back (Off below one step)
-        ui.frequency[k] = FrequencyEdit(k)->Raw();
-        ui.duration[k] = DurationEdit(k)->ReadValue();
-    }
+    RecordFieldControls::TakeAll(AlertToneData::EditorFields(), ui, *this);
     tone->StoreUi(ui, Context().Language());
     Recompute();
 }

@@ -34,11 +34,11 @@ public:
     static constexpr int kExportButton = 5086;
     static constexpr int kChart = 5082;
     /// Labels: the cycle, the pause, the two column headings and the eight segment rows.
-    static constexpr int kCycleLabel = 5060;
-    static constexpr int kBeepSegmentsLabel = 5061;
+    static constexpr int kCycleLabel = AlertToneControls::kCycleLabel;
+    static constexpr int kBeepSegmentsLabel = AlertToneControls::kBeepSegmentsLabel;
     static constexpr int kFrequencyHeading = 5062;
     static constexpr int kDurationHeading = 5063;
-    static constexpr int kFirstSegmentLabel = 5064;
+    static constexpr int kFirstSegmentLabel = AlertToneControls::kFirstSegmentLabel;
     /// Texts: the export dialog's caption and the messages.
     static constexpr int kExportCaption = 5087;
     static constexpr int kNoSoundDevice = 5090;

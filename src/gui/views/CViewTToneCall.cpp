@@ -5,44 +5,50 @@
 #include "gui/app/AppContext.h"
 #include "gui/views/FormFields.h"
 #include "gui/views/RangeEditFactory.h"
+#include "gui/views/RecordFieldControls.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QKeyEvent>
-#include <QLineEdit>
 
 namespace tav::gui {
 namespace {
 
 namespace C = TwoToneCallControls;
+namespace R = RecordFieldControls;
 using V = CViewTToneCall;
+
+const RecordField<TwoToneCallData, TwoToneCallUi>& FieldOf(int controlId) {
+    return RecordFieldAt(TwoToneCallData::EditorFields(), controlId);
+}
+
+ControlSpec LabelOf(int controlId, int row) {
+    const auto& field = FieldOf(controlId);
+    return R::LabelSpec(field.control, field.label, row, field.control == FieldControl::Check ? 1 : 0);
+}
 
 DialogTemplate CallTemplate() {
     return {V::kTemplateId,
             QStringLiteral("2-Tone Call"),
-            {{V::kCallFormatLabel, ControlKind::Label, QStringLiteral("Call Format"), 0, 0},
+            {LabelOf(C::kCallFormat, 0),
              {C::kCallFormat, ControlKind::ComboBox, {}, 0, 1},
              {V::kAliasLabel, ControlKind::Label, QStringLiteral("Alias"), 1, 0, 1, 1, true},
              {V::kAliasEdit, ControlKind::Edit, {}, 1, 1, 1, 1, true},
-             {V::kFirstToneLabel, ControlKind::Label, QStringLiteral("1st Tone [Hz]"), 2, 0},
+             LabelOf(C::kFirstTone, 2),
              {C::kFirstTone, ControlKind::Custom, {}, 2, 1},
              {V::kFirstToneSpin, ControlKind::Custom, {}, 2, 2},
-             {V::kSecondToneLabel, ControlKind::Label, QStringLiteral("2nd Tone [Hz]"), 3, 0},
+             LabelOf(C::kSecondTone, 3),
              {C::kSecondTone, ControlKind::Custom, {}, 3, 1},
              {V::kSecondToneSpin, ControlKind::Custom, {}, 3, 2},
-             {V::kRevertChannelLabel, ControlKind::Label, QStringLiteral("Revert Channel"), 4, 0},
+             LabelOf(C::kRevertChannel, 4),
              {C::kRevertChannel, ControlKind::ComboBox, {}, 4, 1},
-             {V::kSystemLabel, ControlKind::Label, QStringLiteral("2 Tone System"), 5, 0},
+             LabelOf(C::kSystem, 5),
              {C::kSystem, ControlKind::ComboBox, {}, 5, 1},
-             {C::kStrip, ControlKind::CheckBox, QStringLiteral("Strip CTCSS/CDCSS Enable"), 6, 1}}};
+             LabelOf(C::kStrip, 6)}};
 }
 
 QComboBox* Combo(const EditorForm& form, int id) {
     return qobject_cast<QComboBox*>(form.Control(id));
-}
-QLineEdit* Edit(const EditorForm& form, int id) {
-    return qobject_cast<QLineEdit*>(form.Control(id));
 }
 
 } // namespace
@@ -52,12 +58,9 @@ CViewTToneCall::CViewTToneCall(AppContext& context, EditorHost* host, QWidget* p
     const ControlMap controls = BuildForm(
         CallTemplate(), RangeEditFactory(context.Language(), {{C::kFirstTone, kFirstToneSpin, 6},
                                                               {C::kSecondTone, kSecondToneSpin, 6}}));
-    FormFields::NameFields(controls, {{kCallFormatLabel, C::kCallFormat},
-                                      {kAliasLabel, kAliasEdit},
-                                      {kFirstToneLabel, C::kFirstTone},
-                                      {kSecondToneLabel, C::kSecondTone},
-                                      {kRevertChannelLabel, C::kRevertChannel},
-                                      {kSystemLabel, C::kSystem}});
+    auto names = R::LabelPairs(TwoToneCallData::EditorFields());
+    names.emplace_back(kAliasLabel, kAliasEdit);
+    FormFields::NameFields(controls, names);
     for (const auto& [id, control] : controls) {
         control->installEventFilter(this);
     }
@@ -84,31 +87,19 @@ void CViewTToneCall::LoadView() {
     }
     TwoToneCallUi ui;
     call->LoadUi(ui, Context().Language(), Context().Container());
-    if (QComboBox* format = Combo(*this, C::kCallFormat)) {
-        format->setCurrentIndex(ui.callFormat < format->count() ? ui.callFormat : -1);
-    }
-    FormFields::ShowChoices(Combo(*this, C::kRevertChannel), ui.revertChannel);
-    FormFields::ShowChoices(Combo(*this, C::kSystem), ui.system);
-    FormFields::SetText(Edit(*this, C::kFirstTone), ui.firstTone);
-    FormFields::SetText(Edit(*this, C::kSecondTone), ui.secondTone);
-    FormFields::SetChecked(qobject_cast<QCheckBox*>(Control(C::kStrip)), ui.strip);
+    R::ShowAll(TwoToneCallData::EditorFields(), ui, *this);
     EnableSecondTone();
 }
 
 void CViewTToneCall::StoreView() {
     auto& list = Context().Container().TwoToneCalls();
     TwoToneCallData* call = current_ ? list.Find(*current_) : nullptr;
-    const QComboBox* format = Combo(*this, C::kCallFormat);
-    if (!call || !format) {
+    if (!call || !Combo(*this, C::kCallFormat)) {
         return;
     }
     TwoToneCallUi ui;
-    ui.callFormat = format->currentIndex();
-    ui.revertChannel = FormFields::ChoicesShown(Combo(*this, C::kRevertChannel));
-    ui.system = FormFields::ChoicesShown(Combo(*this, C::kSystem));
-    ui.firstTone = FormFields::Text(Edit(*this, C::kFirstTone));
-    ui.secondTone = FormFields::Text(Edit(*this, C::kSecondTone));
-    ui.strip = FormFields::IsChecked(qobject_cast<QCheckBox*>(Control(C::kStrip)));
+    call->LoadUi(ui, Context().Language(), Context().Container());
+    R::TakeAll(TwoToneCallData::EditorFields(), ui, *this);
     call->StoreUi(ui, Context().Language());
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/data/TwoToneCallData.h"
 #include "gui/views/CCustomFormView.h"
 
 #include <cstddef>
@@ -16,13 +17,13 @@ class CViewTToneCall : public CCustomFormView {
 public:
     static constexpr int kTemplateId = 5402;
     static constexpr std::size_t kCapacity = 16;
-    static constexpr int kCallFormatLabel = 5405;
+    static constexpr int kCallFormatLabel = TwoToneCallControls::kCallFormatLabel;
     static constexpr int kAliasLabel = 5406;
     static constexpr int kAliasEdit = 5404; ///< hidden, holds no data
-    static constexpr int kFirstToneLabel = 5410;
-    static constexpr int kSecondToneLabel = 5411;
-    static constexpr int kRevertChannelLabel = 5413;
-    static constexpr int kSystemLabel = 5417;
+    static constexpr int kFirstToneLabel = TwoToneCallControls::kFirstToneLabel;
+    static constexpr int kSecondToneLabel = TwoToneCallControls::kSecondToneLabel;
+    static constexpr int kRevertChannelLabel = TwoToneCallControls::kRevertChannelLabel;
+    static constexpr int kSystemLabel = TwoToneCallControls::kSystemLabel;
     static constexpr int kFirstToneSpin = 5415;
     static constexpr int kSecondToneSpin = 5416;
 
