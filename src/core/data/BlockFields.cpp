@@ -39,6 +39,8 @@ BlockValue DecodeBlockField(const BlockFieldInfo& field, std::span<const std::ui
         std::copy_n(stored.begin(), std::min(stored.size(), digits.size()), digits.begin());
         return digits;
     }
+    case BlockCodec::Rule:
+        return field.rule->decode(field, bytes, texts);
     }
     return 0;
 }
@@ -71,6 +73,9 @@ void EncodeBlockField(const BlockFieldInfo& field, const BlockValue& value, std:
                     bytes.begin() + static_cast<std::ptrdiff_t>(field.bytes.offset));
         break;
     }
+    case BlockCodec::Rule:
+        field.rule->encode(field, value, bytes, texts);
+        break;
     }
 }
 
@@ -88,6 +93,12 @@ std::string BlockFieldText(const BlockFieldInfo& field, const BlockValue& value)
         return std::get<int>(value) != 0 ? "On" : "Off";
     case BlockCodec::Digits:
         return DigitStringFromBytes(std::get<PackedDigits>(value), DigitCount(field)).text;
+    case BlockCodec::Rule:
+        if (field.rule->text != nullptr) {
+            return field.rule->text(value);
+        }
+        return std::holds_alternative<int>(value) ? std::to_string(std::get<int>(value))
+                                                  : std::get<std::string>(value);
     default:
         return std::get<std::string>(value);
     }

@@ -29,10 +29,23 @@ enum class BlockCodec : std::uint8_t {
               ///< lacks (no selection, an older language file) keeps them
     HexId,    ///< a 16-bit big-endian ID as four hexadecimal digits, clamped as the radio takes them
     Digits,   ///< packed decimal digits, two per byte
+    Rule,     ///< the field's own conversions (BlockFieldRule): frequencies, words, padded texts
 };
 
 /// A field's value as its editor control holds it: a check box's state, a text, packed digits.
 using BlockValue = std::variant<int, std::string, PackedDigits>;
+
+struct BlockFieldInfo;
+
+/// The conversions of a field whose bytes follow a rule of their own (BlockCodec::Rule). Each is a
+/// small named function; `text` may be null when the value's own text is what the compare shows.
+struct BlockFieldRule {
+    BlockValue (*decode)(const BlockFieldInfo& field, std::span<const std::uint8_t> bytes,
+                         const TextLookup& texts) = nullptr;
+    void (*encode)(const BlockFieldInfo& field, const BlockValue& value, std::span<std::uint8_t> bytes,
+                   const TextLookup& texts) = nullptr;
+    std::string (*text)(const BlockValue& value) = nullptr;
+};
 
 /// What every path knows of a field of a single-block record, whatever structure its editor fills.
 struct BlockFieldInfo {
@@ -41,9 +54,11 @@ struct BlockFieldInfo {
     const char* fallback = ""; ///< label when the language file has no text
     FieldBytes bytes;          ///< where the block holds it
     BlockCodec codec = BlockCodec::ListItem;
-    int controlId = 0;  ///< the editor control that shows it
-    int listId = 0;     ///< ListItem: the language list of its values
-    bool stored = true; ///< false: the editor shows it but never writes it back
+    int controlId = 0;                    ///< the editor control that shows it
+    int listId = 0;                       ///< ListItem: the language list of its values
+    bool stored = true;                   ///< false: the editor shows it but never writes it back
+    const BlockFieldRule* rule = nullptr; ///< Rule: the field's conversions
+    FieldBytes alsoIn{0, 0, 0};           ///< a second place the field is stored (a step code); size 0: none
 };
 
 /// The field's value read from the block's bytes.
@@ -106,6 +121,16 @@ public:
     /// The editor shows the field but stores nothing into it.
     BlockRow ShownOnly() && {
         field_.stored = false;
+        return std::move(*this);
+    }
+    /// The field's own conversions (codec Rule).
+    BlockRow WithRule(const BlockFieldRule& rule) && {
+        field_.rule = &rule;
+        return std::move(*this);
+    }
+    /// A second place the field is stored.
+    BlockRow AlsoIn(FieldBytes bytes) && {
+        field_.alsoIn = bytes;
         return std::move(*this);
     }
     operator BlockField<Ui>() && { return std::move(field_); }

@@ -45,6 +45,9 @@ void Show(QWidget* control, const BlockFieldInfo& field, const BlockValue& value
             edit->SetBytes(std::get<PackedDigits>(value), static_cast<int>(2 * field.bytes.size));
         }
         break;
+    case BlockCodec::Rule:
+        FormFields::SetText(qobject_cast<QLineEdit*>(control), BlockFieldText(field, value));
+        break;
     }
 }
 
@@ -69,6 +72,9 @@ std::optional<BlockValue> Shown(const QWidget* control, const BlockFieldInfo& fi
         // The text is read as the edit packs it when it loses the focus, so a store while it is
         // still being typed in keeps what is shown.
         return PackedDigitsFromText(field, FormFields::Text(qobject_cast<const QLineEdit*>(control)));
+    case BlockCodec::Rule:
+        // A field with a rule of its own is edited as its text.
+        return FormFields::Text(qobject_cast<const QLineEdit*>(control));
     }
     return std::nullopt;
 }

@@ -53,6 +53,8 @@ std::vector<Bytes> Limits(const BlockFieldInfo& field) {
         return {Bytes(field.bytes.size, 0x00),
                 Bytes(field.bytes.size, 0x99),
                 {0xAB, 0x0F, 0x00, 0x00, 0x00, 0x10}};
+    case BlockCodec::Rule: // each rule's limits are tried beside the blocks that use it
+        break;
     }
     return {};
 }
@@ -77,6 +79,8 @@ BlockValue OtherValue(const BlockFieldInfo& field, const BlockValue& now) {
         return std::get<std::string>(now) == "0ABC" ? "0DEF" : "0ABC";
     case BlockCodec::Digits:
         return PackedDigits{0x12, 0x34, 0x56, 0x78, 0x90, 0x12};
+    case BlockCodec::Rule:
+        break;
     }
     return now;
 }
