@@ -41,6 +41,8 @@ BlockValue ControlShows(QWidget* control, const BlockFieldInfo& field) {
         return qobject_cast<QLineEdit*>(control)->text().toStdString();
     case BlockCodec::Digits:
         return AtisCodeFromText(qobject_cast<QLineEdit*>(control)->text().toStdString());
+    case BlockCodec::Rule:
+        return qobject_cast<QLineEdit*>(control)->text().toStdString();
     }
     return 0;
 }
@@ -66,6 +68,9 @@ void ChangeControl(QWidget* control, const BlockFieldInfo& field) {
         break;
     case BlockCodec::Digits:
         qobject_cast<QLineEdit*>(control)->setText(QStringLiteral("000000123456"));
+        break;
+    case BlockCodec::Rule:
+        qobject_cast<QLineEdit*>(control)->setText(QStringLiteral("Changed"));
         break;
     }
 }
