@@ -54,11 +54,13 @@ struct BlockFieldInfo {
     const char* fallback = ""; ///< label when the language file has no text
     FieldBytes bytes;          ///< where the block holds it
     BlockCodec codec = BlockCodec::ListItem;
-    int controlId = 0;                    ///< the editor control that shows it
-    int listId = 0;                       ///< ListItem: the language list of its values
-    bool stored = true;                   ///< false: the editor shows it but never writes it back
-    const BlockFieldRule* rule = nullptr; ///< Rule: the field's conversions
-    FieldBytes alsoIn{0, 0, 0};           ///< a second place the field is stored (a step code); size 0: none
+    int controlId = 0;  ///< the editor control that shows it
+    int listId = 0;     ///< ListItem: the language list of its values
+    bool stored = true; ///< false: the editor shows it but never writes it back
+    /// Rule: the field's conversions.
+    const BlockFieldRule* rule = nullptr;
+    /// A second place the field is stored (a frequency's step code); size 0: none.
+    FieldBytes alsoIn{0, 0, 0};
 };
 
 /// The field's value read from the block's bytes.

@@ -46,7 +46,10 @@ void Show(QWidget* control, const BlockFieldInfo& field, const BlockValue& value
         }
         break;
     case BlockCodec::Rule:
-        FormFields::SetText(qobject_cast<QLineEdit*>(control), BlockFieldText(field, value));
+        // A field with a rule of its own is edited as its text (a number as its digits).
+        FormFields::SetText(qobject_cast<QLineEdit*>(control), std::holds_alternative<int>(value)
+                                                                   ? std::to_string(std::get<int>(value))
+                                                                   : std::get<std::string>(value));
         break;
     }
 }
@@ -73,7 +76,6 @@ std::optional<BlockValue> Shown(const QWidget* control, const BlockFieldInfo& fi
         // still being typed in keeps what is shown.
         return PackedDigitsFromText(field, FormFields::Text(qobject_cast<const QLineEdit*>(control)));
     case BlockCodec::Rule:
-        // A field with a rule of its own is edited as its text.
         return FormFields::Text(qobject_cast<const QLineEdit*>(control));
     }
     return std::nullopt;
