@@ -42,6 +42,16 @@ BlockValue ControlShows(QWidget* control, const BlockFieldInfo& field) {
         return qobject_cast<QLineEdit*>(control)->text().toStdString();
     case BlockCodec::Digits:
         return AtisCodeFromText(qobject_cast<QLineEdit*>(control)->text().toStdString());
+    case BlockCodec::ChannelNumber: {
+        const int index = qobject_cast<QComboBox*>(control)->currentIndex();
+        return index < 0 ? kNoChannelPosition : index;
+    }
+    case BlockCodec::ZeroEndedText:
+    case BlockCodec::SecretText:
+    case BlockCodec::DateTime:
+    case BlockCodec::FileHeader:
+    case BlockCodec::Rule:
+        return qobject_cast<QLineEdit*>(control)->text().toStdString();
     }
     return 0;
 }
@@ -55,7 +65,8 @@ void ChangeControl(QWidget* control, const BlockFieldInfo& field) {
         box->setChecked(!box->isChecked());
         break;
     }
-    case BlockCodec::ListItem: {
+    case BlockCodec::ListItem:
+    case BlockCodec::ChannelNumber: {
         auto* list = qobject_cast<QComboBox*>(control);
         if (list->count() > 0) {
             list->setCurrentIndex((list->currentIndex() + 1) % list->count());
@@ -68,6 +79,16 @@ void ChangeControl(QWidget* control, const BlockFieldInfo& field) {
         break;
     case BlockCodec::Digits:
         qobject_cast<QLineEdit*>(control)->setText(QStringLiteral("000000123456"));
+        break;
+    case BlockCodec::ZeroEndedText:
+    case BlockCodec::SecretText:
+        qobject_cast<QLineEdit*>(control)->setText(QStringLiteral("1234"));
+        break;
+    case BlockCodec::DateTime:
+    case BlockCodec::FileHeader: // shown only, never stored
+        break;
+    case BlockCodec::Rule:
+        qobject_cast<QLineEdit*>(control)->setText(QStringLiteral("Changed"));
         break;
     }
 }

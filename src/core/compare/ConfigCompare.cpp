@@ -4,6 +4,7 @@
 #include "core/app/ViewTable.h"
 #include "core/compare/DifferenceList.h"
 #include "core/compare/EditorFields.h"
+#include "core/compare/FactoryFields.h"
 #include "core/compare/FieldTable.h"
 #include "core/compare/RecordFieldRows.h"
 #include "core/data/ChannelFields.h"
@@ -418,6 +419,7 @@ std::vector<ConfigDifference> ConfigCompare::Compare(const CDataContainer& a, co
     CompareScanLists(out, a, b);
     ComparePersonalities(out, a, b);
     CompareSignalLists(out, a, b);
+    CompareFactoryBlocks(out, a, b);
     return out.Finish(a.image(), b.image());
 }
 

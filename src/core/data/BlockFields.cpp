@@ -77,6 +77,8 @@ BlockValue DecodeBlockField(const BlockFieldInfo& field, std::span<const std::ui
         return DateTimeText(FieldSpan(field, bytes));
     case BlockCodec::FileHeader:
         return std::string();
+    case BlockCodec::Rule:
+        return field.rule->decode(field, bytes, texts);
     }
     return 0;
 }
@@ -123,6 +125,9 @@ void EncodeBlockField(const BlockFieldInfo& field, const BlockValue& value, std:
     case BlockCodec::DateTime:
     case BlockCodec::FileHeader:
         break;
+    case BlockCodec::Rule:
+        field.rule->encode(field, value, bytes, texts);
+        break;
     }
 }
 
@@ -146,6 +151,12 @@ std::string BlockFieldText(const BlockFieldInfo& field, const BlockValue& value)
     }
     case BlockCodec::SecretText:
         return std::get<std::string>(value).empty() ? "not set" : "set";
+    case BlockCodec::Rule:
+        if (field.rule->text != nullptr) {
+            return field.rule->text(value);
+        }
+        return std::holds_alternative<int>(value) ? std::to_string(std::get<int>(value))
+                                                  : std::get<std::string>(value);
     default:
         return std::get<std::string>(value);
     }

@@ -43,6 +43,7 @@ enum class BlockCodec : std::uint8_t {
     DateTime,
     /// A value the data file's header holds, not the block; its owner fills it in.
     FileHeader,
+    Rule,     ///< the field's own conversions (BlockFieldRule): frequencies, words, padded texts
 };
 
 /// The ChannelNumber value of "no channel".
@@ -50,6 +51,18 @@ inline constexpr int kNoChannelPosition = 254;
 
 /// A field's value as its editor control holds it: a check box's state, a text, packed digits.
 using BlockValue = std::variant<int, std::string, PackedDigits>;
+
+struct BlockFieldInfo;
+
+/// The conversions of a field whose bytes follow a rule of their own (BlockCodec::Rule). Each is a
+/// small named function; `text` may be null when the value's own text is what the compare shows.
+struct BlockFieldRule {
+    BlockValue (*decode)(const BlockFieldInfo& field, std::span<const std::uint8_t> bytes,
+                         const TextLookup& texts) = nullptr;
+    void (*encode)(const BlockFieldInfo& field, const BlockValue& value, std::span<std::uint8_t> bytes,
+                   const TextLookup& texts) = nullptr;
+    std::string (*text)(const BlockValue& value) = nullptr;
+};
 
 /// What every path knows of a field of a single-block record, whatever structure its editor fills.
 struct BlockFieldInfo {
@@ -61,6 +74,10 @@ struct BlockFieldInfo {
     int controlId = 0;  ///< the editor control that shows it
     int listId = 0;     ///< ListItem: the language list of its values
     bool stored = true; ///< false: the editor shows it but never writes it back
+    /// Rule: the field's conversions.
+    const BlockFieldRule* rule = nullptr;
+    /// A second place the field is stored (a frequency's step code); size 0: none.
+    FieldBytes alsoIn{0, 0, 0};
 };
 
 /// The field's value read from the block's bytes.
@@ -123,6 +140,16 @@ public:
     /// The editor shows the field but stores nothing into it.
     BlockRow ShownOnly() && {
         field_.stored = false;
+        return std::move(*this);
+    }
+    /// The field's own conversions (codec Rule).
+    BlockRow WithRule(const BlockFieldRule& rule) && {
+        field_.rule = &rule;
+        return std::move(*this);
+    }
+    /// A second place the field is stored.
+    BlockRow AlsoIn(FieldBytes bytes) && {
+        field_.alsoIn = bytes;
         return std::move(*this);
     }
     operator BlockField<Ui>() && { return std::move(field_); }

@@ -2,6 +2,8 @@
 
 #include "core/data/FieldCodec.h"
 #include "core/data/ImageMap.h"
+#include "core/factory/FactoryCodecs.h"
+#include "core/factory/NoTextLookup.h"
 
 #include <algorithm>
 
@@ -27,16 +29,28 @@ void EmbeddedData::StoreToImage(Image& image) const {
     CopyToImage(image, ImageMap::kEmbedded, Bytes());
 }
 
+const BlockFieldTable<EmbeddedUi>& EmbeddedData::EditorFields() {
+    static const BlockFieldTable<EmbeddedUi> table = [] {
+        static const std::array<const char*, kTextCount> keys = {"text_1", "text_2", "text_3", "text_4"};
+        static const std::array<const char*, kTextCount> names = {"Text 1", "Text 2", "Text 3", "Text 4"};
+        BlockFieldTable<EmbeddedUi> rows;
+        for (std::size_t i = 0; i < kTextCount; ++i) {
+            rows.push_back(BlockRow<EmbeddedUi>(keys[i], kTextEditIds[i] - 1, names[i], BlockCodec::Rule,
+                                                kTextEditIds[i], Element(&EmbeddedUi::texts, i))
+                               .At({TextOffset(i), kTextSize})
+                               .WithRule(kPaddedTextRule));
+        }
+        return rows;
+    }();
+    return table;
+}
+
 void EmbeddedData::LoadUi(EmbeddedUi& ui) const {
-    for (std::size_t i = 0; i < kTextCount; ++i) {
-        ui.texts[i] = Text(i);
-    }
+    LoadBlockFields(EditorFields(), Bytes(), ui, NoTextLookup::Instance());
 }
 
 void EmbeddedData::StoreUi(const EmbeddedUi& ui) {
-    for (std::size_t i = 0; i < kTextCount; ++i) {
-        SetText(i, ui.texts[i]);
-    }
+    StoreBlockFields(EditorFields(), ui, Bytes(), NoTextLookup::Instance());
 }
 
 std::string EmbeddedData::Field(std::size_t offset, std::size_t size) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/data/BlockFields.h"
 #include "core/data/FeatureData.h"
 
 #include <array>
@@ -34,6 +35,9 @@ public:
     static constexpr int kWriteButtonId = 4710;
 
     EmbeddedData();
+
+    /// The four long texts the view shows. The password and the second short text have no editor.
+    static const BlockFieldTable<EmbeddedUi>& EditorFields();
 
     /// New data is all zeros.
     void SetDefaults(const DataContext& context) override;

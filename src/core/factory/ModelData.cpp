@@ -4,6 +4,7 @@
 #include "core/data/ImageMap.h"
 #include "core/data/MiscData.h"
 #include "core/data/RadioInfoData.h"
+#include "core/factory/FactoryCodecs.h"
 #include "core/factory/VolumeTable.h"
 #include "core/util/NumberText.h"
 #include "core/util/RangeText.h"
@@ -34,7 +35,73 @@ std::string AsStoredName(const std::string& name) {
     return ReadZeroEndedText(field);
 }
 
+/// A frequency of the dialog, held as the stored BcdFreq and exchanged as its text.
+BlockSlot<ModelDataUi> FreqSlot(BcdFreq ModelDataUi::*member) {
+    return {[member](const ModelDataUi& ui) { return BlockValue(FreqFieldText(ui.*member)); },
+            [member](ModelDataUi& ui, const BlockValue& value) {
+                ui.*member = FreqFieldBcd(std::get<std::string>(value));
+            }};
+}
+
+constexpr std::uint8_t BitMask(int bit) {
+    return static_cast<std::uint8_t>(1U << bit);
+}
+
 } // namespace
+
+const BlockFieldTable<ModelDataUi>& ModelData::OwnFields() {
+    using C = BlockCodec;
+    using U = ModelDataUi;
+    static const BlockFieldTable<U> table = {
+        BlockRow<U>("tune_switch", kTuneSwitchLabel, "Manual Tune Switch", C::Check, kTuneOpenButtonId,
+                    Member(&U::tuneSwitchOpen))
+            .At({kTuneSwitchOffset, 1, BitMask(kTuneSwitchBit)}),
+        BlockRow<U>("oscillator", kOscillatorEditId - 1, "PLL Oscillator[MHz]", C::Rule, kOscillatorEditId,
+                    FreqSlot(&U::oscillator))
+            .At({kOscillatorOffset, 4})
+            .WithRule(kBigEndianFreqRule),
+        BlockRow<U>("intermediate", kIntermediateEditId - 1, "Middle Frequency[MHz]", C::Rule,
+                    kIntermediateEditId, FreqSlot(&U::intermediate))
+            .At({kIntermediateOffset, 4})
+            .WithRule(kBigEndianFreqRule),
+        BlockRow<U>("if_direction", kIfDirectionListId - 1, "Middle Frequency Direction", C::ListItem,
+                    kIfDirectionListId, Member(&U::ifDirection))
+            .At({kIfDirectionOffset, 1, BitMask(kIfDirectionBit)})
+            .List(kIfDirectionListId),
+        BlockRow<U>("open_channel", kOpenChannelListId - 1, "Open Channel", C::Rule, kOpenChannelListId,
+                    Member(&U::openChannel))
+            .At({kOpenChannelOffset, 2})
+            .List(kOpenChannelListId)
+            .WithRule(kListWordRule),
+    };
+    return table;
+}
+
+const BlockFieldTable<ModelDataUi>& ModelData::SharedFields() {
+    using C = BlockCodec;
+    using U = ModelDataUi;
+    static const BlockFieldTable<U> table = [] {
+        BlockFieldTable<U> rows = {
+            BlockRow<U>("build_type", kBuildTypeListId - 1, "Version", C::ListItem, kBuildTypeListId,
+                        Member(&U::buildType))
+                .At({kVersionOffset, 1, BitMask(kBuildTypeBit)})
+                .List(kBuildTypeListId),
+            BlockRow<U>("display", kDisplayListId - 1, "Display", C::ListItem, kDisplayListId,
+                        Member(&U::display))
+                .At({kVersionOffset, 1, BitMask(kDisplayBit)})
+                .List(kDisplayListId),
+        };
+        static const std::array<const char*, 4> keys = {"option_1", "option_2", "option_3", "option_4"};
+        static const std::array<const char*, 4> names = {"Option 1", "Option 2", "Option 3", "Option 4"};
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            const int id = kFirstOptionCheckId + static_cast<int>(i);
+            rows.push_back(BlockRow<U>(keys[i], id, names[i], C::Check, id, Element(&U::options, i))
+                               .At({kVersionOffset, 1, BitMask(kFirstOptionBit + static_cast<int>(i))}));
+        }
+        return rows;
+    }();
+    return table;
+}
 
 ModelData::ModelData() : FeatureData(kSize) {}
 
@@ -68,7 +135,6 @@ void ModelData::StoreToImage(Image& image) const {
 }
 
 void ModelData::LoadUi(ModelDataUi& ui, const TextLookup& texts, const DataContext& context) const {
-    const auto own = Bytes();
     if (radioInfo_) {
         const std::uint8_t code = radioInfo_->RangeCode();
         ui.modelName = Trim(radioInfo_->ModelName());
@@ -79,19 +145,9 @@ void ModelData::LoadUi(ModelDataUi& ui, const TextLookup& texts, const DataConte
     }
     ui.lowerLimit = FreqToBcd(MHzToCount(context.rangeLowMHz));
     ui.upperLimit = FreqToBcd(MHzToCount(context.rangeHighMHz));
-    ui.tuneSwitchOpen = GetBit(own[kTuneSwitchOffset], kTuneSwitchBit) ? 1 : 0;
-    ui.oscillator = ReadBe32(own, kOscillatorOffset);
-    ui.intermediate = ReadBe32(own, kIntermediateOffset);
-    ui.ifDirection =
-        ListText(texts, kIfDirectionListId, GetBit(own[kIfDirectionOffset], kIfDirectionBit) ? 1 : 0);
-    ui.openChannel = ListText(texts, kOpenChannelListId, ReadBe16(own, kOpenChannelOffset));
+    LoadBlockFields(OwnFields(), Bytes(), ui, texts);
     if (misc_) {
-        const std::uint8_t version = std::as_const(*misc_).SharedBytes()[kVersionOffset];
-        ui.buildType = ListText(texts, kBuildTypeListId, GetBit(version, kBuildTypeBit) ? 1 : 0);
-        ui.display = ListText(texts, kDisplayListId, GetBit(version, kDisplayBit) ? 1 : 0);
-        for (std::size_t i = 0; i < ui.options.size(); ++i) {
-            ui.options[i] = GetBit(version, kFirstOptionBit + static_cast<int>(i)) ? 1 : 0;
-        }
+        LoadBlockFields(SharedFields(), std::as_const(*misc_).SharedBytes(), ui, texts);
     }
 }
 
@@ -122,34 +178,14 @@ void ModelData::StoreUi(const ModelDataUi& ui, const TextLookup& texts, const Da
     }
 
     auto own = Bytes();
-    own[kTuneSwitchOffset] = SetBit(own[kTuneSwitchOffset], kTuneSwitchBit, ui.tuneSwitchOpen != 0);
-    if (ui.oscillator != kNoFreq) {
-        WriteBe32(own, kOscillatorOffset, ui.oscillator);
+    StoreBlockFields(OwnFields(), ui, own, texts);
+    if (uvBand) {
+        // A radio of the U/V band has no direction to choose: the bit is always cleared.
+        own[kIfDirectionOffset] = SetBit(own[kIfDirectionOffset], kIfDirectionBit, false);
     }
-    if (ui.intermediate != kNoFreq) {
-        WriteBe32(own, kIntermediateOffset, ui.intermediate);
-    }
-    const int direction = ListValueOr(texts, kIfDirectionListId, ui.ifDirection,
-                                      GetBit(own[kIfDirectionOffset], kIfDirectionBit) ? 1 : 0);
-    own[kIfDirectionOffset] =
-        SetBit(own[kIfDirectionOffset], kIfDirectionBit, !uvBand && (direction & 1) != 0);
-    const int channel =
-        ListValueOr(texts, kOpenChannelListId, ui.openChannel, ReadBe16(own, kOpenChannelOffset));
-    WriteBe16(own, kOpenChannelOffset, static_cast<std::uint16_t>(channel));
-
     if (misc_) {
         auto shared = misc_->SharedBytes();
-        std::uint8_t version = shared[kVersionOffset];
-        const int build =
-            ListValueOr(texts, kBuildTypeListId, ui.buildType, GetBit(version, kBuildTypeBit) ? 1 : 0);
-        const int display =
-            ListValueOr(texts, kDisplayListId, ui.display, GetBit(version, kDisplayBit) ? 1 : 0);
-        version = SetBit(version, kBuildTypeBit, (build & 1) != 0);
-        version = SetBit(version, kDisplayBit, (display & 1) != 0);
-        for (std::size_t i = 0; i < ui.options.size(); ++i) {
-            version = SetBit(version, kFirstOptionBit + static_cast<int>(i), ui.options[i] != 0);
-        }
-        shared[kVersionOffset] = version;
+        StoreBlockFields(SharedFields(), ui, shared, texts);
         shared[kWideVolumeOffset] = volumes.Wide(uvBand);
         shared[kNarrowVolumeOffset] = volumes.Narrow(uvBand);
     }

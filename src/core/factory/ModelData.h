@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/data/BlockFields.h"
 #include "core/data/FeatureData.h"
 #include "core/data/FreqCodec.h"
 
@@ -70,6 +71,7 @@ public:
     static constexpr std::size_t kNarrowVolumeOffset = 0x0A; ///< 0x00E8
 
     static constexpr int kDialogId = 4805;
+    static constexpr int kTuneSwitchLabel = 4839;
     static constexpr int kModelNameEditId = 4811;
     static constexpr int kOpenChannelListId = 4813;
     static constexpr int kSerialNumberEditId = 4815;
@@ -92,6 +94,11 @@ public:
     static constexpr std::uint16_t kDefaultOpenChannel = 16;
 
     ModelData();
+
+    /// The fields of the model data's own 36 bytes, offsets from 0x00B5.
+    static const BlockFieldTable<ModelDataUi>& OwnFields();
+    /// The fields of the shared miscellaneous bytes, offsets from 0x00DE.
+    static const BlockFieldTable<ModelDataUi>& SharedFields();
 
     /// Points the block at the radio-information block and the miscellaneous block whose bytes it
     /// shares. Both must outlive it. Until then only the own 36 bytes are loaded and stored.

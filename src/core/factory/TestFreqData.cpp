@@ -2,8 +2,11 @@
 
 #include "core/data/FreqRaster.h"
 #include "core/data/ImageMap.h"
+#include "core/factory/FactoryCodecs.h"
+#include "core/factory/NoTextLookup.h"
 
 #include <algorithm>
+#include <deque>
 #include <iterator>
 
 namespace tav {
@@ -46,7 +49,69 @@ std::uint32_t Count(std::int64_t mhz, std::int64_t offset) {
         std::clamp<std::int64_t>(mhz * kCountsPerMHz + offset, 0, static_cast<std::int64_t>(kMaxFreqCount)));
 }
 
+/// The text form's entry at `index`.
+BlockSlot<TestFreqTexts> TextSlot(std::size_t index) {
+    return {[index](const TestFreqTexts& texts) { return BlockValue(texts[index]); },
+            [index](TestFreqTexts& texts, const BlockValue& value) {
+                texts[index] = std::get<std::string>(value);
+            }};
+}
+
+BlockField<TestFreqTexts> FreqField(std::string key, std::string label, std::size_t index, FieldBytes at,
+                                    FieldBytes step) {
+    // The table is built once and lives as long as the program: its keys and labels with it.
+    static std::deque<std::string> names;
+    names.push_back(std::move(key));
+    const char* keyText = names.back().c_str();
+    names.push_back(std::move(label));
+    const char* labelText = names.back().c_str();
+    return BlockRow<TestFreqTexts>(keyText, 0, labelText, BlockCodec::Rule, 0, TextSlot(index))
+        .At(at)
+        .AlsoIn(step)
+        .WithRule(kTestFreqRule);
+}
+
+/// `from` with each decimal separator turned to `to`.
+std::string WithSeparator(std::string text, char from, char to) {
+    std::replace(text.begin(), text.end(), from, to);
+    return text;
+}
+
 } // namespace
+
+const BlockFieldTable<TestFreqTexts>& TestFreqData::EditorFields() {
+    static const BlockFieldTable<TestFreqTexts> table = [] {
+        BlockFieldTable<TestFreqTexts> rows;
+        for (const bool transmit : {false, true}) {
+            const std::string dir = transmit ? "_tx" : "_rx";
+            const std::string heading = transmit ? " TX Frequency[MHz]" : " RX Frequency[MHz]";
+            for (std::size_t k = 0; k < kChannelCount; ++k) {
+                const std::size_t at = kChannelStride * k;
+                const std::string n = std::to_string(k + 1);
+                const std::size_t freq = at + (transmit ? kChannelTxOffset : kChannelRxOffset);
+                const std::size_t step = at + (transmit ? kChannelTxStepOffset : kChannelRxStepOffset);
+                rows.push_back(FreqField("channel_" + n + dir, "Channel " + n + heading,
+                                         transmit ? ChannelTxText(k) : ChannelRxText(k), {freq, 4},
+                                         StepCodeAt(step)));
+            }
+        }
+        for (const bool transmit : {false, true}) {
+            const std::string dir = transmit ? "_tx" : "_rx";
+            const std::string heading = transmit ? " TX Frequency[MHz]" : " RX Frequency[MHz]";
+            for (std::size_t i = 0; i < kTuningCount; ++i) {
+                const std::string n = std::to_string(i + 1);
+                const std::size_t freq = (transmit ? kTuningTxOffset : kTuningRxOffset) + 4 * i;
+                // Both step codes of a tuning frequency share a byte: receive low, transmit high.
+                const std::uint8_t nibble = transmit ? 0xF0 : 0x0F;
+                rows.push_back(FreqField("tuning_" + n + dir, "Tuning Frequency " + n + heading,
+                                         transmit ? TuningTxText(i) : TuningRxText(i), {freq, 4},
+                                         StepCodeAt(kTuningStepOffset + i, nibble)));
+            }
+        }
+        return rows;
+    }();
+    return table;
+}
 
 TestFreqData::TestFreqData() : FeatureData(kSize) {}
 
@@ -138,26 +203,19 @@ void TestFreqData::SetTuning(std::size_t i, std::uint32_t rxCount, std::uint32_t
 
 TestFreqTexts TestFreqData::ToTexts(char separator) const {
     TestFreqTexts texts;
-    for (std::size_t k = 0; k < kChannelCount; ++k) {
-        texts[ChannelRxText(k)] = TestFreqText(ChannelRx(k), separator);
-        texts[ChannelTxText(k)] = TestFreqText(ChannelTx(k), separator);
-    }
-    for (std::size_t i = 0; i < kTuningCount; ++i) {
-        texts[TuningRxText(i)] = TestFreqText(TuningRx(i), separator);
-        texts[TuningTxText(i)] = TestFreqText(TuningTx(i), separator);
+    LoadBlockFields(EditorFields(), Bytes(), texts, NoTextLookup::Instance());
+    for (std::string& text : texts) {
+        text = WithSeparator(std::move(text), '.', separator);
     }
     return texts;
 }
 
 void TestFreqData::FromTexts(const TestFreqTexts& texts, char separator) {
-    for (std::size_t k = 0; k < kChannelCount; ++k) {
-        SetChannel(k, ParseTestFreqText(texts[ChannelRxText(k)], separator),
-                   ParseTestFreqText(texts[ChannelTxText(k)], separator));
+    TestFreqTexts stored;
+    for (std::size_t k = 0; k < texts.size(); ++k) {
+        stored[k] = WithSeparator(texts[k], separator, '.');
     }
-    for (std::size_t i = 0; i < kTuningCount; ++i) {
-        SetTuning(i, ParseTestFreqText(texts[TuningRxText(i)], separator),
-                  ParseTestFreqText(texts[TuningTxText(i)], separator));
-    }
+    StoreBlockFields(EditorFields(), stored, Bytes(), NoTextLookup::Instance());
 }
 
 std::string TestFreqText(BcdFreq bcd, char separator) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/data/BlockFields.h"
 #include "core/data/FeatureData.h"
 #include "core/data/FreqCodec.h"
 #include "core/util/NumberText.h"
@@ -46,6 +47,10 @@ public:
     static constexpr std::size_t TuningTxText(std::size_t i) { return 2 * kChannelCount + kTuningCount + i; }
 
     TestFreqData();
+
+    /// One field per frequency, in the order of the text form (field k holds text k); a field's
+    /// value is its text with '.' as the decimal point.
+    static const BlockFieldTable<TestFreqTexts>& EditorFields();
 
     /// Defaults spread over the current frequency range.
     void SetDefaults(const DataContext& context) override;

@@ -66,6 +66,22 @@ std::size_t TuningPointCount() {
     return kPoints.size();
 }
 
+const std::vector<TuningValueSlot>& TuningValueSlots() {
+    static const std::vector<TuningValueSlot> slots = [] {
+        std::vector<TuningValueSlot> out;
+        for (const PointEntry& entry : kPoints) {
+            const bool known = std::any_of(out.begin(), out.end(), [&entry](const TuningValueSlot& slot) {
+                return slot.offset == entry.offset;
+            });
+            if (!known) {
+                out.push_back({entry.code, entry.offset});
+            }
+        }
+        return out;
+    }();
+    return slots;
+}
+
 std::uint16_t TuningItemMaximum(std::uint32_t itemCode) {
     return std::find(kWideRangeItems.begin(), kWideRangeItems.end(), itemCode) != kWideRangeItems.end()
                ? kWideRangeMaximum

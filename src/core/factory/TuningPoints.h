@@ -15,6 +15,16 @@ std::optional<std::size_t> TuningPointOffset(std::uint16_t pointCode);
 /// The number of entries of the tuning point table.
 std::size_t TuningPointCount();
 
+/// A value of the tuning block: its byte offset and the first point code of the table that has it
+/// (two codes share their values with two others).
+struct TuningValueSlot {
+    std::uint16_t pointCode = 0;
+    std::size_t offset = 0;
+};
+
+/// Each value of the tuning block once, in the order of the tuning point table.
+const std::vector<TuningValueSlot>& TuningValueSlots();
+
 /// The largest value a tuning item takes: 1474 for the items 0x8000, 0x8020, 0x8030, 0x8040 and
 /// 0x8480, 255 for every other.
 std::uint16_t TuningItemMaximum(std::uint32_t itemCode);

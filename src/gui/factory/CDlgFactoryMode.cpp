@@ -1,6 +1,7 @@
 #include "gui/factory/CDlgFactoryMode.h"
 
 #include "core/comm/TransferPlan.h"
+#include "core/factory/FactoryCodecs.h"
 #include "core/factory/VolumeTable.h"
 #include "gui/app/AppContext.h"
 #include "gui/controls/CFreqEdit.h"
@@ -8,6 +9,7 @@
 #include "gui/factory/FieldNames.h"
 #include "gui/ui/ControlIds.h"
 #include "gui/ui/Translator.h"
+#include "gui/views/BlockFieldControls.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -17,13 +19,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+#include <algorithm>
+#include <iterator>
+#include <vector>
 
 namespace tav::gui {
 namespace {
 
 using MD = ModelData;
 
-// Each field's label carries the number before the field's.
+// The radio-information fields the dialog edits; each label carries the number before its field's.
 constexpr struct {
     int id;
     ControlKind kind;
@@ -38,16 +43,68 @@ constexpr struct {
     {MD::kLowerLimitEditId, ControlKind::Custom, "Lower Limit[MHz]", 2, 0},
     {MD::kUpperLimitEditId, ControlKind::Custom, "Upper Limit[MHz]", 2, 2},
     {MD::kSignalTypeListId, ControlKind::ComboBox, "Signalling Type", 3, 0},
-    {MD::kOpenChannelListId, ControlKind::ComboBox, "Open Channel", 3, 2},
-    {MD::kOscillatorEditId, ControlKind::Custom, "PLL Oscillator[MHz]", 4, 0},
-    {MD::kIntermediateEditId, ControlKind::Custom, "Middle Frequency[MHz]", 4, 2},
-    {MD::kIfDirectionListId, ControlKind::ComboBox, "Middle Frequency Direction", 5, 0},
-    {MD::kBuildTypeListId, ControlKind::ComboBox, "Version", 5, 2},
-    {MD::kDisplayListId, ControlKind::ComboBox, "Display", 6, 0},
-    {CDlgFactoryMode::kFirmwareEdit, ControlKind::ReadOnlyEdit, "Firmware Version", 6, 2},
 };
-constexpr int kTuneSwitchGroup = 4839;
+
+/// Where the model data's own fields sit: the label's cell, the control in the next column.
+struct Place {
+    int controlId;
+    int row;
+    int column;
+};
+constexpr Place kPlaces[] = {
+    {MD::kOpenChannelListId, 3, 2},      {MD::kOscillatorEditId, 4, 0},
+    {MD::kIntermediateEditId, 4, 2},     {MD::kIfDirectionListId, 5, 0},
+    {MD::kBuildTypeListId, 5, 2},        {MD::kDisplayListId, 6, 0},
+    {MD::kFirstOptionCheckId, 7, 0},     {MD::kFirstOptionCheckId + 1, 7, 1},
+    {MD::kFirstOptionCheckId + 2, 7, 2}, {MD::kFirstOptionCheckId + 3, 7, 3},
+    {MD::kTuneOpenButtonId, 8, 0},
+};
 constexpr int kLastRow = 9;
+
+const Place* PlaceOf(const BlockFieldInfo& field) {
+    return std::find_if(std::begin(kPlaces), std::end(kPlaces),
+                        [&field](const Place& place) { return place.controlId == field.controlId; });
+}
+
+/// Every field of the model data's own and shared bytes, in the dialog's order.
+std::vector<const BlockField<ModelDataUi>*> ModelFields() {
+    std::vector<const BlockField<ModelDataUi>*> fields;
+    for (const auto* table : {&MD::OwnFields(), &MD::SharedFields()}) {
+        for (const BlockField<ModelDataUi>& field : *table) {
+            fields.push_back(&field);
+        }
+    }
+    std::stable_sort(fields.begin(), fields.end(),
+                     [](const auto* a, const auto* b) { return PlaceOf(*a) < PlaceOf(*b); });
+    return fields;
+}
+
+bool IsList(const BlockFieldInfo& field) {
+    return field.listId != 0;
+}
+
+/// The tune switch is a pair of radio buttons: Open shows the field, Close its opposite.
+void AddTuneSwitch(DialogTemplate& dialog, const BlockFieldInfo& field, const Place& at) {
+    dialog.controls.push_back(
+        {field.labelId, ControlKind::Label, QString::fromUtf8(field.fallback), at.row, at.column});
+    dialog.controls.push_back(
+        {MD::kTuneOpenButtonId, ControlKind::RadioButton, QStringLiteral("Open"), at.row, at.column + 1});
+    dialog.controls.push_back(
+        {MD::kTuneCloseButtonId, ControlKind::RadioButton, QStringLiteral("Close"), at.row, at.column + 2});
+}
+
+void AddModelField(DialogTemplate& dialog, const BlockFieldInfo& field) {
+    const Place& at = *PlaceOf(field);
+    if (field.controlId == MD::kTuneOpenButtonId) {
+        AddTuneSwitch(dialog, field, at);
+        return;
+    }
+    dialog.controls.push_back(BlockFieldControls::LabelSpec(field, at.row, at.column));
+    if (field.codec != BlockCodec::Check) {
+        const ControlKind kind = IsList(field) ? ControlKind::ComboBox : ControlKind::Custom;
+        dialog.controls.push_back({field.controlId, kind, {}, at.row, at.column + 1});
+    }
+}
 
 DialogTemplate FactoryTemplate() {
     DialogTemplate dialog{MD::kDialogId, QStringLiteral("Factory Mode"), {}};
@@ -56,16 +113,14 @@ DialogTemplate FactoryTemplate() {
             {f.id - 1, ControlKind::Label, QString::fromLatin1(f.label), f.row, f.column});
         dialog.controls.push_back({f.id, f.kind, {}, f.row, f.column + 1});
     }
-    for (int i = 0; i < 4; ++i) {
-        dialog.controls.push_back({MD::kFirstOptionCheckId + i, ControlKind::CheckBox,
-                                   QStringLiteral("Option %1").arg(i + 1), 7, i});
+    for (const BlockField<ModelDataUi>* field : ModelFields()) {
+        AddModelField(dialog, *field);
+        if (field->controlId == MD::kDisplayListId) {
+            dialog.controls.push_back({CDlgFactoryMode::kFirmwareEdit - 1, ControlKind::Label,
+                                       QStringLiteral("Firmware Version"), 6, 2});
+            dialog.controls.push_back({CDlgFactoryMode::kFirmwareEdit, ControlKind::ReadOnlyEdit, {}, 6, 3});
+        }
     }
-    dialog.controls.push_back(
-        {kTuneSwitchGroup, ControlKind::Label, QStringLiteral("Manual Tune Switch"), 8, 0});
-    dialog.controls.push_back(
-        {MD::kTuneOpenButtonId, ControlKind::RadioButton, QStringLiteral("Open"), 8, 1});
-    dialog.controls.push_back(
-        {MD::kTuneCloseButtonId, ControlKind::RadioButton, QStringLiteral("Close"), 8, 2});
     dialog.controls.push_back({CDlgFactoryMode::kWriteSwitchButton, ControlKind::PushButton,
                                QStringLiteral("Write Tune Switch"), 8, 3});
     dialog.controls.push_back(
@@ -103,6 +158,12 @@ CDlgFactoryMode::CDlgFactoryMode(AppContext& context, FactoryPort& port, QWidget
     SetControlId(this, MD::kDialogId);
     for (const auto& f : kFields) {
         NameAfterLabel(controls_.at(f.id), controls_.at(f.id - 1));
+    }
+    NameAfterLabel(controls_.at(kFirmwareEdit), controls_.at(kFirmwareEdit - 1));
+    for (const BlockField<ModelDataUi>* field : ModelFields()) {
+        if (field->labelId != field->controlId && field->controlId != MD::kTuneOpenButtonId) {
+            NameAfterLabel(controls_.at(field->controlId), controls_.at(field->labelId));
+        }
     }
     qobject_cast<QLineEdit*>(Field(MD::kModelNameEditId))->setMaxLength(12);
     qobject_cast<QLineEdit*>(Field(MD::kSerialNumberEditId))->setMaxLength(16);
@@ -153,27 +214,41 @@ void CDlgFactoryMode::LoadControls() {
     qobject_cast<QLineEdit*>(Field(MD::kModelNameEditId))->setText(FromLanguage(ui.modelName));
     qobject_cast<QLineEdit*>(Field(MD::kSerialNumberEditId))->setText(FromLanguage(ui.serialNumber));
     qobject_cast<QLineEdit*>(Field(MD::kRangeIdEditId))->setText(FromLanguage(ui.rangeId));
-    const std::pair<int, BcdFreq> freqs[] = {{MD::kLowerLimitEditId, ui.lowerLimit},
-                                             {MD::kUpperLimitEditId, ui.upperLimit},
-                                             {MD::kOscillatorEditId, ui.oscillator},
-                                             {MD::kIntermediateEditId, ui.intermediate}};
-    for (const auto& [id, bcd] : freqs) {
+    for (const auto& [id, bcd] :
+         {std::pair{MD::kLowerLimitEditId, ui.lowerLimit}, std::pair{MD::kUpperLimitEditId, ui.upperLimit}}) {
         qobject_cast<CFreqEdit*>(Field(id))->SetBcd(bcd);
     }
-    const std::pair<int, const std::string*> lists[] = {{MD::kBandListId, &ui.band},
-                                                        {MD::kSignalTypeListId, &ui.signalType},
-                                                        {MD::kOpenChannelListId, &ui.openChannel},
-                                                        {MD::kIfDirectionListId, &ui.ifDirection},
-                                                        {MD::kBuildTypeListId, &ui.buildType},
-                                                        {MD::kDisplayListId, &ui.display}};
-    for (const auto& [id, text] : lists) {
-        SetComboText(id, *text);
+    SetComboText(MD::kBandListId, ui.band);
+    SetComboText(MD::kSignalTypeListId, ui.signalType);
+    for (const BlockField<ModelDataUi>* field : ModelFields()) {
+        ShowField(*field, field->slot.get(ui));
     }
-    for (int i = 0; i < 4; ++i) {
-        qobject_cast<QCheckBox*>(Field(MD::kFirstOptionCheckId + i))->setChecked(ui.options[i] != 0);
+}
+
+void CDlgFactoryMode::ShowField(const BlockFieldInfo& field, const BlockValue& value) {
+    if (field.controlId == MD::kTuneOpenButtonId) {
+        const bool open = std::get<int>(value) != 0;
+        qobject_cast<QRadioButton*>(Field(MD::kTuneOpenButtonId))->setChecked(open);
+        qobject_cast<QRadioButton*>(Field(MD::kTuneCloseButtonId))->setChecked(!open);
+    } else if (field.codec == BlockCodec::Check) {
+        qobject_cast<QCheckBox*>(Field(field.controlId))->setChecked(std::get<int>(value) != 0);
+    } else if (IsList(field)) {
+        SetComboText(field.controlId, std::get<std::string>(value));
+    } else {
+        qobject_cast<CFreqEdit*>(Field(field.controlId))->SetBcd(FreqFieldBcd(std::get<std::string>(value)));
     }
-    qobject_cast<QRadioButton*>(Field(MD::kTuneOpenButtonId))->setChecked(ui.tuneSwitchOpen != 0);
-    qobject_cast<QRadioButton*>(Field(MD::kTuneCloseButtonId))->setChecked(ui.tuneSwitchOpen == 0);
+}
+
+BlockValue CDlgFactoryMode::ShownValue(const BlockFieldInfo& field) const {
+    if (field.codec == BlockCodec::Check) {
+        return qobject_cast<const QAbstractButton*>(Field(field.controlId))->isChecked() ? 1 : 0;
+    }
+    if (IsList(field)) {
+        return ComboText(field.controlId);
+    }
+    auto* edit = qobject_cast<CFreqEdit*>(Field(field.controlId));
+    edit->Commit();
+    return FreqFieldText(edit->GetBcd());
 }
 
 void CDlgFactoryMode::StoreControls() {
@@ -181,24 +256,18 @@ void CDlgFactoryMode::StoreControls() {
     ui.modelName = ToCore(qobject_cast<QLineEdit*>(Field(MD::kModelNameEditId))->text());
     ui.serialNumber = ToCore(qobject_cast<QLineEdit*>(Field(MD::kSerialNumberEditId))->text());
     ui.rangeId = ToCore(qobject_cast<QLineEdit*>(Field(MD::kRangeIdEditId))->text());
-    BcdFreq* freqs[] = {&ui.lowerLimit, &ui.upperLimit, &ui.oscillator, &ui.intermediate};
-    const int freqIds[] = {MD::kLowerLimitEditId, MD::kUpperLimitEditId, MD::kOscillatorEditId,
-                           MD::kIntermediateEditId};
-    for (int i = 0; i < 4; ++i) {
-        auto* edit = qobject_cast<CFreqEdit*>(Field(freqIds[i]));
+    BcdFreq* limits[] = {&ui.lowerLimit, &ui.upperLimit};
+    const int limitIds[] = {MD::kLowerLimitEditId, MD::kUpperLimitEditId};
+    for (int i = 0; i < 2; ++i) {
+        auto* edit = qobject_cast<CFreqEdit*>(Field(limitIds[i]));
         edit->Commit();
-        *freqs[i] = edit->GetBcd();
+        *limits[i] = edit->GetBcd();
     }
     ui.band = ComboText(MD::kBandListId);
     ui.signalType = ComboText(MD::kSignalTypeListId);
-    ui.openChannel = ComboText(MD::kOpenChannelListId);
-    ui.ifDirection = ComboText(MD::kIfDirectionListId);
-    ui.buildType = ComboText(MD::kBuildTypeListId);
-    ui.display = ComboText(MD::kDisplayListId);
-    for (int i = 0; i < 4; ++i) {
-        ui.options[i] = qobject_cast<QCheckBox*>(Field(MD::kFirstOptionCheckId + i))->isChecked() ? 1 : 0;
+    for (const BlockField<ModelDataUi>* field : ModelFields()) {
+        field->slot.set(ui, ShownValue(*field));
     }
-    ui.tuneSwitchOpen = qobject_cast<QRadioButton*>(Field(MD::kTuneOpenButtonId))->isChecked() ? 1 : 0;
     const VolumeTable volumes = VolumeTable::Load(context_.Settings().Home().dir() / VolumeTable::kFileName);
     CDataContainer& container = context_.Container();
     container.Model().StoreUi(ui, context_.Language(), container.Context(), volumes);

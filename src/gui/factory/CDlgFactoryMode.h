@@ -48,6 +48,9 @@ private:
     void ApplyUserLevel();
     void SetComboText(int id, const std::string& text);
     std::string ComboText(int id) const;
+    /// A field of the model data's table in its control, and back.
+    void ShowField(const BlockFieldInfo& field, const BlockValue& value);
+    BlockValue ShownValue(const BlockFieldInfo& field) const;
     bool Confirm(int messageId) const;
     RadioImage RadioCopy() const;
 

@@ -1,6 +1,7 @@
 #include "gui/factory/CDlgTuneSubItem.h"
 
 #include "core/comm/RadioLink.h"
+#include "core/factory/NoTextLookup.h"
 #include "core/lang/CLanguage.h"
 #include "gui/app/AppContext.h"
 #include "gui/factory/FieldNames.h"
@@ -333,9 +334,8 @@ void CDlgTuneSubItem::SendValue() {
     const std::uint16_t point = CurrentPoint();
     const std::array<std::uint8_t, 2> data{static_cast<std::uint8_t>(value >> 8),
                                            static_cast<std::uint8_t>(value & 0xFF)};
-    if (const auto offset = TuningPointOffset(point); offset && *offset + 1 < working_.size()) {
-        working_[*offset] = data[0];
-        working_[*offset + 1] = data[1];
+    if (const BlockField<TuneUi>* field = TuneData::FieldOfPoint(point)) {
+        EncodeBlockField(*field, BlockValue(value), working_, NoTextLookup::Instance());
     }
     if (!radio_.WriteTuneValue(point, data)) {
         // A radio that still answers the mode request refused the value; otherwise it is gone.

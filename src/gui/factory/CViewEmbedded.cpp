@@ -6,6 +6,7 @@
 #include "gui/comm/DialogRunner.h"
 #include "gui/factory/FactoryPort.h"
 #include "gui/factory/FieldNames.h"
+#include "gui/views/BlockFieldControls.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -24,10 +25,9 @@ constexpr int kPasswordDigits = 8;
 DialogTemplate EmbeddedTemplate() {
     DialogTemplate dialog{CViewEmbedded::kTemplateId, QStringLiteral("Embedded Data"), {}};
     int row = 0;
-    for (const int id : EmbeddedData::kTextEditIds) {
-        dialog.controls.push_back(
-            {id - 1, ControlKind::Label, QStringLiteral("Text %1").arg(row + 1), row, 0});
-        dialog.controls.push_back({id, ControlKind::Edit, {}, row, 1});
+    for (const BlockField<EmbeddedUi>& field : EmbeddedData::EditorFields()) {
+        dialog.controls.push_back(BlockFieldControls::LabelSpec(field, row, 0));
+        dialog.controls.push_back({field.controlId, ControlKind::Edit, {}, row, 1});
         ++row;
     }
     dialog.controls.push_back(
@@ -40,11 +40,11 @@ DialogTemplate EmbeddedTemplate() {
 CViewEmbedded::CViewEmbedded(AppContext& context, EditorHost* host, QWidget* parent)
     : CCustomFormView(context, host, kTemplateId, parent), port_(std::make_unique<FactoryPort>(context)) {
     const ControlMap controls = BuildForm(EmbeddedTemplate());
-    for (const int id : EmbeddedData::kTextEditIds) {
-        auto* edit = qobject_cast<QLineEdit*>(controls.at(id));
-        edit->setMaxLength(static_cast<int>(EmbeddedData::kTextSize));
+    for (const BlockField<EmbeddedUi>& field : EmbeddedData::EditorFields()) {
+        auto* edit = qobject_cast<QLineEdit*>(controls.at(field.controlId));
+        edit->setMaxLength(static_cast<int>(field.bytes.size));
         edit->setMinimumWidth(320);
-        NameAfterLabel(edit, controls.at(id - 1));
+        NameAfterLabel(edit, controls.at(field.labelId));
     }
     connect(qobject_cast<QPushButton*>(controls.at(kWriteButton)), &QPushButton::clicked, this,
             &CViewEmbedded::WriteToRadio);
@@ -60,21 +60,13 @@ void CViewEmbedded::OnInitialUpdate() {
 void CViewEmbedded::LoadView() {
     EmbeddedUi ui;
     Context().Container().Embedded().LoadUi(ui);
-    for (std::size_t i = 0; i < ui.texts.size(); ++i) {
-        if (auto* edit = qobject_cast<QLineEdit*>(Control(EmbeddedData::kTextEditIds[i]))) {
-            edit->setText(FromLanguage(ui.texts[i]));
-        }
-    }
+    BlockFieldControls::ShowAll(EmbeddedData::EditorFields(), ui, *this);
 }
 
 void CViewEmbedded::StoreView() {
     EmbeddedUi ui;
     Context().Container().Embedded().LoadUi(ui);
-    for (std::size_t i = 0; i < ui.texts.size(); ++i) {
-        if (auto* edit = qobject_cast<QLineEdit*>(Control(EmbeddedData::kTextEditIds[i]))) {
-            ui.texts[i] = ToCore(edit->text());
-        }
-    }
+    BlockFieldControls::TakeAll(EmbeddedData::EditorFields(), ui, *this);
     Context().Container().Embedded().StoreUi(ui);
 }
 

@@ -108,36 +108,31 @@ void CViewTestFreq::SetUpGrid(QTableWidget* grid, int rows) {
     connect(grid, &QTableWidget::itemChanged, this, &CViewTestFreq::CellEdited);
 }
 
+QTableWidgetItem* CViewTestFreq::CellOf(std::size_t textIndex) const {
+    using T = TestFreqData;
+    constexpr std::size_t kChannelTexts = 2 * T::kChannelCount;
+    const bool channel = textIndex < kChannelTexts;
+    const std::size_t rows = channel ? T::kChannelCount : T::kTuningCount;
+    const std::size_t k = channel ? textIndex : textIndex - kChannelTexts;
+    QTableWidget* grid = channel ? channels_ : tuning_;
+    return grid->item(static_cast<int>(k % rows) + 1, k < rows ? kRxColumn : kTxColumn);
+}
+
 void CViewTestFreq::LoadView() {
     loading_ = true;
     const TestFreqTexts texts =
         Context().Container().TestFreqs().ToTexts(Context().Settings().DecimalSeparator());
-    for (std::size_t k = 0; k < TestFreqData::kChannelCount; ++k) {
-        const int row = static_cast<int>(k) + 1;
-        ShowCell(channels_, row, kRxColumn, texts[TestFreqData::ChannelRxText(k)]);
-        ShowCell(channels_, row, kTxColumn, texts[TestFreqData::ChannelTxText(k)]);
-    }
-    for (std::size_t i = 0; i < TestFreqData::kTuningCount; ++i) {
-        const int row = static_cast<int>(i) + 1;
-        ShowCell(tuning_, row, kRxColumn, texts[TestFreqData::TuningRxText(i)]);
-        ShowCell(tuning_, row, kTxColumn, texts[TestFreqData::TuningTxText(i)]);
+    for (std::size_t k = 0; k < texts.size(); ++k) {
+        QTableWidgetItem* cell = CellOf(k);
+        ShowCell(cell->tableWidget(), cell->row(), cell->column(), texts[k]);
     }
     loading_ = false;
 }
 
 void CViewTestFreq::StoreView() {
     TestFreqTexts texts;
-    for (std::size_t k = 0; k < TestFreqData::kChannelCount; ++k) {
-        const int row = static_cast<int>(k) + 1;
-        texts[TestFreqData::ChannelRxText(k)] =
-            channels_->item(row, kRxColumn)->text().trimmed().toStdString();
-        texts[TestFreqData::ChannelTxText(k)] =
-            channels_->item(row, kTxColumn)->text().trimmed().toStdString();
-    }
-    for (std::size_t i = 0; i < TestFreqData::kTuningCount; ++i) {
-        const int row = static_cast<int>(i) + 1;
-        texts[TestFreqData::TuningRxText(i)] = tuning_->item(row, kRxColumn)->text().trimmed().toStdString();
-        texts[TestFreqData::TuningTxText(i)] = tuning_->item(row, kTxColumn)->text().trimmed().toStdString();
+    for (std::size_t k = 0; k < texts.size(); ++k) {
+        texts[k] = CellOf(k)->text().trimmed().toStdString();
     }
     Context().Container().TestFreqs().FromTexts(texts, Context().Settings().DecimalSeparator());
 }

@@ -29,6 +29,8 @@ public:
 private:
     void SetUpGrid(QTableWidget* grid, int rows);
     void CellEdited(QTableWidgetItem* item);
+    /// The grid cell that shows entry `textIndex` of the text form (one field of the table).
+    QTableWidgetItem* CellOf(std::size_t textIndex) const;
 
     QTableWidget* channels_ = nullptr;
     QTableWidget* tuning_ = nullptr;

@@ -79,6 +79,12 @@ void Show(QWidget* control, const BlockFieldInfo& field, const BlockValue& value
     case BlockCodec::FileHeader:
         FormFields::SetText(qobject_cast<QLineEdit*>(control), std::get<std::string>(value));
         break;
+    case BlockCodec::Rule:
+        // A field with a rule of its own is edited as its text (a number as its digits).
+        FormFields::SetText(qobject_cast<QLineEdit*>(control), std::holds_alternative<int>(value)
+                                                                   ? std::to_string(std::get<int>(value))
+                                                                   : std::get<std::string>(value));
+        break;
     }
 }
 
@@ -111,6 +117,7 @@ std::optional<BlockValue> Shown(const QWidget* control, const BlockFieldInfo& fi
     case BlockCodec::SecretText:
     case BlockCodec::DateTime:
     case BlockCodec::FileHeader:
+    case BlockCodec::Rule:
         return FormFields::Text(qobject_cast<const QLineEdit*>(control));
     }
     return std::nullopt;

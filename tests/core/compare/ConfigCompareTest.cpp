@@ -400,7 +400,8 @@ TEST_F(ConfigCompareTest, ShowsAnOffRasterFrequencyAsTheEditorsDoWithTheStoredVa
                             " -> 137.82500 (off raster: 137.82581)");
 }
 
-// Regions of the factory editors are named by those editors, never as bare bytes.
+// Bytes of the factory editors' regions that no field holds are named by those editors, never as
+// bare bytes (their fields are named by label: FactoryFieldsTest).
 TEST_F(ConfigCompareTest, NamesFactoryRegionsByTheirEditors) {
     struct Case {
         std::size_t address;
@@ -409,7 +410,6 @@ TEST_F(ConfigCompareTest, NamesFactoryRegionsByTheirEditors) {
     };
     const std::vector<Case> cases = {
         {ImageMap::kEmbedded, "Embedded Data", ViewIds::kEmbedded},
-        {ImageMap::kTestFreqs + 4, "Test Frequency", ViewIds::kTestFreq},
         {ImageMap::kModelData, "Factory Mode", 0},
         {ImageMap::kModelDataShared + 2, "Factory Mode", 0},
         {ImageMap::kTuneData + ImageMap::kTuneDataSize - 1, "Tuning", 0},

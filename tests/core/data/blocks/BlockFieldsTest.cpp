@@ -64,6 +64,8 @@ std::vector<Bytes> Limits(const BlockFieldInfo& field) {
         return {Bytes(field.bytes.size, 0x00)};
     case BlockCodec::FileHeader:
         return {Bytes{}};
+    case BlockCodec::Rule: // each rule's limits are tried beside the blocks that use it
+        break;
     }
     return {};
 }
@@ -96,6 +98,7 @@ BlockValue OtherValue(const BlockFieldInfo& field, const BlockValue& now) {
         return std::get<std::string>(now) == "1234" ? "5678" : "1234";
     case BlockCodec::DateTime:
     case BlockCodec::FileHeader:
+    case BlockCodec::Rule:
         break;
     }
     return now;
