@@ -178,6 +178,12 @@ void MainFrameTest::changeNoticesReachEveryOpenEditor() {
 
 void MainFrameTest::closeQuestionYesSavesEvenThroughSaveAs() {
     QVERIFY(ShowActive(&Frame()));
+    // Nothing changed: closing asks nothing.
+    QVERIFY(Frame().close());
+    QVERIFY(ctx_->prompts->asked().empty());
+    frame_ = std::make_unique<CMainFrame>(**ctx_);
+    QVERIFY(ShowActive(&Frame()));
+    ctx_->context->Container().Channels().At(0).SetAutoStartScan(true);
     const QString file = ctx_->Path("closing.dat");
     ctx_->prompts->Queue(PromptAnswer::Yes);
     ctx_->files->QueueSave(SaveChoice{file, QStringLiteral("kept at closing")});
@@ -207,6 +213,7 @@ void MainFrameTest::closeQuestionYesSavesEvenThroughSaveAs() {
 
 void MainFrameTest::closeQuestionNoAndCancel() {
     QVERIFY(ShowActive(&Frame()));
+    ctx_->context->Container().Channels().At(0).SetAutoStartScan(true);
     ctx_->prompts->Queue(PromptAnswer::Cancel);
     QVERIFY(!Frame().close());
     QVERIFY(Frame().isVisible());

@@ -16,6 +16,7 @@
 #include "gui/app/RecentFileList.h"
 #include "gui/app/ShellDialogs.h"
 #include "gui/app/ShellTexts.h"
+#include "gui/app/UndoCommands.h"
 #include "gui/report/ReportCommands.h"
 #include "gui/ui/RadioDialogs.h"
 #include "gui/views/CCustomFormView.h"
@@ -233,6 +234,7 @@ CMainFrame::CMainFrame(AppContext& context, QWidget* parent)
     AddWindowCommands();
     AddReportCommands();
     CreateActions();
+    undo_ = new UndoCommands(context_, *this);
     AddExchangeCommands();
     CreateBars();
     RebuildTree();
@@ -465,6 +467,7 @@ void CMainFrame::BuildMenus() {
         menuBar()->addMenu(menu);
         if (static_cast<int>(position) == kEditMenu) {
             BuildEditMenu(menu);
+            undo_->AddTo(menu);
             connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateEditMenuChecks);
             continue;
         }
@@ -1274,7 +1277,20 @@ void CMainFrame::DataChanged(std::uint32_t wParam, const RecordListNotice* notic
         tree_->RefreshRecordItems();
         RefreshRecordBars();
     }
+    undo_->History().NoteChange();
     RefreshModified();
+}
+
+void CMainFrame::DocumentReplaced() {
+    undo_->History().Reset();
+}
+
+void CMainFrame::UndoEdit() {
+    undo_->History().Undo();
+}
+
+void CMainFrame::RedoEdit() {
+    undo_->History().Redo();
 }
 
 void CMainFrame::RefreshRecordBars() {
@@ -1299,7 +1315,11 @@ void CMainFrame::ShowView(int viewId, const QString& title) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    // What is still being typed counts; with nothing unsaved there is nothing to ask.
     if (!noQuestion_ && !closing_) {
+        StoreAllEditors();
+    }
+    if (!noQuestion_ && !closing_ && context_.Doc().HasUnsavedChanges()) {
         const PromptAnswer answer = context_.Prompts().Ask(
             this, context_.Title(),
             context_.Message(ShellTexts::kCloseQuestion,

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/data/ChannelListHistory.h"
+#include "core/data/ChannelData.h"
 #include "core/data/ObjectId.h"
 #include "gui/views/CCustomFormView.h"
 
@@ -66,7 +66,7 @@ public:
 
     void OnInitialUpdate() override;
     void LoadView() override;
-    /// Stores every row as it stands (one step for Undo when something changed).
+    /// Stores every row as it stands.
     void StoreView() override;
     void NavigateRecord(int recordNumber, NavigateCommand command) override;
     void DataChanged(std::uint32_t wParam, const RecordListNotice* notice) override;
@@ -81,6 +81,7 @@ public:
     void InsertChannel();
     void DeleteChannel();
     void MoveChannel(int by);
+    /// The document's Undo and Redo (the window's history), after the cell being typed in is taken.
     void Undo();
     void Redo();
     /// Copies the selected rows (the current one when none is selected) as tab-separated text.
@@ -91,8 +92,10 @@ public:
     QString RowsText(const std::vector<int>& rows) const;
     /// Pastes tab-separated text from `row` on; returns the number of rows taken.
     int PasteText(const QString& text, int row);
-
-    const ChannelListHistory& History() const { return history_; }
+    /// Sorts the channels by a column's shown values (a heading's click): the channels are
+    /// renumbered, what names them follows, and it is one step for Undo. The same column again
+    /// sorts the other way.
+    void SortBy(int column);
 
 private:
     void SetUpGrid();
@@ -106,12 +109,14 @@ private:
     /// After the list changed: scan lists follow, the grid is filled again, the editors are told.
     void ListChanged(NavigateCommand command);
     void MakeButtons();
+    void AddRowCommand(const QString& caption, int id, const std::function<void()>& run);
     void Note(const QString& line);
 
     CGridCtrl* grid_ = nullptr;
     QPlainTextEdit* log_ = nullptr;
     ObjectId current_ = kNoObject;
-    ChannelListHistory history_;
+    int sortColumn_ = -1;
+    bool sortDescending_ = false;
     /// Items of the drop-down columns, read once from the language file: (value, text).
     std::map<int, std::vector<std::pair<int, QString>>> lists_;
     QStringList tones_;
