@@ -484,13 +484,15 @@ void MainFrameTest::verifyAfterWritingTellsWhetherTheRadioHoldsTheData() {
     };
     const Case cases[] = {
         {"radio holds the data", TransferStatus::Completed, dated,
-         "The radio holds what was written: reading it back found no difference.", PromptIcon::Information},
+         "The radio has been written and verified: reading it back found no difference.",
+         PromptIcon::Information},
         {"one byte differs", TransferStatus::Completed, changed,
-         "The radio does not hold what was written.\n\nDifferences found by reading the radio back: 1\n"
-         "Test Frequency \u00B7 Byte 0x13F0:",
+         "The radio has been written, but it does not hold what was written. Differences found by "
+         "reading it back: 1\n\nTest Frequency \u00B7 Byte 0x13F0:",
          PromptIcon::Warning},
         {"read-back fails", TransferStatus::NoRadio, sent,
-         "Reading the radio back failed, so it is not known whether the radio holds what was written.",
+         "The radio has been written, but reading it back failed, so it is not known whether the radio "
+         "holds what was written.",
          PromptIcon::Warning},
     };
     ctx_->radio->verify = true;

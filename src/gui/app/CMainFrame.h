@@ -35,6 +35,7 @@ class ExchangeCommands;
 class FileCommands;
 class NavigationTree;
 class ProblemListBar;
+class PaneFocus;
 class UndoCommands;
 class ReportCommands;
 
@@ -238,7 +239,8 @@ private:
     void ReadFromRadio();
     void WriteToRadio();
     /// "Verify after writing": reads the radio back and tells whether it holds the data.
-    void VerifyWrite();
+    /// Reads the radio back through `readBack` after a write and tells the one result.
+    void VerifyWrite(const TransferRunner& readBack);
     void MemoryUpdate();
     void ChangeLanguage();
     void ModelInformation();
@@ -250,7 +252,8 @@ private:
     std::unique_ptr<FileCommands> files_;
     std::unique_ptr<ReportCommands> reports_;
     std::unique_ptr<ExchangeCommands> exchange_;
-    UndoCommands* undo_ = nullptr; ///< owned as a child of the window
+    UndoCommands* undo_ = nullptr;   ///< owned as a child of the window
+    PaneFocus* paneFocus_ = nullptr; ///< F6 / Shift+F6; owned as a child of the window
     ViewRegistry views_;
     std::vector<EditorEntry> editors_;
     std::map<int, std::function<void()>> handlers_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/data/ChannelData.h"
+#include "core/data/ChannelFields.h"
 #include "core/data/ObjectId.h"
 #include "gui/views/CCustomFormView.h"
 
@@ -26,7 +27,7 @@ class CGridCtrl;
 /// bar it inserts, deletes and moves channels (scan list members follow them), undoes and redoes
 /// each change, and copies rows to and pastes rows from tab-separated text (a spreadsheet's);
 /// rows that cannot be taken are listed with their reason below the grid.
-class CViewChannelList : public CCustomFormView {
+class CViewChannelList : public CCustomFormView, public ChannelGridColumns {
     Q_OBJECT
 public:
     static constexpr int kTemplateId = 3770;
@@ -42,25 +43,6 @@ public:
     static constexpr int kLogLabel = 3792;
     static constexpr int kLog = 3793;
     static constexpr int kNumberHeading = 3794;
-    static constexpr int kColumns = 14;
-
-    /// Columns of the grid.
-    enum Column {
-        kNumber = 0,
-        kRxFreq,
-        kRxType,
-        kRxCtcss,
-        kRxCdcss,
-        kTxFreq,
-        kTxType,
-        kTxCtcss,
-        kTxCdcss,
-        kSpacing,
-        kPower,
-        kPersonality,
-        kScanList,
-        kAutoStartScan
-    };
 
     CViewChannelList(AppContext& context, EditorHost* host, QWidget* parent = nullptr);
 
