@@ -8,6 +8,7 @@
 #include "gui/grid/CGridCtrl.h"
 #include "gui/views/CViewChannelList.h"
 
+#include <QHeaderView>
 #include <QPlainTextEdit>
 
 using namespace tav;
@@ -44,7 +45,7 @@ class ChannelListTest : public QObject {
 
 private:
     std::unique_ptr<TestContext> ctx_;
-    CountingHost host_;
+    std::unique_ptr<UndoHost> host_;
     std::unique_ptr<CViewChannelList> view_;
 
     CGridCtrl* Grid() const { return view_->Grid(); }
@@ -79,13 +80,17 @@ private:
 private slots:
     void init() {
         ctx_ = std::make_unique<TestContext>();
-        view_ = std::make_unique<CViewChannelList>(**ctx_, &host_);
+        host_ = std::make_unique<UndoHost>(**ctx_);
+        view_ = std::make_unique<CViewChannelList>(**ctx_, host_.get());
+        host_->SetEditor(view_.get());
         view_->OnInitialUpdate();
         QVERIFY(ShowActive(view_.get()));
         SetChannelCount(4);
+        host_->History().Reset();
     }
     void cleanup() {
         view_.reset();
+        host_.reset();
         ctx_.reset();
     }
 
@@ -154,7 +159,7 @@ private slots:
         }
         view_->MoveChannel(1);
         const QByteArray after = ChannelBytes(**ctx_, 0, 0, 24 * 4);
-        QCOMPARE(view_->History().UndoCount(), std::size_t(typed.size() + 1));
+        QCOMPARE(host_->History().Stack().index(), typed.size() + 1);
         for (int i = 0; i <= typed.size(); ++i) {
             view_->Undo();
         }
@@ -170,7 +175,7 @@ private slots:
             EditCell(0, CViewChannelList::kRxFreq, QString::number(140 + i % 2));
         }
         EditCell(0, CViewChannelList::kRxFreq, QStringLiteral("141"));
-        QVERIFY(view_->History().UndoCount() >= 50);
+        QVERIFY(host_->History().Stack().index() >= 50);
     }
 
     void pasteTakesGoodRowsAndRefusesBadOnes() {
@@ -238,6 +243,8 @@ private slots:
         QTest::newRow("move 1 down") << "down" << 0 << QList<int>{2, 1, 3, 4} << 4;
         QTest::newRow("move 4 up") << "up" << 3 << QList<int>{1, 2, 4, 3} << 4;
         QTest::newRow("move 1 up stays") << "up" << 0 << QList<int>{1, 2, 3, 4} << 4;
+        QTest::newRow("Insert key before 2") << "Insert key" << 1 << QList<int>{1, 3, 4, 5} << 5;
+        QTest::newRow("Delete key on 2") << "Delete key" << 1 << QList<int>{1, 2, 3, 255} << 3;
     }
     void insertDeleteAndMoveKeepScanMembers() {
         QFETCH(QString, operation);
@@ -246,7 +253,11 @@ private slots:
         QFETCH(int, count);
         const QByteArray moving = ChannelBytes(**ctx_, row, 0, 24);
         view_->SetCurrentRow(row);
-        if (operation == QLatin1String("insert")) {
+        if (operation.endsWith(QLatin1String(" key"))) {
+            Grid()->setFocus();
+            QTest::keyClick(Grid(), operation.startsWith('I') ? Qt::Key_Insert : Qt::Key_Delete);
+            operation = operation.startsWith('I') ? QStringLiteral("insert") : QStringLiteral("delete");
+        } else if (operation == QLatin1String("insert")) {
             view_->InsertChannel();
         } else if (operation == QLatin1String("delete")) {
             view_->DeleteChannel();
@@ -263,6 +274,31 @@ private slots:
                      moving);
         }
         QCOMPARE(Grid()->rowCount(), count);
+    }
+
+    // A click on a heading sorts the channels by that column, the other way on a second click; the
+    // scan list keeps naming the same channels, and one Undo puts the old order back.
+    void headingClickSortsAndScanMembersFollow() {
+        const QByteArray before = ChannelBytes(**ctx_, 0, 0, 24 * 4);
+        const QByteArray first = ChannelBytes(**ctx_, 0, 0, 24);
+        const QByteArray last = ChannelBytes(**ctx_, 3, 0, 24);
+        EditCell(1, CViewChannelList::kRxFreq, QStringLiteral("170"));
+        QHeaderView* heading = Grid()->horizontalHeader();
+        const QPoint at(heading->sectionViewportPosition(CViewChannelList::kRxFreq) + 5, heading->height() / 2);
+        QTest::mouseClick(heading->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(ChannelBytes(**ctx_, 0, 0, 24), first);
+        QCOMPARE(ChannelBytes(**ctx_, 3, 4, 4).toHex(), QByteArray("17000000"));
+        QCOMPARE(QList<int>({Member(**ctx_, 0), Member(**ctx_, 1)}), QList<int>({1, 4}));
+        QTest::mouseClick(heading->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(ChannelBytes(**ctx_, 0, 4, 4).toHex(), QByteArray("17000000"));
+        QCOMPARE(ChannelBytes(**ctx_, 3, 0, 24), first);
+        QCOMPARE(ChannelBytes(**ctx_, 1, 0, 24), last);
+        QCOMPARE(QList<int>({Member(**ctx_, 0), Member(**ctx_, 1)}), QList<int>({4, 1}));
+        QCOMPARE(Grid()->item(0, CViewChannelList::kRxFreq)->text(), QStringLiteral("170.00000"));
+        view_->Undo();
+        view_->Undo();
+        view_->Undo();
+        QCOMPARE(ChannelBytes(**ctx_, 0, 0, 24 * 4), before);
     }
 
     void storingTheViewTakesACellStillBeingTyped() {

@@ -157,6 +157,7 @@ private slots:
     void noRadioKeepsTheDialogOpen();
     void cancelBeforeOkSendsNothing();
     void verifyOptionIsRememberedAndTheReadBackStartsAtOnce();
+    void writeWithVerifyReadsBackInTheSameRun();
     void portDialogShowsDevicesAndWhyPortsAreOff();
 };
 
@@ -373,6 +374,46 @@ void CommDialogTest::verifyOptionIsRememberedAndTheReadBackStartsAtOnce() {
     QVERIFY(bench.dialogs->ReadBack(nullptr, request, back).ok());
     QVERIFY(back == bench.radio->Memory());
     QVERIFY(bench.Told().isEmpty());
+}
+
+// With "Verify after writing" on, the write's own dialog reads the radio back: one progress from
+// start to end (the read-back in its second half), nothing told by the dialog, and the read-back
+// kept for the comparison that tells the one result.
+void CommDialogTest::writeWithVerifyReadsBackInTheSameRun() {
+    CDlgNote::SetDoNotWarn(true);
+    sim::SimulatorConfig config;
+    config.replyDelay = std::chrono::milliseconds(1);
+    Bench bench(config);
+    int lowestDuringReadBack = 100;
+    bool sawReadBack = false;
+    bench.runner.Queue([&](QDialog& dialog) {
+        auto& comm = dynamic_cast<CDlgComm&>(dialog);
+        comm.show();
+        comm.VerifyBox()->setChecked(true);
+        comm.OkButton()->click();
+        (void)QTest::qWaitFor(
+            [&] {
+                if (comm.Status()->text().startsWith(QStringLiteral("Verifying: "))) {
+                    sawReadBack = true;
+                    lowestDuringReadBack = std::min(lowestDuringReadBack, comm.Progress()->value());
+                }
+                return comm.isHidden();
+            },
+            kWaitMs);
+        CHECK(comm.Progress()->value() == 100);
+        return comm.result();
+    });
+    RadioImage image = Pattern(4);
+    const TransferReport written = bench.Write(image);
+    QVERIFY2(written.ok(), qPrintable(QString::number(static_cast<int>(written.status))));
+    QVERIFY(sawReadBack);
+    QVERIFY(lowestDuringReadBack >= 50);
+    QVERIFY2(bench.Told().isEmpty(), qPrintable(bench.Told().join('|')));
+    RadioImage back{};
+    const std::optional<TransferReport> readBack = bench.dialogs->TakeReadBack(back);
+    QVERIFY(readBack && readBack->ok());
+    QVERIFY(back == bench.radio->Memory());
+    QVERIFY(!bench.dialogs->TakeReadBack(back)); // taken once
 }
 
 void CommDialogTest::portDialogShowsDevicesAndWhyPortsAreOff() {

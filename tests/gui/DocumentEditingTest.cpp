@@ -9,6 +9,7 @@
 #include "core/data/TwoToneCallData.h"
 #include "gui/app/CChildFrame.h"
 #include "gui/app/CMainFrame.h"
+#include "gui/app/NavigationTree.h"
 #include "gui/app/ProblemListBar.h"
 #include "gui/app/ShellTexts.h"
 #include "gui/grid/CGridCtrl.h"
@@ -284,6 +285,24 @@ private slots:
     }
     // Opening a problem entry (a double-click in the problem list) opens the editor of its record
     // at that record, its page shown and the control that shows the reference focused.
+    // F6 and Shift+F6 move between the tree, the active editor and the docked lists, which screen
+    // readers know by their panes' captions.
+    void f6MovesBetweenPanesThatAreNamed() {
+        QCOMPARE(Frame().Tree()->accessibleName(), QStringLiteral("Navigation"));
+        QCOMPARE(Frame().ProblemBar()->List()->accessibleName(), QStringLiteral("Problem List"));
+        CViewChannelList* list = OpenChannelList();
+        QVERIFY(list);
+        Frame().ProblemBar()->show();
+        list->Grid()->setFocus();
+        QTRY_VERIFY(list->Grid()->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+        QTRY_VERIFY(Frame().ProblemBar()->List()->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6, Qt::ShiftModifier);
+        QTRY_VERIFY(list->isAncestorOf(QApplication::focusWidget()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6, Qt::ShiftModifier);
+        QTRY_VERIFY(Frame().Tree()->hasFocus());
+    }
+
     void problemEntriesOpenTheirRecordAtTheField() {
         // References left dangling as records go behind the editors' backs.
         Container().Channels().Remove(1);

@@ -178,6 +178,12 @@ void MainFrameTest::changeNoticesReachEveryOpenEditor() {
 
 void MainFrameTest::closeQuestionYesSavesEvenThroughSaveAs() {
     QVERIFY(ShowActive(&Frame()));
+    // Nothing changed: closing asks nothing.
+    QVERIFY(Frame().close());
+    QVERIFY(ctx_->prompts->asked().empty());
+    frame_ = std::make_unique<CMainFrame>(**ctx_);
+    QVERIFY(ShowActive(&Frame()));
+    ctx_->context->Container().Channels().At(0).SetAutoStartScan(true);
     const QString file = ctx_->Path("closing.dat");
     ctx_->prompts->Queue(PromptAnswer::Yes);
     ctx_->files->QueueSave(SaveChoice{file, QStringLiteral("kept at closing")});
@@ -207,6 +213,7 @@ void MainFrameTest::closeQuestionYesSavesEvenThroughSaveAs() {
 
 void MainFrameTest::closeQuestionNoAndCancel() {
     QVERIFY(ShowActive(&Frame()));
+    ctx_->context->Container().Channels().At(0).SetAutoStartScan(true);
     ctx_->prompts->Queue(PromptAnswer::Cancel);
     QVERIFY(!Frame().close());
     QVERIFY(Frame().isVisible());
@@ -477,13 +484,15 @@ void MainFrameTest::verifyAfterWritingTellsWhetherTheRadioHoldsTheData() {
     };
     const Case cases[] = {
         {"radio holds the data", TransferStatus::Completed, dated,
-         "The radio holds what was written: reading it back found no difference.", PromptIcon::Information},
+         "The radio has been written and verified: reading it back found no difference.",
+         PromptIcon::Information},
         {"one byte differs", TransferStatus::Completed, changed,
-         "The radio does not hold what was written.\n\nDifferences found by reading the radio back: 1\n"
-         "Test Frequency \u00B7 Byte 0x13F0:",
+         "The radio has been written, but it does not hold what was written. Differences found by "
+         "reading it back: 1\n\nTest Frequency \u00B7 Byte 0x13F0:",
          PromptIcon::Warning},
         {"read-back fails", TransferStatus::NoRadio, sent,
-         "Reading the radio back failed, so it is not known whether the radio holds what was written.",
+         "The radio has been written, but reading it back failed, so it is not known whether the radio "
+         "holds what was written.",
          PromptIcon::Warning},
     };
     ctx_->radio->verify = true;

@@ -10,6 +10,7 @@
 #include "core/data/FreqCodec.h"
 #include "core/data/RecordNavigator.h"
 #include "gui/app/AppContext.h"
+#include "gui/app/DocumentUndo.h"
 #include "gui/app/RecentFileList.h"
 #include "gui/app/ShellDialogs.h"
 #include "gui/ui/FileChooser.h"
@@ -276,6 +277,35 @@ public:
         calls.push_back({wParam, notice != nullptr});
     }
     std::vector<std::pair<std::uint32_t, bool>> calls;
+};
+
+/// An editor host with the document's one undo history, as the main window has it: each change
+/// an editor tells of becomes a step, and a step taken back reloads the editor being tried.
+class UndoHost : public CountingHost {
+public:
+    explicit UndoHost(AppContext& context)
+        : history_(context, {{}, [this](const ChangeDescription&) { Reload(); }}) {}
+    void DataChanged(std::uint32_t wParam, const RecordListNotice* notice) override {
+        CountingHost::DataChanged(wParam, notice);
+        history_.NoteChange();
+    }
+    void UndoEdit() override { history_.Undo(); }
+    void RedoEdit() override { history_.Redo(); }
+    void SetEditor(CCustomFormView* editor) { editor_ = editor; }
+    DocumentUndo& History() { return history_; }
+
+private:
+    void Reload() {
+        if (editor_) {
+            RecordListNotice notice;
+            notice.sender = this;
+            editor_->DataChanged(EditorMessages::kRecordListChanged, &notice);
+            editor_->LoadView();
+        }
+    }
+
+    DocumentUndo history_;
+    CCustomFormView* editor_ = nullptr;
 };
 
 /// Shows a window and waits until it is active, so that focus moves as it does for a user.

@@ -42,6 +42,14 @@ ObjectId CDataContainer::NextObjectIdBase() {
     return idBase_;
 }
 
+std::unique_ptr<CDataContainer> CDataContainer::LoadedLike(const CDataContainer& like, const Image& image) {
+    auto loaded = std::make_unique<CDataContainer>();
+    loaded->Context() = like.Context();
+    loaded->image() = image;
+    loaded->LoadAll();
+    return loaded;
+}
+
 void CDataContainer::LoadAll() {
     LoadChannels(image_, channels_, channelIds_);
     testFreqs_.LoadFromImage(image_);

@@ -65,6 +65,9 @@ public:
     /// system and personality report its invalid references. Returns true when problems were found.
     bool CheckAllReferences(ProblemList& problems, const TextLookup& texts) const;
 
+    /// A container of the same model and range as `like`, loaded from `image`.
+    static std::unique_ptr<CDataContainer> LoadedLike(const CDataContainer& like, const Image& image);
+
     /// The base of a new family of ObjectIds: each call adds 65535 (the first base is 65535).
     ObjectId NextObjectIdBase();
 

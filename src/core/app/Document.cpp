@@ -76,6 +76,7 @@ Result Document::New(DocumentViews& views) {
     }
     MarkUnchanged();
     views.DataReloaded();
+    views.DocumentReplaced();
     return Result::Ok();
 }
 
@@ -127,6 +128,7 @@ Result Document::OpenFile(const std::filesystem::path& path, DocumentViews& view
     container_.LoadAll();
     MarkUnchanged();
     views.DataReloaded();
+    views.DocumentReplaced();
     return Result::Ok();
 }
 
@@ -153,9 +155,10 @@ void Document::TakeRadioImage(const Image& image, DocumentViews& views) {
     container_.LoadAll();
     MarkUnchanged();
     views.DataReloaded();
+    views.DocumentReplaced();
 }
 
-Image Document::StoredImage() {
+Image Document::ImageToSave() {
     // The image itself stays as it is: bytes no data object maps must survive until a save.
     const Image kept = container_.image();
     container_.StoreAll();
@@ -165,11 +168,11 @@ Image Document::StoredImage() {
 }
 
 bool Document::HasUnsavedChanges() {
-    return StoredImage() != saved_;
+    return ImageToSave() != saved_;
 }
 
 void Document::MarkUnchanged() {
-    saved_ = StoredImage();
+    saved_ = ImageToSave();
 }
 
 Result Document::CheckReferences() {

@@ -29,6 +29,9 @@ public:
     virtual void StoreAllEditors() {}
     /// The data was replaced: refresh the tree's record items, the status bar and the tree root.
     virtual void DataReloaded() {}
+    /// The document was replaced (made new, opened, read from a radio): edits before it cannot be
+    /// taken back any more.
+    virtual void DocumentReplaced() {}
 };
 
 /// The one configuration being edited: its file, its identity (kept by the settings) and the data
@@ -89,6 +92,8 @@ public:
     bool HasUnsavedChanges();
     /// The data as it is now counts as saved (after a read from a radio, which leaves no file).
     void MarkUnchanged();
+    /// The image a save would write now (the container's own image is left as it is).
+    Image ImageToSave();
 
     /// The reference check that gates saving and writing (814 when problems were listed).
     Result CheckReferences();
@@ -107,8 +112,6 @@ public:
     void UpdateDataContext();
 
 private:
-    /// The image a save would write now.
-    Image StoredImage();
     Result OpenFile(const std::filesystem::path& path, DocumentViews& views, bool recent);
     Result SaveAsImpl(const std::filesystem::path& path, const std::string& comment, DocumentViews& views,
                       bool keepOldComment);

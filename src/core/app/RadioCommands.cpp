@@ -82,6 +82,7 @@ TransferReport RadioCommands::Read(const TransferRunner& transfer, const RadioTa
     container_.LoadAll();
     document_.MarkUnchanged();
     views_.DataReloaded();
+    views_.DocumentReplaced();
     return report;
 }
 

@@ -25,6 +25,10 @@ public:
     static constexpr int kReadFailedMessage = 9483;
     static constexpr int kLogMessage = 9484;
     static constexpr int kOptionLabel = 9130;
+    /// The one result of a write with "Verify after writing".
+    static constexpr int kWrittenAndVerifiedMessage = 9470;
+    static constexpr int kWrittenButDiffersMessage = 9471;
+    static constexpr int kWrittenReadBackFailedMessage = 9472;
 
     /// `factoryLevel`: the write also sent 0x13FB-0x1427, as at a factory user level.
     RadioVerify(const TextLookup& texts, bool factoryLevel) : texts_(texts), factoryLevel_(factoryLevel) {}

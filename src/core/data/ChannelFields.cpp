@@ -60,59 +60,60 @@ private:
 };
 
 std::vector<ChannelField> MakeTable() {
+    using G = ChannelGridColumns;
     constexpr int kToneWidth = 50;
     std::vector<Row> rows;
     rows.push_back(Row(F::RxFreq, "rx_freq", 3665, "RX Frequency (MHz)", C::Frequency, &ChannelUi::rxFreq)
                        .StoredIn({{R::kRxFreq, 4}, {R::kSteps, 1, kLowNibble}})
-                       .Grid(1, 100));
+                       .Grid(G::kRxFreq, 100));
     rows.push_back(Row(F::RxType, "rx_type", 3667, "RX Signal Type", C::ToneType, &ChannelUi::rxType)
                        .StoredIn({{R::kRxTone, 1, kToneTypeBits}})
                        .List(ChannelData::kRxTypeList)
-                       .Grid(2, 100));
+                       .Grid(G::kRxType, 100));
     rows.push_back(Row(F::RxCtcss, "rx_ctcss", 3669, "RX CTCSS (Hz)", C::Ctcss, &ChannelUi::rxCtcss)
                        .StoredIn(ToneValue(R::kRxTone))
                        .ToneOf(F::RxType)
-                       .Grid(3, kToneWidth));
+                       .Grid(G::kRxCtcss, kToneWidth));
     rows.push_back(Row(F::RxCdcss, "rx_cdcss", 3671, "RX CDCSS", C::Cdcss, &ChannelUi::rxCdcss)
                        .StoredIn(ToneValue(R::kRxTone))
                        .ToneOf(F::RxType, F::RxCtcss)
-                       .Grid(4, kToneWidth));
+                       .Grid(G::kRxCdcss, kToneWidth));
     rows.push_back(Row(F::TxFreq, "tx_freq", 3674, "TX Frequency (MHz)", C::Frequency, &ChannelUi::txFreq)
                        .StoredIn({{R::kTxFreq, 4}, {R::kSteps, 1, kHighNibble}})
-                       .Grid(5, 100));
+                       .Grid(G::kTxFreq, 100));
     rows.push_back(Row(F::TxType, "tx_type", 3676, "TX Signal Type", C::ToneType, &ChannelUi::txType)
                        .StoredIn({{R::kTxTone, 1, kToneTypeBits}})
                        .List(ChannelData::kTxTypeList)
-                       .Grid(6, 100));
+                       .Grid(G::kTxType, 100));
     rows.push_back(Row(F::TxCtcss, "tx_ctcss", 3678, "TX CTCSS (Hz)", C::Ctcss, &ChannelUi::txCtcss)
                        .StoredIn(ToneValue(R::kTxTone))
                        .ToneOf(F::TxType)
-                       .Grid(7, kToneWidth));
+                       .Grid(G::kTxCtcss, kToneWidth));
     rows.push_back(Row(F::TxCdcss, "tx_cdcss", 3680, "TX CDCSS", C::Cdcss, &ChannelUi::txCdcss)
                        .StoredIn(ToneValue(R::kTxTone))
                        .ToneOf(F::TxType, F::TxCtcss)
-                       .Grid(8, kToneWidth));
+                       .Grid(G::kTxCdcss, kToneWidth));
     rows.push_back(Row(F::Spacing, "spacing", 3660, "Channel Spacing", C::ListItem, &ChannelUi::spacing)
                        .StoredIn({{R::kSpacingPower, 1, kLowNibble}})
                        .List(ChannelData::kSpacingList)
-                       .Grid(9, 100));
+                       .Grid(G::kSpacing, 100));
     rows.push_back(Row(F::Power, "power", 3662, "Power Level", C::ListItem, &ChannelUi::power)
                        .StoredIn({{R::kSpacingPower, 1, kHighNibble}})
                        .List(ChannelData::kPowerList)
-                       .Grid(10, 60));
+                       .Grid(G::kPower, 60));
     rows.push_back(Row(F::Personality, "personality", ChannelData::kPersonalityLabel, "Personality",
                        C::Personality, &ChannelUi::personalityPosition)
                        .StoredIn({{R::kPersonality}})
-                       .Grid(11, 60));
+                       .Grid(G::kPersonality, 60));
     rows.push_back(Row(F::ScanList, "scan_list", ChannelData::kScanListLabel, "Scan List", C::ScanList,
                        &ChannelUi::scanListPosition)
                        .StoredIn({{R::kScanList}})
-                       .Grid(12, 100));
+                       .Grid(G::kScanList, 100));
     rows.push_back(Row(F::AutoStartScan, "auto_start_scan", 3707, "Auto Start Scan", C::Switch,
                        &ChannelUi::autoStartScan)
                        .StoredIn({{R::kFlags, 1, R::kAutoStartScanBit}})
                        .List(kSwitchList)
-                       .Grid(13, 100));
+                       .Grid(G::kAutoStartScan, 100));
     // The channel form's ATIS box has no grid column.
     rows.push_back(Row(F::Atis, "atis", 4590, "ATIS", C::Switch, &ChannelUi::atis)
                        .StoredIn({{R::kFlags, 1, R::kAtisBit}})

@@ -50,6 +50,28 @@ enum class ChannelCodec : std::uint8_t {
 /// Where a field's value lies in a ChannelUi.
 using ChannelSlot = std::variant<std::uint32_t ChannelUi::*, std::string ChannelUi::*, int ChannelUi::*>;
 
+/// The columns of the channel list grid: the channel number, then one per field the table gives
+/// a grid column.
+struct ChannelGridColumns {
+    enum Column : int {
+        kNumber = 0,
+        kRxFreq,
+        kRxType,
+        kRxCtcss,
+        kRxCdcss,
+        kTxFreq,
+        kTxType,
+        kTxCtcss,
+        kTxCdcss,
+        kSpacing,
+        kPower,
+        kPersonality,
+        kScanList,
+        kAutoStartScan
+    };
+    static constexpr int kColumns = kAutoStartScan + 1;
+};
+
 /// One field of the channel record: what every path that shows, exchanges or compares channels
 /// knows of it.
 struct ChannelField {

@@ -4,6 +4,10 @@
 #include "core/data/ProblemList.h"
 #include "core/data/RecordKind.h"
 
+#include <algorithm>
+#include <charconv>
+#include <numeric>
+
 namespace tav {
 
 ChannelRow LoadChannelRow(const ChannelData& channel, const TextLookup& texts) {
@@ -61,6 +65,59 @@ bool MoveChannelRow(RecordList<ChannelData>& channels, std::size_t from, std::si
     }
     channels.Move(from, to);
     return true;
+}
+
+namespace {
+
+/// The value of a shown number, whichever decimal separator it was shown with.
+std::optional<double> NumberOf(std::string text) {
+    std::replace(text.begin(), text.end(), ',', '.');
+    double value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    return !text.empty() && error == std::errc() && stop == end ? std::optional<double>(value) : std::nullopt;
+}
+
+/// a before b in ascending order.
+bool ShownBefore(const std::string& a, const std::string& b) {
+    if (a.empty() || b.empty()) {
+        return !a.empty() && b.empty();
+    }
+    const auto x = NumberOf(a);
+    const auto y = NumberOf(b);
+    if (x && y) {
+        return *x < *y;
+    }
+    return a < b;
+}
+
+} // namespace
+
+std::vector<std::size_t> SortOrder(const std::vector<std::string>& values, bool descending) {
+    std::vector<std::size_t> order(values.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        const std::string& x = values[a];
+        const std::string& y = values[b];
+        // Empty values stay last either way.
+        if (descending && !x.empty() && !y.empty()) {
+            return ShownBefore(y, x);
+        }
+        return ShownBefore(x, y);
+    });
+    return order;
+}
+
+void ReorderChannels(RecordList<ChannelData>& channels, const std::vector<std::size_t>& order) {
+    std::vector<ObjectId> ids;
+    for (const std::size_t from : order) {
+        ids.push_back(channels.IdAt(from));
+    }
+    for (std::size_t target = 0; target < ids.size(); ++target) {
+        if (const auto found = channels.PositionOf(ids[target])) {
+            channels.Move(*found, target);
+        }
+    }
 }
 
 } // namespace tav

@@ -8,6 +8,8 @@
 #include <cstddef>
 #include <functional>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace tav {
 
@@ -52,5 +54,14 @@ std::optional<std::size_t> InsertChannelRow(RecordList<ChannelData>& channels, s
 
 /// Moves a channel from one position to another; false when either position is past the end.
 bool MoveChannelRow(RecordList<ChannelData>& channels, std::size_t from, std::size_t to);
+
+/// The order a sort by a column's shown values gives: element k is the present position of the
+/// channel that goes to position k. Values that both read as numbers (frequencies, tones, numbers)
+/// compare as numbers, others as text, and an empty value after every other; equal values keep their
+/// order, so sorting by one column and then another keeps the first column's order within ties.
+std::vector<std::size_t> SortOrder(const std::vector<std::string>& values, bool descending);
+
+/// Puts the channels in `order` (as SortOrder gives it). The channels keep their objects.
+void ReorderChannels(RecordList<ChannelData>& channels, const std::vector<std::size_t>& order);
 
 } // namespace tav

@@ -12,10 +12,12 @@
 #include "gui/app/FileCommands.h"
 #include "gui/app/HelpSystem.h"
 #include "gui/app/NavigationTree.h"
+#include "gui/app/PaneFocus.h"
 #include "gui/app/ProblemListBar.h"
 #include "gui/app/RecentFileList.h"
 #include "gui/app/ShellDialogs.h"
 #include "gui/app/ShellTexts.h"
+#include "gui/app/UndoCommands.h"
 #include "gui/report/ReportCommands.h"
 #include "gui/ui/RadioDialogs.h"
 #include "gui/views/CCustomFormView.h"
@@ -233,6 +235,20 @@ CMainFrame::CMainFrame(AppContext& context, QWidget* parent)
     AddWindowCommands();
     AddReportCommands();
     CreateActions();
+    undo_ = new UndoCommands(context_, *this);
+    paneFocus_ = new PaneFocus(
+        *this,
+        [this]() -> std::vector<QWidget*> {
+            auto* active = qobject_cast<CChildFrame*>(mdi_->activeSubWindow());
+            return {tree_, active ? active->View() : nullptr, problems_->List(), log_};
+        },
+        [](QWidget* pane) {
+            if (auto* view = qobject_cast<CCustomFormView*>(pane)) {
+                view->RestoreFocus();
+            } else {
+                pane->setFocus(Qt::ShortcutFocusReason);
+            }
+        });
     AddExchangeCommands();
     CreateBars();
     RebuildTree();
@@ -465,6 +481,7 @@ void CMainFrame::BuildMenus() {
         menuBar()->addMenu(menu);
         if (static_cast<int>(position) == kEditMenu) {
             BuildEditMenu(menu);
+            undo_->AddTo(menu);
             connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateEditMenuChecks);
             continue;
         }
@@ -487,11 +504,19 @@ void CMainFrame::BuildMenus() {
     AddReportMenuItems(TopMenu(kFileMenu));
     UpdateRecentFiles();
     // Bar captions follow the language too.
-    treeBar_->setWindowTitle(context_.ControlText(ShellTexts::kTreeBarCaption, QStringLiteral("Navigation")));
-    problems_->setWindowTitle(
-        context_.ControlText(ShellTexts::kProblemBarCaption, QStringLiteral("Problem List")));
+    // The panes' captions also name their lists for screen readers.
+    const QString navigation =
+        context_.ControlText(ShellTexts::kTreeBarCaption, QStringLiteral("Navigation"));
+    const QString problemList =
+        context_.ControlText(ShellTexts::kProblemBarCaption, QStringLiteral("Problem List"));
+    const QString log = context_.ControlText(ShellTexts::kLogBarCaption, QStringLiteral("Log"));
+    treeBar_->setWindowTitle(navigation);
+    tree_->setAccessibleName(navigation);
+    problems_->setWindowTitle(problemList);
+    problems_->List()->setAccessibleName(problemList);
     problems_->Translate();
-    logBar_->setWindowTitle(context_.ControlText(ShellTexts::kLogBarCaption, QStringLiteral("Log")));
+    logBar_->setWindowTitle(log);
+    log_->setAccessibleName(log);
     toolBar_->setWindowTitle(context_.ControlText(ShellTexts::kToolBarCaption, QStringLiteral("Toolbar")));
     prompt_->setText(context_.Message(ShellTexts::kIdlePrompt, QStringLiteral("Ready")));
 }
@@ -940,32 +965,38 @@ void CMainFrame::WriteToRadio() {
     }
     Log(FillIn(context_.Message(ShellTexts::kLogWritten, QStringLiteral("Written to the radio: %s")),
                {FromLanguage(context_.Settings().ModelName())}));
-    if (context_.Radio().VerifyAfterWrite()) {
-        VerifyWrite();
+    RadioImage readBack{};
+    if (const std::optional<TransferReport> done = context_.Radio().TakeReadBack(readBack)) {
+        // The write's dialog read the radio back in the same run.
+        VerifyWrite([&readBack, &done](const TransferRequest&, RadioImage& image) {
+            image = readBack;
+            return *done;
+        });
+    } else if (context_.Radio().VerifyAfterWrite()) {
+        VerifyWrite([this](const TransferRequest& request, RadioImage& image) {
+            return context_.Radio().ReadBack(this, request, image);
+        });
     }
 }
 
-void CMainFrame::VerifyWrite() {
+void CMainFrame::VerifyWrite(const TransferRunner& readBack) {
     constexpr int kShownLines = 20;
-    const TransferRunner readBack = [this](const TransferRequest& request, RadioImage& image) {
-        return context_.Radio().ReadBack(this, request, image);
-    };
     std::vector<ConfigDifference> differences;
     const TransferReport report = MakeRadioCommands().Verify(readBack, RadioTargetNow(), differences);
     if (!report.ok()) {
-        context_.Tell(this, RadioVerify::kReadFailedMessage, {}, PromptIcon::Warning,
-                      QStringLiteral("Reading the radio back failed, so it is not known whether the radio "
-                                     "holds what was written."));
+        context_.Tell(this, RadioVerify::kWrittenReadBackFailedMessage, {}, PromptIcon::Warning,
+                      QStringLiteral("The radio has been written, but reading it back failed, so it is not "
+                                     "known whether the radio holds what was written."));
         return;
     }
-    const QString verdict =
+    const QString logged =
         context_.Message(differences.empty() ? RadioVerify::kEqualMessage : RadioVerify::kDiffersMessage);
     Log(FillIn(context_.Message(RadioVerify::kLogMessage, QStringLiteral("Verified against the radio: %s")),
-               {verdict}));
+               {logged}));
     if (differences.empty()) {
-        context_.Tell(
-            this, RadioVerify::kEqualMessage, {}, PromptIcon::Information,
-            QStringLiteral("The radio holds what was written: reading it back found no difference."));
+        context_.Tell(this, RadioVerify::kWrittenAndVerifiedMessage, {}, PromptIcon::Information,
+                      QStringLiteral("The radio has been written and verified: reading it back found no "
+                                     "difference."));
         return;
     }
     QStringList lines;
@@ -978,13 +1009,13 @@ void CMainFrame::VerifyWrite() {
     if (differences.size() > static_cast<std::size_t>(kShownLines)) {
         lines << QStringLiteral("...");
     }
-    const QString heading =
-        FillIn(context_.Message(RadioVerify::kListMessage,
-                                QStringLiteral("Differences found by reading the radio back: %d")),
-               {QString::number(differences.size())});
-    context_.Tell(this, RadioVerify::kDiffersMessage,
-                  heading + QStringLiteral("\n") + lines.join(QStringLiteral("\n")), PromptIcon::Warning,
-                  QStringLiteral("The radio does not hold what was written."));
+    const QString verdict = FillIn(
+        context_.Message(RadioVerify::kWrittenButDiffersMessage,
+                         QStringLiteral("The radio has been written, but it does not hold what was written. "
+                                        "Differences found by reading it back: %d")),
+        {QString::number(differences.size())});
+    context_.Prompts().Tell(this, context_.Title(), verdict + QStringLiteral("\n\n") + lines.join('\n'),
+                            PromptIcon::Warning);
 }
 
 void CMainFrame::MemoryUpdate() {
@@ -1274,7 +1305,20 @@ void CMainFrame::DataChanged(std::uint32_t wParam, const RecordListNotice* notic
         tree_->RefreshRecordItems();
         RefreshRecordBars();
     }
+    undo_->History().NoteChange();
     RefreshModified();
+}
+
+void CMainFrame::DocumentReplaced() {
+    undo_->History().Reset();
+}
+
+void CMainFrame::UndoEdit() {
+    undo_->History().Undo();
+}
+
+void CMainFrame::RedoEdit() {
+    undo_->History().Redo();
 }
 
 void CMainFrame::RefreshRecordBars() {
@@ -1299,7 +1343,11 @@ void CMainFrame::ShowView(int viewId, const QString& title) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    // What is still being typed counts; with nothing unsaved there is nothing to ask.
     if (!noQuestion_ && !closing_) {
+        StoreAllEditors();
+    }
+    if (!noQuestion_ && !closing_ && context_.Doc().HasUnsavedChanges()) {
         const PromptAnswer answer = context_.Prompts().Ask(
             this, context_.Title(),
             context_.Message(ShellTexts::kCloseQuestion,

@@ -35,6 +35,8 @@ class ExchangeCommands;
 class FileCommands;
 class NavigationTree;
 class ProblemListBar;
+class PaneFocus;
+class UndoCommands;
 class ReportCommands;
 
 /// Command ids of the main window's menus and tool bar.
@@ -134,6 +136,11 @@ public:
     /// Ends an edit being typed, then every editor stores its controls.
     void StoreAllEditors() override;
     void DataReloaded() override;
+    void DocumentReplaced() override;
+    void UndoEdit() override;
+    void RedoEdit() override;
+    /// Edit > Undo and Redo over the document's one history.
+    UndoCommands& Undo() const { return *undo_; }
     void DataChanged(std::uint32_t wParam, const RecordListNotice* notice) override;
     void ShowView(int viewId, const QString& title) override;
     /// Ends an edit still being typed in the active editor (as leaving it would).
@@ -232,7 +239,8 @@ private:
     void ReadFromRadio();
     void WriteToRadio();
     /// "Verify after writing": reads the radio back and tells whether it holds the data.
-    void VerifyWrite();
+    /// Reads the radio back through `readBack` after a write and tells the one result.
+    void VerifyWrite(const TransferRunner& readBack);
     void MemoryUpdate();
     void ChangeLanguage();
     void ModelInformation();
@@ -244,6 +252,8 @@ private:
     std::unique_ptr<FileCommands> files_;
     std::unique_ptr<ReportCommands> reports_;
     std::unique_ptr<ExchangeCommands> exchange_;
+    UndoCommands* undo_ = nullptr;   ///< owned as a child of the window
+    PaneFocus* paneFocus_ = nullptr; ///< F6 / Shift+F6; owned as a child of the window
     ViewRegistry views_;
     std::vector<EditorEntry> editors_;
     std::map<int, std::function<void()>> handlers_;

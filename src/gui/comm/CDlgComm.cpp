@@ -148,7 +148,15 @@ void CDlgComm::Start() {
     progress_->setValue(0);
     const QString connecting = Label(kConnectingText);
     status_->setText(connecting.isEmpty() ? QStringLiteral("Connecting to the radio...") : connecting);
+    running_ = Run(request_, image_);
+    if (running_) {
+        poll_.start();
+    } else {
+        Finish(report_);
+    }
+}
 
+bool CDlgComm::Run(const TransferRequest& request, RadioImage& image) {
     // Every call below comes from the worker; each is carried over to this window's thread and
     // the worker waits for it, as a blocking send would.
     TransferQuestions questions;
@@ -172,11 +180,35 @@ void CDlgComm::Start() {
         QMetaObject::invokeMethod(
             this, [&] { OnEvent(event); }, Qt::BlockingQueuedConnection);
     };
-    running_ = worker_.Start(session_, request_, image_, std::move(questions), std::move(events));
+    return worker_.Start(session_, request, image, std::move(questions), std::move(events));
+}
+
+bool CDlgComm::VerifyPlanned() const {
+    return Direction() == TransferDirection::Write && setup_.verifyAfterWrite && *setup_.verifyAfterWrite;
+}
+
+void CDlgComm::StartReadBack() {
+    readingBack_ = true;
+    readBackRequest_ = request_;
+    readBackRequest_.direction = TransferDirection::Read;
+    // The radio just answered there: the read-back asks there first.
+    if (report_.connection.ok() && report_.connection.port != 0) {
+        readBackRequest_.rememberedPort = report_.connection.port;
+    }
+    running_ = Run(readBackRequest_, readBackImage_);
     if (running_) {
         poll_.start();
     } else {
-        Finish(report_);
+        FinishReadBack(report_);
+    }
+}
+
+void CDlgComm::FinishReadBack(const TransferReport& report) {
+    readBackReport_ = report;
+    unsetCursor();
+    emit TransferEnded();
+    if (!abandoned_) {
+        QDialog::accept();
     }
 }
 
@@ -184,14 +216,18 @@ void CDlgComm::OnEvent(const TransferEvent& event) {
     if (abandoned_ || event.kind != TransferEvent::Kind::Progress) {
         return;
     }
-    const int labelId = Direction() == TransferDirection::Read ? kReadProgressText : kWriteProgressText;
+    const bool reading = Direction() == TransferDirection::Read;
+    const int labelId =
+        readingBack_ ? kVerifyProgressText : (reading ? kReadProgressText : kWriteProgressText);
     QString text = Label(labelId);
     if (text.isEmpty()) {
-        text = Direction() == TransferDirection::Read ? QStringLiteral("Reading: %d")
-                                                      : QStringLiteral("Writing: %d");
+        text = readingBack_ ? QStringLiteral("Verifying: %d")
+                            : (reading ? QStringLiteral("Reading: %d") : QStringLiteral("Writing: %d"));
     }
     status_->setText(ToQt(FillMessage(ToStd(text), event.percent)) + QStringLiteral("%"));
-    progress_->setValue(event.percent);
+    // Writing and reading back share one bar: each takes half of it.
+    const bool halves = VerifyPlanned();
+    progress_->setValue(!halves ? event.percent : (readingBack_ ? 50 : 0) + event.percent / 2);
 }
 
 std::optional<std::string> CDlgComm::AskPassword(int) {
@@ -239,11 +275,19 @@ void CDlgComm::CheckFinished() {
     poll_.stop();
     const TransferReport report = worker_.Wait();
     running_ = false;
+    if (readingBack_) {
+        FinishReadBack(report);
+        return;
+    }
     Finish(report);
 }
 
 void CDlgComm::Finish(const TransferReport& report) {
     report_ = report;
+    if (report.status == TransferStatus::Completed && VerifyPlanned() && !abandoned_) {
+        StartReadBack();
+        return;
+    }
     unsetCursor();
     emit TransferEnded();
     if (abandoned_) {

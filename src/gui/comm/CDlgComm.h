@@ -65,6 +65,8 @@ public:
     static constexpr int kReadProgressText = 1604;
     static constexpr int kWriteProgressText = 1605;
     static constexpr int kProgress = 1611;
+    /// Progress of the read-back after a write ("Verifying: %d").
+    static constexpr int kVerifyProgressText = 9131;
     /// Status shown while the radio is searched and checked.
     static constexpr int kConnectingText = 9120;
     static const DialogTemplate& Template();
@@ -86,6 +88,12 @@ public:
     QPushButton* CancelButton() const { return cancel_; }
     /// "Verify after writing"; null unless a write was given the option.
     QCheckBox* VerifyBox() const { return verify_; }
+    /// With "Verify after writing" on, a completed write reads the radio back in the same run (one
+    /// progress, half writing, half reading) and tells neither end: the comparison that follows is
+    /// the one result. The read-back's report; nothing when there was none.
+    const std::optional<TransferReport>& ReadBackReport() const { return readBackReport_; }
+    /// What the read-back found in the radio (filled only when it completed).
+    const RadioImage& ReadBackImage() const { return readBackImage_; }
 
 public slots:
     /// The OK button: starts the transfer.
@@ -107,6 +115,12 @@ private:
     void Tell(int messageId, const QString& detail = {});
     void CheckFinished();
     void Finish(const TransferReport& report);
+    /// Starts the worker on a request; false when it could not start.
+    bool Run(const TransferRequest& request, RadioImage& image);
+    /// After a completed write with "Verify after writing": reads the radio back.
+    void StartReadBack();
+    void FinishReadBack(const TransferReport& report);
+    bool VerifyPlanned() const;
     QString Message(int messageId) const;
     QString Label(int id) const;
 
@@ -117,6 +131,10 @@ private:
     TransferSession session_;
     TransferWorker worker_;
     TransferReport report_;
+    TransferRequest readBackRequest_;
+    RadioImage readBackImage_{};
+    std::optional<TransferReport> readBackReport_;
+    bool readingBack_ = false;
     QTimer poll_;
     bool running_ = false;
     std::atomic<bool> abandoned_{false};

@@ -9,6 +9,7 @@
 #include "gui/comm/CDlgComm.h"
 
 #include <cstdlib>
+#include <utility>
 
 namespace tav::gui {
 
@@ -65,7 +66,17 @@ TransferReport CommRadioDialogs::Transfer(QWidget* parent, const TransferRequest
     if (verify != VerifyAfterWrite()) {
         StoreVerifyAfterWrite(verify);
     }
+    readBackReport_ = dialog.ReadBackReport();
+    readBackImage_ = dialog.ReadBackImage();
     return dialog.Report();
+}
+
+std::optional<TransferReport> CommRadioDialogs::TakeReadBack(RadioImage& image) {
+    if (!readBackReport_) {
+        return std::nullopt;
+    }
+    image = readBackImage_;
+    return std::exchange(readBackReport_, std::nullopt);
 }
 
 TransferReport CommRadioDialogs::ReadBack(QWidget* parent, const TransferRequest& request,

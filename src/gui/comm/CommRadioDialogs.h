@@ -32,6 +32,7 @@ public:
     /// A write's dialog offers "Verify after writing", remembered in the settings.
     TransferReport Transfer(QWidget* parent, const TransferRequest& request, RadioImage& image) override;
     TransferReport ReadBack(QWidget* parent, const TransferRequest& request, RadioImage& image) override;
+    std::optional<TransferReport> TakeReadBack(RadioImage& image) override;
     bool ChoosePort(QWidget* parent) override;
     /// Kept in `Settings.ini` ("VerifyAfterWrite" in section Setting) from one run to the next.
     bool VerifyAfterWrite() const override;
@@ -54,6 +55,9 @@ private:
     FrameTracer* tracer_ = nullptr;
     std::ofstream traceFile_;
     std::unique_ptr<FrameTracer> fileTracer_;
+    /// The last write's own read-back, until it is taken.
+    std::optional<TransferReport> readBackReport_;
+    RadioImage readBackImage_{};
 };
 
 } // namespace tav::gui

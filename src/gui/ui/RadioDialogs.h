@@ -21,6 +21,10 @@ public:
     virtual TransferReport ReadBack(QWidget* parent, const TransferRequest& request, RadioImage& image) {
         return Transfer(parent, request, image);
     }
+    /// The read-back the last write's dialog made itself after a completed write with "Verify after
+    /// writing" (one run, one progress): its report, and the radio's contents in `image` when it
+    /// completed. Nothing when that dialog read nothing back; the caller then reads back itself.
+    virtual std::optional<TransferReport> TakeReadBack(RadioImage& /*image*/) { return std::nullopt; }
     /// Whether the user asked for "Verify after writing" in the last write's dialog.
     virtual bool VerifyAfterWrite() const { return false; }
     /// The Communication Port dialog; true when a new port was chosen (the settings hold it).

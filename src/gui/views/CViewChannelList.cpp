@@ -2,6 +2,7 @@
 
 #include "core/app/ChannelReferences.h"
 #include "core/data/ChannelFields.h"
+#include "core/data/ChannelListEdit.h"
 #include "core/data/ChannelPaste.h"
 #include "core/data/ImageMap.h"
 #include "core/data/ToneTables.h"
@@ -12,6 +13,7 @@
 #include "gui/grid/CGridCtrl.h"
 #include "gui/ui/ControlIds.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QGridLayout>
@@ -70,8 +72,11 @@ CViewChannelList::CViewChannelList(AppContext& context, EditorHost* host, QWidge
         label->setBuddy(log_);
         log_->setAccessibleName(label->text().remove(QLatin1Char('&')));
     }
+    grid_->setContextMenuPolicy(Qt::ActionsContextMenu);
     MakeButtons();
     SetUpGrid();
+    grid_->horizontalHeader()->setSectionsClickable(true);
+    connect(grid_->horizontalHeader(), &QHeaderView::sectionClicked, this, &CViewChannelList::SortBy);
     connect(grid_, &CGridCtrl::editEnded, this, [this](int row, int column) { StoreRow(row, column); });
     connect(grid_, &CGridCtrl::beginEdit, this, &CViewChannelList::PrepareCell);
     connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row) {
@@ -106,6 +111,7 @@ void CViewChannelList::MakeButtons() {
         button->setFocusPolicy(Qt::TabFocus);
         connect(button, &QPushButton::clicked, this, actions.at(declared.id));
         row->addWidget(button);
+        AddRowCommand(button->text(), declared.id, actions.at(declared.id));
         if (declared.key != QKeySequence::UnknownKey) {
             keys_[declared.key] = actions.at(declared.id);
         }
@@ -117,6 +123,42 @@ void CViewChannelList::MakeButtons() {
     });
     row->addStretch(1);
     FormLayout()->addLayout(row, 1, 0);
+}
+
+void CViewChannelList::AddRowCommand(const QString& caption, int id, const std::function<void()>& run) {
+    // The grid's context menu holds the row commands; Insert and Delete also answer their keys
+    // while the grid itself (not a cell being typed in) has the focus.
+    auto* action = new QAction(caption, grid_);
+    connect(action, &QAction::triggered, this, run);
+    if (id == kInsertButton || id == kDeleteButton) {
+        action->setShortcut(id == kInsertButton ? QKeySequence(Qt::Key_Insert) : QKeySequence(Qt::Key_Delete));
+        action->setShortcutContext(Qt::WidgetShortcut);
+    }
+    if (id == kUndoButton || id == kCopyButton) {
+        auto* separator = new QAction(grid_);
+        separator->setSeparator(true);
+        grid_->addAction(separator);
+    }
+    grid_->addAction(action);
+}
+
+void CViewChannelList::SortBy(int column) {
+    auto& channels = Context().Container().Channels();
+    if (column <= kNumber || column >= kColumns || channels.Count() < 2) {
+        return;
+    }
+    grid_->CommitEdit();
+    // The same column again sorts the other way.
+    const bool descending = sortColumn_ == column && !sortDescending_;
+    std::vector<std::string> values;
+    for (int row = 0; row < grid_->rowCount(); ++row) {
+        values.push_back(ToStd(CellText(grid_, row, column)));
+    }
+    values.resize(channels.Count());
+    ReorderChannels(channels, SortOrder(values, descending));
+    sortColumn_ = column;
+    sortDescending_ = descending;
+    ListChanged(NavigateCommand::GoTo);
 }
 
 void CViewChannelList::SetUpGrid() {
@@ -275,12 +317,7 @@ void CViewChannelList::StoreRow(int row, int column) {
     if (row < 0 || static_cast<std::size_t>(row) >= channels.Count() || column <= kNumber) {
         return;
     }
-    history_.BeforeChange(channels);
-    const ChannelListSnapshot before = TakeSnapshot(channels);
     StoreRowCells(row, column);
-    if (TakeSnapshot(channels) == before) {
-        history_.DropLast();
-    }
     filling_ = true;
     FillRow(row);
     filling_ = false;
@@ -293,13 +330,8 @@ void CViewChannelList::StoreView() {
     grid_->CommitEdit();
     auto& channels = Context().Container().Channels();
     const int rows = std::min(grid_->rowCount(), static_cast<int>(channels.Count()));
-    history_.BeforeChange(channels);
-    const ChannelListSnapshot before = TakeSnapshot(channels);
     for (int row = 0; row < rows; ++row) {
         StoreRowCells(row, kRxFreq);
-    }
-    if (TakeSnapshot(channels) == before) {
-        history_.DropLast();
     }
 }
 
@@ -347,17 +379,10 @@ void CViewChannelList::NavigateRecord(int recordNumber, NavigateCommand command)
         if (!before) {
             return;
         }
-        history_.BeforeChange(channels);
         after = DeleteChannelRow(channels, before, Context().Problems(), [this, &container](std::size_t at) {
             ChannelReferences::RemoveAt(container, at, Context().Language());
         });
-        if (!after) {
-            history_.DropLast();
-        }
     } else {
-        if (command == NavigateCommand::Add) {
-            history_.BeforeChange(channels);
-        }
         after = tav::NavigateRecord<ChannelData>(channels, before, command, recordNumber,
                                                  [&container, &channels] {
                                                      auto channel = container.MakeChannel(channels.Count());
@@ -387,7 +412,6 @@ void CViewChannelList::InsertChannel() {
         Note(Context().Message(PasteText::kNoRoom, QStringLiteral("The radio holds at most 16 channels.")));
         return;
     }
-    history_.BeforeChange(channels);
     const std::size_t position = channels.PositionOf(current_).value_or(channels.Count());
     auto channel = container.MakeChannel(channels.Count());
     channel->ResolveReferences(container);
@@ -410,28 +434,21 @@ void CViewChannelList::MoveChannel(int by) {
     if (to < 0 || static_cast<std::size_t>(to) >= channels.Count()) {
         return;
     }
-    history_.BeforeChange(channels);
     MoveChannelRow(channels, *from, static_cast<std::size_t>(to));
     ListChanged(NavigateCommand::GoTo);
 }
 
 void CViewChannelList::Undo() {
-    CDataContainer& container = Context().Container();
-    if (history_.Undo(container.Channels(), container)) {
-        if (!Current()) {
-            current_ = container.Channels().IdAt(0);
-        }
-        ListChanged(NavigateCommand::GoTo);
+    grid_->CommitEdit();
+    if (EditorHost* host = Host()) {
+        host->UndoEdit();
     }
 }
 
 void CViewChannelList::Redo() {
-    CDataContainer& container = Context().Container();
-    if (history_.Redo(container.Channels(), container)) {
-        if (!Current()) {
-            current_ = container.Channels().IdAt(0);
-        }
-        ListChanged(NavigateCommand::GoTo);
+    grid_->CommitEdit();
+    if (EditorHost* host = Host()) {
+        host->RedoEdit();
     }
 }
 
@@ -469,8 +486,6 @@ int CViewChannelList::PasteText(const QString& text, int row) {
     CDataContainer& container = Context().Container();
     auto& channels = container.Channels();
     const TabRows rows = ParseTabText(ToStd(text));
-    history_.BeforeChange(channels);
-    const ChannelListSnapshot before = TakeSnapshot(channels);
     const std::size_t countBefore = channels.Count();
     int taken = 0;
     int refused = 0;
@@ -502,8 +517,7 @@ int CViewChannelList::PasteText(const QString& text, int row) {
     }
     Note(FillIn(Context().Message(PasteText::kSummary, QStringLiteral("%d rows pasted, %d refused.")),
                 {QString::number(taken), QString::number(refused)}));
-    if (TakeSnapshot(channels) == before) {
-        history_.DropLast();
+    if (taken == 0) {
         return taken;
     }
     ListChanged(channels.Count() != countBefore ? NavigateCommand::Add : NavigateCommand::GoTo);

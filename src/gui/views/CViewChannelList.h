@@ -1,6 +1,7 @@
 #pragma once
 
-#include "core/data/ChannelListHistory.h"
+#include "core/data/ChannelData.h"
+#include "core/data/ChannelFields.h"
 #include "core/data/ObjectId.h"
 #include "gui/views/CCustomFormView.h"
 
@@ -26,7 +27,7 @@ class CGridCtrl;
 /// bar it inserts, deletes and moves channels (scan list members follow them), undoes and redoes
 /// each change, and copies rows to and pastes rows from tab-separated text (a spreadsheet's);
 /// rows that cannot be taken are listed with their reason below the grid.
-class CViewChannelList : public CCustomFormView {
+class CViewChannelList : public CCustomFormView, public ChannelGridColumns {
     Q_OBJECT
 public:
     static constexpr int kTemplateId = 3770;
@@ -42,31 +43,12 @@ public:
     static constexpr int kLogLabel = 3792;
     static constexpr int kLog = 3793;
     static constexpr int kNumberHeading = 3794;
-    static constexpr int kColumns = 14;
-
-    /// Columns of the grid.
-    enum Column {
-        kNumber = 0,
-        kRxFreq,
-        kRxType,
-        kRxCtcss,
-        kRxCdcss,
-        kTxFreq,
-        kTxType,
-        kTxCtcss,
-        kTxCdcss,
-        kSpacing,
-        kPower,
-        kPersonality,
-        kScanList,
-        kAutoStartScan
-    };
 
     CViewChannelList(AppContext& context, EditorHost* host, QWidget* parent = nullptr);
 
     void OnInitialUpdate() override;
     void LoadView() override;
-    /// Stores every row as it stands (one step for Undo when something changed).
+    /// Stores every row as it stands.
     void StoreView() override;
     void NavigateRecord(int recordNumber, NavigateCommand command) override;
     void DataChanged(std::uint32_t wParam, const RecordListNotice* notice) override;
@@ -81,6 +63,7 @@ public:
     void InsertChannel();
     void DeleteChannel();
     void MoveChannel(int by);
+    /// The document's Undo and Redo (the window's history), after the cell being typed in is taken.
     void Undo();
     void Redo();
     /// Copies the selected rows (the current one when none is selected) as tab-separated text.
@@ -91,8 +74,10 @@ public:
     QString RowsText(const std::vector<int>& rows) const;
     /// Pastes tab-separated text from `row` on; returns the number of rows taken.
     int PasteText(const QString& text, int row);
-
-    const ChannelListHistory& History() const { return history_; }
+    /// Sorts the channels by a column's shown values (a heading's click): the channels are
+    /// renumbered, what names them follows, and it is one step for Undo. The same column again
+    /// sorts the other way.
+    void SortBy(int column);
 
 private:
     void SetUpGrid();
@@ -106,12 +91,14 @@ private:
     /// After the list changed: scan lists follow, the grid is filled again, the editors are told.
     void ListChanged(NavigateCommand command);
     void MakeButtons();
+    void AddRowCommand(const QString& caption, int id, const std::function<void()>& run);
     void Note(const QString& line);
 
     CGridCtrl* grid_ = nullptr;
     QPlainTextEdit* log_ = nullptr;
     ObjectId current_ = kNoObject;
-    ChannelListHistory history_;
+    int sortColumn_ = -1;
+    bool sortDescending_ = false;
     /// Items of the drop-down columns, read once from the language file: (value, text).
     std::map<int, std::vector<std::pair<int, QString>>> lists_;
     QStringList tones_;

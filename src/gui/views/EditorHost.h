@@ -30,6 +30,10 @@ public:
     virtual void DataChanged(std::uint32_t wParam, const RecordListNotice* notice) = 0;
     /// An editor asks for another editor to be opened (the channel editor's list view).
     virtual void ShowView(int /*viewId*/, const QString& /*title*/) {}
+    /// Takes back the document's last edit, whichever editor made it (every editor's Undo).
+    virtual void UndoEdit() {}
+    /// Carries out the last edit taken back again (every editor's Redo).
+    virtual void RedoEdit() {}
 };
 
 } // namespace tav::gui

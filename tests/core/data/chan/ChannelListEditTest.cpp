@@ -118,5 +118,36 @@ TEST_F(ChannelGridTest, InsertAndMoveWithinCapacity) {
     EXPECT_TRUE(channels.At(15).AutoStartScan()); // added as the sixteenth
 }
 
+// Numbers compare as numbers whichever separator they show, text as text, empty values last either
+// way, and ties keep their order.
+TEST(ChannelSortOrderTest, ShownValuesSortAsTheUserReadsThem) {
+    const struct {
+        const char* name;
+        std::vector<std::string> values;
+        bool descending;
+        std::vector<std::size_t> order;
+    } cases[] = {
+        {"frequencies", {"146.52000", "136.00000", "1000.5"}, false, {1, 0, 2}},
+        {"comma separator", {"146,5", "99,9", "146,25"}, false, {1, 2, 0}},
+        {"tones as numbers", {"100.0", "67.0", "88.5"}, true, {0, 2, 1}},
+        {"text", {"Wide", "Narrow", "Wide"}, false, {1, 0, 2}},
+        {"ties keep order descending", {"1", "2", "1", "2"}, true, {1, 3, 0, 2}},
+        {"empty last ascending", {"", "5", "3"}, false, {2, 1, 0}},
+        {"empty last descending", {"", "5", "3"}, true, {1, 2, 0}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(SortOrder(c.values, c.descending), c.order);
+    }
+}
+
+TEST_F(ChannelGridTest, ReorderKeepsTheChannelObjects) {
+    const auto before = Ids();
+    ChannelData* first = &channels.At(0);
+    ReorderChannels(channels, {2, 0, 1});
+    EXPECT_EQ(Ids(), (std::vector<ObjectId>{before[2], before[0], before[1]}));
+    EXPECT_EQ(&channels.At(1), first);
+}
+
 } // namespace
 } // namespace tav

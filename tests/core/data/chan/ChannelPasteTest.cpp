@@ -1,7 +1,6 @@
 #include "core/data/ChannelPaste.h"
 
 #include "ChanFixtures.h"
-#include "core/data/ChannelListHistory.h"
 #include "core/data/ChannelRowCheck.h"
 
 #include <gtest/gtest.h>
@@ -100,35 +99,6 @@ TEST_F(ChannelPasteTest, ARowThatCannotBeTakenIsRefusedWithItsReason) {
     shortRow.resize(9);
     EXPECT_EQ(ReadChannelRowFields(shortRow, texts, range, directory, '.').messageId(),
               PasteText::kTooFewColumns);
-}
-
-TEST_F(ChannelPasteTest, UndoBringsBackChannelsAsTheyWereAndKeepsTheLiveOnes) {
-    RecordList<ChannelData> channels;
-    for (std::size_t k = 0; k < 3; ++k) {
-        channels.Append(MakeDefaultChannel(ids, k, range));
-    }
-    const ChannelListSnapshot start = TakeSnapshot(channels);
-    ChannelData* kept = &channels.At(0);
-    ChannelListHistory history;
-    history.BeforeChange(channels);
-    channels.Remove(1);
-    history.BeforeChange(channels);
-    channels.Move(0, 1);
-    kept->SetAutoStartScan(true);
-    const ChannelListSnapshot end = TakeSnapshot(channels);
-    EXPECT_TRUE(history.Undo(channels, directory));
-    EXPECT_TRUE(history.Undo(channels, directory));
-    EXPECT_FALSE(history.Undo(channels, directory));
-    EXPECT_EQ(TakeSnapshot(channels), start);
-    EXPECT_EQ(&channels.At(0), kept);
-    EXPECT_TRUE(history.Redo(channels, directory));
-    EXPECT_TRUE(history.Redo(channels, directory));
-    EXPECT_EQ(TakeSnapshot(channels), end);
-    for (std::size_t i = 0; i < ChannelListHistory::kDepth + 10; ++i) {
-        history.BeforeChange(channels);
-    }
-    EXPECT_EQ(history.UndoCount(), ChannelListHistory::kDepth);
-    EXPECT_FALSE(history.CanRedo());
 }
 
 } // namespace
