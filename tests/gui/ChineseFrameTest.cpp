@@ -1,6 +1,7 @@
 // The desktop program in Chinese: the Language command relabels the running frame (title, menus,
 // tree, bars, help) from TAV_S.lng and back, help pages come from the language's own folder with
 // the shared folder as fall-back, and nothing the frame or an editor shows is left in English.
+#include "EditorWalk.h"
 #include "ShellTestSupport.h"
 #include "core/platform/PrivateProfile.h"
 #include "gui/app/AboutBox.h"
@@ -233,36 +234,7 @@ void ChineseFrameTest::nothingShownIsLeftInEnglish() {
     for (QAction* top : Frame().menuBar()->actions()) {
         check(QStringLiteral("menu"), ShownTexts(top->menu()));
     }
-    // Every editor the tree opens.
-    QList<int> commands;
-    for (QTreeWidgetItemIterator it(Frame().Tree()); *it; ++it) {
-        const int id = (*it)->data(0, NavigationTree::kCommandRole).toInt();
-        if ((*it)->parent() && id > 0 && !commands.contains(id)) {
-            commands << id;
-        }
-    }
-    for (const int id : commands) {
-        if (QTreeWidgetItem* item = Frame().Tree()->FindItem(id)) {
-            Frame().Tree()->OpenItem(item);
-        }
-    }
-    // The editors only the Edit menu opens (the channel list, PTT-ID).
-    std::vector<QMenu*> menus{Frame().TopMenu(CMainFrame::kEditMenu)};
-    QList<int> menuCommands;
-    while (!menus.empty()) {
-        QMenu* menu = menus.back();
-        menus.pop_back();
-        for (QAction* action : menu->actions()) {
-            if (action->menu()) {
-                menus.push_back(action->menu());
-            } else if (!action->isSeparator()) {
-                menuCommands << action->data().toInt();
-            }
-        }
-    }
-    for (const int id : menuCommands) {
-        Frame().RunCommand(id);
-    }
+    OpenEveryEditor(Frame());
     QVERIFY(Frame().EditorFrames().size() > 10);
     for (CChildFrame* frame : Frame().EditorFrames()) {
         check(frame->windowTitle(), ShownTexts(frame));

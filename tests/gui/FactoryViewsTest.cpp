@@ -21,7 +21,6 @@ using namespace tav::gui::test;
 namespace {
 
 constexpr int kFullFactory = 9;
-const QColor kGreen(0, 255, 0);
 
 std::uint32_t StoredWord(const Image& image, std::size_t offset) {
     // The test-frequency words lie least significant byte first.
@@ -104,7 +103,9 @@ void FactoryViewsTest::memoryUpdateLogsEachChangedByte() {
     QTEST(view.Grid()->currentRow(), "row");
     QTEST(view.Grid()->currentColumn(), "column");
     QTableWidgetItem* cell = view.Grid()->item(view.Grid()->currentRow(), view.Grid()->currentColumn());
-    QCOMPARE(cell->background().color(), kGreen);
+    // A changed byte is marked in the colours of a selection, as the palette gives them.
+    QCOMPARE(cell->background().color(), view.Grid()->palette().color(QPalette::Highlight));
+    QCOMPARE(cell->foreground().color(), view.Grid()->palette().color(QPalette::HighlightedText));
     QCOMPARE(cell->text(), QStringLiteral("%1").arg(after, 2, 16, QLatin1Char('0')).toUpper());
     QTEST(view.Detail()->toPlainText(), "detail");
     QCOMPARE(view.ChangeList()->currentRow(), 0);

@@ -1,7 +1,7 @@
 #include "gui/controls/CCtcssEdit.h"
 
-#include "gui/controls/QtText.h"
 #include "core/data/ToneEntryRules.h"
+#include "gui/controls/QtText.h"
 
 #include <QComboBox>
 
@@ -19,6 +19,8 @@ CCtcssEdit* CCtcssEdit::Attach(QComboBox* combo) {
     combo->setLineEdit(edit);
     // The combo's own completer would replace what is typed with a list entry.
     combo->setCompleter(nullptr);
+    // The text part is known to screen readers by the drop-down's name.
+    edit->setAccessibleName(combo->accessibleName());
     return edit;
 }
 

@@ -1,6 +1,7 @@
 #include "gui/factory/CDataWatchView.h"
 
 #include "gui/app/AppContext.h"
+#include "gui/controls/CellMarks.h"
 #include "gui/factory/FieldNames.h"
 
 #include <QGridLayout>
@@ -18,7 +19,6 @@ constexpr int kDetailLabel = 3551;
 constexpr int kMemoryLabel = 3552;
 constexpr int kHeaderWidth = 66;
 constexpr int kDataWidth = 26;
-const QColor kChangedColour(0, 255, 0);
 
 DialogTemplate WatchTemplate() {
     return {CDataWatchView::kTemplateId,
@@ -40,10 +40,10 @@ QString Shown(const std::string& text) {
     return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-QTableWidgetItem* FixedItem(const QString& text) {
+QTableWidgetItem* FixedItem(const QString& text, const QPalette& palette) {
     auto* item = new QTableWidgetItem(text);
     item->setFlags(Qt::ItemIsEnabled);
-    item->setBackground(QColor(224, 224, 224));
+    CellMarks::MarkFixed(*item, palette);
     return item;
 }
 
@@ -90,11 +90,12 @@ void CDataWatchView::SetUpGrid() {
     // The column headings are also the cells' headings for assistive tools.
     grid_->setHorizontalHeaderLabels(headings);
     for (int c = 0; c < kColumns; ++c) {
-        grid_->setItem(0, c, FixedItem(headings[c]));
+        grid_->setItem(0, c, FixedItem(headings[c], grid_->palette()));
     }
     for (int r = 1; r < kRows; ++r) {
         grid_->setItem(r, 0,
-                       FixedItem(QStringLiteral("F:%1_").arg(r - 1, 3, 16, QLatin1Char('0')).toUpper()));
+                       FixedItem(QStringLiteral("F:%1_").arg(r - 1, 3, 16, QLatin1Char('0')).toUpper(),
+                                 grid_->palette()));
         for (int c = 1; c < kColumns; ++c) {
             grid_->setItem(r, c, new QTableWidgetItem);
         }
@@ -137,7 +138,7 @@ void CDataWatchView::RefreshFromImage() {
     for (const ImageChange& change : found) {
         QTableWidgetItem* cell = grid_->item(change.Row(), change.Column());
         SetCellText(cell, headings_[change.Column()], HexByte(change.after));
-        cell->setBackground(kChangedColour);
+        CellMarks::MarkChanged(*cell, grid_->palette());
         list_->addItem(QString::fromStdString(change.LineText()));
     }
     if (!found.empty()) {
@@ -154,7 +155,7 @@ void CDataWatchView::RefreshFromImage() {
 void CDataWatchView::ClearLog() {
     if (log_) {
         for (const ImageChange& change : log_->Changes()) {
-            grid_->item(change.Row(), change.Column())->setBackground(QBrush());
+            CellMarks::ClearMark(*grid_->item(change.Row(), change.Column()));
         }
         log_->Clear();
     }

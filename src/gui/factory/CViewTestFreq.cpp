@@ -1,6 +1,7 @@
 #include "gui/factory/CViewTestFreq.h"
 
 #include "gui/app/AppContext.h"
+#include "gui/controls/CellMarks.h"
 #include "gui/factory/FieldNames.h"
 
 #include <QGridLayout>
@@ -87,14 +88,14 @@ void CViewTestFreq::SetUpGrid(QTableWidget* grid, int rows) {
     for (int c = 0; c < 3; ++c) {
         auto* header = new QTableWidgetItem(headings[c]);
         header->setFlags(Qt::ItemIsEnabled);
-        header->setBackground(QColor(224, 224, 224));
+        CellMarks::MarkFixed(*header, grid->palette());
         grid->setItem(0, c, header);
     }
     for (int r = 1; r < rows; ++r) {
         auto* number = new QTableWidgetItem(QString::number(r));
         number->setFlags(Qt::ItemIsEnabled);
         number->setData(Qt::AccessibleTextRole, headings[0]);
-        number->setBackground(QColor(224, 224, 224));
+        CellMarks::MarkFixed(*number, grid->palette());
         grid->setItem(r, 0, number);
         grid->setItem(r, kRxColumn, new QTableWidgetItem);
         grid->setItem(r, kTxColumn, new QTableWidgetItem);

@@ -3,6 +3,14 @@
 #include <QPainter>
 
 namespace tav::gui {
+namespace {
+
+/// A base below this lightness is a dark theme's.
+constexpr int kDarkBaseLightness = 128;
+const QColor kLightBlue(110, 160, 255);
+const QColor kLightRed(255, 120, 120);
+
+} // namespace
 
 QString DescribeSegments(const AlertTonePlayerValues& values, const QStringList& segmentNames,
                          const QString& offText) {
@@ -39,9 +47,15 @@ std::vector<AlertToneChartBar> AlertToneChart::Bars() const {
 
 void AlertToneChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
+    // Blue and red bars on the palette's base: on a dark base lighter shades of both, so that a
+    // dark theme keeps the chart readable.
+    const QColor base = palette().color(QPalette::Base);
+    const bool dark = base.lightness() < kDarkBaseLightness;
+    painter.fillRect(rect(), base);
     for (const AlertToneChartBar& bar : Bars()) {
-        painter.fillRect(QRect(bar.left, bar.top, bar.width, bar.height), bar.blue ? Qt::blue : Qt::red);
+        const QColor colour =
+            bar.blue ? (dark ? kLightBlue : QColor(Qt::blue)) : (dark ? kLightRed : QColor(Qt::red));
+        painter.fillRect(QRect(bar.left, bar.top, bar.width, bar.height), colour);
     }
     if (hasFocus()) {
         painter.setPen(QPen(palette().highlight(), 1, Qt::DotLine));

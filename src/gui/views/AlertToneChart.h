@@ -9,7 +9,7 @@ namespace tav::gui {
 
 /// The alert tone's bar chart: one bar per segment that has a duration, as wide as its share of
 /// the melody's length and as high as its frequency (2550 Hz fills the height), even segments blue
-/// and odd ones red, on white. Its accessible description lists the segments in words.
+/// and odd ones red, on the palette's base (white, or dark with lighter bars). Its accessible description lists the segments in words.
 class AlertToneChart : public QWidget {
     Q_OBJECT
 public:

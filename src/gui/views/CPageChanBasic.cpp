@@ -66,6 +66,7 @@ void AttachCodeEdit(QComboBox* combo) {
     auto* edit = new FilterEdit(combo);
     edit->SetAllowed("01234567");
     edit->setMaxLength(kCdcssChars);
+    edit->setAccessibleName(combo->accessibleName()); // known by the drop-down's name
     combo->setLineEdit(edit);
 }
 

@@ -2,7 +2,9 @@
 
 #include "gui/controls/NamedComboAccessible.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 
 namespace tav::gui {
 
@@ -15,6 +17,16 @@ QString NameFromLabel(QString text) {
     return text.trimmed();
 }
 
+void NameField(QLabel& label, QWidget& field) {
+    UseNamedComboAccessibility();
+    label.setBuddy(&field);
+    const QString name = NameFromLabel(label.text());
+    field.setAccessibleName(name);
+    if (auto* combo = qobject_cast<QComboBox*>(&field); combo && combo->lineEdit()) {
+        combo->lineEdit()->setAccessibleName(name);
+    }
+}
+
 void NameFieldsByLabels(const ControlMap& controls, std::initializer_list<std::pair<int, int>> labelToField) {
     UseNamedComboAccessibility();
     for (const auto& [labelId, fieldId] : labelToField) {
@@ -24,8 +36,7 @@ void NameFieldsByLabels(const ControlMap& controls, std::initializer_list<std::p
             continue;
         }
         if (auto* text = qobject_cast<QLabel*>(label->second)) {
-            text->setBuddy(field->second);
-            field->second->setAccessibleName(NameFromLabel(text->text()));
+            NameField(*text, *field->second);
         }
     }
 }
@@ -38,8 +49,7 @@ void NameFieldsByLabels(const ControlMap& controls) {
         if (!label || field == controls.end() || qobject_cast<QLabel*>(field->second)) {
             continue;
         }
-        label->setBuddy(field->second);
-        field->second->setAccessibleName(NameFromLabel(label->text()));
+        NameField(*label, *field->second);
     }
 }
 

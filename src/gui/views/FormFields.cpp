@@ -2,6 +2,7 @@
 
 #include "gui/controls/DecimalRangeEdit.h"
 #include "gui/controls/QtText.h"
+#include "gui/views/FieldNames.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -95,17 +96,9 @@ void NameFields(const ControlMap& controls, const std::vector<std::pair<int, int
         if (label == controls.end() || field == controls.end()) {
             continue;
         }
-        auto* caption = qobject_cast<QLabel*>(label->second);
-        if (!caption) {
-            continue;
+        if (auto* caption = qobject_cast<QLabel*>(label->second)) {
+            NameField(*caption, *field->second);
         }
-        QString name = caption->text();
-        name.remove(QLatin1Char('&'));
-        while (name.endsWith(QLatin1Char(':')) || name.endsWith(QLatin1Char(' '))) {
-            name.chop(1);
-        }
-        caption->setBuddy(field->second);
-        field->second->setAccessibleName(name);
     }
 }
 
