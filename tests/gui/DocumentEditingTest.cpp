@@ -209,6 +209,9 @@ private slots:
         QVERIFY(list);
         QApplication::processEvents();
         ClickAndType(list->Grid(), row, column, QStringLiteral("150.5"));
+        // Return moves down the same column, as in a spreadsheet.
+        QCOMPARE(list->Grid()->currentRow(), row + 1);
+        QCOMPARE(list->Grid()->currentColumn(), column);
         const ChannelData& edited = Container().Channels().At(static_cast<std::size_t>(row));
         QCOMPARE(column == CViewChannelList::kRxFreq ? edited.RxFreq() : edited.TxFreq(), kTyped);
         for (std::size_t k = 0; k < before.size(); ++k) {

@@ -127,8 +127,15 @@ void CFreqCellEdit::Widen() {
 
 void CFreqCellEdit::Leave(int key) {
     lastKey_ = key;
-    if (grid_->focusPolicy() != Qt::NoFocus && grid_->isVisible()) {
-        grid_->setFocus(Qt::OtherFocusReason);
+    // The edit sits on the grid's viewport, which takes no focus: the grid itself takes it back.
+    // Were the edit hidden with the focus, the focus would move on as by Tab, and the grid's
+    // current cell with it.
+    QWidget* owner = grid_;
+    while (owner && owner->focusPolicy() == Qt::NoFocus && !owner->isWindow()) {
+        owner = owner->parentWidget();
+    }
+    if (owner && owner->focusPolicy() != Qt::NoFocus && owner->isVisible()) {
+        owner->setFocus(Qt::OtherFocusReason);
     }
     // Without a grid that can take the focus the edit ends here.
     EndEdit();
