@@ -18,8 +18,11 @@
 
 #include <QAction>
 #include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTreeWidget>
 #include <QtTest>
+#include <map>
 #include <set>
 
 using namespace tav;
@@ -186,6 +189,47 @@ private slots:
         QTest::qWait(1);
         QVERIFY(ChannelRxInFile(ctx_->home / "mine.dat", 0) != 0);
         QVERIFY(!Frame().isWindowModified());
+    }
+
+    // No key of the main window's commands is also the key of an editor window's own command: a
+    // key on two commands does nothing, as Ctrl+W (Write to Radio) did in every editor.
+    void mainWindowKeysAreNotTakenByEditorWindows() {
+        CChildFrame* child = Frame().OpenEditor(ViewIds::kChannelList, QStringLiteral("Channel List"));
+        QVERIFY(child);
+        QList<QAction*> editorActions = child->findChildren<QAction*>();
+        if (child->systemMenu()) {
+            editorActions << child->systemMenu()->actions();
+        }
+        std::map<QString, QString> editorKeys;
+        for (QAction* action : editorActions) {
+            for (const QKeySequence& key : action->shortcuts()) {
+                editorKeys[key.toString()] = action->text();
+            }
+        }
+        QStringList clashes;
+        std::vector<QMenu*> menus;
+        for (QAction* top : Frame().menuBar()->actions()) {
+            if (top->menu()) {
+                menus.push_back(top->menu());
+            }
+        }
+        while (!menus.empty()) {
+            QMenu* menu = menus.back();
+            menus.pop_back();
+            for (QAction* action : menu->actions()) {
+                if (action->menu()) {
+                    menus.push_back(action->menu());
+                }
+                for (const QKeySequence& key : action->shortcuts()) {
+                    if (const auto found = editorKeys.find(key.toString()); found != editorKeys.end()) {
+                        clashes << key.toString() + QStringLiteral(": ") + action->text() +
+                                       QStringLiteral(" / ") + found->second;
+                    }
+                }
+            }
+        }
+        QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QStringLiteral("; "))));
+        QCOMPARE(Frame().Action(Commands::kWrite)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_W));
     }
 
     // The first click in a channel list just opened makes the clicked cell current: what is typed

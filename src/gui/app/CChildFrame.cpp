@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -58,6 +59,11 @@ void CChildFrame::TranslateWindowMenu() {
     for (QAction* action : menu->actions()) {
         for (const auto& item : items) {
             if (action->text() == QLatin1String(item.framework)) {
+                if (item.id == kCommandClose) {
+                    // The platform's close keys include Ctrl+W, the program's Write to Radio: two
+                    // commands on one key would leave the key doing nothing in every editor.
+                    action->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_F4)});
+                }
                 action->setText(context_.ControlText(item.id, action->text()));
             }
         }

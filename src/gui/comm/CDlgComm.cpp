@@ -106,10 +106,10 @@ CDlgComm::CDlgComm(TransferRequest request, RadioImage& image, CommSetup setup, 
 void CDlgComm::AddVerifyBox(QVBoxLayout* layout) {
     QString text = Label(RadioVerify::kOptionLabel);
     if (text.isEmpty()) {
-        text = QStringLiteral("Verify after writing (read the radio back and compare)");
+        text = QStringLiteral("&Verify after writing (read the radio back and compare)");
     }
     verify_ = new QCheckBox(text, this);
-    verify_->setAccessibleName(text);
+    verify_->setAccessibleName(QString(text).remove(QLatin1Char('&')));
     verify_->setChecked(*setup_.verifyAfterWrite);
     connect(verify_, &QCheckBox::toggled, this, [this](bool on) { *setup_.verifyAfterWrite = on; });
     layout->addWidget(verify_);
