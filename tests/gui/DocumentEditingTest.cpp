@@ -2,6 +2,7 @@
 // with unsaved changes (New, Open, Open recent), the title's mark of unsaved changes, the main
 // window's shortcuts from every editor, the first click in a newly opened channel list, and a
 // channel deleted in the grid leaving nothing that stops a save.
+#include "EditorWalk.h"
 #include "ShellTestSupport.h"
 #include "core/data/CDataFile.h"
 #include "core/data/ProblemList.h"
@@ -213,18 +214,11 @@ private slots:
                 menus.push_back(top->menu());
             }
         }
-        while (!menus.empty()) {
-            QMenu* menu = menus.back();
-            menus.pop_back();
-            for (QAction* action : menu->actions()) {
-                if (action->menu()) {
-                    menus.push_back(action->menu());
-                }
-                for (const QKeySequence& key : action->shortcuts()) {
-                    if (const auto found = editorKeys.find(key.toString()); found != editorKeys.end()) {
-                        clashes << key.toString() + QStringLiteral(": ") + action->text() +
-                                       QStringLiteral(" / ") + found->second;
-                    }
+        for (QAction* action : MenuCommands(menus)) {
+            for (const QKeySequence& key : action->shortcuts()) {
+                if (const auto found = editorKeys.find(key.toString()); found != editorKeys.end()) {
+                    clashes << key.toString() + QStringLiteral(": ") + action->text() +
+                                   QStringLiteral(" / ") + found->second;
                 }
             }
         }

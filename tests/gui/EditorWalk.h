@@ -12,6 +12,23 @@
 
 namespace tav::gui::test {
 
+/// Every command of the menus, their submenus walked (no separators, no submenu entries).
+inline QList<QAction*> MenuCommands(std::vector<QMenu*> menus) {
+    QList<QAction*> commands;
+    while (!menus.empty()) {
+        QMenu* menu = menus.back();
+        menus.pop_back();
+        for (QAction* action : menu->actions()) {
+            if (action->menu()) {
+                menus.push_back(action->menu());
+            } else if (!action->isSeparator()) {
+                commands << action;
+            }
+        }
+    }
+    return commands;
+}
+
 inline void OpenEveryEditor(CMainFrame& frame) {
     QList<int> treeCommands;
     for (QTreeWidgetItemIterator it(frame.Tree()); *it; ++it) {
@@ -25,17 +42,10 @@ inline void OpenEveryEditor(CMainFrame& frame) {
             frame.Tree()->OpenItem(item);
         }
     }
-    std::vector<QMenu*> menus{frame.TopMenu(CMainFrame::kEditMenu)};
     QList<int> menuCommands;
-    while (!menus.empty()) {
-        QMenu* menu = menus.back();
-        menus.pop_back();
-        for (QAction* action : menu->actions()) {
-            if (action->menu()) {
-                menus.push_back(action->menu());
-            } else if (!action->isSeparator() && action->data().toInt() > 0) {
-                menuCommands << action->data().toInt();
-            }
+    for (QAction* action : MenuCommands({frame.TopMenu(CMainFrame::kEditMenu)})) {
+        if (action->data().toInt() > 0) {
+            menuCommands << action->data().toInt();
         }
     }
     for (const int id : menuCommands) {

@@ -5,7 +5,7 @@
 #include "core/compare/DifferenceList.h"
 #include "core/data/FieldCodec.h"
 #include "core/data/ImageMap.h"
-#include "core/factory/NoTextLookup.h"
+#include "core/lang/NoTextLookup.h"
 #include "core/factory/TuningPoints.h"
 
 #include <algorithm>

@@ -2,6 +2,7 @@
 
 #include "core/data/FieldCodec.h"
 #include "core/data/ImageMap.h"
+#include "core/lang/NoTextLookup.h"
 #include "core/lang/TextLookup.h"
 
 #include <algorithm>
@@ -9,25 +10,6 @@
 namespace tav {
 
 static_assert(PasswordsData::kSize == ImageMap::kPasswordsSize);
-
-namespace {
-
-/// The passwords name no language list: their fields need no texts.
-class NoTextLookup : public TextLookup {
-public:
-    std::string GetMessageText(int) const override { return {}; }
-    std::string GetControlText(int) const override { return {}; }
-    std::string ListValueToText(int, int) const override { return {}; }
-    int ListTextToValue(int, const std::string&) const override { return -1; }
-    int IsControlDisabled(int) const override { return 0; }
-};
-
-const TextLookup& NoTexts() {
-    static const NoTextLookup none;
-    return none;
-}
-
-} // namespace
 
 PasswordsData::PasswordsData() : FeatureData(kSize) {}
 
@@ -65,11 +47,11 @@ const BlockFieldTable<PasswordsUi>& PasswordsData::EditorFields() {
 }
 
 void PasswordsData::LoadUi(PasswordsUi& ui) const {
-    LoadBlockFields(EditorFields(), Bytes(), ui, NoTexts());
+    LoadBlockFields(EditorFields(), Bytes(), ui, NoTextLookup::Instance());
 }
 
 void PasswordsData::StoreUi(const PasswordsUi& ui) {
-    StoreBlockFields(EditorFields(), ui, Bytes(), NoTexts());
+    StoreBlockFields(EditorFields(), ui, Bytes(), NoTextLookup::Instance());
 }
 
 std::string NormalizePasswordText(std::string_view text) {

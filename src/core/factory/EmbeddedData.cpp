@@ -3,7 +3,7 @@
 #include "core/data/FieldCodec.h"
 #include "core/data/ImageMap.h"
 #include "core/factory/FactoryCodecs.h"
-#include "core/factory/NoTextLookup.h"
+#include "core/lang/NoTextLookup.h"
 
 #include <algorithm>
 

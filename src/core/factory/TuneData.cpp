@@ -2,7 +2,7 @@
 
 #include "core/data/ImageMap.h"
 #include "core/factory/FactoryCodecs.h"
-#include "core/factory/NoTextLookup.h"
+#include "core/lang/NoTextLookup.h"
 #include "core/factory/TuningPoints.h"
 
 #include <algorithm>

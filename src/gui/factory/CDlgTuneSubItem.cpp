@@ -1,7 +1,7 @@
 #include "gui/factory/CDlgTuneSubItem.h"
 
 #include "core/comm/RadioLink.h"
-#include "core/factory/NoTextLookup.h"
+#include "core/lang/NoTextLookup.h"
 #include "core/lang/CLanguage.h"
 #include "gui/app/AppContext.h"
 #include "gui/factory/FieldNames.h"

@@ -1,6 +1,7 @@
 #include "gui/views/CPageChanMisc.h"
 
 #include "core/data/ChannelData.h"
+#include "core/data/ChannelFields.h"
 #include "gui/app/AppContext.h"
 #include "gui/controls/NamedComboAccessible.h"
 #include "gui/views/FieldNames.h"
@@ -11,17 +12,23 @@
 namespace tav::gui {
 namespace {
 
+/// A control of the page captioned with the channel field's own fallback label.
+ControlSpec Captioned(ChannelFieldId id, int controlId, ControlKind kind, int row, int column) {
+    return {controlId, kind, QString::fromLatin1(ChannelFieldOf(id).fallback), row, column};
+}
+
 DialogTemplate MiscTemplate() {
+    using F = ChannelFieldId;
     using K = ControlKind;
     using P = CPageChanMisc;
     return {P::kTemplateId,
             QStringLiteral("Miscellaneous"),
-            {{ChannelData::kPersonalityLabel, K::Label, QStringLiteral("Personality"), 0, 0},
+            {Captioned(F::Personality, ChannelFieldOf(F::Personality).labelId, K::Label, 0, 0),
              {P::kPersonality, K::ComboBox, {}, 0, 1},
-             {ChannelData::kScanListLabel, K::Label, QStringLiteral("Scan List"), 1, 0},
+             Captioned(F::ScanList, ChannelFieldOf(F::ScanList).labelId, K::Label, 1, 0),
              {P::kScanList, K::ComboBox, {}, 1, 1},
-             {P::kAutoStartScan, K::CheckBox, QStringLiteral("Auto Start Scan"), 2, 1},
-             {P::kAtis, K::CheckBox, QStringLiteral("ATIS"), 3, 1}}};
+             Captioned(F::AutoStartScan, P::kAutoStartScan, K::CheckBox, 2, 1),
+             Captioned(F::Atis, P::kAtis, K::CheckBox, 3, 1)}};
 }
 
 } // namespace

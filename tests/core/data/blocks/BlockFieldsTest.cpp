@@ -70,14 +70,6 @@ std::vector<Bytes> Limits(const BlockFieldInfo& field) {
     return {};
 }
 
-void PutField(std::span<std::uint8_t> bytes, const BlockFieldInfo& field, const Bytes& value) {
-    if (value.size() == 1) {
-        bytes[field.bytes.offset] = SetBits(bytes[field.bytes.offset], field.bytes.mask, value[0]);
-        return;
-    }
-    std::copy(value.begin(), value.end(), bytes.begin() + static_cast<std::ptrdiff_t>(field.bytes.offset));
-}
-
 /// A value other than the one the structure holds for the field, as the editor could show it.
 BlockValue OtherValue(const BlockFieldInfo& field, const BlockValue& now) {
     switch (field.codec) {
@@ -102,18 +94,6 @@ BlockValue OtherValue(const BlockFieldInfo& field, const BlockValue& now) {
         break;
     }
     return now;
-}
-
-/// Whether the two blocks differ only in the field's bits.
-bool OnlyFieldDiffers(const Bytes& before, const Bytes& after, const BlockFieldInfo& field) {
-    for (std::size_t i = 0; i < before.size(); ++i) {
-        const bool inField = i >= field.bytes.offset && i < field.bytes.offset + field.bytes.size;
-        const std::uint8_t mask = inField ? static_cast<std::uint8_t>(~field.bytes.mask) : 0xFF;
-        if ((before[i] & mask) != (after[i] & mask)) {
-            return false;
-        }
-    }
-    return true;
 }
 
 /// A block of random bytes as the editor would leave it: a stored value the editor corrects (a
@@ -145,7 +125,7 @@ template <class Data, class Ui> void ExpectRoundTrips(const BlockFieldTable<Ui>&
                              std::to_string(limit[0]));
                 Data data;
                 FillSettled<Data, Ui>(data, seed, texts);
-                PutField(data.Bytes(), field, limit);
+                test::PutFieldBytes(data.Bytes(), field, limit);
                 const Bytes before = test::ToVector(data.Bytes());
                 Ui ui;
                 data.LoadUi(ui, texts);
@@ -164,14 +144,14 @@ template <class Data, class Ui> void ExpectOwnBitsOnly(const BlockFieldTable<Ui>
         SCOPED_TRACE(field.key);
         Data data;
         FillSettled<Data, Ui>(data, 7, texts);
-        PutField(data.Bytes(), field, Limits(field).front());
+        test::PutFieldBytes(data.Bytes(), field, Limits(field).front());
         const Bytes before = test::ToVector(data.Bytes());
         Ui ui;
         data.LoadUi(ui, texts);
         field.slot.set(ui, OtherValue(field, field.slot.get(ui)));
         data.StoreUi(ui, texts);
         const Bytes after = test::ToVector(data.Bytes());
-        EXPECT_TRUE(OnlyFieldDiffers(before, after, field));
+        EXPECT_TRUE(test::OnlyFieldDiffers(before, after, field));
         EXPECT_EQ(after != before, field.stored);
     }
 }

@@ -51,16 +51,6 @@ std::vector<Bytes> Limits(const Field& field) {
     return {raw(0), raw(1)};
 }
 
-void PutField(std::span<std::uint8_t> bytes, const Field& field, const Bytes& value) {
-    if (value.size() == 1) {
-        std::uint8_t& byte = bytes[field.bytes.offset];
-        byte = static_cast<std::uint8_t>((byte & ~field.bytes.mask) |
-                                         ((value[0] << Shift(field)) & field.bytes.mask));
-        return;
-    }
-    std::copy(value.begin(), value.end(), bytes.begin() + static_cast<std::ptrdiff_t>(field.bytes.offset));
-}
-
 BlockValue OtherValue(const Field& field, const BlockValue& now) {
     switch (field.codec) {
     case BlockCodec::ListItem:
@@ -70,17 +60,6 @@ BlockValue OtherValue(const Field& field, const BlockValue& now) {
     default:
         return std::get<int>(now) != 0 ? 0 : 1;
     }
-}
-
-bool OnlyFieldDiffers(const Bytes& before, const Bytes& after, const Field& field) {
-    for (std::size_t i = 0; i < before.size(); ++i) {
-        const bool inField = i >= field.bytes.offset && i < field.bytes.offset + field.bytes.size;
-        const std::uint8_t mask = inField ? static_cast<std::uint8_t>(~field.bytes.mask) : 0xFF;
-        if ((before[i] & mask) != (after[i] & mask)) {
-            return false;
-        }
-    }
-    return true;
 }
 
 /// A personality of random bytes as the editor leaves it (a clamped ID digit, a system index the
@@ -115,7 +94,7 @@ TEST(PersonalityFields, ImageToUiToImageIsTheIdentityForEveryFieldAtItsLimits) {
                 SCOPED_TRACE(std::string(field.key) + " seed " + std::to_string(seed) + " first byte " +
                              std::to_string(limit[0]));
                 Settled personality(seed, texts);
-                PutField(personality.data.Bytes(), field, limit);
+                test::PutFieldBytes(personality.data.Bytes(), field, limit);
                 const Bytes before = personality.Held();
                 personality.StoreUi(personality.LoadUi());
                 EXPECT_EQ(personality.Held(), before);
@@ -129,12 +108,12 @@ TEST(PersonalityFields, AFieldChangedInTheEditorChangesOnlyItsOwnBits) {
     for (const Field& field : PersonalityData::EditorFields()) {
         SCOPED_TRACE(field.key);
         Settled personality(7, texts);
-        PutField(personality.data.Bytes(), field, Limits(field).front());
+        test::PutFieldBytes(personality.data.Bytes(), field, Limits(field).front());
         const Bytes before = personality.Held();
         PersonalityUi ui = personality.LoadUi();
         field.slot.set(ui, OtherValue(field, field.slot.get(ui)));
         personality.StoreUi(ui);
-        EXPECT_TRUE(OnlyFieldDiffers(before, personality.Held(), field));
+        EXPECT_TRUE(test::OnlyFieldDiffers(before, personality.Held(), field));
         EXPECT_NE(personality.Held(), before);
     }
 }
