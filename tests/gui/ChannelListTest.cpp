@@ -2,6 +2,7 @@
 // copy and paste with refused rows, insert, delete and move with scan members following, each
 // checked through the bytes a save writes.
 
+#include "CellAccessibility.h"
 #include "ShellTestSupport.h"
 #include "core/data/ScanListData.h"
 #include "gui/grid/CGridCell.h"
@@ -284,7 +285,8 @@ private slots:
         const QByteArray last = ChannelBytes(**ctx_, 3, 0, 24);
         EditCell(1, CViewChannelList::kRxFreq, QStringLiteral("170"));
         QHeaderView* heading = Grid()->horizontalHeader();
-        const QPoint at(heading->sectionViewportPosition(CViewChannelList::kRxFreq) + 5, heading->height() / 2);
+        const QPoint at(heading->sectionViewportPosition(CViewChannelList::kRxFreq) + 5,
+                        heading->height() / 2);
         QTest::mouseClick(heading->viewport(), Qt::LeftButton, {}, at);
         QCOMPARE(ChannelBytes(**ctx_, 0, 0, 24), first);
         QCOMPARE(ChannelBytes(**ctx_, 3, 4, 4).toHex(), QByteArray("17000000"));
@@ -318,10 +320,12 @@ private slots:
     }
 
     void cellsAreNamedByTheirColumnHeading() {
-        QCOMPARE(Grid()->item(0, CViewChannelList::kRxFreq)->data(Qt::AccessibleTextRole).toString(),
-                 QStringLiteral("RX Frequency (MHz)"));
-        QCOMPARE(Grid()->item(2, CViewChannelList::kAutoStartScan)->data(Qt::AccessibleTextRole).toString(),
-                 QStringLiteral("Auto Start Scan"));
+        // A screen reader reads the value as the cell's name and the heading of its column.
+        QCOMPARE(CellAnnounced(Grid(), 0, CViewChannelList::kRxFreq),
+                 std::make_pair(Grid()->item(0, CViewChannelList::kRxFreq)->text(),
+                                QStringLiteral("RX Frequency (MHz)")));
+        QCOMPARE(CellAnnounced(Grid(), 2, CViewChannelList::kAutoStartScan),
+                 std::make_pair(QStringLiteral("Off"), QStringLiteral("Auto Start Scan")));
         QCOMPARE(Grid()->horizontalHeaderItem(0)->text(), QStringLiteral("No."));
         if (qEnvironmentVariableIsSet("TAV_SHOTS")) {
             view_->resize(1300, 560);

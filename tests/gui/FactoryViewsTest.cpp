@@ -1,5 +1,6 @@
 // The factory editors without a radio: the data watch after a Memory Update and the test
 // frequencies with their defaults and raster rounding, each checked through the image bytes.
+#include "CellAccessibility.h"
 #include "ShellTestSupport.h"
 #include "core/data/ImageMap.h"
 #include "gui/app/CChildFrame.h"
@@ -204,11 +205,9 @@ void FactoryViewsTest::testFrequenciesStartFromTheRangeDefaults() {
         QCOMPARE(e.grid->item(e.row, 1)->text(), QString::fromLatin1(e.rx));
         QCOMPARE(e.grid->item(e.row, 2)->text(), QString::fromLatin1(e.tx));
         QCOMPARE(e.grid->item(e.row, 0)->text(), QString::number(e.row));
-        // Assistive tools find a cell by its column heading and read the frequency beside it.
-        QCOMPARE(e.grid->item(e.row, 2)->data(Qt::AccessibleTextRole).toString(),
-                 QStringLiteral("TX Frequency[MHz]"));
-        QCOMPARE(e.grid->item(e.row, 1)->data(Qt::AccessibleDescriptionRole).toString(),
-                 QString::fromLatin1(e.rx));
+        // A screen reader reads the frequency as the cell's name and the column's heading with it.
+        QCOMPARE(CellAnnounced(e.grid, e.row, 2),
+                 std::make_pair(QString::fromLatin1(e.tx), QStringLiteral("TX Frequency[MHz]")));
     }
     QCOMPARE(view.ChannelGrid()->rowCount(), 17);
     QCOMPARE(view.TuningGrid()->rowCount(), 6);

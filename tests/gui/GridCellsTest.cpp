@@ -1,6 +1,7 @@
 // The grid's cells: how each shows its value, which opens an editor, and how the in-place editors
 // start, type and end.
 
+#include "CellAccessibility.h"
 #include "ShellTestSupport.h"
 #include "gui/grid/CGridCell.h"
 #include "gui/grid/CGridComboCell.h"
@@ -120,7 +121,8 @@ private slots:
         QTest::keyClick(combo, Qt::Key_Return);
         QCOMPARE(cell->text(), QStringLiteral("Off"));
         QCOMPARE(cell->GetValue(), 0u);
-        QCOMPARE(cell->data(Qt::AccessibleTextRole).toString(), QStringLiteral("RX Frequency (MHz)"));
+        QCOMPARE(CellAnnounced(grid_.get(), 0, 0),
+                 std::make_pair(QStringLiteral("Off"), QStringLiteral("RX Frequency (MHz)")));
     }
 };
 

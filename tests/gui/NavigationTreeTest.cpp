@@ -162,7 +162,7 @@ void NavigationTreeTest::menusComeFromTheLanguageFileAndTheUserLevel() {
         QCOMPARE(frame.Action(Commands::kOpen)->statusTip(), QStringLiteral("Open a data file"));
         QMenu* edit = frame.TopMenu(CMainFrame::kEditMenu);
         // Undo and Redo head the menu; the editors follow.
-        QCOMPARE(MenuTexts(edit).mid(0, 4), (QStringList{"&Undo", "&Redo", "-", "Radio Information"}));
+        QCOMPARE(MenuTexts(edit).mid(0, 4), (QStringList{"&Undo", "&Redo", "-", "Radio &Information"}));
         QVERIFY(Offers(edit, 32821));  // the channels folder opens the channel editor
         QVERIFY(Offers(edit, 32806));  // the alert tone folder opens the alert tones
         QVERIFY(!Offers(edit, 32888)); // no change log below the full factory level

@@ -18,6 +18,7 @@
 #include "gui/app/ShellDialogs.h"
 #include "gui/app/ShellTexts.h"
 #include "gui/app/UndoCommands.h"
+#include "gui/controls/Mnemonics.h"
 #include "gui/report/ReportCommands.h"
 #include "gui/ui/RadioDialogs.h"
 #include "gui/views/CCustomFormView.h"
@@ -462,6 +463,10 @@ QMenu* CMainFrame::TopMenu(int position) const {
 void CMainFrame::RebuildMenus() {
     BuildMenus();
     TrimMenus();
+    // The Edit menu's items come from the editors' names, which carry no access keys of their own.
+    if (QMenu* edit = TopMenu(kEditMenu)) {
+        Mnemonics::AssignInMenu(*edit);
+    }
 }
 
 void CMainFrame::BuildMenus() {

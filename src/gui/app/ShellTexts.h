@@ -39,5 +39,6 @@ inline constexpr int kHelpContents = 9308;
 inline constexpr int kProblemColumn0 = 915;
 inline constexpr int kProblemColumn1 = 916;
 inline constexpr int kFirstMenuCaption = 32790; ///< + position of the top-level menu
+inline constexpr int kMenuCount = 7;            ///< File, View, Edit, Program, Setting, Window, Help
 
 } // namespace tav::gui::ShellTexts

@@ -123,8 +123,7 @@ void CDataWatchView::TakeSnapshot(const Image& snapshot) {
     log_ = std::make_unique<ImageChangeLog>(snapshot);
     for (std::size_t a = 0; a < snapshot.size(); ++a) {
         const int column = static_cast<int>(a % 16 + 1);
-        SetCellText(grid_->item(static_cast<int>(a / 16 + 1), column), headings_[column],
-                    HexByte(snapshot[a]));
+        grid_->item(static_cast<int>(a / 16 + 1), column)->setText(HexByte(snapshot[a]));
     }
 }
 
@@ -137,7 +136,7 @@ void CDataWatchView::RefreshFromImage() {
     const QSignalBlocker quiet(list_);
     for (const ImageChange& change : found) {
         QTableWidgetItem* cell = grid_->item(change.Row(), change.Column());
-        SetCellText(cell, headings_[change.Column()], HexByte(change.after));
+        cell->setText(HexByte(change.after));
         CellMarks::MarkChanged(*cell, grid_->palette());
         list_->addItem(QString::fromStdString(change.LineText()));
     }

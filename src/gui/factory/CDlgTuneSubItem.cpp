@@ -1,8 +1,8 @@
 #include "gui/factory/CDlgTuneSubItem.h"
 
 #include "core/comm/RadioLink.h"
-#include "core/lang/NoTextLookup.h"
 #include "core/lang/CLanguage.h"
+#include "core/lang/NoTextLookup.h"
 #include "gui/app/AppContext.h"
 #include "gui/factory/FieldNames.h"
 #include "gui/ui/ControlIds.h"

@@ -49,8 +49,9 @@ private:
 };
 
 void ShowCell(QTableWidget* grid, int row, int column, const std::string& text) {
-    const QTableWidgetItem* heading = grid->item(0, column);
-    SetCellText(grid->item(row, column), heading ? heading->text() : QString(), QString::fromStdString(text));
+    if (QTableWidgetItem* cell = grid->item(row, column)) {
+        cell->setText(QString::fromStdString(text));
+    }
 }
 
 } // namespace
@@ -94,7 +95,6 @@ void CViewTestFreq::SetUpGrid(QTableWidget* grid, int rows) {
     for (int r = 1; r < rows; ++r) {
         auto* number = new QTableWidgetItem(QString::number(r));
         number->setFlags(Qt::ItemIsEnabled);
-        number->setData(Qt::AccessibleTextRole, headings[0]);
         CellMarks::MarkFixed(*number, grid->palette());
         grid->setItem(r, 0, number);
         grid->setItem(r, kRxColumn, new QTableWidgetItem);

@@ -18,13 +18,4 @@ void NameAfterLabel(QWidget* field, QWidget* label) {
     field->setAccessibleName(name.trimmed());
 }
 
-void SetCellText(QTableWidgetItem* cell, const QString& heading, const QString& text) {
-    if (!cell) {
-        return;
-    }
-    cell->setText(text);
-    cell->setData(Qt::AccessibleTextRole, heading);
-    cell->setData(Qt::AccessibleDescriptionRole, text);
-}
-
 } // namespace tav::gui

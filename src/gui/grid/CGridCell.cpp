@@ -20,19 +20,6 @@ QWidget* CGridCell::Edit(CGridCtrl& grid, int row, int column, const QRect& rect
     return new CGridTextEdit(grid, row, column, rect, text(), startKey);
 }
 
-QVariant CGridCell::data(int role) const {
-    const QTableWidget* table = tableWidget();
-    if (role == Qt::AccessibleTextRole && table) {
-        if (const QTableWidgetItem* heading = table->horizontalHeaderItem(column())) {
-            return heading->text();
-        }
-    }
-    if (role == Qt::AccessibleDescriptionRole) {
-        return text();
-    }
-    return QTableWidgetItem::data(role);
-}
-
 CGridNoneCell::CGridNoneCell(const QString& text) : CGridCell(text) {
     setFlags(flags() & ~Qt::ItemIsEditable);
     setBackground(QApplication::palette().color(QPalette::Button));

@@ -29,9 +29,6 @@ public:
     /// Takes the text an in-place editor ended with.
     virtual void TakeEditedText(const QString& text) { setText(text); }
 
-    /// The cell's accessible name is its column heading; its description is its text.
-    QVariant data(int role) const override;
-
 private:
     std::uint32_t value_ = 0;
 };

@@ -7,7 +7,9 @@
 #include "core/data/ImageMap.h"
 #include "core/data/ToneTables.h"
 #include "gui/app/AppContext.h"
+#include "gui/app/ShellTexts.h"
 #include "gui/controls/FilterEdit.h"
+#include "gui/controls/Mnemonics.h"
 #include "gui/controls/QtText.h"
 #include "gui/grid/CGridComboCell.h"
 #include "gui/grid/CGridCtrl.h"
@@ -103,10 +105,22 @@ void CViewChannelList::MakeButtons() {
                                                        {kRedoButton, [this] { Redo(); }},
                                                        {kCopyButton, [this] { CopyRows(); }},
                                                        {kPasteButton, [this] { PasteRows(); }}};
-    auto* row = new QHBoxLayout;
+    QStringList captions;
+    QStringList fallbacks;
     for (const ButtonDecl& declared : buttons) {
-        auto* button =
-            new QPushButton(Context().ControlText(declared.id, QString::fromLatin1(declared.caption)));
+        fallbacks << QString::fromLatin1(declared.caption);
+        captions << Context().ControlText(declared.id, fallbacks.back());
+    }
+    // Alt and a letter reach each button from the keyboard; the menu bar keeps its own letters.
+    QStringList menuBar;
+    for (int k = 0; k < ShellTexts::kMenuCount; ++k) {
+        menuBar << Context().ControlText(ShellTexts::kFirstMenuCaption + k);
+    }
+    captions = Mnemonics::Assign(captions, fallbacks, menuBar);
+    auto* row = new QHBoxLayout;
+    for (std::size_t k = 0; k < std::size(buttons); ++k) {
+        const ButtonDecl& declared = buttons[k];
+        auto* button = new QPushButton(captions[static_cast<qsizetype>(k)]);
         SetControlId(button, declared.id);
         button->setFocusPolicy(Qt::TabFocus);
         connect(button, &QPushButton::clicked, this, actions.at(declared.id));
@@ -131,7 +145,8 @@ void CViewChannelList::AddRowCommand(const QString& caption, int id, const std::
     auto* action = new QAction(caption, grid_);
     connect(action, &QAction::triggered, this, run);
     if (id == kInsertButton || id == kDeleteButton) {
-        action->setShortcut(id == kInsertButton ? QKeySequence(Qt::Key_Insert) : QKeySequence(Qt::Key_Delete));
+        action->setShortcut(id == kInsertButton ? QKeySequence(Qt::Key_Insert)
+                                                : QKeySequence(Qt::Key_Delete));
         action->setShortcutContext(Qt::WidgetShortcut);
     }
     if (id == kUndoButton || id == kCopyButton) {
