@@ -11,6 +11,8 @@
 
 #include <QHeaderView>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
 
 using namespace tav;
 using namespace tav::gui;
@@ -317,6 +319,23 @@ private slots:
         QCOMPARE(ctx_->context->Container().Channels().Count(), std::size_t(1));
         QCOMPARE(Grid()->rowCount(), 1);
         QCOMPARE(view_->Position()->current, 0);
+    }
+
+    // The grid takes the editor's room and scrolls inside itself: the editor does not scroll the
+    // buttons and messages away, however many columns the grid has.
+    void gridScrollsInsideTheEditor() {
+        view_->resize(800, 420);
+        view_->show();
+        QApplication::processEvents();
+        QCOMPARE(view_->horizontalScrollBar()->maximum(), 0);
+        QCOMPARE(view_->verticalScrollBar()->maximum(), 0);
+        QVERIFY(Grid()->horizontalScrollBar()->maximum() > 0);
+        QVERIFY(Grid()->width() > 700);
+        const QRect shown = view_->viewport()->rect();
+        for (QPushButton* button : view_->findChildren<QPushButton*>()) {
+            const QRect at(button->mapTo(view_->viewport(), QPoint()), button->size());
+            QVERIFY2(shown.intersects(at), qPrintable(button->text()));
+        }
     }
 
     void cellsAreNamedByTheirColumnHeading() {

@@ -10,6 +10,8 @@
 #include "core/data/TwoToneCallData.h"
 #include "gui/app/CChildFrame.h"
 #include "gui/app/CMainFrame.h"
+#include "gui/app/CViewManager.h"
+#include "gui/app/EditorTabBar.h"
 #include "gui/app/NavigationTree.h"
 #include "gui/app/ProblemListBar.h"
 #include "gui/app/ShellTexts.h"
@@ -190,6 +192,26 @@ private slots:
         QTest::qWait(1);
         QVERIFY(ChannelRxInFile(ctx_->home / "mine.dat", 0) != 0);
         QVERIFY(!Frame().isWindowModified());
+    }
+
+    // Many editors open: each tab keeps a readable part of its title, shortened in the middle, and
+    // its tool tip gives the whole title.
+    void editorTabsKeepReadableTitles() {
+        for (const int id : {ViewIds::kChannelList, ViewIds::kChannel, ViewIds::kRadio, ViewIds::kPersonality,
+                             ViewIds::kScan, ViewIds::kAtis}) {
+            QVERIFY(Frame().OpenEditor(id, QStringLiteral("Personality and Scan Settings %1").arg(id)));
+        }
+        Frame().resize(640, 480);
+        QApplication::processEvents();
+        auto* bar = qobject_cast<EditorTabBar*>(Frame().TabBar()->Bar());
+        QVERIFY(bar);
+        QCOMPARE(bar->elideMode(), Qt::ElideMiddle);
+        const int readable = bar->fontMetrics().averageCharWidth() * (EditorTabBar::kReadableChars - 3);
+        for (int i = 0; i < bar->count(); ++i) {
+            QVERIFY(bar->tabRect(i).width() >= readable);
+            QVERIFY(!bar->tabText(i).isEmpty());
+            QCOMPARE(bar->tabToolTip(i), bar->tabText(i));
+        }
     }
 
     // No key of the main window's commands is also the key of an editor window's own command: a

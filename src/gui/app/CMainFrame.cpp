@@ -378,6 +378,10 @@ void CMainFrame::CreateLogBars() {
     logBar_->setWidget(log_);
     addDockWidget(Qt::BottomDockWidgetArea, logBar_);
     tabifyDockWidget(problems_, logBar_);
+    // Docked together below the editors, the two lists keep room for a few lines each.
+    const int lines = 6 * fontMetrics().lineSpacing();
+    log_->setMinimumHeight(lines);
+    problems_->List()->setMinimumHeight(lines);
     problems_->hide();
     logBar_->hide();
 }

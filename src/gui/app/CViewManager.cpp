@@ -2,6 +2,7 @@
 
 #include "gui/app/AppContext.h"
 #include "gui/app/CChildFrame.h"
+#include "gui/app/EditorTabBar.h"
 
 #include <QHBoxLayout>
 #include <QMdiArea>
@@ -22,15 +23,14 @@ CViewManager::CViewManager(AppContext& context, QMdiArea* area, QWidget* parent)
     : QWidget(parent), context_(context), area_(area) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 0);
-    bar_ = new QTabBar(this);
+    bar_ = new EditorTabBar(this);
     bar_->setDocumentMode(true);
     bar_->setExpanding(false);
     bar_->setTabsClosable(true);
     bar_->setMovable(false);
-    bar_->setElideMode(Qt::ElideRight);
     bar_->setContextMenuPolicy(Qt::CustomContextMenu);
-    layout->addWidget(bar_);
-    layout->addStretch(1);
+    // The bar takes the row's width: with many editors open their tabs shorten before they scroll.
+    layout->addWidget(bar_, 1);
     connect(bar_, &QTabBar::currentChanged, this, [this](int index) {
         if (syncing_ || index < 0) {
             return;

@@ -42,6 +42,13 @@ ControlMap CCustomFormView::BuildForm(const DialogTemplate& dialog, const Contro
     return BuildControls(panel_, layout_, dialog, custom, watch);
 }
 
+void CCustomFormView::FillView() {
+    while (QLayoutItem* item = outer_->takeAt(0)) {
+        delete item;
+    }
+    outer_->addWidget(panel_, 1);
+}
+
 void CCustomFormView::SetSheet(CTAVPropertySheet* sheet) {
     sheet_ = sheet;
     // The sheet fills the view.

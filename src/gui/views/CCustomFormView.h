@@ -67,6 +67,9 @@ protected:
     ControlMap BuildForm(const DialogTemplate& dialog, const ControlFactory& custom = {}, bool watch = true);
     /// Puts a property sheet on the view's form instead of single controls.
     void SetSheet(CTAVPropertySheet* sheet);
+    /// The form fills the view instead of keeping its natural size at the top left: a table in it
+    /// takes the room and scrolls inside itself, the controls around it stay in sight.
+    void FillView();
     QGridLayout* FormLayout() const { return layout_; }
 
 private:

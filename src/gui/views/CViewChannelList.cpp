@@ -41,6 +41,9 @@ struct ButtonDecl {
     QKeySequence::StandardKey key;
 };
 
+constexpr int kGridMinimumWidth = 320;
+constexpr int kGridMinimumHeight = 160;
+
 QString CellText(const CGridCtrl* grid, int row, int column) {
     const QTableWidgetItem* item = grid->item(row, column);
     return item ? item->text() : QString();
@@ -75,6 +78,12 @@ CViewChannelList::CViewChannelList(AppContext& context, EditorHost* host, QWidge
         log_->setAccessibleName(label->text().remove(QLatin1Char('&')));
     }
     grid_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    // The grid takes the editor's room and scrolls inside itself; buttons and messages stay in sight.
+    FillView();
+    FormLayout()->setRowStretch(0, 1);
+    FormLayout()->setColumnStretch(0, 1);
+    grid_->setMinimumSize(kGridMinimumWidth, kGridMinimumHeight);
+    grid_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     MakeButtons();
     SetUpGrid();
     grid_->horizontalHeader()->setSectionsClickable(true);
@@ -205,18 +214,12 @@ void CViewChannelList::SetUpGrid() {
     }
     grid_->setHorizontalHeaderLabels(headings);
     const QFontMetrics metrics(grid_->horizontalHeader()->font());
-    int total = 0;
     for (int column = 0; column < kColumns; ++column) {
         const int declared = widths[static_cast<std::size_t>(column)];
-        const int width = std::max(declared, metrics.horizontalAdvance(headings[column]) + 16);
-        grid_->setColumnWidth(column, width);
-        total += width;
+        grid_->setColumnWidth(column, std::max(declared, metrics.horizontalAdvance(headings[column]) + 16));
     }
     const DataContext& data = Context().Container().Context();
     grid_->SetFreqRange(data.rangeLowMHz, data.rangeHighMHz);
-    const int rows = static_cast<int>(ImageMap::kChannelCapacity) + 1;
-    grid_->setMinimumSize(total + 4, grid_->verticalHeader()->defaultSectionSize() * rows + 8);
-    log_->setMinimumWidth(total + 4);
 }
 
 ChannelData* CViewChannelList::Current() const {
