@@ -9,7 +9,9 @@
 #include "gui/grid/CGridCtrl.h"
 #include "gui/views/CViewChannelList.h"
 
+#include <QClipboard>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -181,6 +183,82 @@ private slots:
         QVERIFY(host_->History().Stack().index() >= 50);
     }
 
+    // Ctrl+F goes to the find field; what is typed there hides the rows without it, F3 moves to the
+    // next cell holding it, moving a channel works on the right channel while rows are hidden, a
+    // refill keeps the filter, and Escape shows every row again.
+    void findFiltersRowsAndMovesToMatches() {
+        EditCell(2, CViewChannelList::kRxFreq, QStringLiteral("150.125"));
+        EditCell(3, CViewChannelList::kTxFreq, QStringLiteral("150.125"));
+        Grid()->setCurrentCell(0, CViewChannelList::kRxFreq);
+        Grid()->setFocus();
+        QTest::keyClick(Grid(), Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget(), view_->FindEdit());
+        QCOMPARE(view_->FindEdit()->accessibleName(), QStringLiteral("Find"));
+        QTest::keyClicks(view_->FindEdit(), QStringLiteral("150.12"));
+        QVERIFY(Grid()->isRowHidden(1));
+        QVERIFY(!Grid()->isRowHidden(2) && !Grid()->isRowHidden(3));
+        QVERIFY(!Grid()->isRowHidden(0)); // the current row stays in sight
+        QTest::keyClick(view_->FindEdit(), Qt::Key_Return);
+        QCOMPARE(std::make_pair(Grid()->currentRow(), Grid()->currentColumn()),
+                 std::make_pair(2, int(CViewChannelList::kRxFreq)));
+        QTest::keyClick(view_->FindEdit(), Qt::Key_F3);
+        QCOMPARE(std::make_pair(Grid()->currentRow(), Grid()->currentColumn()),
+                 std::make_pair(3, int(CViewChannelList::kTxFreq)));
+        QTest::keyClick(view_->FindEdit(), Qt::Key_F3, Qt::ShiftModifier);
+        QCOMPARE(Grid()->currentRow(), 2);
+        // Channel 4 moves up over channel 3, hidden rows or not; the filter holds after the refill.
+        view_->SetCurrentRow(3);
+        const QByteArray third = ChannelBytes(**ctx_, 2, 0, 24);
+        const QByteArray fourth = ChannelBytes(**ctx_, 3, 0, 24);
+        view_->MoveChannel(-1);
+        QCOMPARE(ChannelBytes(**ctx_, 2, 0, 24), fourth);
+        QCOMPARE(ChannelBytes(**ctx_, 3, 0, 24), third);
+        QVERIFY(Grid()->isRowHidden(1));
+        view_->FindEdit()->setFocus();
+        QTest::keyClick(view_->FindEdit(), Qt::Key_Escape);
+        QVERIFY(view_->FindEdit()->text().isEmpty());
+        for (int row = 0; row < Grid()->rowCount(); ++row) {
+            QVERIFY(!Grid()->isRowHidden(row));
+        }
+    }
+
+    // A value typed into a cell of a selection within one column goes to every selected channel, as
+    // one step for Undo; one refused value refuses them all with the channel's number and reason.
+    void typingIntoAColumnSelectionSetsEveryRow() {
+        const QByteArray before = ChannelBytes(**ctx_, 0, 0, 24 * 4);
+        const auto select = [this](int from, int to, int column) {
+            Grid()->clearSelection();
+            Grid()->setCurrentCell(from, column);
+            Grid()->setRangeSelected(QTableWidgetSelectionRange(from, column, to, column), true);
+        };
+        select(0, 2, CViewChannelList::kTxFreq);
+        EditCell(0, CViewChannelList::kTxFreq, QStringLiteral("151.5"));
+        for (int k = 0; k < 3; ++k) {
+            QCOMPARE(ChannelBytes(**ctx_, k, 8, 4).toHex(), QByteArray("15150000"));
+        }
+        QCOMPARE(ChannelBytes(**ctx_, 3, 0, 24), before.mid(72, 24));
+        QCOMPARE(host_->History().Stack().index(), 1);
+        view_->Undo();
+        QCOMPARE(ChannelBytes(**ctx_, 0, 0, 24 * 4), before);
+        // One value pasted does the same.
+        select(1, 3, CViewChannelList::kRxFreq);
+        QApplication::clipboard()->setText(QStringLiteral("152.25"));
+        Grid()->setFocus();
+        QTest::keyClick(Grid(), Qt::Key_V, Qt::ControlModifier);
+        for (int k = 1; k < 4; ++k) {
+            QCOMPARE(ChannelBytes(**ctx_, k, 4, 4).toHex(), QByteArray("15225000"));
+        }
+        QCOMPARE(ChannelBytes(**ctx_, 0, 0, 24), before.mid(0, 24));
+        view_->Undo();
+        QCOMPARE(ChannelBytes(**ctx_, 0, 0, 24 * 4), before);
+        // A tone no radio has is refused for the first channel checked: no channel changes.
+        select(1, 2, CViewChannelList::kRxCtcss);
+        EditCell(1, CViewChannelList::kRxCtcss, QStringLiteral("300.5"));
+        QCOMPARE(ChannelBytes(**ctx_, 0, 0, 24 * 4), before);
+        QVERIFY2(view_->Log()->toPlainText().contains(QStringLiteral("Channel 2:")),
+                 qPrintable(view_->Log()->toPlainText()));
+    }
+
     void pasteTakesGoodRowsAndRefusesBadOnes() {
         const QByteArray before = ChannelBytes(**ctx_, 0, 0, 24 * 4);
         const QString good = view_->RowsText({2}).trimmed();
@@ -324,13 +402,13 @@ private slots:
     // The grid takes the editor's room and scrolls inside itself: the editor does not scroll the
     // buttons and messages away, however many columns the grid has.
     void gridScrollsInsideTheEditor() {
-        view_->resize(800, 420);
+        view_->resize(920, 420);
         view_->show();
         QApplication::processEvents();
         QCOMPARE(view_->horizontalScrollBar()->maximum(), 0);
         QCOMPARE(view_->verticalScrollBar()->maximum(), 0);
         QVERIFY(Grid()->horizontalScrollBar()->maximum() > 0);
-        QVERIFY(Grid()->width() > 700);
+        QVERIFY(Grid()->width() > 800);
         const QRect shown = view_->viewport()->rect();
         for (QPushButton* button : view_->findChildren<QPushButton*>()) {
             const QRect at(button->mapTo(view_->viewport(), QPoint()), button->size());

@@ -27,6 +27,7 @@ inline constexpr int kRowPrefix = 3780;     ///< "Row %d: %s"
 inline constexpr int kTooFewColumns = 3788; ///< fewer columns than the grid shows
 inline constexpr int kNoRoom = 3789;        ///< the radio holds 16 channels
 inline constexpr int kSummary = 3791;       ///< "%d rows pasted, %d refused."
+inline constexpr int kOnChannel = 3792;     ///< "Channel %s: %s": a refused value of a column edit
 } // namespace PasteText
 
 /// What one grid row holds besides its basic fields: the personality and scan list positions as

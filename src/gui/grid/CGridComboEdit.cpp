@@ -93,10 +93,12 @@ void CGridComboEdit::EndEdit(int key) {
     }
     ending_ = true;
     const QString text = currentText();
-    hide();
+    // The grid takes the focus back before the drop-down hides: hidden with the focus, it would
+    // pass the focus on as Tab does, and the grid's current cell and selection with it.
     if (key != 0) {
         grid_.setFocus(Qt::OtherFocusReason);
     }
+    hide();
     grid_.EndEdit(row_, column_, text, key);
     deleteLater();
 }

@@ -38,14 +38,19 @@ bool CGridCtrl::StartEdit(int row, int column, int startKey) {
     if (!cell || !cell->Editable() || editor_) {
         return false;
     }
-    setCurrentCell(row, column);
+    // Typing into the current cell keeps the selection around it (a column edit sets them all).
+    if (currentRow() != row || currentColumn() != column) {
+        setCurrentCell(row, column);
+    }
     scrollToItem(cell);
+    const bool selected = cell->isSelected();
     emit beginEdit(row, column);
-    // The owner may have replaced the cell while preparing it.
+    // The owner may have replaced the cell while preparing it; the new one keeps the selection.
     cell = Cell(row, column);
     if (!cell) {
         return false;
     }
+    cell->setSelected(selected);
     editor_ = cell->Edit(*this, row, column, visualItemRect(cell), startKey);
     return editor_ != nullptr;
 }

@@ -23,6 +23,7 @@
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <set>
@@ -42,6 +43,7 @@ struct ButtonDecl {
 };
 
 constexpr int kGridMinimumWidth = 320;
+constexpr int kFindWidth = 160;
 constexpr int kGridMinimumHeight = 160;
 
 QString CellText(const CGridCtrl* grid, int row, int column) {
@@ -145,7 +147,119 @@ void CViewChannelList::MakeButtons() {
         }
     });
     row->addStretch(1);
+    MakeFindBar(row);
     FormLayout()->addLayout(row, 1, 0);
+}
+
+void CViewChannelList::MakeFindBar(QHBoxLayout* row) {
+    auto* label = new QLabel(Context().ControlText(kFindLabel, QStringLiteral("Fi&nd:")));
+    find_ = new QLineEdit;
+    find_->setClearButtonEnabled(true);
+    find_->setMinimumWidth(kFindWidth);
+    label->setBuddy(find_);
+    find_->setAccessibleName(label->text().remove(QLatin1Char('&')).remove(QLatin1Char(':')).trimmed());
+    row->addWidget(label);
+    row->addWidget(find_);
+    connect(find_, &QLineEdit::textChanged, this, &CViewChannelList::Filter);
+    connect(find_, &QLineEdit::returnPressed, this, [this] { FindNext(); });
+    // Ctrl+F anywhere in the editor goes to the find field; F3 and Shift+F3 find again; Escape in
+    // the field shows every row again and goes back to the grid.
+    const auto addKey = [this](const QKeySequence& key, QWidget* on, const std::function<void()>& run) {
+        auto* action = new QAction(on);
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        connect(action, &QAction::triggered, this, run);
+        on->addAction(action);
+    };
+    addKey(QKeySequence::Find, this, [this] {
+        find_->setFocus(Qt::ShortcutFocusReason);
+        find_->selectAll();
+    });
+    addKey(QKeySequence(Qt::Key_F3), this, [this] { FindNext(); });
+    addKey(QKeySequence(Qt::SHIFT | Qt::Key_F3), this, [this] { FindNext(true); });
+    addKey(QKeySequence(Qt::Key_Escape), find_, [this] {
+        find_->clear();
+        grid_->setFocus(Qt::ShortcutFocusReason);
+    });
+}
+
+bool CViewChannelList::RowMatches(int row, const QString& text) const {
+    for (int column = kRxFreq; column < kColumns; ++column) {
+        if (CellText(grid_, row, column).contains(text, Qt::CaseInsensitive)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void CViewChannelList::Filter(const QString& text) {
+    const QString wanted = text.trimmed();
+    for (int row = 0; row < grid_->rowCount(); ++row) {
+        const bool shown = wanted.isEmpty() || row == grid_->currentRow() || RowMatches(row, wanted);
+        grid_->setRowHidden(row, !shown);
+    }
+}
+
+bool CViewChannelList::FindNext(bool backwards) {
+    const QString wanted = find_->text().trimmed();
+    const int rows = grid_->rowCount();
+    if (wanted.isEmpty() || rows == 0) {
+        return false;
+    }
+    // Cells in reading order from the current one, wrapping round.
+    const int cells = rows * kColumns;
+    const int start = std::max(grid_->currentRow(), 0) * kColumns + std::max(grid_->currentColumn(), 0);
+    for (int step = 1; step <= cells; ++step) {
+        const int at = ((start + (backwards ? -step : step)) % cells + cells) % cells;
+        const int row = at / kColumns;
+        const int column = at % kColumns;
+        if (column > kNumber && !grid_->isRowHidden(row) &&
+            CellText(grid_, row, column).contains(wanted, Qt::CaseInsensitive)) {
+            grid_->setCurrentCell(row, column);
+            grid_->scrollToItem(grid_->item(row, column));
+            return true;
+        }
+    }
+    return false;
+}
+
+std::vector<int> CViewChannelList::ColumnSelection(int row, int column) const {
+    std::set<int> rows;
+    for (const QModelIndex& index : grid_->selectionModel()->selectedIndexes()) {
+        if (index.column() != column) {
+            return {};
+        }
+        rows.insert(index.row());
+    }
+    if (rows.size() < 2 || !rows.contains(row)) {
+        return {};
+    }
+    return {rows.begin(), rows.end()};
+}
+
+bool CViewChannelList::SetColumn(const std::vector<int>& rows, int column, const QString& text) {
+    CDataContainer& container = Context().Container();
+    auto& channels = container.Channels();
+    std::vector<std::pair<std::size_t, PastedChannelRow>> checked;
+    for (const int row : rows) {
+        TabRows shown = ParseTabText(ToStd(RowsText({row})));
+        shown.front().at(static_cast<std::size_t>(column)) = ToStd(text);
+        const auto read = ReadChannelRowFields(shown.front(), Context().Language(), container.Context(),
+                                               container, LocaleDecimalSeparator());
+        if (!read) {
+            Note(FillIn(Context().Message(PasteText::kOnChannel, QStringLiteral("Channel %s: %s")),
+                        {QString::number(row + 1), ToQt(read.result().detail())}));
+            // Nothing was stored: the grid shows the channels as they are.
+            FillGrid();
+            return false;
+        }
+        checked.emplace_back(static_cast<std::size_t>(row), *read);
+    }
+    for (const auto& [row, values] : checked) {
+        StorePastedRow(channels.At(row), values, Context().Language(), container.Context(), container);
+    }
+    ListChanged(NavigateCommand::GoTo);
+    return true;
 }
 
 void CViewChannelList::AddRowCommand(const QString& caption, int id, const std::function<void()>& run) {
@@ -253,6 +367,9 @@ void CViewChannelList::FillGrid() {
     if (const auto position = channels.PositionOf(current_)) {
         grid_->setCurrentCell(static_cast<int>(*position), std::max(grid_->currentColumn(), 1));
     }
+    if (find_) {
+        Filter(find_->text());
+    }
     filling_ = false;
     grid_->viewport()->update();
 }
@@ -333,6 +450,11 @@ void CViewChannelList::PrepareCell(int row, int column) {
 void CViewChannelList::StoreRow(int row, int column) {
     auto& channels = Context().Container().Channels();
     if (row < 0 || static_cast<std::size_t>(row) >= channels.Count() || column <= kNumber) {
+        return;
+    }
+    // Typed into a cell of a selection within one column: the value goes to every selected row.
+    if (const std::vector<int> rows = ColumnSelection(row, column); !rows.empty()) {
+        SetColumn(rows, column, CellText(grid_, row, column));
         return;
     }
     StoreRowCells(row, column);
@@ -496,8 +618,17 @@ void CViewChannelList::CopyRows() {
 }
 
 void CViewChannelList::PasteRows() {
+    // One value pasted into a selection within one column sets every selected channel.
+    const QString text = QApplication::clipboard()->text();
+    if (const TabRows rows = ParseTabText(ToStd(text)); rows.size() == 1 && rows.front().size() == 1) {
+        if (const std::vector<int> selected = ColumnSelection(grid_->currentRow(), grid_->currentColumn());
+            !selected.empty()) {
+            SetColumn(selected, grid_->currentColumn(), ToQt(rows.front().front()));
+            return;
+        }
+    }
     const auto position = Context().Container().Channels().PositionOf(current_);
-    PasteText(QApplication::clipboard()->text(), position ? static_cast<int>(*position) : 0);
+    PasteText(text, position ? static_cast<int>(*position) : 0);
 }
 
 int CViewChannelList::PasteText(const QString& text, int row) {

@@ -12,6 +12,8 @@
 #include <utility>
 #include <vector>
 
+class QHBoxLayout;
+class QLineEdit;
 class QPlainTextEdit;
 
 namespace tav {
@@ -43,6 +45,7 @@ public:
     static constexpr int kLogLabel = 3792;
     static constexpr int kLog = 3793;
     static constexpr int kNumberHeading = 3794;
+    static constexpr int kFindLabel = 3798;
 
     CViewChannelList(AppContext& context, EditorHost* host, QWidget* parent = nullptr);
 
@@ -74,6 +77,16 @@ public:
     QString RowsText(const std::vector<int>& rows) const;
     /// Pastes tab-separated text from `row` on; returns the number of rows taken.
     int PasteText(const QString& text, int row);
+    /// Shows only the rows with a cell holding `text` (any case; all rows when empty); the current
+    /// row stays shown. Refilling the grid keeps the filter.
+    void Filter(const QString& text);
+    /// Makes the next (or previous) cell holding the find text current, among the rows shown.
+    bool FindNext(bool backwards = false);
+    QLineEdit* FindEdit() const { return find_; }
+    /// Sets one column of several channels to one value, as typing into a cell of a selection
+    /// within one column does: every row is checked first, one refused value refuses them all
+    /// (named with its channel and reason), and it is one step for Undo.
+    bool SetColumn(const std::vector<int>& rows, int column, const QString& text);
     /// Sorts the channels by a column's shown values (a heading's click): the channels are
     /// renumbered, what names them follows, and it is one step for Undo. The same column again
     /// sorts the other way.
@@ -91,11 +104,16 @@ private:
     /// After the list changed: scan lists follow, the grid is filled again, the editors are told.
     void ListChanged(NavigateCommand command);
     void MakeButtons();
+    void MakeFindBar(QHBoxLayout* row);
+    bool RowMatches(int row, const QString& text) const;
+    /// The rows of a selection that lies within one column and holds `row`; empty otherwise.
+    std::vector<int> ColumnSelection(int row, int column) const;
     void AddRowCommand(const QString& caption, int id, const std::function<void()>& run);
     void Note(const QString& line);
 
     CGridCtrl* grid_ = nullptr;
     QPlainTextEdit* log_ = nullptr;
+    QLineEdit* find_ = nullptr;
     ObjectId current_ = kNoObject;
     int sortColumn_ = -1;
     bool sortDescending_ = false;
