@@ -63,6 +63,7 @@ bool IsKeptWord(const QString& word) {
 /// device and file paths are names, not words.
 QStringList EnglishWords(QString text) {
     text.remove(QRegularExpression(QStringLiteral("/\\S*")));
+    text.remove(QLatin1Char('&')); // an access key's mark is no letter of a word
     QStringList words;
     static const QRegularExpression run(QStringLiteral("[A-Za-z]{3,}"));
     for (auto it = run.globalMatch(text); it.hasNext();) {
@@ -183,7 +184,8 @@ void ChineseFrameTest::languageCommandRelabelsTheFrameAndBack() {
         QCOMPARE(Frame().Action(id)->text(), FileText(Chinese(), id));
     }
     // The Edit menu and the tree are rebuilt from the Chinese texts.
-    QCOMPARE(Frame().Action(ViewIds::kRadio)->text(), FileText(Chinese(), ViewIds::kRadio));
+    // The Edit menu's items carry access keys of their own: "(&A)" after the Chinese text.
+    QVERIFY(Frame().Action(ViewIds::kRadio)->text().startsWith(FileText(Chinese(), ViewIds::kRadio)));
     QTreeWidgetItem* channels = Frame().Tree()->FindItem(kChannelsItem);
     QVERIFY(channels);
     QCOMPARE(channels->text(0), FileText(Chinese(), kChannelsItem));
