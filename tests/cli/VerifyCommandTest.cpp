@@ -146,7 +146,9 @@ TEST_F(VerifyCommand, WriteVerifyReadsBackAndFailsWhenTheRadioDoesNotHoldTheData
         EXPECT_EQ(radio->Log().back().command, LinkCommand::SetMode);
         std::size_t reads = 0;
         for (const auto& request : radio->Log()) {
-            reads += request.command == LinkCommand::ReadMemory ? 1 : 0;
+            reads = request.command == LinkCommand::WriteMemory  ? 0
+                    : request.command == LinkCommand::ReadMemory ? reads + 1
+                                                                 : reads;
         }
         EXPECT_EQ(reads, FullReadPlan().size());
     }

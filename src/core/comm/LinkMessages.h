@@ -32,5 +32,9 @@ inline constexpr int kMsgPortMissing = 9152;
 inline constexpr int kMsgPortDenied = 9153;
 inline constexpr int kMsgPortNotSerial = 9154;
 inline constexpr int kMsgPortFailed = 9155;
+/// Reading the radio before a write failed (formatted with the block address): nothing was written.
+inline constexpr int kMsgBackupFailed = 9701;
+/// The radio that answered again after its backup is not the one that was read.
+inline constexpr int kMsgRadioChanged = 9712;
 
 } // namespace tav

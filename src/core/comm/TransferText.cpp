@@ -145,6 +145,7 @@ std::string TransferReportText(const TextLookup& texts, const TransferReport& re
     switch (report.messageId) {
     case kMsgReadFailed:
     case kMsgWriteFailed:
+    case kMsgBackupFailed:
         // The window shows the low 16 bits of the address.
         return FormatNumberText(text, report.failedAddress & 0xFFFF);
     case kMsgRangeOutsideRadio:
