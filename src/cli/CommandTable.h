@@ -1,8 +1,8 @@
 #pragma once
 
-#include <span>
-
 #include "cli/CliContext.h"
+
+#include <span>
 
 namespace tav::cli {
 
