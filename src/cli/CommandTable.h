@@ -1,8 +1,8 @@
 #pragma once
 
-#include "cli/CliContext.h"
-
 #include <span>
+
+#include "cli/CliContext.h"
 
 namespace tav::cli {
 
