@@ -24,14 +24,9 @@ constexpr std::size_t kPasswordDigits = 8;
 // Label texts of the transfer's status line.
 constexpr int kReadingLabel = 1604;
 constexpr int kWritingLabel = 1605;
-// What the messages after a stopped write say.
-constexpr int kMsgMayBePartial = 9702;
-constexpr int kMsgNewDataAt = 9703;
-constexpr int kMsgUnsureBlock = 9704;
-constexpr int kMsgRestHoldsOld = 9705;
+// What the messages after a stopped write offer to run.
 constexpr int kMsgRestoreCommand = 9708;
 constexpr int kMsgNoBackupWriteAgain = 9709;
-constexpr int kMsgNothingWritten = 9713;
 constexpr int kMsgWriteAgainCommand = 9716;
 
 bool AllDigits(const std::string& text) {
@@ -297,8 +292,7 @@ void RadioCli::TellHistoryProblem(const RadioCommands& commands) {
 
 void RadioCli::ExplainStoppedWrite(const TransferReport& report, const std::optional<HistoryEntry>& backup,
                                    const std::string& again) {
-    const WrittenRanges& written = report.written;
-    if (!written.Started()) {
+    if (!report.written.Started()) {
         // A write that failed or was stopped before its first block left the radio as it was.
         if (report.status == TransferStatus::Interrupted ||
             (report.status == TransferStatus::BlockFailed && report.messageId == kMsgWriteFailed)) {
@@ -307,15 +301,7 @@ void RadioCli::ExplainStoppedWrite(const TransferReport& report, const std::opti
         return;
     }
     EndProgressLine();
-    context_.err << "tavctl: " << session_.MessageText(kMsgMayBePartial);
-    if (!written.NewData().empty()) {
-        context_.err << ' ' << FormatStringText(session_.MessageText(kMsgNewDataAt), written.NewDataText());
-    }
-    if (written.Unsure()) {
-        context_.err << ' '
-                     << FormatStringText(session_.MessageText(kMsgUnsureBlock), written.Unsure()->Text());
-    }
-    context_.err << ' ' << session_.MessageText(kMsgRestHoldsOld) << '\n';
+    context_.err << "tavctl: " << PartialWriteText(session_.Settings().Language(), report) << '\n';
     if (backup) {
         context_.err << "tavctl: " << session_.MessageText(kMsgRestoreCommand) << "\n  " << CommandPrefix()
                      << " history " << ShellWord(backup->radio) << " --restore " << ShellWord(backup->name)

@@ -164,6 +164,7 @@ TransferReport RadioCommands::Read(const TransferRunner& transfer, const RadioTa
 
 TransferRequest RadioCommands::WriteRequest(const RadioTarget& target, const WriteOptions& options) {
     lastBackup_.reset();
+    lastBackupContent_.reset();
     lastWritten_.reset();
     TransferRequest request = MakeRequest(TransferDirection::Write, target);
     request.backupFirst = options.backupFirst;
@@ -171,7 +172,13 @@ TransferRequest RadioCommands::WriteRequest(const RadioTarget& target, const Wri
     request.learnSerial = !options.serial;
     // Called on the transfer's thread, before the first block is written.
     request.backupTaken = [this](const TransferReport& report, const RadioImage& backup) {
-        lastBackup_ = Keep(HistoryKind::BeforeWrite, report.serial, RadioHeader(report), backup, {}, report);
+        const DataFileHeader header = RadioHeader(report);
+        DataFileContent content;
+        content.header = header.ToBytes();
+        content.image = backup;
+        content.imageCount = backup.size();
+        lastBackupContent_ = std::move(content);
+        lastBackup_ = Keep(HistoryKind::BeforeWrite, report.serial, header, backup, {}, report);
     };
     return request;
 }

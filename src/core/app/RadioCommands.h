@@ -124,6 +124,9 @@ public:
     void SetHistoryFile(std::string file) { historyFile_ = std::move(file); }
     /// The backup the last write took, as the history keeps it.
     const std::optional<HistoryEntry>& LastBackup() const { return lastBackup_; }
+    /// The backup the last write took, with the header of the radio it was read from; there even
+    /// when the history could not keep it.
+    const std::optional<DataFileContent>& LastBackupContent() const { return lastBackupContent_; }
     /// The last write's entry in the history.
     const std::optional<HistoryEntry>& LastWritten() const { return lastWritten_; }
     /// The first failure to keep something in the history (9700 and why); the radio operations
@@ -157,6 +160,7 @@ private:
     int lastRangeOffer_ = -1;
     std::optional<std::string> historyFile_;
     std::optional<HistoryEntry> lastBackup_;
+    std::optional<DataFileContent> lastBackupContent_;
     std::optional<HistoryEntry> lastWritten_;
     std::optional<Result> historyProblem_;
 };

@@ -36,5 +36,11 @@ inline constexpr int kMsgPortFailed = 9155;
 inline constexpr int kMsgBackupFailed = 9701;
 /// The radio that answered again after its backup is not the one that was read.
 inline constexpr int kMsgRadioChanged = 9712;
+// How far a write got that stopped part way (see PartialWriteText).
+inline constexpr int kMsgMayBePartial = 9702;
+inline constexpr int kMsgNewDataAt = 9703;   ///< formatted with the ranges
+inline constexpr int kMsgUnsureBlock = 9704; ///< formatted with the block's range
+inline constexpr int kMsgRestHoldsOld = 9705;
+inline constexpr int kMsgNothingWritten = 9713;
 
 } // namespace tav
