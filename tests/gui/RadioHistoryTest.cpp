@@ -141,6 +141,7 @@ private slots:
     void anEntryIsWrittenBackAfterTheQuestionWithTheChecksOfAWrite();
     void aPartlyWrittenRadioIsOfferedWriteAgainAndRestoreBackup();
     void overASimulatedRadioTheOfferMakesTheRadioWholeAgain();
+    void aHistoryThatCannotBeKeptIsToldAndTheReadStands();
 
 private:
     CMainFrame& Frame() { return *frame_; }
@@ -444,6 +445,22 @@ void RadioHistoryTest::overASimulatedRadioTheOfferMakesTheRadioWholeAgain() {
         QVERIFY(context.Session().History().Load("SN-SIM", entries[0].name, backup).ok());
         QVERIFY(backup.image == Image(config.memory));
     }
+}
+
+void RadioHistoryTest::aHistoryThatCannotBeKeptIsToldAndTheReadStands() {
+    // A file where the history's folder should be: nothing can be kept there.
+    std::filesystem::remove_all(ctx_->historyDir / "history");
+    tav::test::WriteText(ctx_->historyDir / "history", "not a folder");
+    ctx_->radio->answers.push_back({RadioReport(TransferStatus::Completed, "TAV-V300", "TAV 310", 136, 174),
+                                    WithSerial(Pattern(2), "SN-X")});
+    QVERIFY(Frame().RunCommand(Commands::kRead));
+    QVERIFY(ctx_->prompts->Last());
+    QVERIFY2(ctx_->prompts->Last()->text.startsWith(QStringLiteral("The radio history could not be saved (")),
+             qPrintable(ctx_->prompts->Last()->text));
+    QCOMPARE(ctx_->prompts->Last()->icon, PromptIcon::Warning);
+    // The read itself took the radio's data.
+    QCOMPARE(ctx_->context->Container().image()[0x48], static_cast<std::uint8_t>('S'));
+    QCOMPARE(tav::test::ReadText(ctx_->historyDir / "history"), std::string("not a folder"));
 }
 
 QTEST_MAIN(RadioHistoryTest)
