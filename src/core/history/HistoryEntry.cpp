@@ -7,9 +7,31 @@ namespace {
 
 constexpr std::string_view kKindNames[] = {"read", "before-write", "written"};
 
-bool KeptInFolderName(char c, bool first) {
+/// A dot is kept inside a name only: a leading one hides the folder, a trailing one is dropped by
+/// Windows.
+bool KeptInFolderName(char c, bool inside) {
     const bool alnum = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-    return alnum || c == '-' || c == '_' || (c == '.' && !first);
+    return alnum || c == '-' || c == '_' || (c == '.' && inside);
+}
+
+std::string Escaped(char c) {
+    char escaped[4];
+    std::snprintf(escaped, sizeof escaped, "%%%02X", static_cast<unsigned>(static_cast<unsigned char>(c)));
+    return escaped;
+}
+
+/// Whether Windows takes a name as one of its devices (CON, PRN, AUX, NUL, COM1-9, LPT1-9),
+/// whatever follows a dot.
+bool DeviceName(std::string_view name) {
+    std::string stem(name.substr(0, name.find('.')));
+    for (char& c : stem) {
+        c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    }
+    if (stem == "CON" || stem == "PRN" || stem == "AUX" || stem == "NUL") {
+        return true;
+    }
+    return stem.size() == 4 && (stem.starts_with("COM") || stem.starts_with("LPT")) && stem[3] >= '1' &&
+           stem[3] <= '9';
 }
 
 int HexValue(char c) {
@@ -73,14 +95,10 @@ std::string RadioFolderName(std::string_view label) {
     std::string name;
     for (std::size_t i = 0; i < label.size(); ++i) {
         const char c = label[i];
-        if (KeptInFolderName(c, i == 0)) {
-            name += c;
-            continue;
-        }
-        char escaped[4];
-        std::snprintf(escaped, sizeof escaped, "%%%02X",
-                      static_cast<unsigned>(static_cast<unsigned char>(c)));
-        name += escaped;
+        const bool inside = i > 0 && i + 1 < label.size();
+        // A serial number that Windows would take for a device is kept apart by its first letter.
+        const bool device = i == 0 && DeviceName(label);
+        name += KeptInFolderName(c, inside) && !device ? std::string(1, c) : Escaped(c);
     }
     return name;
 }

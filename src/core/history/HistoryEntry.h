@@ -41,7 +41,8 @@ inline constexpr std::string_view kNoSerialLabel = "(no serial)";
 inline constexpr std::string_view kSerialNotReadLabel = "(serial not read)";
 
 /// The folder of a radio below the history's folder: the label with every byte outside letters,
-/// digits, '-', '_' and '.' (and a leading '.') written as %XX, so that no serial number can
+/// digits, '-', '_' and '.' (and a leading or trailing '.', and the first letter of a name that
+/// Windows takes for a device such as COM1 or NUL) written as %XX, so that no serial number can
 /// reach outside its folder or name a device; the two labels above stand as they are.
 std::string RadioFolderName(std::string_view label);
 /// The label back from a folder's name.

@@ -102,11 +102,15 @@ TEST_F(History, EachRadioHasAFolderOfItsOwnThatNoSerialNumberCanLeave) {
         {"AB-12_3.4", "AB-12_3.4", "AB-12_3.4"},
         {"", "(no serial)", "(no serial)"},
         {std::nullopt, "(serial not read)", "(serial not read)"},
-        {"../..", "../..", "%2E.%2F.."},
+        {"../..", "../..", "%2E.%2F.%2E"},
         {"a/b\\c", "a/b\\c", "a%2Fb%5Cc"},
         {"x y?*:", "x y?*:", "x%20y%3F%2A%3A"},
         {"(no serial)", "(no serial)", "(no serial)"},
         {"%41", "%41", "%2541"},
+        {"AB.", "AB.", "AB%2E"},
+        {"COM1", "COM1", "%43OM1"},
+        {"nul.x", "nul.x", "%6Eul.x"},
+        {"COM10", "COM10", "COM10"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
@@ -120,8 +124,9 @@ TEST_F(History, EachRadioHasAFolderOfItsOwnThatNoSerialNumberCanLeave) {
     }
     // Nothing was written outside the history's folder, and every radio is listed by its label.
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
-    EXPECT_EQ(history.Radios(), (std::vector<std::string>{"%41", "(no serial)", "(serial not read)", "../..",
-                                                          "AB-12_3.4", "a/b\\c", "x y?*:"}));
+    EXPECT_EQ(history.Radios(),
+              (std::vector<std::string>{"%41", "(no serial)", "(serial not read)", "../..", "AB-12_3.4",
+                                        "AB.", "COM1", "COM10", "a/b\\c", "nul.x", "x y?*:"}));
 }
 
 TEST_F(History, KeepsTheLastEntriesOfEachRadioAndAlwaysItsLatestBackup) {
