@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app/ProgramHome.h"
+#include "core/history/HistoryFolder.h"
 
 #include <functional>
 #include <iosfwd>
@@ -27,6 +28,13 @@ struct CliContext {
     bool inputIsTerminal = false;
     bool errorIsTerminal = false;
     PdfRenderer pdf{};
+    /// Where the radio history is kept; null: the user's data folder of the system.
+    const HistoryFolder* historyFolder = nullptr;
 };
+
+/// The folder of the radio history the command uses.
+inline const HistoryFolder& HistoryFolderOf(const CliContext& context) {
+    return context.historyFolder != nullptr ? *context.historyFolder : SystemHistoryFolder::Instance();
+}
 
 } // namespace tav::cli

@@ -19,6 +19,24 @@ ExitCode Fail(CliContext& context, const DocumentSession& session, const Result&
     return ExitCode::Failure;
 }
 
+std::string ShellWord(const std::string& word) {
+    const bool plain =
+        !word.empty() && word.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"
+                                                "0123456789_./:=@%+-") == std::string::npos;
+    if (plain) {
+        return word;
+    }
+#ifdef _WIN32
+    return "\"" + word + "\"";
+#else
+    std::string quoted = "'";
+    for (const char c : word) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return quoted + "'";
+#endif
+}
+
 ExitCode UsageError(CliContext& context, const std::string& command, const std::string& error,
                     const char* usage) {
     context.err << "tavctl " << command << ": " << error << "\n" << usage;

@@ -19,7 +19,8 @@ const char* const kReadUsage =
     "Reads the radio's whole memory, as Read from Radio does, into the data file OUT: the image\n"
     "exactly as read, and a header with the radio's identity (model identifier, model name, range,\n"
     "firmware, signalling) and the range flags of the model list. Only a radio of a model the\n"
-    "language file lists is read. A failed read writes no file.\n"
+    "language file lists is read. A failed read writes no file. The image read is also kept in the\n"
+    "radio history (see 'tavctl history').\n"
     "\n"
     "  --port N           port 1-16 (or COM1-COM16) of the port table in Settings.ini, tried first;\n"
     "                     the other ports are searched after it\n"
@@ -64,8 +65,10 @@ ExitCode RunRead(CliContext& context, DocumentSession& session, Clock& clock) {
     const InterruptGuard interrupts;
     RadioTransfer transfer(radio, session, clock, interrupts.Flag());
     RadioImage received{};
+    transfer.Commands().SetHistoryFile(std::filesystem::absolute(out).string());
     const TransferReport report =
         transfer.Commands().Read(transfer.Runner(), radio.Target(), transfer.AskYesNo(), received);
+    radio.TellHistoryProblem(transfer.Commands());
     if (!report.ok()) {
         return radio.Fail(report);
     }
@@ -86,7 +89,7 @@ ExitCode RunRead(CliContext& context, DocumentSession& session, Clock& clock) {
 }
 
 ExitCode RunRead(CliContext& context) {
-    DocumentSession session(context.home);
+    DocumentSession session(context.home, DocumentSession::SettingsOnExit::Discard, HistoryFolderOf(context));
     return RunRead(context, session, SystemClock::Instance());
 }
 

@@ -58,6 +58,7 @@ ExitCode RunVerify(CliContext& context, DocumentSession& session, Clock& clock) 
     RadioTransfer transfer(radio, session, clock, interrupts.Flag());
     std::vector<ConfigDifference> differences;
     const TransferReport report = transfer.Commands().Verify(transfer.Runner(), radio.Target(), differences);
+    radio.TellHistoryProblem(transfer.Commands());
     if (!report.ok()) {
         return radio.Fail(report);
     }
@@ -72,7 +73,7 @@ ExitCode RunVerify(CliContext& context, DocumentSession& session, Clock& clock) 
 }
 
 ExitCode RunVerify(CliContext& context) {
-    DocumentSession session(context.home);
+    DocumentSession session(context.home, DocumentSession::SettingsOnExit::Discard, HistoryFolderOf(context));
     return RunVerify(context, session, SystemClock::Instance());
 }
 

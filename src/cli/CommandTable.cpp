@@ -41,6 +41,8 @@ const CommandInfo kCommands[] = {
     {"read", "read a radio into a data file", kReadUsage, RunRead},
     {"write", "write a data file to one radio or many", kWriteUsage, RunWrite},
     {"verify", "check that a radio holds a data file", kVerifyUsage, RunVerify},
+    {"audit", "check that each radio of a fleet holds a data file", kAuditUsage, RunAudit},
+    {"history", "list the radio history, or restore a radio from it", kHistoryUsage, RunHistory},
 };
 
 void PrintOverview(std::ostream& out) {

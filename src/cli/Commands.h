@@ -33,5 +33,9 @@ ExitCode RunVerify(CliContext& context);
 extern const char* const kReadUsage;
 extern const char* const kWriteUsage;
 extern const char* const kVerifyUsage;
+ExitCode RunHistory(CliContext& context);
+ExitCode RunAudit(CliContext& context);
+extern const char* const kHistoryUsage;
+extern const char* const kAuditUsage;
 
 } // namespace tav::cli

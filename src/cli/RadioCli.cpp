@@ -7,10 +7,12 @@
 #include "core/comm/LinkMessages.h"
 #include "core/comm/TransferText.h"
 #include "core/compare/RadioVerify.h"
+#include "core/history/HistoryEntry.h"
 #include "core/util/PrintableText.h"
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <istream>
 #include <ostream>
 
@@ -22,6 +24,10 @@ constexpr std::size_t kPasswordDigits = 8;
 // Label texts of the transfer's status line.
 constexpr int kReadingLabel = 1604;
 constexpr int kWritingLabel = 1605;
+// What the messages after a stopped write offer to run.
+constexpr int kMsgRestoreCommand = 9708;
+constexpr int kMsgNoBackupWriteAgain = 9709;
+constexpr int kMsgWriteAgainCommand = 9716;
 
 bool AllDigits(const std::string& text) {
     return std::all_of(text.begin(), text.end(),
@@ -267,6 +273,60 @@ ExitCode RadioCli::FailVerify(const std::vector<ConfigDifference>& differences) 
     context_.err << "tavctl: " << session_.MessageText(RadioVerify::kDiffersMessage) << " ("
                  << differences.size() << (differences.size() == 1 ? " difference)\n" : " differences)\n");
     return ExitCode::Failure;
+}
+
+void RadioCli::Tell(int messageId) {
+    EndProgressLine();
+    context_.err << "tavctl: " << session_.MessageText(messageId) << '\n';
+}
+
+void RadioCli::TellHistoryProblem(const RadioCommands& commands) {
+    if (const std::optional<Result>& problem = commands.HistoryProblem()) {
+        EndProgressLine();
+        context_.err << "tavctl: "
+                     << FormatStringText(session_.MessageText(problem->messageId()),
+                                         EscapeControls(problem->detail()))
+                     << '\n';
+    }
+}
+
+void RadioCli::ExplainStoppedWrite(const TransferReport& report, const std::optional<HistoryEntry>& backup,
+                                   const std::string& again) {
+    if (!report.written.Started()) {
+        // A write that failed or was stopped before its first block left the radio as it was.
+        if (report.status == TransferStatus::Interrupted ||
+            (report.status == TransferStatus::BlockFailed && report.messageId == kMsgWriteFailed)) {
+            Tell(kMsgNothingWritten);
+        }
+        return;
+    }
+    EndProgressLine();
+    context_.err << "tavctl: " << PartialWriteText(session_.Settings().Language(), report) << '\n';
+    if (backup) {
+        context_.err << "tavctl: " << session_.MessageText(kMsgRestoreCommand) << "\n  " << CommandPrefix()
+                     << " history " << ShellWord(backup->radio) << " --restore " << ShellWord(backup->name)
+                     << RadioWords(report.connection.device) << '\n';
+        context_.err << "tavctl: " << session_.MessageText(kMsgWriteAgainCommand) << "\n  " << again << '\n';
+        return;
+    }
+    context_.err << "tavctl: " << session_.MessageText(kMsgNoBackupWriteAgain) << "\n  " << again << '\n';
+}
+
+std::string RadioCli::CommandPrefix() const {
+    // The folder tavctl finds without --home, as ProgramHome::Resolve finds it.
+    const char* env = std::getenv("TAV_HOME");
+    const std::filesystem::path found = env != nullptr && *env != '\0'
+                                            ? std::filesystem::absolute(env)
+                                            : ProgramHome::SharedFolderFor(ExecutableDir());
+    std::error_code ec;
+    if (std::filesystem::equivalent(found, context_.home.dir(), ec)) {
+        return "tavctl";
+    }
+    return "tavctl --home " + ShellWord(context_.home.dir().string());
+}
+
+std::string RadioCli::RadioWords(const std::string& device) const {
+    return " --device " + ShellWord(device) + (args_.Has("--yes") ? " --yes" : "");
 }
 
 void RadioCli::Completed(const TransferReport& report) {

@@ -53,6 +53,21 @@ public:
     /// Prints a transfer's failure ("tavctl: " and its sentence, and what explains it);
     /// returns ExitCode::Failure.
     ExitCode Fail(const TransferReport& report);
+    /// "tavctl: " and a language text on stderr.
+    void Tell(int messageId);
+    /// Tells the first thing the radio history could not keep (the operation's outcome stands).
+    void TellHistoryProblem(const RadioCommands& commands);
+    /// After a write (or restore) that failed or was stopped: whether it changed the radio, which
+    /// addresses hold the new data, and the commands that put it right: the restore of `backup`
+    /// when a backup was taken, and `again`, the write run anew.
+    void ExplainStoppedWrite(const TransferReport& report, const std::optional<HistoryEntry>& backup,
+                             const std::string& again);
+    /// "tavctl", with "--home DIR" when this program folder is not the one tavctl finds itself.
+    std::string CommandPrefix() const;
+    /// " --device PATH", and " --yes" when the command was given it: what a command run anew
+    /// needs to reach the same radio and confirm the note again.
+    std::string RadioWords(const std::string& device) const;
+
     /// Ends the progress line and, on a terminal, tells that the transfer completed. An accepted
     /// new range that could not be written to the model list is reported here too.
     void Completed(const TransferReport& report);
@@ -78,5 +93,10 @@ private:
 ExitCode RunRead(CliContext& context, DocumentSession& session, Clock& clock);
 ExitCode RunWrite(CliContext& context, DocumentSession& session, Clock& clock);
 ExitCode RunVerify(CliContext& context, DocumentSession& session, Clock& clock);
+ExitCode RunHistory(CliContext& context, DocumentSession& session, Clock& clock);
+ExitCode RunAudit(CliContext& context, DocumentSession& session, Clock& clock);
+
+/// An audit's result for one radio: "same", or "N differences: " and the first fields named.
+std::string DifferencesText(const std::vector<ConfigDifference>& differences);
 
 } // namespace tav::cli

@@ -10,7 +10,11 @@
 namespace tav::cli {
 namespace {
 
-/// The summary word of a failed transfer.
+/// "The radio has been written; only the check that reads it back was stopped."
+constexpr int kReadBackStoppedMessage = 9710;
+
+} // namespace
+
 std::string FailureWord(TransferStatus status) {
     switch (status) {
     case TransferStatus::NoRadio:
@@ -33,44 +37,81 @@ std::string FailureWord(TransferStatus status) {
     }
 }
 
-} // namespace
-
 RadioWriter::RadioWriter(CliContext& context, DocumentSession& session, Clock& clock, RadioCli& radio,
-                         const std::atomic<bool>& stop, bool verify)
-    : context_(context), session_(session), clock_(clock), radio_(radio), stop_(stop), verify_(verify) {}
+                         const std::atomic<bool>& stop, Steps steps)
+    : context_(context), session_(session), clock_(clock), radio_(radio), stop_(stop), steps_(steps) {}
 
-RadioWriteOutcome RadioWriter::Failed(ExitCode code, TransferStatus status, const std::string& result) const {
-    return RadioWriteOutcome{code, status, result};
-}
-
-RadioWriteOutcome RadioWriter::Write(const RadioTarget& target) {
+RadioOutcome RadioWriter::Write(const RadioTarget& target, const std::optional<std::string>& serial) {
     RadioTransfer transfer(radio_, session_, clock_, stop_);
+    RadioCommands& commands = transfer.Commands();
     const Outcome<TransferReport> written =
-        transfer.Commands().Write(transfer.Runner(), target, transfer.AskYesNo());
+        commands.Write(transfer.Runner(), target, transfer.AskYesNo(), WriteOptions{steps_.backup, serial});
     if (!written) {
-        return Failed(Fail(context_, session_, written.result()), TransferStatus::Cancelled, "data refused");
+        return {Fail(context_, session_, written.result()), TransferStatus::Cancelled, "data refused"};
     }
     if (!written->ok()) {
-        return Failed(radio_.Fail(*written), written->status, FailureWord(written->status));
+        const std::string again =
+            radio_.CommandPrefix() + " write " + ShellWord(session_.Doc().Path().string()) +
+            radio_.RadioWords(written->connection.device) + (steps_.backup ? " --backup" : "");
+        return FailedWrite(*written, commands, again);
     }
-    if (!verify_) {
+    if (!steps_.verify) {
+        radio_.TellHistoryProblem(commands);
         radio_.Completed(*written);
         return {ExitCode::Success, TransferStatus::Completed, "written"};
     }
+    const RadioOutcome checked = VerifyWritten(commands, transfer.Runner(), *written);
+    radio_.TellHistoryProblem(commands);
+    return checked;
+}
+
+RadioOutcome RadioWriter::Restore(const RadioTarget& target, const DataFileContent& entry,
+                                  const std::string& entryFile, const std::string& radioLabel,
+                                  const std::string& name) {
+    RadioTransfer transfer(radio_, session_, clock_, stop_);
+    RadioCommands& commands = transfer.Commands();
+    const TransferReport report = commands.Restore(transfer.Runner(), target, entry, entryFile,
+                                                   WriteOptions{steps_.backup, std::nullopt});
+    if (!report.ok()) {
+        const std::string again =
+            radio_.CommandPrefix() + " history " + ShellWord(radioLabel) + " --restore " + ShellWord(name) +
+            radio_.RadioWords(report.connection.device) + (steps_.backup ? " --backup" : "");
+        return FailedWrite(report, commands, again);
+    }
+    radio_.TellHistoryProblem(commands);
+    radio_.Completed(report);
+    return {ExitCode::Success, TransferStatus::Completed, "restored"};
+}
+
+RadioOutcome RadioWriter::FailedWrite(const TransferReport& report, const RadioCommands& commands,
+                                      const std::string& again) {
+    const ExitCode code = radio_.Fail(report);
+    radio_.ExplainStoppedWrite(report, commands.LastBackup(), again);
+    radio_.TellHistoryProblem(commands);
+    return {code, report.status, FailureWord(report.status)};
+}
+
+RadioOutcome RadioWriter::VerifyWritten(RadioCommands& commands, const TransferRunner& runner,
+                                        const TransferReport& written) {
     // The read-back goes to the radio that took the write, not to another found by a port search.
-    const RadioTarget same{written->connection.device, std::nullopt};
+    const RadioTarget same{written.connection.device, std::nullopt};
     std::vector<ConfigDifference> differences;
-    const TransferReport check = transfer.Commands().Verify(transfer.Runner(), same, differences);
+    const TransferReport check = commands.Verify(runner, same, differences);
+    if (check.status == TransferStatus::Interrupted) {
+        // The write itself completed: only the check was stopped.
+        radio_.Tell(kReadBackStoppedMessage);
+        return {ExitCode::Interrupted, TransferStatus::Interrupted, "written, read-back interrupted"};
+    }
     if (!check.ok()) {
-        return Failed(radio_.Fail(check), check.status, "written, read-back " + FailureWord(check.status));
+        return {radio_.Fail(check), check.status, "written, read-back " + FailureWord(check.status)};
     }
     if (!differences.empty()) {
         const std::size_t count = differences.size();
-        return Failed(radio_.FailVerify(differences), TransferStatus::Completed,
-                      "written, not verified: " + std::to_string(count) +
-                          (count == 1 ? " difference" : " differences"));
+        return {radio_.FailVerify(differences), TransferStatus::Completed,
+                "written, not verified: " + std::to_string(count) +
+                    (count == 1 ? " difference" : " differences")};
     }
-    radio_.Completed(*written);
+    radio_.Completed(written);
     return {ExitCode::Success, TransferStatus::Completed, "written and verified"};
 }
 

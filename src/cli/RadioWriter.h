@@ -1,10 +1,12 @@
 #pragma once
 
 #include "cli/CliContext.h"
+#include "cli/FleetRun.h"
 #include "core/app/RadioCommands.h"
 #include "core/comm/Clock.h"
 
 #include <atomic>
+#include <optional>
 #include <string>
 
 namespace tav {
@@ -15,35 +17,48 @@ namespace tav::cli {
 
 class RadioCli;
 
-/// How the write of one radio ended: the exit status it stands for, the transfer's status and a
-/// short word for the summary line ("written", "written and verified", "not verified: ...").
-struct RadioWriteOutcome {
-    ExitCode code = ExitCode::Failure;
-    TransferStatus status = TransferStatus::NoRadio;
-    std::string result;
-};
-
-/// The write of the opened data to one radio, as `tavctl write` does it, with the read-back
-/// and compare when asked; the messages go to stderr as for any radio command. Also tells which
-/// radio is on a port by its serial number, for the runs that write many radios.
+/// The write of the opened data to one radio, as `tavctl write` does it, with the backup before
+/// and the read-back and compare after when asked; the messages go to stderr as for any radio
+/// command, and a write that stopped part way says how far it got and what to run next. Also
+/// restores a radio from its history, and tells which radio is on a port by its serial number,
+/// for the runs that take many radios.
 class RadioWriter {
 public:
-    RadioWriter(CliContext& context, DocumentSession& session, Clock& clock, RadioCli& radio,
-                const std::atomic<bool>& stop, bool verify);
+    struct Steps {
+        bool backup = false; ///< read the radio first and keep it in the history
+        bool verify = false; ///< read the radio back after the write and compare
+    };
 
-    RadioWriteOutcome Write(const RadioTarget& target);
+    RadioWriter(CliContext& context, DocumentSession& session, Clock& clock, RadioCli& radio,
+                const std::atomic<bool>& stop, Steps steps);
+
+    /// `serial`: the radio's serial number when it was read already.
+    RadioOutcome Write(const RadioTarget& target, const std::optional<std::string>& serial = std::nullopt);
+    /// Writes the history entry `entry` (kept in `entryFile`, listed as `radioLabel` and `name`)
+    /// back to the radio at `target`.
+    RadioOutcome Restore(const RadioTarget& target, const DataFileContent& entry,
+                         const std::string& entryFile, const std::string& radioLabel,
+                         const std::string& name);
     /// Reads the serial number of the radio at `target` (nothing is printed).
     TransferReport SerialNumber(const RadioTarget& target, std::string& serial);
 
 private:
-    RadioWriteOutcome Failed(ExitCode code, TransferStatus status, const std::string& result) const;
+    /// After a transfer of a write that failed: its messages, how far it got and what to run.
+    RadioOutcome FailedWrite(const TransferReport& report, const RadioCommands& commands,
+                             const std::string& again);
+    /// The read-back and compare after a completed write.
+    RadioOutcome VerifyWritten(RadioCommands& commands, const TransferRunner& runner,
+                               const TransferReport& written);
 
     CliContext& context_;
     DocumentSession& session_;
     Clock& clock_;
     RadioCli& radio_;
     const std::atomic<bool>& stop_;
-    bool verify_;
+    Steps steps_;
 };
+
+/// The summary word of a failed transfer ("no radio", "refused", "interrupted" ...).
+std::string FailureWord(TransferStatus status);
 
 } // namespace tav::cli

@@ -26,9 +26,6 @@ protected:
         config.band = sim::SimulatorConfig::BandBytes(model.lowMHz, model.highMHz, model.bandFlag);
         return config;
     }
-    CliRun Verify(std::vector<std::string> args) {
-        return Run([](auto& c, auto& s, auto& k) { return cli::RunVerify(c, s, k); }, std::move(args));
-    }
 };
 
 TEST_P(BothModels, WriteVerifyAndReadBack) {

@@ -90,6 +90,8 @@ TEST_F(FaultMatrix, SilenceAfterSixteenBlocks) {
     const auto silent = StartRadio(config);
     ExpectReadFails({"--device", silent->DevicePath()}, std::string(kReadFailedAt) + "0200.");
 
+    // A write reads the radio's serial number first: one memory request more before its blocks.
+    config.faults = {MemoryFault(FaultKind::Silence, 17)};
     const auto silentWrite = StartRadio(config);
     ExpectWriteFails({"--device", silentWrite->DevicePath()}, kWriteFailedAt +
                                                                   Hex4(FullWritePlan(false)[16].address) +
@@ -135,7 +137,7 @@ TEST_F(FaultMatrix, RadioDisappearsMidTransfer) {
     ExpectReadFails({"--device", reading->DevicePath()}, std::string(kReadFailedAt) + "0C80.");
     EXPECT_TRUE(reading->Disconnected());
 
-    config.faults = {MemoryFault(FaultKind::Disconnect, 40)};
+    config.faults = {MemoryFault(FaultKind::Disconnect, 1 + 40)}; // the serial number's read, 40 blocks
     const auto writing = StartRadio(config);
     ExpectWriteFails({"--device", writing->DevicePath()},
                      kWriteFailedAt + Hex4(FullWritePlan(false)[40].address) + ".");

@@ -44,6 +44,12 @@ protected:
     TempDir dir;
     fs::path home = dir / "home";
     fs::path work = dir / "work";
+    /// The radio history of the commands run here (beside the test's folder, so that Files()
+    /// shows only what the commands were asked to write).
+    TempDir historyDir;
+    FixedHistoryFolder historyFolder{historyDir / "history"};
+    /// The history folder the commands are given (a test may put another in place).
+    const HistoryFolder* historyIn = &historyFolder;
     ManualClock clock;
     /// What the user types, and whether the commands see a terminal.
     std::string input;
@@ -66,11 +72,12 @@ protected:
         std::ostringstream err;
         std::istringstream in(input);
         cli::CliContext context{ProgramHome(home), std::move(args), out, err, in, terminal, errorTerminal};
+        context.historyFolder = historyIn;
         CliRun run;
         if (session != nullptr) {
             run.code = command(context, *session, clock);
         } else {
-            DocumentSession own(context.home);
+            DocumentSession own(context.home, DocumentSession::SettingsOnExit::Discard, *historyIn);
             run.code = command(context, own, clock);
         }
         run.out = out.str();
@@ -83,6 +90,74 @@ protected:
     CliRun Write(std::vector<std::string> args, DocumentSession* session = nullptr) {
         return Run([](auto& c, auto& s, auto& k) { return cli::RunWrite(c, s, k); }, std::move(args),
                    session);
+    }
+    CliRun Verify(std::vector<std::string> args) {
+        return Run([](auto& c, auto& s, auto& k) { return cli::RunVerify(c, s, k); }, std::move(args));
+    }
+    CliRun History(std::vector<std::string> args) {
+        return Run([](auto& c, auto& s, auto& k) { return cli::RunHistory(c, s, k); }, std::move(args));
+    }
+    CliRun Audit(std::vector<std::string> args) {
+        return Run([](auto& c, auto& s, auto& k) { return cli::RunAudit(c, s, k); }, std::move(args));
+    }
+    /// The history these commands keep, as they see it.
+    RadioHistory KeptHistory() const { return RadioHistory(historyFolder, SystemUtcClock::Instance()); }
+
+    /// The commands a stopped write printed for the user, each as the words after "tavctl" (and
+    /// its "--home DIR"), in the order printed.
+    static std::vector<std::vector<std::string>> PrintedCommands(const std::string& err) {
+        std::vector<std::vector<std::string>> commands;
+        std::istringstream lines(err);
+        for (std::string line; std::getline(lines, line);) {
+            if (line.rfind("  tavctl ", 0) != 0) {
+                continue;
+            }
+            std::vector<std::string> words = ShellWords(line.substr(2));
+            words.erase(words.begin());
+            if (words.size() >= 2 && words[0] == "--home") {
+                words.erase(words.begin(), words.begin() + 2);
+            }
+            commands.push_back(std::move(words));
+        }
+        return commands;
+    }
+
+    /// Runs a command as printed (`history ...` or `write ...`).
+    CliRun RunPrinted(const std::vector<std::string>& words) {
+        const std::vector<std::string> args(words.begin() + 1, words.end());
+        return words.front() == "history" ? History(args) : Write(args);
+    }
+
+    /// Words as a POSIX shell splits them: blanks between, '...' quoting, \' inside it.
+    static std::vector<std::string> ShellWords(const std::string& text) {
+        std::vector<std::string> words;
+        std::string word;
+        bool inWord = false;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const char c = text[i];
+            if (c == ' ') {
+                if (inWord) {
+                    words.push_back(word);
+                    word.clear();
+                    inWord = false;
+                }
+            } else if (c == '\'') {
+                const std::size_t end = text.find('\'', i + 1);
+                word += text.substr(i + 1, end - i - 1);
+                i = end;
+                inWord = true;
+            } else if (c == '\\' && i + 1 < text.size()) {
+                word += text[++i];
+                inWord = true;
+            } else {
+                word += c;
+                inWord = true;
+            }
+        }
+        if (inWord) {
+            words.push_back(word);
+        }
+        return words;
     }
 
     /// A data file with the defaults of the TAV-V300 for a range, made as `tavctl new` makes it and
@@ -159,6 +234,13 @@ inline std::vector<std::string> PlanText(const BlockPlan& plan) {
         text.push_back(item);
     }
     return text;
+}
+
+/// Puts a serial number into a radio's memory (radio information, 0x48).
+inline RadioImage WithSerial(RadioImage memory, const std::string& serial) {
+    std::fill_n(memory.begin() + 0x48, 16, 0);
+    std::copy(serial.begin(), serial.end(), memory.begin() + 0x48);
+    return memory;
 }
 
 /// A memory image whose bytes tell their address apart.

@@ -172,8 +172,8 @@ void NavigationTreeTest::menusComeFromTheLanguageFileAndTheUserLevel() {
         QVERIFY(!Offers(program, Commands::kMemoryUpdate));
         QVERIFY(!Offers(program, Commands::kFactoryMode));
         QVERIFY(!Offers(program, Commands::kWriteTuneData));
-        QCOMPARE(MenuTexts(program),
-                 (QStringList{"&Read from Radio", "&Write to Radio", "-", "&Adjustment..."}));
+        QCOMPARE(MenuTexts(program), (QStringList{"&Read from Radio", "&Write to Radio", "Radio &History...",
+                                                  "-", "&Adjustment..."}));
         QVERIFY(!frame.Tree()->FindItem(32888));
 
         // An open editor's item is checked when the menu opens.

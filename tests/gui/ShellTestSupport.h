@@ -72,6 +72,9 @@ public:
     struct Answer {
         TransferReport report;
         RadioImage bytes{};
+        /// What the radio held before a write that backs it up first (handed to the radio commands
+        /// as the transfer would hand it over).
+        std::optional<RadioImage> backup{};
     };
     std::deque<Answer> answers;
     std::vector<TransferRequest> requests;
@@ -94,6 +97,14 @@ public:
         }
         Answer next = std::move(answers.front());
         answers.pop_front();
+        if (write && request.backupFirst && next.backup) {
+            next.report.backup = next.backup;
+            next.report.serial =
+                SerialNumberText(std::span<const std::uint8_t>(*next.backup).subspan(0x48, 16));
+            if (request.backupTaken) {
+                request.backupTaken(next.report, *next.backup);
+            }
+        }
         if (next.report.ok() && !write) {
             image = next.bytes;
         } else if (next.report.ok() && stamp) {
@@ -105,6 +116,9 @@ public:
     /// "Verify after writing" as the last write's dialog left it.
     bool verify = false;
     bool VerifyAfterWrite() const override { return verify; }
+    /// "Back up the radio first".
+    bool backup = false;
+    bool BackupBeforeWrite() const override { return backup; }
 };
 
 /// The report of a transfer with a radio of this identity and band that ended as `status`.
@@ -149,6 +163,7 @@ struct TestContext {
         effects.dialogs = Keep(dialogs);
         effects.reports = Keep(reports);
         effects.runner = runner;
+        effects.history = &historyFolder;
         effects.recent = std::make_unique<RecentFileList>(std::make_unique<QSettings>(
             QString::fromStdString((home / "recent.ini").string()), QSettings::IniFormat));
         context = std::make_unique<AppContext>(ProgramHome(home.path()), std::move(effects));
@@ -175,6 +190,9 @@ struct TestContext {
     QString Path(const std::string& name) const { return QString::fromStdString((home / name).string()); }
 
     TestHome home;
+    /// The radio history of the run, in a folder of the test's own.
+    tav::test::TempDir historyDir;
+    FixedHistoryFolder historyFolder{historyDir / "history"};
     std::unique_ptr<AppContext> context;
     ScriptedPrompts* prompts = nullptr;
     ScriptedFileChooser* files = nullptr;

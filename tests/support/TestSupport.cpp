@@ -1,5 +1,6 @@
 #include "support/TestSupport.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -44,6 +45,27 @@ void WriteBytes(const std::filesystem::path& file, const std::vector<std::uint8_
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
-std::filesystem::path ResourceDir() { return TAV_RESOURCE_DIR; }
+std::filesystem::path ResourceDir() {
+    return TAV_RESOURCE_DIR;
+}
+
+namespace {
+
+/// Tests never touch the user's own data: the radio history of the code run in-process, and of
+/// every program the tests start, goes into a folder of this test process, removed at its end.
+struct PrivateUserData {
+    TempDir dir;
+    PrivateUserData() {
+#ifdef _WIN32
+        _putenv_s("LOCALAPPDATA", dir.path().string().c_str());
+#else
+        ::setenv("XDG_DATA_HOME", dir.path().c_str(), 1);
+#endif
+    }
+};
+
+const PrivateUserData privateUserData;
+
+} // namespace
 
 } // namespace tav::test

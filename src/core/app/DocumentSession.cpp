@@ -5,10 +5,11 @@
 
 namespace tav {
 
-DocumentSession::DocumentSession(ProgramHome home, SettingsOnExit onExit)
+DocumentSession::DocumentSession(ProgramHome home, SettingsOnExit onExit, const HistoryFolder& historyFolder,
+                                 const UtcClock& clock)
     : settings_(std::move(home)),
       problems_([this](int controlId) { return settings_.Language().IsControlDisabled(controlId) != 0; }),
-      document_(settings_, container_, ranges_, problems_) {
+      document_(settings_, container_, ranges_, problems_), history_(historyFolder, clock) {
     if (onExit == SettingsOnExit::Discard) {
         settings_.CancelExitWrite();
     }
@@ -22,8 +23,14 @@ const CLanguage& DocumentSession::Language() const {
     return settings_.Language();
 }
 
+RadioHistory& DocumentSession::History() {
+    // The setting may have changed since the last look.
+    history_.SetKeep(RadioHistory::KeepFromSettings(settings_.SettingsFile()));
+    return history_;
+}
+
 RadioCommands DocumentSession::Radio(DocumentViews& views) {
-    return RadioCommands(settings_, document_, container_, ranges_, views);
+    return RadioCommands(settings_, document_, container_, ranges_, views, &History());
 }
 
 Result DocumentSession::Open(const std::filesystem::path& path) {

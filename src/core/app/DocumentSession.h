@@ -7,6 +7,7 @@
 #include "core/app/RadioCommands.h"
 #include "core/data/DataFileExtras.h"
 #include "core/data/ProblemList.h"
+#include "core/history/RadioHistory.h"
 #include "core/util/Result.h"
 
 #include <filesystem>
@@ -26,7 +27,10 @@ public:
     /// own document keeps what the user chose; a tool or a side document leaves the file alone.
     enum class SettingsOnExit { Write, Discard };
 
-    explicit DocumentSession(ProgramHome home, SettingsOnExit onExit = SettingsOnExit::Discard);
+    /// The radio history goes into `historyFolder`, its entries named by `clock`'s time.
+    explicit DocumentSession(ProgramHome home, SettingsOnExit onExit = SettingsOnExit::Discard,
+                             const HistoryFolder& historyFolder = SystemHistoryFolder::Instance(),
+                             const UtcClock& clock = SystemUtcClock::Instance());
     DocumentSession(const DocumentSession&) = delete;
     DocumentSession& operator=(const DocumentSession&) = delete;
 
@@ -43,8 +47,11 @@ public:
     /// The windows of a session that has none: every notice is ignored.
     DocumentViews& Views() { return views_; }
 
+    /// Every radio's history, keeping as many entries per radio as `Settings.ini` asks.
+    RadioHistory& History();
+
     /// Read from Radio, Write to Radio and Verify for this document, its changes shown in `views`
-    /// (which must outlive the commands).
+    /// (which must outlive the commands); every read and write joins the history.
     RadioCommands Radio(DocumentViews& views);
     /// The same for a session without windows.
     RadioCommands Radio() { return Radio(views_); }
@@ -69,6 +76,7 @@ private:
     ProblemList problems_;
     Document document_;
     DocumentViews views_;
+    RadioHistory history_;
 };
 
 } // namespace tav

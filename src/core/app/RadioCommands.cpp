@@ -5,15 +5,89 @@
 #include "core/app/CSettings.h"
 #include "core/app/Document.h"
 #include "core/app/FreqRangeTable.h"
+#include "core/app/RadioSerialNumber.h"
 #include "core/compare/RadioVerify.h"
 
 #include <algorithm>
 
 namespace tav {
 
+namespace {
+
+std::string Cut(const std::string& text, std::size_t length) {
+    return text.substr(0, std::min(text.size(), length));
+}
+
+/// A file as the history names it: whole, wherever the program was started.
+std::string FileText(const std::filesystem::path& path) {
+    if (path.empty()) {
+        return {};
+    }
+    std::error_code ec;
+    const std::filesystem::path whole = std::filesystem::absolute(path, ec);
+    return ec ? path.string() : whole.string();
+}
+
+} // namespace
+
 RadioCommands::RadioCommands(CSettings& settings, Document& document, CDataContainer& container,
-                             FreqRangeTable& ranges, DocumentViews& views)
-    : settings_(settings), document_(document), container_(container), ranges_(ranges), views_(views) {}
+                             FreqRangeTable& ranges, DocumentViews& views, const RadioHistory* history)
+    : settings_(settings), document_(document), container_(container), ranges_(ranges), views_(views),
+      history_(history) {}
+
+std::string WriteResultText(const TransferReport& report) {
+    if (report.ok()) {
+        return "ok";
+    }
+    std::string text = report.status == TransferStatus::Interrupted ? "interrupted" : "failed";
+    if (!report.written.NewData().empty()) {
+        text += "; new data " + report.written.NewDataText();
+    }
+    if (report.written.Unsure()) {
+        text += "; unsure " + report.written.Unsure()->Text();
+    }
+    return text;
+}
+
+DataFileHeader RadioCommands::RadioHeader(const TransferReport& report) const {
+    DataFileHeader header;
+    header.modelId = Cut(report.identity.modelId, DataFileHeader::kTextFieldSize);
+    header.modelName = Cut(report.identity.modelName, DataFileHeader::kTextFieldSize);
+    header.lowMHz = static_cast<std::uint16_t>(std::clamp(report.band.lowMHz, 0, 0xFFFF));
+    header.highMHz = static_cast<std::uint16_t>(std::clamp(report.band.highMHz, 0, 0xFFFF));
+    header.firmware = Cut(report.identity.firmware, DataFileHeader::kTextFieldSize);
+    header.dataVersion = Document::kProgramVersion;
+    // The range table knows the flags of the current model's ranges only.
+    if (report.identity.modelId == settings_.ModelId()) {
+        header.rangeFlags = ranges_.CurrentRangeFlags(report.band.RangeText());
+    }
+    header.signalType = static_cast<std::uint8_t>(report.identity.signalling);
+    return header;
+}
+
+std::optional<HistoryEntry> RadioCommands::Keep(HistoryKind kind, const std::optional<std::string>& serial,
+                                                const DataFileHeader& header, const Image& image,
+                                                const std::string& file, const TransferReport& report) {
+    if (history_ == nullptr) {
+        return std::nullopt;
+    }
+    HistoryRecord record;
+    record.kind = kind;
+    record.serial = serial;
+    record.header = header;
+    record.file = file;
+    record.port = report.connection.device;
+    record.result = kind == HistoryKind::Written ? WriteResultText(report) : "ok";
+    Outcome<HistoryEntry> kept = history_->Record(record, image);
+    if (!kept) {
+        // The first reason is the one to tell; the operation itself goes on.
+        if (!historyProblem_) {
+            historyProblem_ = kept.result();
+        }
+        return std::nullopt;
+    }
+    return *kept;
+}
 
 TransferRequest MakeTransferRequest(const CSettings& settings, TransferDirection direction,
                                     const RadioTarget& target) {
@@ -76,6 +150,8 @@ TransferReport RadioCommands::Read(const TransferRunner& transfer, const RadioTa
     document_.ForgetPath();
     OfferRange(report, askYesNo);
     received = buffer;
+    Keep(HistoryKind::Read, ImageSerialNumber(buffer), document_.BuildHeader(), buffer,
+         historyFile_.value_or(""), report);
     views_.CloseAllEditors();
     container_.image() = buffer;
     document_.UpdateDataContext();
@@ -86,8 +162,38 @@ TransferReport RadioCommands::Read(const TransferRunner& transfer, const RadioTa
     return report;
 }
 
+TransferRequest RadioCommands::WriteRequest(const RadioTarget& target, const WriteOptions& options) {
+    lastBackup_.reset();
+    lastBackupContent_.reset();
+    lastWritten_.reset();
+    TransferRequest request = MakeRequest(TransferDirection::Write, target);
+    request.backupFirst = options.backupFirst;
+    // A write is known by its radio: without a backup, the radio's serial number is read first.
+    request.learnSerial = !options.serial;
+    // Called on the transfer's thread, before the first block is written.
+    request.backupTaken = [this](const TransferReport& report, const RadioImage& backup) {
+        const DataFileHeader header = RadioHeader(report);
+        DataFileContent content;
+        content.header = header.ToBytes();
+        content.image = backup;
+        content.imageCount = backup.size();
+        lastBackupContent_ = std::move(content);
+        lastBackup_ = Keep(HistoryKind::BeforeWrite, report.serial, header, backup, {}, report);
+    };
+    return request;
+}
+
+void RadioCommands::KeepWrite(const TransferReport& report, const WriteOptions& options,
+                              const DataFileHeader& header, const Image& sent, const std::string& file) {
+    if (!report.ok() && !report.written.Started()) {
+        return; // the radio was left as it was
+    }
+    lastWritten_ = Keep(HistoryKind::Written, report.serial ? report.serial : options.serial, header, sent,
+                        file, report);
+}
+
 Outcome<TransferReport> RadioCommands::Write(const TransferRunner& transfer, const RadioTarget& target,
-                                             const YesNoQuestion& askYesNo) {
+                                             const YesNoQuestion& askYesNo, const WriteOptions& options) {
     if (Result checked = document_.CheckReferences(); !checked) {
         return checked;
     }
@@ -95,8 +201,10 @@ Outcome<TransferReport> RadioCommands::Write(const TransferRunner& transfer, con
     container_.StoreAll();
     // The image goes out through a copy, so that only a completed write stamps the date into it.
     RadioImage image = container_.image();
-    TransferReport report = transfer(MakeRequest(TransferDirection::Write, target), image);
+    TransferReport report = transfer(WriteRequest(target, options), image);
     RememberPort(report);
+    KeepWrite(report, options, document_.BuildHeader(), image,
+              historyFile_.value_or(FileText(document_.Path())));
     if (!report.ok()) {
         return report;
     }
@@ -107,8 +215,23 @@ Outcome<TransferReport> RadioCommands::Write(const TransferRunner& transfer, con
     return report;
 }
 
+TransferReport RadioCommands::Restore(const TransferRunner& transfer, const RadioTarget& target,
+                                      const DataFileContent& entry, const std::string& entryFile,
+                                      const WriteOptions& options) {
+    const DataFileHeader header = DataFileHeader::FromBytes(entry.header);
+    TransferRequest request = WriteRequest(target, options);
+    // The entry's own identity is what the radio is checked against, as a write checks the data's.
+    request.rules.currentModelId = header.modelId;
+    request.documentRange = header.RangeText();
+    RadioImage image = entry.image;
+    const TransferReport report = transfer(request, image);
+    RememberPort(report);
+    KeepWrite(report, options, header, image, entryFile);
+    return report;
+}
+
 TransferReport RadioCommands::Verify(const TransferRunner& transfer, const RadioTarget& target,
-                                     std::vector<ConfigDifference>& differences) {
+                                     std::vector<ConfigDifference>& differences, RadioImage* read) {
     differences.clear();
     views_.StoreAllEditors();
     container_.StoreAll();
@@ -117,8 +240,12 @@ TransferReport RadioCommands::Verify(const TransferRunner& transfer, const Radio
     const TransferReport report = transfer(request, radio);
     RememberPort(report);
     if (report.ok()) {
+        Keep(HistoryKind::Read, ImageSerialNumber(radio), RadioHeader(report), radio, {}, report);
         differences =
             RadioVerify(*container_.Context().texts, request.factoryLevel).Compare(container_, radio);
+        if (read != nullptr) {
+            *read = radio;
+        }
     }
     return report;
 }

@@ -10,19 +10,6 @@
 namespace tav {
 namespace {
 
-/// The serial number as text: up to the first NUL or erased (0xFF) byte, anything else that is not
-/// printable ASCII shown as '?'.
-std::string SerialText(std::span<const std::uint8_t> bytes) {
-    std::string text;
-    for (const std::uint8_t b : bytes) {
-        if (b == 0x00 || b == 0xFF) {
-            break;
-        }
-        text += b >= 0x20 && b < 0x7F ? static_cast<char>(b) : '?';
-    }
-    return text;
-}
-
 bool EnterReadMode(RadioLink& link, const TransferQuestions& questions, TransferReport& report) {
     switch (link.SetMode(LinkMode::Read)) {
     case ModeAnswer::Accepted:
@@ -70,13 +57,21 @@ TransferReport ReadSerialSteps(RadioLink& link, const TransferRequest& request,
     }
     link.SetMode(LinkMode::End);
     link.Close();
-    serial = SerialText(bytes);
+    serial = SerialNumberText(bytes);
     report.status = TransferStatus::Completed;
     report.messageId = kMsgReadDone;
     return report;
 }
 
 } // namespace
+
+std::string ImageSerialNumber(std::span<const std::uint8_t> image) {
+    constexpr std::size_t start = ImageMap::kRadioInfo + RadioInfoData::kSerialNumberOffset;
+    if (image.size() < start + RadioInfoData::kSerialNumberSize) {
+        return {};
+    }
+    return SerialNumberText(image.subspan(start, RadioInfoData::kSerialNumberSize));
+}
 
 TransferReport ReadSerialNumber(RadioLink& link, const TransferRequest& request,
                                 const TransferQuestions& questions, std::string& serial) {

@@ -1,5 +1,4 @@
 #include "core/comm/CSerialPort.h"
-
 #include "core/comm/LinkMessages.h"
 
 #include <cerrno>

@@ -32,5 +32,15 @@ inline constexpr int kMsgPortMissing = 9152;
 inline constexpr int kMsgPortDenied = 9153;
 inline constexpr int kMsgPortNotSerial = 9154;
 inline constexpr int kMsgPortFailed = 9155;
+/// Reading the radio before a write failed (formatted with the block address): nothing was written.
+inline constexpr int kMsgBackupFailed = 9701;
+/// The radio that answered again after its backup is not the one that was read.
+inline constexpr int kMsgRadioChanged = 9712;
+// How far a write got that stopped part way (see PartialWriteText).
+inline constexpr int kMsgMayBePartial = 9702;
+inline constexpr int kMsgNewDataAt = 9703;   ///< formatted with the ranges
+inline constexpr int kMsgUnsureBlock = 9704; ///< formatted with the block's range
+inline constexpr int kMsgRestHoldsOld = 9705;
+inline constexpr int kMsgNothingWritten = 9713;
 
 } // namespace tav

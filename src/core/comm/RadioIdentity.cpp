@@ -95,6 +95,17 @@ std::string FieldText(std::span<const std::uint8_t> bytes) {
     return std::string(bytes.begin(), end);
 }
 
+std::string SerialNumberText(std::span<const std::uint8_t> bytes) {
+    std::string text;
+    for (const std::uint8_t b : bytes) {
+        if (b == 0x00 || b == 0xFF) {
+            break;
+        }
+        text += b >= 0x20 && b < 0x7F ? static_cast<char>(b) : '?';
+    }
+    return text;
+}
+
 Outcome<FrequencyBand> CheckRadioIdentity(TransferDirection direction, const RadioIdentity& radio,
                                           const IdentityRules& rules) {
     const bool accepted = direction == TransferDirection::Write

@@ -61,6 +61,10 @@ int FirmwareNoteMessage(std::string_view firmware);
 /// Text from a NUL-padded ASCII field: the bytes before the first NUL.
 std::string FieldText(std::span<const std::uint8_t> bytes);
 
+/// A radio's serial number as text: up to the first NUL or erased (0xFF) byte, anything else that
+/// is not printable ASCII shown as '?'.
+std::string SerialNumberText(std::span<const std::uint8_t> bytes);
+
 /// Direction of a transfer; also selects the identity rules.
 enum class TransferDirection { Read, Write };
 

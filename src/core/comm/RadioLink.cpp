@@ -121,8 +121,11 @@ bool RadioLink::Exchange(std::span<const std::uint8_t> request, std::span<std::u
         port_.PurgeInput();
         if (port_.Write(request) != request.size()) {
             Note("write failed on " + port_.Name());
-        } else if (tracer_ != nullptr) {
-            tracer_->Sent(request);
+        } else {
+            ++requestsSent_;
+            if (tracer_ != nullptr) {
+                tracer_->Sent(request);
+            }
         }
         clock_.Sleep(kPauseBeforeReply);
         const std::size_t got = port_.Read(reply);

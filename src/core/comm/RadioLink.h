@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -69,6 +70,9 @@ public:
     /// after the current exchange: every further exchange fails without sending. May be null.
     void SetStopFlag(const std::atomic<bool>* stop) { stop_ = stop; }
     bool StopRequested() const { return stop_ != nullptr && stop_->load(); }
+    /// How many requests went out on the line in full so far (a write that stops can tell whether
+    /// its last block reached the radio).
+    std::size_t RequestsSent() const { return requestsSent_; }
 
     /// Opens a device for the link: open, 38400 baud 8-O-2, read time-out 50 ms, 50 ms pause.
     Result OpenDevice(const std::string& device);
@@ -114,6 +118,7 @@ private:
     Clock& clock_;
     FrameTracer* tracer_;
     const std::atomic<bool>* stop_ = nullptr;
+    std::size_t requestsSent_ = 0;
 };
 
 } // namespace tav

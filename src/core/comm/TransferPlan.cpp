@@ -41,6 +41,10 @@ TransferBlock DateBlock() {
     return {plan::kDateAddress, plan::kDateAddress, plan::kDateLength};
 }
 
+BlockPlan SerialNumberPlan() {
+    return {{plan::kSerialNumberAddress, plan::kSerialNumberAddress, plan::kSerialNumberLength}};
+}
+
 BlockPlan ModelDataReadPlan() {
     return Blocks({{0x10, 16}, {0x28, 8}, {0x48, 16}, {0xB5, 32}, {0xDE, 32}});
 }

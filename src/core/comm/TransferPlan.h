@@ -45,6 +45,9 @@ inline constexpr std::uint32_t kEmbeddedAddress = 0x1438; ///< embedded data in 
 inline constexpr std::uint32_t kEmbeddedImageOffset = 0x1428;
 inline constexpr std::uint16_t kEmbeddedLength = 144;
 
+inline constexpr std::uint32_t kSerialNumberAddress = 0x0048; ///< in the radio information, 16 bytes
+inline constexpr std::uint16_t kSerialNumberLength = 16;
+
 } // namespace plan
 
 /// The full read: 256 blocks of 32 bytes from address 0.
@@ -53,6 +56,8 @@ BlockPlan FullReadPlan();
 BlockPlan FullWritePlan(bool factoryLevel);
 /// The date block, written after every other block.
 TransferBlock DateBlock();
+/// The radio's serial number, one block.
+BlockPlan SerialNumberPlan();
 
 /// Blocks of at most 32 bytes over [start, end), the image offset equal to the address.
 BlockPlan SplitRange(std::uint32_t start, std::uint32_t end);

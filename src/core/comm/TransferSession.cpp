@@ -139,10 +139,85 @@ bool TransferSession::ReadBlocks(RadioImage& image, const TransferEventSink& eve
     return true;
 }
 
+bool TransferSession::ReadBeforeWrite(const TransferRequest& request, const TransferQuestions& questions,
+                                      const TransferEventSink& events, TransferReport& report) {
+    if (!request.backupFirst) {
+        LearnSerial(report);
+        return Reconnect(report);
+    }
+    if (!EnterMode(TransferDirection::Read, questions, report)) {
+        return false;
+    }
+    RadioImage backup{};
+    const auto failed =
+        TransferBlocks(link_, FullReadPlan(), TransferDirection::Read, backup, [&](std::size_t index) {
+            if (events) {
+                events({TransferEvent::Kind::Progress, kMsgReadProgress, ReadProgress(index), 0});
+            }
+        });
+    if (failed) {
+        FailTransfer(link_, report, TransferStatus::BlockFailed, kMsgBackupFailed, BlockAddressText(*failed));
+        report.failedAddress = *failed;
+        if (events) {
+            events({TransferEvent::Kind::Failed, kMsgBackupFailed, 0, *failed});
+        }
+        return false;
+    }
+    link_.SetMode(LinkMode::End);
+    link_.Close();
+    report.serial = SerialNumberText(
+        std::span<const std::uint8_t>(backup).subspan(plan::kSerialNumberAddress, plan::kSerialNumberLength));
+    report.backup = backup;
+    if (request.backupTaken) {
+        request.backupTaken(report, backup);
+    }
+    return Reconnect(report);
+}
+
+void TransferSession::LearnSerial(TransferReport& report) {
+    // Only a radio that lets itself be read without a password tells its serial number here: a
+    // user who may write a radio need not know its read password, and no password is sent twice.
+    if (link_.SetMode(LinkMode::Read) == ModeAnswer::Accepted) {
+        std::array<std::uint8_t, plan::kSerialNumberLength> bytes{};
+        if (link_.ReadMemory(plan::kSerialNumberAddress, bytes)) {
+            report.serial = SerialNumberText(bytes);
+        }
+        link_.SetMode(LinkMode::End);
+    }
+    link_.Close();
+}
+
+bool TransferSession::Reconnect(TransferReport& report) {
+    const ConnectResult again = link_.ConnectDevice(report.connection.device);
+    if (!again.ok()) {
+        FailTransfer(link_, report, again.Busy() ? TransferStatus::PortBusy : TransferStatus::NoRadio,
+                     again.Busy() ? kMsgPortBusy : kMsgNoRadio, again.Explain());
+        return false;
+    }
+    RadioIdentity identity;
+    if (!link_.Identify(identity)) {
+        FailTransfer(link_, report, TransferStatus::IdentifyFailed, kMsgIdentifyFailed);
+        return false;
+    }
+    // A radio swapped on the cable since the backup must not be written as if it were backed up.
+    if (identity.modelId != report.identity.modelId || identity.band != report.identity.band ||
+        identity.firmware != report.identity.firmware) {
+        FailTransfer(link_, report, TransferStatus::IdentityRefused, kMsgRadioChanged, identity.modelId);
+        return false;
+    }
+    return true;
+}
+
 bool TransferSession::WriteBlocks(const TransferRequest& request, const DateBytes& date, RadioImage& image,
                                   const TransferEventSink& events, TransferReport& report) {
-    const BlockPlan blocks = FullWritePlan(request.factoryLevel);
+    BlockPlan blocks = FullWritePlan(request.factoryLevel);
+    // What was acknowledged, and how many requests had gone out by then: a request sent after it
+    // reached the radio even when no acknowledgement came back.
+    std::size_t acknowledged = 0;
+    std::size_t sentAtLastAck = link_.RequestsSent();
     auto failed = TransferBlocks(link_, blocks, TransferDirection::Write, image, [&](std::size_t index) {
+        acknowledged = index + 1;
+        sentAtLastAck = link_.RequestsSent();
         if (events) {
             events({TransferEvent::Kind::Progress, kMsgWriteProgress, WriteProgress(index + 1, blocks.size()),
                     0});
@@ -150,9 +225,16 @@ bool TransferSession::WriteBlocks(const TransferRequest& request, const DateByte
     });
     // The programming date goes last, so that it is only stamped on a radio that took everything.
     const TransferBlock dateBlock = DateBlock();
-    if (!failed && !link_.WriteMemory(dateBlock.address, date)) {
-        failed = dateBlock.address;
+    blocks.push_back(dateBlock);
+    if (!failed) {
+        if (link_.StopRequested() || !link_.WriteMemory(dateBlock.address, date)) {
+            failed = dateBlock.address;
+        } else {
+            acknowledged = blocks.size();
+            sentAtLastAck = link_.RequestsSent();
+        }
     }
+    report.written = WrittenRanges::After(blocks, acknowledged, link_.RequestsSent() > sentAtLastAck);
     if (failed) {
         FailTransfer(link_, report, TransferStatus::BlockFailed, kMsgWriteFailed, BlockAddressText(*failed));
         report.failedAddress = *failed;
@@ -226,6 +308,10 @@ TransferReport TransferSession::RunSteps(const TransferRequest& request, RadioIm
         }
     }
 
+    if (!read && (request.backupFirst || request.learnSerial) &&
+        !ReadBeforeWrite(request, questions, events, report)) {
+        return report;
+    }
     // The programming date is taken when the write starts, before the radio is switched over.
     const DateBytes date = EncodeProgrammingDate(link_.clock().Now());
     if (!EnterMode(request.direction, questions, report)) {

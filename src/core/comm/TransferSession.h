@@ -7,6 +7,7 @@
 #include "core/comm/RadioLink.h"
 #include "core/comm/SerialPort.h"
 #include "core/comm/TransferPlan.h"
+#include "core/comm/WrittenRanges.h"
 
 #include <cstdint>
 #include <functional>
@@ -41,6 +42,8 @@ struct TransferQuestions {
     std::function<bool(int messageId)> confirmNote;
 };
 
+struct TransferReport;
+
 /// Where to find the radio and what to check.
 struct TransferRequest {
     TransferDirection direction = TransferDirection::Read;
@@ -53,6 +56,16 @@ struct TransferRequest {
     IdentityRules rules;
     /// Write: the current data's frequency range text "%d-%d".
     std::string documentRange;
+    /// Write: once the radio passed every check and the note was confirmed, read its whole memory
+    /// (in a read connection of its own) before anything is written, as the restore point.
+    bool backupFirst = false;
+    /// Write without a backup: read the radio's serial number first (one block, in a read
+    /// connection of its own, after the checks), so that the write is known by its radio. Skipped
+    /// when the radio asks for a password to be read; a failure here never fails the write.
+    bool learnSerial = false;
+    /// Called on the transfer's thread as soon as the backup is complete, before the first block is
+    /// written, so that the backup is kept even if the write never ends.
+    std::function<void(const TransferReport& report, const RadioImage& backup)> backupTaken;
 };
 
 /// How a transfer ended.
@@ -88,6 +101,13 @@ struct TransferReport {
     bool identityAccepted = false;
     FrequencyBand band;
     int noteMessageId = 0; ///< write: the firmware note that was shown
+    /// Write with `backupFirst`: the radio's memory as read just before the write.
+    std::optional<RadioImage> backup;
+    /// Write with `backupFirst` or `learnSerial`: the radio's serial number (empty when it holds
+    /// none); nothing when it was not read.
+    std::optional<std::string> serial;
+    /// Write: how far it got; not Started() when the radio was left as it was.
+    WrittenRanges written;
 
     bool ok() const { return status == TransferStatus::Completed; }
 };
@@ -115,6 +135,13 @@ private:
     /// SetMode for the transfer and, when the radio asks, the password procedure.
     bool EnterMode(TransferDirection direction, const TransferQuestions& questions, TransferReport& report);
     bool ReadBlocks(RadioImage& image, const TransferEventSink& events, TransferReport& report);
+    /// Write with a backup (the whole radio) or learning the serial number (its block): reads it,
+    /// ends that connection and connects to the same radio again for the write.
+    bool ReadBeforeWrite(const TransferRequest& request, const TransferQuestions& questions,
+                         const TransferEventSink& events, TransferReport& report);
+    /// Reads the serial number when the radio opens a read without a password; never fails.
+    void LearnSerial(TransferReport& report);
+    bool Reconnect(TransferReport& report);
     using DateBytes = std::array<std::uint8_t, plan::kDateLength>;
     bool WriteBlocks(const TransferRequest& request, const DateBytes& date, RadioImage& image,
                      const TransferEventSink& events, TransferReport& report);

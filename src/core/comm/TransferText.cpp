@@ -134,6 +134,30 @@ std::string ExpandNoteEscapes(std::string_view text) {
     return out;
 }
 
+namespace {
+
+std::string MessageOrBuiltIn(const TextLookup& texts, int messageId) {
+    std::string text = texts.GetMessageText(messageId);
+    return text.empty() ? BuiltInMessageText(messageId) : text;
+}
+
+} // namespace
+
+std::string PartialWriteText(const TextLookup& texts, const TransferReport& report) {
+    const WrittenRanges& written = report.written;
+    if (!written.Started()) {
+        return {};
+    }
+    std::string text = MessageOrBuiltIn(texts, kMsgMayBePartial);
+    if (!written.NewData().empty()) {
+        text += ' ' + FormatStringText(MessageOrBuiltIn(texts, kMsgNewDataAt), written.NewDataText());
+    }
+    if (written.Unsure()) {
+        text += ' ' + FormatStringText(MessageOrBuiltIn(texts, kMsgUnsureBlock), written.Unsure()->Text());
+    }
+    return text + ' ' + MessageOrBuiltIn(texts, kMsgRestHoldsOld);
+}
+
 std::string TransferReportText(const TextLookup& texts, const TransferReport& report) {
     if (report.messageId == 0) {
         return {};
@@ -145,6 +169,7 @@ std::string TransferReportText(const TextLookup& texts, const TransferReport& re
     switch (report.messageId) {
     case kMsgReadFailed:
     case kMsgWriteFailed:
+    case kMsgBackupFailed:
         // The window shows the low 16 bits of the address.
         return FormatNumberText(text, report.failedAddress & 0xFFFF);
     case kMsgRangeOutsideRadio:

@@ -27,4 +27,9 @@ std::string ExpandNoteEscapes(std::string_view text);
 /// report names no text; a text missing from the language file reads "message N".
 std::string TransferReportText(const TextLookup& texts, const TransferReport& report);
 
+/// After a write that stopped part way: that the radio may be partly written, which addresses
+/// hold the new data, which block may hold either and that the rest holds what it held before.
+/// Empty when the write never reached the radio's memory.
+std::string PartialWriteText(const TextLookup& texts, const TransferReport& report);
+
 } // namespace tav

@@ -31,6 +31,12 @@ constexpr BuiltInText kTexts[] = {
     {9462, "The language file does not list this model identifier as a supported model."},
     {9463, "The radio reports a frequency band that is not valid (%s)."},
     {9480, "The radio does not hold what was written."},
+    {9700, "The radio history could not be saved (%s)."},
+    {9701, "Reading the radio before the write failed at address %04X, so nothing was written."},
+    {9702, "The write stopped before it was complete, so the radio may be only partly written."},
+    {9703, "These addresses hold the new data: %s."},
+    {9704, "The block at %s may hold the new data or the old."},
+    {9705, "Every other address still holds what the radio held before the write."},
 };
 
 } // namespace

@@ -12,6 +12,11 @@ std::filesystem::path ExecutableFile();
 /// ~/.config/tav-programmer on Linux, %APPDATA%\TAV Programmer on Windows.
 std::filesystem::path UserConfigDir();
 
+/// The folder for data this program keeps for the user (the radio history): $XDG_DATA_HOME/
+/// tav-programmer or ~/.local/share/tav-programmer on Linux, %LOCALAPPDATA%\TAV Programmer on
+/// Windows. It need not exist yet.
+std::filesystem::path UserDataDir();
+
 /// A folder that exists and in which the user may create files.
 bool IsWritableDir(const std::filesystem::path& dir);
 

@@ -21,6 +21,16 @@ std::filesystem::path UserConfigDir() {
     return std::filesystem::temp_directory_path() / "tav-programmer";
 }
 
+std::filesystem::path UserDataDir() {
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) {
+        return std::filesystem::path(xdg) / "tav-programmer";
+    }
+    if (const char* home = std::getenv("HOME"); home && *home) {
+        return std::filesystem::path(home) / ".local" / "share" / "tav-programmer";
+    }
+    return std::filesystem::temp_directory_path() / "tav-programmer";
+}
+
 bool IsWritableDir(const std::filesystem::path& dir) {
     std::error_code ec;
     return std::filesystem::is_directory(dir, ec) && ::access(dir.c_str(), W_OK) == 0;

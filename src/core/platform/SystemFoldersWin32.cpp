@@ -29,6 +29,14 @@ std::filesystem::path UserConfigDir() {
     return std::filesystem::temp_directory_path() / L"TAV Programmer";
 }
 
+std::filesystem::path UserDataDir() {
+    const wchar_t* localAppData = ::_wgetenv(L"LOCALAPPDATA");
+    if (localAppData != nullptr && *localAppData != L'\0') {
+        return std::filesystem::path(localAppData) / L"TAV Programmer";
+    }
+    return UserConfigDir();
+}
+
 bool IsWritableDir(const std::filesystem::path& dir) {
     std::error_code ec;
     if (!std::filesystem::is_directory(dir, ec)) {

@@ -42,7 +42,9 @@ QString FillIn(QString format, const QStringList& values) {
 }
 
 AppContext::AppContext(ProgramHome home, AppEffects effects)
-    : session_(std::make_unique<DocumentSession>(std::move(home), DocumentSession::SettingsOnExit::Write)),
+    : historyFolder_(effects.history ? effects.history : &SystemHistoryFolder::Instance()),
+      session_(std::make_unique<DocumentSession>(std::move(home), DocumentSession::SettingsOnExit::Write,
+                                                 *historyFolder_)),
       effects_(std::move(effects)) {
     // Whatever was not given is the real thing.
     if (!effects_.runner) {

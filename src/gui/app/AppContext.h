@@ -33,6 +33,8 @@ struct AppEffects {
     std::unique_ptr<ReportDialogs> reports{};
     /// Runs the modal dialogs of the settings and radio commands; must outlive the context.
     DialogRunner* runner = nullptr;
+    /// Where the radio history is kept (the user's data folder when null); must outlive the context.
+    const HistoryFolder* history = nullptr;
 };
 
 /// What the desktop program's windows share for the whole run: the document session (the settings
@@ -68,6 +70,8 @@ public:
     const std::optional<std::string>& RadioDevice() const { return radioDevice_; }
     FileChooser& Files() { return *effects_.files; }
     RadioDialogs& Radio() { return *effects_.radio; }
+    /// The folder of the radio history, for the documents opened beside the edited one.
+    const HistoryFolder& HistoryIn() const { return *historyFolder_; }
     ShellDialogs& Dialogs() { return *effects_.dialogs; }
     RecentFileList& Recent() { return *effects_.recent; }
     ReportDialogs& Reports() { return *effects_.reports; }
@@ -91,6 +95,7 @@ public:
                      const QString& fallback = {});
 
 private:
+    const HistoryFolder* historyFolder_;
     std::unique_ptr<DocumentSession> session_;
     std::unique_ptr<DialogRunner> screenRunner_;
     AppEffects effects_;

@@ -14,10 +14,12 @@
 #include "gui/app/NavigationTree.h"
 #include "gui/app/PaneFocus.h"
 #include "gui/app/ProblemListBar.h"
+#include "gui/app/RadioHistoryWindow.h"
 #include "gui/app/RecentFileList.h"
 #include "gui/app/ShellDialogs.h"
 #include "gui/app/ShellTexts.h"
 #include "gui/app/UndoCommands.h"
+#include "gui/app/WriteRecovery.h"
 #include "gui/controls/Mnemonics.h"
 #include "gui/report/ReportCommands.h"
 #include "gui/ui/RadioDialogs.h"
@@ -89,6 +91,7 @@ std::vector<MenuSpec> MenuTemplate() {
         {"&Program",
          {{kRead, "&Read from Radio", QKeySequence(Qt::CTRL | Qt::Key_R)},
           {kWrite, "&Write to Radio", QKeySequence(Qt::CTRL | Qt::Key_W)},
+          {kRadioHistory, "Radio &History..."},
           {0},
           {kMemoryUpdate, "&Memory Update"},
           {0},
@@ -807,6 +810,7 @@ void CMainFrame::AddProgramCommands() {
     handlers_[kComPort] = [this] { CommunicationPort(); };
     handlers_[kRead] = [this] { ReadFromRadio(); };
     handlers_[kWrite] = [this] { WriteToRadio(); };
+    handlers_[kRadioHistory] = [this] { ShowRadioHistory(); };
     for (const int factory : {kAdjustment, kFactoryMode, kWriteTuneData}) {
         handlers_[factory] = [this, factory] { RunFactoryCommand(factory); };
     }
@@ -941,8 +945,10 @@ void CMainFrame::TellIfRangeNotSaved() {
 
 void CMainFrame::ReadFromRadio() {
     RadioImage received{};
+    RadioCommands commands = MakeRadioCommands();
     const TransferReport report =
-        MakeRadioCommands().Read(DialogTransfer(), RadioTargetNow(), RangeQuestion(), received);
+        commands.Read(DialogTransfer(), RadioTargetNow(), RangeQuestion(), received);
+    WriteRecovery(context_, *this, this).TellHistoryProblem(commands);
     if (!report.ok()) {
         return; // the communication dialog told why
     }
@@ -955,15 +961,28 @@ void CMainFrame::ReadFromRadio() {
 void CMainFrame::WriteToRadio() {
     // An edit still being typed counts for the reference check.
     CommitPendingEdit();
-    const Outcome<TransferReport> written =
-        MakeRadioCommands().Write(DialogTransfer(), RadioTargetNow(), RangeQuestion());
-    if (!written) {
-        ShowProblemsIfAny();
-        context_.TellFailure(this, written.result());
-        return;
+    const WriteRecovery::WriteAttempt attempt =
+        [this](RadioCommands& commands) -> std::optional<TransferReport> {
+        const Outcome<TransferReport> written =
+            commands.Write(DialogTransfer(), RadioTargetNow(), RangeQuestion(),
+                           WriteOptions{context_.Radio().BackupBeforeWrite(), std::nullopt});
+        if (!written) {
+            ShowProblemsIfAny();
+            context_.TellFailure(this, written.result());
+            return std::nullopt;
+        }
+        return *written;
+    };
+    WriteRecovery recovery(context_, *this, this, [this](const QString& line) { Log(line); });
+    RadioCommands commands = MakeRadioCommands();
+    std::optional<TransferReport> written = attempt(commands);
+    recovery.TellHistoryProblem(commands);
+    if (written && !written->ok()) {
+        // The communication dialog told why; a radio left partly written gets the offer.
+        written = recovery.Offer(*written, commands, attempt);
     }
-    if (!written->ok()) {
-        return; // the communication dialog told why
+    if (!written) {
+        return;
     }
     TellIfRangeNotSaved();
     // The write stamped the programming date into the image: the radio information shows it.
@@ -986,6 +1005,18 @@ void CMainFrame::WriteToRadio() {
             return context_.Radio().ReadBack(this, request, image);
         });
     }
+}
+
+void CMainFrame::ShowRadioHistory() {
+    if (!history_) {
+        history_ = new RadioHistoryWindow(context_, *this);
+        history_->setAttribute(Qt::WA_DeleteOnClose);
+    } else {
+        history_->Refresh();
+    }
+    history_->show();
+    history_->raise();
+    history_->activateWindow();
 }
 
 void CMainFrame::VerifyWrite(const TransferRunner& readBack) {

@@ -35,6 +35,7 @@ class ExchangeCommands;
 class FileCommands;
 class NavigationTree;
 class ProblemListBar;
+class RadioHistoryWindow;
 class PaneFocus;
 class UndoCommands;
 class ReportCommands;
@@ -58,6 +59,7 @@ inline constexpr int kModelInfo = 32771;
 inline constexpr int kComPort = 32772;
 inline constexpr int kRead = 32773;
 inline constexpr int kWrite = 32774;
+inline constexpr int kRadioHistory = 32980;
 inline constexpr int kAdjustment = 32697;
 inline constexpr int kFactoryMode = 32698;
 inline constexpr int kWriteTuneData = 32699;
@@ -238,6 +240,8 @@ private:
     void TellIfRangeNotSaved();
     void ReadFromRadio();
     void WriteToRadio();
+    /// Program > Radio History: the window of the radios' history (one at a time).
+    void ShowRadioHistory();
     /// "Verify after writing": reads the radio back and tells whether it holds the data.
     /// Reads the radio back through `readBack` after a write and tells the one result.
     void VerifyWrite(const TransferRunner& readBack);
@@ -271,6 +275,7 @@ private:
     std::map<int, QLabel*> panes_;
     QLabel* prompt_ = nullptr;
     QTimer* clock_ = nullptr;
+    QPointer<RadioHistoryWindow> history_;
     bool noQuestion_ = false;
     bool closing_ = false;
 };

@@ -117,6 +117,18 @@ QString CompareWindow::LinesText() const {
     return lines.join(QLatin1Char('\n')) + (lines.isEmpty() ? QString() : QStringLiteral("\n"));
 }
 
+void CompareWindow::SetSideNames(const QString& first, const QString& second) {
+    const std::pair<int, QString> sides[] = {{kThis, first}, {kOther, second}};
+    for (const auto& [column, name] : sides) {
+        table_->horizontalHeaderItem(column)->setText(name);
+        for (int row = 0; row < table_->rowCount(); ++row) {
+            if (QTableWidgetItem* item = table_->item(row, column)) {
+                item->setData(Qt::AccessibleDescriptionRole, name);
+            }
+        }
+    }
+}
+
 void CompareWindow::OpenRow(int row) {
     if (row < 0 || row >= static_cast<int>(differences_.size())) {
         return;

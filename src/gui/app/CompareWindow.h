@@ -32,6 +32,9 @@ public:
     QString LinesText() const;
     /// Asks for the editor of row `row`'s field (as a double-click does).
     void OpenRow(int row);
+    /// Heads the two value columns by the names of the two sides compared (when neither is the
+    /// edited document).
+    void SetSideNames(const QString& first, const QString& second);
 
 signals:
     /// The editor of a difference is wanted: its view identifier and 1-based record (0: none).

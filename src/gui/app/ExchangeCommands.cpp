@@ -58,17 +58,45 @@ CompareWindow* ExchangeCommands::CompareWithFile() {
     if (!path || path->isEmpty()) {
         return nullptr;
     }
-    DocumentSession other(context_.Settings().Home());
-    if (const Result opened = other.Open(PathOf(*path)); !opened) {
+    return CompareWithPath(PathOf(*path), QFileInfo(*path).fileName());
+}
+
+CompareWindow* ExchangeCommands::CompareWithPath(const std::filesystem::path& file, const QString& name) {
+    DocumentSession other(context_.Settings().Home(), DocumentSession::SettingsOnExit::Discard,
+                          context_.HistoryIn());
+    if (const Result opened = other.Open(file); !opened) {
         context_.TellFailure(&frame_, opened);
         return nullptr;
     }
-    return ShowDifferences(other.Container(), DataFileExtras::Read(PathOf(*path)),
-                           QFileInfo(*path).fileName());
+    return ShowDifferences(other.Container(), DataFileExtras::Read(file), name);
+}
+
+CompareWindow* ExchangeCommands::CompareFiles(const std::filesystem::path& first, const QString& firstName,
+                                              const std::filesystem::path& second,
+                                              const QString& secondName) {
+    const ProgramHome& home = context_.Settings().Home();
+    DocumentSession one(home, DocumentSession::SettingsOnExit::Discard, context_.HistoryIn());
+    DocumentSession two(home, DocumentSession::SettingsOnExit::Discard, context_.HistoryIn());
+    for (auto [session, file] : {std::pair{&one, &first}, std::pair{&two, &second}}) {
+        if (const Result opened = session->Open(*file); !opened) {
+            context_.TellFailure(&frame_, opened);
+            return nullptr;
+        }
+    }
+    const ConfigCompare compare(context_.Language());
+    std::vector<ConfigDifference> differences = compare.Compare(one.Container(), two.Container());
+    for (ConfigDifference& difference :
+         compare.CompareFileExtras(DataFileExtras::Read(first), DataFileExtras::Read(second))) {
+        differences.push_back(std::move(difference));
+    }
+    CompareWindow* window = ShowList(std::move(differences), secondName);
+    window->SetSideNames(firstName, secondName);
+    return window;
 }
 
 CompareWindow* ExchangeCommands::CompareWithRadio() {
-    DocumentSession other(context_.Settings().Home());
+    DocumentSession other(context_.Settings().Home(), DocumentSession::SettingsOnExit::Discard,
+                          context_.HistoryIn());
     other.Settings().SetComPort(context_.Settings().ComPort());
     const TransferReport report = other.ReadKeepingRanges(
         [this](const TransferRequest& request, RadioImage& image) {

@@ -30,6 +30,12 @@ public:
     /// Compares the edited document with a data file chosen in the file dialog and shows the
     /// differences; nullptr when no file was chosen or it could not be opened (the user was told).
     CompareWindow* CompareWithFile();
+    /// Compares the edited document with the data file `file` (a history entry), named `name`.
+    CompareWindow* CompareWithPath(const std::filesystem::path& file, const QString& name);
+    /// Compares two data files (two history entries) with each other; the edited document takes
+    /// no part. The window's value columns are headed by their names.
+    CompareWindow* CompareFiles(const std::filesystem::path& first, const QString& firstName,
+                                const std::filesystem::path& second, const QString& secondName);
     /// Reads the radio in the communication dialog into a document of its own and shows the
     /// differences; nullptr when the read did not complete (the dialog told why).
     CompareWindow* CompareWithRadio();

@@ -77,8 +77,16 @@ CDlgComm::CDlgComm(TransferRequest request, RadioImage& image, CommSetup setup, 
     progress_->setRange(0, 100);
     progress_->setValue(0);
     progress_->setTextVisible(true);
+    if (setup_.backupFirst && Direction() == TransferDirection::Write) {
+        backup_ = AddOptionBox(
+            outer, kBackupLabel,
+            "&Back up the radio first (read it before writing, to put it back if the write fails)",
+            setup_.backupFirst);
+    }
     if (setup_.verifyAfterWrite && Direction() == TransferDirection::Write) {
-        AddVerifyBox(outer);
+        verify_ =
+            AddOptionBox(outer, RadioVerify::kOptionLabel,
+                         "&Verify after writing (read the radio back and compare)", setup_.verifyAfterWrite);
     }
     outer->addSpacing(4);
     auto* buttons = new DialogButtons(this, kDialogId, false);
@@ -103,16 +111,17 @@ CDlgComm::CDlgComm(TransferRequest request, RadioImage& image, CommSetup setup, 
     }
 }
 
-void CDlgComm::AddVerifyBox(QVBoxLayout* layout) {
-    QString text = Label(RadioVerify::kOptionLabel);
+QCheckBox* CDlgComm::AddOptionBox(QVBoxLayout* layout, int labelId, const char* fallback, bool* value) {
+    QString text = Label(labelId);
     if (text.isEmpty()) {
-        text = QStringLiteral("&Verify after writing (read the radio back and compare)");
+        text = QString::fromLatin1(fallback);
     }
-    verify_ = new QCheckBox(text, this);
-    verify_->setAccessibleName(QString(text).remove(QLatin1Char('&')));
-    verify_->setChecked(*setup_.verifyAfterWrite);
-    connect(verify_, &QCheckBox::toggled, this, [this](bool on) { *setup_.verifyAfterWrite = on; });
-    layout->addWidget(verify_);
+    auto* box = new QCheckBox(text, this);
+    box->setAccessibleName(QString(text).remove(QLatin1Char('&')));
+    box->setChecked(*value);
+    connect(box, &QCheckBox::toggled, this, [value](bool on) { *value = on; });
+    layout->addWidget(box);
+    return box;
 }
 
 CDlgComm::~CDlgComm() {
@@ -141,8 +150,13 @@ void CDlgComm::Start() {
     }
     ok_->setEnabled(false);
     cancel_->setEnabled(false);
-    if (verify_) {
-        verify_->setEnabled(false);
+    for (QCheckBox* box : {verify_, backup_}) {
+        if (box) {
+            box->setEnabled(false);
+        }
+    }
+    if (backup_) {
+        request_.backupFirst = *setup_.backupFirst;
     }
     setCursor(Qt::BusyCursor);
     progress_->setValue(0);
@@ -212,22 +226,36 @@ void CDlgComm::FinishReadBack(const TransferReport& report) {
     }
 }
 
+int CDlgComm::BarValue(const TransferEvent& event) const {
+    // Backing up, writing and reading back share one bar, each its part of it.
+    const bool backup = Direction() == TransferDirection::Write && request_.backupFirst;
+    const int parts = 1 + (backup ? 1 : 0) + (VerifyPlanned() ? 1 : 0);
+    int part = 0;
+    if (readingBack_) {
+        part = parts - 1;
+    } else if (backup && event.messageId == kMsgWriteProgress) {
+        part = 1;
+    }
+    return (part * 100 + event.percent) / parts;
+}
+
 void CDlgComm::OnEvent(const TransferEvent& event) {
     if (abandoned_ || event.kind != TransferEvent::Kind::Progress) {
         return;
     }
-    const bool reading = Direction() == TransferDirection::Read;
-    const int labelId =
-        readingBack_ ? kVerifyProgressText : (reading ? kReadProgressText : kWriteProgressText);
+    const bool reading = event.messageId == kMsgReadProgress;
+    const bool backingUp = reading && Direction() == TransferDirection::Write && !readingBack_;
+    const int labelId = readingBack_ ? kVerifyProgressText
+                        : backingUp  ? kBackupProgressText
+                                     : (reading ? kReadProgressText : kWriteProgressText);
     QString text = Label(labelId);
     if (text.isEmpty()) {
         text = readingBack_ ? QStringLiteral("Verifying: %d")
+               : backingUp  ? QStringLiteral("Backing up: %d")
                             : (reading ? QStringLiteral("Reading: %d") : QStringLiteral("Writing: %d"));
     }
     status_->setText(ToQt(FillMessage(ToStd(text), event.percent)) + QStringLiteral("%"));
-    // Writing and reading back share one bar: each takes half of it.
-    const bool halves = VerifyPlanned();
-    progress_->setValue(!halves ? event.percent : (readingBack_ ? 50 : 0) + event.percent / 2);
+    progress_->setValue(BarValue(event));
 }
 
 std::optional<std::string> CDlgComm::AskPassword(int) {
@@ -309,11 +337,18 @@ void CDlgComm::Finish(const TransferReport& report) {
         Tell(report.messageId, ToQt(detail));
         ok_->setEnabled(true);
         cancel_->setEnabled(true);
-        if (verify_) {
-            verify_->setEnabled(true);
+        for (QCheckBox* box : {verify_, backup_}) {
+            if (box) {
+                box->setEnabled(true);
+            }
         }
         return;
     case TransferStatus::BlockFailed:
+        if (Direction() == TransferDirection::Write && report.written.Started()) {
+            // The radio is partly written: the window that asked for the write tells how far it
+            // got and offers what to do.
+            break;
+        }
         setup_.prompts.Tell(
             this, windowTitle(),
             ToQt(FillMessage(ToStd(Message(report.messageId)), report.failedAddress & 0xFFFF)),

@@ -40,6 +40,9 @@ struct CommSetup {
     FrameTracer* tracer = nullptr;
     /// A write offers "Verify after writing" when set: the check box shows it and changes it.
     bool* verifyAfterWrite = nullptr;
+    /// A write offers "Back up the radio first" when set: the check box shows it and changes it,
+    /// and the write reads the radio first when it is on.
+    bool* backupFirst = nullptr;
     /// The read-back after a write: it starts at once (the radio is connected already) and
     /// its completion is not told, since the comparison that follows is what the user wants.
     bool readBack = false;
@@ -67,6 +70,9 @@ public:
     static constexpr int kProgress = 1611;
     /// Progress of the read-back after a write ("Verifying: %d").
     static constexpr int kVerifyProgressText = 9131;
+    /// "Back up the radio first" and the progress of that backup ("Backing up: %d").
+    static constexpr int kBackupLabel = 9730;
+    static constexpr int kBackupProgressText = 9731;
     /// Status shown while the radio is searched and checked.
     static constexpr int kConnectingText = 9120;
     static const DialogTemplate& Template();
@@ -88,6 +94,8 @@ public:
     QPushButton* CancelButton() const { return cancel_; }
     /// "Verify after writing"; null unless a write was given the option.
     QCheckBox* VerifyBox() const { return verify_; }
+    /// "Back up the radio first"; null unless a write was given the option.
+    QCheckBox* BackupBox() const { return backup_; }
     /// With "Verify after writing" on, a completed write reads the radio back in the same run (one
     /// progress, half writing, half reading) and tells neither end: the comparison that follows is
     /// the one result. The read-back's report; nothing when there was none.
@@ -108,7 +116,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void AddVerifyBox(QVBoxLayout* layout);
+    /// A check box of the write's options, bound to `value`.
+    QCheckBox* AddOptionBox(QVBoxLayout* layout, int labelId, const char* fallback, bool* value);
+    /// The bar's share of each part of the run: backup, write, read-back.
+    int BarValue(const TransferEvent& event) const;
     void OnEvent(const TransferEvent& event);
     std::optional<std::string> AskPassword(int attempt);
     bool ConfirmNote(int messageId);
@@ -145,6 +156,7 @@ private:
     QPushButton* ok_ = nullptr;
     QPushButton* cancel_ = nullptr;
     QCheckBox* verify_ = nullptr;
+    QCheckBox* backup_ = nullptr;
 };
 
 } // namespace tav::gui

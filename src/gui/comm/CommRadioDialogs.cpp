@@ -21,6 +21,7 @@ CommRadioDialogs::~CommRadioDialogs() = default;
 namespace {
 
 constexpr const char* kVerifyKey = "VerifyAfterWrite";
+constexpr const char* kBackupKey = "BackupBeforeWrite";
 
 } // namespace
 
@@ -28,11 +29,14 @@ bool CommRadioDialogs::VerifyAfterWrite() const {
     return PrivateProfile::ReadInt(settings_.SettingsFile(), CSettings::kSettingSection, kVerifyKey, 0) != 0;
 }
 
-void CommRadioDialogs::StoreVerifyAfterWrite(bool verify) {
+bool CommRadioDialogs::BackupBeforeWrite() const {
+    return PrivateProfile::ReadInt(settings_.SettingsFile(), CSettings::kSettingSection, kBackupKey, 1) != 0;
+}
+
+void CommRadioDialogs::StoreChoice(const char* key, bool on) {
     if (const auto file = PrepareUserFile(settings_.Home(), CSettings::kSettingsFileName)) {
         // A failed write only means the next write's dialog shows the option as it was.
-        std::ignore =
-            PrivateProfile::WriteString(*file, CSettings::kSettingSection, kVerifyKey, verify ? "1" : "0");
+        std::ignore = PrivateProfile::WriteString(*file, CSettings::kSettingSection, key, on ? "1" : "0");
     }
 }
 
@@ -57,14 +61,20 @@ FrameTracer* CommRadioDialogs::Tracer() {
 TransferReport CommRadioDialogs::Transfer(QWidget* parent, const TransferRequest& request,
                                           RadioImage& image) {
     bool verify = VerifyAfterWrite();
+    bool backup = request.backupFirst;
     CommSetup setup{settings_.Language(), prompts_, runner_, clock_, Tracer()};
     if (request.direction == TransferDirection::Write) {
         setup.verifyAfterWrite = &verify;
+        setup.backupFirst = &backup;
     }
     CDlgComm dialog(request, image, setup, parent);
     runner_.Run(dialog);
     if (verify != VerifyAfterWrite()) {
-        StoreVerifyAfterWrite(verify);
+        StoreChoice(kVerifyKey, verify);
+    }
+    // Only the user's own change of the box is remembered (a restore may start without a backup).
+    if (request.direction == TransferDirection::Write && backup != request.backupFirst) {
+        StoreChoice(kBackupKey, backup);
     }
     readBackReport_ = dialog.ReadBackReport();
     readBackImage_ = dialog.ReadBackImage();

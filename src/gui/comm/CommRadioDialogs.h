@@ -29,13 +29,16 @@ public:
     CommRadioDialogs(CSettings& settings, UserPrompts& prompts, DialogRunner* runner = nullptr);
     ~CommRadioDialogs() override;
 
-    /// A write's dialog offers "Verify after writing", remembered in the settings.
+    /// A write's dialog offers "Verify after writing" and "Back up the radio first", both
+    /// remembered in the settings.
     TransferReport Transfer(QWidget* parent, const TransferRequest& request, RadioImage& image) override;
     TransferReport ReadBack(QWidget* parent, const TransferRequest& request, RadioImage& image) override;
     std::optional<TransferReport> TakeReadBack(RadioImage& image) override;
     bool ChoosePort(QWidget* parent) override;
     /// Kept in `Settings.ini` ("VerifyAfterWrite" in section Setting) from one run to the next.
     bool VerifyAfterWrite() const override;
+    /// Kept in `Settings.ini` ("BackupBeforeWrite" in section Setting); on until the user turns it off.
+    bool BackupBeforeWrite() const override;
 
     /// Tests: a clock for the link, a port probe.
     void SetClock(Clock* clock) { clock_ = clock; }
@@ -44,7 +47,8 @@ public:
 
 private:
     FrameTracer* Tracer();
-    void StoreVerifyAfterWrite(bool verify);
+    /// Keeps a yes/no choice of the write's dialog in the settings.
+    void StoreChoice(const char* key, bool on);
 
     CSettings& settings_;
     UserPrompts& prompts_;

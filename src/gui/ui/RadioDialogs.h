@@ -27,6 +27,9 @@ public:
     virtual std::optional<TransferReport> TakeReadBack(RadioImage& /*image*/) { return std::nullopt; }
     /// Whether the user asked for "Verify after writing" in the last write's dialog.
     virtual bool VerifyAfterWrite() const { return false; }
+    /// Whether a write reads the radio first and keeps it as the restore point ("Back up the radio
+    /// first" in the write's dialog, which may change it for the write it runs).
+    virtual bool BackupBeforeWrite() const { return false; }
     /// The Communication Port dialog; true when a new port was chosen (the settings hold it).
     virtual bool ChoosePort(QWidget* parent) = 0;
 };

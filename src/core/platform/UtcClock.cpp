@@ -1,0 +1,10 @@
+#include "core/platform/UtcClock.h"
+
+namespace tav {
+
+const SystemUtcClock& SystemUtcClock::Instance() {
+    static const SystemUtcClock clock;
+    return clock;
+}
+
+} // namespace tav
