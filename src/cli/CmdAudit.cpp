@@ -8,6 +8,7 @@
 #include "cli/RadioTransfer.h"
 #include "cli/RadioWriter.h"
 #include "core/app/RadioSerialNumber.h"
+#include "core/fleet/FleetOutcome.h"
 #include "core/util/PrintableText.h"
 
 #include <ostream>

@@ -16,6 +16,14 @@ constexpr std::chrono::milliseconds kPollInterval{500};
 
 } // namespace
 
+void PrintFleetTotal(std::ostream& out, int done, int failed, const std::string& doneWord,
+                     const std::string& failedWord, bool stopped, bool interrupted) {
+    const int total = done + failed;
+    out << total << (total == 1 ? " radio: " : " radios: ") << done << ' ' << doneWord << ", " << failed
+        << ' ' << failedWord << (stopped ? ", run stopped" : "") << (interrupted ? ", interrupted" : "")
+        << std::endl;
+}
+
 std::vector<FleetRadio> FleetRadios(const ArgList& args, const PortTable& ports) {
     std::vector<FleetRadio> radios;
     for (const auto& [name, value] : args.GetAll({"--port", "--device"})) {
@@ -93,11 +101,8 @@ bool FleetRun::One(const FleetRadio& radio, std::optional<std::string> serial) {
 }
 
 ExitCode FleetRun::Finish() {
-    const int total = done_ + failed_;
     const bool interrupted = interrupted_ || interrupts_.Interrupted();
-    context_.out << total << (total == 1 ? " radio: " : " radios: ") << done_ << ' ' << job_.doneWord << ", "
-                 << failed_ << ' ' << job_.failedWord << (stopped_ ? ", run stopped" : "")
-                 << (interrupted ? ", interrupted" : "") << std::endl;
+    PrintFleetTotal(context_.out, done_, failed_, job_.doneWord, job_.failedWord, stopped_, interrupted);
     if (interrupted) {
         return ExitCode::Interrupted;
     }

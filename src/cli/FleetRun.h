@@ -6,6 +6,7 @@
 #include "core/comm/Clock.h"
 
 #include <functional>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,6 +32,10 @@ struct FleetRadio {
     std::string label; ///< the port as given: "3" or a device path
     RadioTarget target;
 };
+
+/// The total of a run: "3 radios: 2 written, 1 failed", and ", run stopped" or ", interrupted".
+void PrintFleetTotal(std::ostream& out, int done, int failed, const std::string& doneWord,
+                     const std::string& failedWord, bool stopped, bool interrupted);
 
 /// The radios named on the command line, in order; a port number stands for its device path
 /// alone, so that each radio of the run is taken once, on its own port.

@@ -6,6 +6,7 @@
 #include "core/app/DocumentSession.h"
 #include "core/app/RadioSerialNumber.h"
 #include "core/comm/CSerialPort.h"
+#include "core/fleet/FleetOutcome.h"
 
 namespace tav::cli {
 namespace {
@@ -14,28 +15,6 @@ namespace {
 constexpr int kReadBackStoppedMessage = 9710;
 
 } // namespace
-
-std::string FailureWord(TransferStatus status) {
-    switch (status) {
-    case TransferStatus::NoRadio:
-    case TransferStatus::ModeRefused:
-        return "no radio";
-    case TransferStatus::PortBusy:
-        return "port busy";
-    case TransferStatus::IdentityRefused:
-    case TransferStatus::RangeRefused:
-        return "refused";
-    case TransferStatus::PasswordCancelled:
-    case TransferStatus::PasswordRefused:
-        return "password refused";
-    case TransferStatus::NoteDeclined:
-        return "note not confirmed";
-    case TransferStatus::Interrupted:
-        return "interrupted";
-    default:
-        return "failed";
-    }
-}
 
 RadioWriter::RadioWriter(CliContext& context, DocumentSession& session, Clock& clock, RadioCli& radio,
                          const std::atomic<bool>& stop, Steps steps)

@@ -58,7 +58,4 @@ private:
     Steps steps_;
 };
 
-/// The summary word of a failed transfer ("no radio", "refused", "interrupted" ...).
-std::string FailureWord(TransferStatus status);
-
 } // namespace tav::cli

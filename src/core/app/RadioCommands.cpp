@@ -194,17 +194,15 @@ void RadioCommands::KeepWrite(const TransferReport& report, const WriteOptions& 
 
 Outcome<TransferReport> RadioCommands::Write(const TransferRunner& transfer, const RadioTarget& target,
                                              const YesNoQuestion& askYesNo, const WriteOptions& options) {
-    if (Result checked = document_.CheckReferences(); !checked) {
-        return checked;
+    const Outcome<DataFileContent> prepared = PrepareWrite();
+    if (!prepared) {
+        return prepared.result();
     }
-    views_.StoreAllEditors();
-    container_.StoreAll();
     // The image goes out through a copy, so that only a completed write stamps the date into it.
-    RadioImage image = container_.image();
+    RadioImage image = prepared->image;
     TransferReport report = transfer(WriteRequest(target, options), image);
     RememberPort(report);
-    KeepWrite(report, options, document_.BuildHeader(), image,
-              historyFile_.value_or(FileText(document_.Path())));
+    KeepWrite(report, options, document_.BuildHeader(), image, HistoryFileOfWrite());
     if (!report.ok()) {
         return report;
     }
@@ -215,18 +213,44 @@ Outcome<TransferReport> RadioCommands::Write(const TransferRunner& transfer, con
     return report;
 }
 
+Outcome<DataFileContent> RadioCommands::PrepareWrite() {
+    if (Result checked = document_.CheckReferences(); !checked) {
+        return checked;
+    }
+    views_.StoreAllEditors();
+    container_.StoreAll();
+    DataFileContent content;
+    content.header = document_.BuildHeader().ToBytes();
+    content.image = container_.image();
+    content.imageCount = content.image.size();
+    return content;
+}
+
+std::string RadioCommands::HistoryFileOfWrite() const {
+    return historyFile_.value_or(FileText(document_.Path()));
+}
+
 TransferReport RadioCommands::Restore(const TransferRunner& transfer, const RadioTarget& target,
                                       const DataFileContent& entry, const std::string& entryFile,
                                       const WriteOptions& options) {
-    const DataFileHeader header = DataFileHeader::FromBytes(entry.header);
+    return WriteContent(transfer, target, entry, entryFile, options);
+}
+
+TransferReport RadioCommands::WriteContent(const TransferRunner& transfer, const RadioTarget& target,
+                                           const DataFileContent& content, const std::string& file,
+                                           const WriteOptions& options, RadioImage* sent) {
+    const DataFileHeader header = DataFileHeader::FromBytes(content.header);
     TransferRequest request = WriteRequest(target, options);
-    // The entry's own identity is what the radio is checked against, as a write checks the data's.
+    // The content's own identity is what the radio is checked against, as a write checks the data's.
     request.rules.currentModelId = header.modelId;
     request.documentRange = header.RangeText();
-    RadioImage image = entry.image;
+    RadioImage image = content.image;
     const TransferReport report = transfer(request, image);
     RememberPort(report);
-    KeepWrite(report, options, header, image, entryFile);
+    KeepWrite(report, options, header, image, file);
+    if (sent != nullptr) {
+        *sent = image;
+    }
     return report;
 }
 
@@ -235,14 +259,31 @@ TransferReport RadioCommands::Verify(const TransferRunner& transfer, const Radio
     differences.clear();
     views_.StoreAllEditors();
     container_.StoreAll();
+    return ReadBack(transfer, target, container_, differences, read, nullptr);
+}
+
+TransferReport RadioCommands::VerifyWritten(const TransferRunner& transfer, const RadioTarget& target,
+                                            const CDataContainer& written,
+                                            std::vector<ConfigDifference>& differences, std::mutex* compare) {
+    differences.clear();
+    return ReadBack(transfer, target, written, differences, nullptr, compare);
+}
+
+TransferReport RadioCommands::ReadBack(const TransferRunner& transfer, const RadioTarget& target,
+                                       const CDataContainer& written,
+                                       std::vector<ConfigDifference>& differences, RadioImage* read,
+                                       std::mutex* compare) {
     const TransferRequest request = MakeRequest(TransferDirection::Read, target);
     RadioImage radio{};
     const TransferReport report = transfer(request, radio);
     RememberPort(report);
     if (report.ok()) {
         Keep(HistoryKind::Read, ImageSerialNumber(radio), RadioHeader(report), radio, {}, report);
-        differences =
-            RadioVerify(*container_.Context().texts, request.factoryLevel).Compare(container_, radio);
+        std::unique_lock<std::mutex> guard;
+        if (compare != nullptr) {
+            guard = std::unique_lock(*compare);
+        }
+        differences = RadioVerify(*written.Context().texts, request.factoryLevel).Compare(written, radio);
         if (read != nullptr) {
             *read = radio;
         }

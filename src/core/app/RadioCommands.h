@@ -8,6 +8,7 @@
 #include "core/util/Result.h"
 
 #include <functional>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -102,6 +103,13 @@ public:
     Outcome<TransferReport> Write(const TransferRunner& transfer, const RadioTarget& target,
                                   const YesNoQuestion& askYesNo, const WriteOptions& options = {});
 
+    /// What a write sends, prepared on the thread that owns the document: the reference check
+    /// (814, the problem list filled), the editors' and the data objects' store into the image, and
+    /// the data's header.
+    Outcome<DataFileContent> PrepareWrite();
+    /// The data file a write names in the history: the document's own, unless told otherwise.
+    std::string HistoryFileOfWrite() const;
+
     /// Writes an image kept in the history (a backup, or any other entry) back to a radio: the
     /// checks of a write, with the entry's header standing for the data's identity (model and
     /// range), then its bytes exactly as they were kept, not rebuilt by the data objects. The
@@ -111,6 +119,15 @@ public:
                            const DataFileContent& entry, const std::string& entryFile,
                            const WriteOptions& options = {});
 
+    /// Writes `content` exactly as it is, as Restore does (a fleet writes each radio's own image
+    /// this way); `sent`, when given, receives the image as the radio now holds it, the
+    /// programming date of a completed write stamped in. Touches neither the document nor the
+    /// settings when the target is a device, so copies of one RadioCommands may write many radios
+    /// at once, each on its own thread.
+    TransferReport WriteContent(const TransferRunner& transfer, const RadioTarget& target,
+                                const DataFileContent& content, const std::string& file,
+                                const WriteOptions& options, RadioImage* sent = nullptr);
+
     /// Verify: reads the radio back into a buffer of its own and compares it with the data as a
     /// write sends it (see RadioVerify), filling `differences`. Neither the data, its identity
     /// nor the range table change; only the port that answered is remembered. On a failed read
@@ -118,6 +135,12 @@ public:
     /// The image read joins the radio's history; `read`, when given, receives it.
     TransferReport Verify(const TransferRunner& transfer, const RadioTarget& target,
                           std::vector<ConfigDifference>& differences, RadioImage* read = nullptr);
+    /// Verify against `written` (data loaded as it was sent) instead of the document; `compare`
+    /// is the lock held while the data objects are compared, so that radios read back on many
+    /// threads at once compare one at a time.
+    TransferReport VerifyWritten(const TransferRunner& transfer, const RadioTarget& target,
+                                 const CDataContainer& written, std::vector<ConfigDifference>& differences,
+                                 std::mutex* compare = nullptr);
 
     /// The data file a read goes into (the history names it beside the event); by default the
     /// document's own file for a write and none for a read.
@@ -147,6 +170,10 @@ private:
                                      const DataFileHeader& header, const Image& image,
                                      const std::string& file, const TransferReport& report);
     TransferRequest WriteRequest(const RadioTarget& target, const WriteOptions& options);
+    /// Reads the radio back and compares it with `written` (see Verify).
+    TransferReport ReadBack(const TransferRunner& transfer, const RadioTarget& target,
+                            const CDataContainer& written, std::vector<ConfigDifference>& differences,
+                            RadioImage* read, std::mutex* compare);
     /// The history's "written" entry of a write that changed the radio (or may have).
     void KeepWrite(const TransferReport& report, const WriteOptions& options, const DataFileHeader& header,
                    const Image& sent, const std::string& file);

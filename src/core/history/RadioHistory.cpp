@@ -7,6 +7,7 @@
 #include "core/platform/PrivateProfile.h"
 
 #include <algorithm>
+#include <mutex>
 #include <system_error>
 
 namespace tav {
@@ -187,6 +188,10 @@ void RadioHistory::Prune(const fs::path& dir, std::vector<HistoryEntry>& entries
 }
 
 Outcome<HistoryEntry> RadioHistory::Record(const HistoryRecord& record, const Image& image) const {
+    // Radios written at the same time by one program record one after the other, so that two
+    // events of one second never take one name and the index never loses a line.
+    static std::mutex recording;
+    const std::lock_guard guard(recording);
     HistoryEntry entry;
     entry.radio = RadioLabel(record.serial);
     const fs::path dir = RadioFolder(entry.radio);

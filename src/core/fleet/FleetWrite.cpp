@@ -1,0 +1,198 @@
+#include "core/fleet/FleetWrite.h"
+
+#include "core/app/CDataContainer.h"
+#include "core/app/RadioSerialNumber.h"
+#include "core/comm/CSerialPort.h"
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+namespace tav {
+namespace {
+
+/// How long a port waits between two looks for the next radio.
+constexpr std::chrono::milliseconds kPollInterval{500};
+
+/// The questions of `questions`, asked one at a time whichever port's transfer asks.
+TransferQuestions OneAtATime(const TransferQuestions& questions, std::mutex& asking) {
+    TransferQuestions serialized;
+    if (questions.password) {
+        serialized.password = [&questions, &asking](int attempt) {
+            const std::lock_guard guard(asking);
+            return questions.password(attempt);
+        };
+    }
+    if (questions.inform) {
+        serialized.inform = [&questions, &asking](int messageId) {
+            const std::lock_guard guard(asking);
+            questions.inform(messageId);
+        };
+    }
+    if (questions.confirmNote) {
+        serialized.confirmNote = [&questions, &asking](int messageId) {
+            const std::lock_guard guard(asking);
+            return questions.confirmNote(messageId);
+        };
+    }
+    return serialized;
+}
+
+} // namespace
+
+/// What the ports of one run share.
+struct FleetWrite::Run {
+    const std::vector<FleetPort>& ports;
+    const FleetWriteJob& job;
+    UnitNumbering& numbering;
+    const FleetHooks& hooks;
+    const std::atomic<bool>& stop;
+    std::mutex asking;
+    TransferQuestions questions;
+    /// Held while the common data's objects are used (they are not made for many threads).
+    std::mutex data;
+    std::mutex ending;
+    std::vector<FleetOutcome> ended;
+};
+
+FleetWrite::FleetWrite(const RadioCommands& commands, const CDataContainer& common, Clock& clock,
+                       FrameTracer* tracer)
+    : commands_(commands), common_(common), clock_(clock), tracer_(tracer) {}
+
+std::vector<FleetOutcome> FleetWrite::Each(const std::vector<FleetPort>& ports, const FleetWriteJob& job,
+                                           UnitNumbering& numbering, const FleetHooks& hooks,
+                                           const std::atomic<bool>& stop) {
+    Run run{ports, job, numbering, hooks, stop, {}, {}, {}, {}, {}};
+    std::vector<FleetOutcome> outcomes = OnEveryPort(run, &FleetWrite::EachOnPort);
+    std::sort(outcomes.begin(), outcomes.end(),
+              [](const FleetOutcome& a, const FleetOutcome& b) { return a.port < b.port; });
+    return outcomes;
+}
+
+std::vector<FleetOutcome> FleetWrite::Repeat(const std::vector<FleetPort>& ports, const FleetWriteJob& job,
+                                             UnitNumbering& numbering, const FleetHooks& hooks,
+                                             const std::atomic<bool>& stop) {
+    Run run{ports, job, numbering, hooks, stop, {}, {}, {}, {}, {}};
+    return OnEveryPort(run, &FleetWrite::RepeatOnPort);
+}
+
+std::vector<FleetOutcome> FleetWrite::OnEveryPort(Run& run, void (FleetWrite::*work)(Run&, std::size_t)) {
+    run.questions = OneAtATime(run.hooks.questions, run.asking);
+    std::vector<std::thread> workers;
+    workers.reserve(run.ports.size());
+    for (std::size_t port = 0; port < run.ports.size(); ++port) {
+        workers.emplace_back([this, &run, work, port] { (this->*work)(run, port); });
+    }
+    for (std::thread& worker : workers) {
+        worker.join();
+    }
+    return std::move(run.ended);
+}
+
+void FleetWrite::EachOnPort(Run& run, std::size_t port) {
+    One(run, port, std::nullopt);
+}
+
+void FleetWrite::RepeatOnPort(Run& run, std::size_t port) {
+    std::string last;
+    bool gone = true;
+    while (!run.stop) {
+        std::string serial;
+        // The radio just written stays on the line until another one answers, or until nothing
+        // answered for a while and a radio is connected again.
+        if (!SerialNumber(run, port, serial).ok()) {
+            gone = true;
+        } else if (gone || serial != last) {
+            if (One(run, port, serial).refused) {
+                break; // no identity is left for any further radio
+            }
+            last = serial;
+            gone = false;
+            continue;
+        }
+        clock_.Sleep(kPollInterval);
+    }
+}
+
+TransferReport FleetWrite::SerialNumber(Run& run, std::size_t port, std::string& serial) {
+    CSerialPort device;
+    RadioLink link(device, clock_, tracer_);
+    link.SetStopFlag(&run.stop);
+    const RadioTarget target{run.ports[port].device, std::nullopt};
+    return ReadSerialNumber(link, commands_.MakeRequest(TransferDirection::Read, target), run.questions,
+                            serial);
+}
+
+FleetOutcome FleetWrite::One(Run& run, std::size_t port, const std::optional<std::string>& known) {
+    const auto start = std::chrono::steady_clock::now();
+    FleetOutcome outcome;
+    outcome.port = port;
+    outcome.label = run.ports[port].label;
+    const auto finish = [&]() -> FleetOutcome {
+        outcome.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const std::lock_guard guard(run.ending);
+        run.ended.push_back(outcome);
+        if (run.hooks.finished) {
+            run.hooks.finished(outcome);
+        }
+        return outcome;
+    };
+
+    std::string serial = known.value_or("");
+    if (!known) {
+        outcome.write = SerialNumber(run, port, serial);
+        if (!outcome.write.ok()) {
+            return finish();
+        }
+    }
+    outcome.serial = serial;
+    if (run.numbering.Active()) {
+        Outcome<FleetIdentity> identity = run.numbering.Take();
+        if (!identity) {
+            outcome.refused = identity.result();
+            return finish();
+        }
+        outcome.identity = *identity;
+    }
+    if (run.hooks.started) {
+        run.hooks.started(port, serial, outcome.identity);
+    }
+
+    DataFileContent content = run.job.content;
+    {
+        const std::lock_guard guard(run.data);
+        content.image = outcome.identity.AppliedTo(common_, run.job.content.image);
+    }
+    CSerialPort device;
+    TransferSession session(device, clock_, tracer_);
+    session.link().SetStopFlag(&run.stop);
+    const TransferEventSink events = [&run, port](const TransferEvent& event) {
+        if (run.hooks.progress) {
+            run.hooks.progress(port, event);
+        }
+    };
+    const TransferRunner runner = [&session, &run, &events](const TransferRequest& request,
+                                                            RadioImage& image) {
+        return session.Run(request, image, run.questions, events);
+    };
+    const RadioTarget target{run.ports[port].device, std::nullopt};
+    RadioCommands commands = commands_;
+    RadioImage sent{};
+    outcome.write = commands.WriteContent(runner, target, content, run.job.file,
+                                          WriteOptions{run.job.backup, serial}, &sent);
+    outcome.backup = commands.LastBackup();
+    if (outcome.write.ok() && run.job.verify) {
+        std::unique_ptr<CDataContainer> written;
+        {
+            const std::lock_guard guard(run.data);
+            written = CDataContainer::LoadedLike(common_, sent);
+        }
+        outcome.verify = commands.VerifyWritten(runner, target, *written, outcome.differences, &run.data);
+        const std::lock_guard guard(run.data);
+        written.reset();
+    }
+    outcome.historyProblem = commands.HistoryProblem();
+    return finish();
+}
+
+} // namespace tav
