@@ -2,13 +2,12 @@
 #include "cli/ArgList.h"
 #include "cli/CliMessages.h"
 #include "cli/Commands.h"
-#include "cli/FleetRun.h"
+#include "cli/FleetRadios.h"
 #include "cli/InterruptGuard.h"
 #include "cli/RadioCli.h"
-#include "cli/RadioTransfer.h"
-#include "cli/RadioWriter.h"
+#include "core/app/DocumentSession.h"
 #include "core/app/RadioSerialNumber.h"
-#include "core/fleet/FleetOutcome.h"
+#include "core/fleet/FleetWrite.h"
 #include "core/util/PrintableText.h"
 
 #include <ostream>
@@ -19,11 +18,12 @@ const char* const kAuditUsage =
     "Usage: tavctl audit MASTER (--port N | --device PATH)... [--repeat] [--password DIGITS]\n"
     "                    [--trace FILE]\n"
     "\n"
-    "Reads each radio and compares it with what writing the data file MASTER would send, by the\n"
-    "rule of 'tavctl verify': bytes a write does not send (the programming date, the radio's\n"
-    "identity, band, model and tuning data) are no differences. One line per radio goes to stdout,\n"
-    "tab separated: the port as given, the radio's serial number, and 'same' or 'N differences:'\n"
-    "with the first fields named; then a total. A radio that could not be read is listed with the\n"
+    "Reads every radio at the same time and compares it with what writing the data file MASTER\n"
+    "would send, by the rule of 'tavctl verify': bytes a write does not send (the programming\n"
+    "date, the radio's identity, band, model and tuning data) are no differences. One line per\n"
+    "radio goes to stdout as it ends, tab separated: the port as given, the radio's serial number,\n"
+    "and 'same' or 'N differences:' with the first fields named; then a total. A radio that could not be "
+    "read is listed with the\n"
     "reason ('not read: no radio') and its message goes to stderr. Every read joins the radio\n"
     "history. Each radio is named once.\n"
     "Exit status: 0 every radio holds MASTER, 1 a radio differs or could not be read, 2 usage error\n"
@@ -31,7 +31,7 @@ const char* const kAuditUsage =
     "\n"
     "  --port N           port 1-16 (or COM1-COM16) of the port table in Settings.ini\n"
     "  --device PATH      the serial device of a radio, for example /dev/ttyUSB0\n"
-    "  --repeat           with one port: after each radio wait for the next one (another serial\n"
+    "  --repeat           after each radio wait on its port for the next one (another serial\n"
     "                     number, or a radio connected anew) and audit it too, until Ctrl+C\n"
     "  --password DIGITS  the radios' password, if they ask for one (at a terminal it is asked for)\n"
     "  --trace FILE       record every frame sent and received, with timestamps, in hex\n";
@@ -83,10 +83,6 @@ ExitCode RunAudit(CliContext& context, DocumentSession& session, Clock& clock) {
         return UsageError(context, "audit", error, kAuditUsage);
     }
     const auto radios = FleetRadios(args, PortTable::LoadFromSettings(session.Settings().SettingsFile()));
-    if (args.Has("--repeat") && radios.size() != 1) {
-        return UsageError(context, "audit", "--repeat waits on one port: give one --port or --device",
-                          kAuditUsage);
-    }
     if (Result opened = session.Doc().Open(*args.Get("MASTER"), session.Views()); !opened) {
         (void)Fail(context, session, opened);
         return ExitCode::Usage;
@@ -97,31 +93,43 @@ ExitCode RunAudit(CliContext& context, DocumentSession& session, Clock& clock) {
         return ExitCode::Failure;
     }
     const InterruptGuard interrupts;
-    RadioWriter writer(context, session, clock, radio, interrupts.Flag(), RadioWriter::Steps{});
-    FleetJob job;
-    job.each = [&](const RadioTarget& target, std::optional<std::string>& serial) -> RadioOutcome {
-        RadioTransfer transfer(radio, session, clock, interrupts.Flag());
-        std::vector<ConfigDifference> differences;
-        RadioImage read{};
-        const TransferReport report =
-            transfer.Commands().Verify(transfer.Runner(), target, differences, &read);
-        radio.TellHistoryProblem(transfer.Commands());
-        if (!report.ok()) {
-            return {radio.Fail(report), report.status, "not read: " + FailureWord(report.status)};
+    // The radios are read at the same time and compared, one at a time, with the data as a write
+    // of MASTER would send it.
+    session.Container().StoreAll();
+    RadioCommands commands = session.Radio();
+    FleetWrite fleet(commands, session.Container(), clock, radio.Tracer());
+    int same = 0;
+    int differ = 0;
+    bool interrupted = false;
+    FleetHooks hooks;
+    hooks.questions = radio.Ui().questions;
+    hooks.finished = [&](const FleetOutcome& outcome) {
+        const bool read = outcome.write.ok();
+        context.out << EscapeControls(outcome.label) << '\t'
+                    << (outcome.serial && !outcome.serial->empty() ? EscapeControls(*outcome.serial) : "-")
+                    << '\t'
+                    << (read ? DifferencesText(outcome.differences)
+                             : "not read: " + FailureWord(outcome.write.status))
+                    << std::endl;
+        (outcome.ok() ? same : differ) += 1;
+        interrupted = interrupted || outcome.write.status == TransferStatus::Interrupted;
+        if (!read) {
+            static_cast<void>(radio.Fail(outcome.write));
         }
-        serial = ImageSerialNumber(read);
-        return {differences.empty() ? ExitCode::Success : ExitCode::Failure, report.status,
-                DifferencesText(differences)};
+        if (outcome.historyProblem) {
+            static_cast<void>(Fail(context, session, *outcome.historyProblem));
+        }
     };
-    job.serialNumber = [&writer](const RadioTarget& target, std::string& serial) {
-        return writer.SerialNumber(target, serial);
-    };
-    job.serialFirst = false;
-    job.seconds = false;
-    job.doneWord = "same";
-    job.failedWord = "not the same";
-    FleetRun run(context, std::move(job), clock, interrupts);
-    const ExitCode code = args.Has("--repeat") ? run.Repeat(radios.front()) : run.Each(radios);
+    std::vector<FleetPort> ports;
+    for (const FleetRadio& each : radios) {
+        ports.push_back({each.label, each.target.device.value_or("")});
+    }
+    static_cast<void>(fleet.Audit(ports, hooks, interrupts.Flag(), args.Has("--repeat")));
+    interrupted = interrupted || interrupts.Interrupted();
+    PrintFleetTotal(context.out, same, differ, "same", "not the same", false, interrupted);
+    const ExitCode code = interrupted   ? ExitCode::Interrupted
+                          : differ == 0 ? ExitCode::Success
+                                        : ExitCode::Failure;
     if (!radio.FinishTrace()) {
         return ExitCode::Failure;
     }

@@ -2,7 +2,7 @@
 
 #include "cli/ArgList.h"
 #include "cli/CliMessages.h"
-#include "cli/FleetRun.h"
+#include "cli/FleetRadios.h"
 #include "cli/RadioCli.h"
 #include "core/app/DocumentSession.h"
 #include "core/comm/PortTable.h"

@@ -4,8 +4,6 @@
 #include "cli/RadioCli.h"
 #include "cli/RadioTransfer.h"
 #include "core/app/DocumentSession.h"
-#include "core/app/RadioSerialNumber.h"
-#include "core/comm/CSerialPort.h"
 #include "core/fleet/FleetOutcome.h"
 
 namespace tav::cli {
@@ -92,15 +90,6 @@ RadioOutcome RadioWriter::VerifyWritten(RadioCommands& commands, const TransferR
     }
     radio_.Completed(written);
     return {ExitCode::Success, TransferStatus::Completed, "written and verified"};
-}
-
-TransferReport RadioWriter::SerialNumber(const RadioTarget& target, std::string& serial) {
-    CSerialPort port;
-    RadioLink link(port, clock_, radio_.Tracer());
-    link.SetStopFlag(&stop_);
-    const RadioCommandUi ui = radio_.Ui();
-    return ReadSerialNumber(link, MakeTransferRequest(session_.Settings(), TransferDirection::Read, target),
-                            ui.questions, serial);
 }
 
 } // namespace tav::cli

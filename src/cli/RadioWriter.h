@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/CliContext.h"
-#include "cli/FleetRun.h"
+#include "cli/FleetRadios.h"
 #include "core/app/RadioCommands.h"
 #include "core/comm/Clock.h"
 
@@ -20,8 +20,7 @@ class RadioCli;
 /// The write of the opened data to one radio, as `tavctl write` does it, with the backup before
 /// and the read-back and compare after when asked; the messages go to stderr as for any radio
 /// command, and a write that stopped part way says how far it got and what to run next. Also
-/// restores a radio from its history, and tells which radio is on a port by its serial number,
-/// for the runs that take many radios.
+/// restores a radio from its history.
 class RadioWriter {
 public:
     struct Steps {
@@ -39,8 +38,6 @@ public:
     RadioOutcome Restore(const RadioTarget& target, const DataFileContent& entry,
                          const std::string& entryFile, const std::string& radioLabel,
                          const std::string& name);
-    /// Reads the serial number of the radio at `target` (nothing is printed).
-    TransferReport SerialNumber(const RadioTarget& target, std::string& serial);
 
 private:
     /// After a transfer of a write that failed: its messages, how far it got and what to run.

@@ -2,6 +2,8 @@
 #include "RadioCliSupport.h"
 #include "core/data/ImageMap.h"
 
+#include <algorithm>
+
 namespace tav {
 namespace {
 
@@ -26,6 +28,19 @@ protected:
         written = radio->Memory();
     }
 };
+
+/// The lines of a run's radios in sorted order, then its total.
+std::vector<std::string> RadioLinesSorted(const std::string& out) {
+    std::vector<std::string> lines;
+    std::istringstream in(out);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    if (!lines.empty()) {
+        std::sort(lines.begin(), lines.end() - 1);
+    }
+    return lines;
+}
 
 TEST_F(AuditCommand, NamesExactlyTheChangedFieldsOfEachRadio) {
     // (radio address, new value): changes a write would put right, and bytes a write leaves alone.
@@ -57,7 +72,8 @@ TEST_F(AuditCommand, NamesExactlyTheChangedFieldsOfEachRadio) {
     expected += "4 radios: 2 same, 2 not the same\n";
     const CliRun run = Audit(args);
     EXPECT_EQ(run.code, cli::ExitCode::Failure) << run.err;
-    EXPECT_EQ(run.out, expected);
+    // The radios are read at the same time: their lines come as they end.
+    EXPECT_EQ(RadioLinesSorted(run.out), RadioLinesSorted(expected));
     EXPECT_EQ(run.err, "");
     // Every read joined the history, and nothing was written to any radio.
     for (const auto& r : radios) {
@@ -82,8 +98,9 @@ TEST_F(AuditCommand, ARadioThatCannotBeReadIsNotTheSame) {
     const std::string missing = (work / "no-such-device").string();
     const CliRun run = Audit({master.string(), "--device", missing, "--device", radio->DevicePath()});
     EXPECT_EQ(run.code, cli::ExitCode::Failure);
-    EXPECT_EQ(run.out, missing + "\t-\tnot read: no radio\n" + radio->DevicePath() +
-                           "\tSN-OK\tsame\n2 radios: 1 same, 1 not the same\n");
+    EXPECT_EQ(RadioLinesSorted(run.out),
+              RadioLinesSorted(missing + "\t-\tnot read: no radio\n" + radio->DevicePath() +
+                               "\tSN-OK\tsame\n2 radios: 1 same, 1 not the same\n"));
     EXPECT_NE(run.err.find("not present: " + missing), std::string::npos) << run.err;
 }
 
@@ -96,8 +113,6 @@ TEST_F(AuditCommand, Usage) {
     } cases[] = {
         {{master.string()}, "once for each radio"},
         {{master.string(), "--device", device, "--device", device}, "names a radio given before"},
-        {{master.string(), "--device", device, "--device", "/dev/null", "--repeat"},
-         "--repeat waits on one port"},
         {{(work / "none.dat").string(), "--device", device}, "not a TAV data file"},
     };
     for (const auto& c : cases) {

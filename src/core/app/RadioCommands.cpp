@@ -264,9 +264,10 @@ TransferReport RadioCommands::Verify(const TransferRunner& transfer, const Radio
 
 TransferReport RadioCommands::VerifyWritten(const TransferRunner& transfer, const RadioTarget& target,
                                             const CDataContainer& written,
-                                            std::vector<ConfigDifference>& differences, std::mutex* compare) {
+                                            std::vector<ConfigDifference>& differences, std::mutex* compare,
+                                            RadioImage* read) {
     differences.clear();
-    return ReadBack(transfer, target, written, differences, nullptr, compare);
+    return ReadBack(transfer, target, written, differences, read, compare);
 }
 
 TransferReport RadioCommands::ReadBack(const TransferRunner& transfer, const RadioTarget& target,

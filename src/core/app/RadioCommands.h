@@ -140,7 +140,7 @@ public:
     /// threads at once compare one at a time.
     TransferReport VerifyWritten(const TransferRunner& transfer, const RadioTarget& target,
                                  const CDataContainer& written, std::vector<ConfigDifference>& differences,
-                                 std::mutex* compare = nullptr);
+                                 std::mutex* compare = nullptr, RadioImage* read = nullptr);
 
     /// The data file a read goes into (the history names it beside the event); by default the
     /// document's own file for a write and none for a read.

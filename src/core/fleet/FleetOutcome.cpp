@@ -25,7 +25,7 @@ std::string FailureWord(TransferStatus status) {
 }
 
 bool FleetOutcome::ok() const {
-    return !refused && write.ok() && (!verify || (verify->ok() && differences.empty()));
+    return !refused && write.ok() && (!verify || verify->ok()) && differences.empty();
 }
 
 std::string FleetOutcome::ResultText() const {

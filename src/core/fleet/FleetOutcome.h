@@ -40,7 +40,7 @@ struct FleetOutcome {
     std::optional<Result> historyProblem;
     double seconds = 0;
 
-    /// The radio holds the data (and, when verified, was found to).
+    /// The radio holds the data: written (and, when verified or audited, found to hold it).
     bool ok() const;
     /// The word of the radio's summary line: "written", "written and verified", "written, not
     /// verified: 2 differences", "refused", "no radio" ...

@@ -53,6 +53,8 @@ struct FleetWrite::Run {
     std::mutex data;
     std::mutex ending;
     std::vector<FleetOutcome> ended;
+    /// Read and compare instead of write.
+    bool audit = false;
 };
 
 FleetWrite::FleetWrite(const RadioCommands& commands, const CDataContainer& common, Clock& clock,
@@ -62,7 +64,7 @@ FleetWrite::FleetWrite(const RadioCommands& commands, const CDataContainer& comm
 std::vector<FleetOutcome> FleetWrite::Each(const std::vector<FleetPort>& ports, const FleetWriteJob& job,
                                            UnitNumbering& numbering, const FleetHooks& hooks,
                                            const std::atomic<bool>& stop) {
-    Run run{ports, job, numbering, hooks, stop, {}, {}, {}, {}, {}};
+    Run run{ports, job, numbering, hooks, stop, {}, {}, {}, {}, {}, false};
     std::vector<FleetOutcome> outcomes = OnEveryPort(run, &FleetWrite::EachOnPort);
     std::sort(outcomes.begin(), outcomes.end(),
               [](const FleetOutcome& a, const FleetOutcome& b) { return a.port < b.port; });
@@ -72,8 +74,16 @@ std::vector<FleetOutcome> FleetWrite::Each(const std::vector<FleetPort>& ports, 
 std::vector<FleetOutcome> FleetWrite::Repeat(const std::vector<FleetPort>& ports, const FleetWriteJob& job,
                                              UnitNumbering& numbering, const FleetHooks& hooks,
                                              const std::atomic<bool>& stop) {
-    Run run{ports, job, numbering, hooks, stop, {}, {}, {}, {}, {}};
+    Run run{ports, job, numbering, hooks, stop, {}, {}, {}, {}, {}, false};
     return OnEveryPort(run, &FleetWrite::RepeatOnPort);
+}
+
+std::vector<FleetOutcome> FleetWrite::Audit(const std::vector<FleetPort>& ports, const FleetHooks& hooks,
+                                            const std::atomic<bool>& stop, bool repeat) {
+    const FleetWriteJob none;
+    UnitNumbering noIdentities({}, std::nullopt);
+    Run run{ports, none, noIdentities, hooks, stop, {}, {}, {}, {}, {}, true};
+    return OnEveryPort(run, repeat ? &FleetWrite::RepeatOnPort : &FleetWrite::EachOnPort);
 }
 
 std::vector<FleetOutcome> FleetWrite::OnEveryPort(Run& run, void (FleetWrite::*work)(Run&, std::size_t)) {
@@ -138,6 +148,11 @@ FleetOutcome FleetWrite::One(Run& run, std::size_t port, const std::optional<std
         return outcome;
     };
 
+    if (run.audit) {
+        // The read tells the serial number: the radio is asked once.
+        AuditOne(run, port, outcome);
+        return finish();
+    }
     std::string serial = known.value_or("");
     if (!known) {
         outcome.write = SerialNumber(run, port, serial);
@@ -193,6 +208,29 @@ FleetOutcome FleetWrite::One(Run& run, std::size_t port, const std::optional<std
     }
     outcome.historyProblem = commands.HistoryProblem();
     return finish();
+}
+
+void FleetWrite::AuditOne(Run& run, std::size_t port, FleetOutcome& outcome) {
+    CSerialPort device;
+    TransferSession session(device, clock_, tracer_);
+    session.link().SetStopFlag(&run.stop);
+    const TransferEventSink events = [&run, port](const TransferEvent& event) {
+        if (run.hooks.progress) {
+            run.hooks.progress(port, event);
+        }
+    };
+    const TransferRunner runner = [&session, &run, &events](const TransferRequest& request,
+                                                            RadioImage& image) {
+        return session.Run(request, image, run.questions, events);
+    };
+    RadioCommands commands = commands_;
+    RadioImage read{};
+    outcome.write = commands.VerifyWritten(runner, RadioTarget{run.ports[port].device, std::nullopt}, common_,
+                                           outcome.differences, &run.data, &read);
+    if (outcome.write.ok()) {
+        outcome.serial = ImageSerialNumber(read);
+    }
+    outcome.historyProblem = commands.HistoryProblem();
 }
 
 } // namespace tav

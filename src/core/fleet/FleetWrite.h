@@ -59,8 +59,17 @@ public:
                                      UnitNumbering& numbering, const FleetHooks& hooks,
                                      const std::atomic<bool>& stop);
 
+    /// The audit of a fleet: reads the radio on every port at once (with `repeat`, each radio
+    /// plugged in until `stop`) and compares it with the common data by the rule of a verify. An
+    /// outcome's `write` is the read, its `differences` what the radio holds otherwise; the
+    /// outcomes in the order radios ended.
+    std::vector<FleetOutcome> Audit(const std::vector<FleetPort>& ports, const FleetHooks& hooks,
+                                    const std::atomic<bool>& stop, bool repeat);
+
 private:
     struct Run;
+    /// The read and compare of one radio of an audit.
+    void AuditOne(Run& run, std::size_t port, FleetOutcome& outcome);
     /// One radio on one port: its serial number, its identity, the write and the read-back.
     FleetOutcome One(Run& run, std::size_t port, const std::optional<std::string>& serial);
     void EachOnPort(Run& run, std::size_t port);

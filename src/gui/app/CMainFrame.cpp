@@ -10,6 +10,7 @@
 #include "gui/app/CViewManager.h"
 #include "gui/app/ExchangeCommands.h"
 #include "gui/app/FileCommands.h"
+#include "gui/app/FleetWindow.h"
 #include "gui/app/HelpSystem.h"
 #include "gui/app/NavigationTree.h"
 #include "gui/app/PaneFocus.h"
@@ -92,6 +93,7 @@ std::vector<MenuSpec> MenuTemplate() {
          {{kRead, "&Read from Radio", QKeySequence(Qt::CTRL | Qt::Key_R)},
           {kWrite, "&Write to Radio", QKeySequence(Qt::CTRL | Qt::Key_W)},
           {kRadioHistory, "Radio &History..."},
+          {kFleet, "F&leet Programming..."},
           {0},
           {kMemoryUpdate, "&Memory Update"},
           {0},
@@ -811,6 +813,7 @@ void CMainFrame::AddProgramCommands() {
     handlers_[kRead] = [this] { ReadFromRadio(); };
     handlers_[kWrite] = [this] { WriteToRadio(); };
     handlers_[kRadioHistory] = [this] { ShowRadioHistory(); };
+    handlers_[kFleet] = [this] { ShowFleet(); };
     for (const int factory : {kAdjustment, kFactoryMode, kWriteTuneData}) {
         handlers_[factory] = [this, factory] { RunFactoryCommand(factory); };
     }
@@ -1017,6 +1020,12 @@ void CMainFrame::ShowRadioHistory() {
     history_->show();
     history_->raise();
     history_->activateWindow();
+}
+
+void CMainFrame::ShowFleet() {
+    // Modal, so that the document stays as it is while the radios are written from it.
+    FleetWindow window(context_, *this);
+    context_.Runner().Run(window);
 }
 
 void CMainFrame::VerifyWrite(const TransferRunner& readBack) {

@@ -60,6 +60,7 @@ inline constexpr int kComPort = 32772;
 inline constexpr int kRead = 32773;
 inline constexpr int kWrite = 32774;
 inline constexpr int kRadioHistory = 32980;
+inline constexpr int kFleet = 32981;
 inline constexpr int kAdjustment = 32697;
 inline constexpr int kFactoryMode = 32698;
 inline constexpr int kWriteTuneData = 32699;
@@ -234,6 +235,8 @@ private:
     void RunFactoryCommand(int commandId);
     /// Read and Write run the radio commands, their transfer in the communication dialog.
     RadioCommands MakeRadioCommands();
+    /// Program > Fleet Programming: the document written to many radios at once.
+    void ShowFleet();
     TransferRunner DialogTransfer();
     RadioTarget RadioTargetNow() const;
     YesNoQuestion RangeQuestion();
