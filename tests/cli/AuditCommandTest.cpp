@@ -31,11 +31,7 @@ protected:
 
 /// The lines of a run's radios in sorted order, then its total.
 std::vector<std::string> RadioLinesSorted(const std::string& out) {
-    std::vector<std::string> lines;
-    std::istringstream in(out);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
+    std::vector<std::string> lines = test::LinesOf(out);
     if (!lines.empty()) {
         std::sort(lines.begin(), lines.end() - 1);
     }

@@ -12,19 +12,11 @@ namespace tav {
 namespace {
 
 using test::CliRun;
+using test::LinesOf;
 using test::StartRadio;
 using test::V300Radio;
 using test::WithSerial;
 namespace fs = std::filesystem;
-
-std::vector<std::string> LinesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
 
 /// The summary line of the radio on `port`, split at its tabs.
 std::vector<std::string> LineOf(const std::vector<std::string>& lines, const std::string& port) {

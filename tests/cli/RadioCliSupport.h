@@ -204,6 +204,16 @@ protected:
     void WriteSettings(const std::string& text) { WriteText(home / "Settings.ini", text); }
 };
 
+/// The lines of a command's output.
+inline std::vector<std::string> LinesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
 /// A started simulator.
 inline std::unique_ptr<sim::RadioSimulator> StartRadio(sim::SimulatorConfig config) {
     auto radio = std::make_unique<sim::RadioSimulator>(std::move(config));

@@ -10,6 +10,7 @@ namespace tav {
 namespace {
 
 using test::CliRun;
+using test::LinesOf;
 using test::StartRadio;
 using test::V300Radio;
 namespace fs = std::filesystem;
@@ -23,15 +24,6 @@ bool WroteDate(const sim::RadioSimulator& radio) {
         }
     }
     return false;
-}
-
-std::vector<std::string> LinesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
 }
 
 class VerifyCommand : public test::RadioCliTest {
@@ -213,7 +205,8 @@ TEST_F(VerifyCommand, FleetWriteWritesEveryRadioAtOnceAndDecidesEachAlone) {
             EXPECT_EQ(std::count_if(lines.begin(), lines.end() - 1,
                                     [&](const std::string& line) { return line.rfind(start, 0) == 0; }),
                       1)
-                << start << "\n" << run.out;
+                << start << "\n"
+                << run.out;
         }
         for (std::size_t k = 0; k < c.writtenTo.size(); ++k) {
             if (radios[k]) {

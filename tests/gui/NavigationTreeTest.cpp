@@ -173,7 +173,7 @@ void NavigationTreeTest::menusComeFromTheLanguageFileAndTheUserLevel() {
         QVERIFY(!Offers(program, Commands::kFactoryMode));
         QVERIFY(!Offers(program, Commands::kWriteTuneData));
         QCOMPARE(MenuTexts(program), (QStringList{"&Read from Radio", "&Write to Radio", "Radio &History...",
-                                                  "-", "&Adjustment..."}));
+                                                  "F&leet Programming...", "-", "&Adjustment..."}));
         QVERIFY(!frame.Tree()->FindItem(32888));
 
         // An open editor's item is checked when the menu opens.

@@ -180,16 +180,7 @@ FleetOutcome FleetWrite::One(Run& run, std::size_t port, const std::optional<std
     }
     CSerialPort device;
     TransferSession session(device, clock_, tracer_);
-    session.link().SetStopFlag(&run.stop);
-    const TransferEventSink events = [&run, port](const TransferEvent& event) {
-        if (run.hooks.progress) {
-            run.hooks.progress(port, event);
-        }
-    };
-    const TransferRunner runner = [&session, &run, &events](const TransferRequest& request,
-                                                            RadioImage& image) {
-        return session.Run(request, image, run.questions, events);
-    };
+    const TransferRunner runner = RunnerOn(run, port, session);
     const RadioTarget target{run.ports[port].device, std::nullopt};
     RadioCommands commands = commands_;
     RadioImage sent{};
@@ -210,19 +201,22 @@ FleetOutcome FleetWrite::One(Run& run, std::size_t port, const std::optional<std
     return finish();
 }
 
+TransferRunner FleetWrite::RunnerOn(Run& run, std::size_t port, TransferSession& session) {
+    session.link().SetStopFlag(&run.stop);
+    return [&session, &run, port](const TransferRequest& request, RadioImage& image) {
+        const TransferEventSink events = [&run, port](const TransferEvent& event) {
+            if (run.hooks.progress) {
+                run.hooks.progress(port, event);
+            }
+        };
+        return session.Run(request, image, run.questions, events);
+    };
+}
+
 void FleetWrite::AuditOne(Run& run, std::size_t port, FleetOutcome& outcome) {
     CSerialPort device;
     TransferSession session(device, clock_, tracer_);
-    session.link().SetStopFlag(&run.stop);
-    const TransferEventSink events = [&run, port](const TransferEvent& event) {
-        if (run.hooks.progress) {
-            run.hooks.progress(port, event);
-        }
-    };
-    const TransferRunner runner = [&session, &run, &events](const TransferRequest& request,
-                                                            RadioImage& image) {
-        return session.Run(request, image, run.questions, events);
-    };
+    const TransferRunner runner = RunnerOn(run, port, session);
     RadioCommands commands = commands_;
     RadioImage read{};
     outcome.write = commands.VerifyWritten(runner, RadioTarget{run.ports[port].device, std::nullopt}, common_,

@@ -76,6 +76,9 @@ private:
     void RepeatOnPort(Run& run, std::size_t port);
     std::vector<FleetOutcome> OnEveryPort(Run& run, void (FleetWrite::*work)(Run&, std::size_t));
     TransferReport SerialNumber(Run& run, std::size_t port, std::string& serial);
+    /// Runs the transfers of the radio on `port` over `session` with the run's questions, its
+    /// progress told as that port's, stopped with the run.
+    static TransferRunner RunnerOn(Run& run, std::size_t port, TransferSession& session);
 
     const RadioCommands& commands_;
     const CDataContainer& common_;

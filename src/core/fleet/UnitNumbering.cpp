@@ -112,20 +112,26 @@ Outcome<std::optional<FleetIdentity>> UnitNumbering::ReadFile() const {
     return std::optional<FleetIdentity>{*last};
 }
 
-Result UnitNumbering::Check(unsigned count) {
-    std::optional<FleetIdentity> last = last_;
-    if (file_) {
-        auto lock = FileLock::Acquire(LockFileOf(*file_));
-        if (!lock) {
-            return lock.result();
-        }
-        auto kept = ReadFile();
-        if (!kept) {
-            return kept.result();
-        }
-        last = *kept;
+Outcome<std::optional<FleetIdentity>> UnitNumbering::LastGiven(std::unique_ptr<FileLock>& lock) const {
+    if (!file_) {
+        return last_;
     }
-    const auto next = After(last);
+    auto locked = FileLock::Acquire(LockFileOf(*file_));
+    if (!locked) {
+        return locked.result();
+    }
+    lock = std::move(*locked);
+    return ReadFile();
+}
+
+Result UnitNumbering::Check(unsigned count) {
+    const std::lock_guard guard(mutex_);
+    std::unique_ptr<FileLock> lock;
+    const auto last = LastGiven(lock);
+    if (!last) {
+        return last.result();
+    }
+    const auto next = After(*last);
     if (!next) {
         return next.result();
     }
@@ -139,27 +145,21 @@ Result UnitNumbering::Check(unsigned count) {
 
 Outcome<FleetIdentity> UnitNumbering::Take() {
     const std::lock_guard guard(mutex_);
-    if (!file_) {
-        auto next = After(last_);
-        if (next) {
-            last_ = *next;
-        }
-        return next;
+    std::unique_ptr<FileLock> lock;
+    const auto last = LastGiven(lock);
+    if (!last) {
+        return last.result();
     }
-    auto lock = FileLock::Acquire(LockFileOf(*file_));
-    if (!lock) {
-        return lock.result();
-    }
-    auto kept = ReadFile();
-    if (!kept) {
-        return kept.result();
-    }
-    auto next = After(*kept);
+    auto next = After(*last);
     if (!next) {
         return next;
     }
-    if (Result written = WriteFileAtomically(*file_, Format(*next)); !written) {
-        return written;
+    if (file_) {
+        if (Result written = WriteFileAtomically(*file_, Format(*next)); !written) {
+            return written;
+        }
+    } else {
+        last_ = *next;
     }
     return next;
 }

@@ -4,11 +4,14 @@
 #include "core/util/Result.h"
 
 #include <filesystem>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
 
 namespace tav {
+
+class FileLock;
 
 /// Hands out the unit identities of a fleet, one per radio in the order the radios start: the
 /// first values given, then each the next of the one before. With a numbering file the values
@@ -48,6 +51,9 @@ private:
     /// The identity the next radio gets after `last` (nothing handed out yet: the first values).
     Outcome<FleetIdentity> After(const std::optional<FleetIdentity>& last) const;
     Outcome<std::optional<FleetIdentity>> ReadFile() const;
+    /// The values handed out last (nothing yet: none); with a file, read under its lock, which
+    /// `lock` then holds.
+    Outcome<std::optional<FleetIdentity>> LastGiven(std::unique_ptr<FileLock>& lock) const;
 
     const FleetIdentity first_;
     const std::optional<std::filesystem::path> file_;

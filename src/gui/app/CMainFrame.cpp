@@ -21,6 +21,7 @@
 #include "gui/app/ShellTexts.h"
 #include "gui/app/UndoCommands.h"
 #include "gui/app/WriteRecovery.h"
+#include "gui/comm/DialogRunner.h"
 #include "gui/controls/Mnemonics.h"
 #include "gui/report/ReportCommands.h"
 #include "gui/ui/RadioDialogs.h"

@@ -53,8 +53,10 @@ FleetWindow::FleetWindow(AppContext& context, CMainFrame& frame)
     : QDialog(&frame), context_(context), frame_(frame) {
     setWindowTitle(context_.ControlText(kTitle, QStringLiteral("Fleet Programming")));
     auto* layout = new QVBoxLayout(this);
+    // A document not saved yet is named by its model and range, as the tree's root names it.
     const QString document = context_.Doc().Path().empty()
-                                 ? context_.Title()
+                                 ? QString::fromStdString(context_.Settings().ModelName() + " " +
+                                                          context_.Settings().FreqRange() + " MHz")
                                  : QString::fromStdString(context_.Doc().Path().filename().string());
     layout->addWidget(new QLabel(
         context_.ControlText(kDataLabel, QStringLiteral("Data: %s")).replace(QStringLiteral("%s"), document),
@@ -108,7 +110,7 @@ FleetWindow::FleetWindow(AppContext& context, CMainFrame& frame)
         const std::string device = table.DevicePath(p);
         std::error_code ec;
         if (!device.empty() && std::filesystem::exists(device, ec)) {
-            offered.push_back({std::to_string(p), device});
+            offered.push_back({std::to_string(p) + " \u2013 " + device, device});
         }
     }
     if (context_.RadioDevice()) {
@@ -120,7 +122,11 @@ FleetWindow::FleetWindow(AppContext& context, CMainFrame& frame)
 
 FleetWindow::~FleetWindow() {
     if (Running()) {
+        // The workers may be waiting for an answer from this thread: answer until they end.
         stopFlag_ = true;
+        while (!workerDone_) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        }
         worker_.join();
     }
 }
@@ -159,6 +165,7 @@ void FleetWindow::SetPorts(const std::vector<FleetPort>& ports) {
                                item->text());
         ports_->setCellWidget(row, kProgress, bar);
     }
+    FitColumns();
     UpdateButtons();
 }
 
@@ -284,6 +291,7 @@ void FleetWindow::Start() {
     setModal(true);
     const bool repeat = repeat_->isChecked();
     FleetRunState* state = run.get();
+    workerDone_ = false;
     worker_ = std::thread([this, state, repeat] {
         if (repeat) {
             static_cast<void>(
@@ -294,6 +302,7 @@ void FleetWindow::Start() {
         }
         QMetaObject::invokeMethod(
             this, [this] { Finished(); }, Qt::QueuedConnection);
+        workerDone_ = true;
     });
     UpdateButtons();
 }
@@ -308,6 +317,13 @@ void FleetWindow::Started(std::size_t port, const QString& serial, const QString
     SetCell(row, kIdentity, identity);
     SetCell(row, kResult, {});
     static_cast<QProgressBar*>(ports_->cellWidget(row, kProgress))->setValue(0);
+    FitColumns();
+}
+
+void FleetWindow::FitColumns() {
+    for (const Column column : {kPort, kRadio, kIdentity}) {
+        ports_->resizeColumnToContents(column);
+    }
 }
 
 void FleetWindow::Progress(std::size_t port, int percent) {
@@ -324,6 +340,7 @@ void FleetWindow::Ended(const FleetOutcome& outcome) {
     if (outcome.write.ok()) {
         static_cast<QProgressBar*>(ports_->cellWidget(row, kProgress))->setValue(100);
     }
+    FitColumns();
     (outcome.ok() ? done_ : failed_) += 1;
     QString total = context_.ControlText(kTotalText, QStringLiteral("%d radios: %d written, %d failed"));
     for (const int number : {done_ + failed_, done_, failed_}) {

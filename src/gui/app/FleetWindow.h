@@ -9,10 +9,12 @@
 #include <vector>
 
 class QCheckBox;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
+class QVBoxLayout;
 
 namespace tav::gui {
 
@@ -79,8 +81,9 @@ private:
     void Finished();
     void Refuse(const Result& result);
     void SetCell(int row, Column column, const QString& text);
-    QLineEdit* AddEdit(class QFormLayout* form, int labelId, const char* fallback);
-    QCheckBox* AddBox(class QVBoxLayout* layout, int textId, const char* fallback);
+    void FitColumns();
+    QLineEdit* AddEdit(QFormLayout* form, int labelId, const char* fallback);
+    QCheckBox* AddBox(QVBoxLayout* layout, int textId, const char* fallback);
     void UpdateButtons();
 
     AppContext& context_;
@@ -100,6 +103,7 @@ private:
     QLabel* total_ = nullptr;
     std::unique_ptr<FleetRunState> run_;
     std::atomic<bool> stopFlag_{false};
+    std::atomic<bool> workerDone_{true};
     std::thread worker_;
     int done_ = 0;
     int failed_ = 0;
