@@ -82,7 +82,12 @@ Image FleetIdentity::AppliedTo(const CDataContainer& like, const Image& common) 
     if (Empty()) {
         return common;
     }
+    // The data objects store the identity (the PTT-ID into its block and the first personality);
+    // only the bytes that storing it changes are taken over, so that the radio gets the common
+    // image byte for byte everywhere else.
     const auto radio = CDataContainer::LoadedLike(like, common);
+    radio->StoreAll();
+    const Image before = radio->image();
     if (atis) {
         radio->Atis().SetCode(AtisCodeFromText(*atis));
     }
@@ -90,7 +95,13 @@ Image FleetIdentity::AppliedTo(const CDataContainer& like, const Image& common) 
         radio->PttId().SetPrimaryId(*pttId);
     }
     radio->StoreAll();
-    return radio->image();
+    Image own = common;
+    for (std::size_t i = 0; i < own.size(); ++i) {
+        if (radio->image()[i] != before[i]) {
+            own[i] = radio->image()[i];
+        }
+    }
+    return own;
 }
 
 Outcome<std::string> ParseAtisStart(std::string_view text) {

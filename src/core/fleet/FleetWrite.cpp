@@ -47,11 +47,12 @@ struct FleetWrite::Run {
     UnitNumbering& numbering;
     const FleetHooks& hooks;
     const std::atomic<bool>& stop;
-    std::mutex asking;
+    /// Held while the user is asked something and while a radio's end is told, so that what the
+    /// caller shows of one radio never runs into what it shows of another.
+    std::mutex telling;
     TransferQuestions questions;
     /// Held while the common data's objects are used (they are not made for many threads).
     std::mutex data;
-    std::mutex ending;
     std::vector<FleetOutcome> ended;
     /// Read and compare instead of write.
     bool audit = false;
@@ -64,7 +65,7 @@ FleetWrite::FleetWrite(const RadioCommands& commands, const CDataContainer& comm
 std::vector<FleetOutcome> FleetWrite::Each(const std::vector<FleetPort>& ports, const FleetWriteJob& job,
                                            UnitNumbering& numbering, const FleetHooks& hooks,
                                            const std::atomic<bool>& stop) {
-    Run run{ports, job, numbering, hooks, stop, {}, {}, {}, {}, {}, false};
+    Run run{ports, job, numbering, hooks, stop, {}, {}, {}, {}, false};
     std::vector<FleetOutcome> outcomes = OnEveryPort(run, &FleetWrite::EachOnPort);
     std::sort(outcomes.begin(), outcomes.end(),
               [](const FleetOutcome& a, const FleetOutcome& b) { return a.port < b.port; });
@@ -74,7 +75,7 @@ std::vector<FleetOutcome> FleetWrite::Each(const std::vector<FleetPort>& ports, 
 std::vector<FleetOutcome> FleetWrite::Repeat(const std::vector<FleetPort>& ports, const FleetWriteJob& job,
                                              UnitNumbering& numbering, const FleetHooks& hooks,
                                              const std::atomic<bool>& stop) {
-    Run run{ports, job, numbering, hooks, stop, {}, {}, {}, {}, {}, false};
+    Run run{ports, job, numbering, hooks, stop, {}, {}, {}, {}, false};
     return OnEveryPort(run, &FleetWrite::RepeatOnPort);
 }
 
@@ -82,12 +83,12 @@ std::vector<FleetOutcome> FleetWrite::Audit(const std::vector<FleetPort>& ports,
                                             const std::atomic<bool>& stop, bool repeat) {
     const FleetWriteJob none;
     UnitNumbering noIdentities({}, std::nullopt);
-    Run run{ports, none, noIdentities, hooks, stop, {}, {}, {}, {}, {}, true};
+    Run run{ports, none, noIdentities, hooks, stop, {}, {}, {}, {}, true};
     return OnEveryPort(run, repeat ? &FleetWrite::RepeatOnPort : &FleetWrite::EachOnPort);
 }
 
 std::vector<FleetOutcome> FleetWrite::OnEveryPort(Run& run, void (FleetWrite::*work)(Run&, std::size_t)) {
-    run.questions = OneAtATime(run.hooks.questions, run.asking);
+    run.questions = OneAtATime(run.hooks.questions, run.telling);
     std::vector<std::thread> workers;
     workers.reserve(run.ports.size());
     for (std::size_t port = 0; port < run.ports.size(); ++port) {
@@ -140,7 +141,7 @@ FleetOutcome FleetWrite::One(Run& run, std::size_t port, const std::optional<std
     outcome.label = run.ports[port].label;
     const auto finish = [&]() -> FleetOutcome {
         outcome.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        const std::lock_guard guard(run.ending);
+        const std::lock_guard guard(run.telling);
         run.ended.push_back(outcome);
         if (run.hooks.finished) {
             run.hooks.finished(outcome);

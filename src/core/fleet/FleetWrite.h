@@ -33,7 +33,8 @@ struct FleetHooks {
     std::function<void(std::size_t port, const TransferEvent& event)> progress;
     /// A radio was found on `port` and its write starts with `identity`.
     std::function<void(std::size_t port, const std::string& serial, const FleetIdentity& identity)> started;
-    /// A radio is done; called one at a time, in the order radios end.
+    /// A radio is done; called one at a time, in the order radios end, never while a question is
+    /// being asked.
     std::function<void(const FleetOutcome& outcome)> finished;
 };
 
