@@ -99,6 +99,12 @@ TEST_F(FleetWriteCommand, FourRadiosAtOnceEachWithItsOwnIdentityOneFailingOneOfA
               (std::set<std::string>{"ATIS 000000000100 PTT-ID 000E", "ATIS 000000000101 PTT-ID 0010",
                                      "ATIS 000000000102 PTT-ID 0011", "ATIS 000000000103 PTT-ID 0012"}));
     EXPECT_NE(run.err.find("partly written"), std::string::npos) << run.err;
+    // The firmware note is shown once for the fleet, not once per radio.
+    std::size_t notes = 0;
+    for (std::size_t at = run.err.find("Note: "); at != std::string::npos; at = run.err.find("Note: ", at + 1)) {
+        ++notes;
+    }
+    EXPECT_EQ(notes, 1u) << run.err;
 
     // Tomorrow's session goes on after today's values.
     const auto next = Radio("SN-4");

@@ -15,7 +15,8 @@ class CDataContainer;
 /// The unit identity one radio of a fleet gets on top of the common data: its ATIS code and its
 /// PTT-ID primary ID. A value not given is left as the data has it.
 struct FleetIdentity {
-    /// "A value for one radio leaves its field's range" (ATIS beyond 12 digits, PTT-ID past DEEE).
+    /// The next radio's value would leave its field's range (ATIS beyond 12 digits, PTT-ID past
+    /// DEEE); the detail names the last value there is.
     static constexpr int kOutOfRangeMessage = 9760;
     /// "The first ATIS code must be 1 to 12 decimal digits"; "...PTT-ID must be 1 to 4 hex digits".
     static constexpr int kBadAtisMessage = 9761;

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <map>
+#include <memory>
 #include <thread>
 
 namespace tav {
@@ -14,7 +16,8 @@ namespace {
 /// How long a port waits between two looks for the next radio.
 constexpr std::chrono::milliseconds kPollInterval{500};
 
-/// The questions of `questions`, asked one at a time whichever port's transfer asks.
+/// The questions of `questions`, asked one at a time whichever port's transfer asks; each
+/// firmware note once.
 TransferQuestions OneAtATime(const TransferQuestions& questions, std::mutex& asking) {
     TransferQuestions serialized;
     if (questions.password) {
@@ -30,9 +33,17 @@ TransferQuestions OneAtATime(const TransferQuestions& questions, std::mutex& ask
         };
     }
     if (questions.confirmNote) {
-        serialized.confirmNote = [&questions, &asking](int messageId) {
+        // A firmware note is confirmed once for the whole run, not once per radio.
+        serialized.confirmNote = [&questions, &asking,
+                                  answers = std::make_shared<std::map<int, bool>>()](int messageId) {
             const std::lock_guard guard(asking);
-            return questions.confirmNote(messageId);
+            const auto answered = answers->find(messageId);
+            if (answered != answers->end()) {
+                return answered->second;
+            }
+            const bool yes = questions.confirmNote(messageId);
+            (*answers)[messageId] = yes;
+            return yes;
         };
     }
     return serialized;

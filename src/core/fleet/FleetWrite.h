@@ -27,7 +27,8 @@ struct FleetWriteJob {
 
 /// What a fleet run tells and asks while it works; every function may be empty.
 struct FleetHooks {
-    /// The questions of the transfers (password, firmware note); the run asks one at a time.
+    /// The questions of the transfers (password, firmware note); the run asks one at a time, and
+    /// each firmware note once for all its radios.
     TransferQuestions questions;
     /// Progress of the radio on port `port`, called on that port's thread.
     std::function<void(std::size_t port, const TransferEvent& event)> progress;

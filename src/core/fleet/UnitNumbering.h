@@ -29,7 +29,7 @@ class FileLock;
 /// the write, so two radios never share one.
 class UnitNumbering {
 public:
-    /// "The numbering file %s cannot be used: it is not one of this program's numbering files."
+    /// A file that is not a numbering file is left as it is; the detail names it.
     static constexpr int kNotNumberingFileMessage = 9764;
 
     UnitNumbering(FleetIdentity first, std::optional<std::filesystem::path> file);

@@ -11,7 +11,7 @@ namespace tav {
 /// threads) taking the same file's lock take turns. The lock file itself is left in place.
 class FileLock {
 public:
-    /// "The numbering file is in use or cannot be locked: %s".
+    /// "The numbering file cannot be locked."; the detail names the lock file and the reason.
     static constexpr int kCannotLockMessage = 9763;
 
     /// Waits until the lock on `file` (created when missing) is this program's; 9763 with the

@@ -22,7 +22,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <filesystem>
-#include <map>
 
 namespace tav::gui {
 namespace {
@@ -45,8 +44,6 @@ struct FleetRunState {
     FleetWriteJob job;
     FleetHooks hooks;
     std::vector<FleetPort> ports;
-    /// The answers to the firmware notes shown in this run (asked on the window's thread).
-    std::map<int, bool> notes;
 };
 
 FleetWindow::FleetWindow(AppContext& context, CMainFrame& frame)
@@ -239,25 +236,18 @@ void FleetWindow::Start() {
     }
     auto& run = run_;
     run = std::make_unique<FleetRunState>(
-        FleetRunState{commands, std::move(numbering), nullptr, {}, {}, ports, {}});
+        FleetRunState{commands, std::move(numbering), nullptr, {}, {}, ports});
     run->fleet =
         std::make_unique<FleetWrite>(run->commands, context_.Container(), SystemClock::Instance(), nullptr);
     run->job = FleetWriteJob{*prepared, run->commands.HistoryFileOfWrite(), backup_->isChecked(),
                              verify_->isChecked()};
-    // The firmware note is confirmed once for the whole run, not once per radio.
-    run->hooks.questions.confirmNote = [this, state = run.get()](int messageId) {
+    run->hooks.questions.confirmNote = [this](int messageId) {
         bool yes = false;
         QMetaObject::invokeMethod(
             this,
-            [this, state, messageId, &yes] {
-                const auto answered = state->notes.find(messageId);
-                if (answered != state->notes.end()) {
-                    yes = answered->second;
-                    return;
-                }
+            [this, messageId, &yes] {
                 yes = context_.Prompts().Ask(this, context_.Title(), context_.Message(messageId),
                                              PromptButtons::YesNo, PromptIcon::Warning) == PromptAnswer::Yes;
-                state->notes[messageId] = yes;
             },
             Qt::BlockingQueuedConnection);
         return yes;
